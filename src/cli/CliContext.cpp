@@ -1,0 +1,66 @@
+#include "CliContext.h"
+
+#include "roster/LeagueOps.h"
+#include "store/CourseFile.h"
+#include "store/FileNames.h"
+#include "store/LeagueFile.h"
+#include "store/SettingsFile.h"
+#include "store/TeamFile.h"
+
+#include <chrono>
+#include <ctime>
+#include <regex>
+
+namespace tallyrock::cli {
+namespace fs = std::filesystem;
+
+void refuse(const Message& message) { throw Refused{message.text}; }
+void refuse(const std::string& text) { throw Refused{text}; }
+
+void CliContext::check(const Failure& failure) {
+    if (failure) refuse(*failure);
+}
+
+CliContext::CliContext() {
+    store.workDir = fs::current_path();
+    store.settingsDir = GetSettingsDir();
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    today = {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
+}
+
+void CliContext::start() {
+    FillMonthNames(store);
+    LoadSettings(store);
+    bool missing = false;
+    Failure failure = LoadLeagueList(store, &missing);
+    if (failure && !missing) refuse(*failure);
+    ApplyLeagueListDefaults(store, !failure);
+}
+
+void CliContext::loadCourses() {
+    if (!fileExists(store.workDir, CourseFileName)) return; // no courses yet
+    check(LoadCourseFile(store));
+}
+
+void CliContext::openLeague(const std::string& name) {
+    int k = findLeague(store.settings, name);
+    if (k == 0) refuse(Message{"Tallyrock", "That name is not on the active list.", Icon::Exclamation});
+    store.league.LeagueFilePath = store.settings.LeagueList[static_cast<std::size_t>(k)] + ".LGE";
+    check(LoadLeagueFile(store));
+    loadCourses();
+    ReloadTeams(store);
+}
+
+bool parseDashedDate(const std::string& text, Date& out) {
+    static const std::regex pattern(R"((\d{1,2})-(\d{1,2})-(\d{4}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, pattern)) return false;
+    Date d{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31) return false;
+    out = d;
+    return true;
+}
+
+} // namespace tallyrock::cli

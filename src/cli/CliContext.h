@@ -1,0 +1,46 @@
+#pragma once
+// What every command of tallyrock-cli shares: the store over the current
+// directory's data files, today's date, and the way a command refuses.
+
+#include "store/Message.h"
+#include "store/Store.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace tallyrock::cli {
+
+// Thrown by a command that refuses; main prints the message and exits with 1.
+struct Refused {
+    std::string text;
+};
+[[noreturn]] void refuse(const Message& message);
+[[noreturn]] void refuse(const std::string& text);
+
+struct Date {
+    int month = 0, day = 0, year = 0; // full year
+};
+
+class CliContext {
+public:
+    CliContext();
+
+    Store store;
+    Date today;
+
+    // Reads the settings and league list files as the main window's load does;
+    // a league list that is present but unreadable refuses the command.
+    void start();
+    // Opens a listed league as the main window does: league file, course file
+    // and teams. Any file that is present but fails to load refuses the command.
+    void openLeague(const std::string& name);
+    // Reads the course file; a present but unreadable file refuses the command.
+    void loadCourses();
+    // Refuses with the message when there is one.
+    static void check(const Failure& failure);
+};
+
+// MM-DD-YYYY; false when the text is not a date.
+bool parseDashedDate(const std::string& text, Date& out);
+
+} // namespace tallyrock::cli

@@ -1,0 +1,25 @@
+#pragma once
+// A tallyrock-cli command: its CLI11 subcommand and what it does once parsed.
+
+#include "CliContext.h"
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <vector>
+
+namespace tallyrock::cli {
+
+struct Command {
+    CLI::App* sub = nullptr;
+    std::function<void()> run;
+};
+
+using Commands = std::vector<Command>;
+
+// Each file of commands adds its own.
+void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+
+// "1,2,3" as numbers; refuses with a message naming the option otherwise.
+std::vector<std::string> splitList(const std::string& text);
+
+} // namespace tallyrock::cli

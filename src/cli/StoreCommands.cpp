@@ -1,0 +1,217 @@
+// Leagues, courses, players and the handicap rules.
+#include "Command.h"
+
+#include "handicap/Rules.h"
+#include "roster/CourseOps.h"
+#include "roster/LeagueOps.h"
+#include "roster/PlayerOps.h"
+#include "store/FileNames.h"
+#include "store/NumberText.h"
+
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace tallyrock::cli {
+
+std::vector<std::string> splitList(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return parts;
+}
+
+namespace {
+
+bool isWholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 4) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+void reportAll(const std::vector<Message>& messages) {
+    if (!messages.empty()) refuse(messages.front());
+}
+
+void addLeagueCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
+    auto name = std::make_shared<std::string>();
+    CLI::App* create = app.add_subcommand("create-league", "Create an empty league and add it to the league list");
+    create->add_option("NAME", *name, "League name (no extension)")->required();
+    commands.push_back({create, [&ctx, name] {
+                            LeagueResult result = createLeague(ctx.store, *name);
+                            reportAll(result.messages);
+                        }});
+
+    auto delName = std::make_shared<std::string>();
+    CLI::App* del = app.add_subcommand("delete-league", "Delete a league file and its team point file");
+    del->add_option("NAME", *delName, "League name as listed")->required();
+    commands.push_back({del, [&ctx, delName] {
+                            LeagueResult result = deleteLeague(ctx.store, *delName);
+                            reportAll(result.messages);
+                        }});
+
+    CLI::App* list = app.add_subcommand("leagues", "List the leagues, one per line");
+    commands.push_back({list, [&ctx] {
+                            const Settings& s = ctx.store.settings;
+                            for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
+                                std::cout << s.LeagueList[static_cast<std::size_t>(i)] << "\n";
+                        }});
+}
+
+struct CourseArgs {
+    std::string name, pars, ratings, slopes, initials;
+};
+
+void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
+    auto args = std::make_shared<CourseArgs>();
+    CLI::App* add = app.add_subcommand("add-course", "Add a course (the first deleted slot is reused)");
+    add->add_option("--name", args->name, "Course name")->required();
+    add->add_option("--pars", args->pars, "Par of holes 1 to 18, comma separated")->required();
+    add->add_option("--ratings", args->ratings, "Course ratings of the red, white and blue tees (default 65.0)");
+    add->add_option("--slopes", args->slopes, "Slopes of the red, white and blue tees (default 113)");
+    add->add_option("--initials", args->initials, "Short name shown in lists, at most 3 characters");
+    commands.push_back({add, [&ctx, args] {
+                            ctx.loadCourses();
+                            auto pars = splitList(args->pars);
+                            if (pars.size() != 18) refuse("--pars needs 18 values, one for each hole");
+                            for (const auto& p : pars)
+                                if (!p.empty() && !isWholeNumber(p)) refuse("--pars: '" + p + "' is not a whole number");
+                            ctx.store.CourseFormMode = "add";
+                            CourseForm form = openCourseForm(ctx.store);
+                            form.name = args->name;
+                            for (int h = 1; h <= 18; ++h)
+                                form.parText[static_cast<std::size_t>(h)] = parBoxText(pars[static_cast<std::size_t>(h - 1)]);
+                            auto triple = [](const std::string& text, const char* option) {
+                                auto parts = splitList(text);
+                                if (parts.size() != 3) refuse(std::string(option) + " needs 3 values: red, white, blue");
+                                for (const auto& part : parts)
+                                    if (!fileFieldNumber(part)) refuse(std::string(option) + ": '" + part + "' is not a number");
+                                return parts;
+                            };
+                            if (!args->ratings.empty()) {
+                                auto r = triple(args->ratings, "--ratings");
+                                for (int t = 1; t <= 3; ++t)
+                                    form.rating[static_cast<std::size_t>(t)] =
+                                        leadingNumber(ratingPanelText(leadingNumber(r[static_cast<std::size_t>(t - 1)])));
+                            }
+                            if (!args->slopes.empty()) {
+                                auto sl = triple(args->slopes, "--slopes");
+                                for (int t = 1; t <= 3; ++t)
+                                    form.slope[static_cast<std::size_t>(t)] =
+                                        static_cast<double>(roundWhole(leadingNumber(sl[static_cast<std::size_t>(t - 1)])));
+                            }
+                            form.initials = leftChars(args->initials, 3);
+                            CliContext::check(saveCourseForm(ctx.store, form));
+                        }});
+
+    CLI::App* list = app.add_subcommand("courses", "List the course slots: number, name and initials");
+    commands.push_back({list, [&ctx] {
+                            ctx.loadCourses();
+                            const CourseTable& c = ctx.store.courses;
+                            for (int i = 1; i <= c.CourseCount; ++i)
+                                std::cout << i << "\t" << c.name(i) << "\t"
+                                          << c.CourseField[static_cast<std::size_t>(i)][field::Initials] << "\n";
+                        }});
+}
+
+struct PlayerArgs {
+    std::string league, name;
+    int tee = 2;
+};
+
+void addPlayerCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
+    auto args = std::make_shared<PlayerArgs>();
+    CLI::App* add = app.add_subcommand("add-player", "Add a player to a league");
+    add->add_option("LEAGUE", args->league, "League name as listed")->required();
+    add->add_option("NAME", args->name, "Player name, 3 to 18 characters")->required();
+    add->add_option("--tee", args->tee, "Default tee: 1 red, 2 white, 3 blue")->check(CLI::Range(1, 3));
+    commands.push_back({add, [&ctx, args] {
+                            ctx.openLeague(args->league);
+                            openAddPlayers(ctx.store);
+                            std::string name = playerNameBoxText(args->name);
+                            if (name != args->name && charCount(args->name) > 18)
+                                refuse("A player name has at most 18 characters.");
+                            switch (addPlayer(ctx.store, name, args->tee)) {
+                            case AddPlayerResult::TooShort: refuse("A player name needs at least 3 characters.");
+                            case AddPlayerResult::RosterFull: refuse("The league is full (100 players).");
+                            case AddPlayerResult::Duplicate: refuse(duplicatePlayerName());
+                            case AddPlayerResult::Added: break;
+                            }
+                            reportAll(closeAddPlayers(ctx.store));
+                        }});
+}
+
+struct RulesArgs {
+    std::optional<int> method, roundsOption, limitOption, strokeOption, nineHole, dateRemind;
+    std::optional<std::string> percent, rounds, mensMax, womensMax, abovePar, maxPerHole, factor;
+};
+
+void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
+    auto a = std::make_shared<RulesArgs>();
+    CLI::App* rules = app.add_subcommand("rules", "Show the handicap rules, or change them as the rules window accepts them");
+    rules->add_option("--method", a->method, "1 standard, 2 handicap to par, 3 casual")->check(CLI::Range(1, 3));
+    rules->add_option("--rounds-option", a->roundsOption, "1 standard, 2 all until 9, 3 best percentage, 4 last N")
+        ->check(CLI::Range(1, 4));
+    rules->add_option("--percent", a->percent, "Percentage of rounds for the best-percentage option (10..100)");
+    rules->add_option("--rounds", a->rounds, "N for the last-N option (1..20)");
+    rules->add_option("--limit-option", a->limitOption, "1 no limit, 2 standard limits, 3 custom")->check(CLI::Range(1, 3));
+    rules->add_option("--mens-max", a->mensMax, "Custom handicap limit for men (at most 40)");
+    rules->add_option("--womens-max", a->womensMax, "Custom handicap limit for women (at most 45)");
+    rules->add_option("--stroke-option", a->strokeOption, "1 none, 2 standard, 3 strokes above par, 4 maximum per hole")
+        ->check(CLI::Range(1, 4));
+    rules->add_option("--above-par", a->abovePar, "Strokes above par counted on a hole (2..7)");
+    rules->add_option("--max-per-hole", a->maxPerHole, "Most strokes counted on a hole (6..12)");
+    rules->add_option("--nine-hole", a->nineHole, "1 double nine-hole scores, 2 halve the rating, 3 ratings as entered")
+        ->check(CLI::Range(1, 3));
+    rules->add_option("--date-remind", a->dateRemind, "1: confirm the date and course of new rounds")->check(CLI::Range(0, 1));
+    rules->add_option("--factor", a->factor, "Handicap multiplier (0.5..1.1, default .96)");
+    commands.push_back({rules, [&ctx, a, rules] {
+                            Settings& s = ctx.store.settings;
+                            bool anyOption = false;
+                            for (const CLI::Option* option : rules->get_options())
+                                if (option->get_name() != "--help" && option->count() > 0) anyOption = true;
+                            if (!anyOption) {
+                                std::cout << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
+                                          << "\nRoundsToUse " << s.RoundsToUse << "\nPercentRounds " << s.PercentRounds
+                                          << "\nHcpLimitOption " << s.HcpLimitOption << "\nMensHcpMax "
+                                          << generalNumber(s.MensHcpMax) << "\nWomensHcpMax " << generalNumber(s.WomensHcpMax)
+                                          << "\nStrokeOption " << s.StrokeOption << "\nStrokesAbovePar " << s.StrokesAbovePar
+                                          << "\nMaxStrokesPerHole " << s.MaxStrokesPerHole << "\nNineHoleOption "
+                                          << s.NineHoleOption << "\nDateRemind " << s.DateRemind << "\nIndexFactor "
+                                          << generalNumber(s.IndexFactor) << "\n";
+                                return;
+                            }
+                            RulesForm form = rulesFormValues(s);
+                            if (a->method) form.method = *a->method;
+                            if (a->roundsOption) form.roundsOption = *a->roundsOption;
+                            if (a->percent) form.percentText = *a->percent;
+                            if (a->rounds) form.roundsText = *a->rounds;
+                            if (a->limitOption) form.limitOption = *a->limitOption;
+                            if (a->mensMax) form.mensText = *a->mensMax;
+                            if (a->womensMax) form.womensText = *a->womensMax;
+                            if (a->strokeOption) form.strokeOption = *a->strokeOption;
+                            if (a->abovePar) form.aboveParText = *a->abovePar;
+                            if (a->maxPerHole) form.maxStrokeText = *a->maxPerHole;
+                            if (a->nineHole) form.nineHole = *a->nineHole;
+                            if (a->dateRemind) form.dateRemind = *a->dateRemind == 1;
+                            if (a->factor) form.factorText = *a->factor;
+                            CliContext::check(acceptRules(ctx.store, form));
+                        }});
+}
+
+} // namespace
+
+void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
+    addLeagueCommands(app, ctx, commands);
+    addCourseCommands(app, ctx, commands);
+    addPlayerCommands(app, ctx, commands);
+    addRulesCommand(app, ctx, commands);
+}
+
+} // namespace tallyrock::cli

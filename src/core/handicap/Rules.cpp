@@ -1,0 +1,80 @@
+#include "Rules.h"
+
+#include "store/NumberText.h"
+#include "store/SettingsFile.h"
+
+#include <algorithm>
+
+namespace tallyrock {
+
+namespace {
+int clampOption(int value, int high) { return std::clamp(value, 1, high); }
+int16_t roundedIn(const std::string& text, int low, int high, int fallback) {
+    long long value = roundWhole(leadingNumber(text));
+    return static_cast<int16_t>(value < low || value > high ? fallback : value);
+}
+} // namespace
+
+RulesForm rulesFormValues(const Settings& s) {
+    RulesForm f;
+    f.method = clampOption(s.HcpMethod, 3);
+    f.roundsOption = clampOption(s.RoundsOption, 4);
+    f.percentText = plainNumber(static_cast<long long>(s.PercentRounds));
+    f.roundsText = plainNumber(static_cast<long long>(s.RoundsToUse));
+    // No nine-hole option is selected while the setting is still 0; accepting keeps it.
+    f.nineHole = s.NineHoleOption >= 1 && s.NineHoleOption <= 3 ? s.NineHoleOption : 0;
+    f.limitOption = clampOption(s.HcpLimitOption, 3);
+    f.mensText = generalNumber(s.MensHcpMax);
+    f.womensText = generalNumber(s.WomensHcpMax);
+    f.dateRemind = s.DateRemind == 1;
+    f.factorText = formatPattern(s.IndexFactor, "#.00");
+    f.strokeOption = clampOption(s.StrokeOption, 4);
+    f.aboveParText = plainNumber(static_cast<long long>(s.StrokesAbovePar));
+    f.maxStrokeText = plainNumber(static_cast<long long>(s.MaxStrokesPerHole));
+    return f;
+}
+
+void applyRules(Settings& s, const RulesForm& f) {
+    s.HcpMethod = static_cast<int16_t>(clampOption(f.method, 3));
+    s.RoundsOption = static_cast<int16_t>(clampOption(f.roundsOption, 4));
+    s.PercentRounds = roundedIn(f.percentText, 10, 100, 50);
+    s.RoundsToUse = roundedIn(f.roundsText, 1, 20, 10);
+    s.HcpLimitOption = static_cast<int16_t>(clampOption(f.limitOption, 3));
+    s.MensHcpMax = std::min(toSingle(leadingNumber(f.mensText)), 40.0f);
+    s.WomensHcpMax = std::min(toSingle(leadingNumber(f.womensText)), 45.0f);
+    s.StrokeOption = static_cast<int16_t>(clampOption(f.strokeOption, 4));
+    s.StrokesAbovePar = roundedIn(f.aboveParText, 2, 7, 4);
+    s.MaxStrokesPerHole = roundedIn(f.maxStrokeText, 6, 12, 10);
+    s.NineHoleOption = static_cast<int16_t>(f.nineHole >= 1 && f.nineHole <= 3 ? f.nineHole : 0);
+    s.DateRemind = f.dateRemind ? 1 : 0;
+    // Compared as Singles, so a typed 1.1 is accepted and 1.11 is not.
+    float factor = toSingle(leadingNumber(f.factorText));
+    s.IndexFactor = (factor < 0.5f || factor > 1.1f) ? 0.96f : factor;
+}
+
+Failure acceptRules(Store& store, const RulesForm& form) {
+    applyRules(store.settings, form);
+    Failure failure = SaveLeagueList(store);
+    SaveSettings(store);
+    return failure;
+}
+
+Message casualDescription() {
+    return {"What is the Casual Handicap Method?",
+            "Casual Handicap Formula...\r\n\r\n"
+            " Rounds          Rounds            Handicap\r\n"
+            " Played             Used                Factor\r\n"
+            "    1                      1                    80%\r\n"
+            "    2                      2                    80%\r\n"
+            "    3                      2                    85%\r\n"
+            "    4                      2                    90%\r\n"
+            "    5                      3                    90%\r\n"
+            "    6                      4                    95%\r\n"
+            "\r\n"
+            "Long Term -- Each players last 20 rounds are kept\r\n"
+            "on record, but only the best 4 of the last 6 are\r\n"
+            "considered in the handicap calculation\r\n",
+            Icon::Information};
+}
+
+} // namespace tallyrock

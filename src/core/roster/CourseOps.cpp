@@ -1,0 +1,136 @@
+#include "CourseOps.h"
+
+#include "store/CourseFile.h"
+#include "store/FileNames.h"
+#include "store/NumberText.h"
+
+namespace tallyrock {
+
+Message courseSaveRefusal() {
+    return {"Problem saving course",
+            joinLines({"Insufficient information to save", "Course data.  Please provide a name",
+                       "and the par values for each hole.", "For nine hole courses, duplicate the values",
+                       "of the first nine holes for holes 10 - 18"}),
+            Icon::Exclamation};
+}
+
+Message courseTableFull() {
+    return {"Course Setup",
+            joinLines({"The course list is full (200 courses).", "Delete a course you no longer need, then add the new one."}),
+            Icon::Exclamation};
+}
+
+namespace {
+long long nineSum(const CourseForm& f, int first) {
+    double sum = 0;
+    for (int h = first; h < first + 9; ++h) sum += leadingNumber(f.parText[static_cast<std::size_t>(h)]);
+    return roundWhole(sum);
+}
+} // namespace
+
+std::string CourseForm::outText() const { return plainNumber(nineSum(*this, 1)); }
+std::string CourseForm::inText() const { return plainNumber(nineSum(*this, 10)); }
+std::string CourseForm::totalText() const {
+    long long total = roundWhole(leadingNumber(inText()) + leadingNumber(outText()));
+    return total < 0 ? plainNumber(total) : " " + plainNumber(total);
+}
+
+std::string parBoxText(std::string_view typed) {
+    if (typed.empty()) return " ";
+    return typed.front() == ' ' ? std::string(typed) : " " + std::string(typed);
+}
+
+std::string ratingFieldText(double value) {
+    std::string text = fileNumber(toSingle(value));
+    text.pop_back(); // no trailing blank in a course field
+    return text;
+}
+
+std::string ratingPanelText(double value) { return formatPattern(value, "00.0"); }
+
+std::string ratingSpin(const std::string& panelText, bool up) {
+    double value = leadingNumber(panelText);
+    if (up)
+        value += 0.1;
+    else if (value > 20)
+        value -= 0.1;
+    return ratingPanelText(value);
+}
+
+std::string slopeSpin(const std::string& panelText, bool up) {
+    return plainNumber(roundWhole(leadingNumber(panelText) + (up ? 1 : -1)));
+}
+
+CourseForm openCourseForm(Store& store) {
+    CourseTable& courses = store.courses;
+    if (store.CourseFormMode == "add") {
+        for (int c = 1; c <= courses.CourseCount; ++c) {
+            auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+            if (fields[field::Name].empty() && store.CourseFormMode == "add") {
+                store.CourseFormMode = "edit";
+                store.CurrentCourse = static_cast<int16_t>(c);
+                for (int t = 1; t <= 3; ++t) {
+                    fields[static_cast<std::size_t>(field::rating(t))] = "65.0";
+                    fields[static_cast<std::size_t>(field::slope(t))] = "113";
+                }
+            }
+        }
+    }
+    CourseForm form;
+    for (int h = 1; h <= 18; ++h) form.parText[static_cast<std::size_t>(h)] = " ";
+    if (store.CourseFormMode == "edit" && store.CurrentCourse >= 1 && store.CurrentCourse <= MaxCourses) {
+        const auto& fields = courses.CourseField[static_cast<std::size_t>(store.CurrentCourse)];
+        form.name = fields[field::Name];
+        for (int h = 1; h <= 18; ++h)
+            form.parText[static_cast<std::size_t>(h)] = parBoxText(fields[static_cast<std::size_t>(field::holePar(h))]);
+        for (int t = 1; t <= 3; ++t) {
+            form.rating[static_cast<std::size_t>(t)] = leadingNumber(fields[static_cast<std::size_t>(field::rating(t))]);
+            form.slope[static_cast<std::size_t>(t)] = leadingNumber(fields[static_cast<std::size_t>(field::slope(t))]);
+        }
+        form.initials = fields[field::Initials];
+    }
+    return form;
+}
+
+Failure saveCourseForm(Store& store, const CourseForm& form) {
+    if (form.name.empty() || form.outText() == "0" || form.inText() == "0" || form.totalText() == "0")
+        return courseSaveRefusal();
+    CourseTable& courses = store.courses;
+    int c = store.CurrentCourse;
+    if (store.CourseFormMode == "add") {
+        if (courses.CourseCount >= MaxCourses) return courseTableFull();
+        c = ++courses.CourseCount;
+        courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
+    }
+    if (c < 1 || c > MaxCourses) return courseTableFull();
+    auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+    fields[field::Name] = form.name;
+    fields[field::OutPar] = form.outText();
+    fields[field::InPar] = form.inText();
+    fields[field::TotalPar] = form.totalText();
+    for (int h = 1; h <= 18; ++h) fields[static_cast<std::size_t>(field::holePar(h))] = form.parText[static_cast<std::size_t>(h)];
+    for (int t = 1; t <= 3; ++t) {
+        fields[static_cast<std::size_t>(field::rating(t))] = ratingFieldText(form.rating[static_cast<std::size_t>(t)]);
+        fields[static_cast<std::size_t>(field::slope(t))] = ratingFieldText(form.slope[static_cast<std::size_t>(t)]);
+    }
+    fields[field::Initials] = form.initials;
+    store.CurrentCourse = static_cast<int16_t>(c);
+    Failure failure = SaveCourseFile(store);
+    store.CourseFormMode.clear();
+    return failure;
+}
+
+Failure deleteCourse(Store& store, int c) {
+    if (c < 1 || c > store.courses.CourseCount) return std::nullopt;
+    store.courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
+    return SaveCourseFile(store);
+}
+
+int findCourse(const CourseTable& courses, std::string_view name) {
+    int found = 0;
+    for (int c = 1; c <= courses.CourseCount; ++c)
+        if (courses.offered(c) && equalsIgnoringCase(courses.name(c), name)) found = c;
+    return found;
+}
+
+} // namespace tallyrock

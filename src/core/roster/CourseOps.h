@@ -1,0 +1,56 @@
+#pragma once
+// Adding, editing and deleting courses, and the text each course field is stored as.
+
+#include "store/Message.h"
+#include "store/Store.h"
+
+#include <array>
+#include <string>
+
+namespace tallyrock {
+
+// What the course window holds when it saves.
+struct CourseForm {
+    std::string name;
+    std::array<std::string, 19> parText{}; // 1..18, each beginning with one blank (" 4", " ")
+    std::array<double, 4> rating{0, 65.0, 65.0, 65.0}; // tees 1..3
+    std::array<double, 4> slope{0, 113, 113, 113};
+    std::string initials;
+
+    std::string outText() const;   // sum of holes 1..9, plain ("36")
+    std::string inText() const;    // sum of holes 10..18, plain
+    std::string totalText() const; // the two sums, a leading blank when not negative (" 72")
+};
+
+// Par box text: the digits with one blank in front; an empty box holds a single blank.
+std::string parBoxText(std::string_view typed);
+// Stored rating or slope text: shortest decimal with a leading blank (" 70.5", " 65", " 113").
+std::string ratingFieldText(double value);
+// Rating panel display, pattern "00.0".
+std::string ratingPanelText(double value);
+// The rating spin: down by 0.1 only while above 20, up by 0.1; reads the panel text.
+std::string ratingSpin(const std::string& panelText, bool up);
+// The slope spin: one up or down, no bound; plain number.
+std::string slopeSpin(const std::string& panelText, bool up);
+
+// The course window's opening in "add" mode: the first course slot with an
+// empty name is taken instead (mode becomes "edit", default ratings and
+// slopes put in its fields). Returns the form the window shows.
+CourseForm openCourseForm(Store& store);
+
+// Saves the form into the table (a new slot in "add" mode, CurrentCourse in
+// "edit" mode) and writes the course file. Refusals and write failures come
+// back as the message; a write failure keeps the values in memory.
+Failure saveCourseForm(Store& store, const CourseForm& form);
+
+// Blanks all 30 fields of course c and writes the course file.
+Failure deleteCourse(Store& store, int c);
+
+// The last course whose name equals `name` without regard to letter case, among
+// courses offered in lists; 0 when there is none.
+int findCourse(const CourseTable& courses, std::string_view name);
+
+Message courseSaveRefusal();
+Message courseTableFull();
+
+} // namespace tallyrock

@@ -1,0 +1,121 @@
+#include "LeagueOps.h"
+
+#include "store/FileNames.h"
+#include "store/LeagueFile.h"
+#include "store/SettingsFile.h"
+#include "store/TeamFile.h"
+
+namespace tallyrock {
+namespace fs = std::filesystem;
+
+namespace {
+Message inUse() { return {"Tallyrock", "That name is already in use.", Icon::Exclamation}; }
+Message illegalName() { return {"Tallyrock", "Illegal Name for file", Icon::Exclamation}; }
+Message notListed() { return {"Tallyrock", "That name is not on the active list.", Icon::Exclamation}; }
+Message listFull() {
+    return {"Tallyrock",
+            joinLines({"The league list is full (15 leagues).", "Delete a league before creating another one."}),
+            Icon::Exclamation};
+}
+Message emptyName() { return {"Tallyrock", "Enter a name for your League file.", Icon::Exclamation}; }
+Message notDeleted(const std::string& path) {
+    return {"Tallyrock", "The file " + path + " could not be Deleted from disk.", Icon::Exclamation};
+}
+
+// Moves an existing file aside under the first free NAME<suffix>[n]; false when it could not.
+bool moveAside(const fs::path& folder, const std::string& name, const std::string& suffix) {
+    fs::path existing = resolveFile(folder, name);
+    std::error_code ec;
+    if (!fs::exists(existing, ec)) return true;
+    fs::rename(existing, freeSideName(folder, existing.filename().string(), suffix), ec);
+    return !ec;
+}
+} // namespace
+
+Message deleteLeagueQuestion() {
+    return {"Tallyrock",
+            joinLines({"Are you sure you want to Delete the selected", "", "League File and it's Team point data file?",
+                       "", "", "    CONTINUE?    Select 'NO' to Exit"}),
+            Icon::Stop};
+}
+
+int findLeague(const Settings& settings, std::string_view name) {
+    int found = 0;
+    for (int i = 1; i <= settings.LeagueCount && i <= MaxLeagues; ++i)
+        if (equalsIgnoringCase(settings.LeagueList[static_cast<std::size_t>(i)], name)) found = i;
+    return found;
+}
+
+Failure checkLeagueName(const Settings& settings, const std::string& name) {
+    if (name.empty()) return emptyName();
+    for (int i = 1; i <= MaxLeagues; ++i)
+        if (equalsIgnoringCase(settings.LeagueList[static_cast<std::size_t>(i)], name)) return inUse();
+    // Besides the characters the file system gives a meaning, a name may never
+    // lead out of the working directory or hide the file.
+    if (name.find_first_of(std::string("\\;:/\0", 5)) != std::string::npos || name.front() == '.')
+        return illegalName();
+    if (settings.LeagueCount >= MaxLeagues) return listFull();
+    return std::nullopt;
+}
+
+LeagueResult createLeague(Store& store, const std::string& name) {
+    LeagueResult result;
+    if (auto refusal = checkLeagueName(store.settings, name)) {
+        result.messages.push_back(*refusal);
+        return result;
+    }
+    std::string fileName = name + ".LGE";
+    // Never wipe a league file that is no longer listed: keep it, and its teams, beside the new one.
+    if (!moveAside(store.workDir, fileName, ".replaced") ||
+        !moveAside(store.workDir, teamFileName(fileName), ".replaced")) {
+        result.messages.push_back(leagueSaveFailure());
+        return result;
+    }
+    store.league.LeagueFilePath = fileName;
+    ClearLeague(store);
+    store.league.loadFailed = false;
+    if (auto failure = SaveLeagueFile(store)) result.messages.push_back(*failure);
+    Settings& s = store.settings;
+    ++s.LeagueCount;
+    s.LeagueList[static_cast<std::size_t>(s.LeagueCount)] = name;
+    result.done = true;
+    if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
+    return result;
+}
+
+LeagueResult deleteLeague(Store& store, const std::string& name) {
+    LeagueResult result;
+    if (name.empty()) {
+        result.messages.push_back(emptyName());
+        return result;
+    }
+    int k = findLeague(store.settings, name);
+    if (k == 0) {
+        result.messages.push_back(notListed());
+        return result;
+    }
+    Settings& s = store.settings;
+    std::string listed = s.LeagueList[static_cast<std::size_t>(k)];
+    --s.LeagueCount;
+    for (int i = k; i <= MaxLeagues - 1; ++i)
+        s.LeagueList[static_cast<std::size_t>(i)] = s.LeagueList[static_cast<std::size_t>(i + 1)];
+    s.LeagueList[MaxLeagues].clear();
+    result.done = true;
+    if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
+
+    store.league.LeagueFilePath = listed + ".LGE";
+    std::error_code ec;
+    fs::path leagueFile = resolveFile(store.workDir, store.league.LeagueFilePath);
+    // A league whose file is already gone needs no deleting.
+    if (fs::exists(leagueFile, ec) && !fs::remove(leagueFile, ec)) {
+        result.messages.push_back(notDeleted(store.league.LeagueFilePath));
+        store.league.LeagueFilePath.clear();
+        return result;
+    }
+    fs::path teamFile = resolveFile(store.workDir, listed + ".TEA");
+    if (fs::exists(teamFile, ec)) fs::remove(teamFile, ec);
+    store.league.LeagueFilePath.clear();
+    return result;
+}
+
+} // namespace tallyrock

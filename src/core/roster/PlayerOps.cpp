@@ -1,0 +1,55 @@
+#include "PlayerOps.h"
+
+#include "store/FileNames.h"
+#include "store/LeagueFile.h"
+#include "store/NumberText.h"
+#include "store/TeamFile.h"
+
+namespace tallyrock {
+
+Message duplicatePlayerName() { return {"Player entry error", "That name is already taken!", Icon::Exclamation}; }
+
+std::string playerNameBoxText(std::string_view typed) {
+    std::string text = leftChars(typed, 18);
+    for (char& c : text)
+        if (c == '"') c = '\'';
+    return text;
+}
+
+void openAddPlayers(Store& store) { ReloadTeams(store); }
+
+AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
+    LeagueTables& league = store.league;
+    if (charCount(name) < 3) return AddPlayerResult::TooShort;
+    if (league.PlayerCount >= MaxPlayers) return AddPlayerResult::RosterFull;
+    for (int i = 1; i <= league.PlayerCount; ++i)
+        if (upperCase(store.player(i).PlayerName) == upperCase(name)) return AddPlayerResult::Duplicate;
+    int p = league.PlayerCount + 1;
+    store.CurrentPlayer = static_cast<int16_t>(p);
+    PlayerRecord& player = store.player(p);
+    player.clearRecord();
+    player.PlayerName = name;
+    player.PlayerTee = static_cast<int16_t>(tee >= 1 && tee <= 3 ? tee : 2);
+    league.PlayerCount = static_cast<int16_t>(p);
+    if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[static_cast<std::size_t>(p)] = 0;
+    return AddPlayerResult::Added;
+}
+
+std::vector<Message> closeAddPlayers(Store& store) {
+    std::vector<Message> messages;
+    if (store.teams.TeamsInUse == 1)
+        if (auto failure = SaveTeamFile(store)) messages.push_back(*failure);
+    if (auto failure = SaveLeagueFile(store)) messages.push_back(*failure);
+    return messages;
+}
+
+std::string memberCountText(int count) { return plainNumber(static_cast<long long>(count)) + " member(s)"; }
+
+int findPlayer(const LeagueTables& league, std::string_view name) {
+    int found = 0;
+    for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p)
+        if (league.player[static_cast<std::size_t>(p)].PlayerName == name) found = p;
+    return found;
+}
+
+} // namespace tallyrock

@@ -1,0 +1,34 @@
+#pragma once
+// Adding players to the open league.
+
+#include "store/Message.h"
+#include "store/Store.h"
+
+#include <string>
+#include <vector>
+
+namespace tallyrock {
+
+// The add window's name box: at most 18 characters, a double quote becomes an apostrophe.
+std::string playerNameBoxText(std::string_view typed);
+
+// Opening the add window: fresh team numbers from the team point file.
+void openAddPlayers(Store& store);
+
+enum class AddPlayerResult { Added, TooShort, RosterFull, Duplicate };
+// Adds the player in the next slot, with default tee 1, 2 or 3. A duplicate
+// name (letter case ignored) gives the message `duplicatePlayerName()`; a name
+// under 3 characters or a full roster is refused without one (the window beeps).
+AddPlayerResult addPlayer(Store& store, const std::string& name, int tee);
+Message duplicatePlayerName();
+
+// Closing the add window: the team point file while teams are in use, then the league file.
+std::vector<Message> closeAddPlayers(Store& store);
+
+// The member count shown in the add window: "12 member(s)".
+std::string memberCountText(int count);
+
+// The last player slot whose name equals `name` exactly; 0 when there is none.
+int findPlayer(const LeagueTables& league, std::string_view name);
+
+} // namespace tallyrock

@@ -1,0 +1,60 @@
+#include "CourseFile.h"
+
+#include "FileNames.h"
+#include "LineReader.h"
+#include "NumberText.h"
+
+namespace tallyrock {
+
+Message courseLoadFailure() {
+    return {"Loading...",
+            joinLines({"No courses have been saved or", "problem reading file.", "Ignore this if you are entering your",
+                       "first course."}),
+            Icon::Exclamation};
+}
+
+Message courseSaveFailure() { return {"Course Setup", "Unable to save settings to disk", Icon::Exclamation}; }
+
+bool CourseTable::offered(int c) const { return c >= 1 && c <= MaxCourses && charCount(name(c)) > 1; }
+
+double CourseTable::numeric(int c, int f) const {
+    if (c < 1 || c > MaxCourses || f < 1 || f > CourseFields) return 0;
+    return leadingNumber(CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)]);
+}
+
+Failure LoadCourseFile(Store& store) {
+    CourseTable& courses = store.courses;
+    auto in = LineReader::open(resolveFile(store.workDir, CourseFileName));
+    if (!in) return courseLoadFailure();
+    int16_t count = 0;
+    if (!in->integer(count)) return courseLoadFailure();
+    if (count < 0 || count > MaxCourses) return courseLoadFailure();
+    courses.CourseCount = count;
+    for (int c = 1; c <= count; ++c) {
+        for (int f = 1; f <= CourseFields; ++f) {
+            if (!in->line(courses.CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)])) {
+                // Courses read so far stay; the one cut short is counted too, as far as it got.
+                return courseLoadFailure();
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string courseFileText(const CourseTable& courses) {
+    std::string out = fileNumber(static_cast<int>(courses.CourseCount)) + "\r\n";
+    for (int c = 1; c <= courses.CourseCount && c <= MaxCourses; ++c)
+        for (int f = 1; f <= CourseFields; ++f) {
+            out += courses.CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)];
+            out += "\r\n";
+        }
+    return out;
+}
+
+Failure SaveCourseFile(Store& store) {
+    if (!store.writer->writeFile(resolveFile(store.workDir, CourseFileName), courseFileText(store.courses)))
+        return courseSaveFailure();
+    return std::nullopt;
+}
+
+} // namespace tallyrock

@@ -1,0 +1,24 @@
+#pragma once
+// A message the program shows in a message box. Core operations return these;
+// the windows show them and the command-line tool prints them.
+
+#include <optional>
+#include <string>
+
+namespace tallyrock {
+
+enum class Icon { None, Exclamation, Question, Stop, Information };
+
+struct Message {
+    std::string title;
+    std::string text; // line breaks as "\r\n"
+    Icon icon = Icon::None;
+};
+
+// Empty when the operation succeeded.
+using Failure = std::optional<Message>;
+
+// Joins lines with the carriage return and line feed that message texts use.
+std::string joinLines(std::initializer_list<std::string> lines);
+
+} // namespace tallyrock

@@ -1,0 +1,256 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace tallyrock {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Shortest %.*e text (1..maxDigits significant digits) that reads back as the same value.
+template <typename T> std::string shortestScientific(T value, int maxDigits) {
+    char buf[64];
+    for (int digits = 1; digits <= maxDigits; ++digits) {
+        std::snprintf(buf, sizeof buf, "%.*e", digits - 1, static_cast<double>(value));
+        T back;
+        if constexpr (std::is_same_v<T, float>)
+            back = std::strtof(buf, nullptr);
+        else
+            back = std::strtod(buf, nullptr);
+        if (back == value) return buf;
+    }
+    std::snprintf(buf, sizeof buf, "%.*e", maxDigits - 1, static_cast<double>(value));
+    return buf;
+}
+
+// A decimal number as sign, digits and the position of the decimal point.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // no leading zeros unless the value is zero
+    int pointPos = 0;   // digits before the point (may be <= 0 or > size)
+};
+
+Decimal decimalFromScientific(const std::string& sci) {
+    Decimal d;
+    std::size_t i = 0;
+    if (sci[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
+    int intDigits = 0;
+    for (; i < sci.size() && sci[i] != 'e'; ++i) {
+        if (isDigit(sci[i])) {
+            d.digits += sci[i];
+            ++intDigits;
+        } else if (sci[i] == '.') {
+            break;
+        }
+    }
+    for (; i < sci.size() && sci[i] != 'e'; ++i)
+        if (isDigit(sci[i])) d.digits += sci[i];
+    int exponent = 0;
+    if (i < sci.size() && sci[i] == 'e') exponent = std::atoi(sci.c_str() + i + 1);
+    d.pointPos = intDigits + exponent;
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    if (d.digits == "0") {
+        d.negative = false;
+        d.pointPos = 1;
+    }
+    return d;
+}
+
+template <typename T> Decimal shortestDecimal(T value) {
+    if (value == 0 || !std::isfinite(value)) return Decimal{false, "0", 1};
+    constexpr int maxDigits = std::is_same_v<T, float> ? 9 : 17;
+    return decimalFromScientific(shortestScientific(value, maxDigits));
+}
+
+// Rounds a decimal to `decimals` places, half away from zero, on its digits.
+Decimal roundDecimal(Decimal d, int decimals) {
+    int keep = d.pointPos + decimals; // digits kept
+    if (keep >= static_cast<int>(d.digits.size())) return d;
+    if (keep < 0) return Decimal{false, "0", 1};
+    bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        for (; i >= 0; --i) {
+            char& c = d.digits[static_cast<std::size_t>(i)];
+            if (c == '9') {
+                c = '0';
+            } else {
+                ++c;
+                break;
+            }
+        }
+        if (i < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.pointPos;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    if (d.digits.empty()) return Decimal{false, "0", 1};
+    return d;
+}
+
+double decimalValue(const Decimal& d) {
+    std::string text = (d.negative ? "-0." : "0.") + d.digits + "e" + std::to_string(d.pointPos);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// Digit at position k counted from the point (k >= 0: integer digits from the
+// right, 0 = units; k < 0: fraction digits).
+char digitAt(const Decimal& d, int k) {
+    int index = d.pointPos - 1 - k;
+    if (index < 0 || index >= static_cast<int>(d.digits.size())) return '0';
+    return d.digits[static_cast<std::size_t>(index)];
+}
+
+std::string applyPattern(const Decimal& rounded, std::string_view pattern) {
+    auto point = pattern.find('.');
+    std::string_view intPart = pattern.substr(0, point);
+    std::string_view fracPart = point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
+    int fracDigits = static_cast<int>(fracPart.size());
+    int minInt = 0;
+    for (char c : intPart)
+        if (c == '0') ++minInt;
+    int intLen = std::max(rounded.pointPos, 0);
+    std::string out;
+    int shownInt = std::max(intLen, minInt);
+    for (int k = shownInt - 1; k >= 0; --k) out += digitAt(rounded, k);
+    if (point != std::string_view::npos) {
+        out += '.';
+        for (int k = 1; k <= fracDigits; ++k) out += digitAt(rounded, -k);
+    }
+    bool allZero = true;
+    for (char c : out)
+        if (isDigit(c) && c != '0') allZero = false;
+    if (rounded.negative && !allZero) out.insert(out.begin(), '-');
+    return out;
+}
+
+int patternDecimals(std::string_view pattern) {
+    auto point = pattern.find('.');
+    return point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+// The %.7G text of a value in the files' style: "12.3", "0.5" -> ".5", "1E+07".
+std::string sevenDigitText(float value) {
+    if (value == 0 || std::isnan(value)) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(value));
+    std::string s = buf;
+    // %G keeps trailing zeros only in the exponent form's mantissa with '#'; it has none here.
+    if (s.rfind("0.", 0) == 0)
+        s.erase(0, 1);
+    else if (s.rfind("-0.", 0) == 0)
+        s.erase(1, 1);
+    return s;
+}
+
+} // namespace
+
+std::string fileNumber(int value) {
+    std::string digits = std::to_string(value);
+    return (value < 0 ? digits : " " + digits) + " ";
+}
+
+std::string fileNumber(float value) {
+    std::string text = sevenDigitText(value);
+    return (text[0] == '-' ? text : " " + text) + " ";
+}
+
+std::string plainNumber(long long value) { return std::to_string(value); }
+
+std::string generalNumber(float value) {
+    std::string text = sevenDigitText(value);
+    if (text[0] == '.') return "0" + text;
+    if (text.rfind("-.", 0) == 0) return "-0" + text.substr(1);
+    return text;
+}
+
+double leadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::string number;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
+    bool seenPoint = false, seenDigit = false;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (isDigit(c)) {
+            number += c;
+            seenDigit = true;
+        } else if (c == '.' && !seenPoint) {
+            number += c;
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit) return 0.0;
+    // An exponent continues the number only when it is complete ("1E5", "2.5e-3").
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
+        std::size_t firstDigit = j;
+        while (j < text.size() && isDigit(text[j])) exponent += text[j++];
+        if (j > firstDigit) number += exponent;
+    }
+    double value = std::strtod(number.c_str(), nullptr);
+    if (!std::isfinite(value)) return 0.0;
+    return value;
+}
+
+std::optional<double> fileFieldNumber(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    std::size_t end = i;
+    while (end < line.size() && line[end] != ',' && line[end] != ' ' && line[end] != '\t') ++end;
+    std::string token(line.substr(i, end - i));
+    if (token.empty()) return std::nullopt;
+    for (char c : token)
+        if (!isDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E') return std::nullopt;
+    char* stop = nullptr;
+    double value = std::strtod(token.c_str(), &stop);
+    if (stop != token.c_str() + token.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<int16_t> fileFieldInteger(std::string_view line) {
+    auto value = fileFieldNumber(line);
+    if (!value) return std::nullopt;
+    double rounded = std::nearbyint(*value); // default rounding mode: half to even
+    if (rounded < std::numeric_limits<int16_t>::min() || rounded > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(rounded);
+}
+
+double roundHalfAway(double value, int decimals) { return decimalValue(roundDecimal(shortestDecimal(value), decimals)); }
+
+float toSingle(double value) {
+    if (std::isnan(value)) return 0.0f;
+    constexpr double high = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -high, high));
+}
+
+long long roundWhole(double value) {
+    if (!std::isfinite(value)) return 0;
+    double r = roundHalfAway(value, 0);
+    if (r > 9e18 || r < -9e18) return 0;
+    return static_cast<long long>(r);
+}
+
+std::string formatPattern(double value, std::string_view pattern) {
+    return applyPattern(roundDecimal(shortestDecimal(value), patternDecimals(pattern)), pattern);
+}
+
+std::string formatPattern(float value, std::string_view pattern) {
+    return applyPattern(roundDecimal(shortestDecimal(value), patternDecimals(pattern)), pattern);
+}
+
+} // namespace tallyrock

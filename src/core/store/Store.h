@@ -1,0 +1,49 @@
+#pragma once
+// The one object that holds the program's tables and the values windows share.
+// Created once by the desktop program or the command-line tool and handed to
+// every window and command.
+
+#include "CourseTable.h"
+#include "FileWriter.h"
+#include "LeagueTables.h"
+#include "Settings.h"
+#include "TeamTables.h"
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace tallyrock {
+
+struct Store {
+    LeagueTables league;
+    CourseTable courses;
+    Settings settings;
+    TeamTables teams;
+
+    // Shared selection values.
+    int16_t CurrentPlayer = 0;
+    int16_t CurrentCourse = 0;
+    int16_t EditSlot = 0;
+    int16_t EntryMonth = 0;
+    int16_t EntryDay = 0;
+    int16_t EntryYear = 0;
+    std::string CourseFormMode;
+    std::string ChartKind; // "line" or "pie"
+    std::array<std::string, 13> MonthName{};
+
+    // Where the data files live, and the folder of the settings file.
+    std::filesystem::path workDir = ".";
+    std::filesystem::path settingsDir;
+    std::string SettingsPath; // full name of the settings file once loaded or saved
+
+    std::shared_ptr<FileWriter> writer = std::make_shared<AtomicFileWriter>();
+
+    PlayerRecord& player(int p) { return league.player[static_cast<std::size_t>(p)]; }
+    const PlayerRecord& player(int p) const { return league.player[static_cast<std::size_t>(p)]; }
+};
+
+void FillMonthNames(Store& store);
+
+} // namespace tallyrock
