@@ -7,8 +7,6 @@
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
 
-#include <chrono>
-#include <ctime>
 #include <regex>
 
 namespace tallyrock::cli {
@@ -24,10 +22,7 @@ void CliContext::check(const Failure& failure) {
 CliContext::CliContext() {
     store.workDir = fs::current_path();
     store.settingsDir = GetSettingsDir();
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    today = {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
+    today = SystemClock().today();
 }
 
 void CliContext::start() {

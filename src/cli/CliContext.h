@@ -2,6 +2,7 @@
 // What every command of tallyrock-cli shares: the store over the current
 // directory's data files, today's date, and the way a command refuses.
 
+#include "services/Clock.h"
 #include "store/Message.h"
 #include "store/Store.h"
 
@@ -17,16 +18,12 @@ struct Refused {
 [[noreturn]] void refuse(const Message& message);
 [[noreturn]] void refuse(const std::string& text);
 
-struct Date {
-    int month = 0, day = 0, year = 0; // full year
-};
-
 class CliContext {
 public:
     CliContext();
 
     Store store;
-    Date today;
+    Date today; // the system's date, or --today
 
     // Reads the settings and league list files as the main window's load does;
     // a league list that is present but unreadable refuses the command.
