@@ -18,6 +18,10 @@ using Commands = std::vector<Command>;
 
 // Each file of commands adds its own.
 void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+void addRosterCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+
+// Refuses with the first of the messages, if any.
+void reportAll(const std::vector<Message>& messages);
 
 // "1,2,3" as numbers; refuses with a message naming the option otherwise.
 std::vector<std::string> splitList(const std::string& text);

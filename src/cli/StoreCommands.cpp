@@ -4,7 +4,6 @@
 #include "handicap/Rules.h"
 #include "roster/CourseOps.h"
 #include "roster/LeagueOps.h"
-#include "roster/PlayerOps.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 
@@ -33,10 +32,6 @@ bool isWholeNumber(const std::string& text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
-}
-
-void reportAll(const std::vector<Message>& messages) {
-    if (!messages.empty()) refuse(messages.front());
 }
 
 void addLeagueCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
@@ -120,33 +115,6 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                         }});
 }
 
-struct PlayerArgs {
-    std::string league, name;
-    int tee = 2;
-};
-
-void addPlayerCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto args = std::make_shared<PlayerArgs>();
-    CLI::App* add = app.add_subcommand("add-player", "Add a player to a league");
-    add->add_option("LEAGUE", args->league, "League name as listed")->required();
-    add->add_option("NAME", args->name, "Player name, 3 to 18 characters")->required();
-    add->add_option("--tee", args->tee, "Default tee: 1 red, 2 white, 3 blue")->check(CLI::Range(1, 3));
-    commands.push_back({add, [&ctx, args] {
-                            ctx.openLeague(args->league);
-                            openAddPlayers(ctx.store);
-                            std::string name = playerNameBoxText(args->name);
-                            if (name != args->name && charCount(args->name) > 18)
-                                refuse("A player name has at most 18 characters.");
-                            switch (addPlayer(ctx.store, name, args->tee)) {
-                            case AddPlayerResult::TooShort: refuse("A player name needs at least 3 characters.");
-                            case AddPlayerResult::RosterFull: refuse("The league is full (100 players).");
-                            case AddPlayerResult::Duplicate: refuse(duplicatePlayerName());
-                            case AddPlayerResult::Added: break;
-                            }
-                            reportAll(closeAddPlayers(ctx.store));
-                        }});
-}
-
 struct RulesArgs {
     std::optional<int> method, roundsOption, limitOption, strokeOption, nineHole, dateRemind;
     std::optional<std::string> percent, rounds, mensMax, womensMax, abovePar, maxPerHole, factor;
@@ -210,7 +178,6 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
 void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     addLeagueCommands(app, ctx, commands);
     addCourseCommands(app, ctx, commands);
-    addPlayerCommands(app, ctx, commands);
     addRulesCommand(app, ctx, commands);
 }
 

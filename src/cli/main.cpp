@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     app.add_option("--today", today, "Today's date as MM-DD-YYYY, for titles and dates");
     Commands commands;
     addStoreCommands(app, ctx, commands);
+    addRosterCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -35,9 +35,10 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     return AddPlayerResult::Added;
 }
 
-std::vector<Message> closeAddPlayers(Store& store) {
+std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     std::vector<Message> messages;
-    if (store.teams.TeamsInUse == 1)
+    bool saveTeams = teamFile == TeamFileSave::Always || (teamFile == TeamFileSave::WhileTeamsInUse && store.teams.TeamsInUse == 1);
+    if (saveTeams)
         if (auto failure = SaveTeamFile(store)) messages.push_back(*failure);
     if (auto failure = SaveLeagueFile(store)) messages.push_back(*failure);
     return messages;

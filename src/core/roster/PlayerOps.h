@@ -22,8 +22,11 @@ enum class AddPlayerResult { Added, TooShort, RosterFull, Duplicate };
 AddPlayerResult addPlayer(Store& store, const std::string& name, int tee);
 Message duplicatePlayerName();
 
-// Closing the add window: the team point file while teams are in use, then the league file.
-std::vector<Message> closeAddPlayers(Store& store);
+// What the roster windows write when they close: the team point file (never,
+// while teams are in use, or always), then the league file. The messages of
+// the writes that failed.
+enum class TeamFileSave { Never, WhileTeamsInUse, Always };
+std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile);
 
 // The member count shown in the add window: "12 member(s)".
 std::string memberCountText(int count);
