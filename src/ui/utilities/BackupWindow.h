@@ -1,0 +1,50 @@
+#pragma once
+// The backup window (Backupform): copies the data files into "VEXA Backup" in
+// the chosen place: a mounted removable drive, the home folder, or a folder
+// browsed for. It closes itself two seconds after a successful backup.
+
+#include "store/Store.h"
+#include "utilities/Backup.h"
+
+#include <QWidget>
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace tallyrock {
+
+class Dialogs;
+
+inline constexpr const char* BackupWindowTitle = "Tallyrock  Backup Utility";
+
+class BackupWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Offers this machine's drives and home folder.
+    BackupWindow(const Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Offers the given destination roots, in their order.
+    BackupWindow(const Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
+                 QWidget* parent = nullptr);
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void addRoot(const BackupRoot& root);
+    void browsebutton_Click();
+    void copybutton_Click();
+    void Timer1_Timer();
+
+    const Store& m_store;
+    Dialogs& m_dialogs;
+    QListWidget* m_DriveList = nullptr;
+    QPushButton* m_copybutton = nullptr;
+    QTimer* m_Timer1 = nullptr;
+};
+
+} // namespace tallyrock

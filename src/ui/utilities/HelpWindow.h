@@ -1,0 +1,60 @@
+#pragma once
+// The help window (HelpForm): the program's instructions, one rich-text
+// document with a contents list at the top and a section per topic. It is
+// modeless: it stays open beside the window that opened it and disables
+// nothing. Other windows open it through HelpViewer::ShowHelpTopic.
+
+#include "HelpViewer.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QTextBrowser;
+
+namespace tallyrock {
+
+class Dialogs;
+class HelpTextView;
+
+inline constexpr const char* HelpWindowTitle = "Greenquill Information";
+
+class HelpWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Shows the print dialog for the printer, with the "selection" choice
+    // preset when asked; false when the user cancels.
+    using PrinterQuestion = std::function<bool(QPrinter& printer, bool selectionPreset, QWidget* parent)>;
+
+    explicit HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter = {}, QWidget* parent = nullptr);
+    ~HelpWindow() override;
+
+    // Caret to the topic's heading with an empty selection, and the heading
+    // scrolled to the top of the text.
+    void showTopic(HelpTopic topic);
+
+    QTextBrowser* textView() const;
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void loadDocument();
+    void placeOnScreen();
+    void showAnchor(const QString& anchor);
+    void PrintSelectedMenu_Click();
+    void PrintEntireMenu_Click();
+    void printDocument(bool selectedOnly);
+    void CloseHelpMenu_Click();
+
+    Dialogs& m_dialogs;
+    PrinterQuestion m_askPrinter;
+    HelpTextView* m_RichTextBox1 = nullptr;
+};
+
+} // namespace tallyrock

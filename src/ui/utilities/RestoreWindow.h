@@ -1,0 +1,49 @@
+#pragma once
+// The restore window: chooses a "VEXA Backup" folder, asks before anything is
+// replaced, and copies the backed-up data files back into the working
+// directory (the files there now are first kept in "Before Restore").
+
+#include "store/Store.h"
+#include "utilities/Backup.h"
+
+#include <QWidget>
+#include <vector>
+
+class QListWidget;
+
+namespace tallyrock {
+
+class Dialogs;
+
+inline constexpr const char* RestoreWindowTitle = "Tallyrock  Restore Utility";
+
+class RestoreWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Looks for backups on this machine's drives and in the home folder.
+    RestoreWindow(const Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Looks for backups under the given roots, in their order.
+    RestoreWindow(const Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
+                  QWidget* parent = nullptr);
+
+  signals:
+    // The files were restored: what the program holds in memory is out of date.
+    void restored();
+    // The information button: the help window at the backup topic.
+    void helpRequested();
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void addFolder(const std::filesystem::path& folder);
+    void browsebutton_Click();
+    void restorebutton_Click();
+
+    const Store& m_store;
+    Dialogs& m_dialogs;
+    QListWidget* m_BackupList = nullptr;
+};
+
+} // namespace tallyrock

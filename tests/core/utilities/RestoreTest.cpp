@@ -1,0 +1,164 @@
+// Restoring the data files from a "VEXA Backup" folder.
+#include "utilities/Restore.h"
+#include "BackupSamples.h"
+#include "fakes/FailingWriter.h"
+#include "store/FileWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrock::test {
+namespace {
+namespace fs = std::filesystem;
+
+// Lets the first `allowed` writes into one folder through and fails every
+// later one there, as a disk that fills up during the restore.
+class FullDiskWriter : public FileWriter {
+  public:
+    FullDiskWriter(fs::path folder, int allowed) : m_folder(std::move(folder)), m_allowed(allowed) {}
+    bool writeFile(const fs::path& target, std::string_view content) override {
+        if (target.parent_path() == m_folder && m_allowed-- <= 0) return false;
+        return m_real.writeFile(target, content);
+    }
+
+  private:
+    fs::path m_folder;
+    int m_allowed;
+    AtomicFileWriter m_real;
+};
+
+void expectRestoreFailure(const Failure& failure) {
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->title, "Restore Utility");
+    EXPECT_EQ(failure->text, restoreFailure().text);
+}
+
+// A working directory with two leagues, backed up to the drive.
+class Restore : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sample.addLeague("Club", true);
+        sample.addLeague("Seniors", false);
+        sample.writeListAndCourses();
+        ASSERT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
+        backedUp = folderFiles(sample.work());
+    }
+
+    // The week after the backup: scores changed, a league and its teams added.
+    void changeWorkingFiles() {
+        sample.writeCourses(crlf({" 2 ", "Pine Hills", "Oak Ridge"}));
+        writeFile(sample.work() / "Club.LGE", crlf({" 2 ", "changed"}));
+        writeFile(sample.work() / "Seniors.tea", crlf({" 0 "}));
+        sample.addLeague("Juniors", true);
+        sample.writeLeagueList();
+    }
+
+    BackupSample sample;
+    FolderFiles backedUp;
+};
+
+TEST_F(Restore, IntoAnEmptiedWorkingDirectoryGivesByteIdenticalFiles) {
+    for (const auto& [name, content] : backedUp)
+        fs::remove(sample.work() / name);
+    auto fresh = std::make_unique<Store>();
+    fresh->workDir = sample.work();
+
+    EXPECT_FALSE(RestoreDataFiles(*fresh, sample.backup()));
+
+    EXPECT_EQ(folderFiles(sample.work()), backedUp);
+    EXPECT_TRUE(folderFiles(sample.work() / "Before Restore").empty());
+}
+
+TEST_F(Restore, BeforeRestoreHoldsThePreviousFiles) {
+    changeWorkingFiles();
+    FolderFiles previous = folderFiles(sample.work());
+
+    EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
+
+    EXPECT_EQ(folderFiles(sample.work() / "Before Restore"), previous);
+    // The backed-up files are back; a team file the backup did not have is gone
+    // and the league added since the backup is no longer listed.
+    FolderFiles now = folderFiles(sample.work());
+    EXPECT_EQ(now["Club.LGE"], backedUp["Club.LGE"]);
+    EXPECT_EQ(now["Course.DAT"], backedUp["Course.DAT"]);
+    EXPECT_EQ(now["vexa.dat"], backedUp["vexa.dat"]);
+    EXPECT_FALSE(now.count("Seniors.tea"));
+    EXPECT_TRUE(now.count("Juniors.LGE"));
+    EXPECT_EQ(now.size(), backedUp.size() + 2);
+}
+
+TEST_F(Restore, FromBeforeRestoreUndoesTheRestore) {
+    changeWorkingFiles();
+    FolderFiles previous = folderFiles(sample.work());
+    ASSERT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
+
+    EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.work() / "Before Restore"));
+
+    EXPECT_EQ(folderFiles(sample.work()), previous);
+}
+
+TEST_F(Restore, FailedRestoreLeavesTheFilesAsTheyWere) {
+    changeWorkingFiles();
+    FolderFiles previous = folderFiles(sample.work());
+
+    for (int allowed : {0, 2}) {
+        sample.store->writer = std::make_shared<FullDiskWriter>(sample.work(), allowed);
+        expectRestoreFailure(RestoreDataFiles(*sample.store, sample.backup()));
+        // No data file changed and no half-restored file is left beside them.
+        EXPECT_EQ(folderFiles(sample.work()), previous) << allowed << " writes allowed";
+    }
+    // Nor when even the copies into "Before Restore" cannot be written.
+    sample.store->writer = std::make_shared<FailingWriter>();
+    expectRestoreFailure(RestoreDataFiles(*sample.store, sample.backup()));
+    EXPECT_EQ(folderFiles(sample.work()), previous);
+}
+
+TEST_F(Restore, IncompleteBackupIsRefusedBeforeAnythingChanges) {
+    changeWorkingFiles();
+    FolderFiles previous = folderFiles(sample.work());
+    fs::remove(sample.backup() / "Seniors.LGE");
+
+    expectRestoreFailure(RestoreDataFiles(*sample.store, sample.backup()));
+
+    EXPECT_EQ(folderFiles(sample.work()), previous);
+    EXPECT_FALSE(fs::exists(sample.work() / "Before Restore"));
+}
+
+TEST_F(Restore, NeverRestoresTheWorkingDirectoryOntoItself) {
+    FolderFiles previous = folderFiles(sample.work());
+
+    expectRestoreFailure(RestoreDataFiles(*sample.store, sample.work()));
+    expectRestoreFailure(RestoreDataFiles(*sample.store, fs::path()));
+
+    EXPECT_EQ(folderFiles(sample.work()), previous);
+    EXPECT_FALSE(fs::exists(sample.work() / "Before Restore"));
+}
+
+TEST_F(Restore, FindsBackupFoldersUnderTheRootsAndFromABrowsedFolder) {
+    TempDir emptyDrive;
+    std::vector<BackupRoot> roots = {{emptyDrive.path(), "empty", true}, {sample.drive(), "drive", true}};
+    EXPECT_EQ(findBackupFolders(roots), std::vector<fs::path>{sample.backup()});
+
+    // The drive, the backup folder itself, or any folder holding the files.
+    EXPECT_EQ(backupFolderFor(sample.drive()), sample.backup());
+    EXPECT_EQ(backupFolderFor(sample.backup()), sample.backup());
+    EXPECT_EQ(backupFolderFor(sample.work()), sample.work());
+}
+
+TEST(RestoreMessages, KeepTheirWordingAndLineBreaks) {
+    Message question = restoreQuestion();
+    EXPECT_EQ(question.title, "WARNING!");
+    EXPECT_EQ(question.icon, Icon::Stop);
+    EXPECT_EQ(question.text, "This operation will copy files from your backup disk to the original\n\r"
+                             "directory on your hard disk where Tallyrock runs.\n\r\n\r"
+                             "Are you sure you want to continue?");
+    EXPECT_EQ(restoreDone().text, "Files Restored,  Please Exit and Restart Tallyrock");
+    EXPECT_EQ(restoreFailure().title, "Restore Utility");
+    EXPECT_EQ(restoreFailure().text,
+              "All data files could not be restored.\n\rPossible cause - VEXA program was moved\n\r"
+              "or reinstalled in a different directory\n\rsince the backup was made.\n\r\n\r"
+              "If necessary, the backup files can be\n\rmanually copied to the directory where\n\r"
+              "the program resides on your hard drive.");
+}
+
+} // namespace
+} // namespace tallyrock::test
