@@ -1,18 +1,32 @@
-// The Tallyrock desktop program.
+// The Tallyrock desktop program: the splash window loads the main window.
 #include "main/MainWindow.h"
-#include "store/SettingsFile.h"
+#include "main/SplashWindow.h"
+#include "services/Paths.h"
+#include "services/QtDialogs.h"
+#include "services/QtReportPrinter.h"
 
 #include <QApplication>
-#include <filesystem>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallyrock");
-    tallyrock::Store store;
-    store.workDir = std::filesystem::current_path();
-    store.settingsDir = tallyrock::GetSettingsDir();
-    tallyrock::MainWindow window(store);
-    window.resize(900, 600);
-    window.show();
+    using namespace tallyrock;
+
+    SystemPaths paths;
+    Store store;
+    store.workDir = paths.workDir();
+    store.settingsDir = paths.settingsDir();
+
+    QtDialogs dialogs;
+    QtReportPrinter printer(store.workDir / "Printouts");
+    SystemClock clock;
+    UiServices services{dialogs, printer, clock, &printer};
+
+    MainWindow window(store, services);
+    printer.setOnPdfWritten([&window](const std::filesystem::path& file) { window.showPrintout(file); });
+    auto* splash = new SplashWindow(window, true);
+    splash->show();
+    splash->activateWindow();
+    splash->setFocus();
     return QApplication::exec();
 }

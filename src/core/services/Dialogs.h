@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyrock {
 
@@ -25,6 +26,9 @@ public:
     virtual std::optional<std::string> saveFileName(const std::string& title, const std::string& folder,
                                                     const std::string& suggested, const std::string& filter) = 0;
     virtual std::optional<std::string> folderName(const std::string& title, const std::string& start) = 0;
+    // One of the items, starting at `current`; nothing when cancelled.
+    virtual std::optional<std::string> chooseItem(const std::string& title, const std::string& prompt,
+                                                  const std::vector<std::string>& items, const std::string& current) = 0;
     virtual void beep() = 0;
     virtual void setBusy(bool busy) = 0;
 };

@@ -13,16 +13,21 @@
 
 namespace tallyrock {
 
+class Canvas;
+
 enum class Orientation { Portrait, Landscape };
 
 class ReportPrinter {
 public:
     virtual ~ReportPrinter() = default;
 
+    // The report's name, for the job and for the name of a PDF printout.
+    virtual void setDocumentName(const std::string& name) = 0;
     virtual void setOrientation(Orientation orientation) = 0;
     virtual void setFontName(const std::string& name) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setBold(bool bold) = 0;
+    // 0xRRGGBB; also the colour of drawn lines.
     virtual void setTextColor(uint32_t rgb) = 0;
     virtual void setLineWidth(int width) = 0;
 
@@ -35,6 +40,8 @@ public:
     // the left margin of the next line.
     virtual void print(const std::string& text, bool endLine = true) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
+    // Draws what the canvas keeps, stretched into the rectangle (twips).
+    virtual void drawPicture(const Canvas& picture, double x, double y, double width, double height) = 0;
     virtual void newPage() = 0;
     // Ends the document: the job goes to the printer or file.
     virtual void endDoc() = 0;

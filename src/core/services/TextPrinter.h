@@ -11,6 +11,7 @@ namespace tallyrock {
 
 class TextPrinter : public ReportPrinter {
 public:
+    void setDocumentName(const std::string&) override {}
     void setOrientation(Orientation o) override { m_orientation = o; }
     void setFontName(const std::string& name) override { m_fontName = name; }
     void setFontSize(double points) override { m_fontSize = points; }
@@ -25,6 +26,7 @@ public:
 
     void print(const std::string& text, bool endLine = true) override;
     void drawLine(double, double, double, double) override {}
+    void drawPicture(const Canvas&, double, double, double, double) override {}
     void newPage() override;
     void endDoc() override;
 

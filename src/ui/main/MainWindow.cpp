@@ -1,10 +1,843 @@
 #include "MainWindow.h"
 
+#include "SplashWindow.h"
+#include "ToolIcons.h"
+#include "main/CourseHcpChart.h"
+#include "main/LeagueOpening.h"
+#include "main/Listings.h"
+#include "main/StartUp.h"
+#include "roster/CourseOps.h"
+#include "services/PrintFonts.h"
+#include "services/PrinterSetup.h"
+#include "store/CourseFile.h"
+#include "store/LeagueFile.h"
+#include "store/TeamFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
 namespace tallyrock {
 
-MainWindow::MainWindow(Store& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
-    setWindowTitle("Tallyrock");
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const char* const ToolCaptions[] = {"Load League",      "Enter Rounds",          "Add a New Player",
+                                    "Add a New Course", "Help and Instructions", "Handicapping Method"};
+
+} // namespace
+
+MainWindow::MainWindow(Store& store, UiServices& services, QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_services(services) {
     setObjectName("MainWindow");
+    setWindowTitle("Tallyrock");
+    setWindowIcon(toolIcon(3));
+
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName("Timer1");
+    m_Timer1->setInterval(500);
+    m_ViewTimer = new QTimer(this);
+    m_ViewTimer->setObjectName("ViewTimer");
+    m_ViewTimer->setInterval(1500);
+    m_messagetimer = new QTimer(this);
+    m_messagetimer->setObjectName("messagetimer");
+    m_messagetimer->setInterval(3000);
+    connect(m_Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(m_ViewTimer, &QTimer::timeout, this, &MainWindow::ViewTimer_Timer);
+    connect(m_messagetimer, &QTimer::timeout, this, &MainWindow::messagetimer_Timer);
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    setCentralWidget(central);
+    buildMenus();
+    buildToolPanel(central);
+    buildRoundsArea(central);
+    buildMessagePanel(central);
+
+    HideRoundsView();
+    installWindowOpeners(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------- building
+
+void MainWindow::buildMenus() {
+    auto item = [this](QMenu* menu, const char* caption, const QString& name, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto opener = [this](Window window) { return [this, window] { openWindow(window); }; };
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("Filemenu");
+    m_leaguesMenu = file->addMenu("&Open League File");
+    m_leaguesMenu->setObjectName("Openmenu");
+    QAction* noEntries = m_leaguesMenu->addAction(NoEntries);
+    noEntries->setObjectName("leaguesmenu0");
+    connect(noEntries, &QAction::triggered, this, [this] { leaguesmenu_Click(0); });
+    m_leagueItems.push_back(noEntries);
+    item(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
+    file->addSeparator();
+    item(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
+    item(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
+    m_printcardsmenu = item(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
+    file->addSeparator();
+    item(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
+    item(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
+    file->addSeparator();
+    item(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
+    item(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
+    item(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
+    file->addSeparator();
+    item(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("Editmenu");
+    int n = 0;
+    for (const char* caption : {"&Cut", "C&opy", "&Paste"})
+        edit->addAction(caption)->setObjectName(QString("Editmenu2_%1").arg(n++));
+    for (QAction* action : edit->actions())
+        action->setEnabled(false);
+    edit->addSeparator();
+    m_editroundmenu =
+        item(edit, "Correct / &Edit or Delete a Round", "editroundmenu", &MainWindow::editroundmenu_Click);
+
+    m_entermenu = menuBar()->addAction("&Enter Rounds");
+    m_entermenu->setObjectName("entermenu");
+    connect(m_entermenu, &QAction::triggered, this, &MainWindow::entermenu_Click);
+
+    QMenu* players = menuBar()->addMenu("&Player Mgt.");
+    players->setObjectName("Playersmenu");
+    m_Playermenu[1] = item(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
+    m_Playermenu[2] =
+        item(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
+    m_Playermenu[3] = item(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
+    m_Playernamesmenu = item(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
+
+    m_coursesmenu = menuBar()->addMenu("&Course Mgt.");
+    m_coursesmenu->setObjectName("coursesmenu");
+    for (int i = 1; i <= 3; ++i) {
+        const char* captions[] = {"", "&Add New Course", "&Edit Course", "&Delete Course"};
+        item(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
+    }
+    m_coursesmenu->addSeparator();
+    item(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
+         &MainWindow::CHCPChartmenu_Click);
+    item(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu", opener(Window::CourseHcpCalculator));
+
+    QMenu* views = menuBar()->addMenu("&Display Results");
+    views->setObjectName("Vmenu");
+    const char* viewCaptions[] = {"", "Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
+    for (int i = 1; i <= 3; ++i) {
+        m_Viewmenu[static_cast<std::size_t>(i)] =
+            item(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
+        m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
+    }
+    m_Viewmenu[1]->setChecked(true);
+
+    QMenu* teams = menuBar()->addMenu("&Team Points");
+    teams->setObjectName("teammenu");
+    m_defineteammenu = item(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
+    m_enterteamresultsmenu =
+        item(teams, "&Enter Team Results", "enterteamresultsmenu", &MainWindow::enterteamresultsmenu_Click);
+    m_teamsummarymenu =
+        item(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
+
+    QMenu* trends = menuBar()->addMenu("&Trends");
+    trends->setObjectName("Analmenu");
+    m_leaguehcmenu =
+        item(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
+    m_graphmenu[0] = item(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
+    m_graphmenu[1] =
+        item(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
+
+    QMenu* helpMenu = menuBar()->addMenu("&Help");
+    helpMenu->setObjectName("Helpmenu");
+    item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpContents); });
+    item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpQuickStart); });
+    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu", [this] { showHelp(HelpPurpose); });
+    helpMenu->addSeparator();
+    item(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
+    item(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
+
+    // Disabled in the design until a league is opened.
+    for (QAction* action :
+         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
+          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
+        action->setEnabled(false);
+}
+
+void MainWindow::buildToolPanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName("Toolpanel");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(6, 2, 6, 2);
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new QToolButton(panel);
+        button->setObjectName(QString("toolbutton%1").arg(i));
+        button->setText(ToolCaptions[i]);
+        button->setToolTip(ToolCaptions[i]);
+        button->setIcon(toolIcon(i));
+        button->setIconSize(QSize(32, 32));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, [this, i] { toolbutton_Click(i); });
+        m_toolbutton[static_cast<std::size_t>(i)] = button;
+        row->addWidget(button);
+    }
+    m_toolbutton[0]->installEventFilter(this);
+    row->addStretch(1);
+    auto* title = new QLabel("Greenquill", panel);
+    title->setObjectName("Panel3D2");
+    title->setFrameShape(QFrame::Panel);
+    title->setFrameShadow(QFrame::Sunken);
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 6);
+    font.setBold(true);
+    font.setItalic(true);
+    title->setFont(font);
+    title->setStyleSheet("color: rgb(23, 145, 23); padding: 4px 14px;");
+    row->addWidget(title);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(panel);
+}
+
+void MainWindow::buildRoundsArea(QWidget* parent) {
+    auto* middle = new QWidget(parent);
+    middle->setObjectName("middle");
+    auto* stack = new QVBoxLayout(middle);
+    double pt = logicalDpiX() / 72.0;
+    stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
+
+    auto* lists = new QGridLayout;
+    lists->setSpacing(0);
+    auto makeList = [&](const char* frameName, const char* listName, QFrame*& frame, QListWidget*& list) {
+        frame = new QFrame(middle);
+        frame->setObjectName(frameName);
+        frame->setFrameShape(QFrame::StyledPanel);
+        auto* inside = new QVBoxLayout(frame);
+        inside->setContentsMargins(0, 0, 0, 0);
+        list = new QListWidget(frame);
+        list->setObjectName(listName);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        // Round lines are wider than the frame: HScroll1 moves them, nothing is cut short.
+        list->setTextElideMode(Qt::ElideNone);
+        list->setSelectionMode(QAbstractItemView::NoSelection);
+        list->setFocusPolicy(Qt::NoFocus);
+        list->viewport()->installEventFilter(this);
+        inside->addWidget(list);
+    };
+    makeList("Picture1", "List1", m_Picture1, m_List1);
+    makeList("Picture2", "List2", m_Picture2, m_List2);
+    m_VScroll1 = new QScrollBar(Qt::Vertical, middle);
+    m_VScroll1->setObjectName("VScroll1");
+    m_HScroll1 = new QScrollBar(Qt::Horizontal, middle);
+    m_HScroll1->setObjectName("HScroll1");
+    m_HScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_VScroll1->setSingleStep(static_cast<int>(12.5 * pt));
+    m_VScroll1->setPageStep(static_cast<int>(75 * pt));
+    m_HScroll1->setSingleStep(static_cast<int>(25 * pt));
+    m_HScroll1->setPageStep(static_cast<int>(125 * pt));
+    lists->addWidget(m_Picture1, 0, 0);
+    lists->addWidget(m_Picture2, 0, 1);
+    lists->addWidget(m_VScroll1, 0, 2);
+    lists->addWidget(m_HScroll1, 1, 0, 1, 2);
+    lists->setColumnStretch(1, 1);
+    stack->addLayout(lists, 1);
+
+    connect(m_VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        m_List1->verticalScrollBar()->setValue(value);
+        m_List2->verticalScrollBar()->setValue(value);
+    });
+    connect(m_HScroll1, &QScrollBar::valueChanged, m_List2->horizontalScrollBar(), &QScrollBar::setValue);
+    for (QListWidget* list : {m_List1, m_List2}) {
+        connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, this, &MainWindow::updateScrollRanges);
+        connect(list->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+                &MainWindow::updateScrollRanges);
+    }
+
+    // The course-selection panel.
+    m_Selectcoursepanel = new QFrame(middle);
+    m_Selectcoursepanel->setObjectName("Selectcoursepanel");
+    m_Selectcoursepanel->setFrameShape(QFrame::StyledPanel);
+    m_Selectcoursepanel->setFrameShadow(QFrame::Raised);
+    auto* panelRow = new QHBoxLayout(m_Selectcoursepanel);
+    panelRow->addWidget(new QLabel("Select a Course:", m_Selectcoursepanel));
+    m_Selectcoursecombo = new QComboBox(m_Selectcoursepanel);
+    m_Selectcoursecombo->setObjectName("Selectcoursecombo");
+    m_Selectcoursecombo->setEditable(true);
+    m_Selectcoursecombo->setInsertPolicy(QComboBox::NoInsert);
+    m_Selectcoursecombo->setMinimumContentsLength(28);
+    m_Selectcoursecombo->lineEdit()->installEventFilter(this);
+    panelRow->addWidget(m_Selectcoursecombo, 1);
+    m_okordeletebutton = new QPushButton("Ok", m_Selectcoursepanel);
+    m_okordeletebutton->setObjectName("okordeletebutton");
+    m_okordeletecancel = new QPushButton("Cancel", m_Selectcoursepanel);
+    m_okordeletecancel->setObjectName("okordeletecancel");
+    panelRow->addWidget(m_okordeletebutton);
+    panelRow->addWidget(m_okordeletecancel);
+    connect(m_okordeletebutton, &QPushButton::clicked, this, &MainWindow::okordeletebutton_Click);
+    connect(m_okordeletecancel, &QPushButton::clicked, this, &MainWindow::okordeletecancel_Click);
+    m_Selectcoursepanel->hide();
+    m_Selectcoursepanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    stack->addWidget(m_Selectcoursepanel, 0, Qt::AlignCenter);
+
+    // The help shortcuts, shown until a league is opened.
+    auto* helpBox = new QGroupBox("Help and Instructions", middle);
+    helpBox->setObjectName("helppanel");
+    auto* helpRow = new QHBoxLayout(helpBox);
+    struct HelpButton {
+        const char* name;
+        const char* caption;
+        std::function<void()> action;
+    };
+    const HelpButton buttons[] = {
+        {"QuickStartButton", "Quick Start Basics", [this] { showHelp(HelpQuickStartButton); }},
+        {"HcpMethodButton", "Handicapping Method", [this] { openWindow(Window::Rules); }},
+        {"TipsButton", "Important Tips", [this] { showHelp(HelpTips); }},
+        {"EnterScoreTipsButton", "Entering Scores", [this] { showHelp(HelpEnterScores); }},
+    };
+    for (const HelpButton& b : buttons) {
+        auto* button = new QPushButton(b.caption, helpBox);
+        button->setObjectName(b.name);
+        button->setMinimumHeight(36);
+        connect(button, &QPushButton::clicked, this, b.action);
+        helpRow->addWidget(button, 1);
+    }
+    m_helpPanel = helpBox;
+    helpBox->setMaximumHeight(helpBox->sizeHint().height());
+    stack->addWidget(helpBox, 0, Qt::AlignVCenter);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
+}
+
+void MainWindow::buildMessagePanel(QWidget* parent) {
+    m_messagepanel = new QFrame(parent);
+    m_messagepanel->setObjectName("messagepanel");
+    m_messagepanel->setFrameShape(QFrame::Panel);
+    m_messagepanel->setFrameShadow(QFrame::Sunken);
+    m_messagepanel->setMinimumHeight(28);
+    m_messageText = new QLabel(OpenLeagueHint, m_messagepanel);
+    m_messageText->setObjectName("messagetext");
+    m_actionmessage = new QLabel(m_messagepanel);
+    m_actionmessage->setObjectName("actionmessage");
+    m_actionmessage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_Spin1 = new QWidget(m_messagepanel);
+    m_Spin1->setObjectName("Spin1");
+    m_Spin1->setToolTip(SpinToolTip);
+    auto* spinRow = new QHBoxLayout(m_Spin1);
+    spinRow->setContentsMargins(0, 0, 0, 0);
+    spinRow->setSpacing(1);
+    auto* down = new QToolButton(m_Spin1);
+    down->setObjectName("Spin1Down");
+    down->setArrowType(Qt::LeftArrow);
+    down->setToolTip(SpinToolTip);
+    auto* up = new QToolButton(m_Spin1);
+    up->setObjectName("Spin1Up");
+    up->setArrowType(Qt::RightArrow);
+    up->setToolTip(SpinToolTip);
+    for (QToolButton* b : {down, up})
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    spinRow->addWidget(down);
+    spinRow->addWidget(up);
+    connect(down, &QToolButton::clicked, this, &MainWindow::Spin1_SpinDown);
+    connect(up, &QToolButton::clicked, this, &MainWindow::Spin1_SpinUp);
+    m_messagepanel->installEventFilter(this);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(m_messagepanel);
+}
+
+// The strip is 6.5 % of the window's height; the hint ends 250 points before
+// its right end ... in short, as the layout rule of the window says.
+void MainWindow::layoutMessagePanel() {
+    int h = std::max(28, static_cast<int>(height() * 0.065));
+    if (m_messagepanel->height() != h) m_messagepanel->setFixedHeight(h);
+    QRect strip = m_messagepanel->rect();
+    double pt = logicalDpiX() / 72.0;
+    int spinLeft = static_cast<int>(strip.width() * 0.91);
+    m_Spin1->setGeometry(spinLeft, static_cast<int>(h * 0.17),
+                         std::max(30, static_cast<int>(strip.width() * 0.06)), static_cast<int>(h * 0.52));
+    int actionLeft = std::max(0, strip.width() - static_cast<int>(250 * pt));
+    int actionWidth = std::max(0, spinLeft - 8 - actionLeft);
+    m_actionmessage->setGeometry(actionLeft, static_cast<int>(h * 0.2), actionWidth,
+                                 std::max(12, static_cast<int>(h * 0.6)));
+    m_messageText->setGeometry(8, 0, std::max(0, actionLeft - 12), h);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_messagepanel && event->type() == QEvent::Resize) layoutMessagePanel();
+    if (watched == m_toolbutton[0] && event->type() == QEvent::Enter) showAction("Loads latest League file");
+    if (watched == m_Selectcoursecombo->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
+        okordeletebutton_Click();
+        return true;
+    }
+    for (QListWidget* list : {m_List1, m_List2}) {
+        if (watched != list->viewport()) continue;
+        // The lists only show: a click takes no selection, the wheel scrolls both.
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            list->clearSelection();
+            m_HScroll1->setFocus();
+            return true;
+        }
+        if (event->type() == QEvent::Wheel) {
+            QApplication::sendEvent(m_VScroll1, event);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void MainWindow::load(const QRect& screen, int screenWidthPx) {
+    double share = mainWindowShare(screenWidthPx);
+    resize(static_cast<int>(screen.width() * share), static_cast<int>(screen.height() * share));
+    if (windowState() == Qt::WindowNoState) {
+        int below = static_cast<int>(5 * logicalDpiY() / 72.0);
+        move(screen.x() + (screen.width() - width()) / 2,
+             screen.y() + (screen.height() - height()) / 2 + below);
+    }
+    StartUpResult start = loadAtStartUp(m_store);
+    if (start.listFailure) m_services.dialogs.messageBox(*start.listFailure);
+
+    for (std::size_t k = 0; k < start.leagueMenu.size(); ++k) {
+        QAction* action = k < m_leagueItems.size() ? m_leagueItems[k] : nullptr;
+        if (!action) {
+            action = m_leaguesMenu->addAction(QString());
+            action->setObjectName(QString("leaguesmenu%1").arg(k));
+            connect(action, &QAction::triggered, this, [this, k] { leaguesmenu_Click(static_cast<int>(k)); });
+            m_leagueItems.push_back(action);
+        }
+        action->setText(qs(start.leagueMenu[k]));
+    }
+    // Items that need an open league. After a failed read they are disabled as
+    // well, so nothing reaches a window that needs one.
+    setLeagueItemsEnabled(false);
+    QFont listFont = printFont(m_store.settings.FontName, 9, false);
+    m_List1->setFont(listFont);
+    m_List2->setFont(listFont);
+    m_Picture1->setFixedWidth(QFontMetrics(listFont).horizontalAdvance(QString(31, 'M')) + 4);
+}
+
+void MainWindow::setLeagueItemsEnabled(bool enabled) {
+    for (QAction* action :
+         {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu, m_editroundmenu,
+          m_printcardsmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2],
+          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu})
+        action->setEnabled(enabled);
+}
+
+// ---------------------------------------------------------------- league and views
+
+void MainWindow::leaguesmenu_Click(int k) {
+    OpenLeague(k);
+}
+
+void MainWindow::OpenLeague(int k) {
+    if (k < 0 || k >= static_cast<int>(m_leagueItems.size())) {
+        m_services.dialogs.beep();
+        return;
+    }
+    std::string caption = m_leagueItems[static_cast<std::size_t>(k)]->text().toStdString();
+    if (caption.empty()) return;
+    if (k == 0 && caption == NoEntries) {
+        m_services.dialogs.beep();
+        return;
+    }
+    m_services.dialogs.setBusy(true);
+    setMessagePanelText(ProcessingText);
+    LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
+    m_services.dialogs.setBusy(false);
+    for (const Message& message : opening.messages)
+        m_services.dialogs.messageBox(message);
+    setMessagePanelText(qs(currentLeagueText(m_store)));
+    m_helpPanel->hide();
+    m_helpPanel->setEnabled(false);
+    setLeagueItemsEnabled(true);
+    ShowRoundsView();
+}
+
+void MainWindow::ShowRoundsView() {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
+        w->show();
+    m_Picture1->setEnabled(true);
+    m_Picture2->setEnabled(true);
+    m_roundsShown = true;
+    if (m_view.mode() != ViewMode::Player) {
+        m_view.show(m_store);
+        fillLists();
+        m_Spin1->show();
+    }
+}
+
+void MainWindow::HideRoundsView() {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
+        w->hide();
+    m_Picture1->setEnabled(false);
+    m_Picture2->setEnabled(false);
+    m_Spin1->hide();
+    m_roundsShown = false;
+}
+
+void MainWindow::fillLists() {
+    const ViewLines& lines = m_view.lines();
+    m_List1->clear();
+    m_List2->clear();
+    for (const std::string& name : lines.names)
+        m_List1->addItem(qs(name));
+    for (const std::string& line : lines.rounds)
+        m_List2->addItem(qs(line));
+    updateScrollRanges();
+    m_List1->verticalScrollBar()->setValue(m_VScroll1->value());
+    m_List2->verticalScrollBar()->setValue(m_VScroll1->value());
+    m_List2->horizontalScrollBar()->setValue(m_HScroll1->value());
+}
+
+void MainWindow::updateScrollRanges() {
+    m_VScroll1->setRange(
+        0, std::max(m_List1->verticalScrollBar()->maximum(), m_List2->verticalScrollBar()->maximum()));
+    m_HScroll1->setRange(0, m_List2->horizontalScrollBar()->maximum());
+}
+
+void MainWindow::tickView(ViewMode mode) {
+    for (int i = 1; i <= 3; ++i)
+        m_Viewmenu[static_cast<std::size_t>(i)]->setChecked(i == static_cast<int>(mode));
+    m_view.setMode(mode);
+}
+
+void MainWindow::Viewmenu_Click(int index) {
+    if (m_store.league.LeagueFilePath.empty()) {
+        tickView(m_view.mode()); // the click does not move the tick
+        return;
+    }
+    if (index == 3) {
+        if (!hasOpener(Window::ViewPlayerChooser)) {
+            tickView(m_view.mode());
+            return;
+        }
+        HideRoundsView();
+        tickView(ViewMode::Player);
+        openWindow(Window::ViewPlayerChooser);
+        return;
+    }
+    tickView(static_cast<ViewMode>(index));
+    ShowRoundsView();
+}
+
+void MainWindow::showAction(const QString& text) {
+    m_actionmessage->setText(text);
+    m_messagetimer->start();
+}
+
+void MainWindow::Spin1_SpinDown() {
+    m_actionmessage->setStyleSheet("color: rgb(0, 0, 160);");
+    std::optional<std::string> message = m_view.spinDown(m_store);
+    if (m_view.mode() == ViewMode::Player) return;
+    fillLists();
+    if (message) showAction(qs(*message));
+}
+
+void MainWindow::Spin1_SpinUp() {
+    m_actionmessage->setStyleSheet("color: rgb(0, 0, 160);");
+    std::optional<std::string> message = m_view.spinUp(m_store);
+    if (m_view.mode() == ViewMode::Player) return;
+    fillLists();
+    if (message) showAction(qs(*message));
+}
+
+void MainWindow::startTimer1() {
+    m_Timer1->start();
+}
+void MainWindow::startViewTimer() {
+    m_ViewTimer->start();
+}
+
+void MainWindow::Timer1_Timer() {
+    m_Timer1->stop();
+    ShowRoundsView();
+    m_view.fillPlayer(m_store, m_store.CurrentPlayer);
+    fillLists();
+}
+
+void MainWindow::ViewTimer_Timer() {
+    m_ViewTimer->stop();
+    if (m_view.mode() != ViewMode::Player) Viewmenu_Click(static_cast<int>(m_view.mode()));
+}
+
+void MainWindow::messagetimer_Timer() {
+    m_messagetimer->stop();
+    m_actionmessage->clear();
+}
+
+void MainWindow::setMessagePanelText(const QString& text) {
+    m_messageText->setText(text);
+}
+QString MainWindow::messagePanelText() const {
+    return m_messageText->text();
+}
+
+void MainWindow::showPrintout(const std::filesystem::path& file) {
+    std::error_code ec;
+    std::filesystem::path shown = std::filesystem::relative(file, m_store.workDir, ec);
+    if (ec || shown.empty()) shown = file;
+    setMessagePanelText("Printout saved as " + qs(shown.string()));
+}
+
+Failure MainWindow::saveLeagueFile() {
+    QString remembered = messagePanelText();
+    m_services.dialogs.setBusy(true);
+    setMessagePanelText(SavingLeagueText);
+    Failure failure = SaveLeagueFile(m_store);
+    m_services.dialogs.setBusy(false);
+    if (failure) m_services.dialogs.messageBox(*failure);
+    setMessagePanelText(remembered);
+    return failure;
+}
+
+// ---------------------------------------------------------------- windows
+
+bool MainWindow::openWindow(Window window) {
+    auto it = m_openers.find(window);
+    if (it == m_openers.end()) return false;
+    QWidget* child = it->second(*this);
+    m_services.dialogs.setBusy(false);
+    if (!child) return true;
+    adoptChild(child);
+    child->show();
+    return true;
+}
+
+void MainWindow::adoptChild(QWidget* child) {
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    ++m_openChildren;
+    setEnabled(false);
+    connect(child, &QObject::destroyed, this, [this] {
+        if (--m_openChildren <= 0) {
+            m_openChildren = 0;
+            setEnabled(true);
+        }
+    });
+}
+
+void MainWindow::showHelp(int position) {
+    if (m_helpOpener) m_helpOpener(position);
+}
+
+void MainWindow::entermenu_Click() {
+    if (!hasOpener(Window::RoundSetup)) return;
+    HideRoundsView();
+    m_services.dialogs.setBusy(true);
+    openWindow(Window::RoundSetup);
+}
+
+void MainWindow::editroundmenu_Click() {
+    if (!hasOpener(Window::EditRoundChooser)) return;
+    HideRoundsView();
+    openWindow(Window::EditRoundChooser);
+}
+
+void MainWindow::enterteamresultsmenu_Click() {
+    ReloadTeams(m_store);
+    if (m_store.teams.TeamsInUse) openWindow(Window::TeamPoints);
+}
+
+void MainWindow::teamsummarymenu_Click() {
+    ReloadTeams(m_store);
+    if (m_store.teams.TeamsInUse) openWindow(Window::TeamSummary);
+}
+
+void MainWindow::graphmenu_Click(int index) {
+    m_store.ChartKind = index == 0 ? "line" : "pie";
+    openWindow(Window::ChartChooser);
+}
+
+void MainWindow::aboutmenu_Click() {
+    hide();
+    setEnabled(false);
+    auto* splash = new SplashWindow(*this, false);
+    splash->show();
+}
+
+void MainWindow::toolbutton_Click(int index) {
+    switch (index) {
+    case 0:
+        OpenLeague(m_store.settings.CurrentLeague);
+        break;
+    case 1:
+        if (m_entermenu->isEnabled()) entermenu_Click();
+        break;
+    case 2:
+        if (m_Playermenu[1]->isEnabled()) openWindow(Window::AddPlayer);
+        break;
+    case 3:
+        GCmenu_Click(1);
+        break;
+    case 4:
+        showHelp(HelpContents);
+        break;
+    default:
+        openWindow(Window::Rules);
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- printing
+
+void MainWindow::Printmenu_Click() {
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    Answer answer = m_services.dialogs.messageBox(listingQuestion(), Buttons::YesNoCancel, Answer::Yes);
+    if (answer == Answer::Cancel) return;
+    Date today = m_services.clock.today();
+    m_services.dialogs.setBusy(true);
+    if (answer == Answer::Yes)
+        printlongreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
+                        listingTitle(m_store.league.LeagueFilePath, today, LongTitleWidth));
+    else
+        printshortreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
+                         listingTitle(m_store.league.LeagueFilePath, today, ShortTitleWidth));
+    m_services.dialogs.setBusy(false);
+}
+
+void MainWindow::printfilemenu_Click() {
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    std::optional<std::string> chosen =
+        m_services.dialogs.saveFileName("Export Listing as Text", m_store.workDir.string(), "", ExportFilter);
+    std::optional<std::filesystem::path> name = exportFileName(chosen.value_or(""));
+    if (!name) {
+        m_services.dialogs.beep();
+        return;
+    }
+    std::filesystem::path file = name->is_absolute() ? *name : m_store.workDir / *name;
+    std::string title =
+        listingTitle(m_store.league.LeagueFilePath, m_services.clock.today(), ShortTitleWidth);
+    if (Failure failure = shortprintfile(m_store, file, m_view.lines(), title))
+        m_services.dialogs.messageBox(*failure);
+}
+
+void MainWindow::Printsetupmenu_Click() {
+    showPrinterSetup(m_services);
+}
+
+// ---------------------------------------------------------------- courses
+
+void MainWindow::enableCourseMenu() {
+    m_coursesmenu->menuAction()->setEnabled(true);
+}
+
+void MainWindow::GCmenu_Click(int index) {
+    if (index == 1) {
+        if (!hasOpener(Window::CourseSetup)) return;
+        m_store.CourseFormMode = "add";
+        m_services.dialogs.setBusy(true);
+        openWindow(Window::CourseSetup);
+        return;
+    }
+    if (index == 2 && !hasOpener(Window::CourseSetup)) return;
+    openCoursePanel(index == 2 ? CoursePanelMode::Edit : CoursePanelMode::Delete);
+}
+
+void MainWindow::CHCPChartmenu_Click() {
+    openCoursePanel(CoursePanelMode::Chart);
+}
+
+void MainWindow::openCoursePanel(CoursePanelMode mode) {
+    m_coursesmenu->menuAction()->setEnabled(false);
+    if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
+    if (m_store.courses.CourseCount < 1) {
+        enableCourseMenu();
+        return;
+    }
+    m_panelMode = mode;
+    m_store.CourseFormMode = courseFormModeText(mode);
+    m_store.CurrentCourse = 0;
+    m_Selectcoursecombo->clear();
+    for (const std::string& name : courseChoices(m_store.courses))
+        m_Selectcoursecombo->addItem(qs(name));
+    m_Selectcoursecombo->setCurrentIndex(-1);
+    m_Selectcoursecombo->setEditText(QString());
+    m_okordeletebutton->setText(qs(coursePanelButtonText(mode)));
+    m_Selectcoursepanel->setEnabled(true);
+    m_Selectcoursepanel->show();
+    HideRoundsView();
+    if (mode == CoursePanelMode::Chart) {
+        enableCourseMenu();
+        m_services.dialogs.setBusy(false);
+    }
+    m_Selectcoursecombo->setFocus();
+}
+
+void MainWindow::okordeletebutton_Click() {
+    std::string text = m_Selectcoursecombo->currentText().toStdString();
+    if (text.empty()) return;
+    int course = findCourse(m_store.courses, text);
+    if (course == 0) return;
+    m_store.CurrentCourse = static_cast<int16_t>(course);
+    m_services.dialogs.setBusy(true);
+    m_Selectcoursepanel->hide();
+    m_Selectcoursecombo->clear();
+    switch (m_panelMode) {
+    case CoursePanelMode::Chart: {
+        m_services.dialogs.setBusy(false);
+        int tee = 4;
+        while (tee > 3) {
+            std::optional<std::string> answer =
+                m_services.dialogs.inputBox(ChartTeeTitle, chartTeePrompt(), "");
+            tee = chartTeeAnswer(answer.value_or(""));
+        }
+        if (tee >= 1) {
+            m_services.dialogs.setBusy(true);
+            PrintChcpChart(m_services.printer, m_store, course, tee);
+        }
+        m_services.dialogs.setBusy(false);
+        break;
+    }
+    case CoursePanelMode::Edit:
+        openWindow(Window::CourseSetup);
+        break;
+    case CoursePanelMode::Delete: {
+        m_services.dialogs.setBusy(false);
+        Answer answer = m_services.dialogs.messageBox(deleteCourseQuestion(), Buttons::YesNo, Answer::No);
+        if (answer != Answer::Yes) {
+            okordeletecancel_Click();
+            break;
+        }
+        if (Failure failure = deleteCourse(m_store, course))
+            m_services.dialogs.messageBox(*failure); // the course menu stays disabled
+        else
+            enableCourseMenu();
+        break;
+    }
+    }
+}
+
+void MainWindow::okordeletecancel_Click() {
+    m_Selectcoursecombo->clear();
+    m_Selectcoursepanel->hide();
+    enableCourseMenu();
 }
 
 } // namespace tallyrock

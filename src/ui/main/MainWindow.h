@@ -1,19 +1,199 @@
 #pragma once
-// The main window: the hub every other window is opened from.
+// The main window (Form2): the hub every other window is opened from. It opens
+// a league, shows its rounds in the three views, prints and exports the
+// listings, and holds the course-selection panel.
+//
+// Windows of other subsystems are wired in through the opener table: each
+// menu item that opens a window asks for its Window kind, and WindowOpeners.cpp
+// registers what opens it. An item without an opener does nothing yet.
 
+#include "main/CoursePanel.h"
+#include "main/RoundsView.h"
+#include "services/UiServices.h"
 #include "store/Store.h"
 
 #include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class QWidget;
 
 namespace tallyrock {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
-    explicit MainWindow(Store& store, QWidget* parent = nullptr);
+  public:
+    enum class Window {
+        Rules,
+        ProgramInfo,
+        LeagueCreation,
+        HandicapCards,
+        PrinterFont,
+        Backup,
+        RoundSetup,
+        EditRoundChooser,  // the player chooser in mode "edit"
+        ViewPlayerChooser, // the player chooser for view 3
+        AddPlayer,
+        PlayerOrder,
+        RemovePlayer,
+        RenamePlayers,
+        CourseSetup, // reads CourseFormMode: "add" or "edit"
+        CourseHcpCalculator,
+        TeamDefinition,
+        TeamPoints,
+        TeamSummary,
+        ComparisonChart,
+        ChartChooser, // reads ChartKind: "line" or "pie"
+    };
+    // Creates the window (or returns nullptr when it does not open); the main
+    // window disables itself until the window is destroyed.
+    using Opener = std::function<QWidget*(MainWindow&)>;
+    // Shows the help window at a text position; the main window stays enabled.
+    using HelpOpener = std::function<void(int textPosition)>;
 
-private:
+    // Help text positions of the help items and buttons.
+    enum HelpTopic : int {
+        HelpContents = 0,
+        HelpQuickStart = 2470,
+        HelpPurpose = 1477,
+        HelpQuickStartButton = 2442,
+        HelpTips = 32181,
+        HelpEnterScores = 14952,
+        HelpPrinterFont = 23576,
+    };
+
+    MainWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Form_Load: size from the screen, settings, league list, league menu.
+    void load(const QRect& screen, int screenWidthPx);
+
+    void setOpener(Window window, Opener opener) { m_openers[window] = std::move(opener); }
+    bool hasOpener(Window window) const { return m_openers.count(window) != 0; }
+    void setHelpOpener(HelpOpener opener) { m_helpOpener = std::move(opener); }
+    // Opens a window of the table with the main window disabled; false when it has no opener.
+    bool openWindow(Window window);
+    // Keeps the main window disabled until `child` is destroyed (for a window
+    // that hands over to another one, such as round set-up to score entry).
+    void adoptChild(QWidget* child);
+
+    Store& store() { return m_store; }
+    UiServices& services() { return m_services; }
+    const RoundsView& roundsView() const { return m_view; }
+
+    // Entry points for other windows.
+    void startTimer1();    // after the player chooser has set CurrentPlayer
+    void startViewTimer(); // when score entry closes
+    void enableCourseMenu();
+    void ShowRoundsView();
+    void HideRoundsView();
+    // SaveLeagueFile with the saving notice in the message panel and the hourglass; shows a failure.
+    Failure saveLeagueFile();
+    void setMessagePanelText(const QString& text);
+    QString messagePanelText() const;
+    // Names a printout written as a PDF file.
+    void showPrintout(const std::filesystem::path& file);
+    void OpenLeague(int k);
+    // The help window at a text position, through the help opener.
+    void showHelp(int position);
+
+  private:
+    void buildMenus();
+    void buildToolPanel(QWidget* parent);
+    void buildRoundsArea(QWidget* parent);
+    void buildMessagePanel(QWidget* parent);
+    void layoutMessagePanel();
+    void setLeagueItemsEnabled(bool enabled);
+    void fillLists();
+    void updateScrollRanges();
+    void tickView(ViewMode mode);
+    void showAction(const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Handlers, named after their controls.
+    void leaguesmenu_Click(int k);
+    void Viewmenu_Click(int index);
+    void Spin1_SpinDown();
+    void Spin1_SpinUp();
+    void Timer1_Timer();
+    void ViewTimer_Timer();
+    void messagetimer_Timer();
+    void Printmenu_Click();
+    void printfilemenu_Click();
+    void Printsetupmenu_Click();
+    void entermenu_Click();
+    void editroundmenu_Click();
+    void GCmenu_Click(int index);
+    void CHCPChartmenu_Click();
+    void openCoursePanel(CoursePanelMode mode);
+    void okordeletebutton_Click();
+    void okordeletecancel_Click();
+    void enterteamresultsmenu_Click();
+    void teamsummarymenu_Click();
+    void graphmenu_Click(int index);
+    void aboutmenu_Click();
+    void toolbutton_Click(int index);
+
     Store& m_store;
+    UiServices& m_services;
+    RoundsView m_view;
+    std::map<Window, Opener> m_openers;
+    HelpOpener m_helpOpener;
+    int m_openChildren = 0;
+    CoursePanelMode m_panelMode = CoursePanelMode::Edit;
+
+    // Menus and items.
+    QMenu* m_leaguesMenu = nullptr;
+    std::vector<QAction*> m_leagueItems;
+    QAction* m_entermenu = nullptr;
+    QAction* m_editroundmenu = nullptr;
+    QAction* m_printcardsmenu = nullptr;
+    QAction* m_Playernamesmenu = nullptr;
+    QAction* m_leaguehcmenu = nullptr;
+    QAction* m_defineteammenu = nullptr;
+    QAction* m_enterteamresultsmenu = nullptr;
+    QAction* m_teamsummarymenu = nullptr;
+    QMenu* m_coursesmenu = nullptr;
+    std::array<QAction*, 4> m_Viewmenu{};
+    std::array<QAction*, 4> m_Playermenu{};
+    std::array<QAction*, 2> m_graphmenu{};
+
+    // Tool bar, lists, panels and timers.
+    std::array<QToolButton*, 6> m_toolbutton{};
+    QFrame* m_Picture1 = nullptr;
+    QFrame* m_Picture2 = nullptr;
+    QListWidget* m_List1 = nullptr;
+    QListWidget* m_List2 = nullptr;
+    QScrollBar* m_VScroll1 = nullptr;
+    QScrollBar* m_HScroll1 = nullptr;
+    QWidget* m_helpPanel = nullptr;
+    QFrame* m_Selectcoursepanel = nullptr;
+    QComboBox* m_Selectcoursecombo = nullptr;
+    QPushButton* m_okordeletebutton = nullptr;
+    QPushButton* m_okordeletecancel = nullptr;
+    QFrame* m_messagepanel = nullptr;
+    QLabel* m_messageText = nullptr;
+    QLabel* m_actionmessage = nullptr;
+    QWidget* m_Spin1 = nullptr;
+    QTimer* m_Timer1 = nullptr;
+    QTimer* m_ViewTimer = nullptr;
+    QTimer* m_messagetimer = nullptr;
+    bool m_roundsShown = false;
 };
+
+// Registers the openers of the windows that exist (WindowOpeners.cpp).
+void installWindowOpeners(MainWindow& window);
 
 } // namespace tallyrock

@@ -1,0 +1,98 @@
+#include "CourseHcpChart.h"
+
+#include "Listings.h"
+#include "store/NumberText.h"
+
+#include <cmath>
+
+namespace tallyrock {
+
+namespace {
+constexpr double FirstRow = -5.0, RowStep = 0.5, ColumnStep = 12.5;
+constexpr int Rows = 25, Columns = 4;
+
+void chartFont(ReportPrinter& printer, const std::string& fontName, double size) {
+    printer.setFontName(fontName);
+    printer.setFontSize(size);
+    printer.setBold(true);
+}
+} // namespace
+
+std::string checkY(double y) {
+    return (y >= 0 && y < 10 ? " " : "") + formatPattern(y, "0.0");
+}
+
+std::string chartCourseHcpText(double y, double slope) {
+    double hcp = std::nearbyint(y * slope / 113); // default rounding mode: halves to even
+    long long whole = static_cast<long long>(hcp);
+    return (whole >= 0 && whole <= 9 ? " " : "") + plainNumber(whole);
+}
+
+void buildline(std::string& line, const std::string& indexText, const std::string& courseHcpText) {
+    line += std::string(7, ' ') + indexText + std::string(6, ' ') + courseHcpText;
+}
+
+std::vector<std::string> chartRows(double slope) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < Rows; ++i) {
+        double r = FirstRow + RowStep * i;
+        std::string line;
+        for (int column = 0; column < Columns; ++column) {
+            double y = r + ColumnStep * column;
+            buildline(line, checkY(y), chartCourseHcpText(y, slope));
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+std::string chartTeePrompt() {
+    return joinLines(
+        {"Print Chart relating to which Tee?", "", "Type 1 for Ladies, 2 for Mens or 3 for the Pro tee"});
+}
+
+int chartTeeAnswer(const std::string& typed) {
+    double value = std::nearbyint(leadingNumber(typed));
+    if (value > 4) return 4;
+    if (value < 0) return 0;
+    return static_cast<int>(value);
+}
+
+std::string chartTeeLabel(int tee) {
+    switch (tee) {
+    case 1:
+        return "Ladies Tee - slope ";
+    case 2:
+        return "Mens Tee - slope ";
+    default:
+        return "Pro tee - slope ";
+    }
+}
+
+void PrintChcpChart(ReportPrinter& printer, const Store& store, int course, int tee) {
+    if (course < 1 || course > MaxCourses || tee < 1 || tee > 3) return;
+    double slope = store.courses.numeric(course, field::slope(tee));
+    const std::string& font = store.settings.FontName;
+    printer.setDocumentName("Course handicap chart");
+    printer.setOrientation(Orientation::Portrait);
+    SelectReportPrinter(printer);
+    chartFont(printer, font, 24);
+    for (int i = 0; i < 3; ++i)
+        printer.print(" ");
+    printer.print("   " + store.courses.name(course));
+    printer.print(" ");
+    chartFont(printer, font, 14);
+    printer.print("     " + chartTeeLabel(tee) + generalNumber(toSingle(slope)));
+    printer.print(" ");
+    printer.print(" ");
+    chartFont(printer, font, 12);
+    printer.print(ChartHeading);
+    for (const std::string& row : chartRows(slope))
+        printer.print(row);
+    for (int i = 0; i < 4; ++i)
+        printer.print(" ");
+    printer.print("    Use your Hcp index to find the course handicap.");
+    printer.endDoc();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,40 @@
+#include "LeagueOpening.h"
+
+#include "StartUp.h"
+#include "store/CourseFile.h"
+#include "store/FileNames.h"
+#include "store/LeagueFile.h"
+#include "store/SettingsFile.h"
+
+namespace tallyrock {
+
+LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
+    LeagueOpening result;
+    if (k == 0 && caption == NoEntries) {
+        result.outcome = OpenOutcome::Refused;
+        return result;
+    }
+    if (caption.empty()) return result;
+    store.league.LeagueFilePath = caption + ".LGE";
+    if (Failure failure = LoadLeagueFile(store)) result.messages.push_back(*failure);
+    if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);
+    if (k != store.settings.CurrentLeague) {
+        store.settings.CurrentLeague = static_cast<int16_t>(k);
+        if (Failure failure = SaveLeagueList(store)) result.messages.push_back(*failure);
+        result.listSaved = true;
+    }
+    result.outcome = OpenOutcome::Opened;
+    return result;
+}
+
+std::string leagueName(const Store& store) {
+    const std::string& path = store.league.LeagueFilePath;
+    std::size_t length = charCount(path);
+    return leftChars(path, length >= 4 ? length - 4 : 0);
+}
+
+std::string currentLeagueText(const Store& store) {
+    return "Current League - " + leagueName(store);
+}
+
+} // namespace tallyrock

@@ -1,0 +1,34 @@
+#pragma once
+// Opening a league from the league menu.
+
+#include "store/Message.h"
+#include "store/Store.h"
+
+#include <string>
+#include <vector>
+
+namespace tallyrock {
+
+inline constexpr const char* ProcessingText = "Processing, please wait...";
+inline constexpr const char* SavingLeagueText = "Saving League data, Please wait...";
+
+enum class OpenOutcome { Opened, Refused /* the window beeps */, Ignored };
+
+struct LeagueOpening {
+    OpenOutcome outcome = OpenOutcome::Ignored;
+    std::vector<Message> messages; // load and save failures, in the order they arose
+    bool listSaved = false;        // the league list file was rewritten
+};
+
+// OpenLeague(k) for league-menu item k (0-based) with its caption: reads the
+// league file and the course file (a failure of either is reported and the
+// league still counts as opened), and remembers k as CurrentLeague, writing
+// the league list only when k changed.
+LeagueOpening OpenLeague(Store& store, int k, const std::string& caption);
+
+// "Current League - " and the league's name.
+std::string currentLeagueText(const Store& store);
+// The open league's name: LeagueFilePath without its extension.
+std::string leagueName(const Store& store);
+
+} // namespace tallyrock

@@ -1,0 +1,48 @@
+#include "MainSamples.h"
+
+namespace tallyrock::test {
+
+int addPlayer(Store& store, const std::string& name, int tee) {
+    int p = ++store.league.PlayerCount;
+    PlayerRecord& player = store.player(p);
+    player.clearRecord();
+    player.PlayerName = name;
+    player.PlayerTee = static_cast<int16_t>(tee);
+    return p;
+}
+
+void addRound(Store& store, int p, const RoundSpec& spec) {
+    PlayerRecord& player = store.player(p);
+    RoundRecord& round = player.round[static_cast<std::size_t>(++player.RoundCount)];
+    round.RoundMonth = static_cast<int16_t>(spec.month);
+    round.RoundDay = static_cast<int16_t>(spec.day);
+    round.RoundYear = static_cast<int16_t>(spec.year);
+    round.RoundCourse = static_cast<int16_t>(spec.course);
+    round.RoundIndex = spec.index;
+    round.RoundCourseHcp = spec.courseHcp;
+    for (int h = 1; h <= 18; ++h)
+        round.HoleScore[static_cast<std::size_t>(h)] =
+            static_cast<int16_t>(spec.holes[static_cast<std::size_t>(h)]);
+    round.HoleScore[OutSlot] = static_cast<int16_t>(spec.out);
+    round.HoleScore[InSlot] = static_cast<int16_t>(spec.in);
+}
+
+void setCourse(Store& store, int c, const std::string& name, const std::string& initials) {
+    CourseTable& courses = store.courses;
+    if (courses.CourseCount < c) courses.CourseCount = static_cast<int16_t>(c);
+    auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+    fields.fill("");
+    fields[field::Name] = name;
+    for (int h = 1; h <= 18; ++h)
+        fields[static_cast<std::size_t>(field::holePar(h))] = "4";
+    fields[field::OutPar] = "36";
+    fields[field::InPar] = "36";
+    fields[field::TotalPar] = "72";
+    for (int t = 1; t <= 3; ++t) {
+        fields[static_cast<std::size_t>(field::rating(t))] = " 70.5";
+        fields[static_cast<std::size_t>(field::slope(t))] = " 113";
+    }
+    fields[field::Initials] = initials;
+}
+
+} // namespace tallyrock::test

@@ -1,0 +1,184 @@
+// The rounds view: the round line, the three views, the spin button and the date keys.
+#include "main/RoundsView.h"
+#include "MainSamples.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrock::test {
+namespace {
+
+RoundSpec pccRound() {
+    RoundSpec r;
+    r.holes = {0, 5, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0};
+    return r;
+}
+
+class RoundsViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setCourse(store, 1, "Pine Creek Club", "PCC"); }
+    Store store;
+    RoundsView view;
+};
+
+TEST_F(RoundsViewTest, RoundLineOfTheExampleRound) {
+    int p = addPlayer(store, "Bob Smith");
+    addRound(store, p, pccRound());
+    store.player(p).PlayerMark = 1;
+    std::string expected = std::string("07/03/06   PCC   45   43   88    12.3    ") +
+                           " 5  5  4  6  5  5  4  5  6  5  5  4  6  5  5  4  4  - " + "  14     " + " 1";
+    EXPECT_EQ(roundLine(store, p, 1, ViewMode::Recent), expected);
+}
+
+TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
+    int p = addPlayer(store, "Bob Smith");
+    for (float index : {5.0f, 10.4f, -1.2f}) {
+        RoundSpec r = pccRound();
+        r.index = index;
+        r.courseHcp = index < 0 ? -1 : 7;
+        addRound(store, p, r);
+    }
+    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(29, 12), "     5.0    ");
+    EXPECT_EQ(roundLine(store, p, 2, ViewMode::ByDate).substr(29, 12), "    10.4    ");
+    EXPECT_EQ(roundLine(store, p, 3, ViewMode::ByDate).substr(29, 12), "    -1.2    ");
+    // The course handicap column: one space in front of a single digit.
+    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(95), "   7      3");
+    EXPECT_EQ(roundLine(store, p, 3, ViewMode::ByDate).substr(95), "  -1      3");
+}
+
+TEST_F(RoundsViewTest, ShortInitialsAndUnknownCoursesArePaddedToTheSameColumn) {
+    setCourse(store, 2, "Oak Hollow", "OH");
+    int p = addPlayer(store, "Al Brown");
+    RoundSpec r = pccRound();
+    r.course = 2;
+    r.out = 5;
+    r.in = 4;
+    addRound(store, p, r);
+    r.course = 0;
+    addRound(store, p, r);
+    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(0, 30), "07/03/06   OH     5    4   9  ");
+    EXPECT_EQ(roundLine(store, p, 2, ViewMode::ByDate).substr(0, 30), "07/03/06          5    4   9  ");
+}
+
+TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
+    int a = addPlayer(store, "Ann");
+    int b = addPlayer(store, "Ben");
+    for (int day : {1, 2})
+        addRound(store, a, RoundSpec{7, day, 6});
+    for (int day : {3, 4, 5})
+        addRound(store, b, RoundSpec{7, day, 6});
+    view.show(store);
+    ASSERT_EQ(view.lines().names, (std::vector<std::string>{NameHeading, nameUnderline(), "Ann", "Ben"}));
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "07/02/06");
+    EXPECT_EQ(view.lines().rounds[3].substr(view.lines().rounds[3].size() - 2), " 3");
+
+    for (int press = 0; press < 3; ++press)
+        EXPECT_EQ(view.spinDown(store), EarlierRoundsText);
+    EXPECT_EQ(store.player(a).PlayerMark, 0);
+    EXPECT_EQ(view.lines().size(), 2u); // Ben's mark reached 0 as well
+
+    EXPECT_EQ(view.spinUp(store), LaterRoundsText);
+    ASSERT_EQ(view.lines().size(), 4u);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "07/01/06");
+    EXPECT_EQ(view.lines().rounds[2].substr(view.lines().rounds[2].size() - 2), " 1");
+
+    // Once every player shows the newest round, "more recent" has nothing to show.
+    view.show(store);
+    EXPECT_EQ(view.spinUp(store), std::nullopt);
+}
+
+TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
+    int a = addPlayer(store, "Ann");
+    int b = addPlayer(store, "Ben");
+    addRound(store, b, RoundSpec{8, 1, 6});
+    addRound(store, a, RoundSpec{6, 15, 6});
+    addRound(store, a, RoundSpec{8, 1, 6});
+    addRound(store, a, RoundSpec{7, 4, 6});
+    view.setMode(ViewMode::ByDate);
+    view.show(store);
+    EXPECT_EQ(view.dateCount(), 3);
+    // Both rounds of the newest date, in league order, each with the player's round count.
+    ASSERT_EQ(view.lines().names, (std::vector<std::string>{NameHeading, nameUnderline(), "Ann", "Ben"}));
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "08/01/06");
+    EXPECT_EQ(view.lines().rounds[2].substr(view.lines().rounds[2].size() - 2), " 3");
+    EXPECT_EQ(view.lines().rounds[3].substr(view.lines().rounds[3].size() - 2), " 1");
+
+    EXPECT_EQ(view.spinDown(store), EarlierDatesText);
+    EXPECT_EQ(view.spinDown(store), EarlierDatesText);
+    ASSERT_EQ(view.lines().size(), 3u);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "06/15/06");
+    EXPECT_EQ(view.spinDown(store), std::nullopt);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "06/15/06");
+    EXPECT_EQ(view.spinUp(store), LaterDatesText);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "07/04/06");
+}
+
+TEST_F(RoundsViewTest, LeagueWithoutRoundsShowsOnlyTheHeadings) {
+    addPlayer(store, "Ann");
+    for (ViewMode mode : {ViewMode::Recent, ViewMode::ByDate}) {
+        view.setMode(mode);
+        view.show(store);
+        EXPECT_EQ(view.lines().rounds, (std::vector<std::string>{RoundHeading, roundUnderline()}));
+        EXPECT_EQ(view.spinUp(store), std::nullopt);
+        if (mode == ViewMode::ByDate) {
+            EXPECT_EQ(view.spinDown(store), std::nullopt);
+        }
+        EXPECT_EQ(view.lines().size(), 2u);
+    }
+    EXPECT_EQ(nameUnderline(), std::string(30, '_'));
+    EXPECT_EQ(roundUnderline(), std::string(156, '_'));
+}
+
+TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
+    addPlayer(store, "Ann");
+    int b = addPlayer(store, "Ben");
+    for (int day : {1, 2, 3})
+        addRound(store, b, RoundSpec{5, day, 7});
+    view.setMode(ViewMode::Player);
+    view.fillPlayer(store, b);
+    ASSERT_EQ(view.lines().size(), 5u);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "05/03/07");
+    EXPECT_EQ(view.lines().rounds[4].substr(0, 8), "05/01/07");
+    std::string first = view.lines().rounds[2], later = view.lines().rounds[3];
+    EXPECT_EQ(first.substr(first.size() - 7), "      3");
+    EXPECT_EQ(later.substr(later.size() - 5), "     ");
+    EXPECT_EQ(later.size() + 2, first.size());
+}
+
+TEST_F(RoundsViewTest, DateKeysFollowTheCalendar) {
+    RoundRecord endOf86, startOf87, in1999, in1980;
+    endOf86.RoundMonth = 12, endOf86.RoundDay = 28, endOf86.RoundYear = 86;
+    startOf87.RoundMonth = 1, startOf87.RoundDay = 4, startOf87.RoundYear = 87;
+    in1999.RoundMonth = 12, in1999.RoundDay = 31, in1999.RoundYear = 99;
+    in1980.RoundMonth = 1, in1980.RoundDay = 1, in1980.RoundYear = 80;
+    EXPECT_NE(dateKey(endOf86), dateKey(startOf87));
+    EXPECT_LT(dateKey(endOf86), dateKey(startOf87));
+    EXPECT_LT(dateKey(in1999), dateKey(in1980)); // 2080 comes after 1999
+
+    // In the date view the two days stay apart.
+    int a = addPlayer(store, "Ann");
+    addRound(store, a, RoundSpec{12, 28, 86});
+    addRound(store, a, RoundSpec{1, 4, 87});
+    view.setMode(ViewMode::ByDate);
+    view.show(store);
+    EXPECT_EQ(view.lines().size(), 3u);
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "01/04/87");
+}
+
+TEST_F(RoundsViewTest, MoreThanTwoHundredDatesAreAllKept) {
+    for (int p = 0; p < 13; ++p) {
+        int slot = addPlayer(store, "Player " + std::to_string(p));
+        for (int r = 0; r < 20; ++r)
+            addRound(store, slot, RoundSpec{1 + (p % 12), 1 + r, 10 + p});
+    }
+    view.setMode(ViewMode::ByDate);
+    view.show(store);
+    EXPECT_EQ(view.dateCount(), 260);
+    EXPECT_EQ(view.dateIndex(), 260);
+    for (int press = 0; press < 259; ++press)
+        ASSERT_TRUE(view.spinDown(store));
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "01/01/10");
+    EXPECT_FALSE(view.spinDown(store));
+}
+
+} // namespace
+} // namespace tallyrock::test

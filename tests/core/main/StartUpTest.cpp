@@ -1,0 +1,159 @@
+// Start-up (settings, league list, league menu) and opening a league.
+#include "main/StartUp.h"
+#include "MainSamples.h"
+#include "core/TestFiles.h"
+#include "fakes/FailingWriter.h"
+#include "main/CoursePanel.h"
+#include "main/LeagueOpening.h"
+#include "store/CourseFile.h"
+#include "store/LeagueFile.h"
+#include "store/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrock::test {
+namespace {
+
+class StartUpTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        store.workDir = dir.path();
+        store.settingsDir = dir / "config";
+    }
+    void writeList(const std::string& factor, const std::string& current = " 0 ") {
+        writeFile(dir / "vexa.dat", crlf({" 3 ", "Monday", "Friday", "Seniors", factor, "Courier New", " 1 ",
+                                          current, " 1 ", " 0 "}));
+    }
+    TempDir dir;
+    Store store;
+};
+
+TEST_F(StartUpTest, ThreeLeaguesGiveThreeMenuItemsInFileOrder) {
+    writeList(" .96 ");
+    StartUpResult result = loadAtStartUp(store);
+    EXPECT_FALSE(result.listFailure);
+    EXPECT_EQ(result.leagueMenu, (std::vector<std::string>{"Monday", "Friday", "Seniors"}));
+    EXPECT_TRUE(store.league.LeagueFilePath.empty());
+    EXPECT_EQ(store.MonthName[7], "July");
+    EXPECT_EQ(store.settings.HcpMethod, 1); // no settings file: the defaults
+    EXPECT_EQ(store.settings.MaxStrokesPerHole, 10);
+}
+
+TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
+    StartUpResult missing = loadAtStartUp(store);
+    ASSERT_TRUE(missing.listFailure);
+    EXPECT_EQ(missing.listFailure->text, "Cannot Load vexa.dat, Please check your working\r\n"
+                                         "directory or Launchers startup directory setting.");
+    EXPECT_EQ(missing.listFailure->title, "Tallyrock");
+    EXPECT_EQ(missing.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_EQ(store.settings.FontName, "Courier New");
+    EXPECT_FLOAT_EQ(store.settings.IndexFactor, 0.96f);
+
+    Store empty;
+    empty.workDir = dir.path();
+    empty.settingsDir = dir / "config";
+    writeFile(dir / "vexa.dat", crlf({" 0 ", " .9 ", "Arial", " 1 ", " 0 ", " 1 ", " 0 "}));
+    StartUpResult none = loadAtStartUp(empty);
+    EXPECT_FALSE(none.listFailure);
+    EXPECT_EQ(none.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_EQ(empty.settings.FontName, "Arial");
+}
+
+TEST_F(StartUpTest, SmallFactorsBecomeTheDefault) {
+    writeList(" .3 ");
+    loadAtStartUp(store);
+    EXPECT_FLOAT_EQ(store.settings.IndexFactor, 0.96f);
+    Store other;
+    other.workDir = dir.path();
+    writeList(" .5 ");
+    loadAtStartUp(other);
+    EXPECT_FLOAT_EQ(other.settings.IndexFactor, 0.5f);
+}
+
+TEST(MainWindowShare, NarrowScreensGetNinetyPercent) {
+    EXPECT_DOUBLE_EQ(mainWindowShare(640), 0.9);
+    EXPECT_DOUBLE_EQ(mainWindowShare(700), 0.9);
+    EXPECT_DOUBLE_EQ(mainWindowShare(701), 0.8);
+    EXPECT_DOUBLE_EQ(mainWindowShare(1024), 0.8);
+}
+
+class OpenLeagueTest : public StartUpTest {
+  protected:
+    void SetUp() override {
+        StartUpTest::SetUp();
+        writeList(" .96 ", " 1 ");
+        loadAtStartUp(store);
+        Store files;
+        files.workDir = dir.path();
+        setCourse(files, 1, "Pine Creek Club", "PCC");
+        ASSERT_FALSE(SaveCourseFile(files));
+        for (const char* league : {"Monday", "Friday"}) {
+            files.league = LeagueTables{};
+            files.league.LeagueFilePath = std::string(league) + ".LGE";
+            addRound(files, addPlayer(files, std::string(league) + " player"), RoundSpec{});
+            ASSERT_FALSE(SaveLeagueFile(files));
+        }
+        writer = std::make_shared<FailingWriter>("no file has this name");
+        store.writer = writer;
+    }
+    std::shared_ptr<FailingWriter> writer;
+};
+
+TEST_F(OpenLeagueTest, TheCurrentLeagueOpensWithoutRewritingTheList) {
+    LeagueOpening opening = OpenLeague(store, 1, "Friday");
+    EXPECT_EQ(opening.outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(opening.messages.empty());
+    EXPECT_FALSE(opening.listSaved);
+    EXPECT_TRUE(writer->targets.empty());
+    EXPECT_EQ(store.league.LeagueFilePath, "Friday.LGE");
+    EXPECT_EQ(store.player(1).PlayerName, "Friday player");
+    EXPECT_EQ(store.courses.name(1), "Pine Creek Club");
+    EXPECT_EQ(currentLeagueText(store), "Current League - Friday");
+}
+
+TEST_F(OpenLeagueTest, AnotherLeagueBecomesCurrentAndTheListIsWritten) {
+    LeagueOpening opening = OpenLeague(store, 0, "Monday");
+    EXPECT_TRUE(opening.listSaved);
+    EXPECT_EQ(writer->targets, std::vector<std::string>{"vexa.dat"});
+    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 3 ", "Monday", "Friday", "Seniors", " .96 ", "Courier New",
+                                                " 1 ", " 0 ", " 1 ", " 0 "}));
+    EXPECT_EQ(store.player(1).PlayerName, "Monday player");
+}
+
+TEST_F(OpenLeagueTest, NoEntriesIsRefusedAndAnUnreadableLeagueStillOpens) {
+    LeagueOpening none = OpenLeague(store, 0, NoEntries);
+    EXPECT_EQ(none.outcome, OpenOutcome::Refused);
+    EXPECT_TRUE(store.league.LeagueFilePath.empty());
+
+    std::filesystem::remove(dir / "course.dat");
+    LeagueOpening seniors = OpenLeague(store, 2, "Seniors");
+    EXPECT_EQ(seniors.outcome, OpenOutcome::Opened);
+    ASSERT_EQ(seniors.messages.size(), 2u);
+    EXPECT_EQ(seniors.messages[0].text, leagueLoadFailure().text);
+    EXPECT_EQ(seniors.messages[1].title, "Loading...");
+    EXPECT_TRUE(seniors.listSaved);
+    EXPECT_EQ(store.settings.CurrentLeague, 2);
+}
+
+TEST(CoursePanel, OffersNamedCoursesAndAsksBeforeDeleting) {
+    Store store;
+    setCourse(store, 1, "Pine Creek Club", "PCC");
+    setCourse(store, 2, "X", "X");
+    setCourse(store, 3, "Oak Hollow", "OH");
+    store.courses.CourseField[4][field::Name] = "";
+    store.courses.CourseCount = 4;
+    EXPECT_EQ(courseChoices(store.courses), (std::vector<std::string>{"Pine Creek Club", "Oak Hollow"}));
+    EXPECT_EQ(courseFormModeText(CoursePanelMode::Delete), "");
+    EXPECT_EQ(coursePanelButtonText(CoursePanelMode::Delete), "Delete");
+    EXPECT_EQ(coursePanelButtonText(CoursePanelMode::Chart), "Ok");
+    Message question = deleteCourseQuestion();
+    EXPECT_EQ(question.title, "Confirm Delete");
+    EXPECT_EQ(question.icon, Icon::Stop);
+    EXPECT_EQ(question.text,
+              "Are you sure you want to delete \r\nthe selected Golf Course?\r\n\r\n"
+              "Analysis functions could be corrupted\r\nPlease see info on deleting courses\r\n\r\n\r\n"
+              "     CONTINUE?          Select 'NO' to Exit");
+}
+
+} // namespace
+} // namespace tallyrock::test

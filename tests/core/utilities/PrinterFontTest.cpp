@@ -1,0 +1,42 @@
+// The printer font window's opening and accept.
+#include "utilities/PrinterFont.h"
+#include "core/TestFiles.h"
+#include "fakes/FailingWriter.h"
+#include "store/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrock::test {
+namespace {
+
+TEST(PrinterFont, AnEmptyStoredFontBecomesCourierNew) {
+    Settings settings;
+    EXPECT_EQ(openPrinterFont(settings), "");
+    EXPECT_EQ(settings.FontName, "Courier New");
+    settings.FontName = "Some Font Nobody Has";
+    EXPECT_EQ(openPrinterFont(settings), "Some Font Nobody Has");
+    EXPECT_EQ(settings.FontName, "Some Font Nobody Has");
+}
+
+TEST(PrinterFont, AcceptStoresTheFontAndWritesTheLeagueList) {
+    TempDir dir;
+    Store store;
+    store.workDir = dir.path();
+    store.settings.LeagueCount = 1;
+    store.settings.LeagueList[1] = "Monday";
+    store.settings.IndexFactor = 0.96f;
+    store.settings.HcpLimitOption = 1;
+    EXPECT_FALSE(acceptPrinterFont(store, "DejaVu Sans Mono"));
+    EXPECT_EQ(readFile(dir / "vexa.dat"),
+              crlf({" 1 ", "Monday", " .96 ", "DejaVu Sans Mono", " 0 ", " 0 ", " 1 ", " 0 "}));
+    EXPECT_FALSE(acceptPrinterFont(store, ""));
+    EXPECT_EQ(store.settings.FontName, "Courier New");
+
+    store.writer = std::make_shared<FailingWriter>();
+    Failure failure = acceptPrinterFont(store, "Arial");
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, leagueListSaveFailure().text);
+}
+
+} // namespace
+} // namespace tallyrock::test

@@ -1,0 +1,552 @@
+// The main window, driven as a user drives it: start-up, opening leagues, the
+// three views and the spin button, the course panel, listings and export.
+#include "main/MainWindow.h"
+#include "core/main/MainSamples.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/RecordingPrinter.h"
+#include "main/CourseHcpChart.h"
+#include "main/Listings.h"
+#include "main/RoundsView.h"
+#include "main/SplashWindow.h"
+#include "main/StartUp.h"
+#include "services/PrinterChoice.h"
+#include "store/CourseFile.h"
+#include "store/LeagueFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeAll(const fs::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+QStringList items(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QStringList qlist(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
+const Date Today{7, 4, 2024};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // A fresh working folder with the league list (LF line ends, so a rewrite shows) and, on request, data.
+    void makeFolder(bool withList, bool withData = true) {
+        static int serial = 0;
+        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
+        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-ui-test") / ("case" + std::to_string(++serial));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        if (withList)
+            writeAll(m_dir / "vexa.dat",
+                     " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
+        if (!withData) return;
+        Store files;
+        files.workDir = m_dir;
+        setCourse(files, 1, "Pine Creek Club", "PCC");
+        setCourse(files, 2, "Oak Hollow", "OH");
+        QVERIFY(!SaveCourseFile(files));
+        files.league.LeagueFilePath = "Friday.LGE";
+        int ann = addPlayer(files, "Ann Able");
+        int bob = addPlayer(files, "Bob Baker");
+        addRound(files, ann, RoundSpec{6, 1, 6, 1, 44, 45, 12.3f, 14});
+        addRound(files, ann, RoundSpec{7, 3, 6, 2, 45, 43, 11.8f, 13});
+        addRound(files, bob, RoundSpec{7, 3, 6, 1, 40, 41, 5.0f, 6});
+        addRound(files, bob, RoundSpec{7, 10, 6, 1, 41, 40, 4.9f, 5});
+        addRound(files, bob, RoundSpec{7, 17, 6, 2, 42, 42, 5.1f, 6});
+        QVERIFY(!SaveLeagueFile(files));
+        files.league = LeagueTables{};
+        files.league.LeagueFilePath = "Monday.LGE";
+        addRound(files, addPlayer(files, "Cy Monday"), RoundSpec{5, 5, 6});
+        QVERIFY(!SaveLeagueFile(files));
+    }
+
+    // The main window over the folder, loaded as at start-up on a 1024-pixel screen.
+    void makeWindow() {
+        m_store = std::make_unique<Store>();
+        m_store->workDir = m_dir;
+        m_store->settingsDir = m_dir / "config";
+        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_printer = std::make_unique<RecordingPrinter>();
+        m_clock = std::make_unique<FixedClock>(Today);
+        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
+        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
+    }
+
+    template <class T> T* child(const char* name) {
+        T* found = m_window->findChild<T*>(name);
+        if (!found) qWarning("no child %s", name);
+        return found;
+    }
+    void trigger(const char* action) {
+        QAction* a = child<QAction>(action);
+        QVERIFY(a);
+        a->trigger();
+    }
+    QString panelText() { return m_window->messagePanelText(); }
+    // The view the core builds for the store as it is now.
+    RoundsView coreView(ViewMode mode) {
+        Store copy = *m_store;
+        RoundsView view;
+        view.setMode(mode);
+        view.show(copy);
+        return view;
+    }
+    void openFriday() {
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        trigger("leaguesmenu1");
+        QCOMPARE(panelText(), QString("Current League - Friday"));
+    }
+
+    fs::path m_dir;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<RecordingPrinter> m_printer;
+    std::unique_ptr<FixedClock> m_clock;
+    std::unique_ptr<UiServices> m_services;
+    std::unique_ptr<MainWindow> m_window;
+
+  private slots:
+    void cleanup() {
+        if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
+        m_window.reset();
+    }
+
+    void startUpWithoutLeagueList() {
+        makeFolder(false, false);
+        makeWindow();
+        m_dialogs->answerMessage(Answer::Ok);
+        m_window->load(QRect(0, 0, 640, 480), 640);
+        QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
+        QCOMPARE(m_dialogs->calls[0].text, std::string("Cannot Load vexa.dat, Please check your working\r\n"
+                                                       "directory or Launchers startup directory setting."));
+        QCOMPARE(m_dialogs->calls[0].title, std::string("Tallyrock"));
+        QCOMPARE(m_window->size(), QSize(576, 432));
+        QMenu* leagues = child<QMenu>("Openmenu");
+        QCOMPARE(leagues->actions().size(), 1);
+        QCOMPARE(leagues->actions()[0]->text(), QString("No Entries"));
+        QCOMPARE(panelText(), QString("Open a League file to begin"));
+        QCOMPARE(m_store->settings.FontName, std::string("Courier New"));
+        trigger("leaguesmenu0");
+        QCOMPARE(m_dialogs->beeps, 1);
+        QVERIFY(m_store->league.LeagueFilePath.empty());
+        QVERIFY(!child<QAction>("entermenu")->isEnabled());
+        // The tool button follows its disabled menu item.
+        child<QToolButton>("toolbutton1")->click();
+        QVERIFY(m_dialogs->calls.size() == 1);
+    }
+
+    void startUpWithThreeLeagues() {
+        makeFolder(true);
+        makeWindow();
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        QVERIFY(m_dialogs->calls.empty());
+        QCOMPARE(m_window->size(), QSize(819, 614));
+        QStringList captions;
+        for (QAction* a : child<QMenu>("Openmenu")->actions())
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{"Monday", "Friday", "Seniors"}));
+        QCOMPARE(panelText(), QString("Open a League file to begin"));
+        QVERIFY(m_store->league.LeagueFilePath.empty());
+        for (const char* name : {"entermenu", "Viewmenu1", "Viewmenu3", "defineteammenu", "teamsummarymenu",
+                                 "printcardsmenu", "Playermenu1", "graphmenu1", "editroundmenu"})
+            QVERIFY2(!child<QAction>(name)->isEnabled(), name);
+        QVERIFY(child<QWidget>("QuickStartButton")->isVisibleTo(m_window.get()));
+        QVERIFY(child<QAction>("Viewmenu1")->isChecked());
+    }
+
+    void openingALeague() {
+        makeFolder(true);
+        makeWindow();
+        std::string listBefore = readAll(m_dir / "vexa.dat");
+        openFriday();
+        QVERIFY(m_dialogs->calls.empty());
+        QCOMPARE(readAll(m_dir / "vexa.dat"), listBefore); // Friday was already the current league
+        for (const char* name :
+             {"entermenu", "Viewmenu1", "Viewmenu2", "Viewmenu3", "defineteammenu", "enterteamresultsmenu",
+              "teamsummarymenu", "printcardsmenu", "Playermenu1", "Playermenu2", "Playermenu3",
+              "Playernamesmenu", "leaguehcmenu", "graphmenu0", "graphmenu1", "editroundmenu"})
+            QVERIFY2(child<QAction>(name)->isEnabled(), name);
+        QVERIFY(!child<QWidget>("QuickStartButton")->isVisibleTo(m_window.get()));
+        QVERIFY(child<QWidget>("List2")->isVisibleTo(m_window.get()));
+        QVERIFY(!child<QAction>("Editmenu2_0")->isEnabled());
+
+        // Another league becomes the current one and the list file is written.
+        trigger("leaguesmenu0");
+        QCOMPARE(panelText(), QString("Current League - Monday"));
+        QCOMPARE(readAll(m_dir / "vexa.dat"), std::string(" 3 \r\nMonday\r\nFriday\r\nSeniors\r\n .96 "
+                                                          "\r\nCourier New\r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
+        QCOMPARE(items(child<QListWidget>("List1")),
+                 (QStringList{"     Name", QString(30, '_'), "Cy Monday"}));
+
+        // "Load League" opens the current league again.
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(panelText(), QString("Current League - Monday"));
+    }
+
+    void viewsShowTheCoreLines() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        auto* list1 = child<QListWidget>("List1");
+        auto* list2 = child<QListWidget>("List2");
+        RoundsView recent = coreView(ViewMode::Recent);
+        QCOMPARE(items(list1), qlist(recent.lines().names));
+        QCOMPARE(items(list2), qlist(recent.lines().rounds));
+        QCOMPARE(list2->item(3)->text().left(37), QString("07/17/06   OH    42   42   84     5.1"));
+
+        trigger("Viewmenu2");
+        QVERIFY(child<QAction>("Viewmenu2")->isChecked());
+        QVERIFY(!child<QAction>("Viewmenu1")->isChecked());
+        RoundsView byDate = coreView(ViewMode::ByDate);
+        QCOMPARE(items(list2), qlist(byDate.lines().rounds));
+
+        // View 3 through the player chooser, which sets the player and starts Timer1.
+        m_window->setOpener(MainWindow::Window::ViewPlayerChooser, [](MainWindow& main) -> QWidget* {
+            main.store().CurrentPlayer = 2;
+            main.startTimer1();
+            return nullptr;
+        });
+        trigger("Viewmenu3");
+        QVERIFY(child<QAction>("Viewmenu3")->isChecked());
+        QTRY_COMPARE(list2->count(), 5);
+        RoundsView player;
+        player.setMode(ViewMode::Player);
+        player.fillPlayer(*m_store, 2);
+        QCOMPARE(items(list1), qlist(player.lines().names));
+        QCOMPARE(items(list2), qlist(player.lines().rounds));
+        QVERIFY(!child<QWidget>("Spin1")->isVisibleTo(m_window.get()));
+    }
+
+    void spinButtonStepsThroughRoundsAndDates() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        auto* list2 = child<QListWidget>("List2");
+        auto* action = child<QLabel>("actionmessage");
+        QVERIFY(child<QWidget>("Spin1")->isVisibleTo(m_window.get()));
+
+        child<QToolButton>("Spin1Down")->click();
+        QCOMPARE(action->text(), QString("Viewing rounds entered earlier"));
+        QCOMPARE(list2->count(), 4);
+        QCOMPARE(list2->item(2)->text().left(8), QString("06/01/06"));
+        QCOMPARE(list2->item(3)->text().left(8), QString("07/10/06"));
+        child<QToolButton>("Spin1Down")->click();
+        QCOMPARE(list2->count(), 3); // Ann had two rounds
+        child<QToolButton>("Spin1Up")->click();
+        QCOMPARE(action->text(), QString("Viewing more recently entered rounds"));
+        QCOMPARE(list2->item(2)->text().left(8), QString("06/01/06"));
+
+        // messagetimer clears the hint.
+        child<QTimer>("messagetimer")->setInterval(20);
+        child<QToolButton>("Spin1Up")->click();
+        QTRY_COMPARE(action->text(), QString());
+
+        trigger("Viewmenu2");
+        QCOMPARE(list2->item(2)->text().left(8), QString("07/17/06"));
+        child<QToolButton>("Spin1Down")->click();
+        QCOMPARE(action->text(), QString("Viewing earlier dates"));
+        QCOMPARE(list2->item(2)->text().left(8), QString("07/10/06"));
+        child<QToolButton>("Spin1Down")->click();
+        QCOMPARE(items(child<QListWidget>("List1")).mid(2), (QStringList{"Ann Able", "Bob Baker"}));
+        child<QToolButton>("Spin1Down")->click();
+        child<QToolButton>("Spin1Down")->click(); // the first date: nothing more
+        QCOMPARE(list2->item(2)->text().left(8), QString("06/01/06"));
+        child<QToolButton>("Spin1Up")->click();
+        QCOMPARE(action->text(), QString("Viewing more recent dates"));
+        QCOMPARE(list2->item(2)->text().left(8), QString("07/03/06"));
+    }
+
+    void coursePanelEdits() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        std::string mode;
+        int course = -1;
+        QPointer<QWidget> opened;
+        m_window->setOpener(MainWindow::Window::CourseSetup, [&](MainWindow& main) -> QWidget* {
+            mode = main.store().CourseFormMode;
+            course = main.store().CurrentCourse;
+            opened = new QWidget;
+            return opened;
+        });
+        trigger("GCmenu2");
+        auto* panel = child<QWidget>("Selectcoursepanel");
+        auto* combo = child<QComboBox>("Selectcoursecombo");
+        QVERIFY(panel->isVisibleTo(m_window.get()));
+        QVERIFY(!child<QWidget>("List2")->isVisibleTo(m_window.get()));
+        QVERIFY(!child<QMenu>("coursesmenu")->menuAction()->isEnabled());
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(child<QPushButton>("okordeletebutton")->text(), QString("Ok"));
+        child<QPushButton>("okordeletebutton")->click(); // empty text: nothing
+        QVERIFY(panel->isVisibleTo(m_window.get()));
+        combo->setEditText("no such course");
+        child<QPushButton>("okordeletebutton")->click();
+        QVERIFY(panel->isVisibleTo(m_window.get()));
+        combo->setEditText("oak HOLLOW");
+        child<QPushButton>("okordeletebutton")->click();
+        QCOMPARE(mode, std::string("edit"));
+        QCOMPARE(course, 2);
+        QVERIFY(!panel->isVisibleTo(m_window.get()));
+        QVERIFY(!m_window->isEnabled());
+        opened->close();
+        QTRY_VERIFY(opened.isNull());
+        QVERIFY(m_window->isEnabled());
+    }
+
+    void coursePanelDeletes() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        auto* combo = child<QComboBox>("Selectcoursecombo");
+        trigger("GCmenu3");
+        QCOMPARE(child<QPushButton>("okordeletebutton")->text(), QString("Delete"));
+        std::string before = readAll(m_dir / "course.dat");
+        combo->setEditText("Pine Creek Club");
+        m_dialogs->answerMessage(Answer::No);
+        child<QPushButton>("okordeletebutton")->click();
+        QCOMPARE(m_dialogs->calls.back().title, std::string("Confirm Delete"));
+        QCOMPARE(m_dialogs->calls.back().defaultButton, Answer::No);
+        QVERIFY(m_dialogs->calls.back().buttons == Buttons::YesNo);
+        QVERIFY(m_dialogs->calls.back().icon == Icon::Stop);
+        QCOMPARE(readAll(m_dir / "course.dat"), before);
+        QVERIFY(!child<QWidget>("Selectcoursepanel")->isVisibleTo(m_window.get()));
+        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
+
+        trigger("GCmenu3");
+        combo->setEditText("Pine Creek Club");
+        m_dialogs->answerMessage(Answer::Yes);
+        child<QPushButton>("okordeletebutton")->click();
+        QVERIFY(m_store->courses.name(1).empty());
+        QCOMPARE(m_store->courses.CourseCount, int16_t{2});
+        Store reread;
+        reread.workDir = m_dir;
+        QVERIFY(!LoadCourseFile(reread));
+        QVERIFY(reread.courses.name(1).empty());
+        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
+        trigger("GCmenu3");
+        QCOMPARE(combo->count(), 1);
+        child<QPushButton>("okordeletecancel")->click();
+        // Rounds on the deleted course show no initials.
+        trigger("Viewmenu1");
+        child<QToolButton>("Spin1Down")->click(); // both players' rounds on the deleted course
+        QCOMPARE(child<QListWidget>("List2")->item(2)->text().left(14), QString("06/01/06      "));
+        QCOMPARE(child<QListWidget>("List2")->item(3)->text().left(14), QString("07/10/06      "));
+    }
+
+    void coursePanelPrintsTheChart() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        trigger("CHCPChartmenu");
+        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
+        child<QComboBox>("Selectcoursecombo")->setEditText("Pine Creek Club");
+        m_dialogs->answerInput("5"); // above 3: asked again
+        m_dialogs->answerInput("3");
+        child<QPushButton>("okordeletebutton")->click();
+        QCOMPARE(m_dialogs->calls.size(), std::size_t{2});
+        QCOMPARE(m_dialogs->calls[0].title, std::string("Course Handicap Reference Chart for Posting"));
+        TextPrinter expected;
+        PrintChcpChart(expected, *m_store, 1, 3);
+        QCOMPARE(m_printer->text(), expected.text());
+        QVERIFY(m_printer->ended());
+
+        // An empty answer prints nothing.
+        RecordingPrinter before = *m_printer;
+        trigger("CHCPChartmenu");
+        child<QComboBox>("Selectcoursecombo")->setEditText("Oak Hollow");
+        m_dialogs->answerInput(std::nullopt);
+        child<QPushButton>("okordeletebutton")->click();
+        QCOMPARE(m_printer->calls.size(), before.calls.size());
+    }
+
+    void listingQuestionAndPages() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        m_dialogs->answerMessage(Answer::Cancel);
+        trigger("Printmenu");
+        QCOMPARE(m_dialogs->calls.back().text,
+                 std::string(
+                     "Include individual hole scores?   (Click Yes)\r\n\r\nList including hole scores prints "
+                     "Landscape\r\n\r\nShort list (click No) prints Portrait"));
+        QVERIFY(m_dialogs->calls.back().buttons == Buttons::YesNoCancel);
+        QVERIFY(m_printer->calls.empty());
+
+        m_dialogs->answerMessage(Answer::No);
+        trigger("Printmenu");
+        TextPrinter shortForm;
+        printshortreport(shortForm, "Courier New", coreView(ViewMode::Recent).lines(),
+                         listingTitle("Friday.LGE", Today, ShortTitleWidth));
+        QCOMPARE(m_printer->text(), shortForm.text());
+        QCOMPARE(m_printer->calls[1], std::string("setOrientation Portrait"));
+        QCOMPARE(m_printer->count("setFontSize 10"), 1);
+
+        RecordingPrinter longPrinter;
+        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, longPrinter, *m_clock, nullptr});
+        MainWindow second(*m_store, *m_services);
+        second.load(QRect(0, 0, 1024, 768), 1024);
+        second.findChild<QAction*>("leaguesmenu1")->trigger();
+        m_dialogs->answerMessage(Answer::Yes);
+        second.findChild<QAction*>("Printmenu")->trigger();
+        QCOMPARE(longPrinter.pages().size(), std::size_t{1});
+        std::vector<std::string> page = longPrinter.pages()[0];
+        QCOMPARE(page.size(), std::size_t{7 + 4});
+        QCOMPARE(page[5], listingTitle("Friday.LGE", Today, LongTitleWidth));
+        QVERIFY(page[7].size() > 3 && page[7].substr(page[7].size() - 3) == "rnd");
+        QCOMPARE(longPrinter.count("setOrientation Landscape"), 1);
+
+        // Hidden behind the course panel, the view is not offered.
+        second.findChild<QAction*>("CHCPChartmenu")->trigger();
+        second.findChild<QAction*>("Printmenu")->trigger();
+        second.findChild<QPushButton*>("okordeletecancel")->click();
+    }
+
+    void exportListing() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        m_dialogs->answerSaveFile((m_dir / "scores").string());
+        trigger("printfilemenu");
+        QCOMPARE(m_dialogs->calls.back().text, std::string("Text Files (*.TXT)"));
+        RoundsView view = coreView(ViewMode::Recent);
+        QCOMPARE(
+            readAll(m_dir / "scores.txt"),
+            joinCrlf(shortprintfileLines(view.lines(), listingTitle("Friday.LGE", Today, ShortTitleWidth))));
+        m_dialogs->answerSaveFile(std::nullopt);
+        trigger("printfilemenu");
+        QCOMPARE(m_dialogs->beeps, 1);
+    }
+
+    void splashClosesOnEnterOrSpaceOnly() {
+        makeFolder(true);
+        makeWindow();
+        auto* splash = new SplashWindow(*m_window, true);
+        QPointer<SplashWindow> alive(splash);
+        splash->show();
+        QCOMPARE(m_store->settings.LeagueCount, int16_t{3}); // the main window loaded behind it
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(splash->stripText(), QString(SplashTitleLine));
+        splash->findChild<QTimer*>("Timer1")->setInterval(20);
+        QTRY_COMPARE(splash->stripText(), QString(SplashHelpLine));
+        QTRY_COMPARE(splash->stripText(), QString(SplashTitleLine));
+        QTest::keyClick(splash, Qt::Key_A);
+        QTest::keyClick(splash, Qt::Key_Escape);
+        QVERIFY(splash->isVisible());
+        QTest::keyClick(splash, Qt::Key_Return);
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(m_window->isVisible());
+
+        // "About Tallyrock" shows it again; the space bar brings the main window back.
+        trigger("aboutmenu");
+        QVERIFY(!m_window->isVisible());
+        SplashWindow* again = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<SplashWindow*>(w); s && s->isVisible()) again = s;
+        QVERIFY(again);
+        QTest::keyClick(again, Qt::Key_Space);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_window->isEnabled());
+    }
+
+    void viewTimerRefreshesTheTickedView() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        trigger("Viewmenu2");
+        child<QToolButton>("Spin1Down")->click();
+        m_window->HideRoundsView();
+        child<QTimer>("ViewTimer")->setInterval(20);
+        m_window->startViewTimer();
+        QTRY_VERIFY(child<QWidget>("List2")->isVisibleTo(m_window.get()));
+        // Back at the newest date.
+        QCOMPARE(child<QListWidget>("List2")->item(2)->text().left(8), QString("07/17/06"));
+    }
+
+    void printerSetupChoosesAPrinterOrPdfFiles() {
+        struct Choice : PrinterChoice {
+            std::vector<std::string> printerNames() const override { return {"Office", "Hallway"}; }
+            std::string chosenPrinter() const override { return chosen; }
+            void choosePrinter(const std::string& name) override { chosen = name; }
+            std::string chosen;
+        } choice;
+        makeFolder(true);
+        makeWindow();
+        m_services->printerChoice = &choice;
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        m_dialogs->answerChoice(std::string("PDF file"));
+        trigger("Printsetupmenu");
+        QCOMPARE(m_dialogs->calls.back().items, (std::vector<std::string>{"Office", "Hallway", "PDF file"}));
+        QCOMPARE(choice.chosen, std::string("PDF file"));
+        m_dialogs->answerChoice(std::nullopt); // a cancel keeps the choice
+        trigger("Printsetupmenu");
+        QCOMPARE(choice.chosen, std::string("PDF file"));
+    }
+
+    void printerFontWindow() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        trigger("settingsmenu");
+        QWidget* fontWindow = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Setfont" && w->isVisible()) fontWindow = w;
+        QVERIFY(fontWindow);
+        QCOMPARE(fontWindow->windowTitle(), QString("Tallyrock Settings"));
+        QVERIFY(!m_window->isEnabled());
+        auto* list = fontWindow->findChild<QListWidget*>("List1");
+        QVERIFY(list->count() > 0);
+        QCOMPARE(fontWindow->findChild<QLabel*>("fontlabel")->text(), QString("Courier New"));
+        QListWidgetItem* pick = list->item(0);
+        list->setCurrentItem(pick);
+        emit list->itemClicked(pick);
+        QString picked = pick->text();
+        QPointer<QWidget> guard(fontWindow);
+        fontWindow->findChild<QPushButton*>("okbutton")->click();
+        QTRY_VERIFY(guard.isNull());
+        QVERIFY(m_window->isEnabled());
+        QCOMPARE(QString::fromStdString(m_store->settings.FontName), picked);
+        QVERIFY(readAll(m_dir / "vexa.dat").find(picked.toStdString() + "\r\n") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
