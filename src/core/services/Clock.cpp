@@ -1,5 +1,6 @@
 #include "Clock.h"
 
+#include <cstdio>
 #include <ctime>
 
 namespace tallyrock {
@@ -9,6 +10,12 @@ Date SystemClock::today() const {
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
+}
+
+std::string dashedDate(const Date& date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
+    return text;
 }
 
 } // namespace tallyrock

@@ -1,6 +1,8 @@
 #pragma once
 // Today's date, so tests can fix it.
 
+#include <string>
+
 namespace tallyrock {
 
 struct Date {
@@ -28,5 +30,8 @@ public:
 private:
     Date m_date;
 };
+
+// The date as titles and date notes show it: "07-04-2024" (mm-dd-yyyy).
+std::string dashedDate(const Date& date);
 
 } // namespace tallyrock

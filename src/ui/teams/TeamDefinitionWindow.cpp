@@ -1,0 +1,192 @@
+#include "TeamDefinitionWindow.h"
+
+#include "store/TeamFile.h"
+#include "teams/TeamOps.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QListWidget* memberList(const QString& name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return list;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& names) {
+    list->clear();
+    for (const std::string& name : names)
+        list->addItem(qs(name));
+}
+
+std::vector<std::string> selectedNames(const QListWidget* list) {
+    std::vector<std::string> names;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected()) names.push_back(list->item(i)->text().toStdString());
+    return names;
+}
+
+} // namespace
+
+TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("createteamsform");
+    setWindowTitle("Team Set-up");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_List1 = memberList("List1", this);
+    m_List2 = memberList("List2", this);
+    m_teamnametext = new QLineEdit(this);
+    m_teamnametext->setObjectName("teamnametext");
+    m_recordnumberlabel = new QLabel("Team # 0 in Record", this);
+    m_recordnumberlabel->setObjectName("recordnumberlabel");
+    m_startlabel =
+        new QLabel("Type a team name in the box in the upper right to begin, then select players from "
+                   "the list on the left.",
+                   this);
+    m_startlabel->setObjectName("startlabel");
+    m_startlabel->setWordWrap(true);
+    m_startlabel->hide();
+    QPushButton* addbutton = button("->", "addbutton", this);
+    QPushButton* removebutton = button("<-", "removebutton", this);
+    m_createbutton = button("Create Additonal Teams", "createbutton", this);
+    QPushButton* deleteteambutton = button("Remove Team", "deleteteambutton", this);
+    QPushButton* nextteambutton = button("Next Team", "nextteambutton", this);
+    QPushButton* prevteambutton = button("Previous Team", "prevteambutton", this);
+    QPushButton* exitbutton = button("Close", "Exitbutton", this);
+    QPushButton* infobutton = button("Info", "Infobutton", this);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Unassigned Members", this), 0, 0);
+    grid->addWidget(new QLabel("Team Name", this), 0, 2);
+    grid->addWidget(m_List1, 1, 0, 3, 1);
+    grid->addWidget(m_teamnametext, 1, 2);
+    auto* middle = new QVBoxLayout;
+    middle->addStretch();
+    middle->addWidget(new QLabel("Move players", this));
+    middle->addWidget(new QLabel("to or from teams", this));
+    middle->addWidget(addbutton);
+    middle->addWidget(removebutton);
+    middle->addStretch();
+    grid->addLayout(middle, 1, 1, 3, 1);
+    grid->addWidget(m_recordnumberlabel, 2, 2);
+    grid->addWidget(m_List2, 3, 2);
+    grid->addWidget(m_startlabel, 4, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b :
+         {prevteambutton, nextteambutton, m_createbutton, deleteteambutton, infobutton, exitbutton})
+        buttons->addWidget(b);
+    grid->addLayout(buttons, 5, 0, 1, 3);
+
+    connect(m_teamnametext, &QLineEdit::textChanged, this, &TeamDefinitionWindow::teamnametext_Change);
+    connect(addbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::addbutton_Click);
+    connect(removebutton, &QPushButton::clicked, this, &TeamDefinitionWindow::removebutton_Click);
+    connect(m_createbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::createbutton_Click);
+    connect(deleteteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::deleteteambutton_Click);
+    connect(nextteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::nextteambutton_Click);
+    connect(prevteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::prevteambutton_Click);
+    connect(exitbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::Exitbutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &TeamDefinitionWindow::helpRequested);
+
+    // Load
+    openTeamDefinition(m_store);
+    AddNamestoList();
+    if (m_store.teams.TeamCount == 0) {
+        m_createbutton->setEnabled(false);
+        m_startlabel->show();
+    }
+}
+
+void TeamDefinitionWindow::AddNamestoList() {
+    const TeamTables& teams = m_store.teams;
+    fill(m_List1, teamMemberNames(m_store, 0));
+    fill(m_List2, teamMemberNames(m_store, teams.CurrentTeam));
+    m_teamnametext->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
+    m_recordnumberlabel->setText(qs(teamRecordText(teams)));
+}
+
+void TeamDefinitionWindow::teamnametext_Change(const QString& text) {
+    m_createbutton->setEnabled(true);
+    nameTeam(m_store, text.toStdString());
+    m_recordnumberlabel->setText(qs(teamRecordText(m_store.teams)));
+}
+
+void TeamDefinitionWindow::addbutton_Click() {
+    moveIntoTeam(m_store, selectedNames(m_List1));
+    AddNamestoList();
+}
+
+void TeamDefinitionWindow::removebutton_Click() {
+    moveOutOfTeam(m_store, selectedNames(m_List2));
+    AddNamestoList();
+}
+
+void TeamDefinitionWindow::createbutton_Click() {
+    switch (createTeam(m_store)) {
+    case CreateTeamResult::Unnamed:
+        m_services.dialogs.beep();
+        return;
+    case CreateTeamResult::Full:
+        m_services.dialogs.messageBox(teamsFull());
+        return;
+    case CreateTeamResult::Created:
+        break;
+    }
+    AddNamestoList();
+    m_startlabel->hide();
+}
+
+void TeamDefinitionWindow::deleteteambutton_Click() {
+    if (removeTeam(m_store) == RemoveTeamResult::RosterNotEmpty) {
+        m_services.dialogs.beep();
+        m_services.dialogs.messageBox(rosterNotEmpty());
+        return;
+    }
+    AddNamestoList();
+}
+
+void TeamDefinitionWindow::nextteambutton_Click() {
+    nextTeam(m_store.teams);
+    AddNamestoList();
+}
+
+void TeamDefinitionWindow::prevteambutton_Click() {
+    previousTeam(m_store.teams);
+    AddNamestoList();
+}
+
+void TeamDefinitionWindow::Exitbutton_Click() {
+    close();
+}
+
+// The close button and the window's own close both keep the changes.
+void TeamDefinitionWindow::closeEvent(QCloseEvent* event) {
+    if (!m_saved) {
+        m_saved = true;
+        if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

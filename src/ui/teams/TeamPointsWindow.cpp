@@ -1,0 +1,204 @@
+#include "TeamPointsWindow.h"
+
+#include "services/PrintFonts.h"
+#include "store/TeamFile.h"
+#include "teams/TeamOps.h"
+#include "teams/TeamPoints.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace tallyrock {
+
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    return box;
+}
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("teamdataform");
+    setWindowTitle("Greenquill");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_TeamNameLabel = new QLabel(this);
+    m_TeamNameLabel->setObjectName("TeamNameLabel");
+    m_RecordNumberLabel = new QLabel(this);
+    m_RecordNumberLabel->setObjectName("RecordNumberLabel");
+    m_Membertext = textBox("Membertext", "Players in this Team", this);
+    m_Membertext->setReadOnly(true);
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setToolTip("Click to select lines");
+    m_List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_List1->setFont(printFont("Courier New", 9, false)); // the columns are built with spaces
+    m_Text1 = textBox("Text1", "Description or Event", this);
+    m_Text1->setMaxLength(CommentMaxChars);
+    m_ManualText = textBox("ManualText", "Total kept by you", this);
+    m_Calculatedtext = textBox("Calculatedtext", "Totaled by the program", this);
+    m_TotalLabel = new QLabel(this);
+    m_TotalLabel->setObjectName("TotalLabel");
+    m_DateText = textBox("DateText", "Can be a note, date or location", this);
+    m_DateCheck = new QCheckBox("Begin each line with -->", this);
+    m_DateCheck->setObjectName("DateCheck");
+    m_DateCheck->setToolTip("Starting Date or comment");
+    QPushButton* addbutton = button("Add Event Information", "Addbutton", this);
+    addbutton->setToolTip("Enter new information to the list");
+    QPushButton* removebutton = button("Remove Entry", "Removebutton", this);
+    QPushButton* nextteambutton = button("Next Team", "nextteambutton", this);
+    QPushButton* prevteambutton = button("Previous Team", "prevteambutton", this);
+    QPushButton* exitbutton = button("Close", "exitbutton", this);
+    exitbutton->setToolTip("Close Team point window");
+    auto* image1 = new QToolButton(this);
+    image1->setObjectName("Image1");
+    image1->setText("?");
+    image1->setToolTip("Team Information Help");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_TeamNameLabel, 0, 0, 1, 2);
+    grid->addWidget(m_RecordNumberLabel, 0, 2);
+    grid->addWidget(image1, 0, 3, Qt::AlignRight);
+    grid->addWidget(m_Membertext, 1, 0, 1, 4);
+    grid->addWidget(m_List1, 2, 0, 1, 4);
+    grid->addWidget(new QLabel("Event or Comment", this), 3, 0);
+    grid->addWidget(new QLabel("Points or count", this), 3, 1);
+    grid->addWidget(new QLabel("Pts. to Add", this), 3, 2);
+    grid->addWidget(m_Text1, 4, 0);
+    grid->addWidget(m_ManualText, 4, 1);
+    grid->addWidget(m_Calculatedtext, 4, 2);
+    grid->addWidget(addbutton, 4, 3);
+    grid->addWidget(m_DateCheck, 5, 0);
+    grid->addWidget(m_DateText, 5, 1);
+    grid->addWidget(new QLabel("Calculated running total:", this), 5, 2, Qt::AlignRight);
+    grid->addWidget(m_TotalLabel, 5, 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {removebutton, prevteambutton, nextteambutton, exitbutton})
+        buttons->addWidget(b);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    grid->setColumnStretch(0, 3);
+    resize(720, 480);
+
+    connect(addbutton, &QPushButton::clicked, this, &TeamPointsWindow::Addbutton_Click);
+    connect(removebutton, &QPushButton::clicked, this, &TeamPointsWindow::Removebutton_Click);
+    connect(m_DateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::DateCheck_Click);
+    connect(nextteambutton, &QPushButton::clicked, this, &TeamPointsWindow::nextteambutton_Click);
+    connect(prevteambutton, &QPushButton::clicked, this, &TeamPointsWindow::prevteambutton_Click);
+    connect(exitbutton, &QPushButton::clicked, this, &TeamPointsWindow::exitbutton_Click);
+    connect(image1, &QToolButton::clicked, this, &TeamPointsWindow::helpRequested);
+
+    // Load
+    openTeamPoints(m_store);
+    showmembers();
+    m_DateText->setText(qs(dashedDate(m_services.clock.today())));
+    listinfo();
+}
+
+void TeamPointsWindow::showmembers() {
+    const TeamTables& teams = m_store.teams;
+    m_Membertext->setText(qs(memberText(m_store, teams.CurrentTeam)));
+    m_TeamNameLabel->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
+    m_RecordNumberLabel->setText(qs(teamRecordText(teams)));
+}
+
+void TeamPointsWindow::listinfo() {
+    m_List1->clear();
+    for (const std::string& line : pointsEntryLines(m_store.teams, m_store.teams.CurrentTeam))
+        m_List1->addItem(qs(line));
+    m_Text1->clear();
+    m_ManualText->clear();
+    m_Calculatedtext->clear();
+    if (m_DateCheck->isChecked()) m_Text1->setText(qs(commentStart(m_DateText->text().toStdString())));
+    countpoints();
+}
+
+void TeamPointsWindow::countpoints() {
+    m_TotalLabel->setText(qs(runningTotalText(m_store.teams, m_store.teams.CurrentTeam)));
+}
+
+void TeamPointsWindow::checkfornewinfo() {
+    if (!pointsPending(m_ManualText->text().toStdString(), m_Calculatedtext->text().toStdString())) return;
+    if (m_services.dialogs.messageBox(pendingPointsQuestion(), Buttons::YesNo, Answer::Yes) == Answer::Yes)
+        Addbutton_Click();
+}
+
+void TeamPointsWindow::Addbutton_Click() {
+    switch (addTeamEntry(m_store, m_Text1->text().toStdString(), m_ManualText->text().toStdString(),
+                         m_Calculatedtext->text().toStdString())) {
+    case AddEntryResult::Empty:
+        m_services.dialogs.beep();
+        return;
+    case AddEntryResult::Full:
+        m_services.dialogs.messageBox(entriesFull());
+        return;
+    case AddEntryResult::Added:
+        break;
+    }
+    listinfo();
+}
+
+void TeamPointsWindow::Removebutton_Click() {
+    std::vector<int> entries;
+    for (int i = 0; i < m_List1->count(); ++i)
+        if (m_List1->item(i)->isSelected()) entries.push_back(i + 1);
+    removeTeamEntries(m_store, entries);
+    listinfo();
+}
+
+void TeamPointsWindow::DateCheck_Click(bool checked) {
+    if (checked && m_Text1->text().isEmpty())
+        m_Text1->setText(qs(commentStart(m_DateText->text().toStdString())));
+}
+
+void TeamPointsWindow::nextteambutton_Click() {
+    checkfornewinfo();
+    nextTeam(m_store.teams);
+    showmembers();
+    listinfo();
+}
+
+void TeamPointsWindow::prevteambutton_Click() {
+    checkfornewinfo();
+    previousTeam(m_store.teams);
+    showmembers();
+    listinfo();
+}
+
+void TeamPointsWindow::exitbutton_Click() {
+    close();
+}
+
+// The close button and the window's own close both ask about typed points and keep the entries.
+void TeamPointsWindow::closeEvent(QCloseEvent* event) {
+    if (!m_saved) {
+        m_saved = true;
+        checkfornewinfo();
+        if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

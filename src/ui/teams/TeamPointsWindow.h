@@ -1,0 +1,60 @@
+#pragma once
+// Team points entry (teamdataform): adds and removes the point entries of each
+// team and shows the running total. The team point file is written when the
+// window closes.
+
+#include "services/UiServices.h"
+#include "store/Store.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace tallyrock {
+
+class TeamPointsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    TeamPointsWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
+
+  signals:
+    // The window has saved the entries and closed: the main window enables itself again.
+    void closed();
+    // The help picture: the help window at the team records topic.
+    void helpRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showmembers();
+    void listinfo();
+    void countpoints();
+    void checkfornewinfo();
+    void Addbutton_Click();
+    void Removebutton_Click();
+    void DateCheck_Click(bool checked);
+    void nextteambutton_Click();
+    void prevteambutton_Click();
+    void exitbutton_Click();
+
+    Store& m_store;
+    UiServices& m_services;
+    bool m_saved = false;
+
+    QLabel* m_TeamNameLabel = nullptr;
+    QLabel* m_RecordNumberLabel = nullptr;
+    QLineEdit* m_Membertext = nullptr;
+    QListWidget* m_List1 = nullptr;
+    QLineEdit* m_Text1 = nullptr;
+    QLineEdit* m_ManualText = nullptr;
+    QLineEdit* m_Calculatedtext = nullptr;
+    QLabel* m_TotalLabel = nullptr;
+    QLineEdit* m_DateText = nullptr;
+    QCheckBox* m_DateCheck = nullptr;
+};
+
+} // namespace tallyrock

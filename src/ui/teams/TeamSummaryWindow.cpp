@@ -1,0 +1,87 @@
+#include "TeamSummaryWindow.h"
+
+#include "services/PrinterSetup.h"
+#include "teams/TeamSummary.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("PrintTeamform");
+    setWindowTitle("Team Report Printing Options");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_Namescheck = new QCheckBox("List Team member names ", this);
+    m_Namescheck->setObjectName("Namescheck");
+    auto* frame = new QGroupBox("Report Types", this);
+    auto* option0 = new QRadioButton("Include all Team events", frame);
+    option0->setObjectName("Option1_0");
+    option0->setChecked(true);
+    m_Option1_1 = new QRadioButton("Print each Teams last event only", frame);
+    m_Option1_1->setObjectName("Option1_1");
+    auto* options = new QVBoxLayout(frame);
+    options->addWidget(option0);
+    options->addWidget(m_Option1_1);
+    QPushButton* printbutton = button("&Print", "Printbutton", this);
+    QPushButton* printsetupbutton = button("Printer &Setup", "Printsetupbutton", this);
+    QPushButton* donebutton = button("&Done", "Donebutton", this);
+    QPushButton* infobutton = button("Info", "Infobutton", this);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_Namescheck);
+    column->addWidget(frame);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {printbutton, printsetupbutton, infobutton, donebutton})
+        buttons->addWidget(b);
+    column->addLayout(buttons);
+
+    connect(printbutton, &QPushButton::clicked, this, &TeamSummaryWindow::Printbutton_Click);
+    connect(printsetupbutton, &QPushButton::clicked, this, &TeamSummaryWindow::Printsetupbutton_Click);
+    connect(donebutton, &QPushButton::clicked, this, &TeamSummaryWindow::Donebutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &TeamSummaryWindow::helpRequested);
+}
+
+void TeamSummaryWindow::Printbutton_Click() {
+    TeamSummaryOptions options;
+    options.names = m_Namescheck->isChecked();
+    options.lastOnly = m_Option1_1->isChecked();
+    m_services.dialogs.setBusy(true);
+    printTeamSummary(m_services.printer, m_store, options, m_services.clock.today());
+    m_services.dialogs.setBusy(false);
+}
+
+void TeamSummaryWindow::Printsetupbutton_Click() {
+    showPrinterSetup(m_services);
+}
+
+void TeamSummaryWindow::Donebutton_Click() {
+    close();
+}
+
+void TeamSummaryWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

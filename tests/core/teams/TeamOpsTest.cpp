@@ -1,0 +1,228 @@
+// Team definition: naming, moving players, creating and removing teams, and the file it leaves.
+#include "teams/TeamOps.h"
+#include "core/TestFiles.h"
+#include "store/TeamFile.h"
+#include "teams/TeamPoints.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A league "Club" of players "Ann", "Bob", "Cy", ... in a temporary folder, without a team file.
+Store clubOf(const TempDir& dir, int players) {
+    static const Names names{"Ann", "Bob", "Cy", "Dee", "Eve", "Fay", "Gus", "Hal"};
+    Store store;
+    store.workDir = dir.path();
+    store.league.LeagueFilePath = "Club.LGE";
+    for (int p = 1; p <= players; ++p)
+        store.player(p).PlayerName = names[static_cast<std::size_t>(p - 1)];
+    store.league.PlayerCount = static_cast<int16_t>(players);
+    return store;
+}
+
+// Adds an entry whose points tell which team it was made for.
+void addEntry(Store& store, const std::string& comment, float points) {
+    ASSERT_EQ(addTeamEntry(store, comment, "", std::to_string(points)), AddEntryResult::Added);
+}
+
+// Four named teams; team t has player t as its member and t entries "T<t>E<e>" worth t points.
+Store fourTeams(const TempDir& dir) {
+    Store store = clubOf(dir, 5);
+    openTeamDefinition(store);
+    const Names teamNames{"Aces", "Birdies", "Condors", "Drivers"};
+    for (int t = 1; t <= 4; ++t) {
+        if (t > 1) {
+            EXPECT_EQ(createTeam(store), CreateTeamResult::Created);
+        }
+        nameTeam(store, teamNames[static_cast<std::size_t>(t - 1)]);
+        moveIntoTeam(store, {store.player(t).PlayerName});
+        for (int e = 1; e <= t; ++e)
+            addEntry(store, "T" + std::to_string(t) + "E" + std::to_string(e), float(t));
+    }
+    return store;
+}
+
+} // namespace
+
+TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
+    TempDir dir;
+    Store store = clubOf(dir, 3);
+    // What a league opened before left in the tables does not come back.
+    store.teams.team[1].TeamName = "Old";
+    store.teams.team[1].TeamEntryCount = 2;
+    openTeamDefinition(store);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 1 of 0");
+    EXPECT_EQ(createTeam(store), CreateTeamResult::Unnamed);
+    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Ann", "Bob", "Cy"}));
+
+    nameTeam(store, "");
+    EXPECT_EQ(store.teams.TeamCount, 0);
+    nameTeam(store, "E");
+    nameTeam(store, "Eagles");
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 1 of 1");
+    EXPECT_EQ(store.teams.team[1].TeamName, "Eagles");
+    EXPECT_EQ(store.teams.team[1].TeamEntryCount, 0);
+
+    EXPECT_EQ(createTeam(store), CreateTeamResult::Created);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 2 of 2");
+    EXPECT_EQ(store.teams.team[2].TeamName, "");
+    EXPECT_EQ(createTeam(store), CreateTeamResult::Unnamed); // team 2 has no name yet
+}
+
+TEST(TeamDefinition, ThreePlayersMoveAtOnceAndBackOut) {
+    TempDir dir;
+    Store store = clubOf(dir, 6);
+    openTeamDefinition(store);
+    nameTeam(store, "Eagles");
+    moveIntoTeam(store, {"Bob", "Dee", "Fay"});
+    EXPECT_EQ(teamMemberNames(store, 1), (Names{"Bob", "Dee", "Fay"}));
+    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Ann", "Cy", "Eve"}));
+
+    createTeam(store);
+    nameTeam(store, "Hawks");
+    moveIntoTeam(store, {"Ann"});
+    EXPECT_EQ(teamMemberNames(store, 2), (Names{"Ann"}));
+    previousTeam(store.teams);
+    moveOutOfTeam(store, {"Dee", "Fay"});
+    EXPECT_EQ(teamMemberNames(store, 1), (Names{"Bob"}));
+    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Cy", "Dee", "Eve", "Fay"}));
+}
+
+TEST(TeamDefinition, MovingFindsTheLastPlayerOfAName) {
+    TempDir dir;
+    Store store = clubOf(dir, 3);
+    store.player(3).PlayerName = "Ann";
+    openTeamDefinition(store);
+    nameTeam(store, "Eagles");
+    moveIntoTeam(store, {"Ann", "Nobody"});
+    EXPECT_EQ(store.teams.PlayerTeam[1], 0);
+    EXPECT_EQ(store.teams.PlayerTeam[3], 1);
+}
+
+TEST(TeamDefinition, SteppingStopsAtTheEnds) {
+    TempDir dir;
+    Store store = fourTeams(dir);
+    EXPECT_EQ(store.teams.CurrentTeam, 4);
+    nextTeam(store.teams);
+    EXPECT_EQ(store.teams.CurrentTeam, 4);
+    for (int i = 0; i < 5; ++i)
+        previousTeam(store.teams);
+    EXPECT_EQ(store.teams.CurrentTeam, 1);
+    nextTeam(store.teams);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 2 of 4");
+}
+
+TEST(TeamDefinition, RemovingTeamTwoOfFourRenumbersTheLaterTeams) {
+    TempDir dir;
+    Store store = fourTeams(dir);
+    store.teams.CurrentTeam = 2;
+    EXPECT_EQ(removeTeam(store), RemoveTeamResult::RosterNotEmpty);
+    EXPECT_EQ(rosterNotEmpty().text, "Roster for this team must be empty\r\nbefore the team can be removed.");
+    EXPECT_EQ(rosterNotEmpty().icon, Icon::Exclamation);
+    EXPECT_EQ(store.teams.TeamCount, 4);
+
+    moveOutOfTeam(store, {"Bob"});
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    const TeamTables& teams = store.teams;
+    EXPECT_EQ(teamRecordText(teams), "Team # 2 of 3");
+    EXPECT_EQ(teams.team[1].TeamName, "Aces");
+    EXPECT_EQ(teams.team[2].TeamName, "Condors");
+    EXPECT_EQ(teams.team[3].TeamName, "Drivers");
+    EXPECT_EQ(teamMemberNames(store, 2), (Names{"Cy"}));
+    EXPECT_EQ(teamMemberNames(store, 3), (Names{"Dee"}));
+    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Bob", "Eve"}));
+    EXPECT_EQ(pointsEntryLines(teams, 1).size(), 1u);
+    ASSERT_EQ(teams.team[2].TeamEntryCount, 3);
+    EXPECT_EQ(teams.team[2].entry[3].TeamEntryText, "T3E3");
+    ASSERT_EQ(teams.team[3].TeamEntryCount, 4);
+    EXPECT_EQ(teams.team[3].entry[4].TeamEntryText, "T4E4");
+    EXPECT_EQ(runningTotal(teams, 3), 16.0f);
+}
+
+TEST(TeamDefinition, RemovingTheLastTeamStepsBack) {
+    TempDir dir;
+    Store store = fourTeams(dir);
+    moveOutOfTeam(store, {"Dee"});
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 3 of 3");
+    EXPECT_EQ(store.teams.team[3].TeamName, "Condors");
+    EXPECT_EQ(store.teams.team[3].TeamEntryCount, 3);
+}
+
+TEST(TeamDefinition, RemovingTheOnlyTeamKeepsItsEntries) {
+    TempDir dir;
+    Store store = clubOf(dir, 2);
+    openTeamDefinition(store);
+    nameTeam(store, "Eagles");
+    addEntry(store, "Week 1", 2);
+    addEntry(store, "Week 2", 3);
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 1 of 1");
+    EXPECT_EQ(store.teams.team[1].TeamName, "");
+    EXPECT_EQ(store.teams.team[1].TeamEntryCount, 2);
+    EXPECT_EQ(runningTotal(store.teams, 1), 5.0f);
+}
+
+TEST(TeamDefinition, RemovingBeforeAnyTeamExistsStaysOnTeamOne) {
+    TempDir dir;
+    Store store = clubOf(dir, 2);
+    openTeamDefinition(store);
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    EXPECT_EQ(teamRecordText(store.teams), "Team # 1 of 0");
+    EXPECT_TRUE(teamMemberNames(store, store.teams.CurrentTeam).empty());
+}
+
+TEST(TeamDefinition, AHundredTeamsStayInsideTheTables) {
+    TempDir dir;
+    Store store = clubOf(dir, 3);
+    openTeamDefinition(store);
+    for (int t = 1; t <= MaxTeams; ++t) {
+        if (t > 1) {
+            ASSERT_EQ(createTeam(store), CreateTeamResult::Created);
+        }
+        nameTeam(store, "Team " + std::to_string(t));
+        addEntry(store, "only", float(t));
+    }
+    EXPECT_EQ(createTeam(store), CreateTeamResult::Full);
+    EXPECT_EQ(teamsFull().text, "A league holds at most 100 teams.\r\nNo more teams can be created.");
+    EXPECT_EQ(store.teams.TeamCount, 100);
+
+    store.teams.PlayerTeam[1] = 100;
+    store.teams.CurrentTeam = 1;
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    EXPECT_EQ(store.teams.TeamCount, 99);
+    EXPECT_EQ(store.teams.PlayerTeam[1], 99);
+    EXPECT_EQ(store.teams.team[99].TeamName, "Team 100");
+    EXPECT_EQ(runningTotal(store.teams, 99), 100.0f);
+    EXPECT_EQ(store.teams.team[100].TeamEntryCount, 0);
+    EXPECT_EQ(store.teams.team[0].TeamEntryCount, 0); // slot 0 never takes part
+}
+
+TEST(TeamDefinition, TheFileHoldsWhatTheOperationsMade) {
+    TempDir dir;
+    Store store = fourTeams(dir);
+    store.teams.CurrentTeam = 2;
+    moveOutOfTeam(store, {"Bob"});
+    removeTeam(store);
+    moveIntoTeam(store, {"Eve"});
+    ASSERT_FALSE(SaveTeamFile(store).has_value());
+    EXPECT_EQ(readFile(dir / "Club.tea"), crlf({" 3 ",  "Aces", "Condors", "Drivers",        // teams
+                                                " 1 ",  " 0 ",  " 2 ",     " 3 ",     " 2 ", // players
+                                                " 1 ",  "T1E1", " 0 ",     " 1 ",            // Aces
+                                                " 3 ",  "T3E1", " 0 ",     " 3 ",     "T3E2", " 0 ", " 3 ",
+                                                "T3E3", " 0 ",  " 3 ", // Condors
+                                                " 4 ",  "T4E1", " 0 ",     " 4 ",     "T4E2", " 0 ", " 4 ",
+                                                "T4E3", " 0 ",  " 4 ",     "T4E4",    " 0 ",  " 4 "}));
+
+    // Opening the window again reads back the same teams.
+    Store again = clubOf(dir, 5);
+    openTeamDefinition(again);
+    EXPECT_EQ(teamRecordText(again.teams), "Team # 1 of 3");
+    EXPECT_EQ(teamMemberNames(again, 2), (Names{"Cy", "Eve"}));
+    EXPECT_EQ(pointsEntryLines(again.teams, 3), pointsEntryLines(store.teams, 3));
+}

@@ -1,0 +1,208 @@
+// The printed team summary: its lines, member wrapping, page breaks and the print job.
+#include "teams/TeamSummary.h"
+#include "fakes/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tallyrock;
+using tallyrock::test::RecordingPrinter;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string spaces(std::size_t n) {
+    return std::string(n, ' ');
+}
+
+const Date Today{7, 4, 2024};
+const std::string Title = spaces(42) + "Tallyrock   07-04-2024";
+const std::string Rule = "    " + std::string(80, '-');
+const std::string FooterRule = spaces(60) + "--------------";
+
+// Teams named in `names`, team t with entries[t - 1] entries "T<t> event <e>", hand-kept
+// total e and points e / 2.
+Store teamsWith(const std::vector<std::string>& names, const std::vector<int>& entries) {
+    Store store;
+    store.settings.FontName = "Courier New";
+    store.teams.TeamCount = static_cast<int16_t>(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        TeamRecord& team = store.teams.team[i + 1];
+        team.TeamName = names[i];
+        team.TeamEntryCount = static_cast<int16_t>(entries[i]);
+        for (int e = 1; e <= entries[i]; ++e)
+            team.entry[static_cast<std::size_t>(e)] = {
+                "T" + std::to_string(i + 1) + " event " + std::to_string(e), float(e), float(e) / 2};
+    }
+    return store;
+}
+
+// Players in slots 1..n named by `name(p)`, all in team t.
+void addMembers(Store& store, int n, int t, const std::function<std::string(int)>& name) {
+    for (int p = 1; p <= n; ++p) {
+        store.player(p).PlayerName = name(p);
+        store.teams.PlayerTeam[static_cast<std::size_t>(p)] = static_cast<int16_t>(t);
+    }
+    store.league.PlayerCount = static_cast<int16_t>(n);
+}
+
+Lines header() {
+    return {" ", " ", " ", " ", Title, ""};
+}
+
+Lines concat(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+} // namespace
+
+TEST(TeamSummary, OneTeamWithThreeEntriesLineByLine) {
+    Store store = teamsWith({"Eagles"}, {3});
+    TeamRecord& team = store.teams.team[1];
+    team.entry[1] = {"Week 1", 12, 3.5f};
+    team.entry[2] = {"Week 2", 15.5f, 4};
+    team.entry[3] = {"Week 3 at Pine Valley", 100, 10.25f};
+
+    ReportPages pages = teamSummaryPages(store, {}, Today);
+    ASSERT_EQ(pages.size(), 1u);
+    Lines expected =
+        concat({header(),
+                {" ", Rule, "    Team: Eagles", " ", "    Week 1" + spaces(50) + "  12.0" + "   " + "   3.5",
+                 "    Week 2" + spaces(50) + "  15.5" + "   " + "   4.0",
+                 "    Week 3 at Pine Valley" + spaces(35) + " 100.0" + "   " + "  10.3", FooterRule,
+                 // last hand-kept total, one space, the sum's two alignment spaces and two more
+                 spaces(53) + "Total: " + " 100.0" + " " + "  " + "  " + "17.8", " "}});
+    EXPECT_EQ(pages[0], expected);
+    // The decimal points stand at characters 65 and 74 on every entry and total line.
+    for (std::size_t i : {10, 11, 12, 14}) {
+        EXPECT_EQ(pages[0][i].size(), 75u) << i;
+        EXPECT_EQ(pages[0][i][64], '.') << i;
+        EXPECT_EQ(pages[0][i][73], '.') << i;
+    }
+}
+
+TEST(TeamSummary, LastEventOnlyStillTotalsEveryEntry) {
+    Store store = teamsWith({"Eagles", "Hawks"}, {4, 2});
+    ReportPages pages = teamSummaryPages(store, {false, true}, Today);
+    ASSERT_EQ(pages.size(), 1u);
+    Lines expected = concat(
+        {header(),
+         {" ", Rule, "    Team: Eagles", " ", "    T1 event 4" + spaces(46) + "   4.0" + "   " + "   2.0",
+          FooterRule,
+          spaces(53) + "Total: " + "   4.0" + " " + "   " + "  " + "5.0", // 0.5 + 1 + 1.5 + 2
+          " ", " ", Rule, "    Team: Hawks", " ", "    T2 event 2" + spaces(46) + "   2.0" + "   " + "   1.0",
+          FooterRule, spaces(53) + "Total: " + "   2.0" + " " + "   " + "  " + "1.5", " "}});
+    EXPECT_EQ(pages[0], expected);
+}
+
+TEST(TeamSummary, ATeamWithoutEntriesShowsZeroTotals) {
+    Store store = teamsWith({"Empty"}, {0});
+    for (bool lastOnly : {false, true}) {
+        ReportPages pages = teamSummaryPages(store, {false, lastOnly}, Today);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(pages[0], concat({header(),
+                                    {" ", Rule, "    Team: Empty", " ", FooterRule,
+                                     spaces(53) + "Total: " + "   0.0" + " " + "   " + "  " + "0.0", " "}}));
+    }
+}
+
+TEST(TeamSummary, MemberNamesWrapBefore70Characters) {
+    Store store = teamsWith({"Eagles"}, {0});
+    // 18 characters each: three fit on a line (4 + 3 * 21 = 67), the fourth would reach 85.
+    addMembers(store, 7, 1, [](int p) { return "Member Number 00" + std::to_string(p) + "x"; });
+    store.player(3).PlayerName = "Third Member Name";
+    Lines lines = summaryMemberLines(store, 1);
+    EXPECT_EQ(lines, (Lines{"    Member Number 001x , Member Number 002x , Third Member Name , ",
+                            "    Member Number 004x , Member Number 005x , Member Number 006x , ",
+                            "    Member Number 007x "}));
+
+    // The line plus the name must stay under 70: 46 + 23 = 69 joins the line, 46 + 24 = 70 does not.
+    store.player(3).PlayerName = std::string(23, 'a');
+    EXPECT_EQ(summaryMemberLines(store, 1)[0].size(), 4u + 2 * 21 + 23 + 3);
+    store.player(3).PlayerName = std::string(24, 'b');
+    EXPECT_EQ(summaryMemberLines(store, 1)[1], "    " + std::string(24, 'b') + " , Member Number 004x , ");
+
+    ReportPages pages = teamSummaryPages(store, {true, false}, Today);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(Lines(pages[0].begin() + 10, pages[0].begin() + 14),
+              (Lines{summaryMemberLines(store, 1)[0], summaryMemberLines(store, 1)[1],
+                     summaryMemberLines(store, 1)[2], " "}));
+}
+
+TEST(TeamSummary, ALargeRosterKeepsWrappingAndATeamWithoutMembersPrintsAShortLine) {
+    Store store = teamsWith({"Big", "Nobody"}, {1, 0});
+    addMembers(store, 40, 1, [](int p) {
+        return "Player " + std::string(p < 10 ? "0" : "") + std::to_string(p) + "xxxxxxxx";
+    });
+    Lines lines = summaryMemberLines(store, 1);
+    EXPECT_EQ(lines.size(), 14u); // 40 names of 17 characters, three to a line
+    for (int p = 1; p <= 40; ++p) {
+        int found = 0;
+        for (const std::string& line : lines)
+            found += line.find(store.player(p).PlayerName) != std::string::npos;
+        EXPECT_EQ(found, 1) << p;
+    }
+    EXPECT_EQ(summaryMemberLines(store, 2), (Lines{"  "}));
+
+    // 6 + 4 + 14 + 1 + 1 + 3 = 29 lines before team 2, so it stays on the page.
+    ReportPages pages = teamSummaryPages(store, {true, false}, Today);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].size(), 29u + 4 + 2 + 3);
+}
+
+TEST(TeamSummary, ANewTeamStartsANewPageAfter45Lines) {
+    // Each team of 7 entries takes 14 lines: after three teams 48 are counted.
+    Store store = teamsWith({"A", "B", "C", "D"}, {7, 7, 7, 1});
+    ReportPages pages = teamSummaryPages(store, {}, Today);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].size(), 48u);
+    EXPECT_EQ(pages[0].back(), " ");
+    EXPECT_EQ(Lines(pages[1].begin(), pages[1].begin() + 5), (Lines{" ", " ", " ", Rule, "    Team: D"}));
+
+    // With 45 lines counted the next team still fits.
+    store.teams.team[3].TeamEntryCount = 4;
+    pages = teamSummaryPages(store, {}, Today);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].size(), 45u + 4 + 1 + 3);
+}
+
+TEST(TeamSummary, WithinATeamANewPageStartsAfterLine52) {
+    Store store = teamsWith({"Long", "Next"}, {50, 1});
+    ReportPages pages = teamSummaryPages(store, {}, Today);
+    ASSERT_EQ(pages.size(), 2u);
+    // 6 + 4 lines, then entries 1..43: the 43rd makes 53.
+    ASSERT_EQ(pages[0].size(), 53u);
+    EXPECT_EQ(pages[0].back().substr(0, 17), "    T1 event 43  ");
+    ASSERT_EQ(pages[1].size(), 2u + 7 + 3 + 4 + 1 + 3);
+    EXPECT_EQ(pages[1][0], " ");
+    EXPECT_EQ(pages[1][1], " ");
+    EXPECT_EQ(pages[1][2].substr(0, 17), "    T1 event 44  ");
+    EXPECT_EQ(pages[1][10], spaces(53) + "Total: " + "  50.0" + " " + " " + "  " + "637.5"); // 1275 / 2
+}
+
+TEST(TeamSummary, PrintingOpensEachPageWithASpaceLineAndSetsTheFont) {
+    Store store = teamsWith({"Long", "Next"}, {50, 1});
+    store.settings.FontName = "Lucida Console";
+    ReportPages pages = teamSummaryPages(store, {}, Today);
+    RecordingPrinter printer;
+    printTeamSummary(printer, store, {}, Today);
+
+    // The job starts with its space line, then the font; a new page starts the job again and
+    // sets the font name and size (bold stays).
+    Lines expected{"setDocumentName Team summary", "print  |", "setFontName Lucida Console", "setFontSize 10",
+                   "setBold 1"};
+    for (const std::string& line : pages[0])
+        expected.push_back("print " + line + "|");
+    for (const char* call : {"newPage", "print  |", "setFontName Lucida Console", "setFontSize 10"})
+        expected.push_back(call);
+    for (const std::string& line : pages[1])
+        expected.push_back("print " + line + "|");
+    expected.push_back("endDoc");
+    EXPECT_EQ(printer.calls, expected);
+    EXPECT_EQ(printer.pages().size(), 2u);
+}
