@@ -1,0 +1,25 @@
+#include "ChartChooser.h"
+
+#include "main/LeagueOpening.h"
+#include "roster/RosterChanges.h"
+
+namespace tallyrock {
+
+ChartChoice chartForKind(const std::string& kind) {
+    if (kind == LineChartKind) return ChartChoice::Trend;
+    if (kind == PieChartKind) return ChartChoice::Pie;
+    return ChartChoice::None;
+}
+
+std::string chooserCaption(const Store& store) {
+    return leagueName(store) + " Player List";
+}
+
+std::vector<PlayerEntry> playerEntries(const LeagueTables& league) {
+    std::vector<PlayerEntry> entries;
+    for (int p : rosterSlots(league))
+        entries.push_back({league.player[static_cast<std::size_t>(p)].PlayerName, p});
+    return entries;
+}
+
+} // namespace tallyrock

@@ -1,0 +1,87 @@
+#include "ChartChooserWindow.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+constexpr int SlotRole = Qt::UserRole;
+}
+
+ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, ChartAdopter adopt,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    setObjectName("ANchooseplayer");
+    setWindowTitle("Select Player");
+
+    auto* playerlabel = new QPushButton(this);
+    playerlabel->setObjectName("Playerlabel");
+    playerlabel->setFlat(true);
+    playerlabel->setStyleSheet("QPushButton { border: 1px inset gray; padding: 4px; font-weight: bold; }");
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* acceptbutton = new QPushButton("&Accept", this);
+    acceptbutton->setObjectName("acceptbutton");
+    acceptbutton->setToolTip("accept selection");
+    acceptbutton->setDefault(true);
+    auto* exitbutton = new QPushButton("E&xit", this);
+    exitbutton->setObjectName("exitbutton");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(acceptbutton);
+    buttons->addWidget(exitbutton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(playerlabel);
+    column->addWidget(m_List1, 1);
+    column->addLayout(buttons);
+    resize(300, 420);
+
+    connect(playerlabel, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    connect(acceptbutton, &QPushButton::clicked, this, &ChartChooserWindow::acceptbutton_Click);
+    connect(m_List1, &QListWidget::itemDoubleClicked, this, &ChartChooserWindow::acceptbutton_Click);
+    connect(exitbutton, &QPushButton::clicked, this, &ChartChooserWindow::exitbutton_Click);
+
+    m_store.CurrentPlayer = 0;
+    playerlabel->setText(QString::fromStdString(chooserCaption(m_store)));
+    centreBelowMiddle(*this, 90);
+    for (const PlayerEntry& entry : playerEntries(m_store.league)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(entry.name), m_List1);
+        item->setData(SlotRole, entry.slot);
+    }
+}
+
+void ChartChooserWindow::acceptbutton_Click() {
+    QList<QListWidgetItem*> selected = m_List1->selectedItems();
+    if (selected.isEmpty()) {
+        m_services.dialogs.beep();
+        return;
+    }
+    m_services.dialogs.setBusy(true);
+    // The entry's own slot: names left out of the list would shift a position.
+    m_store.CurrentPlayer = static_cast<int16_t>(selected.front()->data(SlotRole).toInt());
+    m_List1->clearSelection();
+    openChartWindow(chartForKind(m_store.ChartKind), m_store, m_services, m_adopt);
+    close();
+    m_services.dialogs.setBusy(false);
+}
+
+void ChartChooserWindow::exitbutton_Click() {
+    m_List1->clearSelection();
+    close();
+}
+
+void ChartChooserWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

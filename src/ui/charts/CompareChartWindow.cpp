@@ -1,0 +1,86 @@
+#include "CompareChartWindow.h"
+
+#include "ChartWidgets.h"
+#include "charts/CompareChart.h"
+#include "services/PrintFonts.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("compareform");
+    setWindowTitle("Tallyrock");
+
+    // The list and its scale header share one fixed-pitch font, so the stars line up under the labels.
+    QFont fixed = printFont("Courier New", 10, false);
+    QLabel* panel = captionPanel("Panel3D2", this, "Handicap");
+    panel->setAlignment(Qt::AlignCenter);
+    auto* headerLeft = new QLabel(CompareHeaderLeft, this);
+    headerLeft->setObjectName("Label1_0");
+    auto* headerRight = new QLabel(CompareHeaderRight, this);
+    headerRight->setObjectName("Label1_1");
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setStyleSheet("QListWidget::item { padding: 0px; margin: 0px; }");
+    for (QWidget* w : {static_cast<QWidget*>(headerLeft), static_cast<QWidget*>(headerRight),
+                       static_cast<QWidget*>(m_List1)})
+        w->setFont(fixed);
+    // The labels start where the list's text starts, one column on, so each label ends over its star column.
+    int textStart = m_List1->frameWidth() +
+                    m_List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_List1) + 1;
+    for (QLabel* header : {headerLeft, headerRight})
+        header->setIndent(textStart + QFontMetrics(fixed).horizontalAdvance(' '));
+    auto* printbutton = chartButton("Command3d1", "&Print", "Print listing", this);
+    auto* donebutton = chartButton("Donebutton", "&Done", "Close handicap window", this);
+
+    // The right part of the header continues the left part: both sit in one place.
+    auto* header = new QGridLayout;
+    header->addWidget(headerLeft, 0, 0);
+    header->addWidget(headerRight, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(printbutton);
+    buttons->addWidget(donebutton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(panel);
+    column->addLayout(header);
+    column->addWidget(m_List1, 1);
+    column->addLayout(buttons);
+
+    connect(printbutton, &QPushButton::clicked, this, &CompareChartWindow::Command3d1_Click);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_lines = compareLines(m_store.league);
+    for (const std::string& line : m_lines)
+        m_List1->addItem(QString::fromStdString(line));
+    int width = QFontMetrics(fixed).horizontalAdvance(QString(80, 'x'));
+    resize(width + 2 * m_List1->frameWidth() + 40, 480);
+    centreBelowMiddle(*this, 100);
+}
+
+void CompareChartWindow::Command3d1_Click() {
+    if (m_services.dialogs.messageBox(compareListPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
+    m_services.dialogs.setBusy(true);
+    printCompareList(m_services.printer, m_lines, m_store.settings.FontName, m_services.clock.today());
+    m_services.dialogs.setBusy(false);
+}
+
+void CompareChartWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

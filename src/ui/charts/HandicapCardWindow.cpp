@@ -1,0 +1,157 @@
+#include "HandicapCardWindow.h"
+
+#include "ChartWidgets.h"
+#include "charts/ChartChooser.h"
+#include "store/NumberText.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+constexpr int SlotRole = Qt::UserRole;
+
+QLineEdit* textBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+} // namespace
+
+HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("HcpCards");
+    setWindowTitle("Handicap Card Printing");
+
+    auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
+    heading->setWordWrap(true);
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_printcountlabel = new QLabel(this);
+    m_printcountlabel->setObjectName("printcountlabel");
+    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
+    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+
+    auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);
+    commentLabel->setWordWrap(true);
+    m_Text1 = textBox("Text1", this);
+    m_Text1->setToolTip("Date which will appear on printed cards");
+    auto* offsets = new QGroupBox("Print alignment", this);
+    m_hoffsettext = textBox("hoffsettext", offsets);
+    m_WDOffSetText = textBox("WDOffSetText", offsets);
+    m_pscalingtext = textBox("pscalingtext", offsets);
+    auto* offsetRows = new QFormLayout(offsets);
+    offsetRows->addRow("Starting height Offset", m_hoffsettext);
+    offsetRows->addRow("Width Offset", m_WDOffSetText);
+    offsetRows->addRow("Vertical Scaling factor", m_pscalingtext);
+
+    drawCardPicture(m_picture);
+    QLabel* picture = chartPicture("Picture1", m_picture, this);
+    auto* printbutton = chartButton("PrintButton", "&Print", "Print hcp cards for selected players", this);
+    auto* donebutton = chartButton("donebutton", "&Done", "Close hcp card window", this);
+    auto* infobutton = chartButton("infobutton", "Info", "Card stock", this);
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(heading);
+    listColumn->addWidget(m_List1, 1);
+    listColumn->addWidget(m_printcountlabel);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(selectallbutton);
+    listButtons->addWidget(unmarkbutton);
+    listColumn->addLayout(listButtons);
+    auto* formColumn = new QVBoxLayout;
+    formColumn->addWidget(picture, 0, Qt::AlignHCenter);
+    formColumn->addWidget(commentLabel);
+    formColumn->addWidget(m_Text1);
+    formColumn->addWidget(offsets);
+    formColumn->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(printbutton);
+    buttons->addWidget(donebutton);
+    formColumn->addLayout(buttons);
+    auto* row = new QHBoxLayout(this);
+    row->addLayout(listColumn, 1);
+    row->addLayout(formColumn);
+    resize(560, 440);
+
+    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
+    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    connect(m_pscalingtext, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_store.settings.CardScaling = toSingle(leadingNumber(text.toStdString()));
+    });
+    connect(printbutton, &QPushButton::clicked, this, &HandicapCardWindow::PrintButton_Click);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &HandicapCardWindow::infobutton_Click);
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName("Timer1");
+    connect(m_Timer1, &QTimer::timeout, this, &HandicapCardWindow::Timer1_Timer);
+    m_Timer1->start(1000);
+
+    centreBelowMiddle(*this, 0);
+    CardForm opened = openCardForm(m_store.settings);
+    m_hoffsettext->setText(QString::fromStdString(opened.hOffset));
+    m_WDOffSetText->setText(QString::fromStdString(opened.wdOffset));
+    m_pscalingtext->setText(QString::fromStdString(opened.scaling));
+    for (const PlayerEntry& entry : playerEntries(m_store.league)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(entry.name), m_List1);
+        item->setData(SlotRole, entry.slot);
+    }
+    m_Text1->setText(QString::fromStdString(dashedDate(m_services.clock.today())));
+    Timer1_Timer();
+}
+
+CardForm HandicapCardWindow::form() const {
+    return {m_hoffsettext->text().toStdString(), m_WDOffSetText->text().toStdString(),
+            m_pscalingtext->text().toStdString()};
+}
+
+void HandicapCardWindow::PrintButton_Click() {
+    if (m_services.dialogs.messageBox(cardPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
+    m_services.dialogs.setBusy(true);
+    // The offsets are used as typed; the scaling box shows the number it was read as.
+    takeCardForm(m_store.settings, form());
+    m_pscalingtext->setText(QString::fromStdString(scalingBoxText(m_pscalingtext->text().toStdString())));
+    // Each entry keeps its own slot: names left out of the list would shift a position.
+    std::vector<int> players;
+    for (int i = 0; i < m_List1->count(); ++i)
+        if (m_List1->item(i)->isSelected()) players.push_back(m_List1->item(i)->data(SlotRole).toInt());
+    Failure refused =
+        PrintHandicapCards(m_store, m_services.printer, players, m_Text1->text().toStdString(), m_picture);
+    m_services.dialogs.setBusy(false);
+    if (refused) m_services.dialogs.messageBox(*refused);
+}
+
+void HandicapCardWindow::infobutton_Click() {
+    m_services.dialogs.messageBox(cardStockAdvice());
+}
+
+void HandicapCardWindow::Timer1_Timer() {
+    m_printcountlabel->setText(
+        QString::fromStdString(cardsToPrintText(static_cast<int>(m_List1->selectedItems().size()))));
+}
+
+void HandicapCardWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_Timer1->stop();
+        m_services.dialogs.setBusy(false);
+        closeCardForm(m_store, form());
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock
