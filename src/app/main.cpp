@@ -4,6 +4,7 @@
 #include "services/Paths.h"
 #include "services/QtDialogs.h"
 #include "services/QtReportPrinter.h"
+#include "utilities/HelpLauncher.h"
 
 #include <QApplication>
 
@@ -22,7 +23,9 @@ int main(int argc, char** argv) {
     SystemClock clock;
     UiServices services{dialogs, printer, clock, &printer};
 
+    HelpLauncher help(dialogs);
     MainWindow window(store, services);
+    window.setHelpViewer(&help);
     printer.setOnPdfWritten([&window](const std::filesystem::path& file) { window.showPrintout(file); });
     auto* splash = new SplashWindow(window, true);
     splash->show();

@@ -10,12 +10,16 @@ StartUpResult loadAtStartUp(Store& store) {
     StartUpResult result;
     result.listFailure = LoadLeagueList(store);
     ApplyLeagueListDefaults(store, !result.listFailure);
-    const Settings& s = store.settings;
-    if (!result.listFailure)
-        for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
-            result.leagueMenu.push_back(s.LeagueList[static_cast<std::size_t>(i)]);
-    if (result.leagueMenu.empty()) result.leagueMenu.push_back(NoEntries);
+    result.leagueMenu = result.listFailure ? std::vector<std::string>{NoEntries} : leagueMenuCaptions(store.settings);
     return result;
+}
+
+std::vector<std::string> leagueMenuCaptions(const Settings& s) {
+    std::vector<std::string> captions;
+    for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
+        captions.push_back(s.LeagueList[static_cast<std::size_t>(i)]);
+    if (captions.empty()) captions.push_back(NoEntries);
+    return captions;
 }
 
 double mainWindowShare(int screenWidthPx) {

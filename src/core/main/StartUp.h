@@ -23,6 +23,10 @@ struct StartUpResult {
 // the menu keeps its single item "No Entries".
 StartUpResult loadAtStartUp(Store& store);
 
+// The league menu's captions for the league list: the leagues in list order,
+// or the single item "No Entries".
+std::vector<std::string> leagueMenuCaptions(const Settings& settings);
+
 // The main window's size as a share of the screen: 90 % on screens narrower
 // than 701 pixels, 80 % otherwise.
 double mainWindowShare(int screenWidthPx);

@@ -111,6 +111,7 @@ void MainWindow::buildMenus() {
     item(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
     item(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
     item(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
+    item(file, "Restore data files", "restoremenu", opener(Window::Restore));
     file->addSeparator();
     item(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
 
@@ -176,9 +177,9 @@ void MainWindow::buildMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("Helpmenu");
-    item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpContents); });
-    item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpQuickStart); });
-    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu", [this] { showHelp(HelpPurpose); });
+    item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
+    item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpTopic::QuickStart); });
+    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu", [this] { showHelp(HelpTopic::Purpose); });
     helpMenu->addSeparator();
     item(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
     item(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
@@ -318,10 +319,10 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
         std::function<void()> action;
     };
     const HelpButton buttons[] = {
-        {"QuickStartButton", "Quick Start Basics", [this] { showHelp(HelpQuickStartButton); }},
+        {"QuickStartButton", "Quick Start Basics", [this] { showHelp(HelpTopic::GettingStarted); }},
         {"HcpMethodButton", "Handicapping Method", [this] { openWindow(Window::Rules); }},
-        {"TipsButton", "Important Tips", [this] { showHelp(HelpTips); }},
-        {"EnterScoreTipsButton", "Entering Scores", [this] { showHelp(HelpEnterScores); }},
+        {"TipsButton", "Important Tips", [this] { showHelp(HelpTopic::Tips); }},
+        {"EnterScoreTipsButton", "Entering Scores", [this] { showHelp(HelpTopic::EnteringScores); }},
     };
     for (const HelpButton& b : buttons) {
         auto* button = new QPushButton(b.caption, helpBox);
@@ -424,16 +425,7 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     StartUpResult start = loadAtStartUp(m_store);
     if (start.listFailure) m_services.dialogs.messageBox(*start.listFailure);
 
-    for (std::size_t k = 0; k < start.leagueMenu.size(); ++k) {
-        QAction* action = k < m_leagueItems.size() ? m_leagueItems[k] : nullptr;
-        if (!action) {
-            action = m_leaguesMenu->addAction(QString());
-            action->setObjectName(QString("leaguesmenu%1").arg(k));
-            connect(action, &QAction::triggered, this, [this, k] { leaguesmenu_Click(static_cast<int>(k)); });
-            m_leagueItems.push_back(action);
-        }
-        action->setText(qs(start.leagueMenu[k]));
-    }
+    setLeagueMenu(start.leagueMenu);
     // Items that need an open league. After a failed read they are disabled as
     // well, so nothing reaches a window that needs one.
     setLeagueItemsEnabled(false);
@@ -441,6 +433,34 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     m_List1->setFont(listFont);
     m_List2->setFont(listFont);
     m_Picture1->setFixedWidth(QFontMetrics(listFont).horizontalAdvance(QString(31, 'M')) + 4);
+}
+
+void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        QAction* action = k < m_leagueItems.size() ? m_leagueItems[k] : nullptr;
+        if (!action) {
+            action = m_leaguesMenu->addAction(QString());
+            action->setObjectName(QString("leaguesmenu%1").arg(k));
+            connect(action, &QAction::triggered, this, [this, k] { leaguesmenu_Click(static_cast<int>(k)); });
+            m_leagueItems.push_back(action);
+        }
+        action->setText(qs(captions[k]));
+    }
+    while (m_leagueItems.size() > std::max<std::size_t>(captions.size(), 1)) {
+        delete m_leagueItems.back();
+        m_leagueItems.pop_back();
+    }
+}
+
+void MainWindow::showNoLeagueOpen() {
+    setLeagueMenu(leagueMenuCaptions(m_store.settings));
+    setLeagueItemsEnabled(false);
+    HideRoundsView();
+    m_List1->clear();
+    m_List2->clear();
+    setMessagePanelText(OpenLeagueHint);
+    m_helpPanel->show();
+    m_helpPanel->setEnabled(true);
 }
 
 void MainWindow::setLeagueItemsEnabled(bool enabled) {
@@ -643,8 +663,8 @@ void MainWindow::adoptChild(QWidget* child) {
     });
 }
 
-void MainWindow::showHelp(int position) {
-    if (m_helpOpener) m_helpOpener(position);
+void MainWindow::showHelp(HelpTopic topic) {
+    if (m_helpViewer) m_helpViewer->ShowHelpTopic(topic);
 }
 
 void MainWindow::entermenu_Click() {
@@ -697,7 +717,7 @@ void MainWindow::toolbutton_Click(int index) {
         GCmenu_Click(1);
         break;
     case 4:
-        showHelp(HelpContents);
+        showHelp(HelpTopic::Contents);
         break;
     default:
         openWindow(Window::Rules);

@@ -11,6 +11,7 @@
 #include "main/RoundsView.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
+#include "utilities/HelpViewer.h"
 
 #include <QMainWindow>
 #include <array>
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
         HandicapCards,
         PrinterFont,
         Backup,
+        Restore,
         RoundSetup,
         EditRoundChooser,  // the player chooser in mode "edit"
         ViewPlayerChooser, // the player chooser for view 3
@@ -60,19 +62,6 @@ class MainWindow : public QMainWindow {
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.
     using Opener = std::function<QWidget*(MainWindow&)>;
-    // Shows the help window at a text position; the main window stays enabled.
-    using HelpOpener = std::function<void(int textPosition)>;
-
-    // Help text positions of the help items and buttons.
-    enum HelpTopic : int {
-        HelpContents = 0,
-        HelpQuickStart = 2470,
-        HelpPurpose = 1477,
-        HelpQuickStartButton = 2442,
-        HelpTips = 32181,
-        HelpEnterScores = 14952,
-        HelpPrinterFont = 23576,
-    };
 
     MainWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -82,7 +71,8 @@ class MainWindow : public QMainWindow {
 
     void setOpener(Window window, Opener opener) { m_openers[window] = std::move(opener); }
     bool hasOpener(Window window) const { return m_openers.count(window) != 0; }
-    void setHelpOpener(HelpOpener opener) { m_helpOpener = std::move(opener); }
+    // The help window every help item and information button shows; the main window stays enabled.
+    void setHelpViewer(HelpViewer* viewer) { m_helpViewer = viewer; }
     // Opens a window of the table with the main window disabled; false when it has no opener.
     bool openWindow(Window window);
     // Keeps the main window disabled until `child` is destroyed (for a window
@@ -106,8 +96,12 @@ class MainWindow : public QMainWindow {
     // Names a printout written as a PDF file.
     void showPrintout(const std::filesystem::path& file);
     void OpenLeague(int k);
-    // The help window at a text position, through the help opener.
-    void showHelp(int position);
+    // The help window at a topic.
+    void showHelp(HelpTopic topic);
+    // The state with no league open (after a league is created or deleted,
+    // and after a restore): the league menu from the league list, the league
+    // items disabled, the lists emptied, "Open a League file to begin".
+    void showNoLeagueOpen();
 
   private:
     void buildMenus();
@@ -116,6 +110,7 @@ class MainWindow : public QMainWindow {
     void buildMessagePanel(QWidget* parent);
     void layoutMessagePanel();
     void setLeagueItemsEnabled(bool enabled);
+    void setLeagueMenu(const std::vector<std::string>& captions);
     void fillLists();
     void updateScrollRanges();
     void tickView(ViewMode mode);
@@ -150,7 +145,7 @@ class MainWindow : public QMainWindow {
     UiServices& m_services;
     RoundsView m_view;
     std::map<Window, Opener> m_openers;
-    HelpOpener m_helpOpener;
+    HelpViewer* m_helpViewer = nullptr;
     int m_openChildren = 0;
     CoursePanelMode m_panelMode = CoursePanelMode::Edit;
 
