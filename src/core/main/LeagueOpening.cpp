@@ -5,6 +5,7 @@
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
+#include "store/TeamFile.h"
 
 namespace tallyrock {
 
@@ -18,6 +19,8 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
     store.league.LeagueFilePath = caption + ".LGE";
     if (Failure failure = LoadLeagueFile(store)) result.messages.push_back(*failure);
     if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);
+    // The teams of this league, never those of the league open before.
+    ReloadTeams(store);
     if (k != store.settings.CurrentLeague) {
         store.settings.CurrentLeague = static_cast<int16_t>(k);
         if (Failure failure = SaveLeagueList(store)) result.messages.push_back(*failure);

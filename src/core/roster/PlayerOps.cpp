@@ -37,7 +37,11 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
 
 std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     std::vector<Message> messages;
-    bool saveTeams = teamFile == TeamFileSave::Always || (teamFile == TeamFileSave::WhileTeamsInUse && store.teams.TeamsInUse == 1);
+    // The team file holds one team number per player before the entries: while
+    // any team exists it must follow every change of the roster, or its entries
+    // would be read as team numbers.
+    bool teamsExist = store.teams.TeamsInUse == 1 || store.teams.TeamCount > 0;
+    bool saveTeams = teamFile == TeamFileSave::Always || (teamFile == TeamFileSave::WhileTeamsInUse && teamsExist);
     if (saveTeams)
         if (auto failure = SaveTeamFile(store)) messages.push_back(*failure);
     if (auto failure = SaveLeagueFile(store)) messages.push_back(*failure);
