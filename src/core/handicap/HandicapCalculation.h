@@ -1,0 +1,70 @@
+#pragma once
+// The handicap calculation: the rating and slope of a round, stroke control,
+// the differential, the index with its calculation panel, and the course
+// handicap. Every value is a Single and every step is rounded to single
+// precision, except where a comment says double: the stored handicaps depend
+// on it to the last bit.
+
+#include "store/Store.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tallyrock {
+
+// Hole scores of a round as the score-entry window holds them: 1..18 the
+// holes (0 = not played), 19 Out, 20 In. Index 0 is unused.
+using HoleScores = std::array<int16_t, HoleSlots + 1>;
+
+// The score-entry window's calculation values.
+struct CalcValues {
+    int16_t RoundSlot = 0;  // slot of the round; a count while ComputeHandicapIndex runs
+    int16_t RoundsHeld = 0; // the slot saved before RoundSlot is lowered
+    int16_t RoundsUsed = 0; // lowest differentials averaged
+    float CasualFactor = 0;
+    float RoundRating = 0;
+    float RoundSlope = 0;
+    float RoundDifferential = 0;
+};
+
+// "Ladies Tee", "Mens Tee", "Pro Tee"; "tee N" for any other number.
+std::string teeName(int tee);
+
+// The handicap method in force: a value outside 1..3 counts as the nearest
+// method, as the rules window shows it.
+int effectiveMethod(const Settings& settings);
+
+// RoundRating and RoundSlope of a round on course c from tee t: the tee's
+// rating and slope, or the course's total par and 113 under the to-par and
+// casual methods. A tee outside 1..3 has neither (0).
+void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int tee);
+
+// Why the rating and slope just set cannot give a differential (a slope of 0,
+// or a rating of 0 under the standard method), naming the course and the tee;
+// empty when they can.
+std::string unusableCourseReason(const CalcValues& v, const Store& store, int course, int tee);
+
+// Stroke control: the hole scores capped for the current player on the
+// current course, the comparison round chosen by EditSlot. Only the holes
+// 1..18 change; the totals are left to the caller.
+HoleScores EQadjust(const Store& store, const HoleScores& holes);
+
+// Differential of the round in slot RoundSlot of player p into RoundDifferential.
+void ComputeRoundDifferential(CalcValues& v, const Store& store, int p);
+
+// Handicap index of player p after the round in slot RoundSlot, stored in
+// RoundIndex; `tee` is the tee the limits go by. Fills the calculation panel.
+void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel);
+
+// Rounds used and multiplier of the casual method, by RoundSlot (1..21).
+void GetCasualSystemValues(CalcValues& v);
+
+// Turns RoundSlot back into the slot of the round after ComputeHandicapIndex.
+void restoreRoundSlot(CalcValues& v, const Settings& settings);
+
+// Course handicap of slot RoundSlot of player p from its index and RoundSlope.
+void storeCourseHandicap(const CalcValues& v, Store& store, int p);
+
+} // namespace tallyrock

@@ -1,0 +1,162 @@
+#include "RoundRecorder.h"
+
+#include "store/LeagueFile.h"
+
+#include <algorithm>
+
+namespace tallyrock {
+
+Message unusableCourseMessage(const std::string& reason) {
+    return {"Tallyrock",
+            joinLines({"This round cannot be recorded:", reason + ".",
+                       "No handicap differential can be computed without it."}),
+            Icon::Exclamation};
+}
+
+Message deleteRoundQuestion() {
+    return {"VEXA",
+            joinLines({"Are You sure you want to Delete this round?", "",
+                       "After the round is deleted, the Hcp", "index will be recalculated for the last round",
+                       "entered for this player using their default tee."}),
+            Icon::Question};
+}
+
+Message pausingMessage() {
+    return {" ", " Pausing...", Icon::None};
+}
+
+namespace {
+Message noSuchRound() {
+    return {"Tallyrock", "That round is not stored for this player.", Icon::Exclamation};
+}
+// A round count no league file holds would move rounds outside the table.
+void keepCountInTable(PlayerRecord& player) {
+    player.RoundCount = std::clamp<int16_t>(player.RoundCount, 0, MaxRounds);
+}
+Message noPlayer() {
+    return {"Tallyrock", "No player of the league is chosen for this round.", Icon::Exclamation};
+}
+} // namespace
+
+void DropOldestRound(PlayerRecord& player) {
+    for (std::size_t r = 1; r < MaxRounds; ++r)
+        player.round[r] = player.round[r + 1];
+}
+
+void RoundRecorder::FindNextMarkedPlayer() {
+    m_store.CurrentPlayer = 0;
+    int count = std::min<int>(m_store.league.PlayerCount, MaxPlayers);
+    for (int p = 1; p <= count; ++p) {
+        if (m_store.player(p).PlayerMark != 0) {
+            m_store.CurrentPlayer = static_cast<int16_t>(p);
+            return;
+        }
+    }
+}
+
+bool RoundRecorder::AdvanceToNextPlayer() {
+    int p = m_store.CurrentPlayer;
+    if (p >= 1 && p <= MaxPlayers) m_store.player(p).PlayerMark = 0;
+    FindNextMarkedPlayer();
+    return m_store.CurrentPlayer != 0;
+}
+
+Failure RoundRecorder::FinishEntry() {
+    m_store.CourseFormMode.clear();
+    return SaveLeagueFile(m_store);
+}
+
+HoleScores RoundRecorder::EQadjust(const HoleScores& holes) const {
+    return tallyrock::EQadjust(m_store, holes);
+}
+
+void RoundRecorder::calculate(int p, int tee) {
+    ComputeRoundDifferential(m_values, m_store, p);
+    m_store.player(p).round[static_cast<std::size_t>(m_values.RoundSlot)].RoundDiff =
+        m_values.RoundDifferential;
+    ComputeHandicapIndex(m_values, m_store, p, tee, m_panel);
+    restoreRoundSlot(m_values, m_store.settings);
+    storeCourseHandicap(m_values, m_store, p);
+}
+
+RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
+    if (scores[OutSlot] == 0 && scores[InSlot] == 0) return {RecordOutcome::NoScore, std::nullopt};
+    int p = m_store.CurrentPlayer;
+    int course = m_store.CurrentCourse;
+    if (p < 1 || p > m_store.league.PlayerCount || p > MaxPlayers)
+        return {RecordOutcome::Refused, noPlayer()};
+    PlayerRecord& player = m_store.player(p);
+    keepCountInTable(player);
+    int editSlot = m_store.EditSlot;
+    if (editSlot >= 1 && editSlot > player.RoundCount) return {RecordOutcome::Refused, noSuchRound()};
+
+    setRoundRatingAndSlope(m_values, m_store, course, tee);
+    std::string reason = unusableCourseReason(m_values, m_store, course, tee);
+    if (!reason.empty()) return {RecordOutcome::Refused, unusableCourseMessage(reason)};
+
+    if (editSlot >= 1) {
+        m_values.RoundSlot = static_cast<int16_t>(editSlot);
+    } else {
+        if (player.RoundCount < MaxRounds)
+            ++player.RoundCount;
+        else
+            DropOldestRound(player);
+        m_values.RoundSlot = player.RoundCount;
+    }
+
+    RoundRecord& rd = player.round[static_cast<std::size_t>(m_values.RoundSlot)];
+    rd.RoundMonth = m_store.EntryMonth;
+    rd.RoundDay = m_store.EntryDay;
+    rd.RoundYear = m_store.EntryYear;
+    rd.RoundCourse = static_cast<int16_t>(course);
+    for (int h = 1; h <= HoleSlots; ++h)
+        rd.HoleScore[static_cast<std::size_t>(h)] = scores[static_cast<std::size_t>(h)];
+
+    calculate(p, tee);
+    return {};
+}
+
+RecordResult RoundRecorder::recordTyped(const HoleScores& typed, bool sumTotals, int tee) {
+    HoleScores scores = strokeControlOn() ? EQadjust(typed) : typed;
+    if (sumTotals) {
+        int out = 0, in = 0;
+        for (std::size_t h = 1; h <= 9; ++h)
+            out += scores[h];
+        for (std::size_t h = 10; h <= 18; ++h)
+            in += scores[h];
+        scores[OutSlot] = static_cast<int16_t>(out);
+        scores[InSlot] = static_cast<int16_t>(in);
+    }
+    return record(scores, tee);
+}
+
+Failure RoundRecorder::deleteRound(int shownTee) {
+    int p = m_store.CurrentPlayer;
+    if (p < 1 || p > MaxPlayers) return std::nullopt;
+    PlayerRecord& player = m_store.player(p);
+    keepCountInTable(player);
+    int slot = m_store.EditSlot;
+    if (slot < 1 || slot > player.RoundCount) return std::nullopt;
+
+    --player.RoundCount;
+    for (int r = slot; r <= player.RoundCount; ++r)
+        player.round[static_cast<std::size_t>(r)] = player.round[static_cast<std::size_t>(r + 1)];
+
+    int n = player.RoundCount;
+    if (n >= 1) {
+        // The newest round again, from the default tee, with the rating and slope
+        // recording uses; a course that cannot give a differential keeps its values.
+        m_store.CurrentCourse = player.round[static_cast<std::size_t>(n)].RoundCourse;
+        int tee = player.PlayerTee;
+        setRoundRatingAndSlope(m_values, m_store, m_store.CurrentCourse, tee);
+        if (unusableCourseReason(m_values, m_store, m_store.CurrentCourse, tee).empty()) {
+            m_values.RoundSlot = static_cast<int16_t>(n);
+            calculate(p, shownTee);
+        }
+    }
+    m_panel.clear();
+    m_store.CurrentPlayer = 0;
+    return FinishEntry();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,317 @@
+// Recording, editing and deleting rounds: slots, stored values and the order
+// of the calculation.
+#include "handicap/RoundRecorder.h"
+#include "core/TestFiles.h"
+#include "core/handicap/HandicapSamples.h"
+#include "store/LeagueFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// 49 out, 45 in: a differential of 20.6 from the white tee of Pine Hills.
+const HoleScores sampleRound = holeScores({5, 5, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
+
+class RecorderTest : public ::testing::Test {
+  protected:
+    RecorderTest() : store(sampleStore()), recorder(store) {
+        store.workDir = dir.path();
+        store.league.LeagueFilePath = "Test.LGE";
+        ann = addSamplePlayer(store, "Ann", 2);
+        store.CurrentPlayer = static_cast<int16_t>(ann);
+        store.CurrentCourse = 1;
+        store.EntryMonth = 6;
+        store.EntryDay = 5;
+        store.EntryYear = 24;
+    }
+
+    // Rounds stored with totals only (40 out, 42 in), these differentials, and
+    // markers in their index and course handicap.
+    void storeRounds(int count, const std::vector<float>& diffs = {}) {
+        PlayerRecord& pl = store.player(ann);
+        pl.RoundCount = static_cast<int16_t>(count);
+        for (int r = 1; r <= count; ++r) {
+            RoundRecord& rd = pl.round[static_cast<std::size_t>(r)];
+            rd.RoundDiff = diffs.empty() ? static_cast<float>(r) : diffs[static_cast<std::size_t>(r - 1)];
+            rd.RoundIndex = static_cast<float>(50 + r);
+            rd.RoundCourseHcp = static_cast<float>(60 + r);
+            rd.RoundMonth = static_cast<int16_t>(r % 12 + 1);
+            rd.RoundDay = static_cast<int16_t>(r);
+            rd.RoundCourse = 1;
+            rd.HoleScore = totalScores(40, 42);
+            rd.HoleScore[1] = static_cast<int16_t>(r);
+        }
+    }
+    const RoundRecord& slot(int r) const { return store.player(ann).round[static_cast<std::size_t>(r)]; }
+
+    TempDir dir;
+    Store store;
+    RoundRecorder recorder;
+    int ann = 0;
+};
+
+TEST_F(RecorderTest, NewRoundIsStoredWithItsDifferentialIndexAndCourseHandicap) {
+    RecordResult result = recorder.record(sampleRound, 2);
+    EXPECT_EQ(result.outcome, RecordOutcome::Recorded);
+    EXPECT_FALSE(result.message);
+    ASSERT_EQ(store.player(ann).RoundCount, 1);
+    const RoundRecord& rd = slot(1);
+    EXPECT_EQ(rd.RoundMonth, 6);
+    EXPECT_EQ(rd.RoundDay, 5);
+    EXPECT_EQ(rd.RoundYear, 24);
+    EXPECT_EQ(rd.RoundCourse, 1);
+    EXPECT_EQ(rd.HoleScore, sampleRound);
+    EXPECT_EQ(rd.RoundDiff, 20.6f);      // (94 - 71.2) x 113 / 125 = 20.61
+    EXPECT_EQ(rd.RoundIndex, 19.7f);     // 20.6 x 0.96 = 19.776, cut
+    EXPECT_EQ(rd.RoundCourseHcp, 22.0f); // 19.7 x 125 / 113 = 21.79
+    EXPECT_EQ(recorder.panel(), (Lines{"Ann", "differentials", "20.6", "total rounds = 1",
+                                       "# of rounds used = 1", "Avg. = 20.60", "Hcp index = 19.7"}));
+    EXPECT_EQ(recorder.values().RoundRating, 71.2f);
+    EXPECT_EQ(recorder.values().RoundSlope, 125.0f);
+    EXPECT_EQ(recorder.values().RoundSlot, 1);
+}
+
+TEST_F(RecorderTest, TotalsAreStoredAsGivenNotAddedUp) {
+    HoleScores scores = sampleRound;
+    scores[OutSlot] = 45;
+    scores[InSlot] = 44;
+    ASSERT_EQ(recorder.record(scores, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(slot(1).HoleScore[OutSlot], 45);
+    EXPECT_EQ(slot(1).HoleScore[InSlot], 44);
+    EXPECT_EQ(slot(1).RoundDiff, 16.1f); // from 89
+}
+
+TEST_F(RecorderTest, BothTotalsZeroStoresNothing) {
+    storeRounds(20);
+    RoundRecord oldest = slot(1);
+    RecordResult result = recorder.record(totalScores(0, 0), 2);
+    EXPECT_EQ(result.outcome, RecordOutcome::NoScore);
+    EXPECT_FALSE(result.message);
+    EXPECT_EQ(store.player(ann).RoundCount, 20);
+    EXPECT_EQ(slot(1).RoundDiff, oldest.RoundDiff);
+}
+
+TEST_F(RecorderTest, CourseWithoutSlopeForTheTeeIsRefusedAndNothingStored) {
+    storeRounds(20);
+    store.courses.CourseField[1][static_cast<std::size_t>(field::slope(2))] = " 0";
+    RecordResult result = recorder.record(sampleRound, 2);
+    EXPECT_EQ(result.outcome, RecordOutcome::Refused);
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(result.message->title, "Tallyrock");
+    EXPECT_EQ(result.message->text, "This round cannot be recorded:\r\n"
+                                    "the course Pine Hills has no slope for the Mens Tee.\r\n"
+                                    "No handicap differential can be computed without it.");
+    EXPECT_EQ(store.player(ann).RoundCount, 20);
+    EXPECT_EQ(slot(1).RoundDiff, 1.0f); // the oldest was not dropped
+    EXPECT_EQ(slot(20).RoundDiff, 20.0f);
+    // The same course from another tee records.
+    EXPECT_EQ(recorder.record(sampleRound, 3).outcome, RecordOutcome::Recorded);
+}
+
+TEST_F(RecorderTest, TwentyFirstRoundDropsTheOldest) {
+    storeRounds(20);
+    RoundRecord second = slot(2), last = slot(20);
+    ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(store.player(ann).RoundCount, 20);
+    EXPECT_EQ(slot(1).RoundDiff, second.RoundDiff);
+    EXPECT_EQ(slot(1).RoundIndex, second.RoundIndex);
+    EXPECT_EQ(slot(1).RoundMonth, second.RoundMonth);
+    EXPECT_EQ(slot(1).HoleScore, second.HoleScore);
+    EXPECT_EQ(slot(19).RoundCourseHcp, last.RoundCourseHcp);
+    EXPECT_EQ(slot(19).RoundDay, last.RoundDay);
+    EXPECT_EQ(slot(20).RoundMonth, 6);
+    EXPECT_EQ(slot(20).HoleScore, sampleRound);
+    // The lowest ten of 2..20 and 20.6: 65 / 10 x 0.96 = 6.24. With the dropped
+    // round still counted it would be 5.2.
+    EXPECT_EQ(slot(20).RoundIndex, 6.2f);
+    EXPECT_EQ(recorder.panel()[2], "2");
+}
+
+TEST_F(RecorderTest, EditingSlotFiveOfTwelveUsesOnlySlotsOneToFive) {
+    storeRounds(12, {10, 12, 14, 16, 18, 8, 6, 4, 2, 1, 3, 5});
+    store.EditSlot = 5;
+    store.EntryMonth = slot(5).RoundMonth;
+    store.EntryDay = slot(5).RoundDay;
+    ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(store.player(ann).RoundCount, 12);
+    EXPECT_EQ(slot(5).RoundDiff, 20.6f);
+    // 10, 12, 14, 16, 20.6: the lowest one counts; 10 x 0.96 is 9.5999994 as a Single.
+    EXPECT_EQ(slot(5).RoundIndex, 9.5f);
+    EXPECT_EQ(slot(5).RoundCourseHcp, 11.0f);
+    EXPECT_EQ(slot(5).HoleScore, sampleRound);
+    for (int r = 6; r <= 12; ++r) {
+        EXPECT_EQ(slot(r).RoundIndex, static_cast<float>(50 + r)) << r;
+        EXPECT_EQ(slot(r).RoundCourseHcp, static_cast<float>(60 + r)) << r;
+    }
+    EXPECT_EQ(slot(4).RoundIndex, 54.0f);
+    EXPECT_EQ(recorder.panel()[recorder.panel().size() - 4], "total rounds = 5");
+}
+
+TEST_F(RecorderTest, EditingOutsideTheStoredRoundsIsRefused) {
+    storeRounds(3);
+    store.EditSlot = 4;
+    EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
+    EXPECT_EQ(slot(4).RoundDiff, 0.0f);
+    store.EditSlot = 0;
+    store.CurrentPlayer = 2; // beyond the league's players
+    EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
+}
+
+TEST_F(RecorderTest, TypedScoresAreCappedThenAddedUp) {
+    store.settings.StrokeOption = 2;
+    storeRounds(1);
+    store.player(ann).round[1].RoundCourseHcp = 12;
+    std::array<int, 18> typed{};
+    for (std::size_t h = 0; h < 18; ++h)
+        typed[h] = samplePars[h];
+    typed[0] = 9;  // par 4: at most 7
+    typed[9] = 11; // par 4
+    ASSERT_EQ(recorder.recordTyped(holeScores(typed), true, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(slot(2).HoleScore[1], 7);
+    EXPECT_EQ(slot(2).HoleScore[10], 7);
+    EXPECT_EQ(slot(2).HoleScore[OutSlot], 39);
+    EXPECT_EQ(slot(2).HoleScore[InSlot], 39);
+
+    // Totals only: stored as given.
+    ASSERT_EQ(recorder.recordTyped(totalScores(44, 0), false, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(slot(3).HoleScore[OutSlot], 44);
+    EXPECT_EQ(slot(3).HoleScore[InSlot], 0);
+    EXPECT_EQ(slot(3).RoundDiff, 15.2f); // doubled nine: (88 - 71.2) x 113 / 125 = 15.19
+}
+
+TEST_F(RecorderTest, DeletingTheOnlyRoundSavesWithoutRecalculating) {
+    storeRounds(1);
+    store.EditSlot = 1;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    EXPECT_EQ(store.player(ann).RoundCount, 0);
+    EXPECT_EQ(store.CurrentPlayer, 0);
+    EXPECT_TRUE(recorder.panel().empty());
+    EXPECT_EQ(slot(1).RoundIndex, 51.0f);
+    std::string saved = readFile(dir / "Test.LGE");
+    EXPECT_EQ(lineCount(saved), 544);
+    EXPECT_EQ(saved.substr(0, 20), " 1 \r\nAnn\r\n 2 \r\n 0 \r\n");
+}
+
+TEST_F(RecorderTest, DeletingUnderCasualRecalculatesTheNewNewestSlot) {
+    store.settings.HcpMethod = 3;
+    storeRounds(10, {1, 2, 3, 4, 15, 14, 13, 12, 11, 99});
+    store.EditSlot = 4;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    ASSERT_EQ(store.player(ann).RoundCount, 9);
+    EXPECT_EQ(slot(4).RoundDiff, 15.0f); // former slot 5
+    // Former slot 10, 82 to par 72: 10.0. The six newest are 10, 11, 12, 13, 14, 15;
+    // the best four average 11.5, x 0.95 = 10.925.
+    EXPECT_EQ(slot(9).RoundDiff, 10.0f);
+    EXPECT_EQ(slot(9).RoundIndex, 10.9f);
+    EXPECT_EQ(slot(9).RoundCourseHcp, 11.0f);
+    // Slot 6, where the lowered count points, keeps the moved round's values.
+    EXPECT_EQ(slot(6).RoundIndex, 57.0f);
+    EXPECT_EQ(slot(6).RoundCourseHcp, 67.0f);
+    EXPECT_EQ(store.CurrentCourse, 1);
+    EXPECT_EQ(store.CurrentPlayer, 0);
+}
+
+TEST_F(RecorderTest, DeletingToParRecalculatesAgainstParNotTheTeeRating) {
+    store.settings.HcpMethod = 2;
+    storeRounds(2);
+    store.EditSlot = 1;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    // 82 against par 72 and slope 113; the white tee would give 9.8.
+    EXPECT_EQ(slot(1).RoundDiff, 10.0f);
+    EXPECT_EQ(slot(1).RoundIndex, 9.5f);
+    EXPECT_EQ(slot(1).RoundCourseHcp, 10.0f);
+}
+
+TEST_F(RecorderTest, DeletingRecalculatesFromTheDefaultTeeWithTheShownTeesLimit) {
+    store.player(ann).PlayerTee = 3;
+    store.settings.HcpLimitOption = 3;
+    store.settings.MensHcpMax = 5;
+    storeRounds(3, {20, 30, 40});
+    store.EditSlot = 2;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    EXPECT_EQ(slot(2).RoundDiff, 7.3f);      // blue tee: (82 - 73.5) x 113 / 131
+    EXPECT_EQ(slot(2).RoundIndex, 5.0f);     // the Mens limit of the tee shown
+    EXPECT_EQ(slot(2).RoundCourseHcp, 6.0f); // 5 x 131 / 113 = 5.8
+}
+
+TEST_F(RecorderTest, DeletingKeepsTheNewestWhenItsCourseHasNoSlope) {
+    addSampleCourse(store, "Flat Acres", {{{70, 120}, {71, 0}, {72, 125}}});
+    storeRounds(3);
+    store.player(ann).round[3].RoundCourse = 2;
+    store.EditSlot = 1;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    EXPECT_EQ(store.player(ann).RoundCount, 2);
+    EXPECT_EQ(slot(2).RoundDiff, 3.0f);
+    EXPECT_EQ(slot(2).RoundIndex, 53.0f);
+    EXPECT_EQ(slot(2).RoundCourseHcp, 63.0f);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
+}
+
+TEST_F(RecorderTest, RoundCountsNoFileHoldsStayInsideTheTable) {
+    storeRounds(20);
+    store.player(ann).RoundCount = 25;
+    ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(store.player(ann).RoundCount, 20);
+    EXPECT_EQ(slot(20).HoleScore, sampleRound);
+    store.player(ann).RoundCount = 25;
+    store.EditSlot = 22;
+    EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
+    store.player(ann).RoundCount = -3;
+    store.EditSlot = 1;
+    EXPECT_FALSE(recorder.deleteRound(2));
+    EXPECT_EQ(store.player(ann).RoundCount, 0);
+}
+
+class FailingWriter : public FileWriter {
+  public:
+    bool writeFile(const std::filesystem::path&, std::string_view) override { return false; }
+};
+
+TEST_F(RecorderTest, DeleteReportsAFailedSave) {
+    storeRounds(2);
+    store.writer = std::make_shared<FailingWriter>();
+    store.EditSlot = 2;
+    Failure failure = recorder.deleteRound(2);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, leagueSaveFailure().text);
+    EXPECT_EQ(store.player(ann).RoundCount, 1);
+}
+
+TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
+    for (const char* name : {"Bo", "Cy", "Di"})
+        addSamplePlayer(store, name, 2);
+    store.player(2).PlayerMark = 1;
+    store.player(4).PlayerMark = 1;
+    recorder.FindNextMarkedPlayer();
+    EXPECT_EQ(store.CurrentPlayer, 2);
+    EXPECT_TRUE(recorder.AdvanceToNextPlayer());
+    EXPECT_EQ(store.CurrentPlayer, 4);
+    EXPECT_EQ(store.player(2).PlayerMark, 0);
+    EXPECT_FALSE(recorder.AdvanceToNextPlayer());
+    EXPECT_EQ(store.CurrentPlayer, 0);
+    EXPECT_EQ(store.player(4).PlayerMark, 0);
+
+    store.CourseFormMode = "add";
+    EXPECT_FALSE(recorder.FinishEntry());
+    EXPECT_EQ(store.CourseFormMode, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
+}
+
+TEST(RecorderMessages, DeleteQuestionAndPause) {
+    Message q = deleteRoundQuestion();
+    EXPECT_EQ(q.title, "VEXA");
+    EXPECT_EQ(q.icon, Icon::Question);
+    EXPECT_EQ(
+        q.text,
+        "Are You sure you want to Delete this round?\r\n\r\nAfter the round is deleted, the Hcp\r\n"
+        "index will be recalculated for the last round\r\nentered for this player using their default tee.");
+    EXPECT_EQ(pausingMessage().text, " Pausing...");
+    EXPECT_EQ(pausingMessage().title, " ");
+}
+
+} // namespace
