@@ -24,8 +24,16 @@ bool LoadTeamFile(Store& store) {
         return false;
     }
     int16_t count = 0;
-    if (!in->integerIn(count, 0, MaxTeams)) return false;
+    if (!in->integerIn(count, 0, MaxTeams)) {
+        teams.TeamCount = 0;
+        return false;
+    }
     teams.TeamCount = count;
+    // Teams the read may not reach show nothing of the league open before.
+    for (int t = 1; t <= count; ++t) {
+        teams.team[static_cast<std::size_t>(t)].TeamName.clear();
+        teams.team[static_cast<std::size_t>(t)].TeamEntryCount = 0;
+    }
     for (int t = 1; t <= count; ++t)
         if (!in->line(teams.team[static_cast<std::size_t>(t)].TeamName)) return false;
     for (int p = 1; p <= store.league.PlayerCount && p <= MaxPlayers; ++p)

@@ -1,9 +1,9 @@
 // The rules window: what it shows, the silent corrections of its accept, and
 // the two files it writes.
+#include "handicap/Rules.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
-#include "handicap/Rules.h"
 #include "store/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +32,15 @@ Settings acceptWith(std::string RulesForm::*box, const std::string& text) {
 
 TEST(Rules, MultiplierOutsideHalfToOnePointOneBecomesTheDefault) {
     const std::vector<std::pair<std::string, float>> cases = {
-        {"1.1", 1.1f}, {"1.11", 0.96f}, {".5", 0.5f}, {"0.49", 0.96f}, {"0", 0.96f},
+        {"1.1", 1.1f}, {"1.11", 0.96f}, {".5", 0.5f},   {"0.49", 0.96f},     {"0", 0.96f},
         {"", 0.96f},   {"abc", 0.96f},  {".85", 0.85f}, {" 1.05xyz", 1.05f}, {"-1", 0.96f}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(acceptWith(&RulesForm::factorText, text).IndexFactor, expected) << text;
 }
 
 TEST(Rules, RoundsAndPercentageAreRoundedThenChecked) {
-    const std::vector<std::pair<std::string, int>> rounds = {{"20", 20}, {"21", 10}, {"1", 1},    {"0", 10},
-                                                             {"", 10},   {"-3", 10}, {"19.5", 20}, {"20.5", 10}};
+    const std::vector<std::pair<std::string, int>> rounds = {
+        {"20", 20}, {"21", 10}, {"1", 1}, {"0", 10}, {"", 10}, {"-3", 10}, {"19.5", 20}, {"20.5", 10}};
     for (const auto& [text, expected] : rounds)
         EXPECT_EQ(acceptWith(&RulesForm::roundsText, text).RoundsToUse, expected) << text;
     const std::vector<std::pair<std::string, int>> percents = {{"100", 100}, {"5", 50},   {"10", 10},
@@ -50,24 +50,25 @@ TEST(Rules, RoundsAndPercentageAreRoundedThenChecked) {
 }
 
 TEST(Rules, HandicapLimitsHaveOnlyAnUpperBound) {
-    const std::vector<std::pair<std::string, float>> men = {{"45", 40}, {"40", 40}, {"36.4", 36.4f}, {"0", 0}, {"-5", -5}};
+    const std::vector<std::pair<std::string, float>> men = {
+        {"45", 40}, {"40", 40}, {"36.4", 36.4f}, {"0", 0}, {"-5", -5}};
     for (const auto& [text, expected] : men)
         EXPECT_EQ(acceptWith(&RulesForm::mensText, text).MensHcpMax, expected) << text;
-    const std::vector<std::pair<std::string, float>> women = {{"45", 45}, {"46", 45}, {"40.4", 40.4f}, {"abc", 0}};
+    const std::vector<std::pair<std::string, float>> women = {
+        {"45", 45}, {"46", 45}, {"40.4", 40.4f}, {"abc", 0}};
     for (const auto& [text, expected] : women)
         EXPECT_EQ(acceptWith(&RulesForm::womensText, text).WomensHcpMax, expected) << text;
 }
 
 TEST(Rules, StrokeControlLimits) {
-    const std::vector<std::pair<std::string, int>> abovePar = {{"2", 2}, {"7", 7}, {"8", 4}, {"1", 4}, {"1.5", 2}};
+    const std::vector<std::pair<std::string, int>> abovePar = {
+        {"2", 2}, {"7", 7}, {"8", 4}, {"1", 4}, {"1.5", 2}};
     for (const auto& [text, expected] : abovePar)
-        EXPECT_EQ(acceptWith(&RulesForm::aboveParText, text).StrokesAbovePar, expected)
-            << text;
-    const std::vector<std::pair<std::string, int>> perHole = {{"6", 6}, {"12", 12}, {"13", 10}, {"5", 10}, {"5.5", 6}};
+        EXPECT_EQ(acceptWith(&RulesForm::aboveParText, text).StrokesAbovePar, expected) << text;
+    const std::vector<std::pair<std::string, int>> perHole = {
+        {"6", 6}, {"12", 12}, {"13", 10}, {"5", 10}, {"5.5", 6}};
     for (const auto& [text, expected] : perHole)
-        EXPECT_EQ(acceptWith(&RulesForm::maxStrokeText, text).MaxStrokesPerHole,
-                  expected)
-            << text;
+        EXPECT_EQ(acceptWith(&RulesForm::maxStrokeText, text).MaxStrokesPerHole, expected) << text;
 }
 
 TEST(Rules, WindowShowsTheSettingsAndAnUnchangedAcceptKeepsThem) {
@@ -128,9 +129,11 @@ TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {
     form.mensText = "45";
     ASSERT_FALSE(acceptRules(store, form));
     EXPECT_EQ(writer->targets, (std::vector<std::string>{"vexa.dat", "vexa.ini"}));
-    EXPECT_EQ(readFile(dir / "work" / "vexa.dat"), crlf({" 0 ", " .9 ", "Courier New", " 3 ", " 0 ", " 1 ", " 1 "}));
+    EXPECT_EQ(readFile(dir / "work" / "vexa.dat"),
+              crlf({" 0 ", " .9 ", "Courier New", " 3 ", " 0 ", " 1 ", " 1 "}));
     EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),
-              crlf({" 2 ", " 1 ", " 10 ", " 50 ", " 40 ", " 40 ", " 4 ", " 10 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 "}));
+              crlf({" 2 ", " 1 ", " 10 ", " 50 ", " 40 ", " 40 ", " 4 ", " 10 ", " 1 ", " 0 ", " 0 ", " 0 ",
+                    " 0 "}));
 }
 
 TEST(Rules, LeagueListWriteFailureIsReturned) {

@@ -1,0 +1,175 @@
+// Creating and deleting leagues: the files written, the refusals, and files
+// that are kept rather than wiped.
+#include "roster/LeagueOps.h"
+#include "core/TestFiles.h"
+#include "core/store/StoreSamples.h"
+#include "fakes/FailingWriter.h"
+#include "store/LeagueFile.h"
+#include "store/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+Store storeIn(const TempDir& dir) {
+    Store store;
+    store.workDir = dir.path();
+    SetDefaults(store.settings);
+    return store;
+}
+
+void createAll(Store& store, std::initializer_list<std::string> names) {
+    for (const auto& name : names) {
+        LeagueResult result = createLeague(store, name);
+        ASSERT_TRUE(result.done) << name;
+        ASSERT_TRUE(result.messages.empty()) << name << ": " << result.messages.front().text;
+    }
+}
+
+void expectRefusal(const LeagueResult& result, const std::string& text) {
+    EXPECT_FALSE(result.done);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0].title, "Tallyrock");
+    EXPECT_EQ(result.messages[0].text, text);
+    EXPECT_EQ(result.messages[0].icon, Icon::Exclamation);
+}
+
+} // namespace
+
+TEST(LeagueOps, CreateWritesAnEmptyLeagueAndAppendsItToTheList) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    fillLeague(store, 3, 2); // a league open before
+    createAll(store, {"Monday", "Friday"});
+    EXPECT_EQ(readFile(dir / "Monday.LGE"), " 0 \r\n");
+    EXPECT_EQ(readFile(dir / "Friday.LGE"), " 0 \r\n");
+    EXPECT_EQ(store.league.PlayerCount, 0);
+    EXPECT_EQ(store.player(1).PlayerName, "");
+    EXPECT_EQ(readFile(dir / "vexa.dat"),
+              crlf({" 2 ", "Monday", "Friday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+}
+
+TEST(LeagueOps, NamesInUseOrIllegalAreRefusedChangingNothing) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    createAll(store, {"Monday"});
+    const auto before = folderSnapshot(dir.path());
+
+    expectRefusal(createLeague(store, "MONDAY"), "That name is already in use.");
+    for (const std::string& name : std::vector<std::string>{"a:b", "a;b", "a\\b", "a/b", "../up", ".", "..",
+                                                            ".hidden", std::string("a\0b", 3)})
+        expectRefusal(createLeague(store, name), "Illegal Name for file");
+    LeagueResult empty = createLeague(store, "");
+    EXPECT_FALSE(empty.done);
+    EXPECT_EQ(empty.messages.size(), 1u);
+
+    EXPECT_EQ(store.settings.LeagueCount, 1);
+    EXPECT_EQ(folderSnapshot(dir.path()), before);
+    EXPECT_FALSE(fs::exists(dir.path().parent_path() / "up.LGE"));
+}
+
+TEST(LeagueOps, SixteenthLeagueIsRefusedChangingNothing) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    for (int i = 1; i <= MaxLeagues; ++i)
+        createAll(store, {"League" + std::to_string(i)});
+    const auto before = folderSnapshot(dir.path());
+    LeagueResult result = createLeague(store, "League16");
+    EXPECT_FALSE(result.done);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0].title, "Tallyrock");
+    EXPECT_EQ(store.settings.LeagueCount, MaxLeagues);
+    EXPECT_EQ(folderSnapshot(dir.path()), before);
+}
+
+TEST(LeagueOps, AnUnlistedLeagueFileIsKeptBesideTheNewOne) {
+    TempDir dir;
+    writeFile(dir / "old.lge", "players of the old league");
+    writeFile(dir / "Old.tea", "teams of the old league");
+    Store store = storeIn(dir);
+    createAll(store, {"Old"});
+    EXPECT_EQ(readFile(dir / "old.lge.replaced"), "players of the old league");
+    EXPECT_EQ(readFile(dir / "Old.tea.replaced"), "teams of the old league");
+    EXPECT_EQ(readFile(dir / "Old.LGE"), " 0 \r\n");
+
+    // The league drops off the list again (the list file was replaced by hand)
+    // and is created once more: the next free name.
+    store.settings.LeagueCount = 0;
+    store.settings.LeagueList[1].clear();
+    writeFile(dir / "Old.LGE", "second");
+    createAll(store, {"Old"});
+    EXPECT_EQ(readFile(dir / "old.lge.replaced"), "players of the old league");
+    EXPECT_EQ(readFile(dir / "Old.LGE.replaced2"), "second");
+    EXPECT_EQ(readFile(dir / "Old.LGE"), " 0 \r\n");
+}
+
+TEST(LeagueOps, LeagueFileWriteFailureStillListsTheName) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    store.writer = std::make_shared<FailingWriter>("Monday.LGE");
+    LeagueResult result = createLeague(store, "Monday");
+    EXPECT_TRUE(result.done);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0].text, "Error Creating League Record File");
+    EXPECT_EQ(store.settings.LeagueList[1], "Monday");
+    EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[1], "Monday");
+    EXPECT_FALSE(fs::exists(dir / "Monday.LGE"));
+}
+
+TEST(LeagueOps, DeleteRemovesTheNameAndBothFiles) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    createAll(store, {"Monday", "Tuesday", "Friday"});
+    writeFile(dir / "Monday.TEA", " 0 \r\n");
+    store.league.LeagueFilePath = "Tuesday.LGE"; // open before
+
+    LeagueResult result = deleteLeague(store, "monday");
+    EXPECT_TRUE(result.done);
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_EQ(store.settings.LeagueCount, 2);
+    EXPECT_EQ(store.settings.LeagueList[1], "Tuesday");
+    EXPECT_EQ(store.settings.LeagueList[2], "Friday");
+    EXPECT_EQ(store.settings.LeagueList[3], "");
+    EXPECT_EQ(store.league.LeagueFilePath, "");
+    EXPECT_EQ(readFile(dir / "vexa.dat"),
+              crlf({" 2 ", "Tuesday", "Friday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+    auto files = folderSnapshot(dir.path());
+    EXPECT_EQ(files.count("Monday.LGE") + files.count("Monday.TEA"), 0u);
+
+    // A league without a team file, or whose league file is already gone, goes without a message.
+    fs::remove(dir / "Friday.LGE");
+    EXPECT_TRUE(deleteLeague(store, "Friday").messages.empty());
+    EXPECT_TRUE(deleteLeague(store, "Tuesday").messages.empty());
+    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+    files = folderSnapshot(dir.path());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files.begin()->first, "vexa.dat");
+}
+
+TEST(LeagueOps, DeletingANameNotListedChangesNothing) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    createAll(store, {"Monday"});
+    writeFile(dir / "Other.LGE", " 0 \r\n");
+    const auto before = folderSnapshot(dir.path());
+    expectRefusal(deleteLeague(store, "Other"), "That name is not on the active list.");
+    EXPECT_EQ(store.settings.LeagueCount, 1);
+    EXPECT_EQ(folderSnapshot(dir.path()), before);
+}
+
+TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {
+    Settings s;
+    s.LeagueCount = 3;
+    s.LeagueList[1] = "Monday";
+    s.LeagueList[2] = "Friday";
+    s.LeagueList[3] = "MONDAY";
+    EXPECT_EQ(findLeague(s, "monday"), 3);
+    EXPECT_EQ(findLeague(s, "friday"), 2);
+    EXPECT_EQ(findLeague(s, "Sunday"), 0);
+    s.LeagueCount = 2;
+    EXPECT_EQ(findLeague(s, "monday"), 1);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A FileWriter whose writes fail, as a full disk or a write-protected file
+// would make them fail. It records every target it was asked to write.
+
+#include "store/FileNames.h"
+#include "store/FileWriter.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tallyrock::test {
+
+class FailingWriter : public FileWriter {
+public:
+    // Fails every write, or, with a name, only writes to files of that name
+    // (letter case ignored); other writes go to the real atomic writer.
+    explicit FailingWriter(std::string name = {}) : m_name(std::move(name)) {}
+
+    bool writeFile(const std::filesystem::path& target, std::string_view content) override {
+        targets.push_back(target.filename().string());
+        if (m_name.empty() || equalsIgnoringCase(target.filename().string(), m_name)) return false;
+        return m_real.writeFile(target, content);
+    }
+
+    std::vector<std::string> targets; // file names of every write asked for, in order
+
+private:
+    std::string m_name;
+    AtomicFileWriter m_real;
+};
+
+} // namespace tallyrock::test
