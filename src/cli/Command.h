@@ -19,6 +19,12 @@ using Commands = std::vector<Command>;
 // Each file of commands adds its own.
 void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 void addRosterCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+void addReportCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+void addRoundCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+// After addReportCommands: adds the team summary to `print`.
+void addTeamCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+// After addReportCommands: adds the charts and the handicap cards to `print`.
+void addChartCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);

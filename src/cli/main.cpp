@@ -27,6 +27,10 @@ int main(int argc, char** argv) {
     Commands commands;
     addStoreCommands(app, ctx, commands);
     addRosterCommands(app, ctx, commands);
+    addReportCommands(app, ctx, commands);
+    addRoundCommands(app, ctx, commands);
+    addTeamCommands(app, ctx, commands);
+    addChartCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);
