@@ -7,10 +7,17 @@
 #include "utilities/HelpLauncher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallyrock");
+    // The desktop entry's name, so the desktop shows the program's own name and icon.
+    QGuiApplication::setDesktopFileName("org.tallyrock.Tallyrock");
+    QIcon icon = QIcon::fromTheme("tallyrock");
+    if (icon.isNull())
+        for (int size : {32, 64, 256}) icon.addFile(QString(":/icons/tallyrock-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     using namespace tallyrock;
 
     SystemPaths paths;
