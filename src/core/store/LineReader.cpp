@@ -22,21 +22,16 @@ std::optional<LineReader> LineReader::open(const std::filesystem::path& path) {
 LineReader::LineReader(std::string text) {
     // Lines end in CR LF; a lone LF or CR ends a line too. A last line without
     // an ending still counts.
-    std::string current;
-    bool pending = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            m_lines.push_back(std::move(current));
-            current.clear();
-            pending = false;
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            current += c;
-            pending = true;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            m_lines.push_back(text.substr(start));
+            break;
         }
+        m_lines.push_back(text.substr(start, end - start));
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
-    if (pending) m_lines.push_back(std::move(current));
 }
 
 bool LineReader::line(std::string& out) {
