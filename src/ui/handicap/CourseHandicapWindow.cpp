@@ -1,0 +1,103 @@
+#include "CourseHandicapWindow.h"
+
+#include "handicap/CourseHandicapCalculator.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tallyrock {
+
+CourseHandicapWindow::CourseHandicapWindow(UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_services(services) {
+    setObjectName("CHcpform");
+    setWindowTitle("Course Handicaps");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_Text1 = new QLineEdit(this);
+    m_Text1->setObjectName("Text1");
+    m_Text2 = new QLineEdit(this);
+    m_Text2->setObjectName("Text2");
+    m_Hcpmessage = new QLabel(this);
+    m_Hcpmessage->setObjectName("Hcpmessage");
+    m_Hcpmessage->setFrameShape(QFrame::Panel);
+    m_Hcpmessage->setFrameShadow(QFrame::Sunken);
+    m_Hcpmessage->setMinimumWidth(180);
+    QFont bold = m_Hcpmessage->font();
+    bold.setBold(true);
+    m_Hcpmessage->setFont(bold);
+    auto* Calcbutton = new QPushButton("&Calculate", this);
+    Calcbutton->setObjectName("Calcbutton");
+    auto* closebutton = new QPushButton("Cl&ose", this);
+    closebutton->setObjectName("closebutton");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    for (QPushButton* b : {Calcbutton, closebutton, infobutton})
+        b->setAutoDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Enter Handicap Index", this), 0, 0);
+    grid->addWidget(m_Text1, 1, 0);
+    grid->addWidget(new QLabel("Enter Slope Rating", this), 0, 1);
+    grid->addWidget(m_Text2, 1, 1);
+    grid->addWidget(Calcbutton, 1, 2);
+    grid->addWidget(new QLabel("Course Hcp.", this), 2, 0, Qt::AlignRight);
+    grid->addWidget(m_Hcpmessage, 2, 1, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(closebutton);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+
+    connect(m_Text1, &QLineEdit::textChanged, m_Hcpmessage, &QLabel::clear);
+    connect(m_Text2, &QLineEdit::textChanged, m_Hcpmessage, &QLabel::clear);
+    connect(Calcbutton, &QPushButton::clicked, this, &CourseHandicapWindow::Calcbutton_Click);
+    connect(closebutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &CourseHandicapWindow::helpRequested);
+    m_Text1->installEventFilter(this);
+    m_Text2->installEventFilter(this);
+
+    adjustSize();
+    centreBelowMiddle(*this, 0);
+    m_Hcpmessage->clear();
+    m_Text1->setFocus();
+}
+
+// Enter moves from the index to the slope, and calculates from the slope.
+bool CourseHandicapWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == m_Text1) m_Text2->setFocus();
+            if (watched == m_Text2) Calcbutton_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CourseHandicapWindow::Calcbutton_Click() {
+    CalculatorResult result =
+        calculateCourseHandicap(m_Text1->text().toStdString(), m_Text2->text().toStdString());
+    if (result.beep) m_services.dialogs.beep();
+    m_Hcpmessage->setText(QString::fromStdString(result.text));
+    if (result.beep) return;
+    // Ready for the next index.
+    m_Text1->setFocus();
+    m_Text1->setSelection(0, 5);
+}
+
+void CourseHandicapWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,81 @@
+#include "EditRoundChooserWindow.h"
+
+#include "ChooserParts.h"
+#include "handicap/Choosers.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace tallyrock {
+
+EditRoundChooserWindow::EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
+                                               QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    setObjectName("GPlayer");
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_message = new QLabel(SelectPlayerText, this);
+    m_message->setObjectName("message");
+    m_message->setAlignment(Qt::AlignCenter);
+    QFont bold = m_message->font();
+    bold.setBold(true);
+    m_message->setFont(bold);
+    ChooserParts parts = buildChooser(*this, m_message, "close player list");
+    m_List1 = parts.list;
+    connect(parts.accept, &QPushButton::clicked, this, &EditRoundChooserWindow::acceptbutton_Click);
+    connect(parts.exit, &QPushButton::clicked, this, &EditRoundChooserWindow::exitbutton_Click);
+
+    openEditRoundChooser(m_store);
+    centreBelowMiddle(*this, 90);
+    fillChooser(m_List1, chooserNames(m_store.league));
+    m_List1->setFocus();
+}
+
+void EditRoundChooserWindow::mousePressEvent(QMouseEvent* event) {
+    m_List1->clearSelection();
+    QWidget::mousePressEvent(event);
+}
+
+void EditRoundChooserWindow::acceptbutton_Click() {
+    QList<QListWidgetItem*> selected = m_List1->selectedItems();
+    if (selected.isEmpty()) {
+        m_services.dialogs.beep();
+        return;
+    }
+    if (m_stage == "edit") {
+        chooseRoundPlayer(m_store, selected.front()->text().toStdString());
+        m_message->setText(SelectDateText);
+        m_stage = "date";
+        fillChooser(m_List1, roundDateLines(m_store, m_store.CurrentPlayer));
+        return;
+    }
+    if (!chooseRoundDate(m_store, m_List1->row(selected.front()))) {
+        m_services.dialogs.beep();
+        return;
+    }
+    m_handedOver = true;
+    openScoreEntry(m_store, m_services, m_adopt);
+    close();
+}
+
+void EditRoundChooserWindow::exitbutton_Click() {
+    close();
+}
+
+void EditRoundChooserWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_stage.clear();
+        if (!m_handedOver) {
+            m_List1->clearSelection();
+            exitEditRoundChooser(m_store);
+            emit exited();
+        }
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

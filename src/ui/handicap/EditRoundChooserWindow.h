@@ -1,0 +1,49 @@
+#pragma once
+// The edit-round chooser (GPlayer, "Select Player"): first a player, then one
+// of the player's rounds by date, newest first; the round chosen opens score
+// entry to correct or delete it.
+
+#include "ScoreEntryWindow.h"
+#include "services/UiServices.h"
+#include "store/Store.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace tallyrock {
+
+class EditRoundChooserWindow : public QWidget {
+    Q_OBJECT
+  public:
+    EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt = {},
+                           QWidget* parent = nullptr);
+
+    // The window's tag: "edit" while players are listed, "date" while rounds are.
+    QString stage() const { return m_stage; }
+
+  signals:
+    // Left without choosing a round: the main window ticks its first view.
+    void exited();
+    void closed();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void acceptbutton_Click();
+    void exitbutton_Click();
+
+    Store& m_store;
+    UiServices& m_services;
+    ScoreEntryAdopter m_adopt;
+    QString m_stage = "edit";
+    bool m_handedOver = false;
+    bool m_closed = false;
+    QLabel* m_message = nullptr;
+    QListWidget* m_List1 = nullptr;
+};
+
+} // namespace tallyrock

@@ -1,0 +1,271 @@
+#include "RulesWindow.h"
+
+#include "handicap/Rules.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+
+const char* const RoundsFrameCaption = "# of Rounds to use in the Calculations";
+const char* const CasualFrameCaption = "Options not available with the Casual System";
+const char* const PercentTip = "Enter the percentage without a % sign";
+const char* const LimitTip = "45 is the maximum limit";
+const char* const AboveParTip = "Range 2 - 8 strokes";
+const char* const MaxStrokeTip = "10 stroke maximum recommended";
+const char* const NineHoleTip = "Click on the lower Info button for considerations";
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+QLineEdit* numberBox(const char* name, const QString& tip, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    box->setMaximumWidth(56);
+    return box;
+}
+
+void check(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
+}
+
+} // namespace
+
+RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("HcpRulesForm");
+    setWindowTitle("Handicapping Options / Methods");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* methodFrame = new QGroupBox("Handicapping Method", this);
+    methodFrame->setObjectName("methodframe");
+    m_hcpoption = optionGroup(
+        methodFrame, "hcpoption",
+        {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
+         {"Handicap to Par", "Handicap to course par rather than course ratings"},
+         {"Casual Handicap System  -->", "Click on the INFO button for a description of this system"}});
+    auto* CasualInfoButton = new QPushButton("Info", methodFrame);
+    CasualInfoButton->setObjectName("CasualInfoButton");
+    static_cast<QGridLayout*>(methodFrame->layout())->addWidget(CasualInfoButton, 3, 1);
+
+    m_Frame3 = new QGroupBox(RoundsFrameCaption, this);
+    m_Frame3->setObjectName("Frame3");
+    m_roundsoption = optionGroup(
+        m_Frame3, "roundsoption",
+        {{"Standard (similar to USGA && RCGA)", "Schedule similar to USGA"},
+         {"All until 9 rounds have been recorded", "Reverts back to Std. Schedule after 9 rounds"},
+         {"Use Best", PercentTip},
+         {"Use Each Players Last", "10 is Std. 20 Maximum"}});
+    m_percentroundstext = numberBox("percentroundstext", PercentTip, m_Frame3);
+    m_Roundstext = numberBox("Roundstext", "10 is Std. 20 Maximum", m_Frame3);
+    auto* roundsGrid = static_cast<QGridLayout*>(m_Frame3->layout());
+    roundsGrid->addWidget(m_percentroundstext, 3, 1);
+    roundsGrid->addWidget(new QLabel("% of Rounds played", m_Frame3), 3, 2);
+    roundsGrid->addWidget(m_Roundstext, 4, 1);
+    roundsGrid->addWidget(new QLabel("Rounds", m_Frame3), 4, 2);
+
+    auto* limitFrame = new QGroupBox("Handicap Limitations", this);
+    limitFrame->setObjectName("limitframe");
+    m_hcplimitoption = optionGroup(
+        limitFrame, "hcplimitoption",
+        {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
+    m_menshcpmaxtext = numberBox("menshcpmaxtext", LimitTip, limitFrame);
+    m_womenshcpmaxtext = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
+    auto* customRow = new QHBoxLayout;
+    customRow->addWidget(new QLabel("Men", limitFrame));
+    customRow->addWidget(m_menshcpmaxtext);
+    customRow->addWidget(new QLabel("Women", limitFrame));
+    customRow->addWidget(m_womenshcpmaxtext);
+    customRow->addStretch(1);
+    static_cast<QGridLayout*>(limitFrame->layout())->addLayout(customRow, 3, 1);
+
+    auto* strokeFrame = new QGroupBox("Stroke Control Limits", this);
+    strokeFrame->setObjectName("strokeframe");
+    m_Strokeoption =
+        optionGroup(strokeFrame, "Strokeoption",
+                    {{"Don't use any Stroke adjustments", "Any limits applied manually during play"},
+                     {"Standard (similar to USGA sched.)", "Hole score limits by Handicap Schedule"},
+                     {"Strokes above Par", AboveParTip},
+                     {"Maximum per Hole", MaxStrokeTip}});
+    m_abovepartext = numberBox("abovepartext", AboveParTip, strokeFrame);
+    m_Maxstroketext = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
+    auto* strokeGrid = static_cast<QGridLayout*>(strokeFrame->layout());
+    strokeGrid->addWidget(m_abovepartext, 3, 1);
+    strokeGrid->addWidget(m_Maxstroketext, 4, 1);
+
+    auto* nineFrame = new QGroupBox("9 Hole Round Processing", this);
+    nineFrame->setObjectName("nineholeframe");
+    m_NineHoleOption =
+        optionGroup(nineFrame, "NineHoleOption",
+                    {{"Program doubles 9 hole socres", "Our Recommendation - Produces an 18 hole handicap"},
+                     {"Program divides course rating by 2", NineHoleTip},
+                     {"Use Adjusted 9 hole ratings", NineHoleTip}});
+
+    m_dateremindcheck = new QCheckBox("Double check dates when entering Rounds", this);
+    m_dateremindcheck->setObjectName("dateremindcheck");
+    m_hcptext = numberBox("hcptext", "default factor is .96", this);
+    auto* factorRow = new QHBoxLayout;
+    factorRow->addWidget(new QLabel("Handicap Multiplier", this));
+    factorRow->addWidget(m_hcptext);
+    factorRow->addWidget(new QLabel("default factor is .96", this));
+    factorRow->addStretch(1);
+
+    auto* okbutton = new QPushButton("&Accept choices", this);
+    okbutton->setObjectName("okbutton");
+    okbutton->setToolTip("Accept choices");
+    okbutton->setAutoDefault(true);
+    auto* infobutton = new QPushButton("&Help with Handicap Settings", this);
+    infobutton->setObjectName("infobutton");
+    infobutton->setAutoDefault(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(methodFrame);
+    left->addWidget(m_Frame3);
+    left->addLayout(factorRow);
+    left->addWidget(m_dateremindcheck);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(limitFrame);
+    right->addWidget(strokeFrame);
+    right->addWidget(nineFrame);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(okbutton);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addLayout(buttons);
+
+    connect(m_hcpoption, &QButtonGroup::idToggled, this, &RulesWindow::hcpoption_Click);
+    connect(m_roundsoption, &QButtonGroup::idToggled, this, &RulesWindow::roundsoption_Click);
+    connect(m_hcplimitoption, &QButtonGroup::idToggled, this, &RulesWindow::hcplimitoption_Click);
+    connect(m_Strokeoption, &QButtonGroup::idToggled, this, &RulesWindow::Strokeoption_Click);
+    connect(CasualInfoButton, &QPushButton::clicked, this, &RulesWindow::CasualInfoButton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &RulesWindow::helpRequested);
+    connect(okbutton, &QPushButton::clicked, this, &RulesWindow::okbutton_Click);
+
+    showForm(rulesFormValues(m_store.settings));
+    adjustSize();
+    centreBelowMiddle(*this, 0);
+    if (QAbstractButton* chosen = m_hcpoption->checkedButton()) chosen->setFocus();
+}
+
+QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
+                                       const std::vector<std::pair<QString, QString>>& options) {
+    auto* group = new QButtonGroup(frame);
+    group->setObjectName(name);
+    auto* grid = new QGridLayout(frame);
+    int id = 0;
+    for (const auto& [caption, tip] : options) {
+        auto* option = new QRadioButton(caption, frame);
+        option->setObjectName(QString("%1%2").arg(name).arg(++id));
+        option->setToolTip(tip);
+        group->addButton(option, id);
+        grid->addWidget(option, id, 0);
+    }
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+void RulesWindow::showForm(const RulesForm& f) {
+    check(m_hcpoption, f.method);
+    check(m_roundsoption, f.roundsOption);
+    m_percentroundstext->setText(qs(f.percentText));
+    m_Roundstext->setText(qs(f.roundsText));
+    check(m_NineHoleOption, f.nineHole);
+    check(m_hcplimitoption, f.limitOption);
+    m_menshcpmaxtext->setText(qs(f.mensText));
+    m_womenshcpmaxtext->setText(qs(f.womensText));
+    m_dateremindcheck->setChecked(f.dateRemind);
+    m_hcptext->setText(qs(f.factorText));
+    check(m_Strokeoption, f.strokeOption);
+    m_abovepartext->setText(qs(f.aboveParText));
+    m_Maxstroketext->setText(qs(f.maxStrokeText));
+    // A selection raises the click handlers, so the enabled states follow.
+    hcpoption_Click();
+    roundsoption_Click();
+    hcplimitoption_Click();
+    Strokeoption_Click();
+}
+
+RulesForm RulesWindow::form() const {
+    RulesForm f;
+    f.method = m_hcpoption->checkedId();
+    f.roundsOption = m_roundsoption->checkedId();
+    f.percentText = text(m_percentroundstext);
+    f.roundsText = text(m_Roundstext);
+    f.limitOption = m_hcplimitoption->checkedId();
+    f.mensText = text(m_menshcpmaxtext);
+    f.womensText = text(m_womenshcpmaxtext);
+    f.strokeOption = m_Strokeoption->checkedId();
+    f.aboveParText = text(m_abovepartext);
+    f.maxStrokeText = text(m_Maxstroketext);
+    f.nineHole = std::max(0, m_NineHoleOption->checkedId());
+    f.dateRemind = m_dateremindcheck->isChecked();
+    f.factorText = text(m_hcptext);
+    return f;
+}
+
+void RulesWindow::hcpoption_Click() {
+    bool casual = m_hcpoption->checkedId() == 3;
+    m_Frame3->setEnabled(!casual);
+    m_Frame3->setTitle(casual ? CasualFrameCaption : RoundsFrameCaption);
+}
+
+void RulesWindow::roundsoption_Click() {
+    m_percentroundstext->setEnabled(m_roundsoption->checkedId() == 3);
+    m_Roundstext->setEnabled(m_roundsoption->checkedId() == 4);
+}
+
+void RulesWindow::hcplimitoption_Click() {
+    bool custom = m_hcplimitoption->checkedId() == 3;
+    m_menshcpmaxtext->setEnabled(custom);
+    m_womenshcpmaxtext->setEnabled(custom);
+}
+
+void RulesWindow::Strokeoption_Click() {
+    m_abovepartext->setEnabled(m_Strokeoption->checkedId() == 3);
+    m_Maxstroketext->setEnabled(m_Strokeoption->checkedId() == 4);
+}
+
+void RulesWindow::CasualInfoButton_Click() {
+    m_services.dialogs.messageBox(casualDescription());
+}
+
+void RulesWindow::okbutton_Click() {
+    RulesForm chosen = form();
+    hide();
+    if (Failure failure = acceptRules(m_store, chosen)) m_services.dialogs.messageBox(*failure);
+    close();
+}
+
+void RulesWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,98 @@
+// The player choosers: the player a name stands for, the round list newest
+// first, and the round a list position stands for.
+#include "handicap/Choosers.h"
+#include "core/handicap/HandicapSamples.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+
+namespace {
+
+class ChoosersTest : public ::testing::Test {
+  protected:
+    ChoosersTest() : store(sampleStore()) {
+        for (const char* name : {"Ann", "Bob", "", "Bob", "Cyd"})
+            addSamplePlayer(store, name, 2);
+    }
+    void giveRounds(int p, int count) {
+        PlayerRecord& player = store.player(p);
+        player.RoundCount = static_cast<int16_t>(count);
+        for (int r = 1; r <= count; ++r) {
+            RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            round.RoundMonth = static_cast<int16_t>(r % 12 + 1);
+            round.RoundDay = static_cast<int16_t>(r + 1);
+            round.RoundYear = static_cast<int16_t>(r + 3);
+            round.RoundCourse = static_cast<int16_t>(r);
+        }
+    }
+    std::vector<int> marked() const {
+        std::vector<int> slots;
+        for (int p = 1; p <= MaxPlayers; ++p)
+            if (store.player(p).PlayerMark) slots.push_back(p);
+        return slots;
+    }
+    Store store;
+};
+
+} // namespace
+
+TEST_F(ChoosersTest, NamesLeaveOutEmptySlots) {
+    EXPECT_EQ(chooserNames(store.league), (std::vector<std::string>{"Ann", "Bob", "Bob", "Cyd"}));
+}
+
+TEST_F(ChoosersTest, EditChooserMarksOnlyTheLastPlayerOfTheName) {
+    store.player(2).PlayerMark = 4; // a mark left by the rounds view
+    openEditRoundChooser(store);
+    EXPECT_TRUE(marked().empty());
+    EXPECT_EQ(chooseRoundPlayer(store, "Bob"), 4);
+    EXPECT_EQ(store.CurrentPlayer, 4);
+    EXPECT_EQ(marked(), (std::vector<int>{4}));
+    EXPECT_EQ(chooseRoundPlayer(store, "06/05/07"), 0);
+    EXPECT_EQ(store.CurrentPlayer, 4);
+    EXPECT_EQ(marked(), (std::vector<int>{4}));
+}
+
+TEST_F(ChoosersTest, RoundsAreListedNewestFirstWithTwoDigitParts) {
+    giveRounds(1, 11);
+    std::vector<std::string> lines = roundDateLines(store, 1);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines.front(), "12/12/14"); // slot 11
+    EXPECT_EQ(lines[1], "11/11/13");
+    EXPECT_EQ(lines.back(), "02/02/04"); // slot 1
+    EXPECT_TRUE(roundDateLines(store, 2).empty());
+}
+
+TEST_F(ChoosersTest, APositionStandsForTheSlotCountedFromTheNewest) {
+    giveRounds(5, 20);
+    store.CurrentPlayer = 5;
+    ASSERT_TRUE(chooseRoundDate(store, 0));
+    EXPECT_EQ(store.EditSlot, 20);
+    ASSERT_TRUE(chooseRoundDate(store, 19)); // the last entry edits the oldest round
+    EXPECT_EQ(store.EditSlot, 1);
+    EXPECT_EQ(store.EntryMonth, 2);
+    EXPECT_EQ(store.EntryDay, 2);
+    EXPECT_EQ(store.EntryYear, 4);
+    EXPECT_EQ(store.CurrentCourse, 1);
+    ASSERT_TRUE(chooseRoundDate(store, 14));
+    EXPECT_EQ(store.EditSlot, 6);
+    EXPECT_EQ(store.CurrentCourse, 6);
+
+    EXPECT_FALSE(chooseRoundDate(store, 20));
+    EXPECT_FALSE(chooseRoundDate(store, -1));
+    EXPECT_EQ(store.EditSlot, 6);
+    store.CurrentPlayer = 2; // no rounds: nothing to choose
+    EXPECT_FALSE(chooseRoundDate(store, 0));
+}
+
+TEST_F(ChoosersTest, ExitClearsThePlayerAndTheViewChooserTakesTheLastOfTheName) {
+    store.CurrentPlayer = 3;
+    exitEditRoundChooser(store);
+    EXPECT_EQ(store.CurrentPlayer, 0);
+    EXPECT_TRUE(chooseViewPlayer(store, "Bob"));
+    EXPECT_EQ(store.CurrentPlayer, 4);
+    EXPECT_FALSE(chooseViewPlayer(store, "Zed"));
+    EXPECT_EQ(store.CurrentPlayer, 4);
+    EXPECT_TRUE(marked().empty()); // the view chooser marks nobody
+}
