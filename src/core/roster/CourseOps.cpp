@@ -61,6 +61,8 @@ std::string slopeSpin(const std::string& panelText, bool up) {
     return plainNumber(roundWhole(leadingNumber(panelText) + (up ? 1 : -1)));
 }
 
+std::string slopePanelText(double value) { return generalNumber(toSingle(value)); }
+
 CourseForm openCourseForm(Store& store) {
     CourseTable& courses = store.courses;
     if (store.CourseFormMode == "add") {
@@ -92,17 +94,23 @@ CourseForm openCourseForm(Store& store) {
     return form;
 }
 
-Failure saveCourseForm(Store& store, const CourseForm& form) {
+Failure checkCourseForm(const Store& store, const CourseForm& form) {
     if (form.name.empty() || form.outText() == "0" || form.inText() == "0" || form.totalText() == "0")
         return courseSaveRefusal();
+    bool full = store.CourseFormMode == "add" ? store.courses.CourseCount >= MaxCourses
+                                              : store.CurrentCourse < 1 || store.CurrentCourse > MaxCourses;
+    if (full) return courseTableFull();
+    return std::nullopt;
+}
+
+Failure saveCourseForm(Store& store, const CourseForm& form) {
+    if (Failure refusal = checkCourseForm(store, form)) return refusal;
     CourseTable& courses = store.courses;
     int c = store.CurrentCourse;
     if (store.CourseFormMode == "add") {
-        if (courses.CourseCount >= MaxCourses) return courseTableFull();
         c = ++courses.CourseCount;
         courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
     }
-    if (c < 1 || c > MaxCourses) return courseTableFull();
     auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
     fields[field::Name] = form.name;
     fields[field::OutPar] = form.outText();

@@ -32,11 +32,18 @@ std::string ratingPanelText(double value);
 std::string ratingSpin(const std::string& panelText, bool up);
 // The slope spin: one up or down, no bound; plain number.
 std::string slopeSpin(const std::string& panelText, bool up);
+// Slope panel display: plain number form ("113").
+std::string slopePanelText(double value);
 
 // The course window's opening in "add" mode: the first course slot with an
 // empty name is taken instead (mode becomes "edit", default ratings and
 // slopes put in its fields). Returns the form the window shows.
 CourseForm openCourseForm(Store& store);
+
+// What the save refuses: a missing name or a zero nine or total (the refusal
+// with the nine-hole hint), or a new course when the table is full. Nothing
+// when the form can be stored.
+Failure checkCourseForm(const Store& store, const CourseForm& form);
 
 // Saves the form into the table (a new slot in "add" mode, CurrentCourse in
 // "edit" mode) and writes the course file. Refusals and write failures come

@@ -1,9 +1,12 @@
 #include "LeagueOps.h"
 
+#include "main/StartUp.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
+
+#include <algorithm>
 
 namespace tallyrock {
 namespace fs = std::filesystem;
@@ -11,7 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 Message inUse() { return {"Tallyrock", "That name is already in use.", Icon::Exclamation}; }
 Message illegalName() { return {"Tallyrock", "Illegal Name for file", Icon::Exclamation}; }
-Message notListed() { return {"Tallyrock", "That name is not on the active list.", Icon::Exclamation}; }
 Message listFull() {
     return {"Tallyrock",
             joinLines({"The league list is full (15 leagues).", "Delete a league before creating another one."}),
@@ -31,6 +33,40 @@ bool moveAside(const fs::path& folder, const std::string& name, const std::strin
     return !ec;
 }
 } // namespace
+
+Message leagueNotListed() { return {"Tallyrock", "That name is not on the active list.", Icon::Exclamation}; }
+
+std::string leagueNameBoxText(std::string_view typed) {
+    std::string text;
+    for (char c : typed)
+        if (static_cast<unsigned char>(c) >= '0' || c == ' ') text += c;
+    return leftChars(text, 30);
+}
+
+std::vector<std::string> leagueMenuAfterCreate(std::vector<std::string> menu, const std::string& name,
+                                               int position) {
+    if (menu.empty()) menu.emplace_back();
+    if (menu[0] == NoEntries || menu[0].empty()) {
+        menu[0] = name;
+        return menu;
+    }
+    auto item = static_cast<std::size_t>(std::max(position - 1, 1));
+    if (item >= menu.size()) menu.resize(item + 1);
+    menu[item] = name;
+    return menu;
+}
+
+std::vector<std::string> leagueMenuAfterDelete(std::vector<std::string> menu, const std::string& name) {
+    if (menu.empty()) menu.emplace_back();
+    auto item = std::find(menu.rbegin(), menu.rend(), name);
+    if (item == menu.rend()) return menu;
+    auto index = static_cast<std::size_t>(menu.rend() - item - 1);
+    if (index == 0)
+        menu[0].clear();
+    else
+        menu.erase(menu.begin() + static_cast<std::ptrdiff_t>(index));
+    return menu;
+}
 
 Message deleteLeagueQuestion() {
     return {"Tallyrock",
@@ -91,7 +127,7 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     }
     int k = findLeague(store.settings, name);
     if (k == 0) {
-        result.messages.push_back(notListed());
+        result.messages.push_back(leagueNotListed());
         return result;
     }
     Settings& s = store.settings;
@@ -109,6 +145,7 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     // A league whose file is already gone needs no deleting.
     if (fs::exists(leagueFile, ec) && !fs::remove(leagueFile, ec)) {
         result.messages.push_back(notDeleted(store.league.LeagueFilePath));
+        result.fileLeft = true;
         store.league.LeagueFilePath.clear();
         return result;
     }

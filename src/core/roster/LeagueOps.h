@@ -12,6 +12,7 @@ namespace tallyrock {
 struct LeagueResult {
     bool done = false;              // the list changed
     std::vector<Message> messages;  // refusals and failures, in the order they arose
+    bool fileLeft = false;          // delete: the league file could not be deleted
 };
 
 // Creates the empty league file NAME.LGE and appends the name to the league list.
@@ -32,5 +33,22 @@ Failure checkLeagueName(const Settings& settings, const std::string& name);
 
 // The question asked before a league is deleted.
 Message deleteLeagueQuestion();
+// The refusal of a delete whose name is not listed.
+Message leagueNotListed();
+
+// The creation window's name box: characters below "0" cannot be typed or
+// pasted, except the space; at most 30 characters.
+std::string leagueNameBoxText(std::string_view typed);
+
+// The league menu's captions (item 0 first) after a league was created at list
+// position `position`: an item 0 reading "No Entries" or nothing takes the
+// name, otherwise item position - 1 does.
+std::vector<std::string> leagueMenuAfterCreate(std::vector<std::string> menu, const std::string& name,
+                                               int position);
+// After the league `name` was deleted: its item is blanked when it is item 0,
+// otherwise removed. The item is found by its caption, not by the league's
+// list position: once item 0 was blanked the two no longer match, and going
+// by position would remove another league's item.
+std::vector<std::string> leagueMenuAfterDelete(std::vector<std::string> menu, const std::string& name);
 
 } // namespace tallyrock

@@ -1,5 +1,6 @@
 #include "PlayerOps.h"
 
+#include "main/LeagueOpening.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
@@ -49,6 +50,8 @@ std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
 }
 
 std::string memberCountText(int count) { return plainNumber(static_cast<long long>(count)) + " member(s)"; }
+
+std::string addPlayersTitle(const Store& store) { return leagueName(store) + " Players"; }
 
 int findPlayer(const LeagueTables& league, std::string_view name) {
     int found = 0;

@@ -30,6 +30,8 @@ std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile);
 
 // The member count shown in the add window: "12 member(s)".
 std::string memberCountText(int count);
+// The add window's title: the league's name and " Players".
+std::string addPlayersTitle(const Store& store);
 
 // The last player slot whose name equals `name` exactly; 0 when there is none.
 int findPlayer(const LeagueTables& league, std::string_view name);

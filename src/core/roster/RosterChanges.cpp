@@ -1,5 +1,6 @@
 #include "RosterChanges.h"
 
+#include "main/LeagueOpening.h"
 #include "roster/PlayerOps.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
@@ -32,6 +33,8 @@ std::vector<std::string> rosterNames(const LeagueTables& league) {
     for (int p : rosterSlots(league)) names.push_back(league.player[static_cast<std::size_t>(p)].PlayerName);
     return names;
 }
+
+std::string playerListCaption(const Store& store) { return store.league.LeagueFilePath + " Player List"; }
 
 Message removePlayerQuestion(const std::string& name) {
     return {"Confirm Removal",
@@ -79,6 +82,19 @@ std::vector<std::string> orderLines(const LeagueTables& league) {
                         league.player[static_cast<std::size_t>(p)].PlayerName);
     }
     return lines;
+}
+
+std::string orderListCaption(const Store& store) { return leagueName(store) + "   Player List"; }
+
+std::string orderLineName(const std::string& line) {
+    return line.size() > 5 ? line.substr(5) : std::string();
+}
+
+std::optional<int> orderSpin(const std::string& text, int playerCount, bool down) {
+    long long number = roundWhole(leadingNumber(text));
+    if (down && number < playerCount) return static_cast<int>(std::max<long long>(number + 1, 1));
+    if (!down && number > 1) return static_cast<int>(std::min<long long>(number - 1, playerCount));
+    return std::nullopt;
 }
 
 std::string orderPositionText(const std::string& typed, int playerCount) {

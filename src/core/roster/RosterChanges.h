@@ -6,6 +6,7 @@
 #include "store/Message.h"
 #include "store/Store.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ void copyPlayerRecord(Store& store, int from, int to);
 std::vector<std::string> rosterNames(const LeagueTables& league);
 // The slot of each of those names, in the same order.
 std::vector<int> rosterSlots(const LeagueTables& league);
+
+// The label over the remove and rename windows' lists: "Club.LGE Player List".
+std::string playerListCaption(const Store& store);
 
 // Remove: the question asked first, then the removal of slot k (the gap closes).
 // Closing the remove window writes the team point file always (saveRosterFiles).
@@ -33,10 +37,17 @@ void renamePlayer(Store& store, int k, const std::string& newName);
 
 // Player order: the list lines ("  7  Name"), the position box rules and the move.
 std::vector<std::string> orderLines(const LeagueTables& league);
+// The label over the order window's list: "Club   Player List".
+std::string orderListCaption(const Store& store);
+// The name on a list line: the line without its first five characters.
+std::string orderLineName(const std::string& line);
 // The number shown after typing: above the player count it shows the count.
 std::string orderPositionText(const std::string& typed, int playerCount);
 // The target position a text gives: below 1 it is 1.
 int orderTargetPosition(const std::string& text);
+// The spin button on the position box's number, rounded: one place towards
+// the end of the list (down) or the top; nothing at either end.
+std::optional<int> orderSpin(const std::string& text, int playerCount, bool down);
 // Moves the last player named `name` to slot `to`; false (a beep) when `to`
 // equals `fromPosition`, the player's line number in the list.
 bool movePlayer(Store& store, const std::string& name, int fromPosition, int to);

@@ -1,0 +1,130 @@
+#include "AddPlayerWindow.h"
+
+#include "RosterWindowParts.h"
+#include "TextBoxRule.h"
+#include "roster/PlayerOps.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("playform");
+    setWindowTitle("Add Players to League");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_Text1 = new QLineEdit(this);
+    m_Text1->setObjectName("Text1");
+    m_Text1->setMaxLength(18);
+    m_Text1->setMinimumWidth(m_Text1->fontMetrics().horizontalAdvance(QString(20, 'n')));
+    applyTextRule(m_Text1, playerNameBoxText);
+
+    auto* teeFrame = new QGroupBox("Default Tee", this);
+    auto* teeRow = new QHBoxLayout(teeFrame);
+    const char* const tees[] = {"Red", "White", "Blue"};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(tees[i], teeFrame);
+        option->setObjectName(QString("Option3D1_%1").arg(i));
+        teeRow->addWidget(option);
+        m_Option3D1[static_cast<std::size_t>(i)] = option;
+    }
+    m_Option3D1[1]->setChecked(true);
+
+    m_playernumlabel = sunkenPanel("playernumlabel", this);
+    auto* Addbutton = new QPushButton("Add Player", this);
+    Addbutton->setObjectName("Addbutton");
+    Addbutton->setToolTip("Click or press Enter to Add Player name");
+    auto* exitbutton = new QPushButton("Cl&ose", this);
+    exitbutton->setObjectName("exitbutton");
+    exitbutton->setToolTip("Close player window");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    infobutton->setToolTip("Information on adding players");
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(new QLabel("Player Name", this));
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_Text1, 1);
+    nameRow->addWidget(Addbutton);
+    column->addLayout(nameRow);
+    column->addWidget(teeFrame);
+    column->addWidget(m_playernumlabel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(exitbutton);
+    column->addLayout(buttons);
+
+    connect(Addbutton, &QPushButton::clicked, this, &AddPlayerWindow::Addbutton_Click);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &AddPlayerWindow::helpRequested);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+
+    // Load
+    setWindowTitle(QString::fromStdString(addPlayersTitle(m_store)));
+    m_playernumlabel->setText(QString::fromStdString(memberCountText(m_store.league.PlayerCount)));
+    openAddPlayers(m_store);
+
+    adjustSize();
+    centreBelowMiddle(*this, 90);
+    m_Text1->setFocus();
+}
+
+// Enter with a name adds it; Enter never reaches a control.
+bool AddPlayerWindow::Form_KeyPress(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    if (!m_Text1->text().isEmpty()) Addbutton_Click();
+    return true;
+}
+
+bool AddPlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && Form_KeyPress(static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void AddPlayerWindow::keyPressEvent(QKeyEvent* event) {
+    if (!Form_KeyPress(event)) QWidget::keyPressEvent(event);
+}
+
+void AddPlayerWindow::Addbutton_Click() {
+    int tee = 1;
+    for (int i = 0; i < 3; ++i)
+        if (m_Option3D1[static_cast<std::size_t>(i)]->isChecked()) tee = i + 1;
+    switch (addPlayer(m_store, m_Text1->text().toStdString(), tee)) {
+    case AddPlayerResult::TooShort:
+    case AddPlayerResult::RosterFull:
+        m_services.dialogs.beep();
+        return;
+    case AddPlayerResult::Duplicate:
+        m_services.dialogs.messageBox(duplicatePlayerName());
+        break;
+    case AddPlayerResult::Added:
+        m_playernumlabel->setText(QString::fromStdString(memberCountText(m_store.league.PlayerCount)));
+        break;
+    }
+    m_Text1->clear();
+    m_Text1->setFocus();
+}
+
+// The close button and the window's own close both write the files.
+void AddPlayerWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        saveRosterFilesShowing(m_store, m_services, TeamFileSave::WhileTeamsInUse);
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,248 @@
+#include "CourseWindow.h"
+
+#include "RosterWindowParts.h"
+#include "handicap/SpinButton.h"
+#include "store/CourseFile.h"
+#include "store/NumberText.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;",
+                                  "background: white; color: black;",
+                                  "background: rgb(0, 0, 192); color: white;"};
+
+} // namespace
+
+CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setObjectName("course");
+    setWindowTitle("Course Information");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_Nametext = new QLineEdit(this);
+    m_Nametext->setObjectName("Nametext");
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel("Course Name :", this));
+    nameRow->addWidget(m_Nametext, 1);
+
+    // The scorecard: holes 1..9, Out, holes 10..18, In, Total.
+    auto* card = new QFrame(this);
+    card->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(card);
+    grid->setHorizontalSpacing(3);
+    grid->addWidget(new QLabel("Hole", card), 0, 0);
+    grid->addWidget(new QLabel("Par", card), 1, 0);
+    m_Outlabel = sunkenPanel("Outlabel", card);
+    m_Inlabel = sunkenPanel("Inlabel", card);
+    m_Totallabel = sunkenPanel("Totallabel", card);
+    for (int h = 1; h <= 18; ++h) {
+        auto* box = new QLineEdit(card);
+        box->setObjectName(QString("Partext%1").arg(h));
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(34);
+        box->installEventFilter(this);
+        int column = h <= 9 ? h : h + 1;
+        grid->addWidget(heading(QString::number(h), card), 0, column);
+        grid->addWidget(box, 1, column);
+        m_Partext[static_cast<std::size_t>(h)] = box;
+        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
+    }
+    grid->addWidget(heading("Out", card), 0, 10);
+    grid->addWidget(m_Outlabel, 1, 10);
+    grid->addWidget(heading("In", card), 0, 20);
+    grid->addWidget(m_Inlabel, 1, 20);
+    grid->addWidget(heading("Total", card), 0, 21);
+    grid->addWidget(m_Totallabel, 1, 21);
+
+    // Ratings and slopes of the three tees, set with the spin buttons only.
+    auto* tees = new QGridLayout;
+    tees->setHorizontalSpacing(4);
+    tees->addWidget(new QLabel("Rating", this), 1, 0);
+    tees->addWidget(new QLabel("Slope", this), 2, 0);
+    const char* const teeNames[] = {"", "Red", "White", "Blue"};
+    const char* const ratePanels[] = {"", "redratepanel", "whiteratepanel", "blueratepanel"};
+    const char* const slopePanels[] = {"", "redslopepanel", "whiteslopepanel", "Blueslopepanel"};
+    const char* const rateSpins[] = {"", "redrateingspin", "Whiteratingspin", "blueratingspin"};
+    const char* const slopeSpins[] = {"", "redslopespin", "whiteslopespin", "blueslopespin"};
+    for (int t = 1; t <= 3; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        tees->addWidget(heading(teeNames[t], this), 0, 2 * t - 1);
+        m_ratepanel[i] = sunkenPanel(ratePanels[t], this);
+        m_slopepanel[i] = sunkenPanel(slopePanels[t], this);
+        for (QLabel* p : {m_ratepanel[i], m_slopepanel[i]}) {
+            p->setStyleSheet(TeeColours[t]);
+            p->setMinimumWidth(56);
+        }
+        auto* rateSpin = new SpinButton(rateSpins[t], this);
+        auto* slopeSpin = new SpinButton(slopeSpins[t], this);
+        tees->addWidget(m_ratepanel[i], 1, 2 * t - 1);
+        tees->addWidget(rateSpin, 1, 2 * t);
+        tees->addWidget(m_slopepanel[i], 2, 2 * t - 1);
+        tees->addWidget(slopeSpin, 2, 2 * t);
+        connect(rateSpin, &SpinButton::spinUp, this, [this, t] { ratingSpin_Spin(t, true); });
+        connect(rateSpin, &SpinButton::spinDown, this, [this, t] { ratingSpin_Spin(t, false); });
+        connect(slopeSpin, &SpinButton::spinUp, this, [this, t] { slopeSpin_Spin(t, true); });
+        connect(slopeSpin, &SpinButton::spinDown, this, [this, t] { slopeSpin_Spin(t, false); });
+    }
+    m_initialstext = new QLineEdit(this);
+    m_initialstext->setObjectName("initialstext");
+    m_initialstext->setMaxLength(3);
+    m_initialstext->setFixedWidth(56);
+    tees->addWidget(new QLabel("Initials", this), 1, 8, Qt::AlignRight);
+    tees->addWidget(m_initialstext, 1, 9);
+    tees->setColumnMinimumWidth(7, 24);
+    tees->setColumnStretch(10, 1);
+
+    auto* savebutton = new QPushButton("&Save", this);
+    savebutton->setObjectName("savebutton");
+    savebutton->setToolTip("Save course information to disk");
+    auto* cancelbutton = new QPushButton("&Cancel", this);
+    cancelbutton->setObjectName("cancelbutton");
+    cancelbutton->setToolTip("Close course window");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    infobutton->setToolTip("Help on Courses");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(cancelbutton);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(nameRow);
+    column->addWidget(card);
+    column->addLayout(tees);
+    column->addLayout(buttons);
+
+    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
+
+    // Load. A new course is added to the table as it is on disk, not to
+    // whatever the table held before (no league need be open).
+    if (m_store.CourseFormMode == "add")
+        if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
+    CourseForm form = openCourseForm(m_store);
+    m_Outlabel->setText("0");
+    m_Inlabel->setText("0");
+    m_Nametext->setText(qs(form.name));
+    for (int h = 1; h <= 18; ++h)
+        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
+    for (int t = 1; t <= 3; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
+        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+    }
+    m_initialstext->setText(qs(form.initials));
+
+    adjustSize();
+    centreBelowMiddle(*this, 100);
+    m_Nametext->setFocus();
+    m_services.dialogs.setBusy(false);
+}
+
+// Only digits reach a par box; Enter moves on to the next hole.
+bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (int h = 1; h <= 18; ++h) {
+        if (watched != m_Partext[static_cast<std::size_t>(h)]) continue;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (h < 18) m_Partext[static_cast<std::size_t>(h + 1)]->setFocus();
+            return true;
+        }
+        QString text = key->text();
+        if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
+        QChar c = text.front();
+        bool typed = c.unicode() >= 32 && !(key->modifiers() & Qt::ControlModifier);
+        return typed && (c < QChar('0') || c > QChar('9'));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CourseWindow::Partext_Change(int h) {
+    QLineEdit* box = m_Partext[static_cast<std::size_t>(h)];
+    QString text = qs(parBoxText(box->text().toStdString()));
+    if (text != box->text()) {
+        box->setText(text); // changes the box again; that pass finds nothing to do
+        return;
+    }
+    box->setCursorPosition(static_cast<int>(text.size()));
+    CourseForm form = currentForm();
+    if (h <= 9)
+        m_Outlabel->setText(qs(form.outText()));
+    else
+        m_Inlabel->setText(qs(form.inText()));
+    m_Totallabel->setText(qs(form.totalText()));
+}
+
+void CourseWindow::ratingSpin_Spin(int tee, bool up) {
+    QLabel* p = m_ratepanel[static_cast<std::size_t>(tee)];
+    p->setText(qs(ratingSpin(p->text().toStdString(), up)));
+}
+
+void CourseWindow::slopeSpin_Spin(int tee, bool up) {
+    QLabel* p = m_slopepanel[static_cast<std::size_t>(tee)];
+    p->setText(qs(slopeSpin(p->text().toStdString(), up)));
+}
+
+CourseForm CourseWindow::currentForm() const {
+    CourseForm form;
+    form.name = m_Nametext->text().toStdString();
+    for (int h = 1; h <= 18; ++h)
+        form.parText[static_cast<std::size_t>(h)] =
+            m_Partext[static_cast<std::size_t>(h)]->text().toStdString();
+    for (int t = 1; t <= 3; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        form.rating[i] = leadingNumber(m_ratepanel[i]->text().toStdString());
+        form.slope[i] = leadingNumber(m_slopepanel[i]->text().toStdString());
+    }
+    form.initials = m_initialstext->text().toStdString();
+    return form;
+}
+
+void CourseWindow::savebutton_Click() {
+    CourseForm form = currentForm();
+    if (Failure refusal = checkCourseForm(m_store, form)) {
+        m_services.dialogs.messageBox(*refusal);
+        return;
+    }
+    // A write failure has been reported; the values stay in memory and the window closes all the same.
+    if (Failure failure = saveCourseForm(m_store, form)) m_services.dialogs.messageBox(*failure);
+    close();
+}
+
+// Save, cancel and the window's own close all end the course operation.
+void CourseWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_store.CourseFormMode.clear();
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock

@@ -1,0 +1,57 @@
+#pragma once
+// The course window (course): a scorecard with the name, the par of each hole,
+// the front, back and total par worked out as the user types, a rating and a
+// slope for each tee, and the initials. It adds a course (reusing the first
+// emptied slot) or edits CurrentCourse, as CourseFormMode says, and writes the
+// course file when it saves.
+
+#include "roster/CourseOps.h"
+#include "services/UiServices.h"
+#include "store/Store.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace tallyrock {
+
+class CourseWindow : public QWidget {
+    Q_OBJECT
+  public:
+    CourseWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
+
+  signals:
+    // Saved or cancelled: the main window enables itself and its course menu.
+    void closed();
+    // The information button: the help window at the course topic.
+    void helpRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Partext_Change(int h);
+    void ratingSpin_Spin(int tee, bool up);
+    void slopeSpin_Spin(int tee, bool up);
+    void savebutton_Click();
+    // The form as the controls hold it now.
+    CourseForm currentForm() const;
+
+    Store& m_store;
+    UiServices& m_services;
+    bool m_closed = false;
+
+    QLineEdit* m_Nametext = nullptr;
+    std::array<QLineEdit*, 19> m_Partext{}; // 1..18
+    QLabel* m_Outlabel = nullptr;
+    QLabel* m_Inlabel = nullptr;
+    QLabel* m_Totallabel = nullptr;
+    std::array<QLabel*, 4> m_ratepanel{};  // tees 1..3
+    std::array<QLabel*, 4> m_slopepanel{}; // tees 1..3
+    QLineEdit* m_initialstext = nullptr;
+};
+
+} // namespace tallyrock
