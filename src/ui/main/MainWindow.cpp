@@ -452,8 +452,14 @@ void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
     }
 }
 
+std::vector<std::string> MainWindow::leagueMenu() const {
+    std::vector<std::string> captions;
+    for (const QAction* action : m_leagueItems)
+        captions.push_back(action->text().toStdString());
+    return captions;
+}
+
 void MainWindow::showNoLeagueOpen() {
-    setLeagueMenu(leagueMenuCaptions(m_store.settings));
     setLeagueItemsEnabled(false);
     HideRoundsView();
     m_List1->clear();

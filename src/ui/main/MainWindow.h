@@ -99,9 +99,13 @@ class MainWindow : public QMainWindow {
     // The help window at a topic.
     void showHelp(HelpTopic topic);
     // The state with no league open (after a league is created or deleted,
-    // and after a restore): the league menu from the league list, the league
-    // items disabled, the lists emptied, "Open a League file to begin".
+    // and after a restore): the league items disabled, the lists emptied,
+    // "Open a League file to begin". The league menu is left as it is.
     void showNoLeagueOpen();
+    // The league menu's captions, item 0 first; setting them keeps the items
+    // that remain and adds or removes items at the end.
+    std::vector<std::string> leagueMenu() const;
+    void setLeagueMenu(const std::vector<std::string>& captions);
 
   private:
     void buildMenus();
@@ -110,7 +114,6 @@ class MainWindow : public QMainWindow {
     void buildMessagePanel(QWidget* parent);
     void layoutMessagePanel();
     void setLeagueItemsEnabled(bool enabled);
-    void setLeagueMenu(const std::vector<std::string>& captions);
     void fillLists();
     void updateScrollRanges();
     void tickView(ViewMode mode);

@@ -5,7 +5,20 @@
 #include "charts/ChartChooserWindow.h"
 #include "charts/CompareChartWindow.h"
 #include "charts/HandicapCardWindow.h"
+#include "handicap/CourseHandicapWindow.h"
+#include "handicap/EditRoundChooserWindow.h"
+#include "handicap/PlayerChooserWindow.h"
+#include "handicap/RoundSetupWindow.h"
+#include "handicap/RulesWindow.h"
+#include "main/LeagueOpening.h"
 #include "main/StartUp.h"
+#include "roster/AddPlayerWindow.h"
+#include "roster/CourseWindow.h"
+#include "roster/LeagueOps.h"
+#include "roster/LeagueWindow.h"
+#include "roster/PlayerOrderWindow.h"
+#include "roster/RemovePlayerWindow.h"
+#include "roster/RenamePlayerWindow.h"
 #include "store/LeagueFile.h"
 #include "teams/TeamDefinitionWindow.h"
 #include "teams/TeamPointsWindow.h"
@@ -13,6 +26,8 @@
 #include "utilities/BackupWindow.h"
 #include "utilities/FontWindow.h"
 #include "utilities/RestoreWindow.h"
+
+#include <QAction>
 
 namespace tallyrock {
 
@@ -22,10 +37,59 @@ template <typename W> W* withHelp(W* window, MainWindow& main, HelpTopic topic) 
     QObject::connect(window, &W::helpRequested, &main, [&main, topic] { main.showHelp(topic); });
     return window;
 }
+
+// Score entry, opened by round set-up or the edit-round chooser: the main
+// window stays disabled across the hand-over, and redraws its rounds view
+// and enables its course menu when entry ends.
+ScoreEntryAdopter scoreEntryAdopter(MainWindow& main) {
+    return [&main](ScoreEntryWindow* entry) {
+        main.adoptChild(entry);
+        QObject::connect(entry, &ScoreEntryWindow::helpRequested, &main, [&main, entry] {
+            main.showHelp(entry->editing() ? HelpTopic::CorrectingRound : HelpTopic::EnteringScores);
+        });
+        QObject::connect(entry, &ScoreEntryWindow::closed, &main, [&main] {
+            main.enableCourseMenu();
+            main.startViewTimer();
+        });
+    };
+}
+
+// After a roster change the rounds view, when it is showing, shows the
+// players as they now are.
+void refreshRoundsView(MainWindow& main) {
+    auto* names = main.findChild<QWidget*>("Picture1");
+    if (names && names->isVisibleTo(&main)) main.ShowRoundsView();
+}
+
+// A chooser left without a choice ticks the first view again.
+void showRecentView(MainWindow& main) {
+    if (auto* recent = main.findChild<QAction*>("Viewmenu1")) recent->trigger();
+}
 } // namespace
 
 void installWindowOpeners(MainWindow& main) {
     using Window = MainWindow::Window;
+    main.setOpener(Window::Rules, [](MainWindow& m) -> QWidget* {
+        return withHelp(new RulesWindow(m.store(), m.services()), m, HelpTopic::ProgramSettings);
+    });
+    main.setOpener(Window::RoundSetup, [](MainWindow& m) -> QWidget* {
+        return withHelp(new RoundSetupWindow(m.store(), m.services(), scoreEntryAdopter(m)), m,
+                        HelpTopic::EnteringScores);
+    });
+    main.setOpener(Window::EditRoundChooser, [](MainWindow& m) -> QWidget* {
+        auto* chooser = new EditRoundChooserWindow(m.store(), m.services(), scoreEntryAdopter(m));
+        QObject::connect(chooser, &EditRoundChooserWindow::exited, &m, [&m] { showRecentView(m); });
+        return chooser;
+    });
+    main.setOpener(Window::ViewPlayerChooser, [](MainWindow& m) -> QWidget* {
+        auto* chooser = new PlayerChooserWindow(m.store(), m.services());
+        QObject::connect(chooser, &PlayerChooserWindow::accepted, &m, &MainWindow::startTimer1);
+        QObject::connect(chooser, &PlayerChooserWindow::exited, &m, [&m] { showRecentView(m); });
+        return chooser;
+    });
+    main.setOpener(Window::CourseHcpCalculator, [](MainWindow& m) -> QWidget* {
+        return withHelp(new CourseHandicapWindow(m.services()), m, HelpTopic::CourseHandicap);
+    });
     main.setOpener(Window::ProgramInfo, [](MainWindow&) -> QWidget* { return new ProgramInfoWindow; });
     main.setOpener(Window::PrinterFont, [](MainWindow& m) -> QWidget* {
         return withHelp(new FontWindow(m.store(), m.services().dialogs), m, HelpTopic::PrinterFont);
@@ -39,6 +103,45 @@ void installWindowOpeners(MainWindow& main) {
     });
     main.setOpener(Window::TeamSummary, [](MainWindow& m) -> QWidget* {
         return withHelp(new TeamSummaryWindow(m.store(), m.services()), m, HelpTopic::TeamRecords);
+    });
+
+    // Courses, leagues and players.
+    main.setOpener(Window::CourseSetup, [](MainWindow& m) -> QWidget* {
+        auto* window = withHelp(new CourseWindow(m.store(), m.services()), m, HelpTopic::Courses);
+        QObject::connect(window, &CourseWindow::closed, &m, &MainWindow::enableCourseMenu);
+        return window;
+    });
+    main.setOpener(Window::LeagueCreation, [](MainWindow& m) -> QWidget* {
+        auto* window = withHelp(new LeagueWindow(m.store(), m.services()), m, HelpTopic::CreatingLeague);
+        QObject::connect(window, &LeagueWindow::leagueCreated, &m, [&m](const QString& name, int position) {
+            m.setMessagePanelText(QString::fromStdString(currentLeagueText(m.store())));
+            m.setLeagueMenu(leagueMenuAfterCreate(m.leagueMenu(), name.toStdString(), position));
+        });
+        QObject::connect(window, &LeagueWindow::leagueDeleted, &m, [&m](const QString& name) {
+            m.setLeagueMenu(leagueMenuAfterDelete(m.leagueMenu(), name.toStdString()));
+        });
+        QObject::connect(window, &LeagueWindow::closed, &m, &MainWindow::showNoLeagueOpen);
+        return window;
+    });
+    main.setOpener(Window::AddPlayer, [](MainWindow& m) -> QWidget* {
+        auto* window = withHelp(new AddPlayerWindow(m.store(), m.services()), m, HelpTopic::AddingPlayers);
+        QObject::connect(window, &AddPlayerWindow::closed, &m, [&m] { refreshRoundsView(m); });
+        return window;
+    });
+    main.setOpener(Window::RemovePlayer, [](MainWindow& m) -> QWidget* {
+        auto* window = withHelp(new RemovePlayerWindow(m.store(), m.services()), m, HelpTopic::AddingPlayers);
+        QObject::connect(window, &RemovePlayerWindow::closed, &m, [&m] { refreshRoundsView(m); });
+        return window;
+    });
+    main.setOpener(Window::RenamePlayers, [](MainWindow& m) -> QWidget* {
+        auto* window = new RenamePlayerWindow(m.store(), m.services());
+        QObject::connect(window, &RenamePlayerWindow::closed, &m, [&m] { refreshRoundsView(m); });
+        return window;
+    });
+    main.setOpener(Window::PlayerOrder, [](MainWindow& m) -> QWidget* {
+        auto* window = new PlayerOrderWindow(m.store(), m.services());
+        QObject::connect(window, &PlayerOrderWindow::closed, &m, [&m] { refreshRoundsView(m); });
+        return window;
     });
 
     // The chooser and the chart windows open one another; each new one keeps
@@ -61,7 +164,7 @@ void installWindowOpeners(MainWindow& main) {
             Store& store = m.store();
             store.league.LeagueFilePath.clear();
             ClearLeague(store);
-            loadAtStartUp(store);
+            m.setLeagueMenu(loadAtStartUp(store).leagueMenu);
             m.showNoLeagueOpen();
         });
         return window;
