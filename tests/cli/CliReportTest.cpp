@@ -30,9 +30,9 @@ class CliReportTest : public ::testing::Test {
         store.league.LeagueFilePath = "Friday.LGE";
         int ann = addPlayer(store, "Ann Able");
         int bob = addPlayer(store, "Bob Baker");
-        addRound(store, ann, RoundSpec{6, 1, 6, 1, 44, 45, 12.3f, 12});
-        addRound(store, ann, RoundSpec{7, 3, 6, 1, 45, 43, 11.8f, 12});
-        addRound(store, bob, RoundSpec{7, 3, 6, 1, 40, 41, 5.0f, 5});
+        addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 12});
+        addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 12});
+        addRound(store, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 5});
         ASSERT_FALSE(SaveLeagueFile(store));
     }
     CliResult run(std::vector<std::string> args) {
@@ -161,8 +161,8 @@ TEST_F(CliReportTest, LinesPastTheLastPageBreakGoOnTheNextPage) {
     store.league.LeagueFilePath = "Friday.LGE";
     for (int i = 1; i <= 70; ++i) {
         int p = addPlayer(store, "Player " + std::to_string(i));
-        addRound(store, p, RoundSpec{8, 1, 6});
-        addRound(store, p, RoundSpec{8, 1, 6});
+        addRound(store, p, RoundSample{8, 1, 6});
+        addRound(store, p, RoundSample{8, 1, 6});
     }
     ASSERT_FALSE(SaveLeagueFile(store));
     CliResult r = run({"print", "Friday", "long", "--view", "date", "--pdf", "many.pdf"});

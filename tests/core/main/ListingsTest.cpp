@@ -47,7 +47,7 @@ class ListingsTest : public ::testing::Test {
     ViewLines recentView(int players, int firstHole = 5) {
         for (int i = 0; i < players; ++i) {
             int p = addPlayer(store, i == 0 ? "Bob Smith" : "Player " + std::to_string(i + 1));
-            RoundSpec r;
+            RoundSample r;
             r.holes = {0, firstHole, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0};
             addRound(store, p, r);
         }
@@ -92,7 +92,7 @@ TEST_F(ListingsTest, ShortListingShowsNoPartOfTheFirstHole) {
     Store other;
     setCourse(other, 1, "Pine Creek Club", "PCC");
     int p = addPlayer(other, "Bob Smith");
-    RoundSpec r;
+    RoundSample r;
     r.holes[1] = 12;
     addRound(other, p, r);
     RoundsView otherView;

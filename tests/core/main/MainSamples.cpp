@@ -11,20 +11,20 @@ int addPlayer(Store& store, const std::string& name, int tee) {
     return p;
 }
 
-void addRound(Store& store, int p, const RoundSpec& spec) {
+void addRound(Store& store, int p, const RoundSample& sample) {
     PlayerRecord& player = store.player(p);
     RoundRecord& round = player.round[static_cast<std::size_t>(++player.RoundCount)];
-    round.RoundMonth = static_cast<int16_t>(spec.month);
-    round.RoundDay = static_cast<int16_t>(spec.day);
-    round.RoundYear = static_cast<int16_t>(spec.year);
-    round.RoundCourse = static_cast<int16_t>(spec.course);
-    round.RoundIndex = spec.index;
-    round.RoundCourseHcp = spec.courseHcp;
+    round.RoundMonth = static_cast<int16_t>(sample.month);
+    round.RoundDay = static_cast<int16_t>(sample.day);
+    round.RoundYear = static_cast<int16_t>(sample.year);
+    round.RoundCourse = static_cast<int16_t>(sample.course);
+    round.RoundIndex = sample.index;
+    round.RoundCourseHcp = sample.courseHcp;
     for (int h = 1; h <= 18; ++h)
         round.HoleScore[static_cast<std::size_t>(h)] =
-            static_cast<int16_t>(spec.holes[static_cast<std::size_t>(h)]);
-    round.HoleScore[OutSlot] = static_cast<int16_t>(spec.out);
-    round.HoleScore[InSlot] = static_cast<int16_t>(spec.in);
+            static_cast<int16_t>(sample.holes[static_cast<std::size_t>(h)]);
+    round.HoleScore[OutSlot] = static_cast<int16_t>(sample.out);
+    round.HoleScore[InSlot] = static_cast<int16_t>(sample.in);
 }
 
 void setCourse(Store& store, int c, const std::string& name, const std::string& initials) {

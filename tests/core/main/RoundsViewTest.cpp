@@ -7,8 +7,8 @@
 namespace tallyrock::test {
 namespace {
 
-RoundSpec pccRound() {
-    RoundSpec r;
+RoundSample pccRound() {
+    RoundSample r;
     r.holes = {0, 5, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0};
     return r;
 }
@@ -32,7 +32,7 @@ TEST_F(RoundsViewTest, RoundLineOfTheExampleRound) {
 TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
     int p = addPlayer(store, "Bob Smith");
     for (float index : {5.0f, 10.4f, -1.2f}) {
-        RoundSpec r = pccRound();
+        RoundSample r = pccRound();
         r.index = index;
         r.courseHcp = index < 0 ? -1 : 7;
         addRound(store, p, r);
@@ -48,7 +48,7 @@ TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
 TEST_F(RoundsViewTest, ShortInitialsAndUnknownCoursesArePaddedToTheSameColumn) {
     setCourse(store, 2, "Oak Hollow", "OH");
     int p = addPlayer(store, "Al Brown");
-    RoundSpec r = pccRound();
+    RoundSample r = pccRound();
     r.course = 2;
     r.out = 5;
     r.in = 4;
@@ -63,9 +63,9 @@ TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
     int a = addPlayer(store, "Ann");
     int b = addPlayer(store, "Ben");
     for (int day : {1, 2})
-        addRound(store, a, RoundSpec{7, day, 6});
+        addRound(store, a, RoundSample{7, day, 6});
     for (int day : {3, 4, 5})
-        addRound(store, b, RoundSpec{7, day, 6});
+        addRound(store, b, RoundSample{7, day, 6});
     view.show(store);
     ASSERT_EQ(view.lines().names, (std::vector<std::string>{NameHeading, nameUnderline(), "Ann", "Ben"}));
     EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "07/02/06");
@@ -89,10 +89,10 @@ TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
 TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
     int a = addPlayer(store, "Ann");
     int b = addPlayer(store, "Ben");
-    addRound(store, b, RoundSpec{8, 1, 6});
-    addRound(store, a, RoundSpec{6, 15, 6});
-    addRound(store, a, RoundSpec{8, 1, 6});
-    addRound(store, a, RoundSpec{7, 4, 6});
+    addRound(store, b, RoundSample{8, 1, 6});
+    addRound(store, a, RoundSample{6, 15, 6});
+    addRound(store, a, RoundSample{8, 1, 6});
+    addRound(store, a, RoundSample{7, 4, 6});
     view.setMode(ViewMode::ByDate);
     view.show(store);
     EXPECT_EQ(view.dateCount(), 3);
@@ -132,7 +132,7 @@ TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
     addPlayer(store, "Ann");
     int b = addPlayer(store, "Ben");
     for (int day : {1, 2, 3})
-        addRound(store, b, RoundSpec{5, day, 7});
+        addRound(store, b, RoundSample{5, day, 7});
     view.setMode(ViewMode::Player);
     view.fillPlayer(store, b);
     ASSERT_EQ(view.lines().size(), 5u);
@@ -156,8 +156,8 @@ TEST_F(RoundsViewTest, DateKeysFollowTheCalendar) {
 
     // In the date view the two days stay apart.
     int a = addPlayer(store, "Ann");
-    addRound(store, a, RoundSpec{12, 28, 86});
-    addRound(store, a, RoundSpec{1, 4, 87});
+    addRound(store, a, RoundSample{12, 28, 86});
+    addRound(store, a, RoundSample{1, 4, 87});
     view.setMode(ViewMode::ByDate);
     view.show(store);
     EXPECT_EQ(view.lines().size(), 3u);
@@ -168,7 +168,7 @@ TEST_F(RoundsViewTest, MoreThanTwoHundredDatesAreAllKept) {
     for (int p = 0; p < 13; ++p) {
         int slot = addPlayer(store, "Player " + std::to_string(p));
         for (int r = 0; r < 20; ++r)
-            addRound(store, slot, RoundSpec{1 + (p % 12), 1 + r, 10 + p});
+            addRound(store, slot, RoundSample{1 + (p % 12), 1 + r, 10 + p});
     }
     view.setMode(ViewMode::ByDate);
     view.show(store);

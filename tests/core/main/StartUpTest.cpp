@@ -90,7 +90,7 @@ class OpenLeagueTest : public StartUpTest {
         for (const char* league : {"Monday", "Friday"}) {
             files.league = LeagueTables{};
             files.league.LeagueFilePath = std::string(league) + ".LGE";
-            addRound(files, addPlayer(files, std::string(league) + " player"), RoundSpec{});
+            addRound(files, addPlayer(files, std::string(league) + " player"), RoundSample{});
             ASSERT_FALSE(SaveLeagueFile(files));
         }
         writer = std::make_shared<FailingWriter>("no file has this name");

@@ -87,15 +87,15 @@ class MainWindowTest : public QObject {
         files.league.LeagueFilePath = "Friday.LGE";
         int ann = addPlayer(files, "Ann Able");
         int bob = addPlayer(files, "Bob Baker");
-        addRound(files, ann, RoundSpec{6, 1, 6, 1, 44, 45, 12.3f, 14});
-        addRound(files, ann, RoundSpec{7, 3, 6, 2, 45, 43, 11.8f, 13});
-        addRound(files, bob, RoundSpec{7, 3, 6, 1, 40, 41, 5.0f, 6});
-        addRound(files, bob, RoundSpec{7, 10, 6, 1, 41, 40, 4.9f, 5});
-        addRound(files, bob, RoundSpec{7, 17, 6, 2, 42, 42, 5.1f, 6});
+        addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
+        addRound(files, ann, RoundSample{7, 3, 6, 2, 45, 43, 11.8f, 13});
+        addRound(files, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 6});
+        addRound(files, bob, RoundSample{7, 10, 6, 1, 41, 40, 4.9f, 5});
+        addRound(files, bob, RoundSample{7, 17, 6, 2, 42, 42, 5.1f, 6});
         QVERIFY(!SaveLeagueFile(files));
         files.league = LeagueTables{};
         files.league.LeagueFilePath = "Monday.LGE";
-        addRound(files, addPlayer(files, "Cy Monday"), RoundSpec{5, 5, 6});
+        addRound(files, addPlayer(files, "Cy Monday"), RoundSample{5, 5, 6});
         QVERIFY(!SaveLeagueFile(files));
     }
 
