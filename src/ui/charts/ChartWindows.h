@@ -1,13 +1,17 @@
 #pragma once
-// Opening a chart window from the chooser or from the other chart window.
+// Opening a chart window from the chooser or from the other chart window, and
+// what the trend graph and pie chart windows share.
 
 #include "charts/ChartChooser.h"
+#include "services/QtCanvas.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
 
+#include <QWidget>
+
 #include <functional>
 
-class QWidget;
+class QHBoxLayout;
 
 namespace tallyrock {
 
@@ -18,5 +22,42 @@ using ChartAdopter = std::function<void(QWidget*)>;
 // Opens the trend graph or the pie chart for CurrentPlayer: shown, deleted
 // when closed, and handed to `adopt` first. Nothing opens for ChartChoice::None.
 QWidget* openChartWindow(ChartChoice choice, Store& store, UiServices& services, const ChartAdopter& adopt);
+
+// A chart window for CurrentPlayer with a switch to the other chart, a print
+// button and a done button. Closing resets CurrentPlayer, unless the other
+// chart has taken over.
+class ChartWindowBase : public QWidget {
+    Q_OBJECT
+  public:
+    const QtCanvas& canvas() const { return m_canvas; }
+
+  signals:
+    void closed();
+
+  protected:
+    // `other` is the chart the switch opens; the canvas size is in twips.
+    ChartWindowBase(Store& store, UiServices& services, ChartAdopter adopt, ChartChoice other, double width,
+                    double height, QWidget* parent);
+
+    // The switch, the print button and the done button, connected, in a row.
+    QHBoxLayout* buttonRow(const QString& switchCaption, const QString& switchTip, const QString& printTip,
+                           const QString& doneName);
+    // Prints the chart once the user has agreed; the hourglass is already on.
+    virtual void printChart() = 0;
+    void closeEvent(QCloseEvent* event) override;
+
+    Store& m_store;
+    UiServices& m_services;
+    QtCanvas m_canvas;
+
+  private:
+    void Printbutton_Click();
+    void Command3d1_Click();
+
+    ChartAdopter m_adopt;
+    ChartChoice m_other;
+    bool m_switching = false;
+    bool m_closed = false;
+};
 
 } // namespace tallyrock

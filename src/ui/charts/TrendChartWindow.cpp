@@ -3,17 +3,15 @@
 #include "ChartWidgets.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tallyrock {
 
 TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdopter adopt, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    : ChartWindowBase(store, services, std::move(adopt), ChartChoice::Pie, TrendWidth, TrendHeight, parent) {
     setObjectName("GRform");
     setWindowTitle("Handicap Differential and Index Trend");
 
@@ -23,9 +21,7 @@ TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdop
     QLabel* index = captionPanel("Lab2_2", this, "Handicap Index");
     QLabel* rounds = captionPanel("Lab2_3", this, "Rounds played");
     QLabel* current = captionPanel("Lab2_4", this, "Current Handicap Index");
-    auto* switchButton = chartButton("Command3d1", "Scoring avg.", "Show Scoring Chart", this);
-    auto* printbutton = chartButton("Printbutton", "&Print", "Print chart", this);
-    auto* donebutton = chartButton("Donebutton", "&Done", "Close chart window", this);
+    QHBoxLayout* buttons = buttonRow("Scoring avg.", "Show Scoring Chart", "Print chart", "Donebutton");
 
     auto* legend = new QGridLayout;
     legend->addWidget(legendMark("Line1_0", rgbColor(192, 0, 0), this), 0, 0);
@@ -36,21 +32,12 @@ TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdop
     legend->addWidget(rounds, 0, 2);
     legend->addWidget(current, 1, 2);
     legend->setColumnStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(switchButton);
-    buttons->addStretch(1);
-    buttons->addWidget(printbutton);
-    buttons->addWidget(donebutton);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 6, 4, 4);
     column->addWidget(picture);
     column->addWidget(lab3);
     column->addLayout(legend);
     column->addLayout(buttons);
-
-    connect(printbutton, &QPushButton::clicked, this, &TrendChartWindow::Printbutton_Click);
-    connect(switchButton, &QPushButton::clicked, this, &TrendChartWindow::Command3d1_Click);
-    connect(donebutton, &QPushButton::clicked, this, &TrendChartWindow::Donebutton_Click);
 
     adjustSize();
     centreBelowMiddle(*this, 0);
@@ -63,34 +50,9 @@ TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdop
     lab3->setText(QString::fromStdString(m_captions.name));
 }
 
-void TrendChartWindow::Printbutton_Click() {
-    if (m_services.dialogs.messageBox(chartPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
-    m_services.dialogs.setBusy(true);
+void TrendChartWindow::printChart() {
     printTrendChart(m_services.printer, m_canvas, m_captions, m_store.settings.FontName,
                     m_services.clock.today());
-    m_services.dialogs.setBusy(false);
-}
-
-void TrendChartWindow::Command3d1_Click() {
-    m_services.dialogs.setBusy(true);
-    openChartWindow(ChartChoice::Pie, m_store, m_services, m_adopt);
-    m_switching = true;
-    close();
-    m_services.dialogs.setBusy(false);
-}
-
-void TrendChartWindow::Donebutton_Click() {
-    close();
-}
-
-void TrendChartWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        // The chart that replaces this one keeps the player.
-        if (!m_switching) m_store.CurrentPlayer = 0;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

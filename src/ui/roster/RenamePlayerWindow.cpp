@@ -1,10 +1,8 @@
 #include "RenamePlayerWindow.h"
 
-#include "RosterWindowParts.h"
 #include "roster/RosterChanges.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,60 +12,35 @@
 
 namespace tallyrock {
 
+// The close button and the window's own close both write the league file.
 RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : PlayerListWindow(store, services, TeamFileSave::Never, parent) {
     setObjectName("Playernm");
     setWindowTitle("Change Player Name");
-    setAttribute(Qt::WA_DeleteOnClose);
 
-    m_Playerlabel = sunkenPanel("Playerlabel", this);
-    m_Playerlabel->installEventFilter(this);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setMinimumSize(300, 240);
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
     m_Text1->setMaxLength(18);
     auto* renamebutton = new QPushButton("Rename", this);
     renamebutton->setObjectName("renamebutton");
     renamebutton->setToolTip("Rename highlighted name");
-    auto* exitbutton = new QPushButton("Cl&ose", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("Close renaming window");
+    QPushButton* exitbutton = exitButton("Close renaming window");
 
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(m_Playerlabel);
-    column->addWidget(m_List1, 1);
-    column->addWidget(new QLabel("New name", this));
+    m_column->addWidget(new QLabel("New name", this));
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(m_Text1, 1);
     nameRow->addWidget(renamebutton);
-    column->addLayout(nameRow);
+    m_column->addLayout(nameRow);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exitbutton);
-    column->addLayout(buttons);
+    m_column->addLayout(buttons);
 
     connect(m_List1, &QListWidget::itemSelectionChanged, this, &RenamePlayerWindow::List1_Click);
     connect(renamebutton, &QPushButton::clicked, this, &RenamePlayerWindow::renamebutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
-
-    // Load
-    m_Playerlabel->setText(QString::fromStdString(playerListCaption(m_store)));
-    fillList(m_List1, rosterNames(m_store.league));
 
     adjustSize();
     centreBelowMiddle(*this, 90);
-}
-
-bool RenamePlayerWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_Playerlabel && event->type() == QEvent::MouseButtonPress) m_List1->clearSelection();
-    return QWidget::eventFilter(watched, event);
-}
-
-void RenamePlayerWindow::mousePressEvent(QMouseEvent* event) {
-    m_List1->clearSelection();
-    QWidget::mousePressEvent(event);
 }
 
 void RenamePlayerWindow::List1_Click() {
@@ -92,17 +65,6 @@ void RenamePlayerWindow::renamebutton_Click() {
         fillList(m_List1, rosterNames(m_store.league));
     }
     m_List1->clearSelection();
-}
-
-// The close button and the window's own close both write the league file.
-void RenamePlayerWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_List1->clearSelection();
-        saveRosterFilesShowing(m_store, m_services, TeamFileSave::Never);
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -1,7 +1,12 @@
 #include "RosterWindowParts.h"
 
+#include "roster/RosterChanges.h"
+
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tallyrock {
 
@@ -32,6 +37,50 @@ void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave tea
     services.dialogs.setBusy(false);
     for (const Message& failure : failures)
         services.dialogs.messageBox(failure);
+}
+
+PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_teamFile(teamFile) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_Playerlabel = sunkenPanel("Playerlabel", this);
+    m_Playerlabel->installEventFilter(this);
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setMinimumSize(300, 240);
+    m_column = new QVBoxLayout(this);
+    m_column->addWidget(m_Playerlabel);
+    m_column->addWidget(m_List1, 1);
+
+    m_Playerlabel->setText(QString::fromStdString(playerListCaption(m_store)));
+    fillList(m_List1, rosterNames(m_store.league));
+}
+
+QPushButton* PlayerListWindow::exitButton(const QString& toolTip) {
+    auto* exitbutton = new QPushButton("Cl&ose", this);
+    exitbutton->setObjectName("exitbutton");
+    exitbutton->setToolTip(toolTip);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
+    return exitbutton;
+}
+
+bool PlayerListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_Playerlabel && event->type() == QEvent::MouseButtonPress) m_List1->clearSelection();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayerListWindow::mousePressEvent(QMouseEvent* event) {
+    m_List1->clearSelection();
+    QWidget::mousePressEvent(event);
+}
+
+void PlayerListWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_List1->clearSelection();
+        saveRosterFilesShowing(m_store, m_services, m_teamFile);
+        emit closed();
+    }
+    event->accept();
 }
 
 } // namespace tallyrock

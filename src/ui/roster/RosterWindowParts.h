@@ -4,13 +4,16 @@
 #include "roster/PlayerOps.h"
 #include "services/UiServices.h"
 
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QString;
-class QWidget;
+class QVBoxLayout;
 
 namespace tallyrock {
 
@@ -22,5 +25,35 @@ void fillList(QListWidget* list, const std::vector<std::string>& lines);
 std::string selectedLine(const QListWidget* list);
 // The roster windows' closing writes, with the hourglass; each failure is shown.
 void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave teamFile);
+
+// The remove and rename windows: the roster's names under the league's caption, the
+// selection cleared by a click on the window or on that label, and the roster
+// files written once, when the window closes.
+class PlayerListWindow : public QWidget {
+    Q_OBJECT
+  signals:
+    // The files are written and the window has closed.
+    void closed();
+
+  protected:
+    // Deleted when closed; the label and the filled list start the column.
+    PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent);
+
+    // The close button, with its tip.
+    QPushButton* exitButton(const QString& toolTip);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    Store& m_store;
+    UiServices& m_services;
+    QLabel* m_Playerlabel = nullptr;
+    QListWidget* m_List1 = nullptr;
+    QVBoxLayout* m_column = nullptr;
+
+  private:
+    TeamFileSave m_teamFile;
+    bool m_closed = false;
+};
 
 } // namespace tallyrock
