@@ -40,50 +40,23 @@ void expectRefusal(const LeagueResult& result, const std::string& text) {
 
 } // namespace
 
-TEST(LeagueOps, CreateWritesAnEmptyLeagueAndAppendsItToTheList) {
+// Create, list and delete, the list file's text and the league refusals the
+// command-line tool can pass are covered by its tests; these are the rest.
+TEST(LeagueOps, CreateEmptiesTheOpenLeagueAndRefusesNamesLeavingTheFolder) {
     TempDir dir;
     Store store = storeIn(dir);
     fillLeague(store, 3, 2); // a league open before
-    createAll(store, {"Monday", "Friday"});
-    EXPECT_EQ(readFile(dir / "Monday.LGE"), " 0 \r\n");
-    EXPECT_EQ(readFile(dir / "Friday.LGE"), " 0 \r\n");
-    EXPECT_EQ(store.league.PlayerCount, 0);
-    EXPECT_EQ(store.player(1).PlayerName, "");
-    EXPECT_EQ(readFile(dir / "vexa.dat"),
-              crlf({" 2 ", "Monday", "Friday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
-}
-
-TEST(LeagueOps, NamesInUseOrIllegalAreRefusedChangingNothing) {
-    TempDir dir;
-    Store store = storeIn(dir);
     createAll(store, {"Monday"});
+    EXPECT_EQ(readFile(dir / "Monday.LGE"), " 0 \r\n");
+    EXPECT_EQ(store.league.PlayerCount, 0);
+
     const auto before = folderSnapshot(dir.path());
-
-    expectRefusal(createLeague(store, "MONDAY"), "That name is already in use.");
-    for (const std::string& name : std::vector<std::string>{"a:b", "a;b", "a\\b", "a/b", "../up", ".", "..",
-                                                            ".hidden", std::string("a\0b", 3)})
+    for (const std::string& name : std::vector<std::string>{"../up", "..", std::string("a\0b", 3)})
         expectRefusal(createLeague(store, name), "Illegal Name for file");
-    LeagueResult empty = createLeague(store, "");
-    EXPECT_FALSE(empty.done);
-    EXPECT_EQ(empty.messages.size(), 1u);
-
+    EXPECT_EQ(createLeague(store, "").messages.size(), 1u);
     EXPECT_EQ(store.settings.LeagueCount, 1);
     EXPECT_EQ(folderSnapshot(dir.path()), before);
     EXPECT_FALSE(fs::exists(dir.path().parent_path() / "up.LGE"));
-}
-
-TEST(LeagueOps, SixteenthLeagueIsRefusedChangingNothing) {
-    TempDir dir;
-    Store store = storeIn(dir);
-    for (int i = 1; i <= MaxLeagues; ++i)
-        createAll(store, {"League" + std::to_string(i)});
-    const auto before = folderSnapshot(dir.path());
-    LeagueResult result = createLeague(store, "League16");
-    EXPECT_FALSE(result.done);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].title, "Tallyrock");
-    EXPECT_EQ(store.settings.LeagueCount, MaxLeagues);
-    EXPECT_EQ(folderSnapshot(dir.path()), before);
 }
 
 TEST(LeagueOps, AnUnlistedLeagueFileIsKeptBesideTheNewOne) {
@@ -120,7 +93,7 @@ TEST(LeagueOps, LeagueFileWriteFailureStillListsTheName) {
     EXPECT_FALSE(fs::exists(dir / "Monday.LGE"));
 }
 
-TEST(LeagueOps, DeleteRemovesTheNameAndBothFiles) {
+TEST(LeagueOps, DeleteRemovesTheNameAndBothFilesAndClosesTheLeague) {
     TempDir dir;
     Store store = storeIn(dir);
     createAll(store, {"Monday", "Tuesday", "Friday"});
@@ -130,13 +103,8 @@ TEST(LeagueOps, DeleteRemovesTheNameAndBothFiles) {
     LeagueResult result = deleteLeague(store, "monday");
     EXPECT_TRUE(result.done);
     EXPECT_TRUE(result.messages.empty());
-    EXPECT_EQ(store.settings.LeagueCount, 2);
-    EXPECT_EQ(store.settings.LeagueList[1], "Tuesday");
-    EXPECT_EQ(store.settings.LeagueList[2], "Friday");
     EXPECT_EQ(store.settings.LeagueList[3], "");
     EXPECT_EQ(store.league.LeagueFilePath, "");
-    EXPECT_EQ(readFile(dir / "vexa.dat"),
-              crlf({" 2 ", "Tuesday", "Friday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
     auto files = folderSnapshot(dir.path());
     EXPECT_EQ(files.count("Monday.LGE") + files.count("Monday.TEA"), 0u);
 
@@ -145,20 +113,7 @@ TEST(LeagueOps, DeleteRemovesTheNameAndBothFiles) {
     EXPECT_TRUE(deleteLeague(store, "Friday").messages.empty());
     EXPECT_TRUE(deleteLeague(store, "Tuesday").messages.empty());
     EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
-    files = folderSnapshot(dir.path());
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(files.begin()->first, "vexa.dat");
-}
-
-TEST(LeagueOps, DeletingANameNotListedChangesNothing) {
-    TempDir dir;
-    Store store = storeIn(dir);
-    createAll(store, {"Monday"});
-    writeFile(dir / "Other.LGE", " 0 \r\n");
-    const auto before = folderSnapshot(dir.path());
-    expectRefusal(deleteLeague(store, "Other"), "That name is not on the active list.");
-    EXPECT_EQ(store.settings.LeagueCount, 1);
-    EXPECT_EQ(folderSnapshot(dir.path()), before);
+    EXPECT_EQ(folderSnapshot(dir.path()).size(), 1u);
 }
 
 TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {
@@ -168,7 +123,6 @@ TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {
     s.LeagueList[2] = "Friday";
     s.LeagueList[3] = "MONDAY";
     EXPECT_EQ(findLeague(s, "monday"), 3);
-    EXPECT_EQ(findLeague(s, "friday"), 2);
     EXPECT_EQ(findLeague(s, "Sunday"), 0);
     s.LeagueCount = 2;
     EXPECT_EQ(findLeague(s, "monday"), 1);

@@ -34,19 +34,14 @@ void expectListLoadFailure(const Failure& failure) {
 
 } // namespace
 
-TEST(LeagueListFile, EmptyListIsSevenLines) {
-    TempDir dir;
-    Store store = storeIn(dir);
-    SetDefaults(store.settings);
-    ASSERT_FALSE(SaveLeagueList(store));
-    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
-}
-
-TEST(LeagueListFile, TwoLeaguesAreNineLinesAndReadBack) {
+TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
     TempDir dir;
     Store store = storeIn(dir);
     Settings& s = store.settings;
     SetDefaults(s);
+    ASSERT_FALSE(SaveLeagueList(store));
+    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+
     s.LeagueCount = 2;
     s.LeagueList[1] = "Monday, Seniors";
     s.LeagueList[2] = "Friday";
@@ -61,96 +56,63 @@ TEST(LeagueListFile, TwoLeaguesAreNineLinesAndReadBack) {
     Store back = storeIn(dir);
     back.settings.LeagueList[3] = "Stale";
     ASSERT_FALSE(startUp(back));
-    EXPECT_EQ(back.settings.LeagueCount, 2);
-    EXPECT_EQ(back.settings.LeagueList[1], "Monday, Seniors");
-    EXPECT_EQ(back.settings.LeagueList[2], "Friday");
     EXPECT_EQ(back.settings.LeagueList[3], "");
-    EXPECT_EQ(back.settings.IndexFactor, 0.96f);
     EXPECT_EQ(leagueListText(back.settings), leagueListText(s));
 }
 
-TEST(LeagueListFile, FontNameIsCutAtTheCommaUnlessQuoted) {
+TEST(LeagueListFile, FontIsCutAtTheCommaUnlessQuotedAndLowFactorsCorrected) {
     TempDir dir;
     Store store = storeIn(dir);
     SetDefaults(store.settings);
     store.settings.FontName = "Courier New, Bold";
     ASSERT_FALSE(SaveLeagueList(store));
     EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], "Courier New, Bold");
-
     Store back = storeIn(dir);
     ASSERT_FALSE(startUp(back));
     EXPECT_EQ(back.settings.FontName, "Courier New");
 
-    writeFile(dir / "vexa.dat", crlf({" 0 ", " .9 ", "  \"Arial, Narrow\"", " 1 ", " 0 ", " 1 ", " 0 "}));
-    Store quoted = storeIn(dir);
-    ASSERT_FALSE(startUp(quoted));
-    EXPECT_EQ(quoted.settings.FontName, "Arial, Narrow");
-    EXPECT_EQ(quoted.settings.IndexFactor, 0.9f);
-}
-
-TEST(LeagueListFile, StartUpCorrectsALowFactorAndAnEmptyFont) {
-    TempDir dir;
-    const std::vector<std::pair<std::string, float>> factors = {
-        {" .3 ", 0.96f}, {" .5 ", 0.5f}, {" 0 ", 0.96f}, {" 1.1 ", 1.1f}};
-    for (const auto& [stored, expected] : factors) {
-        writeFile(dir / "vexa.dat", crlf({" 0 ", stored, "", " 1 ", " 0 ", " 2 ", " 0 "}));
-        Store store = storeIn(dir);
-        ASSERT_FALSE(startUp(store));
-        EXPECT_EQ(store.settings.IndexFactor, expected) << stored;
-        EXPECT_EQ(store.settings.FontName, "Courier New");
-        EXPECT_EQ(store.settings.HcpLimitOption, 2);
+    struct Case {
+        std::string factor, font;
+        float expectedFactor;
+        std::string expectedFont;
+    };
+    for (const Case& c : {Case{" .9 ", "  \"Arial, Narrow\"", 0.9f, "Arial, Narrow"},
+                          Case{" .3 ", "", 0.96f, "Courier New"}, Case{" .5 ", "", 0.5f, "Courier New"},
+                          Case{" 0 ", "", 0.96f, "Courier New"}, Case{" 1.1 ", "", 1.1f, "Courier New"}}) {
+        writeFile(dir / "vexa.dat", crlf({" 0 ", c.factor, c.font, " 1 ", " 0 ", " 2 ", " 0 "}));
+        Store read = storeIn(dir);
+        ASSERT_FALSE(startUp(read));
+        EXPECT_EQ(read.settings.IndexFactor, c.expectedFactor) << c.factor;
+        EXPECT_EQ(read.settings.FontName, c.expectedFont);
+        EXPECT_EQ(read.settings.HcpLimitOption, 2);
     }
 }
 
-TEST(LeagueListFile, MissingFileFailsAndTheDefaultsApply) {
+TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     TempDir dir;
     Store store = storeIn(dir);
     bool missing = false;
-    Failure failure = LoadLeagueList(store, &missing);
-    expectListLoadFailure(failure);
+    expectListLoadFailure(LoadLeagueList(store, &missing));
     EXPECT_TRUE(missing);
     ApplyLeagueListDefaults(store, false);
-    EXPECT_EQ(store.settings.LeagueCount, 0);
     EXPECT_EQ(store.settings.IndexFactor, 0.96f);
     EXPECT_EQ(store.settings.FontName, "Courier New");
     EXPECT_EQ(store.settings.HcpLimitOption, 1);
-}
 
-TEST(LeagueListFile, ShortFileKeepsWhatWasReadAndSkipsTheFactorCheck) {
-    TempDir dir;
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday", "Friday", " .3 ", "Arial"}));
-    Store store = storeIn(dir);
-    bool missing = true;
-    expectListLoadFailure(LoadLeagueList(store, &missing));
+    Store shortFile = storeIn(dir);
+    expectListLoadFailure(LoadLeagueList(shortFile, &missing));
     EXPECT_FALSE(missing);
-    ApplyLeagueListDefaults(store, false);
-    EXPECT_EQ(store.settings.LeagueCount, 2);
-    EXPECT_EQ(store.settings.LeagueList[2], "Friday");
-    EXPECT_EQ(store.settings.FontName, "Arial");
-    // The low factor is corrected only after a good read.
-    EXPECT_EQ(store.settings.IndexFactor, 0.3f);
-}
+    ApplyLeagueListDefaults(shortFile, false);
+    EXPECT_EQ(shortFile.settings.LeagueList[2], "Friday");
+    EXPECT_EQ(shortFile.settings.FontName, "Arial");
+    EXPECT_EQ(shortFile.settings.IndexFactor, 0.3f); // corrected only after a good read
 
-TEST(LeagueListFile, CountOutsideTheListFails) {
-    TempDir dir;
     for (const std::string count : {" 16 ", "-1 ", "two", ""}) {
         writeFile(dir / "vexa.dat",
                   crlf({count, "Monday", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
-        Store store = storeIn(dir);
-        expectListLoadFailure(LoadLeagueList(store));
-        EXPECT_EQ(store.settings.LeagueCount, 0) << count;
+        Store bad = storeIn(dir);
+        expectListLoadFailure(LoadLeagueList(bad));
+        EXPECT_EQ(bad.settings.LeagueCount, 0) << count;
     }
-}
-
-TEST(LeagueListFile, FileNameMatchesWithoutRegardToCase) {
-    TempDir dir;
-    writeFile(dir / "VEXA.DAT", crlf({" 1 ", "Monday", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
-    Store store = storeIn(dir);
-    ASSERT_FALSE(startUp(store));
-    EXPECT_EQ(store.settings.LeagueList[1], "Monday");
-    store.settings.DateRemind = 1;
-    ASSERT_FALSE(SaveLeagueList(store));
-    auto files = folderSnapshot(dir.path());
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(fileLines(files.at("VEXA.DAT"))[7], " 1 ");
 }

@@ -25,7 +25,7 @@ constexpr int Rounds = 2000; // damaged files per kind
 
 // Random damage to a CR LF text file.
 class Damage {
-public:
+  public:
     explicit Damage(std::uint32_t seed) : m_rng(seed) {}
 
     // One to three changes. Line changes favour `keyLines` (counts and values
@@ -37,7 +37,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::string applyOne(std::string text, const std::vector<std::size_t>& keyLines) {
         static const std::array<const char*, 18> huge = {
             " 32767 ", " 32768 ", " 65536 ", " 99999 ", " 2147483648 ", " 9223372036854775808 ",
@@ -56,50 +56,34 @@ private:
         std::size_t begin = starts[at], length = starts[at + 1] - begin; // the line with its ending
         bool ended = length >= 2 && text.compare(begin + length - 2, 2, "\r\n") == 0;
         std::size_t textLength = ended ? length - 2 : length;
-        switch (below(11)) {
-        case 0: // cut at a byte
-            text.resize(below(text.size()));
+        const std::array<std::string, 4> replacement = {pick(huge), pick(negative), pick(garbage), binary()};
+        switch (std::size_t kind = below(11)) {
+        case 0: // cut at a byte, or at a line
+        case 1:
+            text.resize(kind == 0 ? below(text.size()) : begin);
             break;
-        case 1: // cut at a line
-            text.resize(begin);
-            break;
-        case 2:
-            text.replace(begin, textLength, pick(huge));
-            break;
+        case 2: // a huge, negative, garbage or binary line
         case 3:
-            text.replace(begin, textLength, pick(negative));
-            break;
         case 4:
-            text.replace(begin, textLength, pick(garbage));
-            break;
         case 5:
-            text.replace(begin, textLength, binary());
+            text.replace(begin, textLength, replacement[kind - 2]);
             break;
         case 6:
             text.erase(begin, length);
             break;
-        case 7:
-            text.insert(begin, text.substr(begin, length));
-            break;
+        case 7: // a repeated line, or a new huge or garbage one
         case 8:
-            text.insert(begin, (below(2) ? pick(huge) : pick(garbage)) + "\r\n");
+            text.insert(begin, kind == 7 ? text.substr(begin, length) : replacement[2 * below(2)] + "\r\n");
             break;
         case 9:
             text[below(text.size())] = static_cast<char>(below(256));
             break;
         default: { // other line ends, or none at the end
-            char ending = below(2) ? '\n' : '\r';
-            std::string out;
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                if (text.compare(i, 2, "\r\n") == 0) {
-                    out += ending;
-                    ++i;
-                } else {
-                    out += text[i];
-                }
-            }
-            if (below(2) && !out.empty()) out.pop_back();
-            return out;
+            const std::string ending(1, below(2) ? '\n' : '\r');
+            for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+                 end = text.find("\r\n", end + 1))
+                text.replace(end, 2, ending);
+            if (below(2)) text.pop_back();
         }
         }
         return text;
@@ -143,8 +127,6 @@ struct Kind {
     std::vector<std::size_t> keyLines; // where damage matters most
     // Loads the file into the store; true when it read without failure.
     std::function<bool(Store&)> load;
-    // Every count of the tables lies inside its table.
-    std::function<::testing::AssertionResult(const Store&)> inRange;
     // The file text the loaded tables save as.
     std::function<std::string(const Store&)> saved;
 };
@@ -153,33 +135,45 @@ struct Kind {
     return ::testing::AssertionFailure() << what << " " << value << " lies outside its table";
 }
 
+// Every count and table index of every table lies inside its table.
+::testing::AssertionResult tablesInRange(const Store& s) {
+    if (s.league.PlayerCount < 0 || s.league.PlayerCount > MaxPlayers)
+        return outside("PlayerCount", s.league.PlayerCount);
+    for (int p = 1; p <= s.league.PlayerCount; ++p) {
+        const PlayerRecord& pl = s.player(p);
+        if (pl.PlayerTee < 0 || pl.PlayerTee > 3) return outside("PlayerTee", pl.PlayerTee);
+        if (pl.RoundCount < 0 || pl.RoundCount > MaxRounds) return outside("RoundCount", pl.RoundCount);
+        for (const RoundRecord& r : pl.round)
+            if (r.RoundCourse < 0 || r.RoundCourse > MaxCourses) return outside("RoundCourse", r.RoundCourse);
+    }
+    if (s.courses.CourseCount < 0 || s.courses.CourseCount > MaxCourses)
+        return outside("CourseCount", s.courses.CourseCount);
+    if (s.settings.LeagueCount < 0 || s.settings.LeagueCount > MaxLeagues)
+        return outside("LeagueCount", s.settings.LeagueCount);
+    const TeamTables& t = s.teams;
+    if (t.TeamCount < 0 || t.TeamCount > MaxTeams) return outside("TeamCount", t.TeamCount);
+    for (std::size_t team = 1; team <= static_cast<std::size_t>(t.TeamCount); ++team)
+        if (t.team[team].TeamEntryCount < 0 || t.team[team].TeamEntryCount > MaxEntries)
+            return outside("TeamEntryCount", t.team[team].TeamEntryCount);
+    for (int16_t number : t.PlayerTeam)
+        if (number < 0 || number > MaxTeams) return outside("PlayerTeam", number);
+    return ::testing::AssertionSuccess();
+}
+
 Kind leagueKind() {
     Store sample;
     fillLeague(sample, 2, 20);
     sample.player(2).PlayerName = "Smith, John \"Jack\"";
-    Kind kind{"Fuzz.LGE", leagueFileText(sample.league), {0}, {}, {}, {}};
+    std::vector<std::size_t> keyLines{0}; // counts, tees and course numbers of both players
     for (std::size_t p = 0; p < 2; ++p)
-        for (std::size_t offset : {2, 3, 4 + 6, 4 + 27 + 6})
-            kind.keyLines.push_back(1 + 543 * p + offset - 1);
-    kind.load = [](Store& s) {
-        s.league.LeagueFilePath = "Fuzz.LGE";
-        return !LoadLeagueFile(s).has_value();
-    };
-    kind.inRange = [](const Store& s) {
-        if (s.league.PlayerCount < 0 || s.league.PlayerCount > MaxPlayers)
-            return outside("PlayerCount", s.league.PlayerCount);
-        for (int p = 1; p <= s.league.PlayerCount; ++p) {
-            const PlayerRecord& pl = s.player(p);
-            if (pl.PlayerTee < 0 || pl.PlayerTee > 3) return outside("PlayerTee", pl.PlayerTee);
-            if (pl.RoundCount < 0 || pl.RoundCount > MaxRounds) return outside("RoundCount", pl.RoundCount);
-            for (std::size_t r = 1; r <= MaxRounds; ++r)
-                if (pl.round[r].RoundCourse < 0 || pl.round[r].RoundCourse > MaxCourses)
-                    return outside("RoundCourse", pl.round[r].RoundCourse);
-        }
-        return ::testing::AssertionSuccess();
-    };
-    kind.saved = [](const Store& s) { return leagueFileText(s.league); };
-    return kind;
+        for (std::size_t offset : {1, 2, 9, 36})
+            keyLines.push_back(1 + 543 * p + offset);
+    return {"Fuzz.LGE", leagueFileText(sample.league), keyLines,
+            [](Store& s) {
+                s.league.LeagueFilePath = "Fuzz.LGE";
+                return !LoadLeagueFile(s).has_value();
+            },
+            [](const Store& s) { return leagueFileText(s.league); }};
 }
 
 Kind courseKind() {
@@ -187,15 +181,11 @@ Kind courseKind() {
     sample.CourseCount = 3;
     for (int c = 1; c <= 3; ++c)
         fillCourse(sample, c, "Course, " + std::to_string(c));
-    Kind kind{"course.dat", courseFileText(sample), {0, 1, 30, 31}, {}, {}, {}};
-    kind.load = [](Store& s) { return !LoadCourseFile(s).has_value(); };
-    kind.inRange = [](const Store& s) {
-        if (s.courses.CourseCount < 0 || s.courses.CourseCount > MaxCourses)
-            return outside("CourseCount", s.courses.CourseCount);
-        return ::testing::AssertionSuccess();
-    };
-    kind.saved = [](const Store& s) { return courseFileText(s.courses); };
-    return kind;
+    return {"course.dat",
+            courseFileText(sample),
+            {0, 1, 30, 31},
+            [](Store& s) { return !LoadCourseFile(s).has_value(); },
+            [](const Store& s) { return courseFileText(s.courses); }};
 }
 
 Kind settingsKind() {
@@ -205,15 +195,15 @@ Kind settingsKind() {
     sample.CardHOffset = 1.5f;
     sample.CardWDOffset = -0.25f;
     sample.CardScaling = 1;
-    Kind kind{"vexa.ini", settingsFileText(sample), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {}, {}, {}};
-    kind.load = [](Store& s) {
-        LoadSettings(s);
-        SetDefaults(s.settings);
-        return true;
-    };
-    kind.inRange = [](const Store&) { return ::testing::AssertionSuccess(); };
-    kind.saved = [](const Store& s) { return settingsFileText(s.settings); };
-    return kind;
+    return {"vexa.ini",
+            settingsFileText(sample),
+            {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+            [](Store& s) {
+                LoadSettings(s);
+                SetDefaults(s.settings);
+                return true;
+            },
+            [](const Store& s) { return settingsFileText(s.settings); }};
 }
 
 Kind leagueListKind() {
@@ -224,43 +214,30 @@ Kind leagueListKind() {
     sample.LeagueList[2] = "Friday";
     sample.LeagueList[3] = "Weekend";
     sample.FontName = "Arial";
-    Kind kind{"vexa.dat", leagueListText(sample), {0, 4, 5, 6, 7, 8, 9}, {}, {}, {}};
-    kind.load = [](Store& s) {
-        Failure failure = LoadLeagueList(s);
-        ApplyLeagueListDefaults(s, !failure);
-        return !failure.has_value();
-    };
-    kind.inRange = [](const Store& s) {
-        if (s.settings.LeagueCount < 0 || s.settings.LeagueCount > MaxLeagues)
-            return outside("LeagueCount", s.settings.LeagueCount);
-        return ::testing::AssertionSuccess();
-    };
-    kind.saved = [](const Store& s) { return leagueListText(s.settings); };
-    return kind;
+    return {"vexa.dat",
+            leagueListText(sample),
+            {0, 4, 5, 6, 7, 8, 9},
+            [](Store& s) {
+                Failure failure = LoadLeagueList(s);
+                ApplyLeagueListDefaults(s, !failure);
+                return !failure.has_value();
+            },
+            [](const Store& s) { return leagueListText(s.settings); }};
 }
 
 Kind teamKind() {
     Store sample;
     sample.league.PlayerCount = 4;
     fillTeams(sample);
-    Kind kind{"Fuzz.tea", teamFileText(sample.teams, 4), {0, 3, 4, 5, 6, 7, 14}, {}, {}, {}};
-    kind.load = [](Store& s) {
-        s.league.LeagueFilePath = "Fuzz.LGE";
-        ReloadTeams(s);
-        return LoadTeamFile(s);
-    };
-    kind.inRange = [](const Store& s) {
-        const TeamTables& t = s.teams;
-        if (t.TeamCount < 0 || t.TeamCount > MaxTeams) return outside("TeamCount", t.TeamCount);
-        for (std::size_t team = 1; team <= static_cast<std::size_t>(t.TeamCount); ++team)
-            if (t.team[team].TeamEntryCount < 0 || t.team[team].TeamEntryCount > MaxEntries)
-                return outside("TeamEntryCount", t.team[team].TeamEntryCount);
-        for (int16_t number : t.PlayerTeam)
-            if (number < 0 || number > MaxTeams) return outside("PlayerTeam", number);
-        return ::testing::AssertionSuccess();
-    };
-    kind.saved = [](const Store& s) { return teamFileText(s.teams, s.league.PlayerCount); };
-    return kind;
+    return {"Fuzz.tea",
+            teamFileText(sample.teams, 4),
+            {0, 3, 4, 5, 6, 7, 14},
+            [](Store& s) {
+                s.league.LeagueFilePath = "Fuzz.LGE";
+                ReloadTeams(s);
+                return LoadTeamFile(s);
+            },
+            [](const Store& s) { return teamFileText(s.teams, s.league.PlayerCount); }};
 }
 
 // A new file each time: rewriting a file in place makes some file systems
@@ -289,7 +266,7 @@ void damageAndLoad(const Kind& kind, std::uint32_t seed) {
         std::string damaged = damage.apply(kind.valid, kind.keyLines);
         replaceFile(file, damaged);
         bool loaded = kind.load(store);
-        ASSERT_TRUE(kind.inRange(store)) << "damaged file " << i << " of seed " << seed;
+        ASSERT_TRUE(tablesInRange(store)) << "damaged file " << i << " of seed " << seed;
         if (!loaded) continue;
         // What loads cleanly saves to a file that loads to the same tables.
         std::string text = kind.saved(store);

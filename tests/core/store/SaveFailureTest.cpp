@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A working folder with a saved league of three players, its team file, two
+// A working folder with a saved league of four players, its team file, two
 // courses, a league list and a settings file.
 struct SavedFiles {
     TempDir dir;
@@ -72,7 +72,7 @@ struct SavedFiles {
 // Lowers the largest file this process may write, so a write fails part way
 // even for root. SIGXFSZ is ignored so the write returns an error instead.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -87,7 +87,7 @@ public:
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = SIG_DFL;
 };
@@ -99,26 +99,44 @@ void expectMessage(const Failure& failure, const std::string& title, const std::
     EXPECT_EQ(failure->icon, icon);
 }
 
-} // namespace
+void expectLeagueMessage(const Failure& f) {
+    expectMessage(f, "Tallyrock", "Error Creating League Record File", Icon::Exclamation);
+}
+void expectCourseMessage(const Failure& f) {
+    expectMessage(f, "Course Setup", "Unable to save settings to disk", Icon::Exclamation);
+}
 
-TEST(SaveFailure, InjectedWriteFailureKeepsEveryFileAndReturnsItsMessage) {
-    SavedFiles files;
+// Every save fails with its own message (the settings save silently), and
+// neither the files nor the tables change.
+void expectEverySaveFails(SavedFiles& files) {
     files.changeEverything();
     const std::string tables = files.tablesText();
-    files.store.writer = std::make_shared<FailingWriter>();
-
-    expectMessage(SaveLeagueFile(files.store), "Tallyrock", "Error Creating League Record File",
-                  Icon::Exclamation);
-    expectMessage(SaveCourseFile(files.store), "Course Setup", "Unable to save settings to disk",
-                  Icon::Exclamation);
+    expectLeagueMessage(SaveLeagueFile(files.store));
+    expectCourseMessage(SaveCourseFile(files.store));
     expectMessage(SaveLeagueList(files.store), "Tallyrock",
                   "Cannot Write vexa.dat, Please check disk write protect.", Icon::None);
     expectMessage(SaveTeamFile(files.store), "Tallyrock",
                   "Cannot Write Monday.tea, Please check disk write protect, freespace etc.", Icon::None);
-    EXPECT_FALSE(SaveSettings(files.store)); // silent: no message
-
+    EXPECT_FALSE(SaveSettings(files.store));
+    fs::permissions(files.dir.path(), fs::perms::owner_all);
     EXPECT_EQ(folderSnapshot(files.dir.path()), files.before);
     EXPECT_EQ(files.tablesText(), tables);
+}
+
+} // namespace
+
+TEST(SaveFailure, InjectedWriteFailureKeepsEveryFileAndReturnsItsMessage) {
+    SavedFiles files;
+    files.store.writer = std::make_shared<FailingWriter>();
+    expectEverySaveFails(files);
+}
+
+TEST(SaveFailure, ReadOnlyFolderKeepsThePreviousFiles) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the file size limit test covers this";
+    SavedFiles files;
+    fs::permissions(files.dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    expectEverySaveFails(files);
 }
 
 TEST(SaveFailure, TeamFileMessageNamesTheFileAsItIsOnDisk) {
@@ -143,7 +161,7 @@ TEST(SaveFailure, CopyOfADamagedFileFailingStopsTheSave) {
 
     auto writer = std::make_shared<FailingWriter>("Club.LGE.damaged");
     store.writer = writer;
-    expectMessage(SaveLeagueFile(store), "Tallyrock", "Error Creating League Record File", Icon::Exclamation);
+    expectLeagueMessage(SaveLeagueFile(store));
     EXPECT_EQ(writer->targets, std::vector<std::string>{"Club.LGE.damaged"});
     EXPECT_EQ(folderSnapshot(dir.path()), (std::map<std::string, std::string>{{"Club.LGE", damaged}}));
 
@@ -151,47 +169,6 @@ TEST(SaveFailure, CopyOfADamagedFileFailingStopsTheSave) {
     store.writer = std::make_shared<AtomicFileWriter>();
     ASSERT_FALSE(SaveLeagueFile(store));
     EXPECT_EQ(readFile(dir / "Club.LGE.damaged"), damaged);
-}
-
-TEST(SaveFailure, WriteCutShortByTheDiskKeepsThePreviousFiles) {
-    SavedFiles files;
-    fillLeague(files.store, 30, 20); // far larger than the limit below
-    files.store.courses.CourseCount = 150;
-    for (int c = 3; c <= 150; ++c)
-        fillCourse(files.store.courses, c, "Course " + std::to_string(c));
-    const std::string tables = files.tablesText();
-    Failure league, courses;
-    {
-        FileSizeLimit limit(4096);
-        league = SaveLeagueFile(files.store);
-        courses = SaveCourseFile(files.store);
-    }
-    expectMessage(league, "Tallyrock", "Error Creating League Record File", Icon::Exclamation);
-    expectMessage(courses, "Course Setup", "Unable to save settings to disk", Icon::Exclamation);
-    EXPECT_EQ(folderSnapshot(files.dir.path()), files.before);
-    EXPECT_EQ(files.tablesText(), tables);
-}
-
-TEST(SaveFailure, ReadOnlyFolderKeepsThePreviousFiles) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; the file size limit test covers this";
-    SavedFiles files;
-    files.changeEverything();
-    const std::string tables = files.tablesText();
-    fs::permissions(files.dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-
-    expectMessage(SaveLeagueFile(files.store), "Tallyrock", "Error Creating League Record File",
-                  Icon::Exclamation);
-    expectMessage(SaveCourseFile(files.store), "Course Setup", "Unable to save settings to disk",
-                  Icon::Exclamation);
-    expectMessage(SaveLeagueList(files.store), "Tallyrock",
-                  "Cannot Write vexa.dat, Please check disk write protect.", Icon::None);
-    EXPECT_TRUE(SaveTeamFile(files.store).has_value());
-    EXPECT_FALSE(SaveSettings(files.store));
-
-    fs::permissions(files.dir.path(), fs::perms::owner_all);
-    EXPECT_EQ(folderSnapshot(files.dir.path()), files.before);
-    EXPECT_EQ(files.tablesText(), tables);
 }
 
 TEST(AtomicFileWriter, ReplacesTheFileAndKeepsItsPermissions) {

@@ -2,7 +2,6 @@
 // and where the file lives.
 #include "store/SettingsFile.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -24,92 +23,60 @@ Store storeIn(const TempDir& dir) {
     return store;
 }
 
-// Sets an environment variable for the life of the object.
+// The thirteen values of the file, in file order.
+std::vector<double> values(const Settings& s) {
+    const auto n = [](double v) { return v; };
+    return {n(s.HcpMethod), n(s.RoundsOption),    n(s.RoundsToUse),       n(s.PercentRounds), s.MensHcpMax,
+            s.WomensHcpMax, n(s.StrokesAbovePar), n(s.MaxStrokesPerHole), n(s.StrokeOption),  s.Reserved,
+            s.CardHOffset,  s.CardWDOffset,       s.CardScaling};
+}
+
+// Sets or unsets an environment variable for the life of the object.
 class EnvVar {
-public:
+  public:
     EnvVar(const char* name, const char* value) : m_name(name) {
         if (const char* old = std::getenv(name)) m_old = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
-    ~EnvVar() {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
+    ~EnvVar() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
     EnvVar(const EnvVar&) = delete;
     EnvVar& operator=(const EnvVar&) = delete;
 
-private:
+  private:
     const char* m_name;
     std::optional<std::string> m_old;
 };
 
 } // namespace
 
-TEST(SettingsFile, NoFileGivesTheDefaultsAfterStartUp) {
+TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
     TempDir dir;
     Store store = storeIn(dir);
     LoadSettings(store);
     EXPECT_EQ(store.SettingsPath, (dir / "config" / "vexa.ini").string());
     ApplyLeagueListDefaults(store, false); // no league list either
-    const Settings& s = store.settings;
-    EXPECT_EQ(s.HcpMethod, 1);
-    EXPECT_EQ(s.RoundsOption, 1);
-    EXPECT_EQ(s.RoundsToUse, 0);
-    EXPECT_EQ(s.PercentRounds, 50);
-    EXPECT_EQ(s.MensHcpMax, 35);
-    EXPECT_EQ(s.WomensHcpMax, 40);
-    EXPECT_EQ(s.StrokesAbovePar, 4);
-    EXPECT_EQ(s.MaxStrokesPerHole, 10);
-    EXPECT_EQ(s.StrokeOption, 1);
-    EXPECT_EQ(s.CardScaling, 1);
-    EXPECT_EQ(s.CardHOffset, 0);
-    EXPECT_EQ(s.CardWDOffset, 0);
-    EXPECT_EQ(s.Reserved, 0);
-    EXPECT_EQ(s.IndexFactor, 0.96f);
-    EXPECT_EQ(s.FontName, "Courier New");
-    EXPECT_EQ(s.HcpLimitOption, 1);
-}
+    EXPECT_EQ(values(store.settings), (std::vector<double>{1, 1, 0, 50, 35, 40, 4, 10, 1, 0, 0, 0, 1}));
+    EXPECT_EQ(store.settings.IndexFactor, 0.96f);
+    EXPECT_EQ(store.settings.HcpLimitOption, 1);
+    EXPECT_EQ(store.settings.FontName, "Courier New");
 
-TEST(SettingsFile, FourLinesAreUsedAndTheRestFallToDefaults) {
-    TempDir dir;
-    Store store = storeIn(dir);
     writeFile(dir / "config" / "vexa.ini", crlf({" 2 ", " 4 ", " 12 ", " 80 "}));
-    LoadSettings(store);
-    const Settings& s = store.settings;
-    EXPECT_EQ(s.HcpMethod, 2);
-    EXPECT_EQ(s.RoundsOption, 4);
-    EXPECT_EQ(s.RoundsToUse, 12);
-    EXPECT_EQ(s.PercentRounds, 80);
-    EXPECT_EQ(s.CardScaling, 1);
-    EXPECT_EQ(s.MensHcpMax, 0);
-    EXPECT_EQ(s.StrokeOption, 0);
+    Store four = storeIn(dir);
+    LoadSettings(four);
+    EXPECT_EQ(values(four.settings), (std::vector<double>{2, 4, 12, 80, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    SetDefaults(four.settings);
+    EXPECT_EQ(values(four.settings), (std::vector<double>{2, 4, 12, 80, 35, 40, 4, 10, 1, 0, 0, 0, 1}));
 
-    SetDefaults(store.settings);
-    EXPECT_EQ(s.HcpMethod, 2);
-    EXPECT_EQ(s.PercentRounds, 80);
-    EXPECT_EQ(s.MensHcpMax, 35);
-    EXPECT_EQ(s.WomensHcpMax, 40);
-    EXPECT_EQ(s.StrokesAbovePar, 4);
-    EXPECT_EQ(s.MaxStrokesPerHole, 10);
-    EXPECT_EQ(s.StrokeOption, 1);
-}
-
-TEST(SettingsFile, ValuesAfterAFailingLineKeepWhatTheyHeld) {
-    TempDir dir;
-    Store store = storeIn(dir);
-    store.settings.WomensHcpMax = 38;
-    store.settings.CardHOffset = 2;
+    // Values after a line that is not a number keep what they held.
     writeFile(dir / "config" / "vexa.ini", crlf({" 3 ", " 1 ", " 10 ", " 50 ", " 30.5 ", "forty"}));
-    LoadSettings(store);
-    EXPECT_EQ(store.settings.MensHcpMax, 30.5f);
-    EXPECT_EQ(store.settings.WomensHcpMax, 38);
-    EXPECT_EQ(store.settings.CardHOffset, 0);
-    EXPECT_EQ(store.settings.CardScaling, 1);
+    Store bad = storeIn(dir);
+    bad.settings.WomensHcpMax = 38;
+    bad.settings.CardHOffset = 2;
+    LoadSettings(bad);
+    EXPECT_EQ(bad.settings.MensHcpMax, 30.5f);
+    EXPECT_EQ(bad.settings.WomensHcpMax, 38);
+    EXPECT_EQ(bad.settings.CardHOffset, 0);
+    EXPECT_EQ(bad.settings.CardScaling, 1);
 }
 
 TEST(SettingsFile, SavedFileHasThirteenLinesHeightOffsetBeforeWidth) {
@@ -131,44 +98,32 @@ TEST(SettingsFile, SavedFileHasThirteenLinesHeightOffsetBeforeWidth) {
     s.CardScaling = 1;
     fs::remove_all(dir / "config"); // created when needed
     ASSERT_TRUE(SaveSettings(store));
-    EXPECT_EQ(store.SettingsPath, (dir / "config" / "vexa.ini").string());
     EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),
               crlf({" 1 ", " 4 ", " 10 ", " 50 ", " 36.4 ", " 40.4 ", " 3 ", " 10 ", " 2 ", " 7 ", " .5 ",
                     "-1.25 ", " 1 "}));
-
     Store back = storeIn(dir);
     LoadSettings(back);
     EXPECT_EQ(settingsFileText(back.settings), settingsFileText(s));
-    EXPECT_EQ(back.settings.CardWDOffset, -1.25f);
-}
 
-TEST(SettingsFile, WithoutASettingsFolderTheWorkingDirectoryIsUsed) {
-    TempDir dir;
-    Store store = storeIn(dir);
+    // Without a settings folder the working directory is used.
     store.settingsDir.clear();
-    store.settings.HcpMethod = 3;
+    s.HcpMethod = 3;
     ASSERT_TRUE(SaveSettings(store));
+    Store work = storeIn(dir);
+    work.settingsDir.clear();
+    LoadSettings(work);
     EXPECT_TRUE(fs::exists(dir / "work" / "vexa.ini"));
-    Store back = storeIn(dir);
-    back.settingsDir.clear();
-    LoadSettings(back);
-    EXPECT_EQ(back.settings.HcpMethod, 3);
+    EXPECT_EQ(work.settings.HcpMethod, 3);
 }
 
 TEST(SettingsFile, FolderFollowsXdgConfigHomeThenHome) {
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", "/x/conf");
-        EnvVar home("HOME", "/home/u");
-        EXPECT_EQ(GetSettingsDir(), fs::path("/x/conf/tallyrock"));
-    }
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", "");
-        EnvVar home("HOME", "/home/u");
-        EXPECT_EQ(GetSettingsDir(), fs::path("/home/u/.config/tallyrock"));
-    }
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", nullptr);
-        EnvVar home("HOME", nullptr);
-        EXPECT_EQ(GetSettingsDir(), fs::path());
+    struct Case {
+        const char *xdg, *home, *expected;
+    };
+    for (const Case& c : {Case{"/x/conf", "/home/u", "/x/conf/tallyrock"},
+                          Case{"", "/home/u", "/home/u/.config/tallyrock"}, Case{nullptr, nullptr, ""}}) {
+        EnvVar xdg("XDG_CONFIG_HOME", c.xdg);
+        EnvVar home("HOME", c.home);
+        EXPECT_EQ(GetSettingsDir(), fs::path(c.expected));
     }
 }
