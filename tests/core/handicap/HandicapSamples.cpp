@@ -53,6 +53,13 @@ void setDifferentials(Store& store, int p, const std::vector<float>& diffs) {
     }
 }
 
+std::vector<int> markedPlayers(const Store& store) {
+    std::vector<int> slots;
+    for (int p = 1; p <= MaxPlayers; ++p)
+        if (store.player(p).PlayerMark) slots.push_back(p);
+    return slots;
+}
+
 HoleScores holeScores(const std::array<int, 18>& holes) {
     HoleScores s{};
     for (std::size_t h = 1; h <= 18; ++h) {

@@ -34,6 +34,9 @@ int addSamplePlayer(Store& store, const std::string& name, int tee);
 // course 1).
 void setDifferentials(Store& store, int p, const std::vector<float>& diffs);
 
+// The slots of the players with a mark.
+std::vector<int> markedPlayers(const Store& store);
+
 // Hole scores with Out and In added up.
 HoleScores holeScores(const std::array<int, 18>& holes);
 // Totals only, holes 0.

@@ -3,6 +3,7 @@
 #include "handicap/RoundRecorder.h"
 #include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
+#include "fakes/FailingWriter.h"
 #include "store/LeagueFile.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 // 49 out, 45 in: a differential of 20.6 from the white tee of Pine Hills.
 const HoleScores sampleRound = holeScores({5, 5, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
@@ -30,8 +29,8 @@ class RecorderTest : public ::testing::Test {
         store.EntryYear = 24;
     }
 
-    // Rounds stored with totals only (40 out, 42 in), these differentials, and
-    // markers in their index and course handicap.
+    // Rounds of totals only (40 out, 42 in) with these differentials (default 1, 2, ...),
+    // index 50 + r and course handicap 60 + r as markers.
     void storeRounds(int count, const std::vector<float>& diffs = {}) {
         PlayerRecord& pl = store.player(ann);
         pl.RoundCount = static_cast<int16_t>(count);
@@ -41,7 +40,6 @@ class RecorderTest : public ::testing::Test {
             rd.RoundIndex = static_cast<float>(50 + r);
             rd.RoundCourseHcp = static_cast<float>(60 + r);
             rd.RoundMonth = static_cast<int16_t>(r % 12 + 1);
-            rd.RoundDay = static_cast<int16_t>(r);
             rd.RoundCourse = 1;
             rd.HoleScore = totalScores(40, 42);
             rd.HoleScore[1] = static_cast<int16_t>(r);
@@ -55,49 +53,25 @@ class RecorderTest : public ::testing::Test {
     int ann = 0;
 };
 
-TEST_F(RecorderTest, NewRoundIsStoredWithItsDifferentialIndexAndCourseHandicap) {
-    RecordResult result = recorder.record(sampleRound, 2);
-    EXPECT_EQ(result.outcome, RecordOutcome::Recorded);
-    EXPECT_FALSE(result.message);
-    ASSERT_EQ(store.player(ann).RoundCount, 1);
-    const RoundRecord& rd = slot(1);
-    EXPECT_EQ(rd.RoundMonth, 6);
-    EXPECT_EQ(rd.RoundDay, 5);
-    EXPECT_EQ(rd.RoundYear, 24);
-    EXPECT_EQ(rd.RoundCourse, 1);
-    EXPECT_EQ(rd.HoleScore, sampleRound);
-    EXPECT_EQ(rd.RoundDiff, 20.6f);      // (94 - 71.2) x 113 / 125 = 20.61
-    EXPECT_EQ(rd.RoundIndex, 19.7f);     // 20.6 x 0.96 = 19.776, cut
-    EXPECT_EQ(rd.RoundCourseHcp, 22.0f); // 19.7 x 125 / 113 = 21.79
-    EXPECT_EQ(recorder.panel(), (Lines{"Ann", "differentials", "20.6", "total rounds = 1",
-                                       "# of rounds used = 1", "Avg. = 20.60", "Hcp index = 19.7"}));
-    EXPECT_EQ(recorder.values().RoundRating, 71.2f);
-    EXPECT_EQ(recorder.values().RoundSlope, 125.0f);
-    EXPECT_EQ(recorder.values().RoundSlot, 1);
-}
-
-TEST_F(RecorderTest, TotalsAreStoredAsGivenNotAddedUp) {
+TEST_F(RecorderTest, NewRoundIsStoredWithTotalsAsGiven) {
     HoleScores scores = sampleRound;
-    scores[OutSlot] = 45;
+    scores[OutSlot] = 45; // not re-added from the holes
     scores[InSlot] = 44;
     ASSERT_EQ(recorder.record(scores, 2).outcome, RecordOutcome::Recorded);
-    EXPECT_EQ(slot(1).HoleScore[OutSlot], 45);
-    EXPECT_EQ(slot(1).HoleScore[InSlot], 44);
-    EXPECT_EQ(slot(1).RoundDiff, 16.1f); // from 89
+    ASSERT_EQ(store.player(ann).RoundCount, 1);
+    EXPECT_EQ(slot(1).RoundMonth * 10000 + slot(1).RoundDay * 100 + slot(1).RoundYear, 60524);
+    EXPECT_EQ(slot(1).HoleScore, scores);
+    EXPECT_EQ(slot(1).RoundDiff, 16.1f);      // (89 - 71.2) x 113 / 125 = 16.09
+    EXPECT_EQ(slot(1).RoundIndex, 15.4f);     // 16.1 x 0.96 = 15.456, cut
+    EXPECT_EQ(slot(1).RoundCourseHcp, 17.0f); // 15.4 x 125 / 113 = 17.04
 }
 
-TEST_F(RecorderTest, BothTotalsZeroStoresNothing) {
+TEST_F(RecorderTest, NoScoreOrNoSlopeStoresNothing) {
     storeRounds(20);
-    RoundRecord oldest = slot(1);
-    RecordResult result = recorder.record(totalScores(0, 0), 2);
-    EXPECT_EQ(result.outcome, RecordOutcome::NoScore);
-    EXPECT_FALSE(result.message);
-    EXPECT_EQ(store.player(ann).RoundCount, 20);
-    EXPECT_EQ(slot(1).RoundDiff, oldest.RoundDiff);
-}
+    RecordResult noScore = recorder.record(totalScores(0, 0), 2);
+    EXPECT_EQ(noScore.outcome, RecordOutcome::NoScore);
+    EXPECT_FALSE(noScore.message);
 
-TEST_F(RecorderTest, CourseWithoutSlopeForTheTeeIsRefusedAndNothingStored) {
-    storeRounds(20);
     store.courses.CourseField[1][static_cast<std::size_t>(field::slope(2))] = " 0";
     RecordResult result = recorder.record(sampleRound, 2);
     EXPECT_EQ(result.outcome, RecordOutcome::Refused);
@@ -109,8 +83,7 @@ TEST_F(RecorderTest, CourseWithoutSlopeForTheTeeIsRefusedAndNothingStored) {
     EXPECT_EQ(store.player(ann).RoundCount, 20);
     EXPECT_EQ(slot(1).RoundDiff, 1.0f); // the oldest was not dropped
     EXPECT_EQ(slot(20).RoundDiff, 20.0f);
-    // The same course from another tee records.
-    EXPECT_EQ(recorder.record(sampleRound, 3).outcome, RecordOutcome::Recorded);
+    EXPECT_EQ(recorder.record(sampleRound, 3).outcome, RecordOutcome::Recorded); // another tee records
 }
 
 TEST_F(RecorderTest, TwentyFirstRoundDropsTheOldest) {
@@ -119,69 +92,31 @@ TEST_F(RecorderTest, TwentyFirstRoundDropsTheOldest) {
     ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
     EXPECT_EQ(store.player(ann).RoundCount, 20);
     EXPECT_EQ(slot(1).RoundDiff, second.RoundDiff);
-    EXPECT_EQ(slot(1).RoundIndex, second.RoundIndex);
     EXPECT_EQ(slot(1).RoundMonth, second.RoundMonth);
     EXPECT_EQ(slot(1).HoleScore, second.HoleScore);
     EXPECT_EQ(slot(19).RoundCourseHcp, last.RoundCourseHcp);
-    EXPECT_EQ(slot(19).RoundDay, last.RoundDay);
-    EXPECT_EQ(slot(20).RoundMonth, 6);
     EXPECT_EQ(slot(20).HoleScore, sampleRound);
     // The lowest ten of 2..20 and 20.6: 65 / 10 x 0.96 = 6.24. With the dropped
     // round still counted it would be 5.2.
     EXPECT_EQ(slot(20).RoundIndex, 6.2f);
-    EXPECT_EQ(recorder.panel()[2], "2");
 }
 
 TEST_F(RecorderTest, EditingSlotFiveOfTwelveUsesOnlySlotsOneToFive) {
     storeRounds(12, {10, 12, 14, 16, 18, 8, 6, 4, 2, 1, 3, 5});
     store.EditSlot = 5;
-    store.EntryMonth = slot(5).RoundMonth;
-    store.EntryDay = slot(5).RoundDay;
     ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
     EXPECT_EQ(store.player(ann).RoundCount, 12);
     EXPECT_EQ(slot(5).RoundDiff, 20.6f);
     // 10, 12, 14, 16, 20.6: the lowest one counts; 10 x 0.96 is 9.5999994 as a Single.
     EXPECT_EQ(slot(5).RoundIndex, 9.5f);
     EXPECT_EQ(slot(5).RoundCourseHcp, 11.0f);
-    EXPECT_EQ(slot(5).HoleScore, sampleRound);
-    for (int r = 6; r <= 12; ++r) {
+    for (int r : {4, 6, 12})
         EXPECT_EQ(slot(r).RoundIndex, static_cast<float>(50 + r)) << r;
-        EXPECT_EQ(slot(r).RoundCourseHcp, static_cast<float>(60 + r)) << r;
-    }
-    EXPECT_EQ(slot(4).RoundIndex, 54.0f);
     EXPECT_EQ(recorder.panel()[recorder.panel().size() - 4], "total rounds = 5");
-}
 
-TEST_F(RecorderTest, EditingOutsideTheStoredRoundsIsRefused) {
-    storeRounds(3);
-    store.EditSlot = 4;
+    store.EditSlot = 13; // outside the stored rounds
     EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
-    EXPECT_EQ(slot(4).RoundDiff, 0.0f);
-    store.EditSlot = 0;
-    store.CurrentPlayer = 2; // beyond the league's players
-    EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
-}
-
-TEST_F(RecorderTest, TypedScoresAreCappedThenAddedUp) {
-    store.settings.StrokeOption = 2;
-    storeRounds(1);
-    store.player(ann).round[1].RoundCourseHcp = 12;
-    std::array<int, 18> typed{};
-    for (std::size_t h = 0; h < 18; ++h)
-        typed[h] = samplePars[h];
-    typed[0] = 9;  // par 4: at most 7
-    typed[9] = 11; // par 4
-    ASSERT_EQ(recorder.recordTyped(holeScores(typed), true, 2).outcome, RecordOutcome::Recorded);
-    EXPECT_EQ(slot(2).HoleScore[1], 7);
-    EXPECT_EQ(slot(2).HoleScore[10], 7);
-    EXPECT_EQ(slot(2).HoleScore[OutSlot], 39);
-    EXPECT_EQ(slot(2).HoleScore[InSlot], 39);
-
-    // Totals only: stored as given.
-    ASSERT_EQ(recorder.recordTyped(totalScores(44, 0), false, 2).outcome, RecordOutcome::Recorded);
-    EXPECT_EQ(slot(3).HoleScore[OutSlot], 44);
-    EXPECT_EQ(slot(3).HoleScore[InSlot], 0);
-    EXPECT_EQ(slot(3).RoundDiff, 15.2f); // doubled nine: (88 - 71.2) x 113 / 125 = 15.19
+    EXPECT_EQ(slot(13).RoundDiff, 0.0f);
 }
 
 TEST_F(RecorderTest, DeletingTheOnlyRoundSavesWithoutRecalculating) {
@@ -209,11 +144,7 @@ TEST_F(RecorderTest, DeletingUnderCasualRecalculatesTheNewNewestSlot) {
     EXPECT_EQ(slot(9).RoundDiff, 10.0f);
     EXPECT_EQ(slot(9).RoundIndex, 10.9f);
     EXPECT_EQ(slot(9).RoundCourseHcp, 11.0f);
-    // Slot 6, where the lowered count points, keeps the moved round's values.
-    EXPECT_EQ(slot(6).RoundIndex, 57.0f);
-    EXPECT_EQ(slot(6).RoundCourseHcp, 67.0f);
-    EXPECT_EQ(store.CurrentCourse, 1);
-    EXPECT_EQ(store.CurrentPlayer, 0);
+    EXPECT_EQ(slot(6).RoundIndex, 57.0f); // where the lowered count points: the moved round's values
 }
 
 TEST_F(RecorderTest, DeletingToParRecalculatesAgainstParNotTheTeeRating) {
@@ -221,22 +152,8 @@ TEST_F(RecorderTest, DeletingToParRecalculatesAgainstParNotTheTeeRating) {
     storeRounds(2);
     store.EditSlot = 1;
     EXPECT_FALSE(recorder.deleteRound(2));
-    // 82 against par 72 and slope 113; the white tee would give 9.8.
-    EXPECT_EQ(slot(1).RoundDiff, 10.0f);
-    EXPECT_EQ(slot(1).RoundIndex, 9.5f);
+    EXPECT_EQ(slot(1).RoundDiff, 10.0f); // 82 against 72 and 113; the white tee would give 9.8
     EXPECT_EQ(slot(1).RoundCourseHcp, 10.0f);
-}
-
-TEST_F(RecorderTest, DeletingRecalculatesFromTheDefaultTeeWithTheShownTeesLimit) {
-    store.player(ann).PlayerTee = 3;
-    store.settings.HcpLimitOption = 3;
-    store.settings.MensHcpMax = 5;
-    storeRounds(3, {20, 30, 40});
-    store.EditSlot = 2;
-    EXPECT_FALSE(recorder.deleteRound(2));
-    EXPECT_EQ(slot(2).RoundDiff, 7.3f);      // blue tee: (82 - 73.5) x 113 / 131
-    EXPECT_EQ(slot(2).RoundIndex, 5.0f);     // the Mens limit of the tee shown
-    EXPECT_EQ(slot(2).RoundCourseHcp, 6.0f); // 5 x 131 / 113 = 5.8
 }
 
 TEST_F(RecorderTest, DeletingKeepsTheNewestWhenItsCourseHasNoSlope) {
@@ -248,29 +165,8 @@ TEST_F(RecorderTest, DeletingKeepsTheNewestWhenItsCourseHasNoSlope) {
     EXPECT_EQ(store.player(ann).RoundCount, 2);
     EXPECT_EQ(slot(2).RoundDiff, 3.0f);
     EXPECT_EQ(slot(2).RoundIndex, 53.0f);
-    EXPECT_EQ(slot(2).RoundCourseHcp, 63.0f);
     EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
 }
-
-TEST_F(RecorderTest, RoundCountsNoFileHoldsStayInsideTheTable) {
-    storeRounds(20);
-    store.player(ann).RoundCount = 25;
-    ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
-    EXPECT_EQ(store.player(ann).RoundCount, 20);
-    EXPECT_EQ(slot(20).HoleScore, sampleRound);
-    store.player(ann).RoundCount = 25;
-    store.EditSlot = 22;
-    EXPECT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Refused);
-    store.player(ann).RoundCount = -3;
-    store.EditSlot = 1;
-    EXPECT_FALSE(recorder.deleteRound(2));
-    EXPECT_EQ(store.player(ann).RoundCount, 0);
-}
-
-class FailingWriter : public FileWriter {
-  public:
-    bool writeFile(const std::filesystem::path&, std::string_view) override { return false; }
-};
 
 TEST_F(RecorderTest, DeleteReportsAFailedSave) {
     storeRounds(2);
@@ -279,7 +175,6 @@ TEST_F(RecorderTest, DeleteReportsAFailedSave) {
     Failure failure = recorder.deleteRound(2);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text, leagueSaveFailure().text);
-    EXPECT_EQ(store.player(ann).RoundCount, 1);
 }
 
 TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
@@ -294,8 +189,6 @@ TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
     EXPECT_EQ(store.player(2).PlayerMark, 0);
     EXPECT_FALSE(recorder.AdvanceToNextPlayer());
     EXPECT_EQ(store.CurrentPlayer, 0);
-    EXPECT_EQ(store.player(4).PlayerMark, 0);
-
     store.CourseFormMode = "add";
     EXPECT_FALSE(recorder.FinishEntry());
     EXPECT_EQ(store.CourseFormMode, "");

