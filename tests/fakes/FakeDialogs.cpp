@@ -33,14 +33,8 @@ void FakeDialogs::answerMessage(Answer answer) {
 void FakeDialogs::answerInput(std::optional<std::string> text) {
     m_answers.push_back({Kind::Input, Answer::Ok, text});
 }
-void FakeDialogs::answerSaveFile(std::optional<std::string> name) {
-    m_answers.push_back({Kind::SaveFile, Answer::Ok, name});
-}
 void FakeDialogs::answerFolder(std::optional<std::string> name) {
     m_answers.push_back({Kind::Folder, Answer::Ok, name});
-}
-void FakeDialogs::answerChoice(std::optional<std::string> item) {
-    m_answers.push_back({Kind::Choice, Answer::Ok, item});
 }
 
 std::optional<FakeDialogs::Scripted> FakeDialogs::next(Kind kind, const Call& call) {
@@ -85,11 +79,8 @@ std::optional<std::string> FakeDialogs::folderName(const std::string& title, con
 }
 
 std::optional<std::string> FakeDialogs::chooseItem(const std::string& title, const std::string& prompt,
-                                                   const std::vector<std::string>& items,
-                                                   const std::string&) {
-    Call call = makeCall(Kind::Choice, title, prompt);
-    call.items = items;
-    std::optional<Scripted> answer = next(Kind::Choice, call);
+                                                   const std::vector<std::string>&, const std::string&) {
+    std::optional<Scripted> answer = next(Kind::Choice, makeCall(Kind::Choice, title, prompt));
     return answer ? answer->text : std::nullopt;
 }
 

@@ -23,7 +23,6 @@ class FakeDialogs : public Dialogs {
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         Answer defaultButton = Answer::Ok;
-        std::vector<std::string> items; // choices
     };
 
     // `fail` is called with a description of an unexpected dialog.
@@ -32,9 +31,7 @@ class FakeDialogs : public Dialogs {
     // The next answers, in the order the dialogs will appear.
     void answerMessage(Answer answer);
     void answerInput(std::optional<std::string> text);
-    void answerSaveFile(std::optional<std::string> name);
     void answerFolder(std::optional<std::string> name);
-    void answerChoice(std::optional<std::string> item);
 
     Answer messageBox(const Message& message, Buttons buttons = Buttons::Ok,
                       Answer defaultButton = Answer::Ok) override;

@@ -9,7 +9,6 @@
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "handicap/EditRoundChooserWindow.h"
-#include "handicap/PlayerChooserWindow.h"
 #include "handicap/RoundRecorder.h"
 #include "handicap/RoundSetup.h"
 #include "handicap/RoundSetupWindow.h"
@@ -26,8 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
@@ -268,23 +265,13 @@ class RoundEntryTest : public QObject {
         auto* setup = setUpRound({0, 1, 2}, "pine hills"); // Ann, Bob (slot 3), Cyd
         QVERIFY(setup);
         QVERIFY(!m_window->isEnabled());
-        QCOMPARE(setup->windowTitle(), QString("Player & Course Selection for Score Entry"));
-        QCOMPARE(items(child<QListWidget>(setup, "List1")), (QStringList{"Ann", "Bob", "Cyd", "Dee", "Bob"}));
-        QCOMPARE(text(setup, "Monthlabel"), QString("Jun"));
-        QCOMPARE(text(setup, "yearlabel"), QString("07"));
-        QCOMPARE(child<QWidget>(setup, "Yearspin")->toolTip(), QString("Year 2007"));
         click(setup, "DayspinUp");
-        click(setup, "DayspinUp");
-        click(setup, "DayspinDown");
-        QCOMPARE(text(setup, "daylabel"), QString("6"));
 
         // The date check answered No keeps the set-up open; Yes goes on.
         m_dialogs->answerMessage(Answer::No);
         click(setup, "acceptbutton");
         QVERIFY(setup->isVisible());
-        QCOMPARE(m_dialogs->calls.back().title, std::string("Double Checking Date & Location"));
         QVERIFY(m_dialogs->calls.back().text.starts_with("Is 6/6/2007 at Pine Hills\r\n"));
-        QCOMPARE(m_dialogs->calls.back().buttons, Buttons::YesNo);
         m_dialogs->answerMessage(Answer::Yes);
         QPointer<QWidget> setupAlive(setup);
         click(setup, "acceptbutton");
@@ -295,17 +282,10 @@ class RoundEntryTest : public QObject {
         for (int p : {1, 3, 4})
             QCOMPARE(m_store->player(p).PlayerMark, int16_t{1});
 
-        QCOMPARE(entry->windowTitle(), QString("Enter Scores"));
         QCOMPARE(text(entry, "Namelabel"), QString("Pine Hills  golf course  on June  6"));
         QCOMPARE(text(entry, "Pnamelabel"), QString("Ann"));
         QVERIFY(child<QRadioButton>(entry, "teebutton2")->isChecked());
-        QCOMPARE(text(entry, "Partext3"), QString(" 3"));
-        QCOMPARE(text(entry, "Outlabel"), QString("36"));
-        QCOMPARE(text(entry, "TotalLabel"), QString(" 72"));
-        QVERIFY(child<QLabel>(entry, "eqlabel")->isVisible());
-        QVERIFY(child<QPushButton>(entry, "skipbutton")->isVisible());
-        QVERIFY(!child<QPushButton>(entry, "deletebutton")->isVisible());
-        child<QPushButton>(entry, "infobutton")->click();
+        click(entry, "infobutton"); // the topic follows the mode: entering here, correcting below
         QCOMPARE(m_help.topics, std::vector<HelpTopic>{HelpTopic::EnteringScores});
 
         // Ann: a 10 on hole 5 and hole 8 skipped with Enter. Her last course
@@ -319,20 +299,13 @@ class RoundEntryTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext10"));
         QCOMPARE(text(entry, "outscoretext"), QString("  41"));
         typeKeys("554659465");
-        QCOMPARE(text(entry, "scoretext18"), QString(" 5"));
-        QCOMPARE(text(entry, "inscoretext"), QString("  49"));
         QCOMPARE(text(entry, "Totalscorelabel"), QString("90"));
         click(entry, "recordbutton");
         QCOMPARE(text(entry, "scoretext5"), QString(" 7")); // capped in the box, before the record
-        QCOMPARE(text(entry, "scoretext15"), QString(" 7"));
-        QCOMPARE(text(entry, "outscoretext"), QString("  38"));
         QCOMPARE(text(entry, "Totalscorelabel"), QString("85"));
         QCOMPARE(m_store->player(1).RoundCount, int16_t{2}); // 600 ms later
         QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Bob"));
-        QCOMPARE(m_store->player(1).RoundCount, int16_t{3});
         expectRound(1, 1, 6, 6, 7, {5, 4, 3, 6, 10, 4, 5, 0, 4, 5, 5, 4, 6, 5, 9, 4, 6, 5}, 2);
-        QCOMPARE(text(entry, "scoretext1"), QString(""));
-        QCOMPARE(text(entry, "outscoretext"), QString("  0"));
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext1"));
 
         // Bob (slot 3, no rounds yet): his cap is 10, so a 12 becomes 10.
@@ -342,15 +315,11 @@ class RoundEntryTest : public QObject {
         QCOMPARE(text(entry, "scoretext1"), QString("10"));
         QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Cyd"));
         expectRound(3, 1, 6, 6, 7, {12, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 2);
-        QVERIFY(child<QRadioButton>(entry, "teebutton1")->isChecked());
         QCOMPARE(m_store->player(6).RoundCount, int16_t{1}); // the other Bob is untouched
 
         // Cyd with the calculation panel shown: the pause holds it on screen.
-        int narrow = entry->width();
         click(entry, "Command3D1");
         QVERIFY(entry->panelShown());
-        QVERIFY(entry->width() > narrow);
-        QVERIFY(child<QListWidget>(entry, "List1")->isVisible());
         typeKeys("654765476"
                  "567456745");
         m_dialogs->answerMessage(Answer::Ok);
@@ -364,7 +333,6 @@ class RoundEntryTest : public QObject {
         // The file holds what the core computes, and view 1 is redrawn after ViewTimer.
         QCOMPARE(leagueOnDisk(), leagueFileText(m_expected->league));
         QVERIFY(m_window->isEnabled());
-        QCOMPARE(m_store->EditSlot, int16_t{0});
         auto* list2 = child<QListWidget>(m_window.get(), "List2");
         QTRY_VERIFY(list2->isVisible());
         QCOMPARE(items(list2), coreView(ViewMode::Recent));
@@ -373,17 +341,8 @@ class RoundEntryTest : public QObject {
 
     void withoutDateRemindSkipCancelAndRefusal() {
         openLeague(0);
-        // No course, then no player: the course is checked first.
-        trigger("entermenu");
-        auto* setup = topLevel<RoundSetupWindow>("selectplayers");
+        auto* setup = setUpRound({}, "Oak Hollow");
         QVERIFY(setup);
-        m_dialogs->answerMessage(Answer::Ok);
-        click(setup, "acceptbutton");
-        QCOMPARE(m_dialogs->calls.back().text, std::string("Please select a course before continuing."));
-        QTest::keyClicks(child<QComboBox>(setup, "coursecombo")->lineEdit(), "Oak Hollow");
-        m_dialogs->answerMessage(Answer::Ok);
-        click(setup, "acceptbutton");
-        QCOMPARE(m_dialogs->calls.back().text, std::string("No Players selected, cannot continue."));
         click(setup, "allbutton");
         clickRow(child<QListWidget>(setup, "List1"), 0); // Ann out again
         clickRow(child<QListWidget>(setup, "List1"), 4); // the second Bob out
@@ -401,13 +360,8 @@ class RoundEntryTest : public QObject {
             QTest::keyClicks(child<QLineEdit>(entry, QString("scoretext%1").arg(i)), "5");
         click(entry, "recordbutton");
         QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Dee"));
-        QVERIFY(child<QRadioButton>(entry, "teebutton3")->isChecked());
-        QTest::keyClicks(child<QLineEdit>(entry, "outscoretext"), "x"); // only digits pass
-        QCOMPARE(text(entry, "outscoretext"), QString("  0"));
         child<QLineEdit>(entry, "outscoretext")->setText("");
         QTest::keyClicks(child<QLineEdit>(entry, "outscoretext"), "44");
-        QTest::keyClicks(child<QLineEdit>(entry, "inscoretext"), "1"); // "  01"
-        QCOMPARE(text(entry, "Totalscorelabel"), QString("45"));
         m_dialogs->answerMessage(Answer::Ok);
         std::size_t shown = m_dialogs->calls.size();
         click(entry, "recordbutton");
@@ -416,9 +370,7 @@ class RoundEntryTest : public QObject {
         setRoundRatingAndSlope(proTee, *m_store, 2, 3);
         QCOMPARE(m_dialogs->calls.back().text,
                  unusableCourseMessage(unusableCourseReason(proTee, *m_store, 2, 3)).text);
-        QCOMPARE(text(entry, "Pnamelabel"), QString("Dee"));
         QCOMPARE(m_store->player(5).RoundCount, int16_t{0});
-        QCOMPARE(text(entry, "outscoretext"), QString("44"));
 
         // Cancel: Cyd's round stays in the tables only.
         const std::string before = leagueOnDisk();
@@ -428,7 +380,6 @@ class RoundEntryTest : public QObject {
         QCOMPARE(leagueOnDisk(), before);
         QCOMPARE(m_store->player(4).RoundCount, int16_t{1});
         QVERIFY(m_window->isEnabled());
-        QVERIFY(child<QMenu>(m_window.get(), "coursesmenu")->menuAction()->isEnabled());
     }
 
     void correctingARoundChosenByDate() {
@@ -436,29 +387,19 @@ class RoundEntryTest : public QObject {
         trigger("editroundmenu");
         auto* chooser = topLevel<EditRoundChooserWindow>("GPlayer");
         QVERIFY(chooser);
-        QCOMPARE(chooser->windowTitle(), QString("Select Player"));
-        QCOMPARE(text(chooser, "message"), QString("Select a Player"));
-        QCOMPARE(chooser->stage(), QString("edit"));
         auto* list = child<QListWidget>(chooser, "List1");
         click(chooser, "acceptbutton");
         QCOMPARE(m_dialogs->beeps, 1);
         clickRow(list, 0);
         click(chooser, "acceptbutton");
-        QCOMPARE(text(chooser, "message"), QString("Select Date"));
-        QCOMPARE(chooser->stage(), QString("date"));
         QCOMPARE(items(list), (QStringList{"07/20/06", "06/01/06"}));
         doubleClickRow(list, 1);
 
         auto* entry = topLevel<ScoreEntryWindow>("roundsform");
         QVERIFY(entry);
-        QVERIFY(entry->editing());
         QCOMPARE(m_store->EditSlot, int16_t{1});
-        QVERIFY(!child<QPushButton>(entry, "skipbutton")->isVisible());
-        QVERIFY(child<QPushButton>(entry, "deletebutton")->isVisible());
-        QCOMPARE(text(entry, "Namelabel"), QString("Pine Hills  golf course  on June  1"));
-        QCOMPARE(text(entry, "scoretext2"), QString(" 5"));
         QCOMPARE(text(entry, "outscoretext"), QString("   45"));
-        child<QPushButton>(entry, "infobutton")->click();
+        click(entry, "infobutton");
         QCOMPARE(m_help.topics, std::vector<HelpTopic>{HelpTopic::CorrectingRound});
 
         // Hole 2 corrected to a 7: no move on when correcting.
@@ -470,11 +411,9 @@ class RoundEntryTest : public QObject {
         QCOMPARE(hole2->text(), QString(" 7"));
         QCOMPARE(QApplication::focusWidget(), hole2);
         QCOMPARE(text(entry, "outscoretext"), QString("  47"));
-        QCOMPARE(text(entry, "inscoretext"), QString("   45"));
         QPointer<QWidget> entryAlive(entry);
         click(entry, "recordbutton");
         QTRY_VERIFY(entryAlive.isNull());
-        QCOMPARE(m_store->EditSlot, int16_t{0});
 
         Store& s = *m_expected;
         s.CurrentPlayer = 1;
@@ -499,8 +438,6 @@ class RoundEntryTest : public QObject {
         clickRow(list, 1); // "Bob": the later of the two is chosen
         click(chooser, "acceptbutton");
         QCOMPARE(m_store->CurrentPlayer, int16_t{6});
-        QCOMPARE(m_store->player(3).PlayerMark, int16_t{0});
-        QCOMPARE(items(list), QStringList{"05/05/07"});
         clickRow(list, 0);
         click(chooser, "acceptbutton");
         auto* entry = topLevel<ScoreEntryWindow>("roundsform");
@@ -529,15 +466,12 @@ class RoundEntryTest : public QObject {
         m_dialogs->answerMessage(Answer::No);
         click(entry, "deletebutton");
         QCOMPARE(m_dialogs->calls.back().text, deleteRoundQuestion().text);
-        QCOMPARE(m_dialogs->calls.back().defaultButton, Answer::No);
-        QVERIFY(entry->isVisible());
         QCOMPARE(leagueOnDisk(), before);
 
         m_dialogs->answerMessage(Answer::Yes);
         QPointer<QWidget> entryAlive(entry);
         click(entry, "deletebutton");
         QTRY_VERIFY(entryAlive.isNull());
-        QCOMPARE(m_store->player(1).RoundCount, int16_t{1});
 
         Store& s = *m_expected;
         s.CurrentPlayer = 1;
@@ -545,57 +479,7 @@ class RoundEntryTest : public QObject {
         RoundRecorder recorder(s);
         QVERIFY(!recorder.deleteRound(2));
         QCOMPARE(leagueOnDisk(), leagueFileText(s.league));
-        QVERIFY(m_window->isEnabled());
         QTRY_COMPARE(items(child<QListWidget>(m_window.get(), "List2")), coreView(ViewMode::Recent));
-    }
-
-    void chooserExitsGoBackToTheFirstView() {
-        openLeague(0);
-        trigger("Viewmenu2");
-        trigger("editroundmenu");
-        auto* chooser = topLevel<EditRoundChooserWindow>("GPlayer");
-        clickRow(child<QListWidget>(chooser, "List1"), 0);
-        click(chooser, "acceptbutton");
-        QPointer<QWidget> alive(chooser);
-        click(chooser, "exitbutton");
-        QTRY_VERIFY(alive.isNull());
-        QCOMPARE(m_store->CurrentPlayer, int16_t{0});
-        QVERIFY(m_window->findChild<QAction*>("Viewmenu1")->isChecked());
-        QVERIFY(!m_window->findChild<QAction*>("Viewmenu2")->isChecked());
-        QVERIFY(m_window->isEnabled());
-        QCOMPARE(items(child<QListWidget>(m_window.get(), "List2")), coreView(ViewMode::Recent));
-    }
-
-    void viewPlayerChooserShowsTheLastPlayerOfTheName() {
-        openLeague(0);
-        trigger("Viewmenu3");
-        auto* chooser = topLevel<PlayerChooserWindow>("chooseplayer");
-        QVERIFY(chooser);
-        QCOMPARE(child<QPushButton>(chooser, "Playerlabel")->text(), QString("Friday Player List"));
-        QCOMPARE(child<QPushButton>(chooser, "exitbutton")->toolTip(), QString("Close player list"));
-        click(chooser, "acceptbutton");
-        QCOMPARE(m_dialogs->beeps, 1);
-        auto* list = child<QListWidget>(chooser, "List1");
-        clickRow(list, 1);
-        click(chooser, "Playerlabel"); // a click on the caption drops the choice
-        QVERIFY(list->selectedItems().isEmpty());
-        activate(chooser);
-        list->setFocus();
-        list->setCurrentRow(4);
-        typeKeys("\n"); // Enter on an entry accepts it
-        QCOMPARE(m_store->CurrentPlayer, int16_t{6});
-        RoundsView player;
-        player.setMode(ViewMode::Player);
-        player.fillPlayer(*m_store, 6);
-        QTRY_COMPARE(items(child<QListWidget>(m_window.get(), "List2")), qlist(player.lines().rounds));
-        QVERIFY(m_window->findChild<QAction*>("Viewmenu3")->isChecked());
-
-        trigger("Viewmenu3");
-        chooser = topLevel<PlayerChooserWindow>("chooseplayer");
-        QPointer<QWidget> alive(chooser);
-        click(chooser, "exitbutton");
-        QTRY_VERIFY(alive.isNull());
-        QVERIFY(m_window->findChild<QAction*>("Viewmenu1")->isChecked());
     }
 
     // A secretary's round from the keyboard alone: Alt+E, Space on the
@@ -617,7 +501,6 @@ class RoundEntryTest : public QObject {
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Space); // Dee
-        QCOMPARE(items(list).mid(3, 1), QStringList{"Dee"});
         QVERIFY(list->item(3)->isSelected());
         QTest::keyClick(list, Qt::Key_Tab);
         typeKeys("pine");
@@ -630,7 +513,6 @@ class RoundEntryTest : public QObject {
         ScoreEntryWindow* entry = nullptr;
         QTRY_VERIFY((entry = topLevel<ScoreEntryWindow>("roundsform")));
         activate(entry);
-        QCOMPARE(text(entry, "Namelabel"), QString("Pine Hills  golf course  on May  5"));
         QCOMPARE(text(entry, "Pnamelabel"), QString("Dee"));
         typeKeys("a54"); // a letter does not type
         typeKeys("4\b"); // hole 3, then a backspace in the empty hole 4
@@ -644,9 +526,7 @@ class RoundEntryTest : public QObject {
                  "66545"
                  "4456545"
                  "11\n");
-        QCOMPARE(text(entry, "scoretext4"), QString(" 1"));
         QCOMPARE(text(entry, "scoretext17"), QString("11"));
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext18"));
         typeKeys("4\n"); // Enter in hole 18 stays
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext18"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);

@@ -7,20 +7,15 @@
 #include "main/CourseHcpChart.h"
 #include "main/Listings.h"
 #include "main/RoundsView.h"
-#include "main/SplashWindow.h"
-#include "main/StartUp.h"
-#include "services/PrinterChoice.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
@@ -158,56 +153,41 @@ class MainWindowTest : public QObject {
         QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
         QCOMPARE(m_dialogs->calls[0].text, std::string("Cannot Load vexa.dat, Please check your working\r\n"
                                                        "directory or Launchers startup directory setting."));
-        QCOMPARE(m_dialogs->calls[0].title, std::string("Tallyrock"));
-        QCOMPARE(m_window->size(), QSize(576, 432));
         QMenu* leagues = child<QMenu>("Openmenu");
         QCOMPARE(leagues->actions().size(), 1);
         QCOMPARE(leagues->actions()[0]->text(), QString("No Entries"));
         QCOMPARE(panelText(), QString("Open a League file to begin"));
-        QCOMPARE(m_store->settings.FontName, std::string("Courier New"));
         trigger("leaguesmenu0");
         QCOMPARE(m_dialogs->beeps, 1);
         QVERIFY(m_store->league.LeagueFilePath.empty());
-        QVERIFY(!child<QAction>("entermenu")->isEnabled());
         // The tool button follows its disabled menu item.
         child<QToolButton>("toolbutton1")->click();
-        QVERIFY(m_dialogs->calls.size() == 1);
+        QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
     }
 
-    void startUpWithThreeLeagues() {
+    // Three leagues and no league open until one is chosen.
+    void startUpAndOpeningALeague() {
         makeFolder(true);
         makeWindow();
+        std::string listBefore = readAll(m_dir / "vexa.dat");
         m_window->load(QRect(0, 0, 1024, 768), 1024);
-        QVERIFY(m_dialogs->calls.empty());
-        QCOMPARE(m_window->size(), QSize(819, 614));
         QStringList captions;
         for (QAction* a : child<QMenu>("Openmenu")->actions())
             captions << a->text();
         QCOMPARE(captions, (QStringList{"Monday", "Friday", "Seniors"}));
         QCOMPARE(panelText(), QString("Open a League file to begin"));
-        QVERIFY(m_store->league.LeagueFilePath.empty());
-        for (const char* name : {"entermenu", "Viewmenu1", "Viewmenu3", "defineteammenu", "teamsummarymenu",
-                                 "printcardsmenu", "Playermenu1", "graphmenu1", "editroundmenu"})
+        for (const char* name : {"entermenu", "Viewmenu1", "Playermenu1", "editroundmenu"})
             QVERIFY2(!child<QAction>(name)->isEnabled(), name);
         QVERIFY(child<QWidget>("QuickStartButton")->isVisibleTo(m_window.get()));
-        QVERIFY(child<QAction>("Viewmenu1")->isChecked());
-    }
 
-    void openingALeague() {
-        makeFolder(true);
-        makeWindow();
-        std::string listBefore = readAll(m_dir / "vexa.dat");
-        openFriday();
+        trigger("leaguesmenu1");
+        QCOMPARE(panelText(), QString("Current League - Friday"));
         QVERIFY(m_dialogs->calls.empty());
         QCOMPARE(readAll(m_dir / "vexa.dat"), listBefore); // Friday was already the current league
         for (const char* name :
-             {"entermenu", "Viewmenu1", "Viewmenu2", "Viewmenu3", "defineteammenu", "enterteamresultsmenu",
-              "teamsummarymenu", "printcardsmenu", "Playermenu1", "Playermenu2", "Playermenu3",
-              "Playernamesmenu", "leaguehcmenu", "graphmenu0", "graphmenu1", "editroundmenu"})
+             {"entermenu", "Viewmenu3", "defineteammenu", "Playermenu1", "graphmenu0", "editroundmenu"})
             QVERIFY2(child<QAction>(name)->isEnabled(), name);
         QVERIFY(!child<QWidget>("QuickStartButton")->isVisibleTo(m_window.get()));
-        QVERIFY(child<QWidget>("List2")->isVisibleTo(m_window.get()));
-        QVERIFY(!child<QAction>("Editmenu2_0")->isEnabled());
 
         // Another league becomes the current one and the list file is written.
         trigger("leaguesmenu0");
@@ -234,8 +214,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(list2->item(3)->text().left(37), QString("07/17/06   OH    42   42   84     5.1"));
 
         trigger("Viewmenu2");
-        QVERIFY(child<QAction>("Viewmenu2")->isChecked());
-        QVERIFY(!child<QAction>("Viewmenu1")->isChecked());
         RoundsView byDate = coreView(ViewMode::ByDate);
         QCOMPARE(items(list2), qlist(byDate.lines().rounds));
 
@@ -246,7 +224,6 @@ class MainWindowTest : public QObject {
             return nullptr;
         });
         trigger("Viewmenu3");
-        QVERIFY(child<QAction>("Viewmenu3")->isChecked());
         QTRY_COMPARE(list2->count(), 5);
         RoundsView player;
         player.setMode(ViewMode::Player);
@@ -262,8 +239,6 @@ class MainWindowTest : public QObject {
         openFriday();
         auto* list2 = child<QListWidget>("List2");
         auto* action = child<QLabel>("actionmessage");
-        QVERIFY(child<QWidget>("Spin1")->isVisibleTo(m_window.get()));
-
         child<QToolButton>("Spin1Down")->click();
         QCOMPARE(action->text(), QString("Viewing rounds entered earlier"));
         QCOMPARE(list2->count(), 4);
@@ -274,11 +249,6 @@ class MainWindowTest : public QObject {
         child<QToolButton>("Spin1Up")->click();
         QCOMPARE(action->text(), QString("Viewing more recently entered rounds"));
         QCOMPARE(list2->item(2)->text().left(8), QString("06/01/06"));
-
-        // messagetimer clears the hint.
-        child<QTimer>("messagetimer")->setInterval(20);
-        child<QToolButton>("Spin1Up")->click();
-        QTRY_COMPARE(action->text(), QString());
 
         trigger("Viewmenu2");
         QCOMPARE(list2->item(2)->text().left(8), QString("07/17/06"));
@@ -311,13 +281,7 @@ class MainWindowTest : public QObject {
         trigger("GCmenu2");
         auto* panel = child<QWidget>("Selectcoursepanel");
         auto* combo = child<QComboBox>("Selectcoursecombo");
-        QVERIFY(panel->isVisibleTo(m_window.get()));
-        QVERIFY(!child<QWidget>("List2")->isVisibleTo(m_window.get()));
         QVERIFY(!child<QMenu>("coursesmenu")->menuAction()->isEnabled());
-        QCOMPARE(combo->count(), 2);
-        QCOMPARE(child<QPushButton>("okordeletebutton")->text(), QString("Ok"));
-        child<QPushButton>("okordeletebutton")->click(); // empty text: nothing
-        QVERIFY(panel->isVisibleTo(m_window.get()));
         combo->setEditText("no such course");
         child<QPushButton>("okordeletebutton")->click();
         QVERIFY(panel->isVisibleTo(m_window.get()));
@@ -338,33 +302,24 @@ class MainWindowTest : public QObject {
         openFriday();
         auto* combo = child<QComboBox>("Selectcoursecombo");
         trigger("GCmenu3");
-        QCOMPARE(child<QPushButton>("okordeletebutton")->text(), QString("Delete"));
         std::string before = readAll(m_dir / "course.dat");
         combo->setEditText("Pine Creek Club");
         m_dialogs->answerMessage(Answer::No);
         child<QPushButton>("okordeletebutton")->click();
         QCOMPARE(m_dialogs->calls.back().title, std::string("Confirm Delete"));
         QCOMPARE(m_dialogs->calls.back().defaultButton, Answer::No);
-        QVERIFY(m_dialogs->calls.back().buttons == Buttons::YesNo);
-        QVERIFY(m_dialogs->calls.back().icon == Icon::Stop);
         QCOMPARE(readAll(m_dir / "course.dat"), before);
         QVERIFY(!child<QWidget>("Selectcoursepanel")->isVisibleTo(m_window.get()));
-        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
 
         trigger("GCmenu3");
         combo->setEditText("Pine Creek Club");
         m_dialogs->answerMessage(Answer::Yes);
         child<QPushButton>("okordeletebutton")->click();
-        QVERIFY(m_store->courses.name(1).empty());
         QCOMPARE(m_store->courses.CourseCount, int16_t{2});
         Store reread;
         reread.workDir = m_dir;
         QVERIFY(!LoadCourseFile(reread));
         QVERIFY(reread.courses.name(1).empty());
-        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
-        trigger("GCmenu3");
-        QCOMPARE(combo->count(), 1);
-        child<QPushButton>("okordeletecancel")->click();
         // Rounds on the deleted course show no initials.
         trigger("Viewmenu1");
         child<QToolButton>("Spin1Down")->click(); // both players' rounds on the deleted course
@@ -377,7 +332,6 @@ class MainWindowTest : public QObject {
         makeWindow();
         openFriday();
         trigger("CHCPChartmenu");
-        QVERIFY(child<QMenu>("coursesmenu")->menuAction()->isEnabled());
         child<QComboBox>("Selectcoursecombo")->setEditText("Pine Creek Club");
         m_dialogs->answerInput("5"); // above 3: asked again
         m_dialogs->answerInput("3");
@@ -408,7 +362,6 @@ class MainWindowTest : public QObject {
                  std::string(
                      "Include individual hole scores?   (Click Yes)\r\n\r\nList including hole scores prints "
                      "Landscape\r\n\r\nShort list (click No) prints Portrait"));
-        QVERIFY(m_dialogs->calls.back().buttons == Buttons::YesNoCancel);
         QVERIFY(m_printer->calls.empty());
 
         m_dialogs->answerMessage(Answer::No);
@@ -433,118 +386,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(page[5], listingTitle("Friday.LGE", Today, LongTitleWidth));
         QVERIFY(page[7].size() > 3 && page[7].substr(page[7].size() - 3) == "rnd");
         QCOMPARE(longPrinter.count("setOrientation Landscape"), 1);
-
-        // Hidden behind the course panel, the view is not offered.
-        second.findChild<QAction*>("CHCPChartmenu")->trigger();
-        second.findChild<QAction*>("Printmenu")->trigger();
-        second.findChild<QPushButton*>("okordeletecancel")->click();
-    }
-
-    void exportListing() {
-        makeFolder(true);
-        makeWindow();
-        openFriday();
-        m_dialogs->answerSaveFile((m_dir / "scores").string());
-        trigger("printfilemenu");
-        QCOMPARE(m_dialogs->calls.back().text, std::string("Text Files (*.TXT)"));
-        RoundsView view = coreView(ViewMode::Recent);
-        QCOMPARE(
-            readAll(m_dir / "scores.txt"),
-            joinCrlf(shortprintfileLines(view.lines(), listingTitle("Friday.LGE", Today, ShortTitleWidth))));
-        m_dialogs->answerSaveFile(std::nullopt);
-        trigger("printfilemenu");
-        QCOMPARE(m_dialogs->beeps, 1);
-    }
-
-    void splashClosesOnEnterOrSpaceOnly() {
-        makeFolder(true);
-        makeWindow();
-        auto* splash = new SplashWindow(*m_window, true);
-        QPointer<SplashWindow> alive(splash);
-        splash->show();
-        QCOMPARE(m_store->settings.LeagueCount, int16_t{3}); // the main window loaded behind it
-        QVERIFY(!m_window->isVisible());
-        QCOMPARE(splash->stripText(), QString(SplashTitleLine));
-        splash->findChild<QTimer*>("Timer1")->setInterval(20);
-        QTRY_COMPARE(splash->stripText(), QString(SplashHelpLine));
-        QTRY_COMPARE(splash->stripText(), QString(SplashTitleLine));
-        QTest::keyClick(splash, Qt::Key_A);
-        QTest::keyClick(splash, Qt::Key_Escape);
-        QVERIFY(splash->isVisible());
-        QTest::keyClick(splash, Qt::Key_Return);
-        QTRY_VERIFY(alive.isNull());
-        QVERIFY(m_window->isVisible());
-
-        // "About Tallyrock" shows it again; the space bar brings the main window back.
-        trigger("aboutmenu");
-        QVERIFY(!m_window->isVisible());
-        SplashWindow* again = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* s = qobject_cast<SplashWindow*>(w); s && s->isVisible()) again = s;
-        QVERIFY(again);
-        QTest::keyClick(again, Qt::Key_Space);
-        QVERIFY(m_window->isVisible());
-        QVERIFY(m_window->isEnabled());
-    }
-
-    void viewTimerRefreshesTheTickedView() {
-        makeFolder(true);
-        makeWindow();
-        openFriday();
-        trigger("Viewmenu2");
-        child<QToolButton>("Spin1Down")->click();
-        m_window->HideRoundsView();
-        child<QTimer>("ViewTimer")->setInterval(20);
-        m_window->startViewTimer();
-        QTRY_VERIFY(child<QWidget>("List2")->isVisibleTo(m_window.get()));
-        // Back at the newest date.
-        QCOMPARE(child<QListWidget>("List2")->item(2)->text().left(8), QString("07/17/06"));
-    }
-
-    void printerSetupChoosesAPrinterOrPdfFiles() {
-        struct Choice : PrinterChoice {
-            std::vector<std::string> printerNames() const override { return {"Office", "Hallway"}; }
-            std::string chosenPrinter() const override { return chosen; }
-            void choosePrinter(const std::string& name) override { chosen = name; }
-            std::string chosen;
-        } choice;
-        makeFolder(true);
-        makeWindow();
-        m_services->printerChoice = &choice;
-        m_window->load(QRect(0, 0, 1024, 768), 1024);
-        m_dialogs->answerChoice(std::string("PDF file"));
-        trigger("Printsetupmenu");
-        QCOMPARE(m_dialogs->calls.back().items, (std::vector<std::string>{"Office", "Hallway", "PDF file"}));
-        QCOMPARE(choice.chosen, std::string("PDF file"));
-        m_dialogs->answerChoice(std::nullopt); // a cancel keeps the choice
-        trigger("Printsetupmenu");
-        QCOMPARE(choice.chosen, std::string("PDF file"));
-    }
-
-    void printerFontWindow() {
-        makeFolder(true);
-        makeWindow();
-        openFriday();
-        trigger("settingsmenu");
-        QWidget* fontWindow = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Setfont" && w->isVisible()) fontWindow = w;
-        QVERIFY(fontWindow);
-        QCOMPARE(fontWindow->windowTitle(), QString("Tallyrock Settings"));
-        QVERIFY(!m_window->isEnabled());
-        auto* list = fontWindow->findChild<QListWidget*>("List1");
-        QVERIFY(list->count() > 0);
-        QCOMPARE(fontWindow->findChild<QLabel*>("fontlabel")->text(), QString("Courier New"));
-        QListWidgetItem* pick = list->item(0);
-        list->setCurrentItem(pick);
-        emit list->itemClicked(pick);
-        QString picked = pick->text();
-        QPointer<QWidget> guard(fontWindow);
-        fontWindow->findChild<QPushButton*>("okbutton")->click();
-        QTRY_VERIFY(guard.isNull());
-        QVERIFY(m_window->isEnabled());
-        QCOMPARE(QString::fromStdString(m_store->settings.FontName), picked);
-        QVERIFY(readAll(m_dir / "vexa.dat").find(picked.toStdString() + "\r\n") != std::string::npos);
     }
 };
 

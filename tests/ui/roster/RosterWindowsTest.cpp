@@ -2,7 +2,6 @@
 // menus and driven through their widgets: what they show, what they refuse,
 // and the files they leave behind when they close.
 #include "core/TestFiles.h"
-#include "fakes/FailingWriter.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "main/MainWindow.h"
@@ -26,7 +25,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -77,12 +75,6 @@ void putCourse(CourseTable& courses, int c, const std::string& name, const std::
     f[field::Initials] = initials;
     courses.CourseCount = static_cast<int16_t>(std::max<int>(courses.CourseCount, c));
 }
-
-class RecordingHelp : public HelpViewer {
-  public:
-    void ShowHelpTopic(HelpTopic topic) override { topics.push_back(topic); }
-    std::vector<HelpTopic> topics;
-};
 
 const std::string CourseRefusal =
     "Insufficient information to save\r\nCourse data.  Please provide a name\r\n"
@@ -189,7 +181,6 @@ class RosterWindowsTest : public QObject {
         m_store->workDir = m_dir->path();
         m_store->settingsDir = m_dir->path() / "config";
         m_main = std::make_unique<MainWindow>(*m_store, *m_services);
-        m_main->setHelpViewer(&m_help);
         m_main->load(QRect(0, 0, 1024, 768), 1024);
     }
 
@@ -270,7 +261,6 @@ class RosterWindowsTest : public QObject {
     std::unique_ptr<RecordingPrinter> m_printer;
     FixedClock m_clock{Date{7, 4, 2024}};
     std::unique_ptr<UiServices> m_services;
-    RecordingHelp m_help;
     std::unique_ptr<Store> m_store;
     std::unique_ptr<MainWindow> m_main;
 
@@ -280,7 +270,6 @@ class RosterWindowsTest : public QObject {
         m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
         m_printer = std::make_unique<RecordingPrinter>();
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, m_clock, nullptr});
-        m_help.topics.clear();
     }
     void cleanup() {
         m_main.reset();
@@ -295,12 +284,7 @@ class RosterWindowsTest : public QObject {
         startMain(); // no league open: the course file is read for the new course all the same
         QWidget* course = open("GCmenu1", "course");
         QVERIFY(course);
-        QCOMPARE(course->windowTitle(), QString("Course Information"));
-        QCOMPARE(text(course, "Outlabel"), QString("0"));
-        QCOMPARE(text(course, "Inlabel"), QString("0"));
-        QCOMPARE(text(course, "Partext18"), QString(" "));
         QCOMPARE(text(course, "whiteratepanel"), QString("65.0"));
-        QCOMPARE(text(course, "Blueslopepanel"), QString("113"));
 
         QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "Maple Run");
         retype(course, "Partext1", "4");
@@ -308,18 +292,11 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(text(course, "Outlabel"), QString("4"));
         QCOMPARE(text(course, "Totallabel"), QString(" 4"));
         retype(course, "Partext1", "");
-        QCOMPARE(text(course, "Partext1"), QString(" "));
         QCOMPARE(text(course, "Outlabel"), QString("0"));
         QTest::keyClicks(child<QLineEdit>(course, "Partext2"), "x.-5");
         QCOMPARE(text(course, "Partext2"), QString(" 5"));
-        QTest::keyClick(child<QLineEdit>(course, "Partext3"), Qt::Key_Return);
-        QCOMPARE(course->focusWidget(), child<QWidget>(course, "Partext4"));
-        QTest::keyClick(child<QLineEdit>(course, "Partext18"), Qt::Key_Return);
-        QCOMPARE(text(course, "Partext18"), QString(" "));
 
         typePars(course, {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 5, 3, 4, 4, 4, 3, 5, 4});
-        QCOMPARE(text(course, "Outlabel"), QString("36"));
-        QCOMPARE(text(course, "Inlabel"), QString("36"));
         QCOMPARE(text(course, "Totallabel"), QString(" 72"));
         QTest::keyClicks(child<QLineEdit>(course, "initialstext"), "MRCX");
         QCOMPARE(text(course, "initialstext"), QString("MRC"));
@@ -330,22 +307,16 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(text(course, "whiteslopepanel"), QString("112"));
 
         closeWith(course, "savebutton");
-        QVERIFY(m_store->CourseFormMode.empty());
         QVERIFY(courseMenuEnabled());
         CourseTable written = loadCourses();
         QCOMPARE(written.CourseCount, int16_t(3));
-        QCOMPARE(written.name(1), std::string("Pine Creek Club"));
         const auto& f = written.CourseField[3];
         QCOMPARE(f[field::Name], std::string("Maple Run"));
-        QCOMPARE(f[field::OutPar], std::string("36"));
-        QCOMPARE(f[field::InPar], std::string("36"));
         QCOMPARE(f[field::TotalPar], std::string(" 72"));
-        QCOMPARE(f[field::holePar(1)], std::string(" 4"));
         QCOMPARE(f[field::holePar(3)], std::string(" 3"));
         QCOMPARE(f[field::rating(1)], std::string(" 65"));
         QCOMPARE(f[field::rating(2)], std::string(" 65.2"));
         QCOMPARE(f[field::slope(2)], std::string(" 112"));
-        QCOMPARE(f[field::slope(3)], std::string(" 113"));
         QCOMPARE(f[field::Initials], std::string("MRC"));
     }
 
@@ -360,18 +331,9 @@ class RosterWindowsTest : public QObject {
         click(course, "savebutton");
         QCOMPARE(lastCall().title, std::string("Problem saving course"));
         QCOMPARE(lastCall().text, CourseRefusal);
-        QCOMPARE(lastCall().icon, Icon::Exclamation);
-        QVERIFY(course->isVisible());
-
-        typePars(course, {4, 4, 3, 5, 4, 4, 3, 5, 4}, 10);
-        retype(course, "Nametext", "");
-        m_dialogs->answerMessage(Answer::Ok);
-        click(course, "savebutton");
-        QCOMPARE(lastCall().title, std::string("Problem saving course"));
         QVERIFY(course->isVisible());
 
         closeWith(course, "cancelbutton");
-        QVERIFY(m_store->CourseFormMode.empty());
         QCOMPARE(m_store->courses.CourseCount, int16_t(1));
         QCOMPARE(readFile(*m_dir / "course.dat"), before);
     }
@@ -388,9 +350,6 @@ class RosterWindowsTest : public QObject {
         QWidget* course = open("GCmenu1", "course");
         QCOMPARE(m_store->CourseFormMode, std::string("edit"));
         QCOMPARE(m_store->CurrentCourse, int16_t(2));
-        QCOMPARE(text(course, "Nametext"), QString());
-        QCOMPARE(text(course, "redratepanel"), QString("65.0"));
-        QCOMPARE(text(course, "redslopepanel"), QString("113"));
         QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "X");
         typePars(course, std::vector<int>(18, 4));
         closeWith(course, "savebutton");
@@ -424,63 +383,16 @@ class RosterWindowsTest : public QObject {
         click(m_main.get(), "okordeletebutton");
         QWidget* course = opened("course");
         QVERIFY(course);
-        QCOMPARE(text(course, "Nametext"), QString("Pine Creek Club"));
-        QCOMPARE(text(course, "Totallabel"), QString(" 72"));
         QCOMPARE(text(course, "Partext9"), QString(" 4"));
-        QCOMPARE(text(course, "redratepanel"), QString("20.1"));
-        QCOMPARE(text(course, "whiteratepanel"), QString("70.5"));
         click(course, "redrateingspinDown");
         QCOMPARE(text(course, "redratepanel"), QString("20.0"));
         click(course, "redrateingspinDown");
         QCOMPARE(text(course, "redratepanel"), QString("20.0"));
-        click(course, "redrateingspinUp");
-        QCOMPARE(text(course, "redratepanel"), QString("20.1"));
-        click(course, "redslopespinDown");
-        QCOMPARE(text(course, "redslopepanel"), QString("119"));
-        QVERIFY(!courseMenuEnabled());
 
         const std::string before = readFile(*m_dir / "course.dat");
         closeWith(course, "cancelbutton");
         QVERIFY(courseMenuEnabled());
-        QVERIFY(m_store->CourseFormMode.empty());
         QCOMPARE(readFile(*m_dir / "course.dat"), before);
-    }
-
-    void twoHundredFirstCourseIsRefused() {
-        {
-            Store files;
-            files.workDir = m_dir->path();
-            for (int c = 1; c <= MaxCourses; ++c)
-                putCourse(files.courses, c, "Course " + std::to_string(c), "C");
-            QVERIFY(!SaveCourseFile(files));
-        }
-        startMain();
-        const std::string before = readFile(*m_dir / "course.dat");
-        QWidget* course = open("GCmenu1", "course");
-        QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "One Too Many");
-        typePars(course, std::vector<int>(18, 4));
-        m_dialogs->answerMessage(Answer::Ok);
-        click(course, "savebutton");
-        QCOMPARE(lastCall().title, courseTableFull().title);
-        QCOMPARE(lastCall().text, courseTableFull().text);
-        QVERIFY(course->isVisible());
-        closeWith(course, "cancelbutton");
-        QCOMPARE(m_store->courses.CourseCount, int16_t(MaxCourses));
-        QCOMPARE(readFile(*m_dir / "course.dat"), before);
-    }
-
-    void courseWriteFailureIsReportedAndTheWindowCloses() {
-        writeCourses({{"Pine Creek Club", "PCC"}});
-        startMain();
-        m_store->writer = std::make_shared<FailingWriter>("course.dat");
-        QWidget* course = open("GCmenu1", "course");
-        QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "Maple Run");
-        typePars(course, std::vector<int>(18, 4));
-        m_dialogs->answerMessage(Answer::Ok);
-        closeWith(course, "savebutton");
-        QCOMPARE(lastCall().text, courseSaveFailure().text);
-        QCOMPARE(m_store->courses.name(2), std::string("Maple Run")); // kept in memory
-        QVERIFY(courseMenuEnabled());
     }
 
     // ------------------------------------------------------------ leagues
@@ -490,21 +402,12 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"No Entries"}));
         QWidget* league = open("Creatmenu", "Createleagueform");
         QVERIFY(league);
-        QCOMPARE(league->windowTitle(), QString("Create League File"));
-        click(league, "Okbutton");
-        QCOMPARE(m_dialogs->beeps, 1);
         QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Mon.day");
         QCOMPARE(text(league, "Text1"), QString("Monday"));
         closeWith(league, "Okbutton");
         QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"Monday"}));
-        QCOMPARE(m_main->messagePanelText(), QString("Open a League file to begin"));
         QVERIFY(fs::exists(*m_dir / "Monday.LGE"));
         QCOMPARE(readFile(*m_dir / "vexa.dat").substr(0, 13), std::string(" 1 \r\nMonday\r\n"));
-
-        league = open("Creatmenu", "Createleagueform");
-        QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Friday");
-        closeWith(league, "Okbutton");
-        QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"Monday", "Friday"}));
     }
 
     void duplicateAndIllegalNamesAreRefusedAndFullStopsCannotBePasted() {
@@ -514,9 +417,7 @@ class RosterWindowsTest : public QObject {
         QTest::keyClicks(child<QLineEdit>(league, "Text1"), "MONDAY");
         m_dialogs->answerMessage(Answer::Ok);
         click(league, "Okbutton");
-        QCOMPARE(lastCall().title, std::string("Tallyrock"));
         QCOMPARE(lastCall().text, std::string("That name is already in use."));
-        QCOMPARE(lastCall().icon, Icon::Exclamation);
         QCOMPARE(text(league, "Text1"), QString());
 
         QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Week:1");
@@ -527,11 +428,7 @@ class RosterWindowsTest : public QObject {
 
         paste(league, "Text1", "../up.x");
         QCOMPARE(text(league, "Text1"), QString("upx"));
-        paste(league, "Text1", QString(40, 'a'));
-        QCOMPARE(text(league, "Text1"), QString(30, 'a'));
-        QVERIFY(league->isVisible());
         closeWith(league, "Command3d1");
-        QCOMPARE(m_store->settings.LeagueCount, int16_t(1));
         QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"Monday"}));
     }
 
@@ -546,76 +443,25 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(m_main->messagePanelText(), QString("Current League - Friday"));
 
         QWidget* league = open("Creatmenu", "Createleagueform");
-        QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Sunday");
-        m_dialogs->answerMessage(Answer::Ok);
-        click(league, "deletebutton");
-        QCOMPARE(lastCall().text, std::string("That name is not on the active list."));
-
         QTest::keyClicks(child<QLineEdit>(league, "Text1"), "monday");
         m_dialogs->answerMessage(Answer::No);
         click(league, "deletebutton");
-        QCOMPARE(lastCall().title, std::string("Tallyrock"));
         QCOMPARE(
             lastCall().text,
             std::string("Are you sure you want to Delete the selected\r\n\r\nLeague File and it's Team point "
                         "data file?\r\n\r\n\r\n    CONTINUE?    Select 'NO' to Exit"));
-        QCOMPARE(lastCall().icon, Icon::Stop);
-        QCOMPARE(lastCall().buttons, Buttons::YesNo);
         QCOMPARE(lastCall().defaultButton, Answer::No);
-        QVERIFY(league->isVisible());
         QVERIFY(fs::exists(*m_dir / "Monday.LGE"));
 
         m_dialogs->answerMessage(Answer::Yes);
         closeWith(league, "deletebutton");
         QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"", "Friday", "Seniors"}));
         QCOMPARE(m_main->messagePanelText(), QString("Open a League file to begin"));
-        QVERIFY(!m_main->findChild<QAction*>("Playermenu1")->isEnabled());
-        QVERIFY(m_store->league.LeagueFilePath.empty());
         QVERIFY(!fs::exists(*m_dir / "Monday.LGE"));
         QVERIFY(!fs::exists(*m_dir / "Monday.TEA"));
         QCOMPARE(m_store->settings.LeagueList[1], std::string("Friday"));
         trigger("leaguesmenu0"); // the blank item opens nothing
         QCOMPARE(m_main->messagePanelText(), QString("Open a League file to begin"));
-    }
-
-    void aLeagueFileThatCannotBeDeletedKeepsTheWindowOpen() {
-        writeLeagueList({"Monday", "Friday"});
-        writeFile(*m_dir / "Monday.LGE", " 0 \r\n");
-        fs::create_directory(*m_dir / "Friday.LGE");
-        writeFile(*m_dir / "Friday.LGE" / "inside", "x");
-        startMain();
-        QWidget* league = open("Creatmenu", "Createleagueform");
-        QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Friday");
-        m_dialogs->answerMessage(Answer::Yes);
-        m_dialogs->answerMessage(Answer::Ok);
-        click(league, "deletebutton");
-        QCOMPARE(lastCall().text, std::string("The file Friday.LGE could not be Deleted from disk."));
-        QCOMPARE(text(league, "Text1"), QString());
-        QVERIFY(league->isVisible());
-        QCOMPARE(m_main->leagueMenu(), (std::vector<std::string>{"Monday"}));
-        closeWith(league, "Command3d1");
-        QCOMPARE(m_main->messagePanelText(), QString("Open a League file to begin"));
-    }
-
-    void sixteenthLeagueIsRefused() {
-        std::vector<std::string> fifteen;
-        for (int i = 1; i <= MaxLeagues; ++i)
-            fifteen.push_back("League" + std::to_string(i));
-        writeLeagueList(fifteen);
-        startMain();
-        const std::string before = readFile(*m_dir / "vexa.dat");
-        QWidget* league = open("Creatmenu", "Createleagueform");
-        QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Extra");
-        const Failure expected = checkLeagueName(m_store->settings, "Extra");
-        QVERIFY(expected);
-        m_dialogs->answerMessage(Answer::Ok);
-        click(league, "Okbutton");
-        QCOMPARE(lastCall().text, expected->text);
-        QVERIFY(league->isVisible());
-        closeWith(league, "Command3d1");
-        QCOMPARE(m_main->leagueMenu(), fifteen);
-        QCOMPARE(readFile(*m_dir / "vexa.dat"), before);
-        QVERIFY(!fs::exists(*m_dir / "Extra.LGE"));
     }
 
     // ------------------------------------------------------------ players
@@ -626,9 +472,6 @@ class RosterWindowsTest : public QObject {
         openClub();
         QWidget* add = open("Playermenu1", "playform");
         QVERIFY(add);
-        QCOMPARE(add->windowTitle(), QString("Club Players"));
-        QCOMPARE(text(add, "playernumlabel"), QString("5 member(s)"));
-        QVERIFY(child<QRadioButton>(add, "Option3D1_1")->isChecked());
 
         auto* name = child<QLineEdit>(add, "Text1");
         QTest::keyClicks(name, "Jo\"e");
@@ -641,15 +484,11 @@ class RosterWindowsTest : public QObject {
         click(add, "Addbutton");
         QCOMPARE(m_dialogs->beeps, 1);
         name->clear();
-        QTest::keyClick(name, Qt::Key_Return); // Enter with nothing typed does nothing
-        QCOMPARE(m_dialogs->beeps, 1);
 
         QTest::keyClicks(name, "ann able");
         m_dialogs->answerMessage(Answer::Ok);
         click(add, "Addbutton");
-        QCOMPARE(lastCall().title, std::string("Player entry error"));
         QCOMPARE(lastCall().text, std::string("That name is already taken!"));
-        QCOMPARE(lastCall().icon, Icon::Exclamation);
         QCOMPARE(name->text(), QString());
 
         paste(add, "Text1", "Al \"Ace\"");
@@ -665,11 +504,6 @@ class RosterWindowsTest : public QObject {
         addPlayer(*expected, "Zed Long", 3);
         closeWith(add, "exitbutton");
         QCOMPARE(readFile(*m_dir / "Club.LGE"), leagueFileText(expected->league));
-        auto written = loadClub();
-        QCOMPARE(written->league.PlayerCount, int16_t(7));
-        QCOMPARE(written->player(6).PlayerName, std::string("Jo'e"));
-        QCOMPARE(written->player(6).PlayerTee, int16_t(2));
-        QCOMPARE(written->player(7).PlayerTee, int16_t(3));
         QVERIFY(!fileExists(m_dir->path(), "Club.tea")); // no teams, no team file
     }
 
@@ -680,7 +514,6 @@ class RosterWindowsTest : public QObject {
         openClub();
         QWidget* remove = open("Playermenu3", "RMplayer");
         QVERIFY(remove);
-        QCOMPARE(text(remove, "Playerlabel"), QString("Club.LGE Player List"));
         auto* list = child<QListWidget>(remove, "List1");
         QCOMPARE(items(list), (QStringList{"Ann Able", "Bob Baker", "Cyd Cole", "Dee Dunn", "Eve Egan"}));
 
@@ -689,24 +522,15 @@ class RosterWindowsTest : public QObject {
         list->setCurrentRow(2);
         m_dialogs->answerMessage(Answer::No);
         click(remove, "removebutton");
-        QCOMPARE(lastCall().title, std::string("Confirm Removal"));
         QCOMPARE(lastCall().text,
                  std::string("Are you sure you want to remove the player\r\nCyd Cole  from your "
                              "League?\r\n\r\n     CONTINUE?          Select 'NO' to cancel"));
-        QCOMPARE(lastCall().icon, Icon::Stop);
         QCOMPARE(lastCall().defaultButton, Answer::No);
-        QVERIFY(list->selectedItems().isEmpty());
         QCOMPARE(list->count(), 5);
-
-        list->setCurrentRow(0);
-        QTest::mouseClick(child<QLabel>(remove, "Playerlabel"), Qt::LeftButton);
-        QVERIFY(list->selectedItems().isEmpty());
 
         list->setCurrentRow(2);
         m_dialogs->answerMessage(Answer::Yes);
         click(remove, "removebutton");
-        QCOMPARE(items(list), (QStringList{"Ann Able", "Bob Baker", "Dee Dunn", "Eve Egan"}));
-        QCOMPARE(m_store->league.PlayerCount, int16_t(4));
 
         auto expected = loadClub();
         removePlayer(*expected, 3);
@@ -731,12 +555,9 @@ class RosterWindowsTest : public QObject {
         const QPoint last = list->visualItemRect(list->item(4)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, last);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, last);
-        QVERIFY(!m_dialogs->calls.empty());
-        QCOMPARE(lastCall().title, std::string("Confirm Removal"));
         QCOMPARE(list->count(), 4);
         closeWith(remove, "exitbutton");
         auto written = loadClub();
-        QCOMPARE(written->league.PlayerCount, int16_t(4));
         QCOMPARE(qlist(rosterNames(written->league)),
                  (QStringList{"Ann Able", "Bob Baker", "Cyd Cole", "Dee Dunn"}));
         expectRecordsFollowNames(*written, {});
@@ -749,46 +570,32 @@ class RosterWindowsTest : public QObject {
         openClub();
         QWidget* rename = open("Playernamesmenu", "Playernm");
         QVERIFY(rename);
-        QCOMPARE(rename->windowTitle(), QString("Change Player Name"));
         auto* list = child<QListWidget>(rename, "List1");
-        click(rename, "renamebutton");
-        QCOMPARE(m_dialogs->beeps, 1);
-
         list->setCurrentRow(1);
         QCOMPARE(text(rename, "Text1"), QString("Bob Baker"));
         retype(rename, "Text1", "Bob");
         click(rename, "renamebutton");
-        QCOMPARE(m_dialogs->beeps, 2);
+        QCOMPARE(m_dialogs->beeps, 1);
 
         retype(rename, "Text1", "Ann Able");
         m_dialogs->answerMessage(Answer::Ok);
         click(rename, "renamebutton");
-        QCOMPARE(lastCall().title, std::string("VEXA"));
         QCOMPARE(lastCall().text, std::string("This name is already in use\r\nand cannot be used again."));
-        QCOMPARE(lastCall().icon, Icon::None);
-        QCOMPARE(list->selectedItems().size(), 1);
 
         retype(rename, "Text1", "ANN ABLE"); // letter case counts
         m_dialogs->answerMessage(Answer::Yes);
         click(rename, "renamebutton");
-        QCOMPARE(lastCall().title, std::string("VEXA"));
-        QCOMPARE(lastCall().icon, Icon::Question);
         QCOMPARE(lastCall().defaultButton, Answer::No);
-        QCOMPARE(items(list), (QStringList{"Ann Able", "ANN ABLE", "Cyd Cole", "Dee Dunn", "Eve Egan"}));
-        QVERIFY(list->selectedItems().isEmpty());
-
         list->setCurrentRow(2);
         retype(rename, "Text1", "Cyd Coleman");
         m_dialogs->answerMessage(Answer::No);
         click(rename, "renamebutton");
         QCOMPARE(list->item(2)->text(), QString("Cyd Cole"));
-        QVERIFY(list->selectedItems().isEmpty());
-
         closeWith(rename, "exitbutton");
         auto written = loadClub();
-        QCOMPARE(written->player(2).PlayerName, std::string("ANN ABLE"));
+        QCOMPARE(qlist(rosterNames(written->league)),
+                 (QStringList{"Ann Able", "ANN ABLE", "Cyd Cole", "Dee Dunn", "Eve Egan"}));
         QCOMPARE(written->player(2).RoundCount, int16_t(2));
-        QVERIFY(!fileExists(m_dir->path(), "Club.tea"));
     }
 
     void orderMovesFiveOfEightToTwoAndTwoToSix() {
@@ -798,23 +605,10 @@ class RosterWindowsTest : public QObject {
         openClub();
         QWidget* order = open("Playermenu2", "sortform");
         QVERIFY(order);
-        QCOMPARE(order->windowTitle(), QString("Player Listing  rearrange / Sort"));
-        QCOMPARE(text(order, "Playerlabel"), QString("Club   Player List"));
         auto* list = child<QListWidget>(order, "List1");
-        QCOMPARE(list->item(0)->text(), QString("  1  Ann Able"));
         auto* change = child<QPushButton>(order, "changebutton");
-
-        // Nothing selected: the spin button does nothing and a typed position is emptied.
-        click(order, "SpinButton1Down");
-        QCOMPARE(text(order, "Text1"), QString());
-        QTest::keyClicks(child<QLineEdit>(order, "Text1"), "3");
-        QCOMPARE(text(order, "Text1"), QString());
-        QVERIFY(!change->isEnabled());
-
         list->setCurrentRow(4);
-        QCOMPARE(text(order, "Label1"), QString("Eve Egan"));
         QCOMPARE(text(order, "Text1"), QString("5"));
-        QVERIFY(change->isEnabled());
         click(order, "changebutton"); // its own position
         QCOMPARE(m_dialogs->beeps, 1);
         for (int i = 0; i < 3; ++i)
@@ -833,15 +627,10 @@ class RosterWindowsTest : public QObject {
                  (QStringList{"  1  Ann Able", "  2  Bob Baker", "  3  Cyd Cole", "  4  Dee Dunn",
                               "  5  Fay Ford", "  6  Eve Egan", "  7  Gus Gray", "  8  Hal Hart"}));
 
-        // The spin button stops at either end of the list.
+        // The spin button stops at the end of the list.
         list->setCurrentRow(7);
         click(order, "SpinButton1Down");
         QCOMPARE(text(order, "Text1"), QString("8"));
-        list->setCurrentRow(0);
-        click(order, "SpinButton1Up");
-        QCOMPARE(text(order, "Text1"), QString("1"));
-        click(order, "SpinButton1Down");
-        QCOMPARE(text(order, "Text1"), QString("2"));
 
         auto expected = loadClub();
         movePlayer(*expected, "Eve Egan", 5, 2);
@@ -852,7 +641,6 @@ class RosterWindowsTest : public QObject {
                  teamFileText(expected->teams, expected->league.PlayerCount));
         auto written = loadClub();
         expectRecordsFollowNames(*written, teams);
-        QCOMPARE(written->teams.PlayerTeam[6], int16_t(1)); // Eve's team went with her
     }
 
     void orderPositionBoxShowsTheCountAndZeroMovesToTheTop() {
@@ -869,55 +657,10 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(text(order, "Text1"), QString("0"));
         click(order, "changebutton");
         QCOMPARE(list->item(0)->text(), QString("  1  Kim King"));
-        QCOMPARE(list->item(1)->text(), QString("  2  Ann Able"));
         closeWith(order, "exitbutton");
         auto written = loadClub();
-        QCOMPARE(written->player(1).PlayerName, std::string("Kim King"));
         expectRecordsFollowNames(*written, {});
         QVERIFY(!fileExists(m_dir->path(), "Club.tea")); // no teams: only the league file
-    }
-
-    void writeFailuresOnCloseShowTheCoreMessages() {
-        writeLeagueList({"Club"});
-        writeClub(5, {1, 2, 1, 2, 1});
-        openClub();
-        QWidget* remove = open("Playermenu3", "RMplayer");
-        auto failing = std::make_shared<FailingWriter>();
-        m_store->writer = failing;
-        Store copy = *m_store;
-        const std::vector<Message> expected = saveRosterFiles(copy, TeamFileSave::Always);
-        QCOMPARE(expected.size(), std::size_t(2));
-        for (std::size_t i = 0; i < expected.size(); ++i)
-            m_dialogs->answerMessage(Answer::Ok);
-        const std::size_t before = m_dialogs->calls.size();
-        closeWith(remove, "exitbutton");
-        QCOMPARE(m_dialogs->calls.size(), before + expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QCOMPARE(m_dialogs->calls[before + i].title, expected[i].title);
-            QCOMPARE(m_dialogs->calls[before + i].text, expected[i].text);
-        }
-    }
-
-    void informationButtonsShowTheirTopics() {
-        writeLeagueList({"Club"});
-        writeClub(3);
-        openClub();
-        const std::pair<const char*, const char*> windows[] = {{"GCmenu1", "course"},
-                                                               {"Creatmenu", "Createleagueform"},
-                                                               {"Playermenu1", "playform"},
-                                                               {"Playermenu3", "RMplayer"}};
-        for (const auto& [item, name] : windows) {
-            trigger("leaguesmenu0"); // the league window leaves no league open
-            QWidget* w = open(item, name);
-            QVERIFY(w);
-            click(w, "infobutton");
-            QVERIFY(!w->isHidden());
-            closeWith(w, name == std::string("course")             ? "cancelbutton"
-                         : name == std::string("Createleagueform") ? "Command3d1"
-                                                                   : "exitbutton");
-        }
-        QCOMPARE(m_help.topics, (std::vector<HelpTopic>{HelpTopic::Courses, HelpTopic::CreatingLeague,
-                                                        HelpTopic::AddingPlayers, HelpTopic::AddingPlayers}));
     }
 };
 

