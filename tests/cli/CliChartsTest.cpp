@@ -103,17 +103,21 @@ TEST_F(CliChartsTest, CardsForEachPlayerWithTheCommentLine) {
 }
 
 TEST_F(CliChartsTest, RefusalsNameTheProblem) {
-    CliResult unknown = run({"print", "Club", "trend", "Zed", "--text", "out.txt"});
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_EQ(unknown.err, "There is no player 'Zed' in this league.\n");
-    CliResult noPlayer = run({"print", "Club", "pie", "--text", "out.txt"});
-    EXPECT_EQ(noPlayer.status, 1);
-    EXPECT_EQ(noPlayer.err, "The pie needs one PLAYER: print LEAGUE pie PLAYER\n");
-    CliResult noCards = run({"print", "Club", "cards", "--text", "out.txt"});
-    EXPECT_EQ(noCards.status, 1);
-    EXPECT_EQ(noCards.err, "No Players selected, cannot continue.\n");
-    CliResult extra = run({"print", "Club", "compare", "Ann Smith", "--text", "out.txt"});
-    EXPECT_EQ(extra.status, 1);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"trend", "Zed"}, "There is no player 'Zed' in this league.\n"},
+        {{"pie"}, "The pie needs one PLAYER: print LEAGUE pie PLAYER\n"},
+        {{"cards"}, "No Players selected, cannot continue.\n"},
+        {{"compare", "Ann Smith"}, ""},
+    };
+    for (auto [args, message] : cases) {
+        args.insert(args.begin(), {"print", "Club"});
+        args.insert(args.end(), {"--text", "out.txt"});
+        CliResult r = run(args);
+        EXPECT_EQ(r.status, 1) << args[2];
+        if (!message.empty()) {
+            EXPECT_EQ(r.err, message);
+        }
+    }
     EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
 }
 

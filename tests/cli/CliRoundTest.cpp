@@ -2,27 +2,15 @@
 // calculator, through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
+#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 using namespace tallyrock::test;
 
 namespace {
 
 const std::string holes94 = "5,5,4,6,5,9,4,6,5,5,5,4,6,5,5,4,6,5"; // 49 + 45
-
-// Lines of a file without their CR LF.
-std::vector<std::string> fileLines(const std::filesystem::path& path) {
-    std::vector<std::string> lines;
-    std::istringstream in(readFile(path));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 // Line of slot r's value k (0 = differential ... 6 = course, 7.. holes) of player 1.
 std::size_t slotLine(int r, int k) {
@@ -62,7 +50,7 @@ TEST_F(CliRounds, RecordPrintsTheCalculationPanelAndSaves) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Ann Lee\ndifferentials\n20.6\ntotal rounds = 1\n# of rounds used = 1\nAvg. = 20.60\n"
                      "Hcp index = 19.7\n");
-    auto lines = fileLines(dir / "Mon.LGE");
+    auto lines = fileLines(readFile(dir / "Mon.LGE"));
     ASSERT_EQ(lines.size(), 1u + 2 * 543);
     EXPECT_EQ(lines[3], " 1 ");
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 11),
@@ -74,63 +62,68 @@ TEST_F(CliRounds, RecordPrintsTheCalculationPanelAndSaves) {
     // A nine-hole round of totals, a four-digit year, another tee: 43 doubled, from the red tee.
     r = record({"--date", "6/12/2024", "--out", "43", "--tee", "1"});
     EXPECT_EQ(r.status, 0) << r.err;
-    lines = fileLines(dir / "Mon.LGE");
+    lines = fileLines(readFile(dir / "Mon.LGE"));
     EXPECT_EQ(lines[3], " 2 ");
     EXPECT_EQ(lines[slotLine(2, 0)], " 15.2 "); // (86 - 70.1) x 113 / 118 = 15.23
 }
 
 TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
-    std::vector<std::string> base{"record",   "Mon",        "--player", "Ann Lee",
-                                  "--course", "Pine Hills", "--date",   "06/05/24"};
-    auto with = [&base](std::vector<std::string> extra) {
-        std::vector<std::string> args = base;
+    const std::vector<std::string> ann{"record", "Mon", "--player", "Ann Lee", "--course", "Pine Hills"};
+    auto with = [](std::vector<std::string> args, std::vector<std::string> extra) {
         args.insert(args.end(), extra.begin(), extra.end());
         return args;
     };
-    expectRefused({"record", "Mon", "--player", "Nobody", "--course", "Pine Hills", "--date", "06/05/24",
-                   "--out", "40"},
-                  "no player named \"Nobody\"");
-    expectRefused(
-        {"record", "Mon", "--player", "Ann Lee", "--course", "Elm", "--date", "06/05/24", "--out", "40"},
-        "no course named \"Elm\"");
-    expectRefused({"record", "Mon", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "02/30/24",
-                   "--out", "40"},
-                  "date \"02/30/24\" is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084");
-    expectRefused(with({"--out", "40", "--tee", "4"}), "tee \"4\" is not 1, 2 or 3");
-    expectRefused(with({"--holes", "4,4,4"}), "--holes needs 18 values, one for each hole");
-    expectRefused(with({"--holes", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,x"}),
-                  "hole 18 \"x\" is not a whole number from 0 to 99");
-    expectRefused(with({"--out", "1000", "--in", "4"}), "out \"1000\" is not a whole number from 0 to 999");
-    expectRefused(with({"--holes", holes94, "--out", "48"}),
-                  "out 48 does not match holes 1-9, which add up to 49");
-    expectRefused(with({"--out", "0", "--in", "0"}), "no score: out and in are both 0");
-    expectRefused(with({}), "no score: out and in are both 0");
-    expectRefused(
-        {"record", "Nowhere", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "06/05/24"},
-        "That name is not on the active list.");
+    auto dated = [&](std::vector<std::string> extra) {
+        return with(with(ann, {"--date", "06/05/24"}), extra);
+    };
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"record", "Mon", "--player", "Nobody", "--course", "Pine Hills", "--date", "06/05/24", "--out",
+          "40"},
+         "no player named \"Nobody\""},
+        {{"record", "Mon", "--player", "Ann Lee", "--course", "Elm", "--date", "06/05/24", "--out", "40"},
+         "no course named \"Elm\""},
+        {with(ann, {"--date", "02/30/24", "--out", "40"}),
+         "date \"02/30/24\" is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084"},
+        {dated({"--out", "40", "--tee", "4"}), "tee \"4\" is not 1, 2 or 3"},
+        {dated({"--holes", "4,4,4"}), "--holes needs 18 values, one for each hole"},
+        {dated({"--holes", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,x"}),
+         "hole 18 \"x\" is not a whole number from 0 to 99"},
+        {dated({"--out", "1000", "--in", "4"}), "out \"1000\" is not a whole number from 0 to 999"},
+        {dated({"--holes", holes94, "--out", "48"}), "out 48 does not match holes 1-9, which add up to 49"},
+        {dated({"--out", "0", "--in", "0"}), "no score: out and in are both 0"},
+        {dated({}), "no score: out and in are both 0"},
+        {{"record", "Nowhere", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "06/05/24"},
+         "That name is not on the active list."},
+        {{"edit-round", "Mon", "--player", "Ann Lee", "--slot", "3", "--out", "40"},
+         "player \"Ann Lee\" has no round in slot 3"},
+        {{"edit-round", "Mon", "--player", "Ann Lee", "--slot", "2", "--out", "40", "--tee", "x"},
+         "tee \"x\" is not 1, 2 or 3"},
+        {{"delete-round", "Mon", "--player", "Ann Lee", "--slot", "3"},
+         "player \"Ann Lee\" has no round in slot 3"},
+        {{"import", "Mon", "missing.csv"}, "cannot read missing.csv"},
+    };
+    ASSERT_EQ(record({"--date", "06/05/24", "--out", "45", "--in", "44"}).status, 0);
+    ASSERT_EQ(record({"--date", "06/12/24", "--out", "40", "--in", "45"}).status, 0);
+    for (const auto& [args, message] : cases)
+        expectRefused(args, message);
 }
 
 TEST_F(CliRounds, EditRoundKeepsDateAndCourse) {
     ASSERT_EQ(record({"--date", "06/05/24", "--holes", holes94}).status, 0);
     ASSERT_EQ(record({"--date", "06/12/24", "--out", "40", "--in", "45"}).status, 0);
-    auto before = fileLines(dir / "Mon.LGE");
+    auto before = fileLines(readFile(dir / "Mon.LGE"));
     CliResult r = runCli(
         dir.path(), {"edit-round", "Mon", "--player", "Ann Lee", "--slot", "1", "--out", "45", "--in", "44"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Ann Lee\ndifferentials\n16.1\ntotal rounds = 1\n# of rounds used = 1\nAvg. = 16.10\n"
                      "Hcp index = 15.4\n");
-    auto lines = fileLines(dir / "Mon.LGE");
+    auto lines = fileLines(readFile(dir / "Mon.LGE"));
     EXPECT_EQ(lines[3], " 2 ");
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 11),
               (std::vector<std::string>{" 16.1 ", " 6 ", " 5 ", " 24 ", " 15.4 ", " 17 ", " 1 "}));
     EXPECT_EQ(lines[slotLine(1, 7)], " 0 "); // totals only: the holes are 0
-    for (int k = 0; k < 27; ++k)
-        EXPECT_EQ(lines[slotLine(2, k)], before[slotLine(2, k)]) << k;
-
-    expectRefused({"edit-round", "Mon", "--player", "Ann Lee", "--slot", "3", "--out", "40"},
-                  "player \"Ann Lee\" has no round in slot 3");
-    expectRefused({"edit-round", "Mon", "--player", "Ann Lee", "--slot", "2", "--out", "40", "--tee", "x"},
-                  "tee \"x\" is not 1, 2 or 3");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + slotLine(2, 0), lines.begin() + slotLine(3, 0)),
+              std::vector<std::string>(before.begin() + slotLine(2, 0), before.begin() + slotLine(3, 0)));
 }
 
 TEST_F(CliRounds, DeleteRoundRecalculatesTheNewest) {
@@ -139,15 +132,13 @@ TEST_F(CliRounds, DeleteRoundRecalculatesTheNewest) {
     CliResult r = runCli(dir.path(), {"delete-round", "Mon", "--player", "Ann Lee", "--slot", "1"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    auto lines = fileLines(dir / "Mon.LGE");
+    auto lines = fileLines(readFile(dir / "Mon.LGE"));
     EXPECT_EQ(lines[3], " 1 ");
     // The round of the 12th is now the only one: its index from itself alone.
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 11),
               (std::vector<std::string>{" 20.6 ", " 6 ", " 12 ", " 24 ", " 19.7 ", " 22 ", " 1 "}));
-    expectRefused({"delete-round", "Mon", "--player", "Ann Lee", "--slot", "2"},
-                  "player \"Ann Lee\" has no round in slot 2");
     EXPECT_EQ(runCli(dir.path(), {"delete-round", "Mon", "--player", "Ann Lee", "--slot", "1"}).status, 0);
-    EXPECT_EQ(fileLines(dir / "Mon.LGE")[3], " 0 ");
+    EXPECT_EQ(fileLines(readFile(dir / "Mon.LGE"))[3], " 0 ");
 }
 
 TEST_F(CliRounds, ImportRecordsEveryRowAndSavesOnce) {
@@ -158,13 +149,11 @@ TEST_F(CliRounds, ImportRecordsEveryRowAndSavesOnce) {
     CliResult r = runCli(dir.path(), {"import", "Mon", "week.csv"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "3 rounds recorded\n");
-    auto lines = fileLines(dir / "Mon.LGE");
+    auto lines = fileLines(readFile(dir / "Mon.LGE"));
     EXPECT_EQ(lines[3], " 2 ");
     EXPECT_EQ(lines[slotLine(2, 2)], " 12 ");
     EXPECT_EQ(lines[543 + 1], "Lee, Bo");
     EXPECT_EQ(lines[543 + 3], " 1 ");
-
-    expectRefused({"import", "Mon", "missing.csv"}, "cannot read missing.csv");
 }
 
 TEST_F(CliRounds, ImportWithOneBadRowAmongFourHundredRecordsNothing) {
@@ -181,7 +170,6 @@ TEST_F(CliRounds, CourseHandicapCalculator) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Course Handicap = 14\n");
     EXPECT_EQ(runCli(dir.path(), {"course-handicap", "-2.0", "140"}).out, "Course Handicap = -2\n");
-    EXPECT_EQ(runCli(dir.path(), {"course-handicap", "10.0", "113"}).out, "Course Handicap = 10\n");
     r = runCli(dir.path(), {"course-handicap", "", "130"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Enter your Hcp Index\n");

@@ -1,5 +1,5 @@
 #pragma once
-// Checks that recorded printer calls hold the expected ones in order.
+// Checks on what the chart and card tests print or record.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,18 @@ inline ::testing::AssertionResult callsInOrder(const std::vector<std::string>& c
         ++at;
     }
     return ::testing::AssertionSuccess();
+}
+
+// The parts of a text between the separators (an ending separator leaves an empty last part).
+inline std::vector<std::string> split(const std::string& text, char at) {
+    std::vector<std::string> parts{""};
+    for (char c : text) {
+        if (c == at)
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    }
+    return parts;
 }
 
 } // namespace tallyrock::test

@@ -2,6 +2,7 @@
 #include "main/Listings.h"
 #include "MainSamples.h"
 #include "core/TestFiles.h"
+#include "core/charts/CallOrder.h"
 #include "fakes/FailingWriter.h"
 #include "services/TextPrinter.h"
 
@@ -17,17 +18,6 @@ const std::string Heading =
 const std::string ShortHeading =
     "            Name               Date   Course  Out  In Total Hcp Index   C Hcp # rounds";
 const Date Today{7, 4, 2024};
-
-std::vector<std::string> pagesOf(const std::string& text) {
-    std::vector<std::string> pages{""};
-    for (char c : text) {
-        if (c == '\f')
-            pages.emplace_back();
-        else
-            pages.back() += c;
-    }
-    return pages;
-}
 
 std::vector<std::string> linesOf(const std::string& page) {
     std::vector<std::string> lines;
@@ -59,51 +49,24 @@ class ListingsTest : public ::testing::Test {
     TextPrinter printer;
 };
 
-TEST_F(ListingsTest, TitlesLeaveRoomForTheLeagueName) {
-    EXPECT_EQ(listingTitle("Monday.LGE", Today, ShortTitleWidth),
-              "      Monday" + std::string(30, ' ') + "Tallyrock   07-04-2024");
+TEST_F(ListingsTest, ShortListingOfOnePlayer) {
+    const std::string title = "      Monday" + std::string(30, ' ') + "Tallyrock   07-04-2024";
+    EXPECT_EQ(listingTitle("Monday.LGE", Today, ShortTitleWidth), title);
     EXPECT_EQ(listingTitle("Monday.LGE", Today, LongTitleWidth),
               "      Monday" + std::string(70, ' ') + "Tallyrock   07-04-2024");
-}
-
-TEST_F(ListingsTest, ShortListingOfOnePlayer) {
-    ViewLines lines = recentView(1);
-    printshortreport(printer, "Courier New", lines, listingTitle("Monday.LGE", Today, ShortTitleWidth));
+    ViewLines lines = recentView(1, 12); // no part of the first hole shows in the short form
+    printshortreport(printer, "Courier New", lines, title);
     EXPECT_TRUE(printer.ended());
-    std::vector<std::string> printed = linesOf(printer.text());
-    std::vector<std::string> expected{
-        " ",
-        " ",
-        " ",
-        " ",
-        " ",
-        listingTitle("Monday.LGE", Today, ShortTitleWidth),
-        "",
-        ShortHeading,
-        "      " + std::string(82, '_'),
-        "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1"};
-    EXPECT_EQ(printed, expected);
-    EXPECT_EQ(printer.text().find('\f'), std::string::npos);
-}
-
-TEST_F(ListingsTest, ShortListingShowsNoPartOfTheFirstHole) {
-    ViewLines single = recentView(1, 5);
-    std::string withFive = shortListingLines(single)[2];
-    Store other;
-    setCourse(other, 1, "Pine Creek Club", "PCC");
-    int p = addPlayer(other, "Bob Smith");
-    RoundSample r;
-    r.holes[1] = 12;
-    addRound(other, p, r);
-    RoundsView otherView;
-    otherView.show(other);
-    EXPECT_EQ(shortListingLines(otherView.lines())[2], withFive);
+    EXPECT_EQ(linesOf(printer.text()),
+              (std::vector<std::string>{
+                  " ", " ", " ", " ", " ", title, "", ShortHeading, "      " + std::string(82, '_'),
+                  "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1"}));
 }
 
 TEST_F(ListingsTest, ShortListingBreaksThePageAfterItem53) {
     ViewLines lines = recentView(60);
     printshortreport(printer, "Courier New", lines, "title");
-    std::vector<std::string> pages = pagesOf(printer.text());
+    std::vector<std::string> pages = split(printer.text(), '\f');
     ASSERT_EQ(pages.size(), 2u);
     std::vector<std::string> first = linesOf(pages[0]), second = linesOf(pages[1]);
     EXPECT_EQ(first.size(), 7u + 54u);
@@ -118,7 +81,7 @@ TEST_F(ListingsTest, LongListingOfHundredLinesBreaksAfterItems43And86) {
     printlongreport(printer, "Courier New", lines, listingTitle("Monday.LGE", Today, LongTitleWidth));
     std::string heading = "      " + std::string("     Name") + std::string(13, ' ') + Heading + "rnd";
     std::string separator = "      " + std::string(129, '-');
-    std::vector<std::string> pages = pagesOf(printer.text());
+    std::vector<std::string> pages = split(printer.text(), '\f');
     ASSERT_EQ(pages.size(), 3u);
     std::vector<std::string> first = linesOf(pages[0]);
     ASSERT_EQ(first.size(), 7u + 44u);
@@ -151,14 +114,8 @@ TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
     ViewLines lines = recentView(2);
     std::string title = listingTitle("Monday.LGE", Today, ShortTitleWidth);
     ASSERT_FALSE(shortprintfile(store, dir / "list.txt", lines, title));
-    std::string text = readFile(dir / "list.txt");
-    std::vector<std::string> expected{title, " ", ShortHeading, "      " + std::string(82, '_')};
-    expected.push_back(shortListingLines(lines)[2]);
-    expected.push_back(shortListingLines(lines)[3]);
-    std::string joined;
-    for (const std::string& line : expected)
-        joined += line + "\r\n";
-    EXPECT_EQ(text, joined);
+    EXPECT_EQ(readFile(dir / "list.txt"), crlf({title, " ", ShortHeading, "      " + std::string(82, '_'),
+                                                shortListingLines(lines)[2], shortListingLines(lines)[3]}));
 
     auto failing = std::make_shared<FailingWriter>();
     store.writer = failing;
@@ -170,14 +127,16 @@ TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
 }
 
 TEST_F(ListingsTest, ExportFileNames) {
-    EXPECT_EQ(exportFileName("/home/al/scores"), std::filesystem::path("/home/al/scores.txt"));
-    EXPECT_EQ(exportFileName("/home/al/scores.txt"), std::filesystem::path("/home/al/scores.txt"));
-    EXPECT_EQ(exportFileName("/home/al/SCORES.TXT"), std::filesystem::path("/home/al/SCORES.TXT"));
-    EXPECT_EQ(exportFileName("/home/al/scores.Txt"), std::filesystem::path("/home/al/scores.Txt"));
-    EXPECT_EQ(exportFileName(""), std::nullopt);   // a cancelled dialog
-    EXPECT_EQ(exportFileName("ab"), std::nullopt); // "ab.txt" is shorter than 7
-    EXPECT_EQ(exportFileName("abc"), std::filesystem::path("abc.txt"));
-    EXPECT_EQ(exportFileName("/home/al/../bob/scores.txt"), std::nullopt);
+    // "" is a cancelled dialog; "ab.txt" is shorter than 7.
+    const std::pair<std::string, std::string> cases[] = {{"/home/al/scores", "/home/al/scores.txt"},
+                                                         {"/home/al/SCORES.TXT", "/home/al/SCORES.TXT"},
+                                                         {"/home/al/scores.Txt", "/home/al/scores.Txt"},
+                                                         {"abc", "abc.txt"},
+                                                         {"", ""},
+                                                         {"ab", ""},
+                                                         {"/home/al/../bob/scores.txt", ""}};
+    for (const auto& [typed, name] : cases)
+        EXPECT_EQ(exportFileName(typed).value_or(""), std::filesystem::path(name)) << typed;
 }
 
 } // namespace

@@ -6,38 +6,24 @@
 namespace tallyrock::test {
 namespace {
 
-TEST(TextPrinter, PrintsThatDoNotEndTheLineAreContinued) {
+TEST(TextPrinter, ContinuedPrintsDrawnLinesAndPageBreaks) {
     TextPrinter printer;
     printer.print("Hcp ", false);
     printer.print("12.3", false);
     printer.print(" final");
     printer.print("");
-    printer.print("tail", false);
-    printer.endDoc();
-    EXPECT_EQ(printer.text(), "Hcp 12.3 final\n\ntail\n");
-    EXPECT_TRUE(printer.ended());
-}
-
-TEST(TextPrinter, PagesAreSeparatedByAFormFeed) {
-    TextPrinter printer;
-    printer.print("one");
-    printer.print("half", false);
+    printer.drawLine(0, 0, 1440, 1440); // leaves no text
+    double y = printer.currentY();
+    printer.print("mid");
+    EXPECT_GT(printer.currentY(), y);
+    printer.print("half", false); // the new page ends it
     printer.newPage();
     EXPECT_EQ(printer.currentY(), 0);
     printer.print("two");
+    printer.print("tail", false);
     printer.endDoc();
-    EXPECT_EQ(printer.text(), "one\nhalf\n\ftwo\n");
-}
-
-TEST(TextPrinter, DrawnLinesLeaveNoText) {
-    TextPrinter printer;
-    printer.print("above");
-    printer.drawLine(0, 0, 1440, 1440);
-    printer.print("below");
-    EXPECT_EQ(printer.text(), "above\nbelow\n");
-    double y = printer.currentY();
-    printer.print("x");
-    EXPECT_GT(printer.currentY(), y);
+    EXPECT_EQ(printer.text(), "Hcp 12.3 final\n\nmid\nhalf\n\ftwo\ntail\n");
+    EXPECT_TRUE(printer.ended());
 }
 
 } // namespace

@@ -13,10 +13,6 @@ std::string spaces(std::size_t n) {
     return std::string(n, ' ');
 }
 
-TeamEntry entry(const std::string& text, float manual, float points) {
-    return {text, manual, points};
-}
-
 // One team "Eagles" with players Ann and Cy; Bob is in no team.
 Store eagles() {
     Store store;
@@ -35,28 +31,26 @@ Store eagles() {
 } // namespace
 
 TEST(TeamPointLines, ColumnsFollowTheCommentPaddedTo61) {
-    // Six characters padded to 61, two spaces and 12.0, three spaces for a value below 10
-    // and the three separating spaces, then 3.5.
-    EXPECT_EQ(pointsEntryLine(entry("Week 1", 12, 3.5f)),
-              "Week 1" + spaces(55) + "  12.0" + spaces(6) + "3.5");
-    EXPECT_EQ(pointsEntryLine(entry("", 0, 0)), spaces(61) + "   0.0" + spaces(6) + "0.0");
-    EXPECT_EQ(pointsEntryLine(entry("x", 1234.5f, 999.94f)),
-              "x" + spaces(60) + "1234.5" + spaces(3) + " 999.9");
-    EXPECT_EQ(pointsEntryLine(entry("x", 99.96f, 9.96f)), "x" + spaces(60) + "  100.0" + spaces(6) + "10.0");
-}
-
-TEST(TeamPointLines, ALongCommentStaysWholeAndTheNumbersFollowIt) {
-    const std::string comment(70, 'c');
-    EXPECT_EQ(pointsEntryLine(entry(comment, 12, 3.5f)), comment + "  12.0" + spaces(6) + "3.5");
-    // Width counts characters, not bytes.
-    const std::string accented = "Gr\xC3\xBCn";
-    EXPECT_EQ(pointsEntryLine(entry(accented, 1, 1)), accented + spaces(57) + "   1.0" + spaces(6) + "1.0");
-}
-
-TEST(TeamPointLines, ANegativeValueGetsAllThreeAlignmentSpaces) {
-    EXPECT_EQ(alignedNumber(-2), "   -2.0");
+    const std::string longComment(70, 'c'), accented = "Gr\xC3\xBCn";
+    const struct {
+        TeamEntry entry;
+        std::string line;
+    } cases[] = {
+        // Padded to 61, two spaces and 12.0, three spaces for a value below 10 and the three
+        // separating spaces, then 3.5.
+        {{"Week 1", 12, 3.5f}, "Week 1" + spaces(55) + "  12.0" + spaces(6) + "3.5"},
+        {{"", 0, 0}, spaces(61) + "   0.0" + spaces(6) + "0.0"},
+        {{"x", 1234.5f, 999.94f}, "x" + spaces(60) + "1234.5" + spaces(3) + " 999.9"},
+        {{"x", 99.96f, 9.96f}, "x" + spaces(60) + "  100.0" + spaces(6) + "10.0"},
+        // A long comment stays whole; width counts characters, not bytes.
+        {{longComment, 12, 3.5f}, longComment + "  12.0" + spaces(6) + "3.5"},
+        {{accented, 1, 1}, accented + spaces(57) + "   1.0" + spaces(6) + "1.0"},
+        // A negative value gets all three alignment spaces.
+        {{"x", -1, -0.5f}, "x" + spaces(60) + "   -1.0" + spaces(6) + "-0.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pointsEntryLine(c.entry), c.line) << c.entry.TeamEntryText;
     EXPECT_EQ(alignedNumber(-150.25f), "   -150.3");
-    EXPECT_EQ(pointsEntryLine(entry("x", -1, -0.5f)), "x" + spaces(60) + "   -1.0" + spaces(6) + "-0.5");
 }
 
 TEST(TeamPointLines, MembersAndDatePrefix) {
@@ -70,8 +64,7 @@ TEST(TeamPointLines, MembersAndDatePrefix) {
 TEST(TeamPointEntries, AddingReadsTheNumbersAsTyped) {
     Store store = eagles();
     EXPECT_EQ(addTeamEntry(store, "", "", ""), AddEntryResult::Empty);
-    EXPECT_EQ(addTeamEntry(store, "", "12", ""),
-              AddEntryResult::Empty); // a hand-kept total alone is no entry
+    EXPECT_EQ(addTeamEntry(store, "", "12", ""), AddEntryResult::Empty); // a hand-kept total alone is none
     EXPECT_EQ(store.teams.team[1].TeamEntryCount, 0);
 
     EXPECT_EQ(addTeamEntry(store, "07-04-2024 Oak Hills", " 12.5 strokes", "abc"), AddEntryResult::Added);

@@ -33,7 +33,7 @@ TEST(Backup, NoLeaguesCopiesOnlyTheListAndCourseFiles) {
 
 TEST(Backup, CopiesLeaguesListCourseThenTeamFilesByteForByte) {
     BackupSample sample;
-    sample.addLeague("Club", true);
+    sample.addLeague("Club", false); // a league without a team file is no failure
     sample.addLeague("Seniors", true);
     sample.writeListAndCourses();
     auto recorder = std::make_shared<FailingWriter>("no such file");
@@ -41,53 +41,28 @@ TEST(Backup, CopiesLeaguesListCourseThenTeamFilesByteForByte) {
 
     EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
 
-    EXPECT_EQ(recorder->targets, (std::vector<std::string>{"Club.LGE", "Seniors.LGE", "vexa.dat",
-                                                           "Course.DAT", "Club.tea", "Seniors.tea"}));
+    EXPECT_EQ(recorder->targets,
+              (std::vector<std::string>{"Club.LGE", "Seniors.LGE", "vexa.dat", "Course.DAT", "Seniors.tea"}));
     EXPECT_EQ(folderFiles(sample.backup()), folderFiles(sample.work()));
-}
-
-TEST(Backup, LeagueWithoutTeamFileIsBackedUpWithoutMessage) {
-    BackupSample sample;
-    sample.addLeague("Club", false);
-    sample.addLeague("Seniors", true);
-    sample.writeListAndCourses();
-
-    EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
-
-    FolderFiles copied = folderFiles(sample.backup());
-    EXPECT_TRUE(copied.count("Club.LGE"));
-    EXPECT_FALSE(copied.count("Club.tea"));
-    EXPECT_TRUE(copied.count("Seniors.tea"));
 }
 
 TEST(Backup, RunningTwiceOverwritesTheEarlierCopies) {
     BackupSample sample;
     sample.addLeague("Club", true);
     sample.writeListAndCourses();
+    fs::create_directory(sample.backup());
+    writeFile(sample.backup() / "club.lge", "stale"); // an earlier copy under another letter case
     ASSERT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
+    FolderFiles copied = folderFiles(sample.backup());
+    EXPECT_EQ(copied.size(), 4u);
+    EXPECT_EQ(copied["club.lge"], readFile(sample.work() / "Club.LGE"));
 
+    fs::rename(sample.backup() / "club.lge", sample.backup() / "Club.LGE");
     sample.writeCourses(crlf({" 2 ", "Pine Hills", "Oak Ridge"}));
     writeFile(sample.work() / "Club.tea", crlf({" 0 "}));
     EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
-
     // Same names, new contents, and nothing left over from writing them.
     EXPECT_EQ(folderFiles(sample.backup()), folderFiles(sample.work()));
-}
-
-TEST(Backup, EarlierCopyUnderAnotherLetterCaseIsOverwritten) {
-    BackupSample sample;
-    sample.addLeague("Club", false);
-    sample.writeListAndCourses();
-    fs::create_directory(sample.backup());
-    writeFile(sample.backup() / "club.lge", "stale");
-    writeFile(sample.backup() / "COURSE.DAT", "stale");
-
-    EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
-
-    FolderFiles copied = folderFiles(sample.backup());
-    EXPECT_EQ(copied.size(), 3u);
-    EXPECT_EQ(copied["club.lge"], readFile(sample.work() / "Club.LGE"));
-    EXPECT_EQ(copied["COURSE.DAT"], readFile(sample.work() / "Course.DAT"));
 }
 
 TEST(Backup, MissingCourseFileEndsAfterTheLeagueAndListFiles) {
@@ -110,12 +85,9 @@ TEST(Backup, MissingLeagueFileEndsBeforeTheListFile) {
     sample.addLeague("Seniors", false);
     sample.writeListAndCourses();
     fs::remove(sample.work() / "Seniors.LGE");
-
     expectBackupFailure(BackupDataFiles(*sample.store, sample.drive()));
-
-    FolderFiles copied = folderFiles(sample.backup());
-    EXPECT_EQ(copied.size(), 1u);
-    EXPECT_TRUE(copied.count("Club.LGE"));
+    EXPECT_EQ(folderFiles(sample.backup()),
+              (FolderFiles{{"Club.LGE", readFile(sample.work() / "Club.LGE")}}));
 }
 
 TEST(Backup, FailingWritesOfDataFilesEndTheBackupButTeamFilesAreSkipped) {
@@ -148,8 +120,10 @@ TEST(Backup, NeverCopiesOntoTheSource) {
     TempDir other;
     fs::create_directory_symlink(store->workDir, other / "VEXA Backup");
     expectBackupFailure(BackupDataFiles(*store, other.path()));
-    // No root chosen at all.
+    // No root chosen at all, or one that is not there (and is not made).
     expectBackupFailure(BackupDataFiles(*store, fs::path()));
+    expectBackupFailure(BackupDataFiles(*store, other / "unplugged"));
+    EXPECT_FALSE(fs::exists(other / "unplugged"));
 
     EXPECT_EQ(folderFiles(store->workDir), before);
 }
@@ -163,15 +137,6 @@ TEST(Backup, LeagueNameLeadingOutOfTheFolderEndsTheBackup) {
 
     expectBackupFailure(BackupDataFiles(*sample.store, sample.drive()));
     EXPECT_TRUE(folderFiles(sample.backup()).empty());
-}
-
-TEST(Backup, RootThatDoesNotExistFailsWithoutCreatingIt) {
-    BackupSample sample;
-    sample.writeListAndCourses();
-    fs::path gone = sample.drive() / "unplugged";
-
-    expectBackupFailure(BackupDataFiles(*sample.store, gone));
-    EXPECT_FALSE(fs::exists(gone));
 }
 
 TEST(BackupRoots, MountedDrivesFirstInNameOrderThenHome) {
@@ -188,32 +153,21 @@ TEST(BackupRoots, MountedDrivesFirstInNameOrderThenHome) {
     std::vector<BackupRoot> roots = backupRoots(
         {machine / "media", machine / "run/media", machine / "nowhere"}, machine / "home/anna", isMounted);
 
-    std::vector<fs::path> paths;
+    std::vector<std::pair<fs::path, bool>> found;
     for (const BackupRoot& r : roots)
-        paths.push_back(r.path);
-    EXPECT_EQ(paths, (std::vector<fs::path>{machine / "media/CARD", machine / "media/anna/ALPHA",
-                                            machine / "media/anna/STICK", machine / "run/media/bob/DISK",
-                                            machine / "home/anna"}));
-    ASSERT_EQ(roots.size(), 5u);
-    EXPECT_TRUE(roots[0].removable);
-    EXPECT_FALSE(roots[4].removable);
+        found.emplace_back(r.path, r.removable);
+    EXPECT_EQ(found, (std::vector<std::pair<fs::path, bool>>{{machine / "media/CARD", true},
+                                                             {machine / "media/anna/ALPHA", true},
+                                                             {machine / "media/anna/STICK", true},
+                                                             {machine / "run/media/bob/DISK", true},
+                                                             {machine / "home/anna", false}}));
     EXPECT_NE(roots[0].label.find("CARD"), std::string::npos);
-    EXPECT_NE(roots[4].label.find((machine / "home/anna").string()), std::string::npos);
 }
 
 TEST(BackupRoots, MountPointsAreToldFromPlainFolders) {
     EXPECT_TRUE(isMountPoint("/proc"));
     TempDir plain;
     EXPECT_FALSE(isMountPoint(plain.path()));
-    EXPECT_FALSE(isMountPoint(plain / "missing"));
-}
-
-TEST(BackupRoots, WithoutDrivesOnlyHomeIsOffered) {
-    TempDir machine;
-    fs::create_directories(machine / "media/anna");
-    std::vector<BackupRoot> roots = backupRoots({machine / "media"}, machine.path(), isMountPoint);
-    ASSERT_EQ(roots.size(), 1u);
-    EXPECT_EQ(roots[0].path, machine.path());
 }
 
 } // namespace

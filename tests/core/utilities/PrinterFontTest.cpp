@@ -9,18 +9,11 @@
 namespace tallyrock::test {
 namespace {
 
-TEST(PrinterFont, AnEmptyStoredFontBecomesCourierNew) {
-    Settings settings;
-    EXPECT_EQ(openPrinterFont(settings), "");
-    EXPECT_EQ(settings.FontName, "Courier New");
-    settings.FontName = "Some Font Nobody Has";
-    EXPECT_EQ(openPrinterFont(settings), "Some Font Nobody Has");
-    EXPECT_EQ(settings.FontName, "Some Font Nobody Has");
-}
-
-TEST(PrinterFont, AcceptStoresTheFontAndWritesTheLeagueList) {
+TEST(PrinterFont, OpeningAndAcceptWritingTheLeagueList) {
     TempDir dir;
     Store store;
+    EXPECT_EQ(openPrinterFont(store.settings), ""); // an empty stored font becomes Courier New
+    EXPECT_EQ(store.settings.FontName, "Courier New");
     store.workDir = dir.path();
     store.settings.LeagueCount = 1;
     store.settings.LeagueList[1] = "Monday";
@@ -29,6 +22,7 @@ TEST(PrinterFont, AcceptStoresTheFontAndWritesTheLeagueList) {
     EXPECT_FALSE(acceptPrinterFont(store, "DejaVu Sans Mono"));
     EXPECT_EQ(readFile(dir / "vexa.dat"),
               crlf({" 1 ", "Monday", " .96 ", "DejaVu Sans Mono", " 0 ", " 0 ", " 1 ", " 0 "}));
+    EXPECT_EQ(openPrinterFont(store.settings), "DejaVu Sans Mono");
     EXPECT_FALSE(acceptPrinterFont(store, ""));
     EXPECT_EQ(store.settings.FontName, "Courier New");
 

@@ -84,15 +84,9 @@ TEST_F(Restore, BeforeRestoreHoldsThePreviousFiles) {
     EXPECT_FALSE(now.count("Seniors.tea"));
     EXPECT_TRUE(now.count("Juniors.LGE"));
     EXPECT_EQ(now.size(), backedUp.size() + 2);
-}
 
-TEST_F(Restore, FromBeforeRestoreUndoesTheRestore) {
-    changeWorkingFiles();
-    FolderFiles previous = folderFiles(sample.work());
-    ASSERT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
-
+    // Restoring from "Before Restore" undoes the restore.
     EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.work() / "Before Restore"));
-
     EXPECT_EQ(folderFiles(sample.work()), previous);
 }
 
@@ -112,23 +106,12 @@ TEST_F(Restore, FailedRestoreLeavesTheFilesAsTheyWere) {
     EXPECT_EQ(folderFiles(sample.work()), previous);
 }
 
-TEST_F(Restore, IncompleteBackupIsRefusedBeforeAnythingChanges) {
+TEST_F(Restore, IncompleteBackupOrTheWorkingDirectoryItselfIsRefusedBeforeAnythingChanges) {
     changeWorkingFiles();
     FolderFiles previous = folderFiles(sample.work());
     fs::remove(sample.backup() / "Seniors.LGE");
-
-    expectRestoreFailure(RestoreDataFiles(*sample.store, sample.backup()));
-
-    EXPECT_EQ(folderFiles(sample.work()), previous);
-    EXPECT_FALSE(fs::exists(sample.work() / "Before Restore"));
-}
-
-TEST_F(Restore, NeverRestoresTheWorkingDirectoryOntoItself) {
-    FolderFiles previous = folderFiles(sample.work());
-
-    expectRestoreFailure(RestoreDataFiles(*sample.store, sample.work()));
-    expectRestoreFailure(RestoreDataFiles(*sample.store, fs::path()));
-
+    for (const fs::path& from : {sample.backup(), sample.work(), fs::path()})
+        expectRestoreFailure(RestoreDataFiles(*sample.store, from));
     EXPECT_EQ(folderFiles(sample.work()), previous);
     EXPECT_FALSE(fs::exists(sample.work() / "Before Restore"));
 }
@@ -145,14 +128,12 @@ TEST_F(Restore, FindsBackupFoldersUnderTheRootsAndFromABrowsedFolder) {
 }
 
 TEST(RestoreMessages, KeepTheirWordingAndLineBreaks) {
-    Message question = restoreQuestion();
-    EXPECT_EQ(question.title, "WARNING!");
-    EXPECT_EQ(question.icon, Icon::Stop);
-    EXPECT_EQ(question.text, "This operation will copy files from your backup disk to the original\n\r"
-                             "directory on your hard disk where Tallyrock runs.\n\r\n\r"
-                             "Are you sure you want to continue?");
+    EXPECT_EQ(restoreQuestion().title, "WARNING!");
+    EXPECT_EQ(restoreQuestion().text,
+              "This operation will copy files from your backup disk to the original\n\r"
+              "directory on your hard disk where Tallyrock runs.\n\r\n\r"
+              "Are you sure you want to continue?");
     EXPECT_EQ(restoreDone().text, "Files Restored,  Please Exit and Restart Tallyrock");
-    EXPECT_EQ(restoreFailure().title, "Restore Utility");
     EXPECT_EQ(restoreFailure().text,
               "All data files could not be restored.\n\rPossible cause - VEXA program was moved\n\r"
               "or reinstalled in a different directory\n\rsince the backup was made.\n\r\n\r"
