@@ -1,6 +1,7 @@
 // The chart windows and the card window, driven as a user drives them: the
 // chooser, the trend graph and pie chart and the switch between them, the
 // comparison list, and the handicap cards with their settings.
+#include "fakes/ListText.h"
 #include "charts/ChartChooserWindow.h"
 #include "charts/CompareChartWindow.h"
 #include "charts/HandicapCardWindow.h"
@@ -29,13 +30,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const Date Today{6, 5, 2007};
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 QString text(const QWidget* window, const char* label) {
     auto* l = window->findChild<QLabel*>(label);

@@ -4,6 +4,7 @@
 // chooser; the view player chooser; and a whole round from the keyboard alone.
 // What the windows write is compared with what the core computes for the
 // same input.
+#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
@@ -37,20 +38,6 @@ namespace {
 
 const Date Today{6, 5, 2007};
 using Holes = std::array<int, 18>;
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-QStringList qlist(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out;
-}
 
 HoleScores typedHoles(const Holes& holes) {
     HoleScores scores{};

@@ -1,5 +1,6 @@
 // The main window, driven as a user drives it: start-up, opening leagues, the
 // three views and the spin button, the course panel, listings and export.
+#include "fakes/ListText.h"
 #include "main/MainWindow.h"
 #include "core/main/MainSamples.h"
 #include "fakes/FakeDialogs.h"
@@ -39,20 +40,6 @@ std::string readAll(const fs::path& file) {
 void writeAll(const fs::path& file, const std::string& text) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << text;
-}
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-QStringList qlist(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out;
 }
 
 const Date Today{7, 4, 2024};

@@ -1,6 +1,7 @@
 // The course, league and player windows, opened from the real main window's
 // menus and driven through their widgets: what they show, what they refuse,
 // and the files they leave behind when they close.
+#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
@@ -42,20 +43,6 @@ int original(const std::string& name) {
     for (int i = 0; i < 12; ++i)
         if (name == Names[i]) return i + 1;
     return 0;
-}
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-QStringList qlist(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out;
 }
 
 // Course c with the name and initials, par 4 on every hole, ratings 70.5 and slopes 120.

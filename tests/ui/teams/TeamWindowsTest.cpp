@@ -1,6 +1,7 @@
 // The team windows driven through their widgets: the team point file they write
 // when they close is the one the core operations make, and the summary prints
 // the core's pages.
+#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
@@ -40,13 +41,6 @@ std::unique_ptr<Store> club(const TempDir& dir) {
         store->player(++p).PlayerName = name;
     store->league.PlayerCount = static_cast<int16_t>(p);
     return store;
-}
-
-QStringList items(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
 }
 
 void select(QListWidget* list, const QStringList& texts) {
