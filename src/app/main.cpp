@@ -2,11 +2,13 @@
 #include "main/MainWindow.h"
 #include "main/SplashWindow.h"
 #include "services/Paths.h"
+#include "store/ChangeSet.h"
 #include "services/QtDialogs.h"
 #include "services/QtReportPrinter.h"
 #include "utilities/HelpLauncher.h"
 
 #include <QApplication>
+#include <csignal>
 #include <QIcon>
 
 int main(int argc, char** argv) {
@@ -24,6 +26,10 @@ int main(int argc, char** argv) {
     Store store;
     store.workDir = paths.workDir();
     store.settingsDir = paths.settingsDir();
+    // A file-size limit makes a save fail with its message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Finish a change a crashed program left behind; drop old temporary files of interrupted saves.
+    tidyDataFolder(store);
 
     QtDialogs dialogs;
     QtReportPrinter printer(store.workDir / "Printouts");

@@ -20,18 +20,32 @@ void CliContext::check(const Failure& failure) {
 }
 
 CliContext::CliContext() {
+    store.programName = "tallyrock-cli";
     store.workDir = fs::current_path();
     store.settingsDir = GetSettingsDir();
     today = SystemClock().today();
 }
 
 void CliContext::start() {
+    std::string holder;
+    auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName), store.lockWait, &holder);
+    if (!lock) refuse(folderBusy(holder));
+    store.folderLock = std::make_shared<FileLock>(std::move(*lock));
+    tidyDataFolder(store);
+    m_change = std::make_unique<ChangeSet>(store);
     FillMonthNames(store);
     LoadSettings(store);
     bool missing = false;
     Failure failure = LoadLeagueList(store, &missing);
     if (failure && !missing) refuse(*failure);
     ApplyLeagueListDefaults(store, !failure);
+}
+
+Failure CliContext::finish() {
+    if (!m_change) return std::nullopt;
+    Failure failure = m_change->commit();
+    m_change.reset();
+    return failure;
 }
 
 void CliContext::loadCourses() {

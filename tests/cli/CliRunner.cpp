@@ -2,20 +2,30 @@
 
 #include "core/TestFiles.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
-CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
-    fs::path outFile = folder / ".cli-out", errFile = folder / ".cli-err";
-    pid_t pid = fork();
-    if (pid == 0) {
+CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, long fileSizeLimit) {
+    static std::atomic<int> runs{0};
+    std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);
+    CliProcess process;
+    process.out = fs::temp_directory_path() / ("tallyrock-cli-out-" + tag);
+    process.err = fs::temp_directory_path() / ("tallyrock-cli-err-" + tag);
+    process.pid = fork();
+    if (process.pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(127);
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
-        if (!freopen(outFile.c_str(), "wb", stdout) || !freopen(errFile.c_str(), "wb", stderr)) _exit(127);
+        if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr)) _exit(127);
+        if (fileSizeLimit > 0) {
+            rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         std::vector<char*> argv;
         std::string program = TALLYROCK_CLI;
         argv.push_back(program.data());
@@ -25,15 +35,23 @@ CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
         execv(program.c_str(), argv.data());
         _exit(127);
     }
+    return process;
+}
+
+CliResult waitCli(const CliProcess& process) {
     int status = 0;
-    waitpid(pid, &status, 0);
+    waitpid(process.pid, &status, 0);
     CliResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(outFile);
-    result.err = readFile(errFile);
-    fs::remove(outFile);
-    fs::remove(errFile);
+    result.out = readFile(process.out);
+    result.err = readFile(process.err);
+    fs::remove(process.out);
+    fs::remove(process.err);
     return result;
+}
+
+CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
+    return waitCli(startCli(folder, args));
 }
 
 } // namespace tallyrock::test

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace tallyrock::test {
@@ -15,5 +16,15 @@ struct CliResult {
 };
 
 CliResult runCli(const std::filesystem::path& folder, const std::vector<std::string>& args);
+
+// A run started and not yet waited for, so several can run side by side.
+struct CliProcess {
+    pid_t pid = -1;
+    std::filesystem::path out, err;
+};
+// `fileSizeLimit` (bytes, 0 for none) makes larger writes fail as on a full disk.
+CliProcess startCli(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                    long fileSizeLimit = 0);
+CliResult waitCli(const CliProcess& process);
 
 } // namespace tallyrock::test

@@ -19,17 +19,19 @@ public:
     // (letter case ignored); other writes go to the real atomic writer.
     explicit FailingWriter(std::string name = {}) : m_name(std::move(name)) {}
 
-    bool writeFile(const std::filesystem::path& target, std::string_view content) override {
+    std::optional<std::filesystem::path> stage(const std::filesystem::path& target, std::string_view content) override {
         targets.push_back(target.filename().string());
-        if (m_name.empty() || equalsIgnoringCase(target.filename().string(), m_name)) return false;
-        return m_real.writeFile(target, content);
+        if (m_name.empty() || equalsIgnoringCase(target.filename().string(), m_name)) {
+            lastError = "No space left on device";
+            return std::nullopt;
+        }
+        return FileWriter::stage(target, content);
     }
 
     std::vector<std::string> targets; // file names of every write asked for, in order
 
 private:
     std::string m_name;
-    AtomicFileWriter m_real;
 };
 
 } // namespace tallyrock::test

@@ -1,5 +1,6 @@
 #include "Rules.h"
 
+#include "store/ChangeSet.h"
 #include "store/NumberText.h"
 #include "store/SettingsFile.h"
 
@@ -54,9 +55,12 @@ void applyRules(Settings& s, const RulesForm& f) {
 
 Failure acceptRules(Store& store, const RulesForm& form) {
     applyRules(store.settings, form);
-    Failure failure = SaveLeagueList(store);
-    SaveSettings(store);
-    return failure;
+    // Both files change together or neither does.
+    return applyChange(store, [&]() -> Failure {
+        if (Failure failure = SaveLeagueList(store)) return failure;
+        if (!SaveSettings(store)) return settingsSaveFailure();
+        return std::nullopt;
+    });
 }
 
 Message casualDescription() {

@@ -1,6 +1,7 @@
 #include "LeagueOpening.h"
 
 #include "StartUp.h"
+#include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
@@ -16,6 +17,14 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
         return result;
     }
     if (caption.empty()) return result;
+    // While a league is open here, no other program changes it behind this one's back.
+    if (Failure failure = holdLeagueOpen(store, caption + ".LGE")) {
+        result.outcome = OpenOutcome::Refused;
+        result.messages.push_back(*failure);
+        return result;
+    }
+    // Read under the folder lock, so no other program's change is seen half done.
+    ChangeSet change(store);
     store.league.LeagueFilePath = caption + ".LGE";
     if (Failure failure = LoadLeagueFile(store)) result.messages.push_back(*failure);
     if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);
@@ -26,6 +35,7 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
         if (Failure failure = SaveLeagueList(store)) result.messages.push_back(*failure);
         result.listSaved = true;
     }
+    if (Failure failure = change.commit()) result.messages.push_back(*failure);
     result.outcome = OpenOutcome::Opened;
     return result;
 }

@@ -1,7 +1,9 @@
 #include "LeagueOps.h"
 
 #include "main/StartUp.h"
+#include "store/ChangeSet.h"
 #include "store/FileNames.h"
+#include "store/ReadWhole.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
@@ -25,12 +27,25 @@ Message notDeleted(const std::string& path) {
 }
 
 // Moves an existing file aside under the first free NAME<suffix>[n]; false when it could not.
-bool moveAside(const fs::path& folder, const std::string& name, const std::string& suffix) {
-    fs::path existing = resolveFile(folder, name);
+bool moveAside(Store& store, const std::string& name, const std::string& suffix) {
+    fs::path existing = resolveFile(store.workDir, name);
     std::error_code ec;
     if (!fs::exists(existing, ec)) return true;
-    fs::rename(existing, freeSideName(folder, existing.filename().string(), suffix), ec);
-    return !ec;
+    std::optional<std::string> content = readWhole(existing, MaxCopiedFileSize);
+    if (!content) return false;
+    noteRead(store, existing, LineReader(*content)); // what it holds now is kept, so it may go
+    return store.writer->writeFile(freeSideName(store.workDir, existing.filename().string(), suffix), *content) &&
+           store.writer->removeFile(existing);
+}
+
+// Ends a league change: lands it, or leaves the list as it was.
+void finishLeagueChange(Store& store, ChangeSet& change, const Settings& before, LeagueResult& result) {
+    if (result.messages.empty())
+        if (Failure failure = change.commit()) result.messages.push_back(*failure);
+    if (!result.messages.empty()) {
+        store.settings = before;
+        result.done = false;
+    }
 }
 } // namespace
 
@@ -101,21 +116,27 @@ LeagueResult createLeague(Store& store, const std::string& name) {
         return result;
     }
     std::string fileName = name + ".LGE";
+    // The league file, the list and any file moved aside land together or not at all.
+    ChangeSet change(store);
+    const Settings before = store.settings;
     // Never wipe a league file that is no longer listed: keep it, and its teams, beside the new one.
-    if (!moveAside(store.workDir, fileName, ".replaced") ||
-        !moveAside(store.workDir, teamFileName(fileName), ".replaced")) {
+    if (!moveAside(store, fileName, ".replaced") || !moveAside(store, teamFileName(fileName), ".replaced")) {
         result.messages.push_back(leagueSaveFailure());
         return result;
     }
     store.league.LeagueFilePath = fileName;
     ClearLeague(store);
     store.league.loadFailed = false;
-    if (auto failure = SaveLeagueFile(store)) result.messages.push_back(*failure);
+    // Spelled as typed, not as the file just moved aside.
+    if (!store.writer->writeFile(store.workDir / fileName, leagueFileText(store.league)))
+        result.messages.push_back(leagueSaveFailure());
     Settings& s = store.settings;
     ++s.LeagueCount;
     s.LeagueList[static_cast<std::size_t>(s.LeagueCount)] = name;
     result.done = true;
-    if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
+    if (result.messages.empty())
+        if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
+    finishLeagueChange(store, change, before, result);
     return result;
 }
 
@@ -130,6 +151,8 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
         result.messages.push_back(leagueNotListed());
         return result;
     }
+    ChangeSet change(store); // the list and the files go together
+    const Settings before = store.settings;
     Settings& s = store.settings;
     std::string listed = s.LeagueList[static_cast<std::size_t>(k)];
     --s.LeagueCount;
@@ -139,18 +162,17 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     result.done = true;
     if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
 
-    store.league.LeagueFilePath = listed + ".LGE";
+    std::string leagueFileName = listed + ".LGE";
+    fs::path leagueFile = resolveFile(store.workDir, leagueFileName);
+    // A league whose file is already gone needs no deleting; one that is no plain file cannot be.
     std::error_code ec;
-    fs::path leagueFile = resolveFile(store.workDir, store.league.LeagueFilePath);
-    // A league whose file is already gone needs no deleting.
-    if (fs::exists(leagueFile, ec) && !fs::remove(leagueFile, ec)) {
-        result.messages.push_back(notDeleted(store.league.LeagueFilePath));
+    bool removable = !fs::exists(fs::symlink_status(leagueFile, ec)) || fs::is_regular_file(fs::symlink_status(leagueFile, ec));
+    if (result.messages.empty() && (!removable || !store.writer->removeFile(leagueFile))) {
+        result.messages.push_back(notDeleted(leagueFileName));
         result.fileLeft = true;
-        store.league.LeagueFilePath.clear();
-        return result;
     }
-    fs::path teamFile = resolveFile(store.workDir, listed + ".TEA");
-    if (fs::exists(teamFile, ec)) fs::remove(teamFile, ec);
+    if (result.messages.empty()) store.writer->removeFile(resolveFile(store.workDir, listed + ".TEA"));
+    finishLeagueChange(store, change, before, result);
     store.league.LeagueFilePath.clear();
     return result;
 }

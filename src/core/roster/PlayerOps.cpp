@@ -1,6 +1,7 @@
 #include "PlayerOps.h"
 
 #include "main/LeagueOpening.h"
+#include "store/ChangeSet.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
@@ -38,6 +39,7 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
 
 std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     std::vector<Message> messages;
+    ChangeSet change(store); // the team numbers and the players land together
     // The team file holds one team number per player before the entries: while
     // any team exists it must follow every change of the roster, or its entries
     // would be read as team numbers.
@@ -46,6 +48,8 @@ std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     if (saveTeams)
         if (auto failure = SaveTeamFile(store)) messages.push_back(*failure);
     if (auto failure = SaveLeagueFile(store)) messages.push_back(*failure);
+    if (messages.empty())
+        if (auto failure = change.commit()) messages.push_back(*failure);
     return messages;
 }
 

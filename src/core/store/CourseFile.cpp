@@ -1,5 +1,6 @@
 #include "CourseFile.h"
 
+#include "ChangeSet.h"
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
@@ -24,7 +25,9 @@ double CourseTable::numeric(int c, int f) const {
 
 Failure LoadCourseFile(Store& store) {
     CourseTable& courses = store.courses;
-    auto in = LineReader::open(resolveFile(store.workDir, CourseFileName));
+    auto path = resolveFile(store.workDir, CourseFileName);
+    auto in = LineReader::open(path);
+    noteRead(store, path, in);
     if (!in) return courseLoadFailure();
     int16_t count = 0;
     if (!in->integer(count)) return courseLoadFailure();
@@ -52,9 +55,10 @@ std::string courseFileText(const CourseTable& courses) {
 }
 
 Failure SaveCourseFile(Store& store) {
+    ChangeSet change(store);
     if (!store.writer->writeFile(resolveFile(store.workDir, CourseFileName), courseFileText(store.courses)))
         return courseSaveFailure();
-    return std::nullopt;
+    return change.commit();
 }
 
 } // namespace tallyrock

@@ -1,5 +1,6 @@
 #include "LeagueFile.h"
 
+#include "ChangeSet.h"
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
@@ -53,7 +54,9 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
 Failure LoadLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     league.loadFailed = true;
-    auto in = LineReader::open(resolveFile(store.workDir, league.LeagueFilePath));
+    fs::path path = resolveFile(store.workDir, league.LeagueFilePath);
+    auto in = LineReader::open(path);
+    noteRead(store, path, in);
     int16_t count = 0;
     if (!in || !in->integer(count) || count < 0) {
         // Nothing of this league was read: show none of the previous league's players.
@@ -105,6 +108,7 @@ std::string leagueFileText(const LeagueTables& league) {
 Failure SaveLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     fs::path target = resolveFile(store.workDir, league.LeagueFilePath);
+    ChangeSet change(store);
     std::error_code ec;
     if (league.loadFailed && fs::exists(target, ec)) {
         // The file that failed to load may hold what the user had: keep it before replacing it.
@@ -112,6 +116,7 @@ Failure SaveLeagueFile(Store& store) {
         if (!copyFileAtomically(*store.writer, target, keep)) return leagueSaveFailure();
     }
     if (!store.writer->writeFile(target, leagueFileText(league))) return leagueSaveFailure();
+    if (Failure failure = change.commit()) return failure;
     league.loadFailed = false;
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <cmath>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -19,7 +20,7 @@ std::optional<LineReader> LineReader::open(const std::filesystem::path& path) {
     return LineReader(text.str());
 }
 
-LineReader::LineReader(std::string text) {
+LineReader::LineReader(std::string text) : m_fingerprint(std::hash<std::string>{}(text)) {
     // Lines end in CR LF; a lone LF or CR ends a line too. A last line without
     // an ending still counts.
     std::size_t start = 0;

@@ -24,9 +24,13 @@ public:
     bool integerIn(int16_t& out, int low, int high); // an Integer field that must lie in low..high
     bool delimitedField(std::string& out);          // leading blanks skipped, ends at a comma unless quoted
 
+    // Tells the text read from another; equal texts give equal values.
+    std::size_t fingerprint() const { return m_fingerprint; }
+
 private:
     std::vector<std::string> m_lines;
     std::size_t m_next = 0;
+    std::size_t m_fingerprint = 0;
 };
 
 } // namespace tallyrock

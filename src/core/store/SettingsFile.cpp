@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "ChangeSet.h"
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
@@ -18,6 +19,10 @@ Message leagueListLoadFailure() {
 
 Message leagueListSaveFailure() {
     return {"Tallyrock", "Cannot Write vexa.dat, Please check disk write protect.", Icon::None};
+}
+
+Message settingsSaveFailure() {
+    return {"Tallyrock", std::string("Cannot Write ") + SettingsFileName + ", Please check disk write protect.", Icon::None};
 }
 
 void FillMonthNames(Store& store) {
@@ -57,6 +62,7 @@ void LoadSettings(Store& store) {
     fs::path path = resolveFile(settingsFolder(store), SettingsFileName);
     store.SettingsPath = path.string();
     auto in = LineReader::open(path);
+    noteRead(store, path, in);
     bool ok = in && in->integer(s.HcpMethod) && in->integer(s.RoundsOption) && in->integer(s.RoundsToUse) &&
               in->integer(s.PercentRounds) && in->number(s.MensHcpMax) && in->number(s.WomensHcpMax) &&
               in->integer(s.StrokesAbovePar) && in->integer(s.MaxStrokesPerHole) && in->integer(s.StrokeOption) &&
@@ -88,13 +94,15 @@ bool SaveSettings(Store& store) {
     if (!folder.empty()) fs::create_directories(folder, ec);
     fs::path path = resolveFile(folder, SettingsFileName);
     store.SettingsPath = path.string();
-    return store.writer->writeFile(path, settingsFileText(store.settings));
+    ChangeSet change(store);
+    return store.writer->writeFile(path, settingsFileText(store.settings)) && !change.commit();
 }
 
 Failure LoadLeagueList(Store& store, bool* missing) {
     Settings& s = store.settings;
     fs::path path = resolveFile(store.workDir, LeagueListFileName);
     auto in = LineReader::open(path);
+    noteRead(store, path, in);
     if (missing) *missing = !in.has_value() && !fs::exists(path);
     if (!in) return leagueListLoadFailure();
     int16_t count = 0;
@@ -128,9 +136,10 @@ std::string leagueListText(const Settings& s) {
 }
 
 Failure SaveLeagueList(Store& store) {
+    ChangeSet change(store);
     if (!store.writer->writeFile(resolveFile(store.workDir, LeagueListFileName), leagueListText(store.settings)))
         return leagueListSaveFailure();
-    return std::nullopt;
+    return change.commit();
 }
 
 } // namespace tallyrock

@@ -33,5 +33,7 @@ std::string leagueListText(const Settings& s);
 
 Message leagueListLoadFailure();
 Message leagueListSaveFailure();
+// Shown where a change of the rules cannot land because the settings file cannot be written.
+Message settingsSaveFailure();
 
 } // namespace tallyrock

@@ -4,12 +4,16 @@
 // every window and command.
 
 #include "CourseTable.h"
+#include "FileLock.h"
 #include "FileWriter.h"
 #include "LeagueTables.h"
 #include "Settings.h"
 #include "TeamTables.h"
 
 #include <array>
+#include <chrono>
+#include <map>
+#include <optional>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -39,6 +43,15 @@ struct Store {
     std::string SettingsPath; // full name of the settings file once loaded or saved
 
     std::shared_ptr<FileWriter> writer = std::make_shared<AtomicFileWriter>();
+
+    // Working beside other programs (see ChangeSet).
+    std::string programName = "Tallyrock";             // how this program names itself to others
+    std::chrono::milliseconds lockWait{10000};         // how long a change waits for another's
+    std::shared_ptr<FileLock> folderLock;              // held for a whole command by the command-line tool
+    bool staging = false;                              // a change is under way
+    std::string openLeagueFile;                        // the league this program holds open, if any
+    std::shared_ptr<FileLock> openLeagueLock;
+    std::map<std::string, std::optional<std::size_t>> fileFingerprints; // what each data file held when read or written
 
     PlayerRecord& player(int p) { return league.player[static_cast<std::size_t>(p)]; }
     const PlayerRecord& player(int p) const { return league.player[static_cast<std::size_t>(p)]; }

@@ -1,5 +1,6 @@
 #include "TeamFile.h"
 
+#include "ChangeSet.h"
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
@@ -17,7 +18,9 @@ Message teamSaveFailure(const std::string& fileName) {
 
 bool LoadTeamFile(Store& store) {
     TeamTables& teams = store.teams;
-    auto in = LineReader::open(resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath)));
+    auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
+    auto in = LineReader::open(path);
+    noteRead(store, path, in);
     if (!in) {
         // A league without a team file has no teams (not the teams of the league open before).
         teams.TeamCount = 0;
@@ -71,9 +74,10 @@ std::string teamFileText(const TeamTables& teams, int playerCount) {
 
 Failure SaveTeamFile(Store& store) {
     auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
+    ChangeSet change(store);
     if (!store.writer->writeFile(path, teamFileText(store.teams, store.league.PlayerCount)))
         return teamSaveFailure(path.filename().string());
-    return std::nullopt;
+    return change.commit();
 }
 
 void ReloadTeams(Store& store) {

@@ -1,6 +1,7 @@
 #include "Backup.h"
 
 #include "store/CourseFile.h"
+#include "store/ChangeSet.h"
 #include "store/FileNames.h"
 #include "store/SettingsFile.h"
 
@@ -122,15 +123,22 @@ bool copyDataFile(FileWriter& writer, const fs::path& fromFolder, const fs::path
     return copyFileAtomically(writer, from, to);
 }
 
-Failure BackupDataFiles(const Store& store, const fs::path& root) {
+Failure BackupDataFiles(Store& store, const fs::path& root) {
     if (root.empty()) return backupFailure();
     fs::path folder = backupFolder(root);
     if (sameFolder(folder, store.workDir)) return backupFailure();
     std::error_code ignored;
     fs::create_directory(folder, ignored); // it may exist from an earlier backup
+    // Read under the lock, so the copies are of one moment. A missing required
+    // file ends the backup; what was copied before it stays.
+    ChangeSet change(store);
+    bool complete = true;
     for (const DataFile& file : dataFiles(store.settings))
-        if (!copyDataFile(*store.writer, store.workDir, folder, file.name) && file.required)
-            return backupFailure();
+        if (!copyDataFile(*store.writer, store.workDir, folder, file.name) && file.required) {
+            complete = false;
+            break;
+        }
+    if (change.commit() || !complete) return backupFailure();
     return std::nullopt;
 }
 

@@ -54,7 +54,7 @@ std::vector<DataFile> dataFiles(const Settings& settings);
 // overwriting earlier copies. The first failure of a league, list or course
 // file ends the backup with the failure message (files copied before it stay);
 // team point files that are missing or fail are skipped silently.
-Failure BackupDataFiles(const Store& store, const std::filesystem::path& root);
+Failure BackupDataFiles(Store& store, const std::filesystem::path& root);
 
 Message backupFailure();
 

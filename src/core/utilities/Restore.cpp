@@ -1,12 +1,12 @@
 #include "Restore.h"
 
+#include "store/ChangeSet.h"
 #include "store/FileNames.h"
+#include "store/ReadWhole.h"
 #include "store/SettingsFile.h"
 
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 namespace tallyrock {
 namespace fs = std::filesystem;
@@ -55,22 +55,10 @@ fs::path backupFolderFor(const fs::path& chosen) {
 
 namespace {
 
-std::optional<std::string> readWhole(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
-
 struct Replacement {
     fs::path target;                     // the file in the working directory
     std::optional<std::string> content;  // what the backup holds; nothing: the target goes
-    std::optional<std::string> previous; // what the target held, if it existed
-    fs::path temp;                       // the new content, written beside the target
+    bool existed = false;                // the target is there now
 };
 
 // The files of the backup, read whole, with their targets. Nothing when a
@@ -84,14 +72,14 @@ std::optional<std::vector<Replacement>> readBackup(const fs::path& workDir, cons
     for (const DataFile& file : dataFiles(scratch->settings)) {
         if (!isPlainFileName(file.name)) return std::nullopt;
         fs::path source = resolveFile(folder, file.name);
-        std::optional<std::string> content = readWhole(source);
+        std::optional<std::string> content = readWhole(source, MaxCopiedFileSize);
         if (!content && file.required) return std::nullopt;
         fs::path target = resolveFile(workDir, source.filename().string());
         std::error_code ec;
         if (fs::equivalent(source, target, ec)) return std::nullopt;
-        std::optional<std::string> previous = readWhole(target);
+        bool existed = fs::is_regular_file(target, ec);
         // A team point file the backup does not have must not stay beside the restored league.
-        if (content || previous) files.push_back({target, std::move(content), std::move(previous), {}});
+        if (content || existed) files.push_back({target, std::move(content), existed});
     }
     return files;
 }
@@ -112,59 +100,29 @@ bool keepCurrentFiles(const Store& store, const std::vector<Replacement>& files)
         if (isPlainFileName(file.name) && fileExists(store.workDir, file.name))
             add(resolveFile(store.workDir, file.name).filename().string());
     for (const Replacement& file : files)
-        if (file.previous) add(file.target.filename().string());
+        if (file.existed) add(file.target.filename().string());
     for (const std::string& name : names)
         if (!copyDataFile(*store.writer, store.workDir, keep, name)) return false;
     return true;
 }
 
-void removeTemps(const std::vector<Replacement>& files) {
-    std::error_code ec;
-    for (const Replacement& file : files)
-        if (!file.temp.empty()) fs::remove(file.temp, ec);
-}
-
 } // namespace
 
-Failure RestoreDataFiles(const Store& store, const fs::path& folder) {
+Failure RestoreDataFiles(Store& store, const fs::path& folder) {
     std::error_code ec;
     if (folder.empty() || !fs::is_directory(folder, ec) || sameFolder(folder, store.workDir))
         return restoreFailure();
     auto files = readBackup(store.workDir, folder);
-    if (!files || !keepCurrentFiles(store, *files)) return restoreFailure();
+    if (!files) return restoreFailure();
 
-    // Every new content goes beside its target first, so a failing write changes no data file.
-    for (Replacement& file : *files) {
-        if (!file.content) continue;
-        fs::path temp = file.target.parent_path() / ("." + file.target.filename().string() + ".restoring");
-        if (!store.writer->writeFile(temp, *file.content)) {
-            removeTemps(*files);
-            return restoreFailure();
-        }
-        file.temp = temp;
+    // The kept copies and every restored file land together, or nothing changes.
+    ChangeSet change(store);
+    if (!keepCurrentFiles(store, *files)) return restoreFailure();
+    for (const Replacement& file : *files) {
+        bool ok = file.content ? store.writer->writeFile(file.target, *file.content) : store.writer->removeFile(file.target);
+        if (!ok) return restoreFailure();
     }
-    for (std::size_t i = 0; i < files->size(); ++i) {
-        Replacement& file = (*files)[i];
-        if (file.content)
-            fs::rename(file.temp, file.target, ec);
-        else
-            fs::remove(file.target, ec);
-        if (!ec) {
-            file.temp.clear();
-            continue;
-        }
-        // Put back what was already replaced.
-        for (std::size_t k = 0; k < i; ++k) {
-            const Replacement& done = (*files)[k];
-            std::error_code ignored;
-            if (done.previous)
-                store.writer->writeFile(done.target, *done.previous);
-            else
-                fs::remove(done.target, ignored);
-        }
-        removeTemps(*files);
-        return restoreFailure();
-    }
+    if (change.commit()) return restoreFailure();
     return std::nullopt;
 }
 

@@ -21,9 +21,8 @@ std::filesystem::path backupFolderFor(const std::filesystem::path& chosen);
 // Copies back the files a backup holds (those of the backup's own league
 // list: league files, the list file and the course file, and the team point
 // files present). Every file is read and checked first, the current files go
-// to "Before Restore", the new contents are written beside their targets and
-// only then renamed over them.
-Failure RestoreDataFiles(const Store& store, const std::filesystem::path& backupFolder);
+// to "Before Restore", and the copies and restored files land as one change.
+Failure RestoreDataFiles(Store& store, const std::filesystem::path& backupFolder);
 
 // The question asked before a restore (Yes and No, No the default).
 Message restoreQuestion();

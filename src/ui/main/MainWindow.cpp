@@ -500,6 +500,11 @@ void MainWindow::OpenLeague(int k) {
     m_services.dialogs.setBusy(false);
     for (const Message& message : opening.messages)
         m_services.dialogs.messageBox(message);
+    if (opening.outcome == OpenOutcome::Refused) {
+        // Open in another program: the league open before stays open.
+        setMessagePanelText(m_store.league.LeagueFilePath.empty() ? QString() : qs(currentLeagueText(m_store)));
+        return;
+    }
     setMessagePanelText(qs(currentLeagueText(m_store)));
     m_helpPanel->hide();
     m_helpPanel->setEnabled(false);

@@ -20,10 +20,10 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 } // namespace
 
-BackupWindow::BackupWindow(const Store& store, Dialogs& dialogs, QWidget* parent)
+BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     : BackupWindow(store, dialogs, systemBackupRoots(), parent) {}
 
-BackupWindow::BackupWindow(const Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
+BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
                            QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store), m_dialogs(dialogs) {
     setObjectName("Backupform");

@@ -23,9 +23,9 @@ class BackupWindow : public QWidget {
     Q_OBJECT
   public:
     // Offers this machine's drives and home folder.
-    BackupWindow(const Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
     // Offers the given destination roots, in their order.
-    BackupWindow(const Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
+    BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
                  QWidget* parent = nullptr);
 
   signals:
@@ -40,7 +40,7 @@ class BackupWindow : public QWidget {
     void copybutton_Click();
     void Timer1_Timer();
 
-    const Store& m_store;
+    Store& m_store;
     Dialogs& m_dialogs;
     QListWidget* m_DriveList = nullptr;
     QPushButton* m_copybutton = nullptr;

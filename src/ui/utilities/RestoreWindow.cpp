@@ -21,10 +21,10 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 } // namespace
 
-RestoreWindow::RestoreWindow(const Store& store, Dialogs& dialogs, QWidget* parent)
+RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     : RestoreWindow(store, dialogs, systemBackupRoots(), parent) {}
 
-RestoreWindow::RestoreWindow(const Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
+RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                              QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store), m_dialogs(dialogs) {
     setObjectName("Restoreform");

@@ -21,9 +21,9 @@ class RestoreWindow : public QWidget {
     Q_OBJECT
   public:
     // Looks for backups on this machine's drives and in the home folder.
-    RestoreWindow(const Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    RestoreWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
     // Looks for backups under the given roots, in their order.
-    RestoreWindow(const Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
+    RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                   QWidget* parent = nullptr);
 
   signals:
@@ -41,7 +41,7 @@ class RestoreWindow : public QWidget {
     void browsebutton_Click();
     void restorebutton_Click();
 
-    const Store& m_store;
+    Store& m_store;
     Dialogs& m_dialogs;
     QListWidget* m_BackupList = nullptr;
 };

@@ -106,7 +106,7 @@ TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {
     form.dateRemind = true;
     form.mensText = "45";
     ASSERT_FALSE(acceptRules(store, form));
-    EXPECT_EQ(writer->targets, (std::vector<std::string>{"vexa.dat", "vexa.ini"}));
+    EXPECT_EQ(writer->targets, (std::vector<std::string>{"vexa.dat", "vexa.ini", ".tallyrock.journal"}));
     EXPECT_EQ(readFile(dir / "work" / "vexa.dat"),
               crlf({" 0 ", " .9 ", "Courier New", " 3 ", " 0 ", " 1 ", " 1 "}));
     EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),
@@ -124,6 +124,7 @@ TEST(Rules, LeagueListWriteFailureIsReturned) {
     Failure failure = acceptRules(store, rulesFormValues(store.settings));
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->text, "Cannot Write vexa.dat, Please check disk write protect.");
+    // The two files change together or not at all.
     EXPECT_FALSE(std::filesystem::exists(dir / "vexa.dat"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "vexa.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "vexa.ini"));
 }

@@ -80,17 +80,22 @@ TEST(LeagueOps, AnUnlistedLeagueFileIsKeptBesideTheNewOne) {
     EXPECT_EQ(readFile(dir / "Old.LGE"), " 0 \r\n");
 }
 
-TEST(LeagueOps, LeagueFileWriteFailureStillListsTheName) {
-    TempDir dir;
-    Store store = storeIn(dir);
-    store.writer = std::make_shared<FailingWriter>("Monday.LGE");
-    LeagueResult result = createLeague(store, "Monday");
-    EXPECT_TRUE(result.done);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Error Creating League Record File");
-    EXPECT_EQ(store.settings.LeagueList[1], "Monday");
-    EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[1], "Monday");
-    EXPECT_FALSE(fs::exists(dir / "Monday.LGE"));
+TEST(LeagueOps, AFailingFileOfANewLeagueListsNothing) {
+    for (const char* failing : {"Monday.LGE", "vexa.dat"}) {
+        TempDir dir;
+        Store store = storeIn(dir);
+        createAll(store, {"Sunday"});
+        auto before = folderSnapshot(dir.path());
+        store.writer = std::make_shared<FailingWriter>(failing);
+        LeagueResult result = createLeague(store, "Monday");
+        EXPECT_FALSE(result.done);
+        ASSERT_EQ(result.messages.size(), 1u);
+        EXPECT_EQ(result.messages[0].text, std::string(failing) == "vexa.dat"
+                                               ? "Cannot Write vexa.dat, Please check disk write protect."
+                                               : "Error Creating League Record File");
+        EXPECT_EQ(store.settings.LeagueCount, 1);
+        EXPECT_EQ(folderSnapshot(dir.path()), before);
+    }
 }
 
 TEST(LeagueOps, DeleteRemovesTheNameAndBothFilesAndClosesTheLeague) {

@@ -44,7 +44,7 @@ TEST(LeagueMenu, CreateAndDeleteKeepTheItemsInStep) {
     EXPECT_EQ(leagueMenuAfterDelete(menu, "Friday"), (Menu{""}));
 }
 
-TEST(LeagueMenu, AFileThatCannotBeDeletedIsReportedAfterTheListChanged) {
+TEST(LeagueMenu, AFileThatCannotBeDeletedIsReportedAndTheListKept) {
     TempDir dir;
     Store store;
     store.workDir = dir.path();
@@ -57,13 +57,14 @@ TEST(LeagueMenu, AFileThatCannotBeDeletedIsReportedAfterTheListChanged) {
     writeFile(dir / "Seniors.LGE" / "inside", "x");
 
     LeagueResult result = deleteLeague(store, "seniors");
-    EXPECT_TRUE(result.done);
+    EXPECT_FALSE(result.done);
     EXPECT_TRUE(result.fileLeft);
     ASSERT_EQ(result.messages.size(), 1u);
     EXPECT_EQ(result.messages[0].title, "Tallyrock");
     EXPECT_EQ(result.messages[0].text, "The file Seniors.LGE could not be Deleted from disk.");
     EXPECT_EQ(result.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(readFile(dir / "vexa.dat").substr(0, 12), " 1 \r\nMonday\r");
+    EXPECT_EQ(readFile(dir / "vexa.dat").substr(0, 20), " 2 \r\nMonday\r\nSeniors");
+    EXPECT_EQ(store.settings.LeagueCount, 2);
     EXPECT_FALSE(deleteLeague(store, "Monday").fileLeft);
 }
 

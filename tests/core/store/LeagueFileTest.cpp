@@ -88,9 +88,9 @@ TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
         EXPECT_EQ(r.HoleScore[h], static_cast<int16_t>(h + 2)) << "hole " << h;
 
     // Singles are written shortest, without a leading zero.
-    writeFile(dir / "Hand.LGE", "");
+    store.league.LeagueFilePath = "Copy.LGE";
     ASSERT_FALSE(SaveLeagueFile(store));
-    EXPECT_EQ(readFile(dir / "Hand.LGE"), text);
+    EXPECT_EQ(readFile(dir / "Copy.LGE"), text);
 }
 
 TEST(LeagueFile, FullRoundTripKeepsEveryValueAndCommasInNames) {

@@ -8,7 +8,8 @@ namespace fs = std::filesystem;
 FolderFiles folderFiles(const fs::path& folder) {
     FolderFiles files;
     for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.is_regular_file()) files[entry.path().filename().string()] = readFile(entry.path());
+        if (entry.is_regular_file() && entry.path().filename().string().rfind(".tallyrock", 0) != 0)
+            files[entry.path().filename().string()] = readFile(entry.path());
     return files;
 }
 

@@ -15,15 +15,14 @@ namespace fs = std::filesystem;
 class FullDiskWriter : public FileWriter {
   public:
     FullDiskWriter(fs::path folder, int allowed) : m_folder(std::move(folder)), m_allowed(allowed) {}
-    bool writeFile(const fs::path& target, std::string_view content) override {
-        if (target.parent_path() == m_folder && m_allowed-- <= 0) return false;
-        return m_real.writeFile(target, content);
+    std::optional<fs::path> stage(const fs::path& target, std::string_view content) override {
+        if (target.parent_path() == m_folder && m_allowed-- <= 0) return std::nullopt;
+        return FileWriter::stage(target, content);
     }
 
   private:
     fs::path m_folder;
     int m_allowed;
-    AtomicFileWriter m_real;
 };
 
 void expectRestoreFailure(const Failure& failure) {

@@ -1,0 +1,76 @@
+#pragma once
+// The one path every change to the data files takes. A ChangeSet holds the
+// data folder's lock, collects what the change writes and removes, and lands
+// it whole or not at all: each new content goes to a synced temporary file
+// first, the renames and removals are recorded in a journal, then carried
+// out. A journal left by a process that died midway is finished by the next
+// program that takes the lock. ChangeSets nest: an inner one joins the outer.
+
+#include "FileWriter.h"
+#include "LineReader.h"
+#include "Message.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tallyrock {
+
+struct Store;
+class FileLock;
+class StagingWriter;
+
+class ChangeSet {
+public:
+    explicit ChangeSet(Store& store);
+    ChangeSet(const ChangeSet&) = delete;
+    ChangeSet& operator=(const ChangeSet&) = delete;
+    // A change that was not committed leaves every file as it was.
+    ~ChangeSet();
+
+    // Lands the change. Nothing on success; otherwise the reason, and no file changed.
+    Failure commit();
+
+private:
+    void finish();
+
+    Store& m_store;
+    bool m_outer = false;
+    bool m_done = false;
+    std::shared_ptr<FileWriter> m_previous;
+    std::shared_ptr<StagingWriter> m_staging;
+    std::unique_ptr<FileLock> m_lock;
+    Failure m_lockFailure;
+};
+
+// Runs `change` as one ChangeSet and commits it when the change itself succeeded.
+template <typename F> Failure applyChange(Store& store, F&& change) {
+    ChangeSet set(store);
+    if (Failure failure = change()) return failure;
+    return set.commit();
+}
+
+// Remembers what a loaded data file held (nothing: it was not there), so a
+// later change never silently overwrites what another program wrote since.
+void noteRead(Store& store, const std::filesystem::path& path, const std::optional<LineReader>& reader);
+
+// At start: finishes a change a crashed program left in its journal and removes
+// temporary files of interrupted saves older than an hour, in the data folder
+// and the settings folder.
+void tidyDataFolder(Store& store);
+
+// Finishes (or, when it was never complete, drops) the journal in the folder. True when there was one.
+bool finishJournal(const std::filesystem::path& workDir);
+
+std::filesystem::path journalPath(const std::filesystem::path& workDir);
+
+// Marks the league as open in this program, for as long as it stays open here
+// (the league open before is let go). Refuses when another program has it open.
+Failure holdLeagueOpen(Store& store, const std::string& leagueFileName);
+
+// The refusals of a change that other programs stand in the way of.
+Message folderBusy(const std::string& holder);
+Message leagueOpenElsewhere(const std::string& league, const std::string& holder);
+
+} // namespace tallyrock
