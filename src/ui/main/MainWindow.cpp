@@ -495,6 +495,7 @@ void MainWindow::OpenLeague(int k) {
         return;
     }
     m_services.dialogs.setBusy(true);
+    QString panelBefore = messagePanelText();
     setMessagePanelText(ProcessingText);
     LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
     m_services.dialogs.setBusy(false);
@@ -502,7 +503,7 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.messageBox(message);
     if (opening.outcome == OpenOutcome::Refused) {
         // Open in another program: the league open before stays open.
-        setMessagePanelText(m_store.league.LeagueFilePath.empty() ? QString() : qs(currentLeagueText(m_store)));
+        setMessagePanelText(panelBefore);
         return;
     }
     setMessagePanelText(qs(currentLeagueText(m_store)));

@@ -1,5 +1,6 @@
 // The main window, driven as a user drives it: start-up, opening leagues, the
 // three views and the spin button, the course panel, listings and export.
+#include "cli/CliRunner.h"
 #include "fakes/ListText.h"
 #include "main/MainWindow.h"
 #include "core/main/MainSamples.h"
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <unistd.h>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -130,6 +132,43 @@ class MainWindowTest : public QObject {
     void cleanup() {
         if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
         m_window.reset();
+    }
+
+    // The real command-line tool beside this desktop program: it may read the
+    // open league but not change it, and a second desktop program cannot open it.
+    void aLeagueOpenHereIsKeptFromOtherPrograms() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        std::string league = readAll(m_dir / "Friday.LGE");
+        std::string refusal = "Friday is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.";
+        CliResult record = runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course", "Oak Hollow",
+                                          "--date", "07/20/24", "--out", "44", "--in", "44"});
+        QCOMPARE(record.status, 1);
+        QCOMPARE(record.err, refusal + "\n");
+        QCOMPARE(readAll(m_dir / "Friday.LGE"), league);
+        QCOMPARE(runCli(m_dir, {"listing", "Friday"}).status, 0);
+        QCOMPARE(runCli(m_dir, {"add-player", "Monday", "Dee Monday"}).status, 0);
+
+        Store secondStore;
+        secondStore.workDir = m_dir;
+        secondStore.settingsDir = m_dir / "config";
+        FakeDialogs secondDialogs([](const std::string& what) { QFAIL(what.c_str()); });
+        UiServices secondServices{secondDialogs, *m_printer, *m_clock, nullptr};
+        MainWindow second(secondStore, secondServices);
+        second.load(QRect(0, 0, 1024, 768), 1024);
+        secondDialogs.answerMessage(Answer::Ok);
+        second.findChild<QAction*>("leaguesmenu1")->trigger();
+        QCOMPARE(secondDialogs.calls.back().text, refusal);
+        QVERIFY(secondStore.league.LeagueFilePath.empty());
+        QCOMPARE(second.messagePanelText(), QString("Open a League file to begin"));
+
+        // Closed here (another league opened), it is free for the others.
+        trigger("leaguesmenu0");
+        QCOMPARE(runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course", "Oak Hollow", "--date",
+                                "07/20/24", "--out", "44", "--in", "44"})
+                     .status,
+                 0);
     }
 
     void startUpWithoutLeagueList() {
