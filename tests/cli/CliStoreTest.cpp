@@ -194,3 +194,39 @@ TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
                                                {"delete-league", "Monday"}})
         refused(dir, args, listMessage);
 }
+
+// A planted league list: entries that lead out of the folder, hide a file or
+// hold a control character name no file, whatever the command; the folder
+// outside and the working folder stay as they were.
+TEST(CliStore, ListEntriesWithPathsNameNoFile) {
+    TempDir root;
+    const fs::path work = root / "work", outside = root / "outside";
+    fs::create_directory(work);
+    fs::create_directory(outside);
+    writeFile(outside / "evil.LGE", " 0 \r\n");
+    writeFile(outside / "evil.tea", " 0 \r\n");
+    writeFile(outside / "abs.LGE", " 0 \r\n");
+    writeFile(work / ".hidden.LGE", " 0 \r\n");
+    writeFile(work / "Monday.LGE", " 0 \r\n");
+    const std::vector<std::string> planted{"../outside/evil", (outside / "abs").string(), ".hidden", "Bad\x1BName"};
+    std::string list = " " + std::to_string(planted.size() + 1) + " \r\n";
+    for (const std::string& entry : planted)
+        list += entry + "\r\n";
+    list += "Monday\r\n" + crlf({" .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "});
+    writeFile(work / "vexa.dat", list);
+
+    const auto before = folderSnapshot(root.path());
+    for (const std::string& entry : planted)
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"add-player", entry, "Evil Name"},
+                 {"delete-league", entry},
+                 {"listing", entry},
+                 {"record", entry, "--player", "Ann", "--course", "Oak", "--date", "06/05/24", "--out", "40",
+                  "--in", "40"}}) {
+            CliResult r = runCli(work, args);
+            EXPECT_EQ(r.status, 1) << args.front() << " " << entry;
+            EXPECT_EQ(r.err, "Illegal Name for file\n") << args.front() << " " << entry;
+        }
+    EXPECT_EQ(folderSnapshot(root.path()), before);
+    EXPECT_EQ(runCli(work, {"add-player", "Monday", "Ann Lee"}).status, 0);
+}

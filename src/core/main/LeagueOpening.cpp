@@ -16,6 +16,11 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
         return result;
     }
     if (caption.empty()) return result;
+    if (!isLegalLeagueName(caption)) {
+        // Never a path out of a planted list entry; the league open before stays open.
+        result.messages.push_back(illegalFileName());
+        return result;
+    }
     store.league.LeagueFilePath = caption + ".LGE";
     if (Failure failure = LoadLeagueFile(store)) result.messages.push_back(*failure);
     if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);

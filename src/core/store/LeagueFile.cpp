@@ -53,6 +53,10 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
 Failure LoadLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     league.loadFailed = true;
+    if (!isLegalLeagueFile(league.LeagueFilePath)) {
+        league.PlayerCount = 0;
+        return illegalFileName();
+    }
     auto in = LineReader::open(resolveFile(store.workDir, league.LeagueFilePath));
     int16_t count = 0;
     if (!in || !in->integer(count) || count < 0) {
@@ -104,6 +108,7 @@ std::string leagueFileText(const LeagueTables& league) {
 
 Failure SaveLeagueFile(Store& store) {
     LeagueTables& league = store.league;
+    if (!isLegalLeagueFile(league.LeagueFilePath)) return illegalFileName();
     fs::path target = resolveFile(store.workDir, league.LeagueFilePath);
     std::error_code ec;
     if (league.loadFailed && fs::exists(target, ec)) {

@@ -17,7 +17,9 @@ Message teamSaveFailure(const std::string& fileName) {
 
 bool LoadTeamFile(Store& store) {
     TeamTables& teams = store.teams;
-    auto in = LineReader::open(resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath)));
+    std::optional<LineReader> in;
+    if (isLegalLeagueFile(store.league.LeagueFilePath))
+        in = LineReader::open(resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath)));
     if (!in) {
         // A league without a team file has no teams (not the teams of the league open before).
         teams.TeamCount = 0;
@@ -70,6 +72,7 @@ std::string teamFileText(const TeamTables& teams, int playerCount) {
 }
 
 Failure SaveTeamFile(Store& store) {
+    if (!isLegalLeagueFile(store.league.LeagueFilePath)) return illegalFileName();
     auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
     if (!store.writer->writeFile(path, teamFileText(store.teams, store.league.PlayerCount)))
         return teamSaveFailure(path.filename().string());

@@ -494,12 +494,17 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
+    const QString panelBefore = messagePanelText();
     m_services.dialogs.setBusy(true);
     setMessagePanelText(ProcessingText);
     LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
     m_services.dialogs.setBusy(false);
     for (const Message& message : opening.messages)
         m_services.dialogs.messageBox(message);
+    if (opening.outcome != OpenOutcome::Opened) {
+        setMessagePanelText(panelBefore);
+        return;
+    }
     setMessagePanelText(qs(currentLeagueText(m_store)));
     m_helpPanel->hide();
     m_helpPanel->setEnabled(false);
