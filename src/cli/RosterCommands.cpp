@@ -34,6 +34,7 @@ void addAddPlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
                             if (name != args->name && charCount(args->name) > 18)
                                 refuse("A player name has at most 18 characters.");
                             switch (addPlayer(ctx.store, name, args->tee)) {
+                            case AddPlayerResult::Refused: refuse(*checkPlayerName(name));
                             case AddPlayerResult::TooShort: refuse("A player name needs at least 3 characters.");
                             case AddPlayerResult::RosterFull: refuse("The league is full (100 players).");
                             case AddPlayerResult::Duplicate: refuse(duplicatePlayerName());
@@ -74,8 +75,9 @@ void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
     commands.push_back({sub, [&ctx, a] {
                             ctx.openLeague(a->league);
                             int k = playerSlot(ctx.store, a->name);
-                            std::string newName = leftChars(a->newName, 18);
+                            const std::string& newName = a->newName;
                             switch (checkRename(ctx.store.league, newName)) {
+                            case RenameCheck::Refused: refuse(*checkPlayerName(newName));
                             case RenameCheck::TooShort: refuse("A new player name needs at least 4 characters.");
                             case RenameCheck::InUse: refuse(nameInUse());
                             case RenameCheck::Ok: break;

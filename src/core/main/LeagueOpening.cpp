@@ -17,6 +17,11 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
         return result;
     }
     if (caption.empty()) return result;
+    if (!isLegalLeagueName(caption)) {
+        // Never a path out of a planted list entry; the league open before stays open.
+        result.messages.push_back(illegalFileName());
+        return result;
+    }
     // While a league is open here, no other program changes it behind this one's back.
     if (Failure failure = holdLeagueOpen(store, caption + ".LGE")) {
         result.outcome = OpenOutcome::Refused;

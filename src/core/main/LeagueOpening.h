@@ -23,7 +23,8 @@ struct LeagueOpening {
 // OpenLeague(k) for league-menu item k (0-based) with its caption: reads the
 // league file and the course file (a failure of either is reported and the
 // league still counts as opened), and remembers k as CurrentLeague, writing
-// the league list only when k changed.
+// the league list only when k changed. A caption that is not a legal league
+// name (FileNames.h) is refused with "Illegal Name for file" and changes nothing.
 LeagueOpening OpenLeague(Store& store, int k, const std::string& caption);
 
 // "Current League - " and the league's name.

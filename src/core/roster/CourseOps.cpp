@@ -3,6 +3,7 @@
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
+#include "store/SafeText.h"
 
 namespace tallyrock {
 
@@ -97,6 +98,14 @@ CourseForm openCourseForm(Store& store) {
 Failure checkCourseForm(const Store& store, const CourseForm& form) {
     if (form.name.empty() || form.outText() == "0" || form.inText() == "0" || form.totalText() == "0")
         return courseSaveRefusal();
+    if (Failure unsafe = checkName(form.name, "A course name")) return unsafe;
+    if (Failure unsafe = checkText(form.initials, "Course initials")) return unsafe;
+    auto tooLong = [](const std::string& what, int most) {
+        return Message{"Problem saving course",
+                       what + " at most " + plainNumber(static_cast<long long>(most)) + " characters.", Icon::Exclamation};
+    };
+    if (charCount(form.name) > CourseNameMaxChars) return tooLong("A course name has", CourseNameMaxChars);
+    if (charCount(form.initials) > CourseInitialsMaxChars) return tooLong("Course initials have", CourseInitialsMaxChars);
     bool full = store.CourseFormMode == "add" ? store.courses.CourseCount >= MaxCourses
                                               : store.CurrentCourse < 1 || store.CurrentCourse > MaxCourses;
     if (full) return courseTableFull();
@@ -136,8 +145,9 @@ Failure deleteCourse(Store& store, int c) {
 
 int findCourse(const CourseTable& courses, std::string_view name) {
     int found = 0;
+    const std::string folded = foldCase(name);
     for (int c = 1; c <= courses.CourseCount; ++c)
-        if (courses.offered(c) && equalsIgnoringCase(courses.name(c), name)) found = c;
+        if (courses.offered(c) && foldCase(courses.name(c)) == folded) found = c;
     return found;
 }
 

@@ -9,6 +9,11 @@
 
 namespace tallyrock {
 
+// Longest course name: what the course window's name box takes (a text box's
+// own limit). Initials are at most 3 characters.
+constexpr int CourseNameMaxChars = 32767;
+constexpr int CourseInitialsMaxChars = 3;
+
 // What the course window holds when it saves.
 struct CourseForm {
     std::string name;
@@ -41,7 +46,9 @@ std::string slopePanelText(double value);
 CourseForm openCourseForm(Store& store);
 
 // What the save refuses: a missing name or a zero nine or total (the refusal
-// with the nine-hole hint), or a new course when the table is full. Nothing
+// with the nine-hole hint); a name or initials with a line break, another
+// control character or bytes that are not UTF-8, a name of blanks only, or
+// either longer than its box; a new course when the table is full. Nothing
 // when the form can be stored.
 Failure checkCourseForm(const Store& store, const CourseForm& form);
 
@@ -53,8 +60,8 @@ Failure saveCourseForm(Store& store, const CourseForm& form);
 // Blanks all 30 fields of course c and writes the course file.
 Failure deleteCourse(Store& store, int c);
 
-// The last course whose name equals `name` without regard to letter case, among
-// courses offered in lists; 0 when there is none.
+// The last course whose name equals `name` without regard to letter case (for
+// every letter), among courses offered in lists; 0 when there is none.
 int findCourse(const CourseTable& courses, std::string_view name);
 
 Message courseSaveRefusal();

@@ -5,6 +5,7 @@
 #include "store/FileNames.h"
 #include "store/ReadWhole.h"
 #include "store/LeagueFile.h"
+#include "store/SafeText.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
 
@@ -15,7 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 Message inUse() { return {"Tallyrock", "That name is already in use.", Icon::Exclamation}; }
-Message illegalName() { return {"Tallyrock", "Illegal Name for file", Icon::Exclamation}; }
 Message listFull() {
     return {"Tallyrock",
             joinLines({"The league list is full (15 leagues).", "Delete a league before creating another one."}),
@@ -93,19 +93,25 @@ Message deleteLeagueQuestion() {
 int findLeague(const Settings& settings, std::string_view name) {
     int found = 0;
     for (int i = 1; i <= settings.LeagueCount && i <= MaxLeagues; ++i)
-        if (equalsIgnoringCase(settings.LeagueList[static_cast<std::size_t>(i)], name)) found = i;
+        if (sameName(settings.LeagueList[static_cast<std::size_t>(i)], name)) found = i;
     return found;
 }
 
 Failure checkLeagueName(const Settings& settings, const std::string& name) {
     if (name.empty()) return emptyName();
+    if (Failure unsafe = checkName(name, "A league name")) return unsafe;
     for (int i = 1; i <= MaxLeagues; ++i)
-        if (equalsIgnoringCase(settings.LeagueList[static_cast<std::size_t>(i)], name)) return inUse();
-    // Besides the characters the file system gives a meaning, a name may never
-    // lead out of the working directory or hide the file.
-    if (name.find_first_of(std::string("\\;:/\0", 5)) != std::string::npos || name.front() == '.')
-        return illegalName();
+        if (sameName(settings.LeagueList[static_cast<std::size_t>(i)], name)) return inUse();
+    if (!isLegalLeagueName(name)) return illegalFileName();
     if (settings.LeagueCount >= MaxLeagues) return listFull();
+    return std::nullopt;
+}
+
+Failure checkLeagueToDelete(const Settings& settings, const std::string& name) {
+    if (name.empty()) return emptyName();
+    int k = findLeague(settings, name);
+    if (k == 0) return leagueNotListed();
+    if (!isLegalLeagueName(settings.LeagueList[static_cast<std::size_t>(k)])) return illegalFileName();
     return std::nullopt;
 }
 
@@ -142,15 +148,11 @@ LeagueResult createLeague(Store& store, const std::string& name) {
 
 LeagueResult deleteLeague(Store& store, const std::string& name) {
     LeagueResult result;
-    if (name.empty()) {
-        result.messages.push_back(emptyName());
+    if (Failure refusal = checkLeagueToDelete(store.settings, name)) {
+        result.messages.push_back(*refusal);
         return result;
     }
     int k = findLeague(store.settings, name);
-    if (k == 0) {
-        result.messages.push_back(leagueNotListed());
-        return result;
-    }
     ChangeSet change(store); // the list and the files go together
     const Settings before = store.settings;
     Settings& s = store.settings;

@@ -21,15 +21,21 @@ struct LeagueResult {
 LeagueResult createLeague(Store& store, const std::string& name);
 
 // Removes the name from the list, then deletes the league file and its team
-// point file. No league is open afterwards.
+// point file. No league is open afterwards. Refused, changing nothing, as
+// checkLeagueToDelete says.
 LeagueResult deleteLeague(Store& store, const std::string& name);
 
 // Position 1..LeagueCount of the name in the list (last match, letter case
-// ignored), or 0.
+// ignored for every letter), or 0.
 int findLeague(const Settings& settings, std::string_view name);
 
-// Checks a new league name; the refusal message when it cannot be used.
+// Checks a new league name; the refusal message when it cannot be used: empty,
+// unsafe text or only blanks, already listed (letter case ignored), not a
+// legal file name, or the list is full.
 Failure checkLeagueName(const Settings& settings, const std::string& name);
+// Checks the name of a league to delete: empty, not listed, or a listed name
+// that is not a legal file name ("Illegal Name for file": no path is made of it).
+Failure checkLeagueToDelete(const Settings& settings, const std::string& name);
 
 // The question asked before a league is deleted.
 Message deleteLeagueQuestion();

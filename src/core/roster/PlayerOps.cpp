@@ -5,6 +5,7 @@
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
+#include "store/SafeText.h"
 #include "store/TeamFile.h"
 
 namespace tallyrock {
@@ -12,20 +13,30 @@ namespace tallyrock {
 Message duplicatePlayerName() { return {"Player entry error", "That name is already taken!", Icon::Exclamation}; }
 
 std::string playerNameBoxText(std::string_view typed) {
-    std::string text = leftChars(typed, 18);
+    std::string text = leftChars(typed, PlayerNameMaxChars);
     for (char& c : text)
         if (c == '"') c = '\'';
     return text;
+}
+
+Failure checkPlayerName(std::string_view name) {
+    if (Failure unsafe = checkName(name, "A player name")) return unsafe;
+    if (charCount(name) > PlayerNameMaxChars)
+        return Message{"Tallyrock", "A player name has at most " + plainNumber(static_cast<long long>(PlayerNameMaxChars)) +
+                                        " characters.", Icon::Exclamation};
+    return std::nullopt;
 }
 
 void openAddPlayers(Store& store) { ReloadTeams(store); }
 
 AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     LeagueTables& league = store.league;
+    if (checkPlayerName(name)) return AddPlayerResult::Refused;
     if (charCount(name) < 3) return AddPlayerResult::TooShort;
     if (league.PlayerCount >= MaxPlayers) return AddPlayerResult::RosterFull;
+    const std::string folded = foldCase(name);
     for (int i = 1; i <= league.PlayerCount; ++i)
-        if (upperCase(store.player(i).PlayerName) == upperCase(name)) return AddPlayerResult::Duplicate;
+        if (foldCase(store.player(i).PlayerName) == folded) return AddPlayerResult::Duplicate;
     int p = league.PlayerCount + 1;
     store.CurrentPlayer = static_cast<int16_t>(p);
     PlayerRecord& player = store.player(p);

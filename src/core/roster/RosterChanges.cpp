@@ -53,6 +53,7 @@ void removePlayer(Store& store, int k) {
 }
 
 RenameCheck checkRename(const LeagueTables& league, const std::string& newName) {
+    if (checkPlayerName(newName)) return RenameCheck::Refused;
     if (charCount(newName) < 4) return RenameCheck::TooShort;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p)
         if (league.player[static_cast<std::size_t>(p)].PlayerName == newName) return RenameCheck::InUse;
@@ -71,7 +72,7 @@ Message renameQuestion() {
 }
 
 void renamePlayer(Store& store, int k, const std::string& newName) {
-    if (k >= 1 && k <= store.league.PlayerCount) store.player(k).PlayerName = newName;
+    if (k >= 1 && k <= store.league.PlayerCount && !checkPlayerName(newName)) store.player(k).PlayerName = newName;
 }
 
 std::vector<std::string> orderLines(const LeagueTables& league) {

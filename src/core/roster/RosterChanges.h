@@ -29,11 +29,12 @@ Message removePlayerQuestion(const std::string& name);
 void removePlayer(Store& store, int k);
 
 // Rename: the refusal when the new name is taken (exact comparison), the question, and the rename.
-enum class RenameCheck { Ok, TooShort, InUse };
+// A new name that `checkPlayerName` refuses (PlayerOps.h) gives Refused and its message.
+enum class RenameCheck { Ok, Refused, TooShort, InUse };
 RenameCheck checkRename(const LeagueTables& league, const std::string& newName);
 Message nameInUse();
 Message renameQuestion();
-void renamePlayer(Store& store, int k, const std::string& newName);
+void renamePlayer(Store& store, int k, const std::string& newName); // never to a refused name
 
 // Player order: the list lines ("  7  Name"), the position box rules and the move.
 std::vector<std::string> orderLines(const LeagueTables& league);

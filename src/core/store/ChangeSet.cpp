@@ -178,12 +178,12 @@ public:
         fs::path absolute = fs::absolute(target);
         std::optional<fs::path> temp = stage(absolute, content);
         if (!temp) return false;
-        record({absolute, temp, fingerprint(content)});
+        record({absolute, temp, fingerprint(content), std::nullopt});
         return true;
     }
 
     bool removeFile(const fs::path& target) override {
-        record({fs::absolute(target), std::nullopt, std::nullopt});
+        record({fs::absolute(target), std::nullopt, std::nullopt, std::nullopt});
         return true;
     }
 

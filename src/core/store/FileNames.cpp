@@ -1,5 +1,7 @@
 #include "FileNames.h"
 
+#include "SafeText.h"
+
 namespace tallyrock {
 namespace fs = std::filesystem;
 
@@ -11,6 +13,17 @@ std::string upperCase(std::string_view text) {
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) { return upperCase(a) == upperCase(b); }
+
+bool isLegalLeagueName(std::string_view name) {
+    return !name.empty() && name.front() != '.' && name.find_first_of("/\\:;") == std::string_view::npos &&
+           isSafeText(name) && !isBlank(name);
+}
+
+bool isLegalLeagueFile(std::string_view leagueFilePath) {
+    return leagueFilePath.size() > 4 && isLegalLeagueName(leagueFilePath.substr(0, leagueFilePath.size() - 4));
+}
+
+Message illegalFileName() { return {"Tallyrock", "Illegal Name for file", Icon::Exclamation}; }
 
 fs::path resolveFile(const fs::path& folder, std::string_view name) {
     fs::path exact = folder / std::string(name);

@@ -54,6 +54,10 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
 Failure LoadLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     league.loadFailed = true;
+    if (!isLegalLeagueFile(league.LeagueFilePath)) {
+        league.PlayerCount = 0;
+        return illegalFileName();
+    }
     fs::path path = resolveFile(store.workDir, league.LeagueFilePath);
     auto in = LineReader::open(path);
     noteRead(store, path, in);
@@ -107,6 +111,7 @@ std::string leagueFileText(const LeagueTables& league) {
 
 Failure SaveLeagueFile(Store& store) {
     LeagueTables& league = store.league;
+    if (!isLegalLeagueFile(league.LeagueFilePath)) return illegalFileName();
     fs::path target = resolveFile(store.workDir, league.LeagueFilePath);
     ChangeSet change(store);
     std::error_code ec;

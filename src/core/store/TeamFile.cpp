@@ -18,9 +18,12 @@ Message teamSaveFailure(const std::string& fileName) {
 
 bool LoadTeamFile(Store& store) {
     TeamTables& teams = store.teams;
-    auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
-    auto in = LineReader::open(path);
-    noteRead(store, path, in);
+    std::optional<LineReader> in;
+    if (isLegalLeagueFile(store.league.LeagueFilePath)) {
+        auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
+        in = LineReader::open(path);
+        noteRead(store, path, in);
+    }
     if (!in) {
         // A league without a team file has no teams (not the teams of the league open before).
         teams.TeamCount = 0;
@@ -73,6 +76,7 @@ std::string teamFileText(const TeamTables& teams, int playerCount) {
 }
 
 Failure SaveTeamFile(Store& store) {
+    if (!isLegalLeagueFile(store.league.LeagueFilePath)) return illegalFileName();
     auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
     ChangeSet change(store);
     if (!store.writer->writeFile(path, teamFileText(store.teams, store.league.PlayerCount)))

@@ -2,6 +2,7 @@
 
 #include "roster/PlayerOps.h"
 #include "store/NumberText.h"
+#include "store/SafeText.h"
 #include "store/TeamFile.h"
 
 #include <algorithm>
@@ -61,10 +62,13 @@ std::string teamRecordText(const TeamTables& teams) {
     return "Team # " + plainNumber(teams.CurrentTeam) + " of " + plainNumber(teams.TeamCount);
 }
 
-void nameTeam(Store& store, const std::string& name) {
+Failure nameTeam(Store& store, const std::string& name) {
+    if (Failure unsafe = checkText(name, "A team name")) return unsafe;
     TeamTables& teams = store.teams;
-    teamRecord(teams, teams.CurrentTeam).TeamName = name;
-    if (!name.empty() && teams.TeamCount == 0) teams.TeamCount = 1;
+    const std::string& kept = isBlank(name) ? std::string() : name;
+    teamRecord(teams, teams.CurrentTeam).TeamName = kept;
+    if (!kept.empty() && teams.TeamCount == 0) teams.TeamCount = 1;
+    return std::nullopt;
 }
 
 void moveIntoTeam(Store& store, const std::vector<std::string>& names) {

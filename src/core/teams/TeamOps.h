@@ -28,7 +28,10 @@ std::vector<std::string> teamMemberNames(const Store& store, int t);
 std::string teamRecordText(const TeamTables& teams);
 
 // The name box changed: the current team takes the name; a first name makes team 1 of 1.
-void nameTeam(Store& store, const std::string& name);
+// A name of blanks only is no name (the team stays unnamed); a name with a
+// line break, another control character or bytes that are not UTF-8 is
+// refused with its message and changes nothing.
+Failure nameTeam(Store& store, const std::string& name);
 
 // Moves the players with these names (the last slot of each name) into the
 // current team, or out of any team.

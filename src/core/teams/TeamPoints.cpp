@@ -3,6 +3,7 @@
 #include "TeamOps.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
+#include "store/SafeText.h"
 #include "store/TeamFile.h"
 
 #include <set>
@@ -81,6 +82,7 @@ Message entriesFull() {
 AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std::string& manualText,
                             const std::string& pointsText) {
     if (comment.empty() && pointsText.empty()) return AddEntryResult::Empty;
+    if (checkComment(comment)) return AddEntryResult::Refused;
     TeamRecord& team = teamRecord(store.teams, store.teams.CurrentTeam);
     if (team.TeamEntryCount >= MaxEntries) return AddEntryResult::Full;
     team.TeamEntryCount = static_cast<int16_t>(team.TeamEntryCount + 1);
@@ -90,6 +92,8 @@ AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std:
     entry.TeamEntryPoints = toSingle(leadingNumber(pointsText));
     return AddEntryResult::Added;
 }
+
+Failure checkComment(std::string_view comment) { return checkText(comment, "A comment"); }
 
 void removeTeamEntries(Store& store, const std::vector<int>& entries) {
     TeamRecord& team = teamRecord(store.teams, store.teams.CurrentTeam);

@@ -45,11 +45,15 @@ std::string commentStart(const std::string& dateText);
 
 // Adds an entry to the current team from the three boxes (the numbers read as
 // typed numbers: text that is not a number counts 0). No comment and no points
-// is not an entry (the window beeps); a 151st entry is refused with `entriesFull()`.
-enum class AddEntryResult { Added, Empty, Full };
+// is not an entry (the window beeps); a 151st entry is refused with `entriesFull()`;
+// a comment that `checkComment` refuses gives Refused and its message.
+enum class AddEntryResult { Added, Empty, Full, Refused };
 AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std::string& manualText,
                             const std::string& pointsText);
 Message entriesFull();
+// The refusal of a comment with a line break, another control character or
+// bytes that are not UTF-8; nothing when it can be stored.
+Failure checkComment(std::string_view comment);
 
 // Removes the current team's entries of these numbers (1-based); later entries move up.
 void removeTeamEntries(Store& store, const std::vector<int>& entries);

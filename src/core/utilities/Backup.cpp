@@ -91,13 +91,17 @@ fs::path backupFolder(const fs::path& root) {
 
 std::vector<DataFile> dataFiles(const Settings& settings) {
     int count = std::clamp<int>(settings.LeagueCount, 0, MaxLeagues);
-    std::vector<DataFile> files;
+    std::vector<std::string> leagues;
     for (int k = 1; k <= count; ++k)
-        files.push_back({settings.LeagueList[static_cast<std::size_t>(k)] + ".lge", true});
+        if (isLegalLeagueName(settings.LeagueList[static_cast<std::size_t>(k)]))
+            leagues.push_back(settings.LeagueList[static_cast<std::size_t>(k)]);
+    std::vector<DataFile> files;
+    for (const std::string& league : leagues)
+        files.push_back({league + ".lge", true});
     files.push_back({LeagueListFileName, true});
     files.push_back({CourseFileName, true});
-    for (int k = 1; k <= count; ++k)
-        files.push_back({settings.LeagueList[static_cast<std::size_t>(k)] + ".tea", false});
+    for (const std::string& league : leagues)
+        files.push_back({league + ".tea", false});
     return files;
 }
 

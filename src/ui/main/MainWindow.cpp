@@ -494,15 +494,15 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
+    const QString panelBefore = messagePanelText();
     m_services.dialogs.setBusy(true);
-    QString panelBefore = messagePanelText();
     setMessagePanelText(ProcessingText);
     LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
     m_services.dialogs.setBusy(false);
     for (const Message& message : opening.messages)
         m_services.dialogs.messageBox(message);
-    if (opening.outcome == OpenOutcome::Refused) {
-        // Open in another program: the league open before stays open.
+    if (opening.outcome != OpenOutcome::Opened) {
+        // Refused (open in another program, or no legal name): the league open before stays open.
         setMessagePanelText(panelBefore);
         return;
     }

@@ -25,7 +25,7 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
 
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
-    m_Text1->setMaxLength(18);
+    m_Text1->setMaxLength(PlayerNameMaxChars);
     m_Text1->setMinimumWidth(m_Text1->fontMetrics().horizontalAdvance(QString(20, 'n')));
     applyTextRule(m_Text1, playerNameBoxText);
 
@@ -101,7 +101,11 @@ void AddPlayerWindow::Addbutton_Click() {
     int tee = 1;
     for (int i = 0; i < 3; ++i)
         if (m_Option3D1[static_cast<std::size_t>(i)]->isChecked()) tee = i + 1;
-    switch (addPlayer(m_store, m_Text1->text().toStdString(), tee)) {
+    const std::string name = m_Text1->text().toStdString();
+    switch (addPlayer(m_store, name, tee)) {
+    case AddPlayerResult::Refused:
+        m_services.dialogs.messageBox(*checkPlayerName(name));
+        break;
     case AddPlayerResult::TooShort:
     case AddPlayerResult::RosterFull:
         m_services.dialogs.beep();

@@ -1,6 +1,7 @@
 #include "CourseWindow.h"
 
 #include "RosterWindowParts.h"
+#include "TextBoxRule.h"
 #include "handicap/SpinButton.h"
 #include "store/CourseFile.h"
 #include "store/NumberText.h"
@@ -44,6 +45,8 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
 
     m_Nametext = new QLineEdit(this);
     m_Nametext->setObjectName("Nametext");
+    m_Nametext->setMaxLength(CourseNameMaxChars);
+    keepTextSafe(m_Nametext);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel("Course Name :", this));
     nameRow->addWidget(m_Nametext, 1);
@@ -109,7 +112,8 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     }
     m_initialstext = new QLineEdit(this);
     m_initialstext->setObjectName("initialstext");
-    m_initialstext->setMaxLength(3);
+    m_initialstext->setMaxLength(CourseInitialsMaxChars);
+    keepTextSafe(m_initialstext);
     m_initialstext->setFixedWidth(56);
     tees->addWidget(new QLabel("Initials", this), 1, 8, Qt::AlignRight);
     tees->addWidget(m_initialstext, 1, 9);

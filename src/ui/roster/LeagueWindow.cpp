@@ -92,14 +92,14 @@ void LeagueWindow::deletebutton_Click() {
         m_services.dialogs.beep();
         return;
     }
-    int k = findLeague(m_store.settings, name);
-    if (k == 0) {
-        m_services.dialogs.messageBox(leagueNotListed());
+    if (Failure refusal = checkLeagueToDelete(m_store.settings, name)) {
+        m_services.dialogs.messageBox(*refusal);
         m_Text1->clear();
         return;
     }
     if (m_services.dialogs.messageBox(deleteLeagueQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
+    int k = findLeague(m_store.settings, name);
     std::string listed = m_store.settings.LeagueList[static_cast<std::size_t>(k)];
     LeagueResult result = deleteLeague(m_store, name);
     if (result.done) emit leagueDeleted(QString::fromStdString(listed));

@@ -1,5 +1,7 @@
 #include "RenamePlayerWindow.h"
 
+#include "TextBoxRule.h"
+#include "roster/PlayerOps.h"
 #include "roster/RosterChanges.h"
 #include "utilities/ScreenPlacement.h"
 
@@ -20,7 +22,8 @@ RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidg
 
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
-    m_Text1->setMaxLength(18);
+    m_Text1->setMaxLength(PlayerNameMaxChars);
+    keepTextSafe(m_Text1);
     auto* renamebutton = new QPushButton("Rename", this);
     renamebutton->setObjectName("renamebutton");
     renamebutton->setToolTip("Rename highlighted name");
@@ -54,6 +57,10 @@ void RenamePlayerWindow::renamebutton_Click() {
     RenameCheck check = checkRename(m_store.league, newName);
     if (selected.empty() || check == RenameCheck::TooShort) {
         m_services.dialogs.beep();
+        return;
+    }
+    if (check == RenameCheck::Refused) {
+        m_services.dialogs.messageBox(*checkPlayerName(newName));
         return;
     }
     if (check == RenameCheck::InUse) {

@@ -12,8 +12,13 @@ namespace tallyrock {
 
 using TextRule = std::function<std::string(std::string_view)>;
 
-// After every edit by the user the box holds what the rule makes of its text;
-// the caret stays after the same characters.
+// The box drops line breaks and other control characters, whether typed or
+// pasted (keepSafeCharacters of the core): every box whose text goes into a
+// data file has this.
+void keepTextSafe(QLineEdit* box);
+
+// keepTextSafe, and after every edit by the user the box holds what the rule
+// makes of its text; the caret stays after the same characters.
 void applyTextRule(QLineEdit* box, TextRule rule);
 
 } // namespace tallyrock

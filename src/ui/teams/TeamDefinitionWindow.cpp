@@ -1,5 +1,6 @@
 #include "TeamDefinitionWindow.h"
 
+#include "roster/TextBoxRule.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
 
@@ -58,6 +59,7 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     m_List2 = memberList("List2", this);
     m_teamnametext = new QLineEdit(this);
     m_teamnametext->setObjectName("teamnametext");
+    keepTextSafe(m_teamnametext);
     m_recordnumberlabel = new QLabel("Team # 0 in Record", this);
     m_recordnumberlabel->setObjectName("recordnumberlabel");
     m_startlabel =
@@ -127,7 +129,7 @@ void TeamDefinitionWindow::AddNamestoList() {
 
 void TeamDefinitionWindow::teamnametext_Change(const QString& text) {
     m_createbutton->setEnabled(true);
-    nameTeam(m_store, text.toStdString());
+    if (Failure refusal = nameTeam(m_store, text.toStdString())) m_services.dialogs.messageBox(*refusal);
     m_recordnumberlabel->setText(qs(teamRecordText(m_store.teams)));
 }
 

@@ -1,5 +1,6 @@
 #include "TeamPointsWindow.h"
 
+#include "roster/TextBoxRule.h"
 #include "services/PrintFonts.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
@@ -57,11 +58,13 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     m_List1->setFont(printFont("Courier New", 9, false)); // the columns are built with spaces
     m_Text1 = textBox("Text1", "Description or Event", this);
     m_Text1->setMaxLength(CommentMaxChars);
+    keepTextSafe(m_Text1);
     m_ManualText = textBox("ManualText", "Total kept by you", this);
     m_Calculatedtext = textBox("Calculatedtext", "Totaled by the program", this);
     m_TotalLabel = new QLabel(this);
     m_TotalLabel->setObjectName("TotalLabel");
     m_DateText = textBox("DateText", "Can be a note, date or location", this);
+    keepTextSafe(m_DateText); // it starts the comments
     m_DateCheck = new QCheckBox("Begin each line with -->", this);
     m_DateCheck->setObjectName("DateCheck");
     m_DateCheck->setToolTip("Starting Date or comment");
@@ -145,8 +148,12 @@ void TeamPointsWindow::checkfornewinfo() {
 }
 
 void TeamPointsWindow::Addbutton_Click() {
-    switch (addTeamEntry(m_store, m_Text1->text().toStdString(), m_ManualText->text().toStdString(),
+    const std::string comment = m_Text1->text().toStdString();
+    switch (addTeamEntry(m_store, comment, m_ManualText->text().toStdString(),
                          m_Calculatedtext->text().toStdString())) {
+    case AddEntryResult::Refused:
+        m_services.dialogs.messageBox(*checkComment(comment));
+        return;
     case AddEntryResult::Empty:
         m_services.dialogs.beep();
         return;

@@ -4,8 +4,11 @@
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
+#include "main/LeagueOpening.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
+#include "store/TeamFile.h"
+#include "utilities/Backup.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +54,9 @@ TEST(LeagueOps, CreateEmptiesTheOpenLeagueAndRefusesNamesLeavingTheFolder) {
     EXPECT_EQ(store.league.PlayerCount, 0);
 
     const auto before = folderSnapshot(dir.path());
-    for (const std::string& name : std::vector<std::string>{"../up", "..", std::string("a\0b", 3)})
+    for (const std::string& name : std::vector<std::string>{"../up", ".."})
         expectRefusal(createLeague(store, name), "Illegal Name for file");
+    expectRefusal(createLeague(store, std::string("a\0b", 3)), "A league name cannot contain a control character (code 0).");
     EXPECT_EQ(createLeague(store, "").messages.size(), 1u);
     EXPECT_EQ(store.settings.LeagueCount, 1);
     EXPECT_EQ(folderSnapshot(dir.path()), before);
@@ -131,4 +135,56 @@ TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {
     EXPECT_EQ(findLeague(s, "Sunday"), 0);
     s.LeagueCount = 2;
     EXPECT_EQ(findLeague(s, "monday"), 1);
+}
+
+// A planted league list: entries that are no legal league name never become a
+// path, whichever operation meets them, and the legal entry still works.
+TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
+    TempDir root;
+    fs::create_directory(root / "work");
+    fs::create_directory(root / "outside");
+    for (const char* file : {"evil.LGE", "evil.tea", "abs.LGE"})
+        writeFile(root / "outside" / file, crlf({" 0 "}));
+    writeFile(root / "work" / ".hidden.LGE", crlf({" 0 "}));
+    Store store;
+    store.workDir = root / "work";
+    SetDefaults(store.settings);
+    const std::vector<std::string> planted{"../outside/evil", (root / "outside" / "abs").string(), ".hidden",
+                                           "..", "Bad\nName", "Bad\xFFName", "   "};
+    for (const std::string& entry : planted)
+        store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = entry;
+    store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = "Good";
+    writeFile(root / "work" / "Good.LGE", crlf({" 0 "}));
+    store.league.LeagueFilePath = "Good.LGE"; // open before
+    const auto before = folderSnapshot(root.path());
+
+    for (std::size_t i = 0; i < planted.size(); ++i) {
+        const std::string& entry = planted[i];
+        LeagueOpening opening = OpenLeague(store, static_cast<int>(i), entry);
+        EXPECT_NE(opening.outcome, OpenOutcome::Opened) << entry;
+        ASSERT_EQ(opening.messages.size(), 1u) << entry;
+        EXPECT_EQ(opening.messages[0].text, "Illegal Name for file");
+        EXPECT_EQ(store.league.LeagueFilePath, "Good.LGE");
+        expectRefusal(deleteLeague(store, entry), "Illegal Name for file");
+
+        Store direct;
+        direct.workDir = store.workDir;
+        direct.league.LeagueFilePath = entry + ".LGE";
+        direct.league.PlayerCount = 1;
+        direct.teams.TeamCount = 1;
+        EXPECT_EQ(LoadLeagueFile(direct).value_or(Message{}).text, "Illegal Name for file") << entry;
+        EXPECT_EQ(SaveLeagueFile(direct).value_or(Message{}).text, "Illegal Name for file") << entry;
+        EXPECT_EQ(SaveTeamFile(direct).value_or(Message{}).text, "Illegal Name for file") << entry;
+        EXPECT_FALSE(LoadTeamFile(direct)) << entry;
+    }
+    EXPECT_EQ(store.settings.LeagueCount, static_cast<int16_t>(planted.size() + 1));
+    EXPECT_EQ(folderSnapshot(root.path()), before);
+
+    // A backup takes only the legal league's files.
+    std::vector<std::string> names;
+    for (const DataFile& file : dataFiles(store.settings))
+        names.push_back(file.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Good.lge", "vexa.dat", "course.dat", "Good.tea"}));
+    EXPECT_EQ(OpenLeague(store, static_cast<int>(planted.size()), "Good").outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(deleteLeague(store, "good").done);
 }

@@ -62,6 +62,10 @@ TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
 
     nameTeam(store, "");
     EXPECT_EQ(store.teams.TeamCount, 0);
+    EXPECT_FALSE(nameTeam(store, "  \xC2\xA0 ")); // blanks are no name
+    EXPECT_EQ(store.teams.TeamCount, 0);
+    EXPECT_EQ(nameTeam(store, "Ea\ngles").value_or(Message{}).text, "A team name cannot contain a line break.");
+    EXPECT_EQ(store.teams.TeamCount, 0);
     nameTeam(store, "E");
     nameTeam(store, "Eagles");
     EXPECT_EQ(teamRecordText(store.teams), "Team # 1 of 1");

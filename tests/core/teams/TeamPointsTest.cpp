@@ -65,6 +65,10 @@ TEST(TeamPointEntries, AddingReadsTheNumbersAsTyped) {
     Store store = eagles();
     EXPECT_EQ(addTeamEntry(store, "", "", ""), AddEntryResult::Empty);
     EXPECT_EQ(addTeamEntry(store, "", "12", ""), AddEntryResult::Empty); // a hand-kept total alone is none
+    for (const std::string comment : {"Oak\r\nHills", "Oak\tHills", "Oak \xC3"}) {
+        EXPECT_EQ(addTeamEntry(store, comment, "", "3"), AddEntryResult::Refused) << comment;
+        EXPECT_TRUE(checkComment(comment)) << comment;
+    }
     EXPECT_EQ(store.teams.team[1].TeamEntryCount, 0);
 
     EXPECT_EQ(addTeamEntry(store, "07-04-2024 Oak Hills", " 12.5 strokes", "abc"), AddEntryResult::Added);

@@ -128,15 +128,19 @@ TEST(Backup, NeverCopiesOntoTheSource) {
     EXPECT_EQ(folderFiles(store->workDir), before);
 }
 
-TEST(Backup, LeagueNameLeadingOutOfTheFolderEndsTheBackup) {
+// A listed name leading out of the folder names no file: the backup holds the
+// list and the courses, never the file it points at.
+TEST(Backup, LeagueNameLeadingOutOfTheFolderNamesNoFile) {
     BackupSample sample;
     sample.writeListAndCourses();
     writeFile(sample.drive() / "outside.lge", "not a data file");
     sample.store->settings.LeagueCount = 1;
     sample.store->settings.LeagueList[1] = "../" + sample.drive().filename().string() + "/outside";
 
-    expectBackupFailure(BackupDataFiles(*sample.store, sample.drive()));
-    EXPECT_TRUE(folderFiles(sample.backup()).empty());
+    EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
+    FolderFiles copied = folderFiles(sample.backup());
+    EXPECT_EQ(copied.size(), 2u);
+    EXPECT_EQ(copied.count("outside.lge"), 0u);
 }
 
 TEST(BackupRoots, MountedDrivesFirstInNameOrderThenHome) {

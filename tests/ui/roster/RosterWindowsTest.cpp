@@ -494,6 +494,42 @@ class RosterWindowsTest : public QObject {
         QVERIFY(!fileExists(m_dir->path(), "Club.tea")); // no teams, no team file
     }
 
+    // Whatever is pasted, no name box keeps a line break or another control
+    // character; a name of blanks reaches the core and is refused there.
+    void nameBoxesDropPastedControlCharacters() {
+        writeLeagueList({"Club"});
+        writeClub(5);
+        openClub();
+        const QString clip = QString::fromUtf8("N\xC3\xBA\xC3\xB1""ez\r\nHills\t\x7F\x1B");
+        const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1""ezHills");
+        const struct {
+            const char *action, *window, *box, *close;
+        } boxes[] = {
+            {"Playermenu1", "playform", "Text1", "exitbutton"},
+            {"Playernamesmenu", "Playernm", "Text1", "exitbutton"},
+            {"GCmenu1", "course", "Nametext", "cancelbutton"},
+            {"Creatmenu", "Createleagueform", "Text1", "Command3d1"}, // last: it closes the league
+        };
+        for (const auto& b : boxes) {
+            QWidget* w = open(b.action, b.window);
+            QVERIFY(w);
+            paste(w, b.box, clip);
+            QCOMPARE(text(w, b.box), kept);
+            if (b.window == std::string("course")) {
+                paste(w, "initialstext", "O\tH");
+                QCOMPARE(text(w, "initialstext"), QString("OH"));
+            }
+            if (b.window == std::string("playform")) {
+                paste(w, b.box, "     ");
+                m_dialogs->answerMessage(Answer::Ok);
+                click(w, "Addbutton");
+                QCOMPARE(lastCall().text, std::string("A player name cannot be made of blanks only."));
+            }
+            closeWith(w, b.close);
+        }
+        QCOMPARE(loadClub()->league.PlayerCount, int16_t(5));
+    }
+
     void removingPlayerThreeOfFiveMovesRoundsAndTeams() {
         const std::vector<int16_t> teams{1, 2, 1, 2, 1};
         writeLeagueList({"Club"});

@@ -14,6 +14,8 @@
 #include "teams/TeamSummaryWindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +68,12 @@ class TeamWindowsTest : public QObject {
         edit->clear();
         QTest::keyClicks(edit, text);
     }
+    void paste(QWidget& window, const char* box, const QString& clip) {
+        auto* edit = child<QLineEdit>(window, box);
+        edit->selectAll();
+        QApplication::clipboard()->setText(clip);
+        QTest::keySequence(edit, QKeySequence::Paste);
+    }
     QString label(QWidget& window, const char* name) { return child<QLabel>(window, name)->text(); }
 
     UiServices services() { return UiServices{*m_dialogs, *m_printer, m_clock}; }
@@ -102,7 +110,7 @@ class TeamWindowsTest : public QObject {
         QCOMPARE(label(*window, "recordnumberlabel"), QString("Team # 2 of 2"));
         click(*window, "createbutton"); // team 2 has no name yet
         QCOMPARE(m_dialogs->beeps, 1);
-        type(*window, "teamnametext", "Hawks");
+        paste(*window, "teamnametext", "Ha\r\nwks\t"); // the team never holds the line break
         select(unassigned, {"Bob"});
         click(*window, "addbutton");
 
