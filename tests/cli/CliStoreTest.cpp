@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
@@ -193,4 +194,35 @@ TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
                                                {"rules", "--method", "2"},
                                                {"delete-league", "Monday"}})
         refused(dir, args, listMessage);
+}
+
+TEST(CliStore, FilesFarLargerThanTheirKindAreRefusedUnread) {
+    TempDir dir;
+    ok(dir, {"create-league", "Monday"});
+    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72});
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"Monday.LGE",
+         {"add-player", "Monday", "Bob"},
+         "Unable to load league file, please check the\nworking directory specified by your launcher.\n"},
+        {"course.dat",
+         {"courses"},
+         "No courses have been saved or\nproblem reading file.\nIgnore this if you are entering your\nfirst "
+         "course.\n"},
+        {"vexa.dat",
+         {"leagues"},
+         "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers startup directory "
+         "setting.\n"},
+    };
+    for (const auto& [file, args, message] : cases) {
+        // A valid file with 32 MB of padding after its last line (which a load would not read).
+        const auto size = fs::file_size(dir / file);
+        fs::resize_file(dir / file, 32u << 20);
+        auto before = folderSnapshot(dir.path());
+        CliResult r = runCli(dir.path(), args);
+        EXPECT_EQ(r.status, 1) << file;
+        EXPECT_EQ(r.err, message);
+        EXPECT_TRUE(folderSnapshot(dir.path()) == before) << file;
+        fs::resize_file(dir / file, size);
+        EXPECT_EQ(runCli(dir.path(), args).status, 0) << file;
+    }
 }

@@ -31,6 +31,10 @@ void ClearLeague(Store& store) {
 
 namespace {
 
+// A full league, 100 players of 20 rounds with the widest numbers, is about
+// 0.6 MB; a file many times that is no league file and is not read.
+constexpr std::uintmax_t MaxLeagueFileBytes = 16u << 20;
+
 bool readRound(LineReader& in, RoundRecord& r) {
     if (!in.number(r.RoundDiff) || !in.integer(r.RoundMonth) || !in.integer(r.RoundDay) || !in.integer(r.RoundYear) ||
         !in.number(r.RoundIndex) || !in.number(r.RoundCourseHcp) || !in.integerIn(r.RoundCourse, 0, MaxCourses))
@@ -53,7 +57,7 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
 Failure LoadLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     league.loadFailed = true;
-    auto in = LineReader::open(resolveFile(store.workDir, league.LeagueFilePath));
+    auto in = LineReader::open(resolveFile(store.workDir, league.LeagueFilePath), MaxLeagueFileBytes);
     int16_t count = 0;
     if (!in || !in->integer(count) || count < 0) {
         // Nothing of this league was read: show none of the previous league's players.

@@ -49,6 +49,11 @@ fs::path GetSettingsDir() {
 }
 
 namespace {
+// The settings file is 13 numbers, the league list 15 names and 6 values: a
+// few hundred bytes; files far larger are not read.
+constexpr std::uintmax_t MaxSettingsFileBytes = 64u << 10;
+constexpr std::uintmax_t MaxLeagueListBytes = 1u << 20;
+
 fs::path settingsFolder(const Store& store) { return store.settingsDir.empty() ? store.workDir : store.settingsDir; }
 } // namespace
 
@@ -56,7 +61,7 @@ void LoadSettings(Store& store) {
     Settings& s = store.settings;
     fs::path path = resolveFile(settingsFolder(store), SettingsFileName);
     store.SettingsPath = path.string();
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxSettingsFileBytes);
     bool ok = in && in->integer(s.HcpMethod) && in->integer(s.RoundsOption) && in->integer(s.RoundsToUse) &&
               in->integer(s.PercentRounds) && in->number(s.MensHcpMax) && in->number(s.WomensHcpMax) &&
               in->integer(s.StrokesAbovePar) && in->integer(s.MaxStrokesPerHole) && in->integer(s.StrokeOption) &&
@@ -94,7 +99,7 @@ bool SaveSettings(Store& store) {
 Failure LoadLeagueList(Store& store, bool* missing) {
     Settings& s = store.settings;
     fs::path path = resolveFile(store.workDir, LeagueListFileName);
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxLeagueListBytes);
     if (missing) *missing = !in.has_value() && !fs::exists(path);
     if (!in) return leagueListLoadFailure();
     int16_t count = 0;

@@ -6,6 +6,11 @@
 
 namespace tallyrock {
 
+namespace {
+// 100 teams of 150 entries, each a comment and two numbers, take a few MB at most.
+constexpr std::uintmax_t MaxTeamFileBytes = 16u << 20;
+} // namespace
+
 std::string teamFileName(const std::string& leagueFilePath) {
     std::size_t keep = leagueFilePath.size() >= 4 ? leagueFilePath.size() - 4 : 0;
     return leagueFilePath.substr(0, keep) + ".tea";
@@ -17,7 +22,8 @@ Message teamSaveFailure(const std::string& fileName) {
 
 bool LoadTeamFile(Store& store) {
     TeamTables& teams = store.teams;
-    auto in = LineReader::open(resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath)));
+    auto in = LineReader::open(resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath)),
+                               MaxTeamFileBytes);
     if (!in) {
         // A league without a team file has no teams (not the teams of the league open before).
         teams.TeamCount = 0;
