@@ -5,10 +5,8 @@
 #include "handicap/RoundImport.h"
 #include "store/LeagueFile.h"
 
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 namespace tallyrock::cli {
 
@@ -114,15 +112,14 @@ void addImportCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto file = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("import", "Record a spreadsheet's rounds (CSV with a header row)");
     sub->add_option("LEAGUE", *league, "League name as listed")->required();
-    sub->add_option("FILE", *file, "CSV file: date, player, course, [tee], [out], [in], [h1 ... h18]")
+    sub->add_option("FILE", *file,
+                    "CSV file of at most 16 MB: date, player, course, [tee], [out], [in], [h1 ... h18]")
         ->required();
     commands.push_back({sub, [&ctx, league, file] {
                             ctx.openLeague(*league);
-                            std::ifstream in(*file, std::ios::binary);
-                            if (!in.is_open()) refuse("cannot read " + *file);
-                            std::ostringstream text;
-                            text << in.rdbuf();
-                            ImportResult result = importRounds(ctx.store, text.str());
+                            ImportFile csv = readImportFile(*file);
+                            if (!csv.error.empty()) refuse(csv.error);
+                            ImportResult result = importRounds(ctx.store, csv.text);
                             if (!result.errors.empty()) {
                                 std::string all;
                                 for (const std::string& e : result.errors)

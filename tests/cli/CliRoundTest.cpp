@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tallyrock::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -101,7 +104,16 @@ TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
         {{"delete-round", "Mon", "--player", "Ann Lee", "--slot", "3"},
          "player \"Ann Lee\" has no round in slot 3"},
         {{"import", "Mon", "missing.csv"}, "cannot read missing.csv"},
+        // What is not a regular file, or too large for a week's scores, is never read.
+        {{"import", "Mon", "folder"}, "cannot import folder: it is not a regular file"},
+        {{"import", "Mon", "pipe.csv"}, "cannot import pipe.csv: it is not a regular file"},
+        {{"import", "Mon", "/dev/zero"}, "cannot import /dev/zero: it is not a regular file"},
+        {{"import", "Mon", "big.csv"}, "cannot import big.csv: it is larger than 16 MB"},
     };
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    writeFile(dir / "big.csv", "date,player,course,out,in\r\n");
+    fs::resize_file(dir / "big.csv", 17u << 20);
     ASSERT_EQ(record({"--date", "06/05/24", "--out", "45", "--in", "44"}).status, 0);
     ASSERT_EQ(record({"--date", "06/12/24", "--out", "40", "--in", "45"}).status, 0);
     for (const auto& [args, message] : cases)
