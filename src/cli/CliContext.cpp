@@ -20,12 +20,15 @@ void CliContext::check(const Failure& failure) {
 }
 
 CliContext::CliContext() {
-    store.workDir = fs::current_path();
+    // A working folder deleted under the tool has no path: start() refuses.
+    std::error_code ec;
+    store.workDir = fs::current_path(ec);
     store.settingsDir = GetSettingsDir();
     today = SystemClock().today();
 }
 
 void CliContext::start() {
+    if (store.workDir.empty()) refuse("the working folder cannot be found: it may have been deleted");
     FillMonthNames(store);
     LoadSettings(store);
     bool missing = false;

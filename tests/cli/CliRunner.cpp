@@ -9,13 +9,21 @@
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
-CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
-    fs::path outFile = folder / ".cli-out", errFile = folder / ".cli-err";
+namespace {
+
+CliResult run(const fs::path& folder, const fs::path& outputs, bool removeFolder,
+              const std::vector<std::string>& args) {
+    fs::path outFile = outputs / ".cli-out", errFile = outputs / ".cli-err";
     pid_t pid = fork();
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(127);
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
         if (!freopen(outFile.c_str(), "wb", stdout) || !freopen(errFile.c_str(), "wb", stderr)) _exit(127);
+        if (removeFolder) {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+            if (ec) _exit(127);
+        }
         std::vector<char*> argv;
         std::string program = TALLYROCK_CLI;
         argv.push_back(program.data());
@@ -34,6 +42,17 @@ CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
     fs::remove(outFile);
     fs::remove(errFile);
     return result;
+}
+
+} // namespace
+
+CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
+    return run(folder, folder, false, args);
+}
+
+CliResult runCliInRemovedFolder(const fs::path& folder, const fs::path& outputs,
+                                const std::vector<std::string>& args) {
+    return run(folder, outputs, true, args);
 }
 
 } // namespace tallyrock::test

@@ -15,5 +15,9 @@ struct CliResult {
 };
 
 CliResult runCli(const std::filesystem::path& folder, const std::vector<std::string>& args);
+// The same in a working folder removed after the tool's process changed into
+// it; the output files go to `outputs`.
+CliResult runCliInRemovedFolder(const std::filesystem::path& folder, const std::filesystem::path& outputs,
+                                const std::vector<std::string>& args);
 
 } // namespace tallyrock::test

@@ -226,3 +226,16 @@ TEST(CliStore, FilesFarLargerThanTheirKindAreRefusedUnread) {
         EXPECT_EQ(runCli(dir.path(), args).status, 0) << file;
     }
 }
+
+TEST(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {
+    TempDir dir;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"leagues"}, {"create-league", "Monday"}, {"course-handicap", "12", "113"}}) {
+        fs::create_directory(dir / "gone");
+        CliResult r = runCliInRemovedFolder(dir / "gone", dir.path(), args);
+        EXPECT_EQ(r.status, 1) << args.front();
+        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(folderSnapshot(dir.path()).empty());
+    }
+}
