@@ -4,6 +4,7 @@
 #include "handicap/CourseHandicapCalculator.h"
 #include "handicap/RoundImport.h"
 #include "store/LeagueFile.h"
+#include "store/NumberText.h"
 
 #include <iostream>
 #include <memory>
@@ -139,6 +140,10 @@ void addCalculatorCommand(CLI::App& app, CliContext&, Commands& commands) {
     sub->add_option("INDEX", *index, "Handicap index")->required();
     sub->add_option("SLOPE", *slope, "Slope rating")->required();
     commands.push_back({sub, [index, slope] {
+                            // The window reads words as 0; the tool refuses them, and nan and inf.
+                            for (const auto& [name, text] : {std::pair{"INDEX", index}, std::pair{"SLOPE", slope}})
+                                if (!text->empty() && !completeNumber(*text))
+                                    refuse(std::string(name) + ": '" + *text + "' is not a number");
                             CalculatorResult result = calculateCourseHandicap(*index, *slope);
                             if (result.beep) refuse(result.text);
                             std::cout << result.text << "\n";

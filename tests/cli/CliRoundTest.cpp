@@ -109,6 +109,8 @@ TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
         {{"import", "Mon", "pipe.csv"}, "cannot import pipe.csv: it is not a regular file"},
         {{"import", "Mon", "/dev/zero"}, "cannot import /dev/zero: it is not a regular file"},
         {{"import", "Mon", "big.csv"}, "cannot import big.csv: it is larger than 16 MB"},
+        {{"course-handicap", "nan", "113"}, "INDEX: 'nan' is not a number"},
+        {{"course-handicap", "12", "inf"}, "SLOPE: 'inf' is not a number"},
     };
     fs::create_directory(dir / "folder");
     ASSERT_EQ(mkfifo((dir / "pipe.csv").c_str(), 0600), 0);

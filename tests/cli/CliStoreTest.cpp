@@ -68,6 +68,7 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
     TempDir dir;
     ok(dir, {"create-league", "Monday"});
     ok(dir, {"add-player", "Monday", "Ann Lee"});
+    ok(dir, {"rules", "--nine-hole", "2"});
     const std::string courseRefusal =
         "Insufficient information to save\nCourse data.  Please provide a name\nand the par values "
         "for each hole.\nFor nine hole courses, duplicate the values\nof the first nine holes "
@@ -81,6 +82,22 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
         {{"add-player", "Monday", "ANN LEE"}, "That name is already taken!\n"},
         {{"add-player", "Friday", "Cy Young"}, "That name is not on the active list.\n"},
         {{"add-player", "Monday", "Al"}, ""},
+        // Values that are no number are refused naming the option, not corrected as typed text is.
+        {{"rules", "--factor", "nan"}, "--factor: 'nan' is not a number\n"},
+        {{"rules", "--method", "2", "--mens-max", "inf"}, "--mens-max: 'inf' is not a number\n"},
+        {{"rules", "--rounds", "ten"}, "--rounds: 'ten' is not a number\n"},
+        {{"rules", "--percent", "50%"}, "--percent: '50%' is not a number\n"},
+        // Ratings and slopes stay within what the course window's spin buttons reach.
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "19.9,70,70"},
+         "--ratings: '19.9' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,inf,99.95"},
+         "--ratings: 'inf' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,70,99.95"},
+         "--ratings: '99.95' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,54,113"},
+         "--slopes: '54' is not a slope from 55 to 155\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,113,1e9"},
+         "--slopes: '1e9' is not a slope from 55 to 155\n"},
     };
     for (const auto& [args, message] : cases)
         refused(dir, args, message);
@@ -106,8 +123,8 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out, "1\t\t\n2\tOak Creek\tOC\n");
 
     ok(dir, {"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHE"});
-    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "70.5,71.2,72", "--slopes",
-             "120,125,131"});
+    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "20,71.24,99.9", "--slopes",
+             "55,124.5,155"});
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out,
               "1\tPine Hills, East\tPHE\n2\tOak Creek\tOC\n3\tLakes\t\n");
     auto lines = fileLines(readFile(dir / "course.dat"));
@@ -120,7 +137,7 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
               (std::vector<std::string>{" 65", " 65", " 65", " 113", " 113", " 113", "PHE", ""}));
     EXPECT_EQ(lines[60], "x"); // course 2's field 30 untouched
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 83, lines.end()),
-              (std::vector<std::string>{" 70.5", " 71.2", " 72", " 120", " 125", " 131", "", ""}));
+              (std::vector<std::string>{" 20", " 71.2", " 99.9", " 55", " 125", " 155", "", ""}));
 }
 
 TEST(CliStore, AddPlayerWithItsTee) {

@@ -212,8 +212,10 @@ TEST_F(Import, ARoundThatStrokeControlEmptiesUndoesTheWholeFile) {
     EXPECT_EQ(leagueFileText(store.league), before);
 }
 
-TEST(CourseHandicapCalculator, MissingValuesBeep) {
+TEST(CourseHandicapCalculator, MissingOrOverlargeValuesBeep) {
     EXPECT_EQ(calculateCourseHandicap("12", "abc").text, "Course Handicap = 0");
+    EXPECT_EQ(calculateCourseHandicap("1e300", "1e300").text, "Index or slope too large");
+    EXPECT_TRUE(calculateCourseHandicap("1e300", "1e300").beep);
     EXPECT_FALSE(calculateCourseHandicap("12", "113").beep);
     EXPECT_TRUE(calculateCourseHandicap("", "130").beep);
     EXPECT_TRUE(calculateCourseHandicap("12.3", "").beep);
