@@ -122,11 +122,37 @@ void ApplyLeagueListDefaults(Store& store, bool listRead) {
     if (s.FontName.empty()) s.FontName = "Courier New";
 }
 
+namespace {
+bool controlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 32 || c == 127;
+}
+bool blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool needsQuotes(const std::string& name) {
+    return !name.empty() && (name.find(',') != std::string::npos || blank(name.front()) ||
+                             blank(name.back()) || name.front() == '"');
+}
+} // namespace
+
+std::string fontNameLine(const std::string& name) {
+    std::string kept;
+    for (char c : name)
+        if (!controlCharacter(c)) kept += c;
+    return needsQuotes(kept) ? "\"" + kept + "\"" : kept;
+}
+
+bool fontNameStorable(const std::string& name) {
+    for (char c : name)
+        if (controlCharacter(c)) return false;
+    return !needsQuotes(name) || name.find('"') == std::string::npos;
+}
+
 std::string leagueListText(const Settings& s) {
     std::string out = fileNumber(int{s.LeagueCount}) + "\r\n";
     for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i) out += s.LeagueList[static_cast<std::size_t>(i)] + "\r\n";
     out += fileNumber(s.IndexFactor) + "\r\n";
-    out += s.FontName + "\r\n";
+    out += fontNameLine(s.FontName) + "\r\n";
     for (int v : {int{s.NineHoleOption}, int{s.CurrentLeague}, int{s.HcpLimitOption}, int{s.DateRemind}})
         out += fileNumber(v) + "\r\n";
     return out;
