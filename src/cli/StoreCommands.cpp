@@ -1,6 +1,7 @@
 // Leagues, courses, players and the handicap rules.
 #include "Command.h"
 
+#include "handicap/HandicapCalculation.h"
 #include "handicap/Rules.h"
 #include "roster/CourseOps.h"
 #include "roster/LeagueOps.h"
@@ -152,14 +153,18 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                             for (const CLI::Option* option : rules->get_options())
                                 if (option->get_name() != "--help" && option->count() > 0) anyOption = true;
                             if (!anyOption) {
-                                std::cout << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
-                                          << "\nRoundsToUse " << s.RoundsToUse << "\nPercentRounds " << s.PercentRounds
-                                          << "\nHcpLimitOption " << s.HcpLimitOption << "\nMensHcpMax "
-                                          << generalNumber(s.MensHcpMax) << "\nWomensHcpMax " << generalNumber(s.WomensHcpMax)
-                                          << "\nStrokeOption " << s.StrokeOption << "\nStrokesAbovePar " << s.StrokesAbovePar
-                                          << "\nMaxStrokesPerHole " << s.MaxStrokesPerHole << "\nNineHoleOption "
-                                          << s.NineHoleOption << "\nDateRemind " << s.DateRemind << "\nIndexFactor "
-                                          << generalNumber(s.IndexFactor) << "\n";
+                                // Settings never chosen show what the calculation uses, as the rules window
+                                // does.
+                                std::cout
+                                    << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
+                                    << "\nRoundsToUse " << effectiveRoundsToUse(s) << "\nPercentRounds "
+                                    << s.PercentRounds << "\nHcpLimitOption " << s.HcpLimitOption
+                                    << "\nMensHcpMax " << generalNumber(s.MensHcpMax) << "\nWomensHcpMax "
+                                    << generalNumber(s.WomensHcpMax) << "\nStrokeOption " << s.StrokeOption
+                                    << "\nStrokesAbovePar " << s.StrokesAbovePar << "\nMaxStrokesPerHole "
+                                    << s.MaxStrokesPerHole << "\nNineHoleOption "
+                                    << effectiveNineHoleOption(s) << "\nDateRemind " << s.DateRemind
+                                    << "\nIndexFactor " << generalNumber(s.IndexFactor) << "\n";
                                 return;
                             }
                             // The window corrects a number out of range; what is no number at all is refused.

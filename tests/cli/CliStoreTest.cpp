@@ -159,10 +159,11 @@ TEST(CliStore, RulesPrintAndAcceptWithCorrections) {
     TempDir dir;
     CliResult shown = runCli(dir.path(), {"rules"});
     EXPECT_EQ(shown.status, 0);
+    // The last-N count and the nine-hole option, never chosen, show the values the calculation uses.
     EXPECT_EQ(
         shown.out,
-        "HcpMethod 1\nRoundsOption 1\nRoundsToUse 0\nPercentRounds 50\nHcpLimitOption 1\nMensHcpMax 35\n"
-        "WomensHcpMax 40\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 0\n"
+        "HcpMethod 1\nRoundsOption 1\nRoundsToUse 10\nPercentRounds 50\nHcpLimitOption 1\nMensHcpMax 35\n"
+        "WomensHcpMax 40\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 1\n"
         "DateRemind 0\nIndexFactor 0.96\n");
     EXPECT_FALSE(fs::exists(dir / "vexa.dat")); // showing writes nothing
 
