@@ -20,13 +20,16 @@ void CliContext::check(const Failure& failure) {
 }
 
 CliContext::CliContext() {
+    // A working folder deleted under the tool has no path: start() refuses.
+    std::error_code ec;
     store.programName = "tallyrock-cli";
-    store.workDir = fs::current_path();
+    store.workDir = fs::current_path(ec);
     store.settingsDir = GetSettingsDir();
     today = SystemClock().today();
 }
 
 void CliContext::start() {
+    if (store.workDir.empty()) refuse("the working folder cannot be found: it may have been deleted");
     std::string holder;
     auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName), store.lockWait, &holder);
     if (!lock) refuse(folderBusy(holder));

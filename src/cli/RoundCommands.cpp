@@ -4,11 +4,10 @@
 #include "handicap/CourseHandicapCalculator.h"
 #include "handicap/RoundImport.h"
 #include "store/LeagueFile.h"
+#include "store/NumberText.h"
 
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 namespace tallyrock::cli {
 
@@ -114,15 +113,14 @@ void addImportCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto file = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("import", "Record a spreadsheet's rounds (CSV with a header row)");
     sub->add_option("LEAGUE", *league, "League name as listed")->required();
-    sub->add_option("FILE", *file, "CSV file: date, player, course, [tee], [out], [in], [h1 ... h18]")
+    sub->add_option("FILE", *file,
+                    "CSV file of at most 16 MB: date, player, course, [tee], [out], [in], [h1 ... h18]")
         ->required();
     commands.push_back({sub, [&ctx, league, file] {
                             ctx.openLeague(*league);
-                            std::ifstream in(*file, std::ios::binary);
-                            if (!in.is_open()) refuse("cannot read " + *file);
-                            std::ostringstream text;
-                            text << in.rdbuf();
-                            ImportResult result = importRounds(ctx.store, text.str());
+                            ImportFile csv = readImportFile(*file);
+                            if (!csv.error.empty()) refuse(csv.error);
+                            ImportResult result = importRounds(ctx.store, csv.text);
                             if (!result.errors.empty()) {
                                 std::string all;
                                 for (const std::string& e : result.errors)
@@ -142,6 +140,10 @@ void addCalculatorCommand(CLI::App& app, CliContext&, Commands& commands) {
     sub->add_option("INDEX", *index, "Handicap index")->required();
     sub->add_option("SLOPE", *slope, "Slope rating")->required();
     commands.push_back({sub, [index, slope] {
+                            // The window reads words as 0; the tool refuses them, and nan and inf.
+                            for (const auto& [name, text] : {std::pair{"INDEX", index}, std::pair{"SLOPE", slope}})
+                                if (!text->empty() && !completeNumber(*text))
+                                    refuse(std::string(name) + ": '" + *text + "' is not a number");
                             CalculatorResult result = calculateCourseHandicap(*index, *slope);
                             if (result.beep) refuse(result.text);
                             std::cout << result.text << "\n";

@@ -1,6 +1,7 @@
 // Leagues, courses, players and the handicap rules.
 #include "Command.h"
 
+#include "handicap/HandicapCalculation.h"
 #include "handicap/Rules.h"
 #include "roster/CourseOps.h"
 #include "roster/LeagueOps.h"
@@ -68,8 +69,10 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     CLI::App* add = app.add_subcommand("add-course", "Add a course (the first deleted slot is reused)");
     add->add_option("--name", args->name, "Course name")->required();
     add->add_option("--pars", args->pars, "Par of holes 1 to 18, comma separated")->required();
-    add->add_option("--ratings", args->ratings, "Course ratings of the red, white and blue tees (default 65.0)");
-    add->add_option("--slopes", args->slopes, "Slopes of the red, white and blue tees (default 113)");
+    add->add_option("--ratings", args->ratings,
+                    "Course ratings of the red, white and blue tees, 20.0 to 99.9 (default 65.0)");
+    add->add_option("--slopes", args->slopes,
+                    "Slopes of the red, white and blue tees, 55 to 155 (default 113)");
     add->add_option("--initials", args->initials, "Short name shown in lists, at most 3 characters");
     commands.push_back({add, [&ctx, args] {
                             ctx.loadCourses();
@@ -82,25 +85,30 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             form.name = args->name;
                             for (int h = 1; h <= 18; ++h)
                                 form.parText[static_cast<std::size_t>(h)] = parBoxText(pars[static_cast<std::size_t>(h - 1)]);
-                            auto triple = [](const std::string& text, const char* option) {
+                            // Three values within what the window's spin buttons reach, or a refusal naming
+                            // the option.
+                            auto triple = [](const std::string& text, const char* option, auto typed,
+                                             const std::string& bounds, std::array<double, 4>& into) {
+                                if (text.empty()) return;
                                 auto parts = splitList(text);
-                                if (parts.size() != 3) refuse(std::string(option) + " needs 3 values: red, white, blue");
-                                for (const auto& part : parts)
-                                    if (!fileFieldNumber(part)) refuse(std::string(option) + ": '" + part + "' is not a number");
-                                return parts;
+                                if (parts.size() != 3)
+                                    refuse(std::string(option) + " needs 3 values: red, white, blue");
+                                for (int t = 1; t <= 3; ++t) {
+                                    const std::string& part = parts[static_cast<std::size_t>(t - 1)];
+                                    std::optional<double> value = typed(part);
+                                    if (!value)
+                                        refuse(std::string(option) + ": '" + part + "' is not " + bounds);
+                                    into[static_cast<std::size_t>(t)] = *value;
+                                }
                             };
-                            if (!args->ratings.empty()) {
-                                auto r = triple(args->ratings, "--ratings");
-                                for (int t = 1; t <= 3; ++t)
-                                    form.rating[static_cast<std::size_t>(t)] =
-                                        leadingNumber(ratingPanelText(leadingNumber(r[static_cast<std::size_t>(t - 1)])));
-                            }
-                            if (!args->slopes.empty()) {
-                                auto sl = triple(args->slopes, "--slopes");
-                                for (int t = 1; t <= 3; ++t)
-                                    form.slope[static_cast<std::size_t>(t)] =
-                                        static_cast<double>(roundWhole(leadingNumber(sl[static_cast<std::size_t>(t - 1)])));
-                            }
+                            triple(args->ratings, "--ratings", typedRating,
+                                   "a rating from " + ratingPanelText(LowestRating) + " to " +
+                                       ratingPanelText(HighestRating),
+                                   form.rating);
+                            triple(args->slopes, "--slopes", typedSlope,
+                                   "a slope from " + plainNumber(LowestSlope) + " to " +
+                                       plainNumber(HighestSlope),
+                                   form.slope);
                             form.initials = leftChars(args->initials, 3);
                             CliContext::check(saveCourseForm(ctx.store, form));
                         }});
@@ -145,16 +153,29 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                             for (const CLI::Option* option : rules->get_options())
                                 if (option->get_name() != "--help" && option->count() > 0) anyOption = true;
                             if (!anyOption) {
-                                std::cout << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
-                                          << "\nRoundsToUse " << s.RoundsToUse << "\nPercentRounds " << s.PercentRounds
-                                          << "\nHcpLimitOption " << s.HcpLimitOption << "\nMensHcpMax "
-                                          << generalNumber(s.MensHcpMax) << "\nWomensHcpMax " << generalNumber(s.WomensHcpMax)
-                                          << "\nStrokeOption " << s.StrokeOption << "\nStrokesAbovePar " << s.StrokesAbovePar
-                                          << "\nMaxStrokesPerHole " << s.MaxStrokesPerHole << "\nNineHoleOption "
-                                          << s.NineHoleOption << "\nDateRemind " << s.DateRemind << "\nIndexFactor "
-                                          << generalNumber(s.IndexFactor) << "\n";
+                                // Settings never chosen show what the calculation uses, as the rules window
+                                // does.
+                                std::cout
+                                    << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
+                                    << "\nRoundsToUse " << effectiveRoundsToUse(s) << "\nPercentRounds "
+                                    << s.PercentRounds << "\nHcpLimitOption " << s.HcpLimitOption
+                                    << "\nMensHcpMax " << generalNumber(s.MensHcpMax) << "\nWomensHcpMax "
+                                    << generalNumber(s.WomensHcpMax) << "\nStrokeOption " << s.StrokeOption
+                                    << "\nStrokesAbovePar " << s.StrokesAbovePar << "\nMaxStrokesPerHole "
+                                    << s.MaxStrokesPerHole << "\nNineHoleOption "
+                                    << effectiveNineHoleOption(s) << "\nDateRemind " << s.DateRemind
+                                    << "\nIndexFactor " << generalNumber(s.IndexFactor) << "\n";
                                 return;
                             }
+                            // The window corrects a number out of range; what is no number at all is refused.
+                            const std::pair<const char*, const std::optional<std::string>&> texts[] = {
+                                {"--percent", a->percent},    {"--rounds", a->rounds},
+                                {"--mens-max", a->mensMax},   {"--womens-max", a->womensMax},
+                                {"--above-par", a->abovePar}, {"--max-per-hole", a->maxPerHole},
+                                {"--factor", a->factor}};
+                            for (const auto& [option, text] : texts)
+                                if (text && !completeNumber(*text))
+                                    refuse(std::string(option) + ": '" + *text + "' is not a number");
                             RulesForm form = rulesFormValues(s);
                             if (a->method) form.method = *a->method;
                             if (a->roundsOption) form.roundsOption = *a->roundsOption;

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tallyrock::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -101,7 +104,18 @@ TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
         {{"delete-round", "Mon", "--player", "Ann Lee", "--slot", "3"},
          "player \"Ann Lee\" has no round in slot 3"},
         {{"import", "Mon", "missing.csv"}, "cannot read missing.csv"},
+        // What is not a regular file, or too large for a week's scores, is never read.
+        {{"import", "Mon", "folder"}, "cannot import folder: it is not a regular file"},
+        {{"import", "Mon", "pipe.csv"}, "cannot import pipe.csv: it is not a regular file"},
+        {{"import", "Mon", "/dev/zero"}, "cannot import /dev/zero: it is not a regular file"},
+        {{"import", "Mon", "big.csv"}, "cannot import big.csv: it is larger than 16 MB"},
+        {{"course-handicap", "nan", "113"}, "INDEX: 'nan' is not a number"},
+        {{"course-handicap", "12", "inf"}, "SLOPE: 'inf' is not a number"},
     };
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    writeFile(dir / "big.csv", "date,player,course,out,in\r\n");
+    fs::resize_file(dir / "big.csv", 17u << 20);
     ASSERT_EQ(record({"--date", "06/05/24", "--out", "45", "--in", "44"}).status, 0);
     ASSERT_EQ(record({"--date", "06/12/24", "--out", "40", "--in", "45"}).status, 0);
     for (const auto& [args, message] : cases)
@@ -174,6 +188,54 @@ TEST_F(CliRounds, CourseHandicapCalculator) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Enter your Hcp Index\n");
     EXPECT_EQ(runCli(dir.path(), {"course-handicap", "12", ""}).err, "Enter the Slope Value\n");
+}
+
+// A new install never chose a nine-hole option (0 in vexa.dat) and an older
+// settings file may hold no N for "each player's last N" (0 in vexa.ini):
+// rounds work as with the recommended option 1 and N = 10, and neither file is rewritten.
+TEST(CliUnsetRules, WorkAsTheRecommendedNineHoleOptionAndLastTen) {
+    std::string panels[2], leagues[2];
+    for (int chosen = 0; chosen <= 1; ++chosen) {
+        TempDir dir;
+        auto ok = [&dir](const std::vector<std::string>& args) {
+            CliResult r = runCli(dir.path(), args);
+            EXPECT_EQ(r.status, 0) << args.front() << ": " << r.err;
+            return r.out;
+        };
+        ok({"create-league", "Mon"});
+        ok({"add-course", "--name", "Pine", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4", "--ratings",
+            "71.2,71.2,71.2", "--slopes", "125,125,125"});
+        ok({"add-player", "Mon", "Ann", "--tee", "2"});
+        if (chosen) {
+            ok({"rules", "--rounds-option", "4", "--rounds", "10", "--nine-hole", "1"});
+        } else {
+            fs::create_directories(dir / ".config" / "tallyrock");
+            writeFile(dir / ".config" / "tallyrock" / "vexa.ini",
+                      crlf({" 1 ", " 4 ", " 0 ", " 50 ", " 35 ", " 40 ", " 4 ", " 10 ", " 1 ", " 0 ", " 0 ",
+                            " 0 ", " 1 "}));
+        }
+        const std::string settings = readFile(dir / ".config" / "tallyrock" / "vexa.ini");
+        const std::string list = readFile(dir / "vexa.dat");
+        EXPECT_EQ(fileLines(list)[4], chosen ? " 1 " : " 0 ");
+
+        // A nine-hole 45 on a 71.2 / 125 course is doubled: (90 - 71.2) x 113 / 125 = 17.0, not -23.7.
+        ok({"record", "Mon", "--player", "Ann", "--course", "Pine", "--date", "06/01/24", "--out", "45"});
+        EXPECT_EQ(fileLines(readFile(dir / "Mon.LGE"))[slotLine(1, 0)], " 17 ");
+        std::string csv = "date,player,course,out,in\r\n";
+        for (int day = 2; day <= 12; ++day)
+            csv += "06/" + std::to_string(day) + "/24,Ann,Pine," + std::to_string(38 + day % 5) + "," +
+                   (day % 4 ? std::to_string(40 + day % 7) : "") + "\r\n";
+        writeFile(dir / "week.csv", csv);
+        ok({"import", "Mon", "week.csv"});
+        panels[chosen] = ok({"record", "Mon", "--player", "Ann", "--course", "Pine", "--date", "06/13/24",
+                             "--out", "41", "--in", "44"});
+        leagues[chosen] = readFile(dir / "Mon.LGE");
+        EXPECT_EQ(readFile(dir / ".config" / "tallyrock" / "vexa.ini"), settings);
+        EXPECT_EQ(readFile(dir / "vexa.dat"), list);
+    }
+    EXPECT_NE(panels[0].find("total rounds = 13\n# of rounds used = 10\n"), std::string::npos) << panels[0];
+    EXPECT_EQ(panels[0], panels[1]);
+    EXPECT_EQ(leagues[0], leagues[1]);
 }
 
 } // namespace

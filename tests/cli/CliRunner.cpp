@@ -11,7 +11,7 @@
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
-CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, long fileSizeLimit) {
+CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);
     CliProcess process;
@@ -22,8 +22,13 @@ CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args
         if (chdir(folder.c_str()) != 0) _exit(127);
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
         if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr)) _exit(127);
-        if (fileSizeLimit > 0) {
-            rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+        if (options.removeFolder) {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+            if (ec) _exit(127);
+        }
+        if (options.fileSizeLimit > 0) {
+            rlimit limit{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
         std::vector<char*> argv;
@@ -52,6 +57,10 @@ CliResult waitCli(const CliProcess& process) {
 
 CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
     return waitCli(startCli(folder, args));
+}
+
+CliResult runCliInRemovedFolder(const fs::path& folder, const std::vector<std::string>& args) {
+    return waitCli(startCli(folder, args, {0, true}));
 }
 
 } // namespace tallyrock::test

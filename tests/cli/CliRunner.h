@@ -16,15 +16,20 @@ struct CliResult {
 };
 
 CliResult runCli(const std::filesystem::path& folder, const std::vector<std::string>& args);
+// The same in a working folder removed after the tool's process changed into it.
+CliResult runCliInRemovedFolder(const std::filesystem::path& folder, const std::vector<std::string>& args);
 
 // A run started and not yet waited for, so several can run side by side.
 struct CliProcess {
     pid_t pid = -1;
     std::filesystem::path out, err;
 };
-// `fileSizeLimit` (bytes, 0 for none) makes larger writes fail as on a full disk.
+struct CliOptions {
+    long fileSizeLimit = 0;     // bytes, 0 for none: larger writes fail as on a full disk
+    bool removeFolder = false;  // the folder is removed once the tool is in it
+};
 CliProcess startCli(const std::filesystem::path& folder, const std::vector<std::string>& args,
-                    long fileSizeLimit = 0);
+                    CliOptions options = {});
 CliResult waitCli(const CliProcess& process);
 
 } // namespace tallyrock::test

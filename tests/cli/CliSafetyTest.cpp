@@ -42,7 +42,7 @@ class CliSafety : public ::testing::Test {
     // A run that must fail with status 1, print no result and change no file.
     CliResult changesNothing(const std::vector<std::string>& args, long fileSizeLimit = 0) {
         auto before = folderSnapshot(dir.path());
-        CliResult r = waitCli(startCli(dir.path(), args, fileSizeLimit));
+        CliResult r = waitCli(startCli(dir.path(), args, {fileSizeLimit, false}));
         EXPECT_EQ(r.status, 1) << args.front() << ": " << r.err;
         EXPECT_EQ(r.out, "") << args.front();
         EXPECT_NE(r.err, "") << args.front();

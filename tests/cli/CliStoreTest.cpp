@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
@@ -67,6 +68,7 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
     TempDir dir;
     ok(dir, {"create-league", "Monday"});
     ok(dir, {"add-player", "Monday", "Ann Lee"});
+    ok(dir, {"rules", "--nine-hole", "2"});
     const std::string courseRefusal =
         "Insufficient information to save\nCourse data.  Please provide a name\nand the par values "
         "for each hole.\nFor nine hole courses, duplicate the values\nof the first nine holes "
@@ -80,6 +82,22 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
         {{"add-player", "Monday", "ANN LEE"}, "That name is already taken!\n"},
         {{"add-player", "Friday", "Cy Young"}, "That name is not on the active list.\n"},
         {{"add-player", "Monday", "Al"}, ""},
+        // Values that are no number are refused naming the option, not corrected as typed text is.
+        {{"rules", "--factor", "nan"}, "--factor: 'nan' is not a number\n"},
+        {{"rules", "--method", "2", "--mens-max", "inf"}, "--mens-max: 'inf' is not a number\n"},
+        {{"rules", "--rounds", "ten"}, "--rounds: 'ten' is not a number\n"},
+        {{"rules", "--percent", "50%"}, "--percent: '50%' is not a number\n"},
+        // Ratings and slopes stay within what the course window's spin buttons reach.
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "19.9,70,70"},
+         "--ratings: '19.9' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,inf,99.95"},
+         "--ratings: 'inf' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,70,99.95"},
+         "--ratings: '99.95' is not a rating from 20.0 to 99.9\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,54,113"},
+         "--slopes: '54' is not a slope from 55 to 155\n"},
+        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,113,1e9"},
+         "--slopes: '1e9' is not a slope from 55 to 155\n"},
     };
     for (const auto& [args, message] : cases)
         refused(dir, args, message);
@@ -105,8 +123,8 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out, "1\t\t\n2\tOak Creek\tOC\n");
 
     ok(dir, {"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHE"});
-    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "70.5,71.2,72", "--slopes",
-             "120,125,131"});
+    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "20,71.24,99.9", "--slopes",
+             "55,124.5,155"});
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out,
               "1\tPine Hills, East\tPHE\n2\tOak Creek\tOC\n3\tLakes\t\n");
     auto lines = fileLines(readFile(dir / "course.dat"));
@@ -119,7 +137,7 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
               (std::vector<std::string>{" 65", " 65", " 65", " 113", " 113", " 113", "PHE", ""}));
     EXPECT_EQ(lines[60], "x"); // course 2's field 30 untouched
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 83, lines.end()),
-              (std::vector<std::string>{" 70.5", " 71.2", " 72", " 120", " 125", " 131", "", ""}));
+              (std::vector<std::string>{" 20", " 71.2", " 99.9", " 55", " 125", " 155", "", ""}));
 }
 
 TEST(CliStore, AddPlayerWithItsTee) {
@@ -141,10 +159,11 @@ TEST(CliStore, RulesPrintAndAcceptWithCorrections) {
     TempDir dir;
     CliResult shown = runCli(dir.path(), {"rules"});
     EXPECT_EQ(shown.status, 0);
+    // The last-N count and the nine-hole option, never chosen, show the values the calculation uses.
     EXPECT_EQ(
         shown.out,
-        "HcpMethod 1\nRoundsOption 1\nRoundsToUse 0\nPercentRounds 50\nHcpLimitOption 1\nMensHcpMax 35\n"
-        "WomensHcpMax 40\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 0\n"
+        "HcpMethod 1\nRoundsOption 1\nRoundsToUse 10\nPercentRounds 50\nHcpLimitOption 1\nMensHcpMax 35\n"
+        "WomensHcpMax 40\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 1\n"
         "DateRemind 0\nIndexFactor 0.96\n");
     EXPECT_FALSE(fs::exists(dir / "vexa.dat")); // showing writes nothing
 
@@ -268,4 +287,48 @@ TEST(CliStore, ListEntriesWithPathsNameNoFile) {
         }
     EXPECT_EQ(folderSnapshot(root.path()), before);
     EXPECT_EQ(runCli(work, {"add-player", "Monday", "Ann Lee"}).status, 0);
+}
+
+TEST(CliStore, FilesFarLargerThanTheirKindAreRefusedUnread) {
+    TempDir dir;
+    ok(dir, {"create-league", "Monday"});
+    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72});
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"Monday.LGE",
+         {"add-player", "Monday", "Bob"},
+         "Unable to load league file, please check the\nworking directory specified by your launcher.\n"},
+        {"course.dat",
+         {"courses"},
+         "No courses have been saved or\nproblem reading file.\nIgnore this if you are entering your\nfirst "
+         "course.\n"},
+        {"vexa.dat",
+         {"leagues"},
+         "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers startup directory "
+         "setting.\n"},
+    };
+    for (const auto& [file, args, message] : cases) {
+        // A valid file with 32 MB of padding after its last line (which a load would not read).
+        const auto size = fs::file_size(dir / file);
+        fs::resize_file(dir / file, 32u << 20);
+        auto before = folderSnapshot(dir.path());
+        CliResult r = runCli(dir.path(), args);
+        EXPECT_EQ(r.status, 1) << file;
+        EXPECT_EQ(r.err, message);
+        EXPECT_TRUE(folderSnapshot(dir.path()) == before) << file;
+        fs::resize_file(dir / file, size);
+        EXPECT_EQ(runCli(dir.path(), args).status, 0) << file;
+    }
+}
+
+TEST(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {
+    TempDir dir;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"leagues"}, {"create-league", "Monday"}, {"course-handicap", "12", "113"}}) {
+        fs::create_directory(dir / "gone");
+        CliResult r = runCliInRemovedFolder(dir / "gone", args);
+        EXPECT_EQ(r.status, 1) << args.front();
+        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(folderSnapshot(dir.path()).empty());
+    }
 }

@@ -14,6 +14,7 @@ CalculatorResult calculateCourseHandicap(const std::string& indexText, const std
     if (indexText.empty()) return {"Enter your Hcp Index", true};
     if (slopeText.empty()) return {"Enter the Slope Value", true};
     double result = courseHandicap(leadingNumber(indexText), leadingNumber(slopeText));
+    if (!std::isfinite(result)) return {"Index or slope too large", true};
     return {"Course Handicap = " + formatPattern(result, "0"), false};
 }
 

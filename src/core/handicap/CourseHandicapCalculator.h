@@ -10,7 +10,7 @@ double courseHandicap(double index, double slope);
 
 struct CalculatorResult {
     std::string text;  // the result line, or the prompt for the empty box
-    bool beep = false; // a box was empty
+    bool beep = false; // a box was empty, or the values too large for a result
 };
 
 // The calculate button: the boxes' texts, read with the leading-number parse.

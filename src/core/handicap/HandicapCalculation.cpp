@@ -32,12 +32,6 @@ int16_t toInteger(long long value) {
                                                       std::numeric_limits<int16_t>::max()));
 }
 
-// N of the "each player's last N" option; a value the rules window would not
-// accept counts as its correction, 10.
-int roundsToUse(const Settings& s) {
-    return s.RoundsToUse >= 1 && s.RoundsToUse <= MaxRounds ? s.RoundsToUse : 10;
-}
-
 // The standard schedule: rounds used by rounds considered (0..20).
 constexpr std::array<int16_t, MaxRounds + 1> standardRoundsUsed{0, 1, 1, 1, 1, 1, 1, 2, 2, 3, 3,
                                                                 4, 4, 5, 5, 6, 6, 7, 8, 9, 10};
@@ -59,6 +53,14 @@ std::string teeName(int tee) {
 
 int effectiveMethod(const Settings& settings) {
     return std::clamp<int>(settings.HcpMethod, 1, 3);
+}
+
+int effectiveNineHoleOption(const Settings& settings) {
+    return settings.NineHoleOption >= 1 && settings.NineHoleOption <= 3 ? settings.NineHoleOption : 1;
+}
+
+int effectiveRoundsToUse(const Settings& settings) {
+    return settings.RoundsToUse >= 1 && settings.RoundsToUse <= MaxRounds ? settings.RoundsToUse : 10;
 }
 
 void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int tee) {
@@ -119,7 +121,7 @@ void ComputeRoundDifferential(CalcValues& v, const Store& store, int p) {
     int in = rd.HoleScore[InSlot];
     int gross = out + in;
     bool nineHoles = out == 0 || in == 0;
-    int option = store.settings.NineHoleOption;
+    int option = effectiveNineHoleOption(store.settings);
     if (option == 1 && nineHoles) gross = 2 * gross;
 
     float grossSingle = static_cast<float>(gross);
@@ -152,7 +154,7 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     const Settings& s = store.settings;
     const int method = effectiveMethod(s);
     const int option = s.RoundsOption;
-    const int lastN = roundsToUse(s);
+    const int lastN = effectiveRoundsToUse(s);
     PlayerRecord& player = store.player(p);
     auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
 

@@ -3,6 +3,7 @@
 #include "roster/CourseOps.h"
 #include "roster/PlayerOps.h"
 #include "store/FileNames.h"
+#include "store/LineReader.h"
 #include "store/NumberText.h"
 
 #include <algorithm>
@@ -250,7 +251,8 @@ std::optional<int> columnKind(std::string_view header) {
                                                   {"COURSE", CourseColumn}, {"TEE", TeeColumn},
                                                   {"OUT", OutColumn},       {"IN", InColumn}};
     if (auto it = named.find(name); it != named.end()) return it->second;
-    if (name.size() >= 2 && name[0] == 'H' && allDigits(name.substr(1)) && name[1] != '0') {
+    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'H' && allDigits(name.substr(1)) &&
+        name[1] != '0') {
         int hole = std::stoi(name.substr(1));
         if (hole >= 1 && hole <= 18) return hole;
     }
@@ -367,6 +369,24 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
     }
     result.recorded = static_cast<int>(rows.size());
     return result;
+}
+
+ImportFile readImportFile(const std::filesystem::path& path) {
+    BoundedFile file = readBoundedFile(path, MaxImportFileBytes);
+    const std::string name = path.string();
+    switch (file.result) {
+    case FileRead::Read:
+        return {std::move(file.text), {}};
+    case FileRead::NotRegular:
+        return {{}, "cannot import " + name + ": it is not a regular file"};
+    case FileRead::TooLarge:
+        return {{},
+                "cannot import " + name + ": it is larger than " +
+                    plainNumber(static_cast<long long>(MaxImportFileBytes >> 20)) + " MB"};
+    case FileRead::Unreadable:
+        break;
+    }
+    return {{}, "cannot read " + name};
 }
 
 } // namespace tallyrock

@@ -6,6 +6,8 @@
 #include "RoundRecorder.h"
 
 #include <array>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,5 +74,18 @@ struct ImportResult {
     std::vector<std::string> errors;
 };
 ImportResult importRounds(Store& store, std::string_view csvText);
+
+// A week's scores are a few kilobytes; a spreadsheet file larger than this is
+// refused before it is read.
+inline constexpr std::uintmax_t MaxImportFileBytes = 16u << 20;
+
+// The text of the spreadsheet file to import. `error` tells why it was not
+// read: missing or unreadable, not a regular file (a folder, a pipe or a
+// device is never read), or larger than MaxImportFileBytes.
+struct ImportFile {
+    std::string text;
+    std::string error; // empty when read
+};
+ImportFile readImportFile(const std::filesystem::path& path);
 
 } // namespace tallyrock

@@ -1,5 +1,6 @@
 #include "Rules.h"
 
+#include "HandicapCalculation.h"
 #include "store/ChangeSet.h"
 #include "store/NumberText.h"
 #include "store/SettingsFile.h"
@@ -21,9 +22,9 @@ RulesForm rulesFormValues(const Settings& s) {
     f.method = clampOption(s.HcpMethod, 3);
     f.roundsOption = clampOption(s.RoundsOption, 4);
     f.percentText = plainNumber(static_cast<long long>(s.PercentRounds));
-    f.roundsText = plainNumber(static_cast<long long>(s.RoundsToUse));
-    // No nine-hole option is selected while the setting is still 0; accepting keeps it.
-    f.nineHole = s.NineHoleOption >= 1 && s.NineHoleOption <= 3 ? s.NineHoleOption : 0;
+    // A setting never chosen shows what the calculation uses in its place.
+    f.roundsText = plainNumber(effectiveRoundsToUse(s));
+    f.nineHole = effectiveNineHoleOption(s);
     f.limitOption = clampOption(s.HcpLimitOption, 3);
     f.mensText = generalNumber(s.MensHcpMax);
     f.womensText = generalNumber(s.WomensHcpMax);

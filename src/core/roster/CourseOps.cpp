@@ -5,6 +5,8 @@
 #include "store/NumberText.h"
 #include "store/SafeText.h"
 
+#include <cmath>
+
 namespace tallyrock {
 
 Message courseSaveRefusal() {
@@ -53,7 +55,7 @@ std::string ratingSpin(const std::string& panelText, bool up) {
     double value = leadingNumber(panelText);
     if (up)
         value += 0.1;
-    else if (value > 20)
+    else if (value > LowestRating)
         value -= 0.1;
     return ratingPanelText(value);
 }
@@ -63,6 +65,22 @@ std::string slopeSpin(const std::string& panelText, bool up) {
 }
 
 std::string slopePanelText(double value) { return generalNumber(toSingle(value)); }
+
+std::optional<double> typedRating(std::string_view text) {
+    auto number = completeNumber(text);
+    if (!number) return std::nullopt;
+    double shown = leadingNumber(ratingPanelText(*number));
+    if (shown < LowestRating || shown > HighestRating) return std::nullopt;
+    return shown;
+}
+
+std::optional<double> typedSlope(std::string_view text) {
+    auto number = completeNumber(text);
+    if (!number || std::abs(*number) > 1e9) return std::nullopt;
+    long long shown = roundWhole(*number);
+    if (shown < LowestSlope || shown > HighestSlope) return std::nullopt;
+    return static_cast<double>(shown);
+}
 
 CourseForm openCourseForm(Store& store) {
     CourseTable& courses = store.courses;

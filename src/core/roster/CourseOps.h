@@ -5,6 +5,7 @@
 #include "store/Store.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tallyrock {
@@ -31,6 +32,18 @@ struct CourseForm {
 std::string parBoxText(std::string_view typed);
 // Stored rating or slope text: shortest decimal with a leading blank (" 70.5", " 65", " 113").
 std::string ratingFieldText(double value);
+// Ratings and slopes typed instead of set with the spin buttons (the
+// command-line tool) stay within what the spins reach from a new course's 65.0
+// and 113 in ordinary use: ratings from 20.0, where the down arrow stops, to
+// 99.9, in tenths as the panel shows them; slopes whole, from 55 to 155, the
+// range slopes are given in.
+inline constexpr double LowestRating = 20.0, HighestRating = 99.9;
+inline constexpr int LowestSlope = 55, HighestSlope = 155;
+// The rating or slope a typed text stands for, rounded as its panel shows it;
+// nothing for text that is not a number (see completeNumber) or a value out of bounds.
+std::optional<double> typedRating(std::string_view text);
+std::optional<double> typedSlope(std::string_view text);
+
 // Rating panel display, pattern "00.0".
 std::string ratingPanelText(double value);
 // The rating spin: down by 0.1 only while above 20, up by 0.1; reads the panel text.

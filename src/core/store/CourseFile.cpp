@@ -16,6 +16,11 @@ Message courseLoadFailure() {
 
 Message courseSaveFailure() { return {"Course Setup", "Unable to save settings to disk", Icon::Exclamation}; }
 
+namespace {
+// 200 courses of 30 short fields take well under 1 MB.
+constexpr std::uintmax_t MaxCourseFileBytes = 8u << 20;
+} // namespace
+
 bool CourseTable::offered(int c) const { return c >= 1 && c <= MaxCourses && charCount(name(c)) > 1; }
 
 double CourseTable::numeric(int c, int f) const {
@@ -26,7 +31,7 @@ double CourseTable::numeric(int c, int f) const {
 Failure LoadCourseFile(Store& store) {
     CourseTable& courses = store.courses;
     auto path = resolveFile(store.workDir, CourseFileName);
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxCourseFileBytes);
     noteRead(store, path, in);
     if (!in) return courseLoadFailure();
     int16_t count = 0;

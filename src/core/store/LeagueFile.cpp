@@ -32,6 +32,10 @@ void ClearLeague(Store& store) {
 
 namespace {
 
+// A full league, 100 players of 20 rounds with the widest numbers, is about
+// 0.6 MB; a file many times that is no league file and is not read.
+constexpr std::uintmax_t MaxLeagueFileBytes = 16u << 20;
+
 bool readRound(LineReader& in, RoundRecord& r) {
     if (!in.number(r.RoundDiff) || !in.integer(r.RoundMonth) || !in.integer(r.RoundDay) || !in.integer(r.RoundYear) ||
         !in.number(r.RoundIndex) || !in.number(r.RoundCourseHcp) || !in.integerIn(r.RoundCourse, 0, MaxCourses))
@@ -59,7 +63,7 @@ Failure LoadLeagueFile(Store& store) {
         return illegalFileName();
     }
     fs::path path = resolveFile(store.workDir, league.LeagueFilePath);
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxLeagueFileBytes);
     noteRead(store, path, in);
     int16_t count = 0;
     if (!in || !in->integer(count) || count < 0) {

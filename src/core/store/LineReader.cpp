@@ -2,22 +2,60 @@
 
 #include "NumberText.h"
 
+#include <array>
+#include <cerrno>
 #include <cmath>
 #include <functional>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tallyrock {
 
-std::optional<LineReader> LineReader::open(const std::filesystem::path& path) {
+namespace {
+struct FileDescriptor {
+    int fd;
+    ~FileDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+} // namespace
+
+BoundedFile readBoundedFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    // A pipe or a device is never opened for reading when it can be told
+    // beforehand; the check after opening covers a file swapped in between
+    // (non-blocking, so opening a pipe without a writer cannot hang).
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return LineReader(text.str());
+    auto status = std::filesystem::status(path, ec);
+    if (ec) return {FileRead::Unreadable, {}};
+    if (!std::filesystem::is_regular_file(status)) return {FileRead::NotRegular, {}};
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0) return {FileRead::Unreadable, {}};
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0) return {FileRead::Unreadable, {}};
+    if (!S_ISREG(info.st_mode)) return {FileRead::NotRegular, {}};
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return {FileRead::TooLarge, {}};
+
+    BoundedFile read{FileRead::Read, {}};
+    read.text.reserve(static_cast<std::size_t>(info.st_size));
+    std::array<char, 65536> buffer;
+    while (true) {
+        ssize_t got = ::read(file.fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return {FileRead::Unreadable, {}};
+        if (got == 0) break;
+        // A file that grows while it is read stops at the bound too.
+        if (read.text.size() + static_cast<std::size_t>(got) > maxBytes) return {FileRead::TooLarge, {}};
+        read.text.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    return read;
+}
+
+std::optional<LineReader> LineReader::open(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    BoundedFile file = readBoundedFile(path, maxBytes);
+    if (file.result != FileRead::Read) return std::nullopt;
+    return LineReader(std::move(file.text));
 }
 
 LineReader::LineReader(std::string text) : m_fingerprint(std::hash<std::string>{}(text)) {

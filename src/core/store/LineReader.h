@@ -12,10 +12,22 @@
 
 namespace tallyrock {
 
+// A whole file read into memory, refused before it can fill it: what is not a
+// regular file (a folder, a pipe, a device) is never read, and neither is a
+// file larger than the bound, nor one that grows past it while it is read.
+enum class FileRead { Read, Unreadable, NotRegular, TooLarge };
+struct BoundedFile {
+    FileRead result = FileRead::Unreadable;
+    std::string text; // the file's bytes when read
+};
+BoundedFile readBoundedFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
+
 class LineReader {
 public:
-    // Nothing when the file cannot be opened or read.
-    static std::optional<LineReader> open(const std::filesystem::path& path);
+    // Nothing when the file cannot be opened or read, is not a regular file or
+    // holds more than maxBytes: a data file far larger than any valid file of
+    // its kind fails its load before it is read into memory.
+    static std::optional<LineReader> open(const std::filesystem::path& path, std::uintmax_t maxBytes);
     explicit LineReader(std::string text);
 
     bool line(std::string& out);                   // one whole line

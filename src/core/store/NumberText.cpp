@@ -230,6 +230,16 @@ std::optional<int16_t> fileFieldInteger(std::string_view line) {
     return static_cast<int16_t>(rounded);
 }
 
+std::optional<double> completeNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    // A field of a data file ends at a comma or a blank; here nothing may follow.
+    if (text.find_first_of(", \t") != std::string_view::npos) return std::nullopt;
+    return fileFieldNumber(text);
+}
+
 double roundHalfAway(double value, int decimals) { return decimalValue(roundDecimal(shortestDecimal(value), decimals)); }
 
 float toSingle(double value) {

@@ -35,6 +35,12 @@ std::optional<double> fileFieldNumber(std::string_view line);
 // even whole number, as a conversion to Integer does. Nothing when out of range.
 std::optional<int16_t> fileFieldInteger(std::string_view line);
 
+// A number given in full, as the command-line tool takes its values: blanks
+// around it are skipped and the rest must be one finite decimal number ("12",
+// "-1.5", ".96"). Nothing for words, "nan", "inf", a number out of range or
+// one with anything after it.
+std::optional<double> completeNumber(std::string_view text);
+
 // Rounds half away from zero on the value's shortest decimal text, to the
 // given number of decimals.
 double roundHalfAway(double value, int decimals);

@@ -54,6 +54,11 @@ fs::path GetSettingsDir() {
 }
 
 namespace {
+// The settings file is 13 numbers, the league list 15 names and 6 values: a
+// few hundred bytes; files far larger are not read.
+constexpr std::uintmax_t MaxSettingsFileBytes = 64u << 10;
+constexpr std::uintmax_t MaxLeagueListBytes = 1u << 20;
+
 fs::path settingsFolder(const Store& store) { return store.settingsDir.empty() ? store.workDir : store.settingsDir; }
 } // namespace
 
@@ -61,7 +66,7 @@ void LoadSettings(Store& store) {
     Settings& s = store.settings;
     fs::path path = resolveFile(settingsFolder(store), SettingsFileName);
     store.SettingsPath = path.string();
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxSettingsFileBytes);
     noteRead(store, path, in);
     bool ok = in && in->integer(s.HcpMethod) && in->integer(s.RoundsOption) && in->integer(s.RoundsToUse) &&
               in->integer(s.PercentRounds) && in->number(s.MensHcpMax) && in->number(s.WomensHcpMax) &&
@@ -101,7 +106,7 @@ bool SaveSettings(Store& store) {
 Failure LoadLeagueList(Store& store, bool* missing) {
     Settings& s = store.settings;
     fs::path path = resolveFile(store.workDir, LeagueListFileName);
-    auto in = LineReader::open(path);
+    auto in = LineReader::open(path, MaxLeagueListBytes);
     noteRead(store, path, in);
     if (missing) *missing = !in.has_value() && !fs::exists(path);
     if (!in) return leagueListLoadFailure();
@@ -125,11 +130,37 @@ void ApplyLeagueListDefaults(Store& store, bool listRead) {
     if (s.FontName.empty()) s.FontName = "Courier New";
 }
 
+namespace {
+bool controlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 32 || c == 127;
+}
+bool blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool needsQuotes(const std::string& name) {
+    return !name.empty() && (name.find(',') != std::string::npos || blank(name.front()) ||
+                             blank(name.back()) || name.front() == '"');
+}
+} // namespace
+
+std::string fontNameLine(const std::string& name) {
+    std::string kept;
+    for (char c : name)
+        if (!controlCharacter(c)) kept += c;
+    return needsQuotes(kept) ? "\"" + kept + "\"" : kept;
+}
+
+bool fontNameStorable(const std::string& name) {
+    for (char c : name)
+        if (controlCharacter(c)) return false;
+    return !needsQuotes(name) || name.find('"') == std::string::npos;
+}
+
 std::string leagueListText(const Settings& s) {
     std::string out = fileNumber(int{s.LeagueCount}) + "\r\n";
     for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i) out += s.LeagueList[static_cast<std::size_t>(i)] + "\r\n";
     out += fileNumber(s.IndexFactor) + "\r\n";
-    out += s.FontName + "\r\n";
+    out += fontNameLine(s.FontName) + "\r\n";
     for (int v : {int{s.NineHoleOption}, int{s.CurrentLeague}, int{s.HcpLimitOption}, int{s.DateRemind}})
         out += fileNumber(v) + "\r\n";
     return out;

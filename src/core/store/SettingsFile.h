@@ -31,6 +31,15 @@ void ApplyLeagueListDefaults(Store& store, bool listRead);
 Failure SaveLeagueList(Store& store);
 std::string leagueListText(const Settings& s);
 
+// The font line of the league list. A name is written as it is, unless it
+// would not read back so (a comma, blanks at either end, a double quote in
+// front): then it is written between double quotes, which the reading takes
+// whole. Control characters, which no font name holds, are left out.
+std::string fontNameLine(const std::string& name);
+// True when the font line reads back as exactly this name: no line break or
+// other control character, and no double quote in a name that needs quotes.
+bool fontNameStorable(const std::string& name);
+
 Message leagueListLoadFailure();
 Message leagueListSaveFailure();
 // Shown where a change of the rules cannot land because the settings file cannot be written.

@@ -7,6 +7,11 @@
 
 namespace tallyrock {
 
+namespace {
+// 100 teams of 150 entries, each a comment and two numbers, take a few MB at most.
+constexpr std::uintmax_t MaxTeamFileBytes = 16u << 20;
+} // namespace
+
 std::string teamFileName(const std::string& leagueFilePath) {
     std::size_t keep = leagueFilePath.size() >= 4 ? leagueFilePath.size() - 4 : 0;
     return leagueFilePath.substr(0, keep) + ".tea";
@@ -21,7 +26,7 @@ bool LoadTeamFile(Store& store) {
     std::optional<LineReader> in;
     if (isLegalLeagueFile(store.league.LeagueFilePath)) {
         auto path = resolveFile(store.workDir, teamFileName(store.league.LeagueFilePath));
-        in = LineReader::open(path);
+        in = LineReader::open(path, MaxTeamFileBytes);
         noteRead(store, path, in);
     }
     if (!in) {

@@ -10,8 +10,17 @@ std::string openPrinterFont(Settings& settings) {
     return caption;
 }
 
+Message unstorableFontName(const std::string& current) {
+    return {FontWindowTitle,
+            joinLines({"The name of this font cannot be saved in vexa.dat.",
+                       "The printer font stays " + current + "."}),
+            Icon::Exclamation};
+}
+
 Failure acceptPrinterFont(Store& store, const std::string& caption) {
-    store.settings.FontName = caption.empty() ? DefaultFontName : caption;
+    std::string name = caption.empty() ? DefaultFontName : caption;
+    if (!fontNameStorable(name)) return unstorableFontName(store.settings.FontName);
+    store.settings.FontName = name;
     return SaveLeagueList(store);
 }
 

@@ -18,7 +18,10 @@ inline constexpr const char* MonospaceHint = "MonoSpaced fonts are required for 
 std::string openPrinterFont(Settings& settings);
 
 // Accept: the caption becomes FontName (the default when empty) and the
-// league list file is written.
+// league list file is written. A name the league list cannot keep as it is
+// (see fontNameStorable) is refused: FontName stays and nothing is written.
 Failure acceptPrinterFont(Store& store, const std::string& caption);
+
+Message unstorableFontName(const std::string& current);
 
 } // namespace tallyrock

@@ -48,10 +48,12 @@ TEST(Differential, NineHoleRoundsAndHalfUpRounding) {
         int nine, out, in;
         float rating, slope, expected;
     };
-    // Nine holes doubled ((90 - 71.2) x 113 / 125 = 16.99), against half the rating (8.49), or as they are;
+    // Nine holes doubled ((90 - 71.2) x 113 / 125 = 16.99), also while no option was ever chosen (0),
+    // against half the rating (8.49), or as they are;
     // exact halves (12.25, -2.25) go up; a Single just off the half is rounded in double precision
     // (adding the half as a Single would round it the other way).
     for (Case c : {Case{1, 45, 0, 71.2f, 125, 17.0f}, Case{1, 0, 45, 71.2f, 125, 17.0f},
+                   Case{0, 45, 0, 71.2f, 125, 17.0f}, Case{0, 45, 44, 71.2f, 125, 16.1f},
                    Case{2, 45, 0, 71.2f, 125, 8.5f}, Case{3, 45, 0, 71.2f, 125, -23.7f},
                    Case{3, 49, 45, 71.2f, 125, 20.6f}, Case{1, 36, 36, 59.75f, 113, 12.3f},
                    Case{1, 35, 35, 72.25f, 113, -2.2f}, Case{1, 35, 35, 72.35f, 113, -2.3f},
@@ -139,8 +141,12 @@ TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
     std::vector<float> twelve{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     Store store = sampleStore();
     store.settings.RoundsOption = 4;
-    store.settings.RoundsToUse = 25; // counts as 10, as the rules window corrects it
-    EXPECT_EQ(indexAfter(store, twelve).panel[2], "3");
+    for (int16_t unusable : {25, 0}) { // counts as 10, as the rules window shows and corrects it
+        store.settings.RoundsToUse = unusable;
+        IndexRun run = indexAfter(store, twelve);
+        EXPECT_EQ(run.panel[2], "3");
+        EXPECT_EQ(run.values.RoundsUsed, 10);
+    }
     store.settings.RoundsOption = 3;
     store.settings.PercentRounds = 500;
     EXPECT_EQ(indexAfter(store, twelve).values.RoundsUsed, 12);

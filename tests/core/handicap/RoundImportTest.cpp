@@ -173,6 +173,7 @@ TEST_F(Import, HeaderProblems) {
     EXPECT_EQ(firstError(""), "line 1: the header row naming the columns is missing");
     EXPECT_EQ(firstError("date,player,out\n"), "line 1: the column \"course\" is missing");
     EXPECT_EQ(firstError("date,player,course,h19\n"), "line 1: unknown column \"h19\"");
+    EXPECT_EQ(firstError("h99999999999,date,player,course\n"), "line 1: unknown column \"h99999999999\"");
     EXPECT_EQ(firstError("date,player,course,Out,OUT\n"), "line 1: column \"OUT\" appears twice");
     EXPECT_EQ(firstError("\n\ndate,player,course,notes\n"), "line 3: unknown column \"notes\"");
     EXPECT_EQ(firstError("date,player,course\n06/05/24,Bo\n"),
@@ -211,8 +212,10 @@ TEST_F(Import, ARoundThatStrokeControlEmptiesUndoesTheWholeFile) {
     EXPECT_EQ(leagueFileText(store.league), before);
 }
 
-TEST(CourseHandicapCalculator, MissingValuesBeep) {
+TEST(CourseHandicapCalculator, MissingOrOverlargeValuesBeep) {
     EXPECT_EQ(calculateCourseHandicap("12", "abc").text, "Course Handicap = 0");
+    EXPECT_EQ(calculateCourseHandicap("1e300", "1e300").text, "Index or slope too large");
+    EXPECT_TRUE(calculateCourseHandicap("1e300", "1e300").beep);
     EXPECT_FALSE(calculateCourseHandicap("12", "113").beep);
     EXPECT_TRUE(calculateCourseHandicap("", "130").beep);
     EXPECT_TRUE(calculateCourseHandicap("12.3", "").beep);

@@ -80,13 +80,20 @@ TEST(Rules, WindowShowsTheSettingsAndAnUnchangedAcceptKeepsThem) {
     EXPECT_EQ(leagueListText(after), leagueListText(s));
 }
 
-TEST(Rules, UnsetRoundsAndNineHoleOptionOnAccept) {
-    // Fresh defaults: no rounds count, no nine-hole option chosen yet.
-    Settings s = defaults();
-    applyRules(s, rulesFormValues(s));
-    EXPECT_EQ(s.RoundsToUse, 10);
-    EXPECT_EQ(s.NineHoleOption, 0);
-    EXPECT_EQ(s.DateRemind, 0);
+TEST(Rules, UnsetRoundsAndNineHoleOptionShowWhatTheCalculationUses) {
+    // Fresh defaults: no rounds count and no nine-hole option chosen yet; a damaged
+    // list's option 7 is no option either. The window shows 10 and option 1, which accepting stores.
+    for (int16_t nineHole : {0, 7}) {
+        Settings s = defaults();
+        s.NineHoleOption = nineHole;
+        RulesForm form = rulesFormValues(s);
+        EXPECT_EQ(form.roundsText, "10");
+        EXPECT_EQ(form.nineHole, 1);
+        applyRules(s, form);
+        EXPECT_EQ(s.RoundsToUse, 10);
+        EXPECT_EQ(s.NineHoleOption, 1);
+        EXPECT_EQ(s.DateRemind, 0);
+    }
 }
 
 TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {

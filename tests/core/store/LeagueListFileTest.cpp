@@ -60,16 +60,26 @@ TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
     EXPECT_EQ(leagueListText(back.settings), leagueListText(s));
 }
 
-TEST(LeagueListFile, FontIsCutAtTheCommaUnlessQuotedAndLowFactorsCorrected) {
+TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
     TempDir dir;
-    Store store = storeIn(dir);
-    SetDefaults(store.settings);
-    store.settings.FontName = "Courier New, Bold";
-    ASSERT_FALSE(SaveLeagueList(store));
-    EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], "Courier New, Bold");
-    Store back = storeIn(dir);
-    ASSERT_FALSE(startUp(back));
-    EXPECT_EQ(back.settings.FontName, "Courier New");
+    struct Font {
+        std::string name, line;
+    };
+    // A name is written as it is unless the comma-delimited read would cut or trim it; then it is quoted.
+    for (const Font& f :
+         {Font{"DejaVu Sans Mono", "DejaVu Sans Mono"}, Font{"Ünïcode Mono", "Ünïcode Mono"},
+          Font{"Mono \"Q\"", "Mono \"Q\""}, Font{"Courier New, Bold", "\"Courier New, Bold\""},
+          Font{" Lead", "\" Lead\""}, Font{"Trail ", "\"Trail \""}}) {
+        Store store = storeIn(dir);
+        SetDefaults(store.settings);
+        store.settings.FontName = f.name;
+        ASSERT_TRUE(fontNameStorable(f.name)) << f.name;
+        ASSERT_FALSE(SaveLeagueList(store));
+        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], f.line);
+        Store back = storeIn(dir);
+        ASSERT_FALSE(startUp(back));
+        EXPECT_EQ(back.settings.FontName, f.name);
+    }
 
     struct Case {
         std::string factor, font;

@@ -293,3 +293,22 @@ TEST(Robustness, DamagedLeagueListFiles) {
 TEST(Robustness, DamagedTeamFiles) {
     damageAndLoad(teamKind(), 1505);
 }
+
+TEST(Robustness, FilesFarLargerThanTheirKindAreNotRead) {
+    for (const Kind& kind : {leagueKind(), courseKind(), settingsKind(), leagueListKind(), teamKind()}) {
+        TempDir dir;
+        std::filesystem::path file = dir / kind.fileName;
+        // What follows the last line is never read: a little of it loads as the file alone,
+        // 64 MB of it makes the file one that is refused before it is read.
+        for (std::uintmax_t padding : {std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
+            writeFile(file, kind.valid);
+            std::filesystem::resize_file(file, kind.valid.size() + padding);
+            Store store;
+            store.workDir = dir.path();
+            store.settingsDir = dir.path();
+            store.league.PlayerCount = 4;
+            bool loaded = kind.load(store) && kind.saved(store) == kind.valid;
+            EXPECT_EQ(loaded, padding == 4096) << kind.fileName << " with " << padding << " bytes more";
+        }
+    }
+}

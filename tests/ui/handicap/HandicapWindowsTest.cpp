@@ -96,10 +96,12 @@ class HandicapWindowsTest : public QObject {
         s.StrokeOption = 3;
         s.StrokesAbovePar = 3;
         s.DateRemind = 1;
+        s.NineHoleOption = 0; // never chosen, as after a new install
         UiServices ui = services();
         RulesWindow window(*m_store, ui);
         window.show();
         QVERIFY(child<QRadioButton>(window, "roundsoption4")->isChecked());
+        QVERIFY(child<QRadioButton>(window, "NineHoleOption1")->isChecked()); // what the calculation uses
         QCOMPARE(box(window, "Roundstext")->text(), QString("12"));
         QCOMPARE(box(window, "hcptext")->text(), QString(".96"));
         QVERIFY(child<QCheckBox>(window, "dateremindcheck")->isChecked());
