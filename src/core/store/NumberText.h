@@ -1,6 +1,7 @@
 #pragma once
 // Number text in one place: the data files' number form, the leading-number
 // parse of typed text, and the display patterns the windows and reports use.
+// None of it depends on the process locale: "." is the decimal point always.
 
 #include <cstdint>
 #include <optional>

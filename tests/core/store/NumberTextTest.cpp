@@ -43,6 +43,15 @@ TEST(NumberText, LeadingNumberAndFileFieldParse) {
     EXPECT_EQ(fileFieldInteger(" 20 ").value(), 20);
     EXPECT_FALSE(fileFieldInteger(" 40000 ").has_value());
     EXPECT_FALSE(fileFieldInteger("-40000").has_value());
+    // Beyond a double: too large is no number, too small is zero, as the C library reads them.
+    EXPECT_EQ(leadingNumber("1e400"), 0);
+    EXPECT_EQ(leadingNumber("-2e-400"), 0);
+    EXPECT_EQ(leadingNumber("+7.5"), 7.5);
+    EXPECT_FALSE(fileFieldNumber(" 1e400 ").has_value());
+    EXPECT_FALSE(fileFieldNumber(" 120000000000000000000e290 ").has_value());
+    EXPECT_EQ(fileFieldNumber(" 0.000001e-400 ").value_or(-1), 0);
+    EXPECT_EQ(fileFieldNumber("+3").value_or(0), 3);
+    EXPECT_FALSE(fileFieldNumber("+-3").has_value());
 }
 
 TEST(NumberText, DisplayPatternsRoundHalfAwayFromZeroOnTheShortestText) {
