@@ -104,6 +104,16 @@ template <typename T> Decimal shortestDecimal(T value) {
     return decimalFromScientific(shortestScientific(value));
 }
 
+// The seven significant digits with which a Single is written to the files
+// (%.7e), so that 15.675 read from " 15.675 " rounds as 15.675, not 15.674999.
+Decimal sevenDigitDecimal(float value) {
+    if (value == 0 || !std::isfinite(value)) return Decimal{false, "0", 1};
+    char buf[64];
+    auto result =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::scientific, 6);
+    return decimalFromScientific(std::string(buf, result.ptr));
+}
+
 // Rounds a decimal to `decimals` places, half away from zero, on its digits.
 Decimal roundDecimal(Decimal d, int decimals) {
     int keep = d.pointPos + decimals; // digits kept
@@ -287,7 +297,7 @@ std::string formatPattern(double value, std::string_view pattern) {
 }
 
 std::string formatPattern(float value, std::string_view pattern) {
-    return applyPattern(roundDecimal(shortestDecimal(value), patternDecimals(pattern)), pattern);
+    return applyPattern(roundDecimal(sevenDigitDecimal(value), patternDecimals(pattern)), pattern);
 }
 
 } // namespace tallyrock
