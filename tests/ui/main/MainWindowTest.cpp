@@ -4,6 +4,7 @@
 #include "main/MainWindow.h"
 #include "core/main/MainSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "main/CourseHcpChart.h"
 #include "main/Listings.h"
@@ -86,7 +87,7 @@ class MainWindowTest : public QObject {
         m_store = std::make_unique<Store>();
         m_store->workDir = m_dir;
         m_store->settingsDir = m_dir / "config";
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
         m_clock = std::make_unique<FixedClock>(Today);
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
@@ -94,6 +95,7 @@ class MainWindowTest : public QObject {
     }
 
     template <class T> T* child(const char* name) {
+        stopAfterUnexpectedDialog();
         T* found = m_window->findChild<T*>(name);
         if (!found) qWarning("no child %s", name);
         return found;
@@ -130,6 +132,7 @@ class MainWindowTest : public QObject {
     void cleanup() {
         if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
         m_window.reset();
+        deleteLeftoverWindows();
     }
 
     void startUpWithoutLeagueList() {
@@ -377,5 +380,5 @@ class MainWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+QTEST_MAIN(Stoppable<MainWindowTest>)
 #include "MainWindowTest.moc"
