@@ -1,7 +1,8 @@
 #pragma once
 // Dialogs for tests: every dialog takes the next scripted answer, every call
 // is recorded, and a dialog that was not scripted (or scripted as another
-// kind) fails the test through the failure handler.
+// kind) fails the test through the failure handler and gets its default
+// answer. Window tests pass failAtUnexpectedDialog (fakes/StopTest.h).
 
 #include "services/Dialogs.h"
 

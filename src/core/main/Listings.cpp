@@ -32,8 +32,9 @@ std::string longLine(const std::string& name, const std::string& round) {
     return std::string(6, ' ') + nameField(name) + round;
 }
 
+// The composed heading line cut to its first 132 characters: "... C Hcp # rnd".
 std::string longHeading(const ViewLines& view) {
-    return longLine(view.names[0], leftChars(view.rounds[0], LongHeadingChars) + "rnd");
+    return leftChars(longLine(view.names[0], view.rounds[0]), LongHeadingChars) + "rnd";
 }
 
 void setReportFont(ReportPrinter& printer, const std::string& fontName, double size) {

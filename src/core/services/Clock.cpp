@@ -1,6 +1,6 @@
 #include "Clock.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ctime>
 
 namespace tallyrock {
@@ -12,10 +12,20 @@ Date SystemClock::today() const {
     return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
 }
 
+namespace {
+// A whole number with leading zeros up to `width` characters, as %0*d writes it.
+std::string zeroPadded(int value, std::size_t width) {
+    char digits[16];
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    std::string text(digits, std::to_chars(digits, digits + sizeof digits, magnitude).ptr);
+    std::size_t sign = value < 0 ? 1 : 0;
+    if (text.size() + sign < width) text.insert(0, width - text.size() - sign, '0');
+    return value < 0 ? "-" + text : text;
+}
+} // namespace
+
 std::string dashedDate(const Date& date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
-    return text;
+    return zeroPadded(date.month, 2) + "-" + zeroPadded(date.day, 2) + "-" + zeroPadded(date.year, 4);
 }
 
 } // namespace tallyrock

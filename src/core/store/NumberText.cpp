@@ -1,30 +1,62 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
+
+// Every conversion here goes through <charconv>, which never looks at the
+// process locale: the desktop program runs under the user's C locale, where
+// printf and strtod would write and expect a decimal comma.
 
 namespace tallyrock {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Shortest %.*e text (1..maxDigits significant digits) that reads back as the same value.
-template <typename T> std::string shortestScientific(T value, int maxDigits) {
+// Shortest scientific text that reads back as the same value ("1.5e+01").
+template <typename T> std::string shortestScientific(T value) {
     char buf[64];
-    for (int digits = 1; digits <= maxDigits; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*e", digits - 1, static_cast<double>(value));
-        T back;
-        if constexpr (std::is_same_v<T, float>)
-            back = std::strtof(buf, nullptr);
-        else
-            back = std::strtod(buf, nullptr);
-        if (back == value) return buf;
+    auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    return std::string(buf, result.ptr);
+}
+
+// The decimal exponent of the first significant digit of a decimal text that
+// has one: "120" 2, "-0.05" -2, "1.5e300" 300.
+long leadingExponent(std::string_view text) {
+    std::size_t e = text.find_first_of("eE");
+    std::string_view mantissa = text.substr(0, e);
+    long written = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = text.substr(e + 1);
+        if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), written).ec ==
+            std::errc::result_out_of_range)
+            written = digits.front() == '-' ? -(1L << 40) : 1L << 40;
     }
-    std::snprintf(buf, sizeof buf, "%.*e", maxDigits - 1, static_cast<double>(value));
-    return buf;
+    std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::size_t first = mantissa.find_first_of("123456789");
+    long position = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return position + written;
+}
+
+// A complete decimal text (sign, digits, point, exponent) as a double, read as
+// strtod reads it in the "C" locale: beyond the largest double it gives
+// infinity, below the smallest it gives zero. Nothing when it is no number.
+std::optional<double> decimalText(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1); // from_chars takes no plus sign
+        if (!text.empty() && (text.front() == '-' || text.front() == '+')) return std::nullopt;
+    }
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || error == std::errc::invalid_argument) return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        double magnitude = leadingExponent(text) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = text.front() == '-' ? -magnitude : magnitude;
+    }
+    return value;
 }
 
 // A decimal number as sign, digits and the position of the decimal point.
@@ -53,7 +85,11 @@ Decimal decimalFromScientific(const std::string& sci) {
     for (; i < sci.size() && sci[i] != 'e'; ++i)
         if (isDigit(sci[i])) d.digits += sci[i];
     int exponent = 0;
-    if (i < sci.size() && sci[i] == 'e') exponent = std::atoi(sci.c_str() + i + 1);
+    if (i < sci.size() && sci[i] == 'e') {
+        std::size_t from = i + 1;
+        if (from < sci.size() && sci[from] == '+') ++from;
+        std::from_chars(sci.data() + from, sci.data() + sci.size(), exponent);
+    }
     d.pointPos = intDigits + exponent;
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     if (d.digits == "0") {
@@ -65,8 +101,17 @@ Decimal decimalFromScientific(const std::string& sci) {
 
 template <typename T> Decimal shortestDecimal(T value) {
     if (value == 0 || !std::isfinite(value)) return Decimal{false, "0", 1};
-    constexpr int maxDigits = std::is_same_v<T, float> ? 9 : 17;
-    return decimalFromScientific(shortestScientific(value, maxDigits));
+    return decimalFromScientific(shortestScientific(value));
+}
+
+// The seven significant digits with which a Single is written to the files
+// (%.7e), so that 15.675 read from " 15.675 " rounds as 15.675, not 15.674999.
+Decimal sevenDigitDecimal(float value) {
+    if (value == 0 || !std::isfinite(value)) return Decimal{false, "0", 1};
+    char buf[64];
+    auto result =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::scientific, 6);
+    return decimalFromScientific(std::string(buf, result.ptr));
 }
 
 // Rounds a decimal to `decimals` places, half away from zero, on its digits.
@@ -99,7 +144,7 @@ Decimal roundDecimal(Decimal d, int decimals) {
 
 double decimalValue(const Decimal& d) {
     std::string text = (d.negative ? "-0." : "0.") + d.digits + "e" + std::to_string(d.pointPos);
-    return std::strtod(text.c_str(), nullptr);
+    return decimalText(text).value_or(0.0);
 }
 
 // Digit at position k counted from the point (k >= 0: integer digits from the
@@ -142,9 +187,12 @@ int patternDecimals(std::string_view pattern) {
 std::string sevenDigitText(float value) {
     if (value == 0 || std::isnan(value)) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(value));
-    std::string s = buf;
-    // %G keeps trailing zeros only in the exponent form's mantissa with '#'; it has none here.
+    auto result =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 7);
+    std::string s(buf, result.ptr);
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    // General form drops trailing zeros, as %G does without '#'.
     if (s.rfind("0.", 0) == 0)
         s.erase(0, 1);
     else if (s.rfind("-0.", 0) == 0)
@@ -201,7 +249,7 @@ double leadingNumber(std::string_view text) {
         while (j < text.size() && isDigit(text[j])) exponent += text[j++];
         if (j > firstDigit) number += exponent;
     }
-    double value = std::strtod(number.c_str(), nullptr);
+    double value = decimalText(number).value_or(0.0);
     if (!std::isfinite(value)) return 0.0;
     return value;
 }
@@ -215,9 +263,8 @@ std::optional<double> fileFieldNumber(std::string_view line) {
     if (token.empty()) return std::nullopt;
     for (char c : token)
         if (!isDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E') return std::nullopt;
-    char* stop = nullptr;
-    double value = std::strtod(token.c_str(), &stop);
-    if (stop != token.c_str() + token.size() || !std::isfinite(value)) return std::nullopt;
+    std::optional<double> value = decimalText(token);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }
 
@@ -260,7 +307,7 @@ std::string formatPattern(double value, std::string_view pattern) {
 }
 
 std::string formatPattern(float value, std::string_view pattern) {
-    return applyPattern(roundDecimal(shortestDecimal(value), patternDecimals(pattern)), pattern);
+    return applyPattern(roundDecimal(sevenDigitDecimal(value), patternDecimals(pattern)), pattern);
 }
 
 } // namespace tallyrock

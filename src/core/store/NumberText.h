@@ -1,6 +1,7 @@
 #pragma once
 // Number text in one place: the data files' number form, the leading-number
 // parse of typed text, and the display patterns the windows and reports use.
+// None of it depends on the process locale: "." is the decimal point always.
 
 #include <cstdint>
 #include <optional>
@@ -49,7 +50,8 @@ double roundHalfAway(double value, int decimals);
 // "00.0", "00", "0" and the like: '0' is a digit always shown, '#' a digit shown
 // only when significant. The value is rounded half away from zero.
 std::string formatPattern(double value, std::string_view pattern);
-// Same, for a Single: rounded on its shortest decimal text, not its binary value.
+// Same, for a Single: rounded on the seven significant digits it is written
+// with (" 15.675 "), not on its binary value (15.674999...).
 std::string formatPattern(float value, std::string_view pattern);
 
 // A double as a Single, limited to the Single's range (out-of-range values

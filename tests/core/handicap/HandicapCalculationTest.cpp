@@ -99,6 +99,10 @@ TEST(HandicapIndex, LastTenOfFourteenAreAllAveraged) {
 TEST(HandicapIndex, AllRoundsUntilNineThenTheSchedule) {
     Store store = sampleStore();
     store.settings.RoundsOption = 2;
+    // The Single average 15.674999 is 15.675 as written, so the panel shows 15.68.
+    IndexRun four = indexAfter(store, {8, 17.3f, 17.5f, 19.9f});
+    EXPECT_EQ(four.panel[four.panel.size() - 2], "Avg. = 15.68");
+    EXPECT_EQ(four.index, 15.0f);
     std::vector<float> diffs{3.1f, 7.4f, 12.0f, 9.9f, 15.2f, 4.4f, 20.1f, 8.8f};
     IndexRun eight = indexAfter(store, diffs);
     EXPECT_EQ(eight.values.RoundsUsed, 8);

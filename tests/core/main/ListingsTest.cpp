@@ -15,6 +15,10 @@ namespace {
 const std::string Heading =
     "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 "
     "16 17 18  C Hcp # rounds";
+// The long heading is cut after 132 characters, inside "# rounds", and ends in "rnd".
+const std::string LongHeading = "           Name               Date   Course  Out  In Total Hcp Index  1  2  "
+                                "3  4  5  6  7  8  9 10 11 12 13 "
+                                "14 15 16 17 18  C Hcp # rnd";
 const std::string ShortHeading =
     "            Name               Date   Course  Out  In Total Hcp Index   C Hcp # rounds";
 const Date Today{7, 4, 2024};
@@ -79,7 +83,7 @@ TEST_F(ListingsTest, ShortListingBreaksThePageAfterItem53) {
 TEST_F(ListingsTest, LongListingOfHundredLinesBreaksAfterItems43And86) {
     ViewLines lines = recentView(100);
     printlongreport(printer, "Courier New", lines, listingTitle("Monday.LGE", Today, LongTitleWidth));
-    std::string heading = "      " + std::string("     Name") + std::string(13, ' ') + Heading + "rnd";
+    const std::string& heading = LongHeading;
     std::string separator = "      " + std::string(129, '-');
     std::vector<std::string> pages = split(printer.text(), '\f');
     ASSERT_EQ(pages.size(), 3u);

@@ -43,16 +43,33 @@ TEST(NumberText, LeadingNumberAndFileFieldParse) {
     EXPECT_EQ(fileFieldInteger(" 20 ").value(), 20);
     EXPECT_FALSE(fileFieldInteger(" 40000 ").has_value());
     EXPECT_FALSE(fileFieldInteger("-40000").has_value());
+    // Beyond a double: too large is no number, too small is zero, as the C library reads them.
+    EXPECT_EQ(leadingNumber("1e400"), 0);
+    EXPECT_EQ(leadingNumber("-2e-400"), 0);
+    EXPECT_EQ(leadingNumber("+7.5"), 7.5);
+    EXPECT_FALSE(fileFieldNumber(" 1e400 ").has_value());
+    EXPECT_FALSE(fileFieldNumber(" 120000000000000000000e290 ").has_value());
+    EXPECT_EQ(fileFieldNumber(" 0.000001e-400 ").value_or(-1), 0);
+    EXPECT_EQ(fileFieldNumber("+3").value_or(0), 3);
+    EXPECT_FALSE(fileFieldNumber("+-3").has_value());
 }
 
-TEST(NumberText, DisplayPatternsRoundHalfAwayFromZeroOnTheShortestText) {
+TEST(NumberText, DisplayPatternsRoundHalfAwayFromZeroOnTheDecimalText) {
     struct Case {
         double value;
         const char *pattern, *text;
     };
-    // Singles round on their own shortest text.
-    EXPECT_EQ(formatPattern(0.96f, "#.00"), ".96");
-    EXPECT_EQ(formatPattern(1.1f, "#.00"), "1.10");
+    // Singles round on the seven digits they are written with, not on the
+    // shortest text that reads back (15.674999, 2.1499999).
+    const float average = (8.0f + 17.3f + 17.5f + 19.9f) / 4.0f;
+    struct SingleCase {
+        float value;
+        const char *pattern, *text;
+    };
+    for (const SingleCase& c : {SingleCase{average, "0.00", "15.68"}, SingleCase{0.1f + 2.05f, "0.0", "2.2"},
+                                SingleCase{-(0.1f + 2.05f), "0.0", "-2.2"}, SingleCase{0.96f, "#.00", ".96"},
+                                SingleCase{1.1f, "#.00", "1.10"}, SingleCase{1e7f, "0.0", "10000000.0"}})
+        EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
     for (const Case& c :
          {Case{0.5, "#.00", ".50"}, Case{12.345, "0.00", "12.35"}, Case{-12.345, "0.00", "-12.35"},
           Case{65.0, "00.0", "65.0"}, Case{5.25, "00.0", "05.3"}, Case{12.25f, "#0.0", "12.3"},

@@ -9,6 +9,7 @@
 #include "charts/TrendChartWindow.h"
 #include "core/charts/ChartSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "store/SettingsFile.h"
 
@@ -32,11 +33,13 @@ namespace {
 const Date Today{6, 5, 2007};
 
 QString text(const QWidget* window, const char* label) {
+    stopAfterUnexpectedDialog();
     auto* l = window->findChild<QLabel*>(label);
     return l ? l->text() : QString("<no %1>").arg(label);
 }
 
 void click(const QWidget* window, const char* button) {
+    stopAfterUnexpectedDialog();
     auto* b = window->findChild<QPushButton*>(button);
     QVERIFY2(b, button);
     QTest::mouseClick(b, Qt::LeftButton);
@@ -93,7 +96,7 @@ class ChartWindowsTest : public QObject {
   private slots:
     void init() {
         makeLeague();
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
         m_clock = std::make_unique<FixedClock>(Today);
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
@@ -261,5 +264,5 @@ class ChartWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(ChartWindowsTest)
+QTEST_MAIN(Stoppable<ChartWindowsTest>)
 #include "ChartWindowsTest.moc"

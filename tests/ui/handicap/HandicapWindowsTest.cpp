@@ -4,6 +4,7 @@
 #include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "handicap/CourseHandicapWindow.h"
 #include "handicap/RoundSetupWindow.h"
@@ -32,6 +33,7 @@ class HandicapWindowsTest : public QObject {
 
   private:
     template <class T> static T* child(QWidget& window, const QString& name) {
+        stopAfterUnexpectedDialog();
         T* found = window.findChild<T*>(name);
         if (!found) qWarning("no child %s", qPrintable(name));
         return found;
@@ -80,7 +82,7 @@ class HandicapWindowsTest : public QObject {
   private slots:
     void init() {
         m_dir = std::make_unique<TempDir>();
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
         m_clock = std::make_unique<FixedClock>(Date{6, 5, 2007});
         makeStore();
@@ -266,5 +268,5 @@ class HandicapWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(HandicapWindowsTest)
+QTEST_MAIN(Stoppable<HandicapWindowsTest>)
 #include "HandicapWindowsTest.moc"

@@ -8,6 +8,7 @@
 #include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "handicap/EditRoundChooserWindow.h"
 #include "handicap/RoundRecorder.h"
@@ -28,6 +29,9 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QtTest>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
 #include <memory>
 
 using namespace tallyrock;
@@ -133,7 +137,7 @@ class RoundEntryTest : public QObject {
         m_store = std::make_unique<Store>();
         m_store->workDir = m_dir;
         m_store->settingsDir = m_dir / "config";
-        m_dialogs = std::make_unique<PausingDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<PausingDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
         m_clock = std::make_unique<FixedClock>(Today);
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
@@ -146,23 +150,27 @@ class RoundEntryTest : public QObject {
     }
 
     void trigger(const char* name) {
+        stopAfterUnexpectedDialog();
         auto* action = m_window->findChild<QAction*>(name);
         QVERIFY2(action, name);
         action->trigger();
     }
 
     template <class W> W* topLevel(const char* name) {
+        stopAfterUnexpectedDialog();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == name && w->isVisible())
                 if (auto* window = qobject_cast<W*>(w)) return window;
         return nullptr;
     }
     template <class T> static T* child(QWidget* window, const QString& name) {
+        stopAfterUnexpectedDialog();
         T* found = window->findChild<T*>(name);
         if (!found) qWarning("no child %s", qPrintable(name));
         return found;
     }
     static QString text(QWidget* window, const QString& name) {
+        stopAfterUnexpectedDialog();
         if (auto* box = window->findChild<QLineEdit*>(name)) return box->text();
         return child<QLabel>(window, name)->text();
     }
@@ -239,6 +247,17 @@ class RoundEntryTest : public QObject {
     RecordingHelp m_help;
 
   private slots:
+    // The test program's QApplication sets the C locale from the environment, as
+    // the desktop program's does: run under LC_ALL=de_DE.UTF-8, the windows meet
+    // the decimal comma a German user's program meets.
+    void initTestCase() {
+        const char* wanted = std::getenv("LC_ALL");
+        locale_t installed = wanted && *wanted ? newlocale(LC_ALL_MASK, wanted, nullptr) : nullptr;
+        if (!installed) return;
+        freelocale(installed);
+        QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray(wanted));
+    }
+
     void cleanup() {
         if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -528,5 +547,5 @@ class RoundEntryTest : public QObject {
     }
 };
 
-QTEST_MAIN(RoundEntryTest)
+QTEST_MAIN(Stoppable<RoundEntryTest>)
 #include "RoundEntryTest.moc"

@@ -3,6 +3,7 @@
 #include "main/MainWindow.h"
 #include "core/main/MainSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
@@ -71,7 +72,7 @@ class InfoButtonsTest : public QObject {
 
         m_store.workDir = m_dir;
         m_store.settingsDir = m_dir / "config";
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, m_printer, m_clock, nullptr});
         m_main = std::make_unique<MainWindow>(m_store, *m_services);
         m_main->setHelpViewer(&m_help);
@@ -116,7 +117,7 @@ class InfoButtonsTest : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (!before.count(w) && w->isVisible()) opened = w;
         QVERIFY(opened);
-        auto* info = opened->findChild<QAbstractButton*>(button);
+        auto* info = child<QAbstractButton>(opened, button);
         QVERIFY(info);
         m_help.shown.clear();
         QTest::mouseClick(info, Qt::LeftButton);
@@ -135,13 +136,19 @@ class InfoButtonsTest : public QObject {
         };
         for (const auto& [name, topic] : items) {
             m_help.shown.clear();
-            m_main->findChild<QAction*>(name)->trigger();
+            child<QAction>(m_main.get(), name)->trigger();
             QCOMPARE(m_help.shown, std::vector<HelpTopic>{topic});
             QVERIFY(m_main->isEnabled());
         }
     }
 
   private:
+    // A widget or action of the window; the test function stops here after an unexpected dialog.
+    template <class T> static T* child(QObject* window, const QString& name) {
+        stopAfterUnexpectedDialog();
+        return window->findChild<T*>(name);
+    }
+
     fs::path m_dir;
     Store m_store;
     RecordingHelp m_help;
@@ -152,5 +159,5 @@ class InfoButtonsTest : public QObject {
     std::unique_ptr<MainWindow> m_main;
 };
 
-QTEST_MAIN(InfoButtonsTest)
+QTEST_MAIN(Stoppable<InfoButtonsTest>)
 #include "InfoButtonsTest.moc"

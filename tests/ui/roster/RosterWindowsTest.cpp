@@ -4,6 +4,7 @@
 #include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "main/MainWindow.h"
 #include "roster/CourseOps.h"
@@ -178,6 +179,7 @@ class RosterWindowsTest : public QObject {
     }
 
     void trigger(const char* action) {
+        stopAfterUnexpectedDialog();
         auto* a = m_main->findChild<QAction*>(action);
         QVERIFY2(a, action);
         a->trigger();
@@ -187,6 +189,7 @@ class RosterWindowsTest : public QObject {
 
     // The window of that name the main window has opened.
     QWidget* opened(const char* name) {
+        stopAfterUnexpectedDialog();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == name && w->isVisible()) return w;
         return nullptr;
@@ -211,12 +214,14 @@ class RosterWindowsTest : public QObject {
     }
 
     template <class T> T* child(QWidget* w, const char* name) {
+        stopAfterUnexpectedDialog();
         T* found = w ? w->findChild<T*>(name) : nullptr;
         if (!found) qWarning("no child %s", name);
         return found;
     }
     void click(QWidget* w, const char* button) { child<QAbstractButton>(w, button)->click(); }
     QString text(QWidget* w, const char* name) {
+        stopAfterUnexpectedDialog();
         if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
         return child<QLabel>(w, name)->text();
     }
@@ -254,12 +259,13 @@ class RosterWindowsTest : public QObject {
   private slots:
     void init() {
         m_dir = std::make_unique<TempDir>();
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, m_clock, nullptr});
     }
     void cleanup() {
         m_main.reset();
+        deleteLeftoverWindows();
         QCOMPARE(m_dialogs->pending(), std::size_t(0));
     }
 
@@ -687,5 +693,5 @@ class RosterWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(RosterWindowsTest)
+QTEST_MAIN(Stoppable<RosterWindowsTest>)
 #include "RosterWindowsTest.moc"

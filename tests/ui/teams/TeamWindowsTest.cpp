@@ -4,6 +4,7 @@
 #include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
 #include "store/TeamFile.h"
 #include "teams/TeamDefinitionWindow.h"
@@ -58,6 +59,7 @@ class TeamWindowsTest : public QObject {
 
   private:
     template <class T> T* child(QWidget& window, const char* name) {
+        stopAfterUnexpectedDialog();
         T* found = window.findChild<T*>(name);
         if (!found) qWarning("no child %s", name);
         return found;
@@ -86,7 +88,7 @@ class TeamWindowsTest : public QObject {
   private slots:
     void init() {
         m_dir = std::make_unique<TempDir>();
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printer = std::make_unique<RecordingPrinter>();
     }
 
@@ -250,5 +252,5 @@ class TeamWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(TeamWindowsTest)
+QTEST_MAIN(Stoppable<TeamWindowsTest>)
 #include "TeamWindowsTest.moc"

@@ -3,6 +3,7 @@
 #include "core/TestFiles.h"
 #include "core/utilities/BackupSamples.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "utilities/Restore.h"
 #include "utilities/RestoreWindow.h"
 
@@ -31,6 +32,7 @@ class BackupWindowTest : public QObject {
     }
 
     template <class T> T* child(QWidget& window, const char* name) {
+        stopAfterUnexpectedDialog();
         T* found = window.findChild<T*>(name);
         if (!found) qWarning("no child %s", name);
         return found;
@@ -43,7 +45,7 @@ class BackupWindowTest : public QObject {
 
   private slots:
     void init() {
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         makeSample();
     }
 
@@ -159,5 +161,5 @@ class BackupWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(BackupWindowTest)
+QTEST_MAIN(Stoppable<BackupWindowTest>)
 #include "BackupWindowTest.moc"

@@ -2,6 +2,7 @@
 // ShowHelpTopic, printing, closing, and use beside a modal window.
 #include "utilities/HelpWindow.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/StopTest.h"
 #include "utilities/HelpLauncher.h"
 
 #include <QAction>
@@ -91,7 +92,10 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    QTextBrowser* view() { return m_help->window()->textView(); }
+    QTextBrowser* view() {
+        stopAfterUnexpectedDialog();
+        return m_help->window()->textView();
+    }
 
     // The topic's heading is the first line of the text, and the caret sits on it.
     void verifyHeadingAtTop(HelpTopic topic) {
@@ -122,7 +126,7 @@ class HelpWindowTest : public QObject {
 
   private slots:
     void init() {
-        m_dialogs = std::make_unique<FakeDialogs>([](const std::string& what) { QFAIL(what.c_str()); });
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
         m_printAsked.clear();
         m_printAccepted = true;
         const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
@@ -251,5 +255,5 @@ class HelpWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(HelpWindowTest)
+QTEST_MAIN(Stoppable<HelpWindowTest>)
 #include "HelpWindowTest.moc"
