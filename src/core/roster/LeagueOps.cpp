@@ -175,6 +175,7 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     }
     if (result.messages.empty()) store.writer->removeFile(resolveFile(store.workDir, listed + ".TEA"));
     finishLeagueChange(store, change, before, result);
+    if (result.done) letLeagueGo(store, leagueFileName); // deleted here: nothing left to keep from others
     store.league.LeagueFilePath.clear();
     return result;
 }

@@ -280,6 +280,12 @@ Failure holdLeagueOpen(Store& store, const std::string& leagueFileName) {
     return std::nullopt;
 }
 
+void letLeagueGo(Store& store, const std::string& leagueFileName) {
+    if (upperCase(leagueFileName) != upperCase(store.openLeagueFile)) return;
+    store.openLeagueLock.reset();
+    store.openLeagueFile.clear();
+}
+
 ChangeSet::ChangeSet(Store& store) : m_store(store) {
     if (store.staging) return; // joins the change already under way
     m_outer = true;

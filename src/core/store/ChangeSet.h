@@ -68,6 +68,8 @@ std::filesystem::path journalPath(const std::filesystem::path& workDir);
 // Marks the league as open in this program, for as long as it stays open here
 // (the league open before is let go). Refuses when another program has it open.
 Failure holdLeagueOpen(Store& store, const std::string& leagueFileName);
+// Lets the league go when it is the one this program holds open.
+void letLeagueGo(Store& store, const std::string& leagueFileName);
 
 // The refusals of a change that other programs stand in the way of.
 Message folderBusy(const std::string& holder);

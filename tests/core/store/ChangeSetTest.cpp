@@ -216,7 +216,7 @@ TEST(ChangeSet, ALeagueOpenInTheDesktopProgramIsNotChangedByAnother) {
     EXPECT_FALSE(holdLeagueOpen(*second, "Tuesday.LGE"));
     EXPECT_FALSE(SaveLeagueFile(l.store));
     // Let go, the league is free for others.
-    l.store.openLeagueLock.reset();
+    letLeagueGo(l.store, "monday.lge");
     EXPECT_FALSE(SaveLeagueFile(*cli));
 }
 
