@@ -4,7 +4,7 @@
 #include "services/Paths.h"
 #include "store/ChangeSet.h"
 #include "services/QtDialogs.h"
-#include "services/QtReportPrinter.h"
+#include "print/QtReportPrinter.h"
 #include "utilities/HelpLauncher.h"
 
 #include <QApplication>

@@ -1,6 +1,8 @@
 // The rounds view as text (`listing`) and every printed report (`print`), to
-// a PDF file through the desktop program's printer or to a text file.
+// a PDF file through the desktop program's printer (the PDF module) or to a
+// text file.
 #include "Command.h"
+#include "PdfPrinting.h"
 #include "ReportKinds.h"
 
 #include "main/CourseHcpChart.h"
@@ -8,12 +10,10 @@
 #include "main/RoundsView.h"
 #include "roster/CourseOps.h"
 #include "roster/PlayerOps.h"
-#include "services/QtReportPrinter.h"
 #include "services/TextPrinter.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 
-#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
@@ -108,28 +108,6 @@ void addListingReports() {
                    }});
     addReportKind(
         {"chart", "chart COURSE TEE  the course handicap reference chart (tee 1, 2 or 3)", printChart});
-}
-
-// Qt's notes (fonts, runtime folders) are not the tool's output.
-void quietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
-}
-
-void printToPdf(CliContext& ctx, const fs::path& file, const std::function<void(ReportPrinter&)>& print) {
-    qputenv("QT_QPA_PLATFORM", "offscreen"); // never a display
-    qInstallMessageHandler(quietQt);
-    int argc = 1;
-    char name[] = "tallyrock-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    fs::path target = fs::absolute(file);
-    std::error_code ec;
-    fs::remove(target, ec);
-    QtReportPrinter printer(ctx.store.workDir / "Printouts");
-    printer.setPdfFile(target);
-    print(printer);
-    printer.endDoc();
-    if (!fs::exists(target, ec)) refuse("Unable to write " + file.string());
 }
 
 struct PrintArgs {

@@ -35,6 +35,21 @@ done
 check "desktop entry validates" desktop-file-validate "$prefix/share/applications/org.tallyrock.Tallyrock.desktop"
 check "metainfo validates" appstreamcli validate --no-net "$prefix/share/metainfo/org.tallyrock.Tallyrock.metainfo.xml"
 check "installed tallyrock-cli --help runs" "$prefix/bin/tallyrock-cli" --help
+# The installed tool links no Qt and finds its PDF module from its own folder;
+# a copy of it without the module refuses --pdf with the reason.
+check "installed tallyrock-cli links no Qt" bash -c "
+    libs=\$(ldd '$prefix/bin/tallyrock-cli') && ! grep -i 'libqt' <<<\"\$libs\""
+work="$prefix/work"
+mkdir -p "$work/bin" && cp "$prefix/bin/tallyrock-cli" "$work/bin/"
+cli() { (cd "$work" && XDG_CONFIG_HOME="$work/config" "$@"); }
+check "installed tallyrock-cli prints a PDF" cli bash -c "
+    '$prefix/bin/tallyrock-cli' create-league Friday &&
+    '$prefix/bin/tallyrock-cli' add-course --name Pine --pars 4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4 &&
+    '$prefix/bin/tallyrock-cli' print Friday chart Pine 2 --pdf chart.pdf &&
+    head -c 5 chart.pdf | grep -q '%PDF-' && pdftotext chart.pdf - | grep -q Pine"
+check "tallyrock-cli without its module refuses --pdf" cli bash -c "
+    out=\$('$work/bin/tallyrock-cli' print Friday chart Pine 2 --pdf lost.pdf 2>&1); status=\$?
+    echo \"\$out\"; [ \$status -eq 1 ] && grep -q 'print module tallyrock_pdf.so' <<<\"\$out\" && [ ! -e lost.pdf ]"
 check "completion script parses" bash -n "$prefix/share/bash-completion/completions/tallyrock-cli"
 
 # Every command the tool accepts is documented in its manual page and completed by bash.

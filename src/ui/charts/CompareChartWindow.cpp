@@ -2,7 +2,7 @@
 
 #include "ChartWidgets.h"
 #include "charts/CompareChart.h"
-#include "services/PrintFonts.h"
+#include "print/PrintFonts.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 #include "main/Listings.h"
 #include "main/StartUp.h"
 #include "roster/CourseOps.h"
-#include "services/PrintFonts.h"
+#include "print/PrintFonts.h"
 #include "services/PrinterSetup.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"

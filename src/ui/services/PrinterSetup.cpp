@@ -1,6 +1,6 @@
 #include "PrinterSetup.h"
 
-#include "PrinterChoice.h"
+#include "print/PrinterChoice.h"
 
 namespace tallyrock {
 

@@ -1,6 +1,6 @@
 #include "QtCanvas.h"
 
-#include "CanvasPainting.h"
+#include "print/CanvasPainting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "TeamPointsWindow.h"
 
 #include "roster/TextBoxRule.h"
-#include "services/PrintFonts.h"
+#include "print/PrintFonts.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
 #include "teams/TeamPoints.h"

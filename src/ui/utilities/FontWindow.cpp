@@ -1,7 +1,7 @@
 #include "FontWindow.h"
 
 #include "services/Dialogs.h"
-#include "services/PrintFonts.h"
+#include "print/PrintFonts.h"
 #include "utilities/PrinterFont.h"
 
 #include <QGroupBox>
