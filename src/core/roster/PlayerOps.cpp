@@ -1,9 +1,9 @@
 #include "PlayerOps.h"
 
-#include "main/LeagueOpening.h"
 #include "store/ChangeSet.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
+#include "store/LeagueNames.h"
 #include "store/NumberText.h"
 #include "store/SafeText.h"
 #include "store/TeamFile.h"
