@@ -5,6 +5,7 @@
 // precision, except where a comment says double: the stored handicaps depend
 // on it to the last bit.
 
+#include "store/RuleOptions.h"
 #include "store/Store.h"
 
 #include <array>
@@ -34,11 +35,12 @@ std::string teeName(int tee);
 
 // The handicap method in force: a value outside 1..3 counts as the nearest
 // method, as the rules window shows it.
-int effectiveMethod(const Settings& settings);
+HandicapMethod effectiveMethod(const Settings& settings);
 // The nine-hole option in force: a value outside 1..3 (0 until one is chosen,
 // as a new install writes it) counts as 1, doubling nine-hole scores, the
 // recommended option, which the rules window shows selected.
 int effectiveNineHoleOption(const Settings& settings);
+NineHoleScoring nineHoleScoring(const Settings& settings);
 // N of the "each player's last N" option in force: a value outside 1..20 (0
 // until one is chosen) counts as 10, as the rules window shows and corrects it.
 int effectiveRoundsToUse(const Settings& settings);

@@ -5,6 +5,7 @@
 #include "store/FileNames.h"
 #include "store/LineReader.h"
 #include "store/NumberText.h"
+#include "store/RuleOptions.h"
 
 #include <algorithm>
 #include <map>
@@ -52,11 +53,11 @@ std::string checkTee(const Store& store, const RoundFields& fields, int player, 
     std::string_view text = trimmed(fields.tee);
     if (text.empty()) {
         tee = store.player(player).PlayerTee;
-        if (tee < 1 || tee > 3) return "the player's default tee " + plainNumber(tee) + " is not 1, 2 or 3";
+        if (!isTee(tee)) return "the player's default tee " + plainNumber(tee) + " is not 1, 2 or 3";
         return {};
     }
-    auto value = wholeNumber(text, 3);
-    if (!value || *value < 1) return "tee " + inQuotes(fields.tee) + " is not 1, 2 or 3";
+    auto value = wholeNumber(text, ProTee);
+    if (!value || !isTee(*value)) return "tee " + inQuotes(fields.tee) + " is not 1, 2 or 3";
     tee = *value;
     return {};
 }
