@@ -157,37 +157,92 @@ void GetCasualSystemValues(CalcValues& v) {
     v.CasualFactor = row.factor;
 }
 
-void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel) {
-    if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
-    const Settings& s = store.settings;
-    const bool casual = effectiveMethod(s) == HandicapMethod::Casual;
-    const RoundsSelection option = roundsSelection(s);
-    const bool lastN = option == RoundsSelection::LastN;
-    const int roundsToUse = effectiveRoundsToUse(s);
-    PlayerRecord& player = store.player(p);
-    auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
+namespace {
 
-    int n = v.RoundSlot;
-    v.RoundsUsed = 0;
-    v.RoundsHeld = 0;
-    if (casual || lastN) v.RoundsHeld = static_cast<int16_t>(n);
-
-    // The rounds considered: oldest first, or the newest first when only the
-    // latest ones count.
+// The differentials considered, 1..count: the player's rounds oldest first, or
+// the newest first when only the latest ones count.
+struct Considered {
     std::array<float, MaxRounds + 1> d{};
+    int count = 0;
+};
+
+Considered selectRounds(const PlayerRecord& player, int n, bool casual, bool lastN, int roundsToUse) {
+    auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
+    Considered c;
     if (!casual || n < 7) {
         for (int i = 1; i <= n; ++i)
-            d[static_cast<std::size_t>(i)] = diff(i);
+            c.d[static_cast<std::size_t>(i)] = diff(i);
     } else {
         for (int i = 1; i <= 6; ++i)
-            d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
         n = 6;
     }
     if (!casual && lastN && n > roundsToUse) {
         for (int i = 1; i <= roundsToUse; ++i)
-            d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
         n = roundsToUse;
     }
+    c.count = n;
+    return c;
+}
+
+// RoundsUsed for n rounds considered: the schedule, changed by the rounds
+// option, or the casual method's count (which also sets CasualFactor).
+void countRoundsUsed(CalcValues& v, const Settings& s, int n, bool casual) {
+    const RoundsSelection option = roundsSelection(s);
+    const int roundsToUse = effectiveRoundsToUse(s);
+    v.RoundsUsed = standardRoundsUsed[static_cast<std::size_t>(n)];
+    if (option == RoundsSelection::AllUntilNine && n < 9) v.RoundsUsed = static_cast<int16_t>(n);
+    if (option == RoundsSelection::BestPercentage) {
+        if (n == 1) v.RoundsUsed = 1;
+        if (n > 1) v.RoundsUsed = toInteger(static_cast<long long>(std::floor(s.PercentRounds / 100.0 * n)));
+    }
+    if (option == RoundsSelection::LastN)
+        v.RoundsUsed = static_cast<int16_t>(n < roundsToUse ? n : roundsToUse);
+    if (casual) GetCasualSystemValues(v);
+    // A small percentage can leave no round to average, a large one more rounds
+    // than there are: at least one, at most all.
+    v.RoundsUsed = static_cast<int16_t>(std::clamp<int>(v.RoundsUsed, 1, n));
+}
+
+// The index from the average: times the factor, cut (not rounded) to one
+// decimal toward zero.
+float indexFromAverage(float avg, float factor) {
+    float x = avg * factor;
+    float tenths = x * 10.0f;
+    float whole = x < 0 ? std::trunc(tenths) : std::floor(tenths);
+    return whole / 10.0f;
+}
+
+// The index within the limit option's maximum for the tee.
+float limitIndex(float index, const Settings& s, int tee) {
+    if (handicapLimit(s) == HandicapLimit::StandardLimits) {
+        if (tee == MensTee && static_cast<double>(index) > 36.4) index = static_cast<float>(36.4);
+        if (tee == LadiesTee && static_cast<double>(index) > 40.4) index = static_cast<float>(40.4);
+    }
+    if (handicapLimit(s) == HandicapLimit::Custom) {
+        if (tee == MensTee && index > s.MensHcpMax) index = s.MensHcpMax;
+        if (tee == LadiesTee && index > s.WomensHcpMax) index = s.WomensHcpMax;
+    }
+    return index;
+}
+
+} // namespace
+
+void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel) {
+    if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
+    const Settings& s = store.settings;
+    const bool casual = effectiveMethod(s) == HandicapMethod::Casual;
+    const bool lastN = roundsSelection(s) == RoundsSelection::LastN;
+    PlayerRecord& player = store.player(p);
+
+    v.RoundsUsed = 0;
+    v.RoundsHeld = 0;
+    if (casual || lastN) v.RoundsHeld = v.RoundSlot;
+
+    Considered considered = selectRounds(player, v.RoundSlot, casual, lastN, effectiveRoundsToUse(s));
+    const int n = considered.count;
+    std::array<float, MaxRounds + 1>& d = considered.d;
     v.RoundSlot = static_cast<int16_t>(n);
     std::sort(d.begin() + 1, d.begin() + 1 + n);
 
@@ -197,17 +252,7 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     for (int i = 1; i <= n; ++i)
         panel.push_back(generalNumber(d[static_cast<std::size_t>(i)]));
 
-    v.RoundsUsed = standardRoundsUsed[static_cast<std::size_t>(n)];
-    if (option == RoundsSelection::AllUntilNine && n < 9) v.RoundsUsed = static_cast<int16_t>(n);
-    if (option == RoundsSelection::BestPercentage) {
-        if (n == 1) v.RoundsUsed = 1;
-        if (n > 1) v.RoundsUsed = toInteger(static_cast<long long>(std::floor(s.PercentRounds / 100.0 * n)));
-    }
-    if (lastN) v.RoundsUsed = static_cast<int16_t>(n < roundsToUse ? n : roundsToUse);
-    if (casual) GetCasualSystemValues(v);
-    // A small percentage can leave no round to average, a large one more rounds
-    // than there are: at least one, at most all.
-    v.RoundsUsed = static_cast<int16_t>(std::clamp<int>(v.RoundsUsed, 1, n));
+    countRoundsUsed(v, s, n, casual);
 
     if (!casual && s.IndexFactor != 0.96f)
         panel.push_back("HCP factor " + formatPattern(s.IndexFactor, "0.00"));
@@ -226,21 +271,7 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     float avg = sum / static_cast<float>(v.RoundsUsed);
     panel.push_back("Avg. = " + formatPattern(avg, "0.00"));
 
-    float factor = casual ? v.CasualFactor : s.IndexFactor;
-    float x = avg * factor;
-    // Cut (not rounded) to one decimal, toward zero.
-    float tenths = x * 10.0f;
-    float whole = x < 0 ? std::trunc(tenths) : std::floor(tenths);
-    float index = whole / 10.0f;
-
-    if (handicapLimit(s) == HandicapLimit::StandardLimits) {
-        if (tee == MensTee && static_cast<double>(index) > 36.4) index = static_cast<float>(36.4);
-        if (tee == LadiesTee && static_cast<double>(index) > 40.4) index = static_cast<float>(40.4);
-    }
-    if (handicapLimit(s) == HandicapLimit::Custom) {
-        if (tee == MensTee && index > s.MensHcpMax) index = s.MensHcpMax;
-        if (tee == LadiesTee && index > s.WomensHcpMax) index = s.WomensHcpMax;
-    }
+    float index = limitIndex(indexFromAverage(avg, casual ? v.CasualFactor : s.IndexFactor), s, tee);
 
     int slot = casual || lastN ? v.RoundsHeld : n;
     player.round[static_cast<std::size_t>(slot)].RoundIndex = index;
