@@ -151,8 +151,8 @@ void GetCasualSystemValues(CalcValues& v) {
     // Rounds considered 1..5; 6 up to 21 use the last entry.
     static constexpr std::array<Casual, 6> table{
         {{1, 0.8f}, {2, 0.8f}, {2, 0.85f}, {2, 0.9f}, {3, 0.9f}, {4, 0.95f}}};
-    if (v.RoundSlot < 1 || v.RoundSlot > 21) return;
-    const Casual& row = table[static_cast<std::size_t>(std::min<int>(v.RoundSlot, 6) - 1)];
+    if (v.RoundsConsidered < 1 || v.RoundsConsidered > 21) return;
+    const Casual& row = table[static_cast<std::size_t>(std::min<int>(v.RoundsConsidered, 6) - 1)];
     v.RoundsUsed = row.used;
     v.CasualFactor = row.factor;
 }
@@ -243,7 +243,7 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     Considered considered = selectRounds(player, v.RoundSlot, casual, lastN, effectiveRoundsToUse(s));
     const int n = considered.count;
     std::array<float, MaxRounds + 1>& d = considered.d;
-    v.RoundSlot = static_cast<int16_t>(n);
+    v.RoundsConsidered = static_cast<int16_t>(n);
     std::sort(d.begin() + 1, d.begin() + 1 + n);
 
     panel.clear();
@@ -273,16 +273,8 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
 
     float index = limitIndex(indexFromAverage(avg, casual ? v.CasualFactor : s.IndexFactor), s, tee);
 
-    int slot = casual || lastN ? v.RoundsHeld : n;
-    player.round[static_cast<std::size_t>(slot)].RoundIndex = index;
+    player.round[static_cast<std::size_t>(v.RoundSlot)].RoundIndex = index;
     panel.push_back("Hcp index = " + generalNumber(index));
-}
-
-void restoreRoundSlot(CalcValues& v, const Settings& settings) {
-    if (effectiveMethod(settings) == HandicapMethod::Casual && v.RoundsHeld > 6)
-        v.RoundSlot = v.RoundsHeld;
-    else if (roundsSelection(settings) == RoundsSelection::LastN)
-        v.RoundSlot = v.RoundsHeld;
 }
 
 void storeCourseHandicap(const CalcValues& v, Store& store, int p) {

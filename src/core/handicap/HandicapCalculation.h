@@ -21,9 +21,10 @@ using HoleScores = std::array<int16_t, HoleSlots + 1>;
 
 // The score-entry window's calculation values.
 struct CalcValues {
-    int16_t RoundSlot = 0;  // slot of the round; a count while ComputeHandicapIndex runs
-    int16_t RoundsHeld = 0; // the slot saved before RoundSlot is lowered
-    int16_t RoundsUsed = 0; // lowest differentials averaged
+    int16_t RoundSlot = 0;        // slot of the round
+    int16_t RoundsHeld = 0;       // the player's rounds before only the latest are considered
+    int16_t RoundsConsidered = 0; // differentials the index is computed from
+    int16_t RoundsUsed = 0;       // lowest differentials averaged
     float CasualFactor = 0;
     float RoundRating = 0;
     float RoundSlope = 0;
@@ -67,11 +68,8 @@ void ComputeRoundDifferential(CalcValues& v, const Store& store, int p);
 // RoundIndex; `tee` is the tee the limits go by. Fills the calculation panel.
 void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel);
 
-// Rounds used and multiplier of the casual method, by RoundSlot (1..21).
+// Rounds used and multiplier of the casual method, by RoundsConsidered (1..21).
 void GetCasualSystemValues(CalcValues& v);
-
-// Turns RoundSlot back into the slot of the round after ComputeHandicapIndex.
-void restoreRoundSlot(CalcValues& v, const Settings& settings);
 
 // Course handicap of slot RoundSlot of player p from its index and RoundSlope.
 void storeCourseHandicap(const CalcValues& v, Store& store, int p);

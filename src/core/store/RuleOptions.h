@@ -22,8 +22,7 @@ enum class StrokeControl : int16_t { None = 1, StandardSchedule = 2, StrokesAbov
 enum class NineHoleScoring : int16_t { DoubleScore = 1, HalveRating = 2, RatingsAsEntered = 3 };
 
 // The number a file stores for an option.
-template <typename Option>
-constexpr int16_t stored(Option option) {
+template <typename Option> constexpr int16_t stored(Option option) {
     return static_cast<int16_t>(option);
 }
 

@@ -37,7 +37,6 @@ IndexRun indexAfter(Store& store, const std::vector<float>& diffs, int tee = 2) 
     IndexRun run;
     run.values.RoundSlot = static_cast<int16_t>(diffs.size());
     ComputeHandicapIndex(run.values, store, p, tee, run.panel);
-    restoreRoundSlot(run.values, store.settings);
     run.index = store.player(p).round[diffs.size()].RoundIndex;
     return run;
 }
