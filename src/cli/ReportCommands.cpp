@@ -5,9 +5,9 @@
 #include "PdfPrinting.h"
 #include "ReportKinds.h"
 
-#include "main/CourseHcpChart.h"
-#include "main/Listings.h"
-#include "main/RoundsView.h"
+#include "views/CourseHcpChart.h"
+#include "views/Listings.h"
+#include "views/RoundsView.h"
 #include "roster/CourseOps.h"
 #include "roster/PlayerOps.h"
 #include "services/TextPrinter.h"

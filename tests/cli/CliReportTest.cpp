@@ -1,7 +1,7 @@
 // The rounds view and the printed reports through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/main/MainSamples.h"
+#include "core/views/ViewSamples.h"
 #include "store/LeagueFile.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "ChartChooser.h"
 
-#include "main/LeagueOpening.h"
 #include "roster/RosterChanges.h"
+#include "store/LeagueNames.h"
 
 namespace tallyrock {
 

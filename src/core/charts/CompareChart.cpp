@@ -1,6 +1,6 @@
 #include "CompareChart.h"
 
-#include "main/Listings.h"
+#include "services/PrintJob.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "HandicapCards.h"
 
-#include "main/Listings.h"
+#include "services/PrintJob.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 #include "store/SettingsFile.h"

@@ -1,6 +1,6 @@
 #include "PieChart.h"
 
-#include "main/Listings.h"
+#include "services/PrintJob.h"
 #include "store/NumberText.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "TrendChart.h"
 
-#include "main/Listings.h"
+#include "services/PrintJob.h"
 #include "store/NumberText.h"
 
 namespace tallyrock {

@@ -40,23 +40,31 @@ constexpr std::array<int16_t, MaxRounds + 1> standardRoundsUsed{0, 1, 1, 1, 1, 1
 
 std::string teeName(int tee) {
     switch (tee) {
-    case 1:
+    case LadiesTee:
         return "Ladies Tee";
-    case 2:
+    case MensTee:
         return "Mens Tee";
-    case 3:
+    case ProTee:
         return "Pro Tee";
     default:
         return "tee " + plainNumber(tee);
     }
 }
 
-int effectiveMethod(const Settings& settings) {
-    return std::clamp<int>(settings.HcpMethod, 1, 3);
+HandicapMethod effectiveMethod(const Settings& settings) {
+    const int16_t lowest = stored(HandicapMethod::Standard), highest = stored(HandicapMethod::Casual);
+    return static_cast<HandicapMethod>(std::clamp<int16_t>(settings.HcpMethod, lowest, highest));
 }
 
 int effectiveNineHoleOption(const Settings& settings) {
-    return settings.NineHoleOption >= 1 && settings.NineHoleOption <= 3 ? settings.NineHoleOption : 1;
+    const int option = settings.NineHoleOption;
+    const bool chosen =
+        option >= stored(NineHoleScoring::DoubleScore) && option <= stored(NineHoleScoring::RatingsAsEntered);
+    return chosen ? option : stored(NineHoleScoring::DoubleScore);
+}
+
+NineHoleScoring nineHoleScoring(const Settings& settings) {
+    return static_cast<NineHoleScoring>(effectiveNineHoleOption(settings));
 }
 
 int effectiveRoundsToUse(const Settings& settings) {
@@ -64,10 +72,10 @@ int effectiveRoundsToUse(const Settings& settings) {
 }
 
 void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int tee) {
-    bool teeValid = tee >= 1 && tee <= 3;
+    bool teeValid = isTee(tee);
     v.RoundRating = teeValid ? toSingle(store.courses.numeric(course, field::rating(tee))) : 0.0f;
     v.RoundSlope = teeValid ? toSingle(store.courses.numeric(course, field::slope(tee))) : 0.0f;
-    if (effectiveMethod(store.settings) >= 2) {
+    if (effectiveMethod(store.settings) != HandicapMethod::Standard) {
         v.RoundRating = toSingle(store.courses.numeric(course, field::TotalPar));
         v.RoundSlope = 113.0f;
     }
@@ -75,7 +83,7 @@ void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int t
 
 std::string unusableCourseReason(const CalcValues& v, const Store& store, int course, int tee) {
     bool noSlope = v.RoundSlope == 0.0f;
-    bool noRating = effectiveMethod(store.settings) == 1 && v.RoundRating == 0.0f;
+    bool noRating = effectiveMethod(store.settings) == HandicapMethod::Standard && v.RoundRating == 0.0f;
     if (!noSlope && !noRating) return {};
     std::string name = course >= 1 && course <= MaxCourses ? store.courses.name(course) : std::string{};
     std::string what = noSlope && noRating ? "no course rating and no slope"
@@ -106,8 +114,8 @@ HoleScores EQadjust(const Store& store, const HoleScores& holes) {
         double par = store.courses.numeric(store.CurrentCourse, field::holePar(i));
         double maximum = base;
         if (h < 10) maximum = par + 2;
-        if (s.StrokeOption == 3) maximum = par + s.StrokesAbovePar;
-        if (s.StrokeOption == 4) maximum = s.MaxStrokesPerHole;
+        if (strokeControl(s) == StrokeControl::StrokesAbovePar) maximum = par + s.StrokesAbovePar;
+        if (strokeControl(s) == StrokeControl::MaxPerHole) maximum = s.MaxStrokesPerHole;
         auto& score = capped[static_cast<std::size_t>(i)];
         if (score > maximum) score = toInteger(roundWhole(maximum));
     }
@@ -121,12 +129,12 @@ void ComputeRoundDifferential(CalcValues& v, const Store& store, int p) {
     int in = rd.HoleScore[InSlot];
     int gross = out + in;
     bool nineHoles = out == 0 || in == 0;
-    int option = effectiveNineHoleOption(store.settings);
-    if (option == 1 && nineHoles) gross = 2 * gross;
+    const NineHoleScoring option = nineHoleScoring(store.settings);
+    if (option == NineHoleScoring::DoubleScore && nineHoles) gross = 2 * gross;
 
     float grossSingle = static_cast<float>(gross);
     float rating = v.RoundRating;
-    if (option == 2 && nineHoles) rating = v.RoundRating / 2.0f;
+    if (option == NineHoleScoring::HalveRating && nineHoles) rating = v.RoundRating / 2.0f;
     float above = grossSingle - rating;
     float scaled = above * 113.0f;
     float d = scaled / v.RoundSlope;
@@ -143,43 +151,99 @@ void GetCasualSystemValues(CalcValues& v) {
     // Rounds considered 1..5; 6 up to 21 use the last entry.
     static constexpr std::array<Casual, 6> table{
         {{1, 0.8f}, {2, 0.8f}, {2, 0.85f}, {2, 0.9f}, {3, 0.9f}, {4, 0.95f}}};
-    if (v.RoundSlot < 1 || v.RoundSlot > 21) return;
-    const Casual& row = table[static_cast<std::size_t>(std::min<int>(v.RoundSlot, 6) - 1)];
+    if (v.RoundsConsidered < 1 || v.RoundsConsidered > 21) return;
+    const Casual& row = table[static_cast<std::size_t>(std::min<int>(v.RoundsConsidered, 6) - 1)];
     v.RoundsUsed = row.used;
     v.CasualFactor = row.factor;
 }
 
+namespace {
+
+// The differentials considered, 1..count: the player's rounds oldest first, or
+// the newest first when only the latest ones count.
+struct Considered {
+    std::array<float, MaxRounds + 1> d{};
+    int count = 0;
+};
+
+Considered selectRounds(const PlayerRecord& player, int n, bool casual, bool lastN, int roundsToUse) {
+    auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
+    Considered c;
+    if (!casual || n < 7) {
+        for (int i = 1; i <= n; ++i)
+            c.d[static_cast<std::size_t>(i)] = diff(i);
+    } else {
+        for (int i = 1; i <= 6; ++i)
+            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+        n = 6;
+    }
+    if (!casual && lastN && n > roundsToUse) {
+        for (int i = 1; i <= roundsToUse; ++i)
+            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+        n = roundsToUse;
+    }
+    c.count = n;
+    return c;
+}
+
+// RoundsUsed for n rounds considered: the schedule, changed by the rounds
+// option, or the casual method's count (which also sets CasualFactor).
+void countRoundsUsed(CalcValues& v, const Settings& s, int n, bool casual) {
+    const RoundsSelection option = roundsSelection(s);
+    const int roundsToUse = effectiveRoundsToUse(s);
+    v.RoundsUsed = standardRoundsUsed[static_cast<std::size_t>(n)];
+    if (option == RoundsSelection::AllUntilNine && n < 9) v.RoundsUsed = static_cast<int16_t>(n);
+    if (option == RoundsSelection::BestPercentage) {
+        if (n == 1) v.RoundsUsed = 1;
+        if (n > 1) v.RoundsUsed = toInteger(static_cast<long long>(std::floor(s.PercentRounds / 100.0 * n)));
+    }
+    if (option == RoundsSelection::LastN)
+        v.RoundsUsed = static_cast<int16_t>(n < roundsToUse ? n : roundsToUse);
+    if (casual) GetCasualSystemValues(v);
+    // A small percentage can leave no round to average, a large one more rounds
+    // than there are: at least one, at most all.
+    v.RoundsUsed = static_cast<int16_t>(std::clamp<int>(v.RoundsUsed, 1, n));
+}
+
+// The index from the average: times the factor, cut (not rounded) to one
+// decimal toward zero.
+float indexFromAverage(float avg, float factor) {
+    float x = avg * factor;
+    float tenths = x * 10.0f;
+    float whole = x < 0 ? std::trunc(tenths) : std::floor(tenths);
+    return whole / 10.0f;
+}
+
+// The index within the limit option's maximum for the tee.
+float limitIndex(float index, const Settings& s, int tee) {
+    if (handicapLimit(s) == HandicapLimit::StandardLimits) {
+        if (tee == MensTee && static_cast<double>(index) > 36.4) index = static_cast<float>(36.4);
+        if (tee == LadiesTee && static_cast<double>(index) > 40.4) index = static_cast<float>(40.4);
+    }
+    if (handicapLimit(s) == HandicapLimit::Custom) {
+        if (tee == MensTee && index > s.MensHcpMax) index = s.MensHcpMax;
+        if (tee == LadiesTee && index > s.WomensHcpMax) index = s.WomensHcpMax;
+    }
+    return index;
+}
+
+} // namespace
+
 void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel) {
     if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
     const Settings& s = store.settings;
-    const int method = effectiveMethod(s);
-    const int option = s.RoundsOption;
-    const int lastN = effectiveRoundsToUse(s);
+    const bool casual = effectiveMethod(s) == HandicapMethod::Casual;
+    const bool lastN = roundsSelection(s) == RoundsSelection::LastN;
     PlayerRecord& player = store.player(p);
-    auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
 
-    int n = v.RoundSlot;
     v.RoundsUsed = 0;
     v.RoundsHeld = 0;
-    if (method == 3 || option == 4) v.RoundsHeld = static_cast<int16_t>(n);
+    if (casual || lastN) v.RoundsHeld = v.RoundSlot;
 
-    // The rounds considered: oldest first, or the newest first when only the
-    // latest ones count.
-    std::array<float, MaxRounds + 1> d{};
-    if (method < 3 || n < 7) {
-        for (int i = 1; i <= n; ++i)
-            d[static_cast<std::size_t>(i)] = diff(i);
-    } else {
-        for (int i = 1; i <= 6; ++i)
-            d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
-        n = 6;
-    }
-    if (method < 3 && option == 4 && n > lastN) {
-        for (int i = 1; i <= lastN; ++i)
-            d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
-        n = lastN;
-    }
-    v.RoundSlot = static_cast<int16_t>(n);
+    Considered considered = selectRounds(player, v.RoundSlot, casual, lastN, effectiveRoundsToUse(s));
+    const int n = considered.count;
+    std::array<float, MaxRounds + 1>& d = considered.d;
+    v.RoundsConsidered = static_cast<int16_t>(n);
     std::sort(d.begin() + 1, d.begin() + 1 + n);
 
     panel.clear();
@@ -188,61 +252,29 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     for (int i = 1; i <= n; ++i)
         panel.push_back(generalNumber(d[static_cast<std::size_t>(i)]));
 
-    v.RoundsUsed = standardRoundsUsed[static_cast<std::size_t>(n)];
-    if (option == 2 && n < 9) v.RoundsUsed = static_cast<int16_t>(n);
-    if (option == 3) {
-        if (n == 1) v.RoundsUsed = 1;
-        if (n > 1) v.RoundsUsed = toInteger(static_cast<long long>(std::floor(s.PercentRounds / 100.0 * n)));
-    }
-    if (option == 4) v.RoundsUsed = static_cast<int16_t>(n < lastN ? n : lastN);
-    if (method == 3) GetCasualSystemValues(v);
-    // A small percentage can leave no round to average, a large one more rounds
-    // than there are: at least one, at most all.
-    v.RoundsUsed = static_cast<int16_t>(std::clamp<int>(v.RoundsUsed, 1, n));
+    countRoundsUsed(v, s, n, casual);
 
-    if (method < 3 && s.IndexFactor != 0.96f)
+    if (!casual && s.IndexFactor != 0.96f)
         panel.push_back("HCP factor " + formatPattern(s.IndexFactor, "0.00"));
-    if (method == 3) panel.push_back("HCP factor " + formatPattern(v.CasualFactor, "0.00"));
+    if (casual) panel.push_back("HCP factor " + formatPattern(v.CasualFactor, "0.00"));
 
     float sum = 0;
     for (int i = 1; i <= v.RoundsUsed; ++i)
         sum += d[static_cast<std::size_t>(i)];
 
-    if (method == 3)
+    if (casual)
         panel.push_back("Rounds Considered = " + plainNumber(n));
     else
-        panel.push_back("total rounds = " + plainNumber(option == 4 ? v.RoundsHeld : n));
+        panel.push_back("total rounds = " + plainNumber(lastN ? v.RoundsHeld : n));
     panel.push_back("# of rounds used = " + plainNumber(v.RoundsUsed));
 
     float avg = sum / static_cast<float>(v.RoundsUsed);
     panel.push_back("Avg. = " + formatPattern(avg, "0.00"));
 
-    float factor = method >= 3 ? v.CasualFactor : s.IndexFactor;
-    float x = avg * factor;
-    // Cut (not rounded) to one decimal, toward zero.
-    float tenths = x * 10.0f;
-    float whole = x < 0 ? std::trunc(tenths) : std::floor(tenths);
-    float index = whole / 10.0f;
+    float index = limitIndex(indexFromAverage(avg, casual ? v.CasualFactor : s.IndexFactor), s, tee);
 
-    if (s.HcpLimitOption == 2) {
-        if (tee == 2 && static_cast<double>(index) > 36.4) index = static_cast<float>(36.4);
-        if (tee == 1 && static_cast<double>(index) > 40.4) index = static_cast<float>(40.4);
-    }
-    if (s.HcpLimitOption == 3) {
-        if (tee == 2 && index > s.MensHcpMax) index = s.MensHcpMax;
-        if (tee == 1 && index > s.WomensHcpMax) index = s.WomensHcpMax;
-    }
-
-    int slot = method == 3 || option == 4 ? v.RoundsHeld : n;
-    player.round[static_cast<std::size_t>(slot)].RoundIndex = index;
+    player.round[static_cast<std::size_t>(v.RoundSlot)].RoundIndex = index;
     panel.push_back("Hcp index = " + generalNumber(index));
-}
-
-void restoreRoundSlot(CalcValues& v, const Settings& settings) {
-    if (effectiveMethod(settings) == 3 && v.RoundsHeld > 6)
-        v.RoundSlot = v.RoundsHeld;
-    else if (settings.RoundsOption == 4)
-        v.RoundSlot = v.RoundsHeld;
 }
 
 void storeCourseHandicap(const CalcValues& v, Store& store, int p) {

@@ -5,6 +5,7 @@
 // precision, except where a comment says double: the stored handicaps depend
 // on it to the last bit.
 
+#include "store/RuleOptions.h"
 #include "store/Store.h"
 
 #include <array>
@@ -20,9 +21,10 @@ using HoleScores = std::array<int16_t, HoleSlots + 1>;
 
 // The score-entry window's calculation values.
 struct CalcValues {
-    int16_t RoundSlot = 0;  // slot of the round; a count while ComputeHandicapIndex runs
-    int16_t RoundsHeld = 0; // the slot saved before RoundSlot is lowered
-    int16_t RoundsUsed = 0; // lowest differentials averaged
+    int16_t RoundSlot = 0;        // slot of the round
+    int16_t RoundsHeld = 0;       // the player's rounds before only the latest are considered
+    int16_t RoundsConsidered = 0; // differentials the index is computed from
+    int16_t RoundsUsed = 0;       // lowest differentials averaged
     float CasualFactor = 0;
     float RoundRating = 0;
     float RoundSlope = 0;
@@ -34,11 +36,12 @@ std::string teeName(int tee);
 
 // The handicap method in force: a value outside 1..3 counts as the nearest
 // method, as the rules window shows it.
-int effectiveMethod(const Settings& settings);
+HandicapMethod effectiveMethod(const Settings& settings);
 // The nine-hole option in force: a value outside 1..3 (0 until one is chosen,
 // as a new install writes it) counts as 1, doubling nine-hole scores, the
 // recommended option, which the rules window shows selected.
 int effectiveNineHoleOption(const Settings& settings);
+NineHoleScoring nineHoleScoring(const Settings& settings);
 // N of the "each player's last N" option in force: a value outside 1..20 (0
 // until one is chosen) counts as 10, as the rules window shows and corrects it.
 int effectiveRoundsToUse(const Settings& settings);
@@ -65,11 +68,8 @@ void ComputeRoundDifferential(CalcValues& v, const Store& store, int p);
 // RoundIndex; `tee` is the tee the limits go by. Fills the calculation panel.
 void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel);
 
-// Rounds used and multiplier of the casual method, by RoundSlot (1..21).
+// Rounds used and multiplier of the casual method, by RoundsConsidered (1..21).
 void GetCasualSystemValues(CalcValues& v);
-
-// Turns RoundSlot back into the slot of the round after ComputeHandicapIndex.
-void restoreRoundSlot(CalcValues& v, const Settings& settings);
 
 // Course handicap of slot RoundSlot of player p from its index and RoundSlope.
 void storeCourseHandicap(const CalcValues& v, Store& store, int p);

@@ -4,6 +4,7 @@
 // recorded, and its recording as score entry does it.
 
 #include "RoundRecorder.h"
+#include "store/CsvReader.h"
 
 #include <array>
 #include <cstdint>
@@ -50,19 +51,6 @@ std::string checkEditedRound(const Store& store, const RoundFields& fields, int 
 
 // Records a checked round as score entry does, into slot `editSlot` (0: a new round).
 RecordResult recordRound(Store& store, RoundRecorder& recorder, const RoundInput& input, int editSlot);
-
-// RFC 4180 text: comma-separated fields, quoted fields may hold commas, quotes
-// ("") and line breaks; lines end in CR LF or LF.
-struct CsvRecord {
-    int line = 0; // line of the file the record starts on
-    std::vector<std::string> fields;
-};
-struct CsvParse {
-    std::vector<CsvRecord> records;
-    std::string error; // empty when the whole text was read
-    int errorLine = 0;
-};
-CsvParse parseCsv(std::string_view text);
 
 // A week's scores from a spreadsheet file: a header row naming the columns
 // (date, player, course required; tee, out, in, h1..h18 optional; any order,

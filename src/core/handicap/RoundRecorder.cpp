@@ -75,7 +75,6 @@ void RoundRecorder::calculate(int p, int tee) {
     m_store.player(p).round[static_cast<std::size_t>(m_values.RoundSlot)].RoundDiff =
         m_values.RoundDifferential;
     ComputeHandicapIndex(m_values, m_store, p, tee, m_panel);
-    restoreRoundSlot(m_values, m_store.settings);
     storeCourseHandicap(m_values, m_store, p);
 }
 

@@ -44,7 +44,7 @@ class RoundRecorder {
     Failure FinishEntry();
 
     // Whether scores are capped before recording.
-    bool strokeControlOn() const { return m_store.settings.StrokeOption > 1; }
+    bool strokeControlOn() const { return m_store.settings.StrokeOption > stored(StrokeControl::None); }
     // Stroke control for the current player on the current course.
     HoleScores EQadjust(const HoleScores& holes) const;
 

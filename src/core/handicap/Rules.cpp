@@ -19,35 +19,38 @@ int16_t roundedIn(const std::string& text, int low, int high, int fallback) {
 
 RulesForm rulesFormValues(const Settings& s) {
     RulesForm f;
-    f.method = clampOption(s.HcpMethod, 3);
-    f.roundsOption = clampOption(s.RoundsOption, 4);
+    f.method = clampOption(s.HcpMethod, stored(HandicapMethod::Casual));
+    f.roundsOption = clampOption(s.RoundsOption, stored(RoundsSelection::LastN));
     f.percentText = plainNumber(static_cast<long long>(s.PercentRounds));
     // A setting never chosen shows what the calculation uses in its place.
     f.roundsText = plainNumber(effectiveRoundsToUse(s));
     f.nineHole = effectiveNineHoleOption(s);
-    f.limitOption = clampOption(s.HcpLimitOption, 3);
+    f.limitOption = clampOption(s.HcpLimitOption, stored(HandicapLimit::Custom));
     f.mensText = generalNumber(s.MensHcpMax);
     f.womensText = generalNumber(s.WomensHcpMax);
     f.dateRemind = s.DateRemind == 1;
     f.factorText = formatPattern(s.IndexFactor, "#.00");
-    f.strokeOption = clampOption(s.StrokeOption, 4);
+    f.strokeOption = clampOption(s.StrokeOption, stored(StrokeControl::MaxPerHole));
     f.aboveParText = plainNumber(static_cast<long long>(s.StrokesAbovePar));
     f.maxStrokeText = plainNumber(static_cast<long long>(s.MaxStrokesPerHole));
     return f;
 }
 
 void applyRules(Settings& s, const RulesForm& f) {
-    s.HcpMethod = static_cast<int16_t>(clampOption(f.method, 3));
-    s.RoundsOption = static_cast<int16_t>(clampOption(f.roundsOption, 4));
+    s.HcpMethod = static_cast<int16_t>(clampOption(f.method, stored(HandicapMethod::Casual)));
+    s.RoundsOption = static_cast<int16_t>(clampOption(f.roundsOption, stored(RoundsSelection::LastN)));
     s.PercentRounds = roundedIn(f.percentText, 10, 100, 50);
     s.RoundsToUse = roundedIn(f.roundsText, 1, 20, 10);
-    s.HcpLimitOption = static_cast<int16_t>(clampOption(f.limitOption, 3));
+    s.HcpLimitOption = static_cast<int16_t>(clampOption(f.limitOption, stored(HandicapLimit::Custom)));
     s.MensHcpMax = std::min(toSingle(leadingNumber(f.mensText)), 40.0f);
     s.WomensHcpMax = std::min(toSingle(leadingNumber(f.womensText)), 45.0f);
-    s.StrokeOption = static_cast<int16_t>(clampOption(f.strokeOption, 4));
+    s.StrokeOption = static_cast<int16_t>(clampOption(f.strokeOption, stored(StrokeControl::MaxPerHole)));
     s.StrokesAbovePar = roundedIn(f.aboveParText, 2, 7, 4);
     s.MaxStrokesPerHole = roundedIn(f.maxStrokeText, 6, 12, 10);
-    s.NineHoleOption = static_cast<int16_t>(f.nineHole >= 1 && f.nineHole <= 3 ? f.nineHole : 0);
+    // No option chosen stays 0, as a new install writes it.
+    bool chosen = f.nineHole >= stored(NineHoleScoring::DoubleScore) &&
+                  f.nineHole <= stored(NineHoleScoring::RatingsAsEntered);
+    s.NineHoleOption = static_cast<int16_t>(chosen ? f.nineHole : 0);
     s.DateRemind = f.dateRemind ? 1 : 0;
     // Compared as Singles, so a typed 1.1 is accepted and 1.11 is not.
     float factor = toSingle(leadingNumber(f.factorText));

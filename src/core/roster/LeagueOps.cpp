@@ -1,8 +1,8 @@
 #include "LeagueOps.h"
 
-#include "main/StartUp.h"
 #include "store/ChangeSet.h"
 #include "store/FileNames.h"
+#include "store/LeagueNames.h"
 #include "store/ReadWhole.h"
 #include "store/LeagueFile.h"
 #include "store/SafeText.h"

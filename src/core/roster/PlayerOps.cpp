@@ -1,10 +1,11 @@
 #include "PlayerOps.h"
 
-#include "main/LeagueOpening.h"
 #include "store/ChangeSet.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
+#include "store/LeagueNames.h"
 #include "store/NumberText.h"
+#include "store/RuleOptions.h"
 #include "store/SafeText.h"
 #include "store/TeamFile.h"
 
@@ -42,7 +43,7 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     PlayerRecord& player = store.player(p);
     player.clearRecord();
     player.PlayerName = name;
-    player.PlayerTee = static_cast<int16_t>(tee >= 1 && tee <= 3 ? tee : 2);
+    player.PlayerTee = static_cast<int16_t>(isTee(tee) ? tee : MensTee);
     league.PlayerCount = static_cast<int16_t>(p);
     if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[static_cast<std::size_t>(p)] = 0;
     return AddPlayerResult::Added;

@@ -1,9 +1,9 @@
 #include "RosterChanges.h"
 
-#include "main/LeagueOpening.h"
 #include "roster/PlayerOps.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
+#include "store/LeagueNames.h"
 #include "store/NumberText.h"
 #include "store/TeamFile.h"
 

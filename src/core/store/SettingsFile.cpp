@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
+#include "RuleOptions.h"
 
 #include <cstdlib>
 
@@ -34,15 +35,15 @@ void FillMonthNames(Store& store) {
 void SetDefaults(Settings& s) {
     if (s.IndexFactor == 0) s.IndexFactor = 0.96f;
     if (s.FontName.empty()) s.FontName = "Courier New";
-    if (s.HcpMethod == 0) s.HcpMethod = 1;
-    if (s.RoundsOption == 0) s.RoundsOption = 1;
+    if (s.HcpMethod == 0) s.HcpMethod = stored(HandicapMethod::Standard);
+    if (s.RoundsOption == 0) s.RoundsOption = stored(RoundsSelection::StandardSchedule);
     if (s.StrokesAbovePar == 0) s.StrokesAbovePar = 4;
     if (s.MaxStrokesPerHole == 0) s.MaxStrokesPerHole = 10;
     if (s.PercentRounds == 0) s.PercentRounds = 50;
-    if (s.StrokeOption == 0) s.StrokeOption = 1;
+    if (s.StrokeOption == 0) s.StrokeOption = stored(StrokeControl::None);
     if (s.WomensHcpMax == 0) s.WomensHcpMax = 40;
     if (s.MensHcpMax == 0) s.MensHcpMax = 35;
-    if (s.HcpLimitOption == 0) s.HcpLimitOption = 1;
+    if (s.HcpLimitOption == 0) s.HcpLimitOption = stored(HandicapLimit::None);
 }
 
 fs::path GetSettingsDir() {

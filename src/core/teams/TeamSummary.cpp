@@ -2,7 +2,7 @@
 
 #include "TeamOps.h"
 #include "TeamPoints.h"
-#include "main/Listings.h"
+#include "services/PrintJob.h"
 #include "store/FileNames.h"
 
 #include <algorithm>

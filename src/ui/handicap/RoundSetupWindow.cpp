@@ -2,7 +2,7 @@
 
 #include "SpinButton.h"
 #include "handicap/RoundSetup.h"
-#include "main/CoursePanel.h"
+#include "views/CoursePanel.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QCloseEvent>

@@ -7,8 +7,8 @@
 // menu item that opens a window asks for its Window kind, and WindowOpeners.cpp
 // registers what opens it. An item without an opener does nothing yet.
 
-#include "main/CoursePanel.h"
-#include "main/RoundsView.h"
+#include "views/CoursePanel.h"
+#include "views/RoundsView.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
 #include "utilities/HelpViewer.h"

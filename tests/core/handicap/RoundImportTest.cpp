@@ -1,5 +1,5 @@
-// Rounds given as text: the CSV reader, the checks of each round, and the
-// all-or-nothing import.
+// Rounds given as text: the checks of each round and the all-or-nothing
+// import.
 #include "handicap/RoundImport.h"
 #include "core/handicap/HandicapSamples.h"
 #include "handicap/CourseHandicapCalculator.h"
@@ -13,35 +13,6 @@ using namespace tallyrock::test;
 namespace {
 
 using Fields = std::vector<std::string>;
-
-TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
-    CsvParse csv = parseCsv("\xEF\xBB\xBF"
-                            "date,player\r\n"
-                            "06/05/24,\"Lee, Ann\"\r\n"
-                            "\"say \"\"hi\"\"\",\"two\r\nlines\"\n"
-                            "last,\n"
-                            "x,y");
-    ASSERT_EQ(csv.error, "");
-    ASSERT_EQ(csv.records.size(), 5u);
-    EXPECT_EQ(csv.records[0].fields, (Fields{"date", "player"}));
-    EXPECT_EQ(csv.records[1].fields, (Fields{"06/05/24", "Lee, Ann"}));
-    EXPECT_EQ(csv.records[2].fields, (Fields{"say \"hi\"", "two\r\nlines"}));
-    EXPECT_EQ(csv.records[3].fields, (Fields{"last", ""}));
-    EXPECT_EQ(csv.records[4].fields, (Fields{"x", "y"}));
-    // Records are numbered by the line they start on.
-    EXPECT_EQ(csv.records[2].line, 3);
-    EXPECT_EQ(csv.records[3].line, 5);
-    EXPECT_EQ(csv.records[4].line, 6);
-}
-
-TEST(CsvReader, MalformedQuotesNameTheirLine) {
-    CsvParse open = parseCsv("a,b\r\nc,\"never\r\nclosed\r\n");
-    EXPECT_EQ(open.error, "a quoted field is not closed");
-    EXPECT_EQ(open.errorLine, 2);
-    CsvParse after = parseCsv("a,b\nc,d\n\"e\"f,g\n");
-    EXPECT_EQ(after.error, "text follows the closing quote of a field");
-    EXPECT_EQ(after.errorLine, 3);
-}
 
 TEST(RoundDate, TwoOrFourDigitYearsFrom1985To2084) {
     int16_t m = 0, d = 0, y = 0;

@@ -4,7 +4,7 @@
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
-#include "main/LeagueOpening.h"
+#include "views/LeagueOpening.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"

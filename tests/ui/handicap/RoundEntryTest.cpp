@@ -17,7 +17,7 @@
 #include "handicap/RoundSetupWindow.h"
 #include "handicap/ScoreEntryWindow.h"
 #include "main/MainWindow.h"
-#include "main/RoundsView.h"
+#include "views/RoundsView.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"

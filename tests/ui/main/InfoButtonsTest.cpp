@@ -1,7 +1,7 @@
 // Every information button of the program opens the help window at its own
 // topic: each window is opened from the real main window and its button clicked.
 #include "main/MainWindow.h"
-#include "core/main/MainSamples.h"
+#include "core/views/ViewSamples.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"

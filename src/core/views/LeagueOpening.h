@@ -29,7 +29,5 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption);
 
 // "Current League - " and the league's name.
 std::string currentLeagueText(const Store& store);
-// The open league's name: LeagueFilePath without its extension.
-std::string leagueName(const Store& store);
 
 } // namespace tallyrock

@@ -1,10 +1,10 @@
 #include "LeagueOpening.h"
 
-#include "StartUp.h"
 #include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
+#include "store/LeagueNames.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
 
@@ -43,12 +43,6 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
     if (Failure failure = change.commit()) result.messages.push_back(*failure);
     result.outcome = OpenOutcome::Opened;
     return result;
-}
-
-std::string leagueName(const Store& store) {
-    const std::string& path = store.league.LeagueFilePath;
-    std::size_t length = charCount(path);
-    return leftChars(path, length >= 4 ? length - 4 : 0);
 }
 
 std::string currentLeagueText(const Store& store) {

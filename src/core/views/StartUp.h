@@ -2,6 +2,7 @@
 // The main window's load: month names, settings, the league list and the
 // league menu it gives.
 
+#include "store/LeagueNames.h"
 #include "store/Message.h"
 #include "store/Store.h"
 
@@ -10,7 +11,6 @@
 
 namespace tallyrock {
 
-inline constexpr const char* NoEntries = "No Entries";
 inline constexpr const char* OpenLeagueHint = "Open a League file to begin";
 
 struct StartUpResult {

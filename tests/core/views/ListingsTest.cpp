@@ -1,6 +1,6 @@
 // The short and long listings as printed, the text export and its file name.
-#include "main/Listings.h"
-#include "MainSamples.h"
+#include "views/Listings.h"
+#include "ViewSamples.h"
 #include "core/TestFiles.h"
 #include "core/charts/CallOrder.h"
 #include "fakes/FailingWriter.h"

@@ -5,7 +5,7 @@
 
 #include "RoundsView.h"
 #include "services/Clock.h"
-#include "services/ReportPrinter.h"
+#include "services/PrintJob.h"
 #include "store/Message.h"
 
 #include <filesystem>
@@ -34,9 +34,6 @@ std::vector<std::string> longListingLines(const ViewLines& view);
 bool listingOffered(const ViewLines& view, bool shown);
 // The question asked before printing: Yes long, No short, Cancel nothing.
 Message listingQuestion();
-
-// Starts a print job on the chosen printer with a line holding one space.
-void SelectReportPrinter(ReportPrinter& printer);
 
 void printshortreport(ReportPrinter& printer, const std::string& fontName, const ViewLines& view,
                       const std::string& title);

@@ -1,6 +1,6 @@
 // The rounds view: the round line, the three views, the spin button and the date keys.
-#include "main/RoundsView.h"
-#include "MainSamples.h"
+#include "views/RoundsView.h"
+#include "ViewSamples.h"
 
 #include <gtest/gtest.h>
 

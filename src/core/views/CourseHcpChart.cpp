@@ -2,6 +2,7 @@
 
 #include "Listings.h"
 #include "store/NumberText.h"
+#include "store/RuleOptions.h"
 
 #include <cmath>
 
@@ -60,9 +61,9 @@ int chartTeeAnswer(const std::string& typed) {
 
 std::string chartTeeLabel(int tee) {
     switch (tee) {
-    case 1:
+    case LadiesTee:
         return "Ladies Tee - slope ";
-    case 2:
+    case MensTee:
         return "Mens Tee - slope ";
     default:
         return "Pro tee - slope ";
@@ -70,7 +71,7 @@ std::string chartTeeLabel(int tee) {
 }
 
 void PrintChcpChart(ReportPrinter& printer, const Store& store, int course, int tee) {
-    if (course < 1 || course > MaxCourses || tee < 1 || tee > 3) return;
+    if (course < 1 || course > MaxCourses || !isTee(tee)) return;
     double slope = store.courses.numeric(course, field::slope(tee));
     const std::string& font = store.settings.FontName;
     printer.setDocumentName("Course handicap chart");

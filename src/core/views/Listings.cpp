@@ -125,10 +125,6 @@ Message listingQuestion() {
             Icon::None};
 }
 
-void SelectReportPrinter(ReportPrinter& printer) {
-    printer.print(" ");
-}
-
 void printshortreport(ReportPrinter& printer, const std::string& fontName, const ViewLines& view,
                       const std::string& title) {
     printer.setDocumentName("Short listing");

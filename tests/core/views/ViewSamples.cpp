@@ -1,4 +1,4 @@
-#include "MainSamples.h"
+#include "ViewSamples.h"
 
 namespace tallyrock::test {
 

@@ -1,6 +1,6 @@
 // The course handicap reference chart.
-#include "main/CourseHcpChart.h"
-#include "MainSamples.h"
+#include "views/CourseHcpChart.h"
+#include "ViewSamples.h"
 #include "services/TextPrinter.h"
 
 #include <gtest/gtest.h>
