@@ -3,9 +3,9 @@
 #include "SpinButton.h"
 #include "handicap/RoundSetup.h"
 #include "main/CoursePanel.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
@@ -22,10 +22,6 @@ namespace tallyrock {
 namespace {
 
 constexpr int SlotRole = Qt::UserRole;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* dateLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -44,7 +40,7 @@ QLabel* dateLabel(const char* name, QWidget* parent) {
 
 RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                    QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
     setObjectName("selectplayers");
     setWindowTitle(RoundSetupTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -174,7 +170,7 @@ void RoundSetupWindow::allbutton_Click() {
 }
 
 void RoundSetupWindow::coursecombo_Change(const QString& text) {
-    chooseSetupCourse(m_store, text.toStdString());
+    chooseSetupCourse(m_store, str(text));
 }
 
 void RoundSetupWindow::monthspin_Spin(bool up) {
@@ -197,7 +193,7 @@ void RoundSetupWindow::acceptbutton_Click() {
     std::vector<int> chosen;
     for (int i = 0; i < m_List1->count(); ++i)
         if (m_List1->item(i)->isSelected()) chosen.push_back(m_List1->item(i)->data(SlotRole).toInt());
-    const std::string course = m_coursecombo->currentText().toStdString();
+    const std::string course = str(m_coursecombo->currentText());
     SetupAccept accept = acceptRoundSetup(m_store, chosen, course, m_day, m_year);
     if (accept.outcome == SetupOutcome::NoCourse || accept.outcome == SetupOutcome::NoPlayers) {
         m_services.dialogs.setBusy(false);
@@ -229,15 +225,10 @@ void RoundSetupWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void RoundSetupWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        // Cancel, or the window closed: no player takes part.
-        if (!m_handedOver) cancelRoundSetup(m_store);
-        closeRoundSetup(m_store.settings);
-        emit closed();
-    }
-    event->accept();
+void RoundSetupWindow::onClosing() {
+    // Cancel, or the window closed: no player takes part.
+    if (!m_handedOver) cancelRoundSetup(m_store);
+    closeRoundSetup(m_store.settings);
 }
 
 } // namespace tallyrock

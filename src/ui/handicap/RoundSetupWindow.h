@@ -3,7 +3,7 @@
 // on what date; accepting marks the players and hands over to score entry.
 
 #include "ScoreEntryWindow.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -16,21 +16,15 @@ namespace tallyrock {
 
 class SpinButton;
 
-class RoundSetupWindow : public QWidget {
+class RoundSetupWindow : public ToolWindow {
     Q_OBJECT
   public:
     RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt = {},
                      QWidget* parent = nullptr);
 
-  signals:
-    // Closed by cancel or after handing over to score entry.
-    void closed();
-    // The information button: the help window at entering scores.
-    void helpRequested();
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void showDate();
@@ -43,11 +37,8 @@ class RoundSetupWindow : public QWidget {
     void acceptbutton_Click();
     void cancelbutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
     ScoreEntryAdopter m_adopt;
     bool m_handedOver = false;
-    bool m_closed = false;
     int m_day = 1;
     int m_year = 0;
 

@@ -1,11 +1,11 @@
 #include "RulesWindow.h"
 
 #include "handicap/Rules.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,11 +27,8 @@ const char* const AboveParTip = "Range 2 - 8 strokes";
 const char* const MaxStrokeTip = "10 stroke maximum recommended";
 const char* const NineHoleTip = "Click on the lower Info button for considerations";
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 std::string text(const QLineEdit* box) {
-    return box->text().toStdString();
+    return str(box->text());
 }
 
 QLineEdit* numberBox(const char* name, const QString& tip, QWidget* parent) {
@@ -49,7 +46,7 @@ void check(QButtonGroup* group, int id) {
 } // namespace
 
 RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("HcpRulesForm");
     setWindowTitle("Handicapping Options / Methods");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -258,14 +255,6 @@ void RulesWindow::okbutton_Click() {
     hide();
     if (Failure failure = acceptRules(m_store, chosen)) m_services.dialogs.messageBox(*failure);
     close();
-}
-
-void RulesWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -1,10 +1,11 @@
 #include "ScoreEntryWindow.h"
 
 #include "handicap/HandicapCalculation.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,10 +23,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The three tees' colours: red, white and blue.
 QIcon teeIcon(const QColor& colour) {
@@ -78,7 +75,7 @@ QLineEdit* scoreBox(const QString& name, const QFont& font, QWidget* parent) {
 } // namespace
 
 ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_recorder(store) {
+    : ToolWindow(store, services, parent), m_recorder(store) {
     setObjectName("roundsform");
     setWindowTitle(ScoreEntryTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -334,7 +331,7 @@ void ScoreEntryWindow::focusHole(int hole) {
 HoleBoxes ScoreEntryWindow::holeTexts() const {
     HoleBoxes texts;
     for (std::size_t i = 1; i <= 18; ++i)
-        texts[i] = m_scoretext[i]->text().toStdString();
+        texts[i] = str(m_scoretext[i]->text());
     return texts;
 }
 
@@ -372,7 +369,7 @@ void ScoreEntryWindow::keyPressEvent(QKeyEvent* event) {
 void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
     QLineEdit* box = m_scoretext[static_cast<std::size_t>(hole)];
     if (!box->text().isEmpty()) {
-        HoleBoxChange change = holeBoxChange(box->text().toStdString(), hole, !m_editing);
+        HoleBoxChange change = holeBoxChange(str(box->text()), hole, !m_editing);
         if (qs(change.text) != box->text()) box->setText(qs(change.text));
         if (typed && change.moveOn) focusHole(hole + 1);
     }
@@ -383,8 +380,7 @@ void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
 }
 
 void ScoreEntryWindow::totals_Change() {
-    m_Totalscorelabel->setText(
-        qs(totalScoreText(m_outscoretext->text().toStdString(), m_inscoretext->text().toStdString())));
+    m_Totalscorelabel->setText(qs(totalScoreText(str(m_outscoretext->text()), str(m_inscoretext->text()))));
 }
 
 // ---------------------------------------------------------------- recording
@@ -402,8 +398,7 @@ void ScoreEntryWindow::recordbutton_Click() {
 
 void ScoreEntryWindow::Timer1_Timer() {
     m_Timer1->stop();
-    HoleScores scores =
-        boxScores(holeTexts(), m_outscoretext->text().toStdString(), m_inscoretext->text().toStdString());
+    HoleScores scores = boxScores(holeTexts(), str(m_outscoretext->text()), str(m_inscoretext->text()));
     RecordResult result = m_recorder.record(scores, shownTee());
     if (result.outcome != RecordOutcome::Recorded) {
         // Nothing stored: the window stays on this player.
@@ -448,9 +443,7 @@ bool ScoreEntryWindow::AdvanceToNextPlayer() {
 
 void ScoreEntryWindow::FinishEntry() {
     hide();
-    m_services.dialogs.setBusy(true);
-    Failure failure = m_recorder.FinishEntry();
-    m_services.dialogs.setBusy(false);
+    Failure failure = whileBusy(m_services.dialogs, [&] { return m_recorder.FinishEntry(); });
     if (failure) m_services.dialogs.messageBox(*failure);
     close();
 }
@@ -470,9 +463,7 @@ void ScoreEntryWindow::deletebutton_Click() {
     if (m_services.dialogs.messageBox(deleteRoundQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     hide();
-    m_services.dialogs.setBusy(true);
-    Failure failure = m_recorder.deleteRound(shownTee());
-    m_services.dialogs.setBusy(false);
+    Failure failure = whileBusy(m_services.dialogs, [&] { return m_recorder.deleteRound(shownTee()); });
     m_List1->clear();
     if (failure) m_services.dialogs.messageBox(*failure);
     close();
@@ -490,15 +481,10 @@ void ScoreEntryWindow::Command3D1_Click() {
     centreBelowMiddle(*this, 100);
 }
 
-void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_Timer1->stop();
-        m_Timer2->stop();
-        closeScoreEntry(m_store);
-        emit closed();
-    }
-    event->accept();
+void ScoreEntryWindow::onClosing() {
+    m_Timer1->stop();
+    m_Timer2->stop();
+    closeScoreEntry(m_store);
 }
 
 // ---------------------------------------------------------------- opening

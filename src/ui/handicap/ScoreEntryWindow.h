@@ -7,7 +7,7 @@
 
 #include "handicap/RoundRecorder.h"
 #include "handicap/ScoreEntryRules.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -23,7 +23,7 @@ class QTimer;
 
 namespace tallyrock {
 
-class ScoreEntryWindow : public QWidget {
+class ScoreEntryWindow : public ToolWindow {
     Q_OBJECT
   public:
     // Opens on the first marked player, for the course and date of the shared values.
@@ -34,16 +34,10 @@ class ScoreEntryWindow : public QWidget {
     // The calculation panel is shown.
     bool panelShown() const { return m_panelShown; }
 
-  signals:
-    // Every way out: the main window redraws its rounds view and enables its course menu.
-    void closed();
-    // The information button.
-    void helpRequested();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     QWidget* buildGrid();
@@ -67,12 +61,9 @@ class ScoreEntryWindow : public QWidget {
     void cancelbutton_Click();
     void Command3D1_Click();
 
-    Store& m_store;
-    UiServices& m_services;
     RoundRecorder m_recorder;
     bool m_editing = false;
     bool m_panelShown = false;
-    bool m_closed = false;
     int m_narrowWidth = 0;
 
     std::array<QLineEdit*, 19> m_scoretext{};

@@ -7,8 +7,10 @@
 #include "main/Listings.h"
 #include "main/StartUp.h"
 #include "roster/CourseOps.h"
+#include "services/BusyPointer.h"
 #include "services/PrintFonts.h"
 #include "services/PrinterSetup.h"
+#include "services/QtText.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/TeamFile.h"
@@ -35,10 +37,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 const char* const ToolCaptions[] = {"Load League",      "Enter Rounds",          "Add a New Player",
                                     "Add a New Course", "Help and Instructions", "Handicapping Method"};
@@ -179,7 +177,8 @@ void MainWindow::buildMenus() {
     helpMenu->setObjectName("Helpmenu");
     item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
     item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpTopic::QuickStart); });
-    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu", [this] { showHelp(HelpTopic::Purpose); });
+    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu",
+         [this] { showHelp(HelpTopic::Purpose); });
     helpMenu->addSeparator();
     item(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
     item(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
@@ -455,7 +454,7 @@ void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
 std::vector<std::string> MainWindow::leagueMenu() const {
     std::vector<std::string> captions;
     for (const QAction* action : m_leagueItems)
-        captions.push_back(action->text().toStdString());
+        captions.push_back(str(action->text()));
     return captions;
 }
 
@@ -488,17 +487,16 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
-    std::string caption = m_leagueItems[static_cast<std::size_t>(k)]->text().toStdString();
+    std::string caption = str(m_leagueItems[static_cast<std::size_t>(k)]->text());
     if (caption.empty()) return;
     if (k == 0 && caption == NoEntries) {
         m_services.dialogs.beep();
         return;
     }
     const QString panelBefore = messagePanelText();
-    m_services.dialogs.setBusy(true);
     setMessagePanelText(ProcessingText);
-    LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
-    m_services.dialogs.setBusy(false);
+    LeagueOpening opening =
+        whileBusy(m_services.dialogs, [&] { return tallyrock::OpenLeague(m_store, k, caption); });
     for (const Message& message : opening.messages)
         m_services.dialogs.messageBox(message);
     if (opening.outcome != OpenOutcome::Opened) {
@@ -641,10 +639,8 @@ void MainWindow::showPrintout(const std::filesystem::path& file) {
 
 Failure MainWindow::saveLeagueFile() {
     QString remembered = messagePanelText();
-    m_services.dialogs.setBusy(true);
     setMessagePanelText(SavingLeagueText);
-    Failure failure = SaveLeagueFile(m_store);
-    m_services.dialogs.setBusy(false);
+    Failure failure = whileBusy(m_services.dialogs, [&] { return SaveLeagueFile(m_store); });
     if (failure) m_services.dialogs.messageBox(*failure);
     setMessagePanelText(remembered);
     return failure;
@@ -744,14 +740,13 @@ void MainWindow::Printmenu_Click() {
     Answer answer = m_services.dialogs.messageBox(listingQuestion(), Buttons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel) return;
     Date today = m_services.clock.today();
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     if (answer == Answer::Yes)
         printlongreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
                         listingTitle(m_store.league.LeagueFilePath, today, LongTitleWidth));
     else
         printshortreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
                          listingTitle(m_store.league.LeagueFilePath, today, ShortTitleWidth));
-    m_services.dialogs.setBusy(false);
 }
 
 void MainWindow::printfilemenu_Click() {
@@ -823,7 +818,7 @@ void MainWindow::openCoursePanel(CoursePanelMode mode) {
 }
 
 void MainWindow::okordeletebutton_Click() {
-    std::string text = m_Selectcoursecombo->currentText().toStdString();
+    std::string text = str(m_Selectcoursecombo->currentText());
     if (text.empty()) return;
     int course = findCourse(m_store.courses, text);
     if (course == 0) return;
@@ -841,10 +836,9 @@ void MainWindow::okordeletebutton_Click() {
             tee = chartTeeAnswer(answer.value_or(""));
         }
         if (tee >= 1) {
-            m_services.dialogs.setBusy(true);
+            BusyPointer busy(m_services.dialogs);
             PrintChcpChart(m_services.printer, m_store, course, tee);
         }
-        m_services.dialogs.setBusy(false);
         break;
     }
     case CoursePanelMode::Edit:

@@ -19,6 +19,7 @@
 #include "roster/PlayerOrderWindow.h"
 #include "roster/RemovePlayerWindow.h"
 #include "roster/RenamePlayerWindow.h"
+#include "services/QtText.h"
 #include "store/LeagueFile.h"
 #include "teams/TeamDefinitionWindow.h"
 #include "teams/TeamPointsWindow.h"
@@ -114,11 +115,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::LeagueCreation, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new LeagueWindow(m.store(), m.services()), m, HelpTopic::CreatingLeague);
         QObject::connect(window, &LeagueWindow::leagueCreated, &m, [&m](const QString& name, int position) {
-            m.setMessagePanelText(QString::fromStdString(currentLeagueText(m.store())));
-            m.setLeagueMenu(leagueMenuAfterCreate(m.leagueMenu(), name.toStdString(), position));
+            m.setMessagePanelText(qs(currentLeagueText(m.store())));
+            m.setLeagueMenu(leagueMenuAfterCreate(m.leagueMenu(), str(name), position));
         });
         QObject::connect(window, &LeagueWindow::leagueDeleted, &m, [&m](const QString& name) {
-            m.setLeagueMenu(leagueMenuAfterDelete(m.leagueMenu(), name.toStdString()));
+            m.setLeagueMenu(leagueMenuAfterDelete(m.leagueMenu(), str(name)));
         });
         QObject::connect(window, &LeagueWindow::closed, &m, &MainWindow::showNoLeagueOpen);
         return window;
@@ -154,10 +155,12 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::HandicapCards,
                    [](MainWindow& m) -> QWidget* { return new HandicapCardWindow(m.store(), m.services()); });
 
-    main.setOpener(Window::Backup,
-                   [](MainWindow& m) -> QWidget* { return new BackupWindow(m.store(), m.services().dialogs); });
+    main.setOpener(Window::Backup, [](MainWindow& m) -> QWidget* {
+        return new BackupWindow(m.store(), m.services().dialogs);
+    });
     main.setOpener(Window::Restore, [](MainWindow& m) -> QWidget* {
-        auto* window = withHelp(new RestoreWindow(m.store(), m.services().dialogs), m, HelpTopic::BackupRestore);
+        auto* window =
+            withHelp(new RestoreWindow(m.store(), m.services().dialogs), m, HelpTopic::BackupRestore);
         // What the program holds is out of date now: read the restored list
         // again and close the league, so no later save overwrites a restored file.
         QObject::connect(window, &RestoreWindow::restored, &m, [&m] {

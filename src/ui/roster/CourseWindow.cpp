@@ -3,11 +3,11 @@
 #include "RosterWindowParts.h"
 #include "TextBoxRule.h"
 #include "handicap/SpinButton.h"
+#include "services/QtText.h"
 #include "store/CourseFile.h"
 #include "store/NumberText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,10 +20,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -38,7 +34,7 @@ const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;
 } // namespace
 
 CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("course");
     setWindowTitle("Course Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -189,7 +185,7 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CourseWindow::Partext_Change(int h) {
     QLineEdit* box = m_Partext[static_cast<std::size_t>(h)];
-    QString text = qs(parBoxText(box->text().toStdString()));
+    QString text = qs(parBoxText(str(box->text())));
     if (text != box->text()) {
         box->setText(text); // changes the box again; that pass finds nothing to do
         return;
@@ -205,26 +201,25 @@ void CourseWindow::Partext_Change(int h) {
 
 void CourseWindow::ratingSpin_Spin(int tee, bool up) {
     QLabel* p = m_ratepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(ratingSpin(p->text().toStdString(), up)));
+    p->setText(qs(ratingSpin(str(p->text()), up)));
 }
 
 void CourseWindow::slopeSpin_Spin(int tee, bool up) {
     QLabel* p = m_slopepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(slopeSpin(p->text().toStdString(), up)));
+    p->setText(qs(slopeSpin(str(p->text()), up)));
 }
 
 CourseForm CourseWindow::currentForm() const {
     CourseForm form;
-    form.name = m_Nametext->text().toStdString();
+    form.name = str(m_Nametext->text());
     for (int h = 1; h <= 18; ++h)
-        form.parText[static_cast<std::size_t>(h)] =
-            m_Partext[static_cast<std::size_t>(h)]->text().toStdString();
+        form.parText[static_cast<std::size_t>(h)] = str(m_Partext[static_cast<std::size_t>(h)]->text());
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
-        form.rating[i] = leadingNumber(m_ratepanel[i]->text().toStdString());
-        form.slope[i] = leadingNumber(m_slopepanel[i]->text().toStdString());
+        form.rating[i] = leadingNumber(str(m_ratepanel[i]->text()));
+        form.slope[i] = leadingNumber(str(m_slopepanel[i]->text()));
     }
-    form.initials = m_initialstext->text().toStdString();
+    form.initials = str(m_initialstext->text());
     return form;
 }
 
@@ -240,13 +235,8 @@ void CourseWindow::savebutton_Click() {
 }
 
 // Save, cancel and the window's own close all end the course operation.
-void CourseWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_store.CourseFormMode.clear();
-        emit closed();
-    }
-    event->accept();
+void CourseWindow::onClosing() {
+    m_store.CourseFormMode.clear();
 }
 
 } // namespace tallyrock
