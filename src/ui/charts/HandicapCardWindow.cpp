@@ -34,15 +34,7 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     setObjectName("HcpCards");
     setWindowTitle("Handicap Card Printing");
 
-    auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
-    heading->setWordWrap(true);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_printcountlabel = new QLabel(this);
-    m_printcountlabel->setObjectName("printcountlabel");
-    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
-    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+    QVBoxLayout* listColumn = buildPlayerColumn();
 
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);
     commentLabel->setWordWrap(true);
@@ -63,14 +55,6 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     auto* donebutton = chartButton("donebutton", "&Done", "Close hcp card window", this);
     auto* infobutton = chartButton("infobutton", "Info", "Card stock", this);
 
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(heading);
-    listColumn->addWidget(m_List1, 1);
-    listColumn->addWidget(m_printcountlabel);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(selectallbutton);
-    listButtons->addWidget(unmarkbutton);
-    listColumn->addLayout(listButtons);
     auto* formColumn = new QVBoxLayout;
     formColumn->addWidget(picture, 0, Qt::AlignHCenter);
     formColumn->addWidget(commentLabel);
@@ -88,8 +72,6 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     row->addLayout(formColumn);
     resize(560, 440);
 
-    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
-    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
     connect(m_pscalingtext, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_store.settings.CardScaling = toSingle(leadingNumber(str(text)));
     });
@@ -101,6 +83,35 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     connect(m_Timer1, &QTimer::timeout, this, &HandicapCardWindow::Timer1_Timer);
     m_Timer1->start(1000);
 
+    showOpening();
+}
+
+// The players to print cards for, with the count and the select and un-mark buttons.
+QVBoxLayout* HandicapCardWindow::buildPlayerColumn() {
+    auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
+    heading->setWordWrap(true);
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_printcountlabel = new QLabel(this);
+    m_printcountlabel->setObjectName("printcountlabel");
+    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
+    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(heading);
+    listColumn->addWidget(m_List1, 1);
+    listColumn->addWidget(m_printcountlabel);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(selectallbutton);
+    listButtons->addWidget(unmarkbutton);
+    listColumn->addLayout(listButtons);
+    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
+    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    return listColumn;
+}
+
+// The stored alignment, the players and today's date; the count of cards to print.
+void HandicapCardWindow::showOpening() {
     centreBelowMiddle(*this, 0);
     CardForm opened = openCardForm(m_store.settings);
     m_hoffsettext->setText(qs(opened.hOffset));

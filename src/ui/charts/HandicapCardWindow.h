@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace tallyrock {
 
@@ -28,6 +29,8 @@ class HandicapCardWindow : public ToolWindow {
     void onClosing() override;
 
   private:
+    QVBoxLayout* buildPlayerColumn();
+    void showOpening();
     void PrintButton_Click();
     void infobutton_Click();
     void Timer1_Timer();

@@ -56,35 +56,8 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
     m_List1->setMinimumHeight(260);
 
-    auto* courseFrame = new QGroupBox("Course Played", this);
-    m_coursecombo = new QComboBox(courseFrame);
-    m_coursecombo->setObjectName("coursecombo");
-    m_coursecombo->setEditable(true);
-    m_coursecombo->setInsertPolicy(QComboBox::NoInsert);
-    m_coursecombo->setMinimumContentsLength(24);
-    m_coursecombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    m_coursecombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
-    (new QVBoxLayout(courseFrame))->addWidget(m_coursecombo);
-
-    auto* dateFrame = new QGroupBox("Date of Round", this);
-    m_Monthlabel = dateLabel("Monthlabel", dateFrame);
-    m_daylabel = dateLabel("daylabel", dateFrame);
-    m_yearlabel = dateLabel("yearlabel", dateFrame);
-    auto* monthspin = new SpinButton("monthspin", dateFrame);
-    monthspin->setToolTip("Change month");
-    auto* Dayspin = new SpinButton("Dayspin", dateFrame);
-    Dayspin->setToolTip("Change Day");
-    m_Yearspin = new SpinButton("Yearspin", dateFrame);
-    m_Yearspin->setToolTip("Change Year");
-    auto* dateRow = new QHBoxLayout(dateFrame);
-    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},
-                               {m_daylabel, Dayspin},
-                               {m_yearlabel, m_Yearspin}}) {
-        dateRow->addWidget(label);
-        dateRow->addWidget(spin);
-        dateRow->addSpacing(6);
-    }
-    dateRow->addStretch(1);
+    QGroupBox* courseFrame = buildCourseFrame();
+    QGroupBox* dateFrame = buildDateFrame();
 
     auto* allbutton = new QPushButton("&Select All", this);
     allbutton->setObjectName("allbutton");
@@ -119,18 +92,60 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     page->addWidget(oldestFirst);
 
     connect(allbutton, &QPushButton::clicked, this, &RoundSetupWindow::allbutton_Click);
+    connect(acceptbutton, &QPushButton::clicked, this, &RoundSetupWindow::acceptbutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &RoundSetupWindow::cancelbutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &RoundSetupWindow::helpRequested);
+
+    showOpening();
+}
+
+// The course played: typed, or completed from the course list.
+QGroupBox* RoundSetupWindow::buildCourseFrame() {
+    auto* courseFrame = new QGroupBox("Course Played", this);
+    m_coursecombo = new QComboBox(courseFrame);
+    m_coursecombo->setObjectName("coursecombo");
+    m_coursecombo->setEditable(true);
+    m_coursecombo->setInsertPolicy(QComboBox::NoInsert);
+    m_coursecombo->setMinimumContentsLength(24);
+    m_coursecombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    m_coursecombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
+    (new QVBoxLayout(courseFrame))->addWidget(m_coursecombo);
     connect(m_coursecombo, &QComboBox::currentTextChanged, this, &RoundSetupWindow::coursecombo_Change);
+    return courseFrame;
+}
+
+// The round's date: month, day and year, each with its spin button.
+QGroupBox* RoundSetupWindow::buildDateFrame() {
+    auto* dateFrame = new QGroupBox("Date of Round", this);
+    m_Monthlabel = dateLabel("Monthlabel", dateFrame);
+    m_daylabel = dateLabel("daylabel", dateFrame);
+    m_yearlabel = dateLabel("yearlabel", dateFrame);
+    auto* monthspin = new SpinButton("monthspin", dateFrame);
+    monthspin->setToolTip("Change month");
+    auto* Dayspin = new SpinButton("Dayspin", dateFrame);
+    Dayspin->setToolTip("Change Day");
+    m_Yearspin = new SpinButton("Yearspin", dateFrame);
+    m_Yearspin->setToolTip("Change Year");
+    auto* dateRow = new QHBoxLayout(dateFrame);
+    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},
+                               {m_daylabel, Dayspin},
+                               {m_yearlabel, m_Yearspin}}) {
+        dateRow->addWidget(label);
+        dateRow->addWidget(spin);
+        dateRow->addSpacing(6);
+    }
+    dateRow->addStretch(1);
     connect(monthspin, &SpinButton::spinDown, this, [this] { monthspin_Spin(false); });
     connect(monthspin, &SpinButton::spinUp, this, [this] { monthspin_Spin(true); });
     connect(Dayspin, &SpinButton::spinDown, this, [this] { Dayspin_Spin(false); });
     connect(Dayspin, &SpinButton::spinUp, this, [this] { Dayspin_Spin(true); });
     connect(m_Yearspin, &SpinButton::spinDown, this, [this] { Yearspin_Spin(false); });
     connect(m_Yearspin, &SpinButton::spinUp, this, [this] { Yearspin_Spin(true); });
-    connect(acceptbutton, &QPushButton::clicked, this, &RoundSetupWindow::acceptbutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &RoundSetupWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &RoundSetupWindow::helpRequested);
+    return dateFrame;
+}
 
-    // Opening.
+// The date, the players and the courses; a course file that would not load is told last.
+void RoundSetupWindow::showOpening() {
     RoundSetupOpening opening = openRoundSetup(m_store, m_services.clock.today());
     m_day = opening.day;
     m_year = opening.year;

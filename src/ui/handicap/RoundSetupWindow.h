@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 
@@ -27,6 +28,9 @@ class RoundSetupWindow : public ToolWindow {
     void onClosing() override;
 
   private:
+    QGroupBox* buildCourseFrame();
+    QGroupBox* buildDateFrame();
+    void showOpening();
     void showDate();
     void setyearcaption();
     void allbutton_Click();

@@ -27,6 +27,11 @@ class RulesWindow : public ToolWindow {
     RulesWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
+    QGroupBox* buildMethodFrame();
+    void buildRoundsFrame();
+    QGroupBox* buildLimitFrame();
+    QGroupBox* buildStrokeFrame();
+    QGroupBox* buildNineHoleFrame();
     QButtonGroup* optionGroup(QGroupBox* frame, const char* name,
                               const std::vector<std::pair<QString, QString>>& options);
     void showForm(const RulesForm& form);

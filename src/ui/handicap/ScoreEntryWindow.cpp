@@ -81,6 +81,44 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     setAttribute(Qt::WA_DeleteOnClose);
     m_editing = m_store.EditSlot >= 1;
 
+    buildNameLabels();
+    QWidget* grid = buildGrid();
+    QGroupBox* teeFrame = buildTeeFrame();
+    m_eqlabel = new QLabel(StrokeControlNote, this);
+    m_eqlabel->setObjectName("eqlabel");
+    m_eqlabel->setWordWrap(true);
+    m_eqlabel->setStyleSheet("color: rgb(160, 0, 0);");
+    m_eqlabel->hide();
+    QGridLayout* buttons = buildButtons();
+
+    auto* entry = new QWidget(this);
+    auto* column = new QVBoxLayout(entry);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_Namelabel);
+    column->addWidget(m_Pnamelabel);
+    column->addWidget(grid);
+    column->addWidget(teeFrame);
+    column->addWidget(m_eqlabel);
+    column->addLayout(buttons);
+
+    // The calculation panel stands right of the entry area, shown by View Math.
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setFocusPolicy(Qt::NoFocus);
+    m_List1->setFixedWidth(twipsToPixels(8595 - 5700));
+    m_List1->hide();
+
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(entry);
+    row->addWidget(m_List1);
+    row->setSizeConstraint(QLayout::SetMinimumSize);
+
+    buildTimers();
+    connectHoleBoxes();
+    showOpeningRound();
+}
+
+void ScoreEntryWindow::buildNameLabels() {
     m_Namelabel = new QLabel(this);
     m_Namelabel->setObjectName("Namelabel");
     QFont bold = m_Namelabel->font();
@@ -92,9 +130,9 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     large.setPointSizeF(bold.pointSizeF() * 1.5);
     m_Pnamelabel->setFont(large);
     m_Pnamelabel->setStyleSheet("color: rgb(0, 0, 128);");
+}
 
-    QWidget* grid = buildGrid();
-
+QGroupBox* ScoreEntryWindow::buildTeeFrame() {
     auto* teeFrame = new QGroupBox("Tee played", this);
     m_teebutton = new QButtonGroup(teeFrame);
     auto* teeRow = new QHBoxLayout(teeFrame);
@@ -107,13 +145,10 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         m_teebutton->addButton(tee, t);
         teeRow->addWidget(tee);
     }
+    return teeFrame;
+}
 
-    m_eqlabel = new QLabel(StrokeControlNote, this);
-    m_eqlabel->setObjectName("eqlabel");
-    m_eqlabel->setWordWrap(true);
-    m_eqlabel->setStyleSheet("color: rgb(160, 0, 0);");
-    m_eqlabel->hide();
-
+QGridLayout* ScoreEntryWindow::buildButtons() {
     auto button = [this](const char* caption, const char* name) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
@@ -139,35 +174,28 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     buttons->addWidget(Command3D1, 1, 1);
     buttons->addWidget(infobutton, 2, 0, 1, 2);
 
-    auto* entry = new QWidget(this);
-    auto* column = new QVBoxLayout(entry);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_Namelabel);
-    column->addWidget(m_Pnamelabel);
-    column->addWidget(grid);
-    column->addWidget(teeFrame);
-    column->addWidget(m_eqlabel);
-    column->addLayout(buttons);
+    connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
+    connect(m_skipbutton, &QPushButton::clicked, this, &ScoreEntryWindow::skipbutton_Click);
+    connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
+    connect(Command3D1, &QPushButton::clicked, this, &ScoreEntryWindow::Command3D1_Click);
+    return buttons;
+}
 
-    // The calculation panel stands right of the entry area, shown by View Math.
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setFocusPolicy(Qt::NoFocus);
-    m_List1->setFixedWidth(twipsToPixels(8595 - 5700));
-    m_List1->hide();
-
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(entry);
-    row->addWidget(m_List1);
-    row->setSizeConstraint(QLayout::SetMinimumSize);
-
+void ScoreEntryWindow::buildTimers() {
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName("Timer1");
     m_Timer1->setInterval(600);
     m_Timer2 = new QTimer(this);
     m_Timer2->setObjectName("Timer2");
     m_Timer2->setInterval(1000);
+    connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
+    connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
+}
 
+// Each hole box and both totals watched; Tab through the holes, then to the record button.
+void ScoreEntryWindow::connectHoleBoxes() {
     for (int i = 1; i <= 18; ++i) {
         connect(m_scoretext[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i] { scoretext_Change(i, true); });
@@ -177,16 +205,6 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         connect(total, &QLineEdit::textChanged, this, &ScoreEntryWindow::totals_Change);
         total->installEventFilter(this);
     }
-    connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
-    connect(m_skipbutton, &QPushButton::clicked, this, &ScoreEntryWindow::skipbutton_Click);
-    connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
-    connect(Command3D1, &QPushButton::clicked, this, &ScoreEntryWindow::Command3D1_Click);
-    connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
-    connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
-
-    // Tab runs through the holes, then to the record button.
     QWidget* previous = m_scoretext[1];
     for (QWidget* next : std::initializer_list<QWidget*>{
              m_scoretext[2],  m_scoretext[3],  m_scoretext[4],  m_scoretext[5],  m_scoretext[6],
@@ -196,8 +214,10 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         setTabOrder(previous, next);
         previous = next;
     }
+}
 
-    // Opening.
+// The player's name, the course's pars and, for a correction, the stored round.
+void ScoreEntryWindow::showOpeningRound() {
     if (m_editing) {
         m_skipbutton->setEnabled(false);
         m_skipbutton->hide();

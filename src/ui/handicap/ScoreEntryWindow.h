@@ -15,6 +15,8 @@
 #include <functional>
 
 class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -40,7 +42,13 @@ class ScoreEntryWindow : public ToolWindow {
     void onClosing() override;
 
   private:
+    void buildNameLabels();
     QWidget* buildGrid();
+    QGroupBox* buildTeeFrame();
+    QGridLayout* buildButtons();
+    void buildTimers();
+    void connectHoleBoxes();
+    void showOpeningRound();
     void showPlayer();
     void focusHole(int hole);
     void backToHole1();

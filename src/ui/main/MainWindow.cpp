@@ -80,15 +80,32 @@ MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------- building
 
-void MainWindow::buildMenus() {
-    auto item = [this](QMenu* menu, const char* caption, const QString& name, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto opener = [this](Window window) { return [this, window] { openWindow(window); }; };
+template <typename Handler>
+QAction* MainWindow::menuItem(QMenu* menu, const char* caption, const QString& name, Handler handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
 
+std::function<void()> MainWindow::opener(Window window) {
+    return [this, window] { openWindow(window); };
+}
+
+void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildRecordMenus();
+    buildResultMenus();
+
+    // Disabled in the design until a league is opened.
+    for (QAction* action :
+         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
+          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
+        action->setEnabled(false);
+}
+
+// The File menu: leagues, printing, settings, backup.
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("Filemenu");
     m_leaguesMenu = file->addMenu("&Open League File");
@@ -97,22 +114,26 @@ void MainWindow::buildMenus() {
     noEntries->setObjectName("leaguesmenu0");
     connect(noEntries, &QAction::triggered, this, [this] { leaguesmenu_Click(0); });
     m_leagueItems.push_back(noEntries);
-    item(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
+    menuItem(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
     file->addSeparator();
-    item(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
-    item(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
-    m_printcardsmenu = item(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
+    menuItem(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
+    menuItem(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
+    m_printcardsmenu =
+        menuItem(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
     file->addSeparator();
-    item(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
-    item(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
+    menuItem(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
+    menuItem(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
     file->addSeparator();
-    item(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
-    item(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
-    item(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
-    item(file, "Restore data files", "restoremenu", opener(Window::Restore));
+    menuItem(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
+    menuItem(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
+    menuItem(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
+    menuItem(file, "Restore data files", "restoremenu", opener(Window::Restore));
     file->addSeparator();
-    item(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+    menuItem(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+}
 
+// Edit, Enter Rounds, Player Mgt. and Course Mgt.
+void MainWindow::buildRecordMenus() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("Editmenu");
     int n = 0;
@@ -121,8 +142,8 @@ void MainWindow::buildMenus() {
     for (QAction* action : edit->actions())
         action->setEnabled(false);
     edit->addSeparator();
-    m_editroundmenu =
-        item(edit, "Correct / &Edit or Delete a Round", "editroundmenu", &MainWindow::editroundmenu_Click);
+    m_editroundmenu = menuItem(edit, "Correct / &Edit or Delete a Round", "editroundmenu",
+                               &MainWindow::editroundmenu_Click);
 
     m_entermenu = menuBar()->addAction("&Enter Rounds");
     m_entermenu->setObjectName("entermenu");
@@ -130,64 +151,65 @@ void MainWindow::buildMenus() {
 
     QMenu* players = menuBar()->addMenu("&Player Mgt.");
     players->setObjectName("Playersmenu");
-    m_Playermenu[1] = item(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
+    m_Playermenu[1] = menuItem(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
     m_Playermenu[2] =
-        item(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
-    m_Playermenu[3] = item(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
-    m_Playernamesmenu = item(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
+        menuItem(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
+    m_Playermenu[3] = menuItem(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
+    m_Playernamesmenu =
+        menuItem(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
 
     m_coursesmenu = menuBar()->addMenu("&Course Mgt.");
     m_coursesmenu->setObjectName("coursesmenu");
     for (int i = 1; i <= 3; ++i) {
         const char* captions[] = {"", "&Add New Course", "&Edit Course", "&Delete Course"};
-        item(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
+        menuItem(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
     }
     m_coursesmenu->addSeparator();
-    item(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
-         &MainWindow::CHCPChartmenu_Click);
-    item(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu", opener(Window::CourseHcpCalculator));
+    menuItem(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
+             &MainWindow::CHCPChartmenu_Click);
+    menuItem(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu",
+             opener(Window::CourseHcpCalculator));
+}
 
+// Display Results, Team Points, Trends and Help.
+void MainWindow::buildResultMenus() {
     QMenu* views = menuBar()->addMenu("&Display Results");
     views->setObjectName("Vmenu");
     const char* viewCaptions[] = {"", "Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int i = 1; i <= 3; ++i) {
         m_Viewmenu[static_cast<std::size_t>(i)] =
-            item(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
+            menuItem(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
         m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
     }
     m_Viewmenu[1]->setChecked(true);
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
-    m_defineteammenu = item(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
-    m_enterteamresultsmenu =
-        item(teams, "&Enter Team Results", "enterteamresultsmenu", &MainWindow::enterteamresultsmenu_Click);
+    m_defineteammenu = menuItem(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
+    m_enterteamresultsmenu = menuItem(teams, "&Enter Team Results", "enterteamresultsmenu",
+                                      &MainWindow::enterteamresultsmenu_Click);
     m_teamsummarymenu =
-        item(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
+        menuItem(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
 
     QMenu* trends = menuBar()->addMenu("&Trends");
     trends->setObjectName("Analmenu");
     m_leaguehcmenu =
-        item(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
-    m_graphmenu[0] = item(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
+        menuItem(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
+    m_graphmenu[0] =
+        menuItem(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
     m_graphmenu[1] =
-        item(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
+        menuItem(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("Helpmenu");
-    item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
-    item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpTopic::QuickStart); });
-    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu",
-         [this] { showHelp(HelpTopic::Purpose); });
+    menuItem(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
+    menuItem(helpMenu, "Quick Start Instructions", "quickstartmenu",
+             [this] { showHelp(HelpTopic::QuickStart); });
+    menuItem(helpMenu, "Purpose && Intent of ths program", "Purposemenu",
+             [this] { showHelp(HelpTopic::Purpose); });
     helpMenu->addSeparator();
-    item(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
-    item(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
-
-    // Disabled in the design until a league is opened.
-    for (QAction* action :
-         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
-          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
-        action->setEnabled(false);
+    menuItem(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
+    menuItem(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
 }
 
 void MainWindow::buildToolPanel(QWidget* parent) {
@@ -231,7 +253,15 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     auto* stack = new QVBoxLayout(middle);
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
+    stack->addLayout(buildRoundLists(middle), 1);
+    stack->addWidget(buildCoursePanel(middle), 0, Qt::AlignCenter);
+    stack->addWidget(buildHelpPanel(middle), 0, Qt::AlignVCenter);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
+}
 
+// The names and the rounds side by side, with one vertical and one horizontal scroll bar.
+QGridLayout* MainWindow::buildRoundLists(QWidget* middle) {
+    double pt = logicalDpiX() / 72.0;
     auto* lists = new QGridLayout;
     lists->setSpacing(0);
     auto makeList = [&](const char* frameName, const char* listName, QFrame*& frame, QListWidget*& list) {
@@ -269,7 +299,6 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     lists->addWidget(m_VScroll1, 0, 2);
     lists->addWidget(m_HScroll1, 1, 0, 1, 2);
     lists->setColumnStretch(1, 1);
-    stack->addLayout(lists, 1);
 
     connect(m_VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         m_List1->verticalScrollBar()->setValue(value);
@@ -281,8 +310,11 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
         connect(list->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
                 &MainWindow::updateScrollRanges);
     }
+    return lists;
+}
 
-    // The course-selection panel.
+// The course-selection panel: a course to chart, edit or delete, hidden until asked for.
+QFrame* MainWindow::buildCoursePanel(QWidget* middle) {
     m_Selectcoursepanel = new QFrame(middle);
     m_Selectcoursepanel->setObjectName("Selectcoursepanel");
     m_Selectcoursepanel->setFrameShape(QFrame::StyledPanel);
@@ -306,9 +338,11 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     connect(m_okordeletecancel, &QPushButton::clicked, this, &MainWindow::okordeletecancel_Click);
     m_Selectcoursepanel->hide();
     m_Selectcoursepanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    stack->addWidget(m_Selectcoursepanel, 0, Qt::AlignCenter);
+    return m_Selectcoursepanel;
+}
 
-    // The help shortcuts, shown until a league is opened.
+// The help shortcuts, shown until a league is opened.
+QGroupBox* MainWindow::buildHelpPanel(QWidget* middle) {
     auto* helpBox = new QGroupBox("Help and Instructions", middle);
     helpBox->setObjectName("helppanel");
     auto* helpRow = new QHBoxLayout(helpBox);
@@ -332,8 +366,7 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     }
     m_helpPanel = helpBox;
     helpBox->setMaximumHeight(helpBox->sizeHint().height());
-    stack->addWidget(helpBox, 0, Qt::AlignVCenter);
-    static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
+    return helpBox;
 }
 
 void MainWindow::buildMessagePanel(QWidget* parent) {

@@ -22,6 +22,8 @@
 class QAction;
 class QComboBox;
 class QFrame;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -109,8 +111,19 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildFileMenu();
+    void buildRecordMenus();
+    void buildResultMenus();
+    // A menu item, named, running `handler` when chosen.
+    template <typename Handler>
+    QAction* menuItem(QMenu* menu, const char* caption, const QString& name, Handler handler);
+    // What opens `window` from a menu item.
+    std::function<void()> opener(Window window);
     void buildToolPanel(QWidget* parent);
     void buildRoundsArea(QWidget* parent);
+    QGridLayout* buildRoundLists(QWidget* middle);
+    QFrame* buildCoursePanel(QWidget* middle);
+    QGroupBox* buildHelpPanel(QWidget* middle);
     void buildMessagePanel(QWidget* parent);
     void layoutMessagePanel();
     void setLeagueItemsEnabled(bool enabled);

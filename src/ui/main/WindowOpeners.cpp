@@ -66,9 +66,10 @@ void refreshRoundsView(MainWindow& main) {
 void showRecentView(MainWindow& main) {
     if (auto* recent = main.findChild<QAction*>("Viewmenu1")) recent->trigger();
 }
-} // namespace
 
-void installWindowOpeners(MainWindow& main) {
+// The handicap settings, round entry and its choosers, the course handicap calculator,
+// the program information and the printer font.
+void installHandicapOpeners(MainWindow& main) {
     using Window = MainWindow::Window;
     main.setOpener(Window::Rules, [](MainWindow& m) -> QWidget* {
         return withHelp(new RulesWindow(m.store(), m.services()), m, HelpTopic::ProgramSettings);
@@ -95,7 +96,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::PrinterFont, [](MainWindow& m) -> QWidget* {
         return withHelp(new FontWindow(m.store(), m.services().dialogs), m, HelpTopic::PrinterFont);
     });
+}
 
+// The team windows.
+void installTeamOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::TeamDefinition, [](MainWindow& m) -> QWidget* {
         return withHelp(new TeamDefinitionWindow(m.store(), m.services()), m, HelpTopic::TeamRecords);
     });
@@ -105,8 +110,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::TeamSummary, [](MainWindow& m) -> QWidget* {
         return withHelp(new TeamSummaryWindow(m.store(), m.services()), m, HelpTopic::TeamRecords);
     });
+}
 
-    // Courses, leagues and players.
+// Courses, leagues and players.
+void installRosterOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::CourseSetup, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new CourseWindow(m.store(), m.services()), m, HelpTopic::Courses);
         QObject::connect(window, &CourseWindow::closed, &m, &MainWindow::enableCourseMenu);
@@ -144,9 +152,12 @@ void installWindowOpeners(MainWindow& main) {
         QObject::connect(window, &PlayerOrderWindow::closed, &m, [&m] { refreshRoundsView(m); });
         return window;
     });
+}
 
-    // The chooser and the chart windows open one another; each new one keeps
-    // the main window disabled until the last of them closes.
+// The chooser and the chart windows open one another; each new one keeps
+// the main window disabled until the last of them closes.
+void installChartOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::ChartChooser, [](MainWindow& m) -> QWidget* {
         return new ChartChooserWindow(m.store(), m.services(), [&m](QWidget* w) { m.adoptChild(w); });
     });
@@ -154,7 +165,11 @@ void installWindowOpeners(MainWindow& main) {
                    [](MainWindow& m) -> QWidget* { return new CompareChartWindow(m.store(), m.services()); });
     main.setOpener(Window::HandicapCards,
                    [](MainWindow& m) -> QWidget* { return new HandicapCardWindow(m.store(), m.services()); });
+}
 
+// Backup and restore.
+void installBackupOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::Backup, [](MainWindow& m) -> QWidget* {
         return new BackupWindow(m.store(), m.services().dialogs);
     });
@@ -172,6 +187,15 @@ void installWindowOpeners(MainWindow& main) {
         });
         return window;
     });
+}
+} // namespace
+
+void installWindowOpeners(MainWindow& main) {
+    installHandicapOpeners(main);
+    installTeamOpeners(main);
+    installRosterOpeners(main);
+    installChartOpeners(main);
+    installBackupOpeners(main);
 }
 
 } // namespace tallyrock

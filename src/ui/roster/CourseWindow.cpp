@@ -47,36 +47,67 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     nameRow->addWidget(new QLabel("Course Name :", this));
     nameRow->addWidget(m_Nametext, 1);
 
-    // The scorecard: holes 1..9, Out, holes 10..18, In, Total.
-    auto* card = new QFrame(this);
-    card->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(card);
-    grid->setHorizontalSpacing(3);
-    grid->addWidget(new QLabel("Hole", card), 0, 0);
-    grid->addWidget(new QLabel("Par", card), 1, 0);
-    m_Outlabel = sunkenPanel("Outlabel", card);
-    m_Inlabel = sunkenPanel("Inlabel", card);
-    m_Totallabel = sunkenPanel("Totallabel", card);
-    for (int h = 1; h <= 18; ++h) {
-        auto* box = new QLineEdit(card);
-        box->setObjectName(QString("Partext%1").arg(h));
-        box->setAlignment(Qt::AlignCenter);
-        box->setFixedWidth(34);
-        box->installEventFilter(this);
-        int column = h <= 9 ? h : h + 1;
-        grid->addWidget(heading(QString::number(h), card), 0, column);
-        grid->addWidget(box, 1, column);
-        m_Partext[static_cast<std::size_t>(h)] = box;
-        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
-    }
-    grid->addWidget(heading("Out", card), 0, 10);
-    grid->addWidget(m_Outlabel, 1, 10);
-    grid->addWidget(heading("In", card), 0, 20);
-    grid->addWidget(m_Inlabel, 1, 20);
-    grid->addWidget(heading("Total", card), 0, 21);
-    grid->addWidget(m_Totallabel, 1, 21);
+    QFrame* card = buildScorecard();
+    QGridLayout* tees = buildTeePanels();
+    QHBoxLayout* buttons = buildButtons();
 
-    // Ratings and slopes of the three tees, set with the spin buttons only.
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(nameRow);
+    column->addWidget(card);
+    column->addLayout(tees);
+    column->addLayout(buttons);
+
+    showCourse();
+}
+
+// Load. A new course is added to the table as it is on disk, not to whatever the
+// table held before (no league need be open).
+void CourseWindow::showCourse() {
+    if (m_store.CourseFormMode == "add")
+        if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
+    CourseForm form = openCourseForm(m_store);
+    m_Outlabel->setText("0");
+    m_Inlabel->setText("0");
+    m_Nametext->setText(qs(form.name));
+    for (int h = 1; h <= 18; ++h)
+        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
+    for (int t = 1; t <= 3; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
+        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+    }
+    m_initialstext->setText(qs(form.initials));
+
+    adjustSize();
+    centreBelowMiddle(*this, 100);
+    m_Nametext->setFocus();
+    m_services.dialogs.setBusy(false);
+}
+
+// Help, Save and Cancel, connected.
+QHBoxLayout* CourseWindow::buildButtons() {
+    auto* savebutton = new QPushButton("&Save", this);
+    savebutton->setObjectName("savebutton");
+    savebutton->setToolTip("Save course information to disk");
+    auto* cancelbutton = new QPushButton("&Cancel", this);
+    cancelbutton->setObjectName("cancelbutton");
+    cancelbutton->setToolTip("Close course window");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    infobutton->setToolTip("Help on Courses");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(cancelbutton);
+    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
+    return buttons;
+}
+
+// Ratings and slopes of the three tees, set with the spin buttons only, and the initials.
+QGridLayout* CourseWindow::buildTeePanels() {
     auto* tees = new QGridLayout;
     tees->setHorizontalSpacing(4);
     tees->addWidget(new QLabel("Rating", this), 1, 0);
@@ -115,53 +146,39 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     tees->addWidget(m_initialstext, 1, 9);
     tees->setColumnMinimumWidth(7, 24);
     tees->setColumnStretch(10, 1);
+    return tees;
+}
 
-    auto* savebutton = new QPushButton("&Save", this);
-    savebutton->setObjectName("savebutton");
-    savebutton->setToolTip("Save course information to disk");
-    auto* cancelbutton = new QPushButton("&Cancel", this);
-    cancelbutton->setObjectName("cancelbutton");
-    cancelbutton->setToolTip("Close course window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help on Courses");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(savebutton);
-    buttons->addWidget(cancelbutton);
-
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(nameRow);
-    column->addWidget(card);
-    column->addLayout(tees);
-    column->addLayout(buttons);
-
-    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
-
-    // Load. A new course is added to the table as it is on disk, not to
-    // whatever the table held before (no league need be open).
-    if (m_store.CourseFormMode == "add")
-        if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
-    CourseForm form = openCourseForm(m_store);
-    m_Outlabel->setText("0");
-    m_Inlabel->setText("0");
-    m_Nametext->setText(qs(form.name));
-    for (int h = 1; h <= 18; ++h)
-        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
-    for (int t = 1; t <= 3; ++t) {
-        auto i = static_cast<std::size_t>(t);
-        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
-        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+// The scorecard: holes 1..9, Out, holes 10..18, In, Total, each par box watched.
+QFrame* CourseWindow::buildScorecard() {
+    auto* card = new QFrame(this);
+    card->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(card);
+    grid->setHorizontalSpacing(3);
+    grid->addWidget(new QLabel("Hole", card), 0, 0);
+    grid->addWidget(new QLabel("Par", card), 1, 0);
+    m_Outlabel = sunkenPanel("Outlabel", card);
+    m_Inlabel = sunkenPanel("Inlabel", card);
+    m_Totallabel = sunkenPanel("Totallabel", card);
+    for (int h = 1; h <= 18; ++h) {
+        auto* box = new QLineEdit(card);
+        box->setObjectName(QString("Partext%1").arg(h));
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(34);
+        box->installEventFilter(this);
+        int column = h <= 9 ? h : h + 1;
+        grid->addWidget(heading(QString::number(h), card), 0, column);
+        grid->addWidget(box, 1, column);
+        m_Partext[static_cast<std::size_t>(h)] = box;
+        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
     }
-    m_initialstext->setText(qs(form.initials));
-
-    adjustSize();
-    centreBelowMiddle(*this, 100);
-    m_Nametext->setFocus();
-    m_services.dialogs.setBusy(false);
+    grid->addWidget(heading("Out", card), 0, 10);
+    grid->addWidget(m_Outlabel, 1, 10);
+    grid->addWidget(heading("In", card), 0, 20);
+    grid->addWidget(m_Inlabel, 1, 20);
+    grid->addWidget(heading("Total", card), 0, 21);
+    grid->addWidget(m_Totallabel, 1, 21);
+    return card;
 }
 
 // Only digits reach a par box; Enter moves on to the next hole.

@@ -12,6 +12,9 @@
 #include <QWidget>
 #include <array>
 
+class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 
@@ -27,6 +30,10 @@ class CourseWindow : public ToolWindow {
     void onClosing() override;
 
   private:
+    void showCourse();
+    QHBoxLayout* buildButtons();
+    QGridLayout* buildTeePanels();
+    QFrame* buildScorecard();
     void Partext_Change(int h);
     void ratingSpin_Spin(int tee, bool up);
     void slopeSpin_Spin(int tee, bool up);
