@@ -102,15 +102,15 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     column->addLayout(buttons);
 
     // The calculation panel stands right of the entry area, shown by View Math.
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setFocusPolicy(Qt::NoFocus);
-    m_List1->setFixedWidth(twipsToPixels(8595 - 5700));
-    m_List1->hide();
+    m_calcPanel = new QListWidget(this);
+    m_calcPanel->setObjectName("List1");
+    m_calcPanel->setFocusPolicy(Qt::NoFocus);
+    m_calcPanel->setFixedWidth(twipsToPixels(8595 - 5700));
+    m_calcPanel->hide();
 
     auto* row = new QHBoxLayout(this);
     row->addWidget(entry);
-    row->addWidget(m_List1);
+    row->addWidget(m_calcPanel);
     row->setSizeConstraint(QLayout::SetMinimumSize);
 
     buildTimers();
@@ -163,15 +163,15 @@ QGridLayout* ScoreEntryWindow::buildButtons() {
     m_deletebutton->setEnabled(false);
     QPushButton* cancelbutton = button("&Cancel score entry", "cancelbutton");
     QPushButton* infobutton = button("&Help on entering scores", "infobutton");
-    QPushButton* Command3D1 = button("&View Math", "Command3D1");
-    Command3D1->setToolTip("Show calculation panel");
+    QPushButton* viewMathButton = button("&View Math", "Command3D1");
+    viewMathButton->setToolTip("Show calculation panel");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_recordbutton, 0, 0);
     buttons->addWidget(m_skipbutton, 0, 1);
     buttons->addWidget(m_deletebutton, 0, 1);
     buttons->addWidget(cancelbutton, 1, 0);
-    buttons->addWidget(Command3D1, 1, 1);
+    buttons->addWidget(viewMathButton, 1, 1);
     buttons->addWidget(infobutton, 2, 0, 1, 2);
 
     connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
@@ -179,7 +179,7 @@ QGridLayout* ScoreEntryWindow::buildButtons() {
     connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
     connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
     connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
-    connect(Command3D1, &QPushButton::clicked, this, &ScoreEntryWindow::Command3D1_Click);
+    connect(viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::toggleCalculation);
     return buttons;
 }
 
@@ -427,9 +427,9 @@ void ScoreEntryWindow::Timer1_Timer() {
         return;
     }
     for (const std::string& line : m_recorder.panel())
-        m_List1->addItem(qs(line));
-    if (m_panelShown) m_services.dialogs.messageBox(pausingMessage());
-    m_List1->clear();
+        m_calcPanel->addItem(qs(line));
+    if (m_calcShown) m_services.dialogs.messageBox(pausingMessage());
+    m_calcPanel->clear();
     m_recorder.clearPanel();
     if (AdvanceToNextPlayer())
         backToHole1();
@@ -484,7 +484,7 @@ void ScoreEntryWindow::deletebutton_Click() {
         return;
     hide();
     Failure failure = whileBusy(m_services.dialogs, [&] { return m_recorder.deleteRound(shownTee()); });
-    m_List1->clear();
+    m_calcPanel->clear();
     if (failure) m_services.dialogs.messageBox(*failure);
     close();
 }
@@ -493,11 +493,12 @@ void ScoreEntryWindow::cancelbutton_Click() {
     close();
 }
 
-void ScoreEntryWindow::Command3D1_Click() {
-    m_panelShown = !m_panelShown;
-    m_List1->setVisible(m_panelShown);
+void ScoreEntryWindow::toggleCalculation() {
+    m_calcShown = !m_calcShown;
+    m_calcPanel->setVisible(m_calcShown);
     layout()->activate();
-    resize(m_panelShown ? m_narrowWidth + m_List1->width() + layout()->spacing() : m_narrowWidth, height());
+    resize(m_calcShown ? m_narrowWidth + m_calcPanel->width() + layout()->spacing() : m_narrowWidth,
+           height());
     centreBelowMiddle(*this, 100);
 }
 

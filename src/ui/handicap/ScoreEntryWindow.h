@@ -34,7 +34,7 @@ class ScoreEntryWindow : public ToolWindow {
     // A stored round is being corrected (the help window shows that topic).
     bool editing() const { return m_editing; }
     // The calculation panel is shown.
-    bool panelShown() const { return m_panelShown; }
+    bool panelShown() const { return m_calcShown; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,11 +67,11 @@ class ScoreEntryWindow : public ToolWindow {
     void skipbutton_Click();
     void deletebutton_Click();
     void cancelbutton_Click();
-    void Command3D1_Click();
+    void toggleCalculation();
 
     RoundRecorder m_recorder;
     bool m_editing = false;
-    bool m_panelShown = false;
+    bool m_calcShown = false;
     int m_narrowWidth = 0;
 
     std::array<QLineEdit*, 19> m_scoretext{};
@@ -86,7 +86,7 @@ class ScoreEntryWindow : public ToolWindow {
     QLabel* m_Pnamelabel = nullptr;
     QLabel* m_eqlabel = nullptr;
     QButtonGroup* m_teebutton = nullptr;
-    QListWidget* m_List1 = nullptr;
+    QListWidget* m_calcPanel = nullptr;
     QPushButton* m_recordbutton = nullptr;
     QPushButton* m_skipbutton = nullptr;
     QPushButton* m_deletebutton = nullptr;

@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "CourseSelectionPanel.h"
+#include "RoundsArea.h"
 #include "SplashWindow.h"
 #include "ToolIcons.h"
 #include "main/CourseHcpChart.h"
@@ -17,18 +19,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -253,92 +250,14 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     auto* stack = new QVBoxLayout(middle);
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
-    stack->addLayout(buildRoundLists(middle), 1);
-    stack->addWidget(buildCoursePanel(middle), 0, Qt::AlignCenter);
+    m_roundsArea = new RoundsArea(middle);
+    stack->addWidget(m_roundsArea, 1);
+    m_coursePanel = new CourseSelectionPanel(middle);
+    connect(m_coursePanel, &CourseSelectionPanel::chosen, this, &MainWindow::chooseCourse);
+    connect(m_coursePanel, &CourseSelectionPanel::cancelled, this, &MainWindow::cancelCourseChoice);
+    stack->addWidget(m_coursePanel, 0, Qt::AlignCenter);
     stack->addWidget(buildHelpPanel(middle), 0, Qt::AlignVCenter);
     static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
-}
-
-// The names and the rounds side by side, with one vertical and one horizontal scroll bar.
-QGridLayout* MainWindow::buildRoundLists(QWidget* middle) {
-    double pt = logicalDpiX() / 72.0;
-    auto* lists = new QGridLayout;
-    lists->setSpacing(0);
-    auto makeList = [&](const char* frameName, const char* listName, QFrame*& frame, QListWidget*& list) {
-        frame = new QFrame(middle);
-        frame->setObjectName(frameName);
-        frame->setFrameShape(QFrame::StyledPanel);
-        auto* inside = new QVBoxLayout(frame);
-        inside->setContentsMargins(0, 0, 0, 0);
-        list = new QListWidget(frame);
-        list->setObjectName(listName);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-        list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-        // Round lines are wider than the frame: HScroll1 moves them, nothing is cut short.
-        list->setTextElideMode(Qt::ElideNone);
-        list->setSelectionMode(QAbstractItemView::NoSelection);
-        list->setFocusPolicy(Qt::NoFocus);
-        list->viewport()->installEventFilter(this);
-        inside->addWidget(list);
-    };
-    makeList("Picture1", "List1", m_Picture1, m_List1);
-    makeList("Picture2", "List2", m_Picture2, m_List2);
-    m_VScroll1 = new QScrollBar(Qt::Vertical, middle);
-    m_VScroll1->setObjectName("VScroll1");
-    m_HScroll1 = new QScrollBar(Qt::Horizontal, middle);
-    m_HScroll1->setObjectName("HScroll1");
-    m_HScroll1->setFocusPolicy(Qt::StrongFocus);
-    m_VScroll1->setSingleStep(static_cast<int>(12.5 * pt));
-    m_VScroll1->setPageStep(static_cast<int>(75 * pt));
-    m_HScroll1->setSingleStep(static_cast<int>(25 * pt));
-    m_HScroll1->setPageStep(static_cast<int>(125 * pt));
-    lists->addWidget(m_Picture1, 0, 0);
-    lists->addWidget(m_Picture2, 0, 1);
-    lists->addWidget(m_VScroll1, 0, 2);
-    lists->addWidget(m_HScroll1, 1, 0, 1, 2);
-    lists->setColumnStretch(1, 1);
-
-    connect(m_VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        m_List1->verticalScrollBar()->setValue(value);
-        m_List2->verticalScrollBar()->setValue(value);
-    });
-    connect(m_HScroll1, &QScrollBar::valueChanged, m_List2->horizontalScrollBar(), &QScrollBar::setValue);
-    for (QListWidget* list : {m_List1, m_List2}) {
-        connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, this, &MainWindow::updateScrollRanges);
-        connect(list->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
-                &MainWindow::updateScrollRanges);
-    }
-    return lists;
-}
-
-// The course-selection panel: a course to chart, edit or delete, hidden until asked for.
-QFrame* MainWindow::buildCoursePanel(QWidget* middle) {
-    m_Selectcoursepanel = new QFrame(middle);
-    m_Selectcoursepanel->setObjectName("Selectcoursepanel");
-    m_Selectcoursepanel->setFrameShape(QFrame::StyledPanel);
-    m_Selectcoursepanel->setFrameShadow(QFrame::Raised);
-    auto* panelRow = new QHBoxLayout(m_Selectcoursepanel);
-    panelRow->addWidget(new QLabel("Select a Course:", m_Selectcoursepanel));
-    m_Selectcoursecombo = new QComboBox(m_Selectcoursepanel);
-    m_Selectcoursecombo->setObjectName("Selectcoursecombo");
-    m_Selectcoursecombo->setEditable(true);
-    m_Selectcoursecombo->setInsertPolicy(QComboBox::NoInsert);
-    m_Selectcoursecombo->setMinimumContentsLength(28);
-    m_Selectcoursecombo->lineEdit()->installEventFilter(this);
-    panelRow->addWidget(m_Selectcoursecombo, 1);
-    m_okordeletebutton = new QPushButton("Ok", m_Selectcoursepanel);
-    m_okordeletebutton->setObjectName("okordeletebutton");
-    m_okordeletecancel = new QPushButton("Cancel", m_Selectcoursepanel);
-    m_okordeletecancel->setObjectName("okordeletecancel");
-    panelRow->addWidget(m_okordeletebutton);
-    panelRow->addWidget(m_okordeletecancel);
-    connect(m_okordeletebutton, &QPushButton::clicked, this, &MainWindow::okordeletebutton_Click);
-    connect(m_okordeletecancel, &QPushButton::clicked, this, &MainWindow::okordeletecancel_Click);
-    m_Selectcoursepanel->hide();
-    m_Selectcoursepanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    return m_Selectcoursepanel;
 }
 
 // The help shortcuts, shown until a league is opened.
@@ -424,23 +343,6 @@ void MainWindow::layoutMessagePanel() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_messagepanel && event->type() == QEvent::Resize) layoutMessagePanel();
     if (watched == m_toolbutton[0] && event->type() == QEvent::Enter) showAction("Loads latest League file");
-    if (watched == m_Selectcoursecombo->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
-        okordeletebutton_Click();
-        return true;
-    }
-    for (QListWidget* list : {m_List1, m_List2}) {
-        if (watched != list->viewport()) continue;
-        // The lists only show: a click takes no selection, the wheel scrolls both.
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-            list->clearSelection();
-            m_HScroll1->setFocus();
-            return true;
-        }
-        if (event->type() == QEvent::Wheel) {
-            QApplication::sendEvent(m_VScroll1, event);
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -461,10 +363,7 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     // Items that need an open league. After a failed read they are disabled as
     // well, so nothing reaches a window that needs one.
     setLeagueItemsEnabled(false);
-    QFont listFont = printFont(m_store.settings.FontName, 9, false);
-    m_List1->setFont(listFont);
-    m_List2->setFont(listFont);
-    m_Picture1->setFixedWidth(QFontMetrics(listFont).horizontalAdvance(QString(31, 'M')) + 4);
+    m_roundsArea->setListFont(printFont(m_store.settings.FontName, 9, false));
 }
 
 void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
@@ -494,8 +393,7 @@ std::vector<std::string> MainWindow::leagueMenu() const {
 void MainWindow::showNoLeagueOpen() {
     setLeagueItemsEnabled(false);
     HideRoundsView();
-    m_List1->clear();
-    m_List2->clear();
+    m_roundsArea->clearLines();
     setMessagePanelText(OpenLeagueHint);
     m_helpPanel->show();
     m_helpPanel->setEnabled(true);
@@ -545,10 +443,7 @@ void MainWindow::OpenLeague(int k) {
 }
 
 void MainWindow::ShowRoundsView() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
-        w->show();
-    m_Picture1->setEnabled(true);
-    m_Picture2->setEnabled(true);
+    m_roundsArea->setShown(true);
     m_roundsShown = true;
     if (m_view.mode() != ViewMode::Player) {
         m_view.show(m_store);
@@ -558,32 +453,14 @@ void MainWindow::ShowRoundsView() {
 }
 
 void MainWindow::HideRoundsView() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
-        w->hide();
-    m_Picture1->setEnabled(false);
-    m_Picture2->setEnabled(false);
+    m_roundsArea->setShown(false);
     m_Spin1->hide();
     m_roundsShown = false;
 }
 
 void MainWindow::fillLists() {
     const ViewLines& lines = m_view.lines();
-    m_List1->clear();
-    m_List2->clear();
-    for (const std::string& name : lines.names)
-        m_List1->addItem(qs(name));
-    for (const std::string& line : lines.rounds)
-        m_List2->addItem(qs(line));
-    updateScrollRanges();
-    m_List1->verticalScrollBar()->setValue(m_VScroll1->value());
-    m_List2->verticalScrollBar()->setValue(m_VScroll1->value());
-    m_List2->horizontalScrollBar()->setValue(m_HScroll1->value());
-}
-
-void MainWindow::updateScrollRanges() {
-    m_VScroll1->setRange(
-        0, std::max(m_List1->verticalScrollBar()->maximum(), m_List2->verticalScrollBar()->maximum()));
-    m_HScroll1->setRange(0, m_List2->horizontalScrollBar()->maximum());
+    m_roundsArea->showLines(lines.names, lines.rounds);
 }
 
 void MainWindow::tickView(ViewMode mode) {
@@ -769,7 +646,7 @@ void MainWindow::toolbutton_Click(int index) {
 // ---------------------------------------------------------------- printing
 
 void MainWindow::Printmenu_Click() {
-    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     Answer answer = m_services.dialogs.messageBox(listingQuestion(), Buttons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel) return;
     Date today = m_services.clock.today();
@@ -783,7 +660,7 @@ void MainWindow::Printmenu_Click() {
 }
 
 void MainWindow::printfilemenu_Click() {
-    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     std::optional<std::string> chosen =
         m_services.dialogs.saveFileName("Export Listing as Text", m_store.workDir.string(), "", ExportFilter);
     std::optional<std::filesystem::path> name = exportFileName(chosen.value_or(""));
@@ -834,31 +711,23 @@ void MainWindow::openCoursePanel(CoursePanelMode mode) {
     m_panelMode = mode;
     m_store.CourseFormMode = courseFormModeText(mode);
     m_store.CurrentCourse = 0;
-    m_Selectcoursecombo->clear();
-    for (const std::string& name : courseChoices(m_store.courses))
-        m_Selectcoursecombo->addItem(qs(name));
-    m_Selectcoursecombo->setCurrentIndex(-1);
-    m_Selectcoursecombo->setEditText(QString());
-    m_okordeletebutton->setText(qs(coursePanelButtonText(mode)));
-    m_Selectcoursepanel->setEnabled(true);
-    m_Selectcoursepanel->show();
+    m_coursePanel->offer(courseChoices(m_store.courses), qs(coursePanelButtonText(mode)));
     HideRoundsView();
     if (mode == CoursePanelMode::Chart) {
         enableCourseMenu();
         m_services.dialogs.setBusy(false);
     }
-    m_Selectcoursecombo->setFocus();
+    m_coursePanel->focusCourseBox();
 }
 
-void MainWindow::okordeletebutton_Click() {
-    std::string text = str(m_Selectcoursecombo->currentText());
+void MainWindow::chooseCourse() {
+    std::string text = str(m_coursePanel->courseText());
     if (text.empty()) return;
     int course = findCourse(m_store.courses, text);
     if (course == 0) return;
     m_store.CurrentCourse = static_cast<int16_t>(course);
     m_services.dialogs.setBusy(true);
-    m_Selectcoursepanel->hide();
-    m_Selectcoursecombo->clear();
+    m_coursePanel->withdraw();
     switch (m_panelMode) {
     case CoursePanelMode::Chart: {
         m_services.dialogs.setBusy(false);
@@ -881,7 +750,7 @@ void MainWindow::okordeletebutton_Click() {
         m_services.dialogs.setBusy(false);
         Answer answer = m_services.dialogs.messageBox(deleteCourseQuestion(), Buttons::YesNo, Answer::No);
         if (answer != Answer::Yes) {
-            okordeletecancel_Click();
+            cancelCourseChoice();
             break;
         }
         if (Failure failure = deleteCourse(m_store, course))
@@ -893,9 +762,8 @@ void MainWindow::okordeletebutton_Click() {
     }
 }
 
-void MainWindow::okordeletecancel_Click() {
-    m_Selectcoursecombo->clear();
-    m_Selectcoursepanel->hide();
+void MainWindow::cancelCourseChoice() {
+    m_coursePanel->withdraw();
     enableCourseMenu();
 }
 
