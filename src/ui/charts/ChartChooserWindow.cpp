@@ -1,7 +1,8 @@
 #include "ChartChooserWindow.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,7 +16,7 @@ constexpr int SlotRole = Qt::UserRole;
 
 ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, ChartAdopter adopt,
                                        QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
     setObjectName("ANchooseplayer");
     setWindowTitle("Select Player");
 
@@ -48,10 +49,10 @@ ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, Chart
     connect(exitbutton, &QPushButton::clicked, this, &ChartChooserWindow::exitbutton_Click);
 
     m_store.CurrentPlayer = 0;
-    playerlabel->setText(QString::fromStdString(chooserCaption(m_store)));
+    playerlabel->setText(qs(chooserCaption(m_store)));
     centreBelowMiddle(*this, 90);
     for (const PlayerEntry& entry : playerEntries(m_store.league)) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.name), m_List1);
+        auto* item = new QListWidgetItem(qs(entry.name), m_List1);
         item->setData(SlotRole, entry.slot);
     }
 }
@@ -62,26 +63,17 @@ void ChartChooserWindow::acceptbutton_Click() {
         m_services.dialogs.beep();
         return;
     }
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     // The entry's own slot: names left out of the list would shift a position.
     m_store.CurrentPlayer = static_cast<int16_t>(selected.front()->data(SlotRole).toInt());
     m_List1->clearSelection();
     openChartWindow(chartForKind(m_store.ChartKind), m_store, m_services, m_adopt);
     close();
-    m_services.dialogs.setBusy(false);
 }
 
 void ChartChooserWindow::exitbutton_Click() {
     m_List1->clearSelection();
     close();
-}
-
-void ChartChooserWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

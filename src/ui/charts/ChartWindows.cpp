@@ -4,8 +4,8 @@
 #include "PieChartWindow.h"
 #include "TrendChartWindow.h"
 #include "charts/TrendChart.h"
+#include "services/BusyPointer.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -24,8 +24,8 @@ QWidget* openChartWindow(ChartChoice choice, Store& store, UiServices& services,
 
 ChartWindowBase::ChartWindowBase(Store& store, UiServices& services, ChartAdopter adopt, ChartChoice other,
                                  double width, double height, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_canvas(width, height),
-      m_adopt(std::move(adopt)), m_other(other) {}
+    : ToolWindow(store, services, parent), m_canvas(width, height), m_adopt(std::move(adopt)),
+      m_other(other) {}
 
 QHBoxLayout* ChartWindowBase::buttonRow(const QString& switchCaption, const QString& switchTip,
                                         const QString& printTip, const QString& doneName) {
@@ -46,27 +46,20 @@ QHBoxLayout* ChartWindowBase::buttonRow(const QString& switchCaption, const QStr
 
 void ChartWindowBase::Printbutton_Click() {
     if (m_services.dialogs.messageBox(chartPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     printChart();
-    m_services.dialogs.setBusy(false);
 }
 
 void ChartWindowBase::Command3d1_Click() {
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     openChartWindow(m_other, m_store, m_services, m_adopt);
     m_switching = true;
     close();
-    m_services.dialogs.setBusy(false);
 }
 
-void ChartWindowBase::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        // The chart that replaces this one keeps the player.
-        if (!m_switching) m_store.CurrentPlayer = 0;
-        emit closed();
-    }
-    event->accept();
+void ChartWindowBase::onClosing() {
+    // The chart that replaces this one keeps the player.
+    if (!m_switching) m_store.CurrentPlayer = 0;
 }
 
 } // namespace tallyrock

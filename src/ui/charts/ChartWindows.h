@@ -4,7 +4,7 @@
 
 #include "charts/ChartChooser.h"
 #include "services/QtCanvas.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -26,13 +26,10 @@ QWidget* openChartWindow(ChartChoice choice, Store& store, UiServices& services,
 // A chart window for CurrentPlayer with a switch to the other chart, a print
 // button and a done button. Closing resets CurrentPlayer, unless the other
 // chart has taken over.
-class ChartWindowBase : public QWidget {
+class ChartWindowBase : public ToolWindow {
     Q_OBJECT
   public:
     const QtCanvas& canvas() const { return m_canvas; }
-
-  signals:
-    void closed();
 
   protected:
     // `other` is the chart the switch opens; the canvas size is in twips.
@@ -44,10 +41,8 @@ class ChartWindowBase : public QWidget {
                            const QString& doneName);
     // Prints the chart once the user has agreed; the hourglass is already on.
     virtual void printChart() = 0;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
-    Store& m_store;
-    UiServices& m_services;
     QtCanvas m_canvas;
 
   private:
@@ -57,7 +52,6 @@ class ChartWindowBase : public QWidget {
     ChartAdopter m_adopt;
     ChartChoice m_other;
     bool m_switching = false;
-    bool m_closed = false;
 };
 
 } // namespace tallyrock

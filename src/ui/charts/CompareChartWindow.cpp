@@ -3,9 +3,10 @@
 #include "ChartWidgets.h"
 #include "charts/CompareChart.h"
 #include "print/PrintFonts.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@
 namespace tallyrock {
 
 CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("compareform");
     setWindowTitle("Tallyrock");
 
@@ -62,7 +63,7 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
 
     m_lines = compareLines(m_store.league);
     for (const std::string& line : m_lines)
-        m_List1->addItem(QString::fromStdString(line));
+        m_List1->addItem(qs(line));
     int width = QFontMetrics(fixed).horizontalAdvance(QString(80, 'x'));
     resize(width + 2 * m_List1->frameWidth() + 40, 480);
     centreBelowMiddle(*this, 100);
@@ -70,17 +71,8 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
 
 void CompareChartWindow::Command3d1_Click() {
     if (m_services.dialogs.messageBox(compareListPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     printCompareList(m_services.printer, m_lines, m_store.settings.FontName, m_services.clock.today());
-    m_services.dialogs.setBusy(false);
-}
-
-void CompareChartWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

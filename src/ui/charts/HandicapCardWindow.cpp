@@ -2,10 +2,11 @@
 
 #include "ChartWidgets.h"
 #include "charts/ChartChooser.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "store/NumberText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,19 +30,11 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
 } // namespace
 
 HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("HcpCards");
     setWindowTitle("Handicap Card Printing");
 
-    auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
-    heading->setWordWrap(true);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_printcountlabel = new QLabel(this);
-    m_printcountlabel->setObjectName("printcountlabel");
-    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
-    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+    QVBoxLayout* listColumn = buildPlayerColumn();
 
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);
     commentLabel->setWordWrap(true);
@@ -62,14 +55,6 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     auto* donebutton = chartButton("donebutton", "&Done", "Close hcp card window", this);
     auto* infobutton = chartButton("infobutton", "Info", "Card stock", this);
 
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(heading);
-    listColumn->addWidget(m_List1, 1);
-    listColumn->addWidget(m_printcountlabel);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(selectallbutton);
-    listButtons->addWidget(unmarkbutton);
-    listColumn->addLayout(listButtons);
     auto* formColumn = new QVBoxLayout;
     formColumn->addWidget(picture, 0, Qt::AlignHCenter);
     formColumn->addWidget(commentLabel);
@@ -87,10 +72,8 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     row->addLayout(formColumn);
     resize(560, 440);
 
-    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
-    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
     connect(m_pscalingtext, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_store.settings.CardScaling = toSingle(leadingNumber(text.toStdString()));
+        m_store.settings.CardScaling = toSingle(leadingNumber(str(text)));
     });
     connect(printbutton, &QPushButton::clicked, this, &HandicapCardWindow::PrintButton_Click);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
@@ -100,37 +83,64 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     connect(m_Timer1, &QTimer::timeout, this, &HandicapCardWindow::Timer1_Timer);
     m_Timer1->start(1000);
 
+    showOpening();
+}
+
+// The players to print cards for, with the count and the select and un-mark buttons.
+QVBoxLayout* HandicapCardWindow::buildPlayerColumn() {
+    auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
+    heading->setWordWrap(true);
+    m_List1 = new QListWidget(this);
+    m_List1->setObjectName("List1");
+    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_printcountlabel = new QLabel(this);
+    m_printcountlabel->setObjectName("printcountlabel");
+    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
+    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(heading);
+    listColumn->addWidget(m_List1, 1);
+    listColumn->addWidget(m_printcountlabel);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(selectallbutton);
+    listButtons->addWidget(unmarkbutton);
+    listColumn->addLayout(listButtons);
+    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
+    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    return listColumn;
+}
+
+// The stored alignment, the players and today's date; the count of cards to print.
+void HandicapCardWindow::showOpening() {
     centreBelowMiddle(*this, 0);
     CardForm opened = openCardForm(m_store.settings);
-    m_hoffsettext->setText(QString::fromStdString(opened.hOffset));
-    m_WDOffSetText->setText(QString::fromStdString(opened.wdOffset));
-    m_pscalingtext->setText(QString::fromStdString(opened.scaling));
+    m_hoffsettext->setText(qs(opened.hOffset));
+    m_WDOffSetText->setText(qs(opened.wdOffset));
+    m_pscalingtext->setText(qs(opened.scaling));
     for (const PlayerEntry& entry : playerEntries(m_store.league)) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.name), m_List1);
+        auto* item = new QListWidgetItem(qs(entry.name), m_List1);
         item->setData(SlotRole, entry.slot);
     }
-    m_Text1->setText(QString::fromStdString(dashedDate(m_services.clock.today())));
+    m_Text1->setText(qs(dashedDate(m_services.clock.today())));
     Timer1_Timer();
 }
 
 CardForm HandicapCardWindow::form() const {
-    return {m_hoffsettext->text().toStdString(), m_WDOffSetText->text().toStdString(),
-            m_pscalingtext->text().toStdString()};
+    return {str(m_hoffsettext->text()), str(m_WDOffSetText->text()), str(m_pscalingtext->text())};
 }
 
 void HandicapCardWindow::PrintButton_Click() {
     if (m_services.dialogs.messageBox(cardPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
-    m_services.dialogs.setBusy(true);
-    // The offsets are used as typed; the scaling box shows the number it was read as.
-    takeCardForm(m_store.settings, form());
-    m_pscalingtext->setText(QString::fromStdString(scalingBoxText(m_pscalingtext->text().toStdString())));
-    // Each entry keeps its own slot: names left out of the list would shift a position.
-    std::vector<int> players;
-    for (int i = 0; i < m_List1->count(); ++i)
-        if (m_List1->item(i)->isSelected()) players.push_back(m_List1->item(i)->data(SlotRole).toInt());
-    Failure refused =
-        PrintHandicapCards(m_store, m_services.printer, players, m_Text1->text().toStdString(), m_picture);
-    m_services.dialogs.setBusy(false);
+    Failure refused = whileBusy(m_services.dialogs, [&] {
+        // The offsets are used as typed; the scaling box shows the number it was read as.
+        takeCardForm(m_store.settings, form());
+        m_pscalingtext->setText(qs(scalingBoxText(str(m_pscalingtext->text()))));
+        // Each entry keeps its own slot: names left out of the list would shift a position.
+        std::vector<int> players;
+        for (int i = 0; i < m_List1->count(); ++i)
+            if (m_List1->item(i)->isSelected()) players.push_back(m_List1->item(i)->data(SlotRole).toInt());
+        return PrintHandicapCards(m_store, m_services.printer, players, str(m_Text1->text()), m_picture);
+    });
     if (refused) m_services.dialogs.messageBox(*refused);
 }
 
@@ -139,19 +149,13 @@ void HandicapCardWindow::infobutton_Click() {
 }
 
 void HandicapCardWindow::Timer1_Timer() {
-    m_printcountlabel->setText(
-        QString::fromStdString(cardsToPrintText(static_cast<int>(m_List1->selectedItems().size()))));
+    m_printcountlabel->setText(qs(cardsToPrintText(static_cast<int>(m_List1->selectedItems().size()))));
 }
 
-void HandicapCardWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_Timer1->stop();
-        m_services.dialogs.setBusy(false);
-        closeCardForm(m_store, form());
-        emit closed();
-    }
-    event->accept();
+void HandicapCardWindow::onClosing() {
+    m_Timer1->stop();
+    m_services.dialogs.setBusy(false);
+    closeCardForm(m_store, form());
 }
 
 } // namespace tallyrock

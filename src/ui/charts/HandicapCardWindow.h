@@ -5,7 +5,7 @@
 
 #include "charts/HandicapCards.h"
 #include "services/QtCanvas.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -14,33 +14,29 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace tallyrock {
 
-class HandicapCardWindow : public QWidget {
+class HandicapCardWindow : public ToolWindow {
     Q_OBJECT
   public:
     HandicapCardWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
     const QtCanvas& picture() const { return m_picture; }
 
-  signals:
-    // The window has written the settings file and closed.
-    void closed();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
+    QVBoxLayout* buildPlayerColumn();
+    void showOpening();
     void PrintButton_Click();
     void infobutton_Click();
     void Timer1_Timer();
     CardForm form() const;
 
-    Store& m_store;
-    UiServices& m_services;
     QtCanvas m_picture{CardPictureWidth, CardPictureHeight};
-    bool m_closed = false;
 
     QListWidget* m_List1 = nullptr;
     QLineEdit* m_Text1 = nullptr;

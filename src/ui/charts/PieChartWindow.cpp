@@ -1,6 +1,7 @@
 #include "PieChartWindow.h"
 
 #include "ChartWidgets.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
@@ -35,10 +36,10 @@ PieChartWindow::PieChartWindow(Store& store, UiServices& services, ChartAdopter 
     DrawPie(m_canvas, pieSlices(counts));
     picture->setPixmap(m_canvas.pixmap());
     m_captions = pieCaptions(m_store.player(p), counts);
-    namelabel->setText(QString::fromStdString(m_captions.name));
-    aveparlabel->setText(QString::fromStdString(m_captions.averagePar));
-    aveholelabel->setText(QString::fromStdString(m_captions.averageScore));
-    totalholeslabel->setText(QString::fromStdString(m_captions.scoresCounted));
+    namelabel->setText(qs(m_captions.name));
+    aveparlabel->setText(qs(m_captions.averagePar));
+    aveholelabel->setText(qs(m_captions.averageScore));
+    totalholeslabel->setText(qs(m_captions.scoresCounted));
 }
 
 void PieChartWindow::printChart() {

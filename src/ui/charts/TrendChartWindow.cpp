@@ -1,6 +1,7 @@
 #include "TrendChartWindow.h"
 
 #include "ChartWidgets.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QGridLayout>
@@ -45,9 +46,9 @@ TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdop
     drawTrendChart(m_canvas, player);
     picture->setPixmap(m_canvas.pixmap());
     m_captions = trendCaptions(player);
-    rounds->setText(QString::fromStdString(m_captions.rounds));
-    current->setText(QString::fromStdString(m_captions.index));
-    lab3->setText(QString::fromStdString(m_captions.name));
+    rounds->setText(qs(m_captions.rounds));
+    current->setText(qs(m_captions.index));
+    lab3->setText(qs(m_captions.name));
 }
 
 void TrendChartWindow::printChart() {

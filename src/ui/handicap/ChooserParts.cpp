@@ -1,6 +1,7 @@
 #include "ChooserParts.h"
 
 #include "handicap/Choosers.h"
+#include "services/QtText.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -46,7 +47,7 @@ ChooserParts buildChooser(QWidget& window, QWidget* caption, const QString& exit
 void fillChooser(QListWidget* list, const std::vector<std::string>& lines) {
     list->clear();
     for (const std::string& line : lines)
-        list->addItem(QString::fromStdString(line));
+        list->addItem(qs(line));
 }
 
 } // namespace tallyrock

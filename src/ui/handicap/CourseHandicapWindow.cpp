@@ -1,6 +1,7 @@
 #include "CourseHandicapWindow.h"
 
 #include "handicap/CourseHandicapCalculator.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QCloseEvent>
@@ -82,10 +83,9 @@ bool CourseHandicapWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CourseHandicapWindow::Calcbutton_Click() {
-    CalculatorResult result =
-        calculateCourseHandicap(m_Text1->text().toStdString(), m_Text2->text().toStdString());
+    CalculatorResult result = calculateCourseHandicap(str(m_Text1->text()), str(m_Text2->text()));
     if (result.beep) m_services.dialogs.beep();
-    m_Hcpmessage->setText(QString::fromStdString(result.text));
+    m_Hcpmessage->setText(qs(result.text));
     if (result.beep) return;
     // Ready for the next index.
     m_Text1->setFocus();

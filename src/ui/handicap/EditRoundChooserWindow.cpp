@@ -2,9 +2,9 @@
 
 #include "ChooserParts.h"
 #include "handicap/Choosers.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,7 +13,7 @@ namespace tallyrock {
 
 EditRoundChooserWindow::EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                                QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
     setObjectName("GPlayer");
     setAttribute(Qt::WA_DeleteOnClose);
     m_message = new QLabel(SelectPlayerText, this);
@@ -45,7 +45,7 @@ void EditRoundChooserWindow::acceptbutton_Click() {
         return;
     }
     if (m_stage == "edit") {
-        chooseRoundPlayer(m_store, selected.front()->text().toStdString());
+        chooseRoundPlayer(m_store, str(selected.front()->text()));
         m_message->setText(SelectDateText);
         m_stage = "date";
         fillChooser(m_List1, roundDateLines(m_store, m_store.CurrentPlayer));
@@ -64,18 +64,13 @@ void EditRoundChooserWindow::exitbutton_Click() {
     close();
 }
 
-void EditRoundChooserWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_stage.clear();
-        if (!m_handedOver) {
-            m_List1->clearSelection();
-            exitEditRoundChooser(m_store);
-            emit exited();
-        }
-        emit closed();
+void EditRoundChooserWindow::onClosing() {
+    m_stage.clear();
+    if (!m_handedOver) {
+        m_List1->clearSelection();
+        exitEditRoundChooser(m_store);
+        emit exited();
     }
-    event->accept();
 }
 
 } // namespace tallyrock

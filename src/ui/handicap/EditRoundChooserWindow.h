@@ -4,7 +4,7 @@
 // entry to correct or delete it.
 
 #include "ScoreEntryWindow.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -14,7 +14,7 @@ class QListWidget;
 
 namespace tallyrock {
 
-class EditRoundChooserWindow : public QWidget {
+class EditRoundChooserWindow : public ToolWindow {
     Q_OBJECT
   public:
     EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt = {},
@@ -26,22 +26,18 @@ class EditRoundChooserWindow : public QWidget {
   signals:
     // Left without choosing a round: the main window ticks its first view.
     void exited();
-    void closed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void acceptbutton_Click();
     void exitbutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
     ScoreEntryAdopter m_adopt;
     QString m_stage = "edit";
     bool m_handedOver = false;
-    bool m_closed = false;
     QLabel* m_message = nullptr;
     QListWidget* m_List1 = nullptr;
 };

@@ -3,19 +3,19 @@
 #include "ChooserParts.h"
 #include "charts/ChartChooser.h"
 #include "handicap/Choosers.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace tallyrock {
 
 PlayerChooserWindow::PlayerChooserWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("chooseplayer");
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* Playerlabel = new QPushButton(QString::fromStdString(chooserCaption(m_store)), this);
+    auto* Playerlabel = new QPushButton(qs(chooserCaption(m_store)), this);
     Playerlabel->setObjectName("Playerlabel");
     Playerlabel->setFlat(true);
     Playerlabel->setFocusPolicy(Qt::NoFocus);
@@ -42,7 +42,7 @@ void PlayerChooserWindow::acceptbutton_Click() {
         m_services.dialogs.beep();
         return;
     }
-    chooseViewPlayer(m_store, selected.front()->text().toStdString());
+    chooseViewPlayer(m_store, str(selected.front()->text()));
     m_List1->clearSelection();
     m_accepted = true;
     emit accepted();
@@ -53,16 +53,11 @@ void PlayerChooserWindow::exitbutton_Click() {
     close();
 }
 
-void PlayerChooserWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        if (!m_accepted) {
-            m_List1->clearSelection();
-            emit exited();
-        }
-        emit closed();
+void PlayerChooserWindow::onClosing() {
+    if (!m_accepted) {
+        m_List1->clearSelection();
+        emit exited();
     }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -3,7 +3,7 @@
 // Player"): the player chosen becomes CurrentPlayer and the main window shows
 // that player's rounds.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace tallyrock {
 
-class PlayerChooserWindow : public QWidget {
+class PlayerChooserWindow : public ToolWindow {
     Q_OBJECT
   public:
     PlayerChooserWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
@@ -22,20 +22,16 @@ class PlayerChooserWindow : public QWidget {
     void accepted();
     // Left without a player: the main window ticks its first view.
     void exited();
-    void closed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void acceptbutton_Click();
     void exitbutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
     bool m_accepted = false;
-    bool m_closed = false;
     QListWidget* m_List1 = nullptr;
 };
 

@@ -2,10 +2,10 @@
 
 #include "SpinButton.h"
 #include "handicap/RoundSetup.h"
+#include "services/QtText.h"
 #include "views/CoursePanel.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
@@ -22,10 +22,6 @@ namespace tallyrock {
 namespace {
 
 constexpr int SlotRole = Qt::UserRole;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* dateLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -44,7 +40,7 @@ QLabel* dateLabel(const char* name, QWidget* parent) {
 
 RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                    QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_adopt(std::move(adopt)) {
+    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
     setObjectName("selectplayers");
     setWindowTitle(RoundSetupTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,35 +56,8 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
     m_List1->setMinimumHeight(260);
 
-    auto* courseFrame = new QGroupBox("Course Played", this);
-    m_coursecombo = new QComboBox(courseFrame);
-    m_coursecombo->setObjectName("coursecombo");
-    m_coursecombo->setEditable(true);
-    m_coursecombo->setInsertPolicy(QComboBox::NoInsert);
-    m_coursecombo->setMinimumContentsLength(24);
-    m_coursecombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    m_coursecombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
-    (new QVBoxLayout(courseFrame))->addWidget(m_coursecombo);
-
-    auto* dateFrame = new QGroupBox("Date of Round", this);
-    m_Monthlabel = dateLabel("Monthlabel", dateFrame);
-    m_daylabel = dateLabel("daylabel", dateFrame);
-    m_yearlabel = dateLabel("yearlabel", dateFrame);
-    auto* monthspin = new SpinButton("monthspin", dateFrame);
-    monthspin->setToolTip("Change month");
-    auto* Dayspin = new SpinButton("Dayspin", dateFrame);
-    Dayspin->setToolTip("Change Day");
-    m_Yearspin = new SpinButton("Yearspin", dateFrame);
-    m_Yearspin->setToolTip("Change Year");
-    auto* dateRow = new QHBoxLayout(dateFrame);
-    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},
-                               {m_daylabel, Dayspin},
-                               {m_yearlabel, m_Yearspin}}) {
-        dateRow->addWidget(label);
-        dateRow->addWidget(spin);
-        dateRow->addSpacing(6);
-    }
-    dateRow->addStretch(1);
+    QGroupBox* courseFrame = buildCourseFrame();
+    QGroupBox* dateFrame = buildDateFrame();
 
     auto* allbutton = new QPushButton("&Select All", this);
     allbutton->setObjectName("allbutton");
@@ -123,18 +92,60 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     page->addWidget(oldestFirst);
 
     connect(allbutton, &QPushButton::clicked, this, &RoundSetupWindow::allbutton_Click);
+    connect(acceptbutton, &QPushButton::clicked, this, &RoundSetupWindow::acceptbutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &RoundSetupWindow::cancelbutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &RoundSetupWindow::helpRequested);
+
+    showOpening();
+}
+
+// The course played: typed, or completed from the course list.
+QGroupBox* RoundSetupWindow::buildCourseFrame() {
+    auto* courseFrame = new QGroupBox("Course Played", this);
+    m_coursecombo = new QComboBox(courseFrame);
+    m_coursecombo->setObjectName("coursecombo");
+    m_coursecombo->setEditable(true);
+    m_coursecombo->setInsertPolicy(QComboBox::NoInsert);
+    m_coursecombo->setMinimumContentsLength(24);
+    m_coursecombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    m_coursecombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
+    (new QVBoxLayout(courseFrame))->addWidget(m_coursecombo);
     connect(m_coursecombo, &QComboBox::currentTextChanged, this, &RoundSetupWindow::coursecombo_Change);
+    return courseFrame;
+}
+
+// The round's date: month, day and year, each with its spin button.
+QGroupBox* RoundSetupWindow::buildDateFrame() {
+    auto* dateFrame = new QGroupBox("Date of Round", this);
+    m_Monthlabel = dateLabel("Monthlabel", dateFrame);
+    m_daylabel = dateLabel("daylabel", dateFrame);
+    m_yearlabel = dateLabel("yearlabel", dateFrame);
+    auto* monthspin = new SpinButton("monthspin", dateFrame);
+    monthspin->setToolTip("Change month");
+    auto* Dayspin = new SpinButton("Dayspin", dateFrame);
+    Dayspin->setToolTip("Change Day");
+    m_Yearspin = new SpinButton("Yearspin", dateFrame);
+    m_Yearspin->setToolTip("Change Year");
+    auto* dateRow = new QHBoxLayout(dateFrame);
+    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},
+                               {m_daylabel, Dayspin},
+                               {m_yearlabel, m_Yearspin}}) {
+        dateRow->addWidget(label);
+        dateRow->addWidget(spin);
+        dateRow->addSpacing(6);
+    }
+    dateRow->addStretch(1);
     connect(monthspin, &SpinButton::spinDown, this, [this] { monthspin_Spin(false); });
     connect(monthspin, &SpinButton::spinUp, this, [this] { monthspin_Spin(true); });
     connect(Dayspin, &SpinButton::spinDown, this, [this] { Dayspin_Spin(false); });
     connect(Dayspin, &SpinButton::spinUp, this, [this] { Dayspin_Spin(true); });
     connect(m_Yearspin, &SpinButton::spinDown, this, [this] { Yearspin_Spin(false); });
     connect(m_Yearspin, &SpinButton::spinUp, this, [this] { Yearspin_Spin(true); });
-    connect(acceptbutton, &QPushButton::clicked, this, &RoundSetupWindow::acceptbutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &RoundSetupWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &RoundSetupWindow::helpRequested);
+    return dateFrame;
+}
 
-    // Opening.
+// The date, the players and the courses; a course file that would not load is told last.
+void RoundSetupWindow::showOpening() {
     RoundSetupOpening opening = openRoundSetup(m_store, m_services.clock.today());
     m_day = opening.day;
     m_year = opening.year;
@@ -174,7 +185,7 @@ void RoundSetupWindow::allbutton_Click() {
 }
 
 void RoundSetupWindow::coursecombo_Change(const QString& text) {
-    chooseSetupCourse(m_store, text.toStdString());
+    chooseSetupCourse(m_store, str(text));
 }
 
 void RoundSetupWindow::monthspin_Spin(bool up) {
@@ -197,7 +208,7 @@ void RoundSetupWindow::acceptbutton_Click() {
     std::vector<int> chosen;
     for (int i = 0; i < m_List1->count(); ++i)
         if (m_List1->item(i)->isSelected()) chosen.push_back(m_List1->item(i)->data(SlotRole).toInt());
-    const std::string course = m_coursecombo->currentText().toStdString();
+    const std::string course = str(m_coursecombo->currentText());
     SetupAccept accept = acceptRoundSetup(m_store, chosen, course, m_day, m_year);
     if (accept.outcome == SetupOutcome::NoCourse || accept.outcome == SetupOutcome::NoPlayers) {
         m_services.dialogs.setBusy(false);
@@ -229,15 +240,10 @@ void RoundSetupWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void RoundSetupWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        // Cancel, or the window closed: no player takes part.
-        if (!m_handedOver) cancelRoundSetup(m_store);
-        closeRoundSetup(m_store.settings);
-        emit closed();
-    }
-    event->accept();
+void RoundSetupWindow::onClosing() {
+    // Cancel, or the window closed: no player takes part.
+    if (!m_handedOver) cancelRoundSetup(m_store);
+    closeRoundSetup(m_store.settings);
 }
 
 } // namespace tallyrock

@@ -3,12 +3,13 @@
 // on what date; accepting marks the players and hands over to score entry.
 
 #include "ScoreEntryWindow.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 
@@ -16,23 +17,20 @@ namespace tallyrock {
 
 class SpinButton;
 
-class RoundSetupWindow : public QWidget {
+class RoundSetupWindow : public ToolWindow {
     Q_OBJECT
   public:
     RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt = {},
                      QWidget* parent = nullptr);
 
-  signals:
-    // Closed by cancel or after handing over to score entry.
-    void closed();
-    // The information button: the help window at entering scores.
-    void helpRequested();
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
+    QGroupBox* buildCourseFrame();
+    QGroupBox* buildDateFrame();
+    void showOpening();
     void showDate();
     void setyearcaption();
     void allbutton_Click();
@@ -43,11 +41,8 @@ class RoundSetupWindow : public QWidget {
     void acceptbutton_Click();
     void cancelbutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
     ScoreEntryAdopter m_adopt;
     bool m_handedOver = false;
-    bool m_closed = false;
     int m_day = 1;
     int m_year = 0;
 

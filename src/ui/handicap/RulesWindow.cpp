@@ -1,11 +1,11 @@
 #include "RulesWindow.h"
 
 #include "handicap/Rules.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,11 +27,8 @@ const char* const AboveParTip = "Range 2 - 8 strokes";
 const char* const MaxStrokeTip = "10 stroke maximum recommended";
 const char* const NineHoleTip = "Click on the lower Info button for considerations";
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 std::string text(const QLineEdit* box) {
-    return box->text().toStdString();
+    return str(box->text());
 }
 
 QLineEdit* numberBox(const char* name, const QString& tip, QWidget* parent) {
@@ -49,74 +46,16 @@ void check(QButtonGroup* group, int id) {
 } // namespace
 
 RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("HcpRulesForm");
     setWindowTitle("Handicapping Options / Methods");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* methodFrame = new QGroupBox("Handicapping Method", this);
-    methodFrame->setObjectName("methodframe");
-    m_hcpoption = optionGroup(
-        methodFrame, "hcpoption",
-        {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
-         {"Handicap to Par", "Handicap to course par rather than course ratings"},
-         {"Casual Handicap System  -->", "Click on the INFO button for a description of this system"}});
-    auto* CasualInfoButton = new QPushButton("Info", methodFrame);
-    CasualInfoButton->setObjectName("CasualInfoButton");
-    static_cast<QGridLayout*>(methodFrame->layout())->addWidget(CasualInfoButton, 3, 1);
-
-    m_Frame3 = new QGroupBox(RoundsFrameCaption, this);
-    m_Frame3->setObjectName("Frame3");
-    m_roundsoption = optionGroup(
-        m_Frame3, "roundsoption",
-        {{"Standard (similar to USGA && RCGA)", "Schedule similar to USGA"},
-         {"All until 9 rounds have been recorded", "Reverts back to Std. Schedule after 9 rounds"},
-         {"Use Best", PercentTip},
-         {"Use Each Players Last", "10 is Std. 20 Maximum"}});
-    m_percentroundstext = numberBox("percentroundstext", PercentTip, m_Frame3);
-    m_Roundstext = numberBox("Roundstext", "10 is Std. 20 Maximum", m_Frame3);
-    auto* roundsGrid = static_cast<QGridLayout*>(m_Frame3->layout());
-    roundsGrid->addWidget(m_percentroundstext, 3, 1);
-    roundsGrid->addWidget(new QLabel("% of Rounds played", m_Frame3), 3, 2);
-    roundsGrid->addWidget(m_Roundstext, 4, 1);
-    roundsGrid->addWidget(new QLabel("Rounds", m_Frame3), 4, 2);
-
-    auto* limitFrame = new QGroupBox("Handicap Limitations", this);
-    limitFrame->setObjectName("limitframe");
-    m_hcplimitoption = optionGroup(
-        limitFrame, "hcplimitoption",
-        {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
-    m_menshcpmaxtext = numberBox("menshcpmaxtext", LimitTip, limitFrame);
-    m_womenshcpmaxtext = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
-    auto* customRow = new QHBoxLayout;
-    customRow->addWidget(new QLabel("Men", limitFrame));
-    customRow->addWidget(m_menshcpmaxtext);
-    customRow->addWidget(new QLabel("Women", limitFrame));
-    customRow->addWidget(m_womenshcpmaxtext);
-    customRow->addStretch(1);
-    static_cast<QGridLayout*>(limitFrame->layout())->addLayout(customRow, 3, 1);
-
-    auto* strokeFrame = new QGroupBox("Stroke Control Limits", this);
-    strokeFrame->setObjectName("strokeframe");
-    m_Strokeoption =
-        optionGroup(strokeFrame, "Strokeoption",
-                    {{"Don't use any Stroke adjustments", "Any limits applied manually during play"},
-                     {"Standard (similar to USGA sched.)", "Hole score limits by Handicap Schedule"},
-                     {"Strokes above Par", AboveParTip},
-                     {"Maximum per Hole", MaxStrokeTip}});
-    m_abovepartext = numberBox("abovepartext", AboveParTip, strokeFrame);
-    m_Maxstroketext = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
-    auto* strokeGrid = static_cast<QGridLayout*>(strokeFrame->layout());
-    strokeGrid->addWidget(m_abovepartext, 3, 1);
-    strokeGrid->addWidget(m_Maxstroketext, 4, 1);
-
-    auto* nineFrame = new QGroupBox("9 Hole Round Processing", this);
-    nineFrame->setObjectName("nineholeframe");
-    m_NineHoleOption =
-        optionGroup(nineFrame, "NineHoleOption",
-                    {{"Program doubles 9 hole socres", "Our Recommendation - Produces an 18 hole handicap"},
-                     {"Program divides course rating by 2", NineHoleTip},
-                     {"Use Adjusted 9 hole ratings", NineHoleTip}});
+    QGroupBox* methodFrame = buildMethodFrame();
+    buildRoundsFrame();
+    QGroupBox* limitFrame = buildLimitFrame();
+    QGroupBox* strokeFrame = buildStrokeFrame();
+    QGroupBox* nineFrame = buildNineHoleFrame();
 
     m_dateremindcheck = new QCheckBox("Double check dates when entering Rounds", this);
     m_dateremindcheck->setObjectName("dateremindcheck");
@@ -161,7 +100,6 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     connect(m_roundsoption, &QButtonGroup::idToggled, this, &RulesWindow::roundsoption_Click);
     connect(m_hcplimitoption, &QButtonGroup::idToggled, this, &RulesWindow::hcplimitoption_Click);
     connect(m_Strokeoption, &QButtonGroup::idToggled, this, &RulesWindow::Strokeoption_Click);
-    connect(CasualInfoButton, &QPushButton::clicked, this, &RulesWindow::CasualInfoButton_Click);
     connect(infobutton, &QPushButton::clicked, this, &RulesWindow::helpRequested);
     connect(okbutton, &QPushButton::clicked, this, &RulesWindow::okbutton_Click);
 
@@ -169,6 +107,86 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     adjustSize();
     centreBelowMiddle(*this, 0);
     if (QAbstractButton* chosen = m_hcpoption->checkedButton()) chosen->setFocus();
+}
+
+// The method choices, with the Casual system's own Info button.
+QGroupBox* RulesWindow::buildMethodFrame() {
+    auto* methodFrame = new QGroupBox("Handicapping Method", this);
+    methodFrame->setObjectName("methodframe");
+    m_hcpoption = optionGroup(
+        methodFrame, "hcpoption",
+        {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
+         {"Handicap to Par", "Handicap to course par rather than course ratings"},
+         {"Casual Handicap System  -->", "Click on the INFO button for a description of this system"}});
+    auto* CasualInfoButton = new QPushButton("Info", methodFrame);
+    CasualInfoButton->setObjectName("CasualInfoButton");
+    static_cast<QGridLayout*>(methodFrame->layout())->addWidget(CasualInfoButton, 3, 1);
+    connect(CasualInfoButton, &QPushButton::clicked, this, &RulesWindow::CasualInfoButton_Click);
+    return methodFrame;
+}
+
+void RulesWindow::buildRoundsFrame() {
+    m_Frame3 = new QGroupBox(RoundsFrameCaption, this);
+    m_Frame3->setObjectName("Frame3");
+    m_roundsoption = optionGroup(
+        m_Frame3, "roundsoption",
+        {{"Standard (similar to USGA && RCGA)", "Schedule similar to USGA"},
+         {"All until 9 rounds have been recorded", "Reverts back to Std. Schedule after 9 rounds"},
+         {"Use Best", PercentTip},
+         {"Use Each Players Last", "10 is Std. 20 Maximum"}});
+    m_percentroundstext = numberBox("percentroundstext", PercentTip, m_Frame3);
+    m_Roundstext = numberBox("Roundstext", "10 is Std. 20 Maximum", m_Frame3);
+    auto* roundsGrid = static_cast<QGridLayout*>(m_Frame3->layout());
+    roundsGrid->addWidget(m_percentroundstext, 3, 1);
+    roundsGrid->addWidget(new QLabel("% of Rounds played", m_Frame3), 3, 2);
+    roundsGrid->addWidget(m_Roundstext, 4, 1);
+    roundsGrid->addWidget(new QLabel("Rounds", m_Frame3), 4, 2);
+}
+
+QGroupBox* RulesWindow::buildLimitFrame() {
+    auto* limitFrame = new QGroupBox("Handicap Limitations", this);
+    limitFrame->setObjectName("limitframe");
+    m_hcplimitoption = optionGroup(
+        limitFrame, "hcplimitoption",
+        {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
+    m_menshcpmaxtext = numberBox("menshcpmaxtext", LimitTip, limitFrame);
+    m_womenshcpmaxtext = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
+    auto* customRow = new QHBoxLayout;
+    customRow->addWidget(new QLabel("Men", limitFrame));
+    customRow->addWidget(m_menshcpmaxtext);
+    customRow->addWidget(new QLabel("Women", limitFrame));
+    customRow->addWidget(m_womenshcpmaxtext);
+    customRow->addStretch(1);
+    static_cast<QGridLayout*>(limitFrame->layout())->addLayout(customRow, 3, 1);
+    return limitFrame;
+}
+
+QGroupBox* RulesWindow::buildStrokeFrame() {
+    auto* strokeFrame = new QGroupBox("Stroke Control Limits", this);
+    strokeFrame->setObjectName("strokeframe");
+    m_Strokeoption =
+        optionGroup(strokeFrame, "Strokeoption",
+                    {{"Don't use any Stroke adjustments", "Any limits applied manually during play"},
+                     {"Standard (similar to USGA sched.)", "Hole score limits by Handicap Schedule"},
+                     {"Strokes above Par", AboveParTip},
+                     {"Maximum per Hole", MaxStrokeTip}});
+    m_abovepartext = numberBox("abovepartext", AboveParTip, strokeFrame);
+    m_Maxstroketext = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
+    auto* strokeGrid = static_cast<QGridLayout*>(strokeFrame->layout());
+    strokeGrid->addWidget(m_abovepartext, 3, 1);
+    strokeGrid->addWidget(m_Maxstroketext, 4, 1);
+    return strokeFrame;
+}
+
+QGroupBox* RulesWindow::buildNineHoleFrame() {
+    auto* nineFrame = new QGroupBox("9 Hole Round Processing", this);
+    nineFrame->setObjectName("nineholeframe");
+    m_NineHoleOption =
+        optionGroup(nineFrame, "NineHoleOption",
+                    {{"Program doubles 9 hole socres", "Our Recommendation - Produces an 18 hole handicap"},
+                     {"Program divides course rating by 2", NineHoleTip},
+                     {"Use Adjusted 9 hole ratings", NineHoleTip}});
+    return nineFrame;
 }
 
 QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
@@ -258,14 +276,6 @@ void RulesWindow::okbutton_Click() {
     hide();
     if (Failure failure = acceptRules(m_store, chosen)) m_services.dialogs.messageBox(*failure);
     close();
-}
-
-void RulesWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -4,7 +4,7 @@
 // multiplier. Accepting stores them and writes the league list and settings
 // files; closing it any other way changes nothing.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -21,20 +21,17 @@ namespace tallyrock {
 
 struct RulesForm;
 
-class RulesWindow : public QWidget {
+class RulesWindow : public ToolWindow {
     Q_OBJECT
   public:
     RulesWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    void closed();
-    // The information button: the help window at the handicap settings.
-    void helpRequested();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
+    QGroupBox* buildMethodFrame();
+    void buildRoundsFrame();
+    QGroupBox* buildLimitFrame();
+    QGroupBox* buildStrokeFrame();
+    QGroupBox* buildNineHoleFrame();
     QButtonGroup* optionGroup(QGroupBox* frame, const char* name,
                               const std::vector<std::pair<QString, QString>>& options);
     void showForm(const RulesForm& form);
@@ -46,10 +43,6 @@ class RulesWindow : public QWidget {
     void Strokeoption_Click();
     void CasualInfoButton_Click();
     void okbutton_Click();
-
-    Store& m_store;
-    UiServices& m_services;
-    bool m_closed = false;
 
     QButtonGroup* m_hcpoption = nullptr;
     QButtonGroup* m_roundsoption = nullptr;

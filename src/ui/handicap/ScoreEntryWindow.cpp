@@ -1,10 +1,11 @@
 #include "ScoreEntryWindow.h"
 
 #include "handicap/HandicapCalculation.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,10 +23,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The three tees' colours: red, white and blue.
 QIcon teeIcon(const QColor& colour) {
@@ -78,12 +75,50 @@ QLineEdit* scoreBox(const QString& name, const QFont& font, QWidget* parent) {
 } // namespace
 
 ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_recorder(store) {
+    : ToolWindow(store, services, parent), m_recorder(store) {
     setObjectName("roundsform");
     setWindowTitle(ScoreEntryTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     m_editing = m_store.EditSlot >= 1;
 
+    buildNameLabels();
+    QWidget* grid = buildGrid();
+    QGroupBox* teeFrame = buildTeeFrame();
+    m_eqlabel = new QLabel(StrokeControlNote, this);
+    m_eqlabel->setObjectName("eqlabel");
+    m_eqlabel->setWordWrap(true);
+    m_eqlabel->setStyleSheet("color: rgb(160, 0, 0);");
+    m_eqlabel->hide();
+    QGridLayout* buttons = buildButtons();
+
+    auto* entry = new QWidget(this);
+    auto* column = new QVBoxLayout(entry);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_Namelabel);
+    column->addWidget(m_Pnamelabel);
+    column->addWidget(grid);
+    column->addWidget(teeFrame);
+    column->addWidget(m_eqlabel);
+    column->addLayout(buttons);
+
+    // The calculation panel stands right of the entry area, shown by View Math.
+    m_calcPanel = new QListWidget(this);
+    m_calcPanel->setObjectName("List1");
+    m_calcPanel->setFocusPolicy(Qt::NoFocus);
+    m_calcPanel->setFixedWidth(twipsToPixels(8595 - 5700));
+    m_calcPanel->hide();
+
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(entry);
+    row->addWidget(m_calcPanel);
+    row->setSizeConstraint(QLayout::SetMinimumSize);
+
+    buildTimers();
+    connectHoleBoxes();
+    showOpeningRound();
+}
+
+void ScoreEntryWindow::buildNameLabels() {
     m_Namelabel = new QLabel(this);
     m_Namelabel->setObjectName("Namelabel");
     QFont bold = m_Namelabel->font();
@@ -95,9 +130,9 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     large.setPointSizeF(bold.pointSizeF() * 1.5);
     m_Pnamelabel->setFont(large);
     m_Pnamelabel->setStyleSheet("color: rgb(0, 0, 128);");
+}
 
-    QWidget* grid = buildGrid();
-
+QGroupBox* ScoreEntryWindow::buildTeeFrame() {
     auto* teeFrame = new QGroupBox("Tee played", this);
     m_teebutton = new QButtonGroup(teeFrame);
     auto* teeRow = new QHBoxLayout(teeFrame);
@@ -110,13 +145,10 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         m_teebutton->addButton(tee, t);
         teeRow->addWidget(tee);
     }
+    return teeFrame;
+}
 
-    m_eqlabel = new QLabel(StrokeControlNote, this);
-    m_eqlabel->setObjectName("eqlabel");
-    m_eqlabel->setWordWrap(true);
-    m_eqlabel->setStyleSheet("color: rgb(160, 0, 0);");
-    m_eqlabel->hide();
-
+QGridLayout* ScoreEntryWindow::buildButtons() {
     auto button = [this](const char* caption, const char* name) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
@@ -131,46 +163,39 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     m_deletebutton->setEnabled(false);
     QPushButton* cancelbutton = button("&Cancel score entry", "cancelbutton");
     QPushButton* infobutton = button("&Help on entering scores", "infobutton");
-    QPushButton* Command3D1 = button("&View Math", "Command3D1");
-    Command3D1->setToolTip("Show calculation panel");
+    QPushButton* viewMathButton = button("&View Math", "Command3D1");
+    viewMathButton->setToolTip("Show calculation panel");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_recordbutton, 0, 0);
     buttons->addWidget(m_skipbutton, 0, 1);
     buttons->addWidget(m_deletebutton, 0, 1);
     buttons->addWidget(cancelbutton, 1, 0);
-    buttons->addWidget(Command3D1, 1, 1);
+    buttons->addWidget(viewMathButton, 1, 1);
     buttons->addWidget(infobutton, 2, 0, 1, 2);
 
-    auto* entry = new QWidget(this);
-    auto* column = new QVBoxLayout(entry);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_Namelabel);
-    column->addWidget(m_Pnamelabel);
-    column->addWidget(grid);
-    column->addWidget(teeFrame);
-    column->addWidget(m_eqlabel);
-    column->addLayout(buttons);
+    connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
+    connect(m_skipbutton, &QPushButton::clicked, this, &ScoreEntryWindow::skipbutton_Click);
+    connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
+    connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
+    connect(viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::toggleCalculation);
+    return buttons;
+}
 
-    // The calculation panel stands right of the entry area, shown by View Math.
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setFocusPolicy(Qt::NoFocus);
-    m_List1->setFixedWidth(twipsToPixels(8595 - 5700));
-    m_List1->hide();
-
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(entry);
-    row->addWidget(m_List1);
-    row->setSizeConstraint(QLayout::SetMinimumSize);
-
+void ScoreEntryWindow::buildTimers() {
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName("Timer1");
     m_Timer1->setInterval(600);
     m_Timer2 = new QTimer(this);
     m_Timer2->setObjectName("Timer2");
     m_Timer2->setInterval(1000);
+    connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
+    connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
+}
 
+// Each hole box and both totals watched; Tab through the holes, then to the record button.
+void ScoreEntryWindow::connectHoleBoxes() {
     for (int i = 1; i <= 18; ++i) {
         connect(m_scoretext[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i] { scoretext_Change(i, true); });
@@ -180,16 +205,6 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         connect(total, &QLineEdit::textChanged, this, &ScoreEntryWindow::totals_Change);
         total->installEventFilter(this);
     }
-    connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
-    connect(m_skipbutton, &QPushButton::clicked, this, &ScoreEntryWindow::skipbutton_Click);
-    connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
-    connect(Command3D1, &QPushButton::clicked, this, &ScoreEntryWindow::Command3D1_Click);
-    connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
-    connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
-
-    // Tab runs through the holes, then to the record button.
     QWidget* previous = m_scoretext[1];
     for (QWidget* next : std::initializer_list<QWidget*>{
              m_scoretext[2],  m_scoretext[3],  m_scoretext[4],  m_scoretext[5],  m_scoretext[6],
@@ -199,8 +214,10 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
         setTabOrder(previous, next);
         previous = next;
     }
+}
 
-    // Opening.
+// The player's name, the course's pars and, for a correction, the stored round.
+void ScoreEntryWindow::showOpeningRound() {
     if (m_editing) {
         m_skipbutton->setEnabled(false);
         m_skipbutton->hide();
@@ -334,7 +351,7 @@ void ScoreEntryWindow::focusHole(int hole) {
 HoleBoxes ScoreEntryWindow::holeTexts() const {
     HoleBoxes texts;
     for (std::size_t i = 1; i <= 18; ++i)
-        texts[i] = m_scoretext[i]->text().toStdString();
+        texts[i] = str(m_scoretext[i]->text());
     return texts;
 }
 
@@ -372,7 +389,7 @@ void ScoreEntryWindow::keyPressEvent(QKeyEvent* event) {
 void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
     QLineEdit* box = m_scoretext[static_cast<std::size_t>(hole)];
     if (!box->text().isEmpty()) {
-        HoleBoxChange change = holeBoxChange(box->text().toStdString(), hole, !m_editing);
+        HoleBoxChange change = holeBoxChange(str(box->text()), hole, !m_editing);
         if (qs(change.text) != box->text()) box->setText(qs(change.text));
         if (typed && change.moveOn) focusHole(hole + 1);
     }
@@ -383,8 +400,7 @@ void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
 }
 
 void ScoreEntryWindow::totals_Change() {
-    m_Totalscorelabel->setText(
-        qs(totalScoreText(m_outscoretext->text().toStdString(), m_inscoretext->text().toStdString())));
+    m_Totalscorelabel->setText(qs(totalScoreText(str(m_outscoretext->text()), str(m_inscoretext->text()))));
 }
 
 // ---------------------------------------------------------------- recording
@@ -402,8 +418,7 @@ void ScoreEntryWindow::recordbutton_Click() {
 
 void ScoreEntryWindow::Timer1_Timer() {
     m_Timer1->stop();
-    HoleScores scores =
-        boxScores(holeTexts(), m_outscoretext->text().toStdString(), m_inscoretext->text().toStdString());
+    HoleScores scores = boxScores(holeTexts(), str(m_outscoretext->text()), str(m_inscoretext->text()));
     RecordResult result = m_recorder.record(scores, shownTee());
     if (result.outcome != RecordOutcome::Recorded) {
         // Nothing stored: the window stays on this player.
@@ -412,9 +427,9 @@ void ScoreEntryWindow::Timer1_Timer() {
         return;
     }
     for (const std::string& line : m_recorder.panel())
-        m_List1->addItem(qs(line));
-    if (m_panelShown) m_services.dialogs.messageBox(pausingMessage());
-    m_List1->clear();
+        m_calcPanel->addItem(qs(line));
+    if (m_calcShown) m_services.dialogs.messageBox(pausingMessage());
+    m_calcPanel->clear();
     m_recorder.clearPanel();
     if (AdvanceToNextPlayer())
         backToHole1();
@@ -448,9 +463,7 @@ bool ScoreEntryWindow::AdvanceToNextPlayer() {
 
 void ScoreEntryWindow::FinishEntry() {
     hide();
-    m_services.dialogs.setBusy(true);
-    Failure failure = m_recorder.FinishEntry();
-    m_services.dialogs.setBusy(false);
+    Failure failure = whileBusy(m_services.dialogs, [&] { return m_recorder.FinishEntry(); });
     if (failure) m_services.dialogs.messageBox(*failure);
     close();
 }
@@ -470,10 +483,8 @@ void ScoreEntryWindow::deletebutton_Click() {
     if (m_services.dialogs.messageBox(deleteRoundQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     hide();
-    m_services.dialogs.setBusy(true);
-    Failure failure = m_recorder.deleteRound(shownTee());
-    m_services.dialogs.setBusy(false);
-    m_List1->clear();
+    Failure failure = whileBusy(m_services.dialogs, [&] { return m_recorder.deleteRound(shownTee()); });
+    m_calcPanel->clear();
     if (failure) m_services.dialogs.messageBox(*failure);
     close();
 }
@@ -482,23 +493,19 @@ void ScoreEntryWindow::cancelbutton_Click() {
     close();
 }
 
-void ScoreEntryWindow::Command3D1_Click() {
-    m_panelShown = !m_panelShown;
-    m_List1->setVisible(m_panelShown);
+void ScoreEntryWindow::toggleCalculation() {
+    m_calcShown = !m_calcShown;
+    m_calcPanel->setVisible(m_calcShown);
     layout()->activate();
-    resize(m_panelShown ? m_narrowWidth + m_List1->width() + layout()->spacing() : m_narrowWidth, height());
+    resize(m_calcShown ? m_narrowWidth + m_calcPanel->width() + layout()->spacing() : m_narrowWidth,
+           height());
     centreBelowMiddle(*this, 100);
 }
 
-void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_Timer1->stop();
-        m_Timer2->stop();
-        closeScoreEntry(m_store);
-        emit closed();
-    }
-    event->accept();
+void ScoreEntryWindow::onClosing() {
+    m_Timer1->stop();
+    m_Timer2->stop();
+    closeScoreEntry(m_store);
 }
 
 // ---------------------------------------------------------------- opening

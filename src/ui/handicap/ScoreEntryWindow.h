@@ -7,7 +7,7 @@
 
 #include "handicap/RoundRecorder.h"
 #include "handicap/ScoreEntryRules.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -15,6 +15,8 @@
 #include <functional>
 
 class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -23,7 +25,7 @@ class QTimer;
 
 namespace tallyrock {
 
-class ScoreEntryWindow : public QWidget {
+class ScoreEntryWindow : public ToolWindow {
     Q_OBJECT
   public:
     // Opens on the first marked player, for the course and date of the shared values.
@@ -32,21 +34,21 @@ class ScoreEntryWindow : public QWidget {
     // A stored round is being corrected (the help window shows that topic).
     bool editing() const { return m_editing; }
     // The calculation panel is shown.
-    bool panelShown() const { return m_panelShown; }
-
-  signals:
-    // Every way out: the main window redraws its rounds view and enables its course menu.
-    void closed();
-    // The information button.
-    void helpRequested();
+    bool panelShown() const { return m_calcShown; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
+    void buildNameLabels();
     QWidget* buildGrid();
+    QGroupBox* buildTeeFrame();
+    QGridLayout* buildButtons();
+    void buildTimers();
+    void connectHoleBoxes();
+    void showOpeningRound();
     void showPlayer();
     void focusHole(int hole);
     void backToHole1();
@@ -65,14 +67,11 @@ class ScoreEntryWindow : public QWidget {
     void skipbutton_Click();
     void deletebutton_Click();
     void cancelbutton_Click();
-    void Command3D1_Click();
+    void toggleCalculation();
 
-    Store& m_store;
-    UiServices& m_services;
     RoundRecorder m_recorder;
     bool m_editing = false;
-    bool m_panelShown = false;
-    bool m_closed = false;
+    bool m_calcShown = false;
     int m_narrowWidth = 0;
 
     std::array<QLineEdit*, 19> m_scoretext{};
@@ -87,7 +86,7 @@ class ScoreEntryWindow : public QWidget {
     QLabel* m_Pnamelabel = nullptr;
     QLabel* m_eqlabel = nullptr;
     QButtonGroup* m_teebutton = nullptr;
-    QListWidget* m_List1 = nullptr;
+    QListWidget* m_calcPanel = nullptr;
     QPushButton* m_recordbutton = nullptr;
     QPushButton* m_skipbutton = nullptr;
     QPushButton* m_deletebutton = nullptr;

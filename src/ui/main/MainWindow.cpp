@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "CourseSelectionPanel.h"
+#include "RoundsArea.h"
 #include "SplashWindow.h"
 #include "ToolIcons.h"
 #include "views/CourseHcpChart.h"
@@ -8,25 +10,22 @@
 #include "views/StartUp.h"
 #include "roster/CourseOps.h"
 #include "print/PrintFonts.h"
+#include "services/BusyPointer.h"
 #include "services/PrinterSetup.h"
+#include "services/QtText.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/TeamFile.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,10 +34,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 const char* const ToolCaptions[] = {"Load League",      "Enter Rounds",          "Add a New Player",
                                     "Add a New Course", "Help and Instructions", "Handicapping Method"};
@@ -82,15 +77,32 @@ MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------- building
 
-void MainWindow::buildMenus() {
-    auto item = [this](QMenu* menu, const char* caption, const QString& name, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto opener = [this](Window window) { return [this, window] { openWindow(window); }; };
+template <typename Handler>
+QAction* MainWindow::menuItem(QMenu* menu, const char* caption, const QString& name, Handler handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
 
+std::function<void()> MainWindow::opener(Window window) {
+    return [this, window] { openWindow(window); };
+}
+
+void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildRecordMenus();
+    buildResultMenus();
+
+    // Disabled in the design until a league is opened.
+    for (QAction* action :
+         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
+          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
+        action->setEnabled(false);
+}
+
+// The File menu: leagues, printing, settings, backup.
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("Filemenu");
     m_leaguesMenu = file->addMenu("&Open League File");
@@ -99,22 +111,26 @@ void MainWindow::buildMenus() {
     noEntries->setObjectName("leaguesmenu0");
     connect(noEntries, &QAction::triggered, this, [this] { leaguesmenu_Click(0); });
     m_leagueItems.push_back(noEntries);
-    item(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
+    menuItem(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
     file->addSeparator();
-    item(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
-    item(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
-    m_printcardsmenu = item(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
+    menuItem(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
+    menuItem(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
+    m_printcardsmenu =
+        menuItem(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
     file->addSeparator();
-    item(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
-    item(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
+    menuItem(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
+    menuItem(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
     file->addSeparator();
-    item(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
-    item(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
-    item(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
-    item(file, "Restore data files", "restoremenu", opener(Window::Restore));
+    menuItem(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
+    menuItem(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
+    menuItem(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
+    menuItem(file, "Restore data files", "restoremenu", opener(Window::Restore));
     file->addSeparator();
-    item(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+    menuItem(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+}
 
+// Edit, Enter Rounds, Player Mgt. and Course Mgt.
+void MainWindow::buildRecordMenus() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("Editmenu");
     int n = 0;
@@ -123,8 +139,8 @@ void MainWindow::buildMenus() {
     for (QAction* action : edit->actions())
         action->setEnabled(false);
     edit->addSeparator();
-    m_editroundmenu =
-        item(edit, "Correct / &Edit or Delete a Round", "editroundmenu", &MainWindow::editroundmenu_Click);
+    m_editroundmenu = menuItem(edit, "Correct / &Edit or Delete a Round", "editroundmenu",
+                               &MainWindow::editroundmenu_Click);
 
     m_entermenu = menuBar()->addAction("&Enter Rounds");
     m_entermenu->setObjectName("entermenu");
@@ -132,63 +148,65 @@ void MainWindow::buildMenus() {
 
     QMenu* players = menuBar()->addMenu("&Player Mgt.");
     players->setObjectName("Playersmenu");
-    m_Playermenu[1] = item(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
+    m_Playermenu[1] = menuItem(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
     m_Playermenu[2] =
-        item(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
-    m_Playermenu[3] = item(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
-    m_Playernamesmenu = item(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
+        menuItem(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
+    m_Playermenu[3] = menuItem(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
+    m_Playernamesmenu =
+        menuItem(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
 
     m_coursesmenu = menuBar()->addMenu("&Course Mgt.");
     m_coursesmenu->setObjectName("coursesmenu");
     for (int i = 1; i <= 3; ++i) {
         const char* captions[] = {"", "&Add New Course", "&Edit Course", "&Delete Course"};
-        item(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
+        menuItem(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
     }
     m_coursesmenu->addSeparator();
-    item(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
-         &MainWindow::CHCPChartmenu_Click);
-    item(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu", opener(Window::CourseHcpCalculator));
+    menuItem(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
+             &MainWindow::CHCPChartmenu_Click);
+    menuItem(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu",
+             opener(Window::CourseHcpCalculator));
+}
 
+// Display Results, Team Points, Trends and Help.
+void MainWindow::buildResultMenus() {
     QMenu* views = menuBar()->addMenu("&Display Results");
     views->setObjectName("Vmenu");
     const char* viewCaptions[] = {"", "Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int i = 1; i <= 3; ++i) {
         m_Viewmenu[static_cast<std::size_t>(i)] =
-            item(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
+            menuItem(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
         m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
     }
     m_Viewmenu[1]->setChecked(true);
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
-    m_defineteammenu = item(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
-    m_enterteamresultsmenu =
-        item(teams, "&Enter Team Results", "enterteamresultsmenu", &MainWindow::enterteamresultsmenu_Click);
+    m_defineteammenu = menuItem(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
+    m_enterteamresultsmenu = menuItem(teams, "&Enter Team Results", "enterteamresultsmenu",
+                                      &MainWindow::enterteamresultsmenu_Click);
     m_teamsummarymenu =
-        item(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
+        menuItem(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
 
     QMenu* trends = menuBar()->addMenu("&Trends");
     trends->setObjectName("Analmenu");
     m_leaguehcmenu =
-        item(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
-    m_graphmenu[0] = item(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
+        menuItem(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
+    m_graphmenu[0] =
+        menuItem(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
     m_graphmenu[1] =
-        item(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
+        menuItem(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("Helpmenu");
-    item(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
-    item(helpMenu, "Quick Start Instructions", "quickstartmenu", [this] { showHelp(HelpTopic::QuickStart); });
-    item(helpMenu, "Purpose && Intent of ths program", "Purposemenu", [this] { showHelp(HelpTopic::Purpose); });
+    menuItem(helpMenu, "&Contents", "Infomenu", [this] { showHelp(HelpTopic::Contents); });
+    menuItem(helpMenu, "Quick Start Instructions", "quickstartmenu",
+             [this] { showHelp(HelpTopic::QuickStart); });
+    menuItem(helpMenu, "Purpose && Intent of ths program", "Purposemenu",
+             [this] { showHelp(HelpTopic::Purpose); });
     helpMenu->addSeparator();
-    item(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
-    item(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
-
-    // Disabled in the design until a league is opened.
-    for (QAction* action :
-         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
-          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
-        action->setEnabled(false);
+    menuItem(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
+    menuItem(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
 }
 
 void MainWindow::buildToolPanel(QWidget* parent) {
@@ -232,84 +250,18 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     auto* stack = new QVBoxLayout(middle);
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
+    m_roundsArea = new RoundsArea(middle);
+    stack->addWidget(m_roundsArea, 1);
+    m_coursePanel = new CourseSelectionPanel(middle);
+    connect(m_coursePanel, &CourseSelectionPanel::chosen, this, &MainWindow::chooseCourse);
+    connect(m_coursePanel, &CourseSelectionPanel::cancelled, this, &MainWindow::cancelCourseChoice);
+    stack->addWidget(m_coursePanel, 0, Qt::AlignCenter);
+    stack->addWidget(buildHelpPanel(middle), 0, Qt::AlignVCenter);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
+}
 
-    auto* lists = new QGridLayout;
-    lists->setSpacing(0);
-    auto makeList = [&](const char* frameName, const char* listName, QFrame*& frame, QListWidget*& list) {
-        frame = new QFrame(middle);
-        frame->setObjectName(frameName);
-        frame->setFrameShape(QFrame::StyledPanel);
-        auto* inside = new QVBoxLayout(frame);
-        inside->setContentsMargins(0, 0, 0, 0);
-        list = new QListWidget(frame);
-        list->setObjectName(listName);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-        list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-        // Round lines are wider than the frame: HScroll1 moves them, nothing is cut short.
-        list->setTextElideMode(Qt::ElideNone);
-        list->setSelectionMode(QAbstractItemView::NoSelection);
-        list->setFocusPolicy(Qt::NoFocus);
-        list->viewport()->installEventFilter(this);
-        inside->addWidget(list);
-    };
-    makeList("Picture1", "List1", m_Picture1, m_List1);
-    makeList("Picture2", "List2", m_Picture2, m_List2);
-    m_VScroll1 = new QScrollBar(Qt::Vertical, middle);
-    m_VScroll1->setObjectName("VScroll1");
-    m_HScroll1 = new QScrollBar(Qt::Horizontal, middle);
-    m_HScroll1->setObjectName("HScroll1");
-    m_HScroll1->setFocusPolicy(Qt::StrongFocus);
-    m_VScroll1->setSingleStep(static_cast<int>(12.5 * pt));
-    m_VScroll1->setPageStep(static_cast<int>(75 * pt));
-    m_HScroll1->setSingleStep(static_cast<int>(25 * pt));
-    m_HScroll1->setPageStep(static_cast<int>(125 * pt));
-    lists->addWidget(m_Picture1, 0, 0);
-    lists->addWidget(m_Picture2, 0, 1);
-    lists->addWidget(m_VScroll1, 0, 2);
-    lists->addWidget(m_HScroll1, 1, 0, 1, 2);
-    lists->setColumnStretch(1, 1);
-    stack->addLayout(lists, 1);
-
-    connect(m_VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        m_List1->verticalScrollBar()->setValue(value);
-        m_List2->verticalScrollBar()->setValue(value);
-    });
-    connect(m_HScroll1, &QScrollBar::valueChanged, m_List2->horizontalScrollBar(), &QScrollBar::setValue);
-    for (QListWidget* list : {m_List1, m_List2}) {
-        connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, this, &MainWindow::updateScrollRanges);
-        connect(list->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
-                &MainWindow::updateScrollRanges);
-    }
-
-    // The course-selection panel.
-    m_Selectcoursepanel = new QFrame(middle);
-    m_Selectcoursepanel->setObjectName("Selectcoursepanel");
-    m_Selectcoursepanel->setFrameShape(QFrame::StyledPanel);
-    m_Selectcoursepanel->setFrameShadow(QFrame::Raised);
-    auto* panelRow = new QHBoxLayout(m_Selectcoursepanel);
-    panelRow->addWidget(new QLabel("Select a Course:", m_Selectcoursepanel));
-    m_Selectcoursecombo = new QComboBox(m_Selectcoursepanel);
-    m_Selectcoursecombo->setObjectName("Selectcoursecombo");
-    m_Selectcoursecombo->setEditable(true);
-    m_Selectcoursecombo->setInsertPolicy(QComboBox::NoInsert);
-    m_Selectcoursecombo->setMinimumContentsLength(28);
-    m_Selectcoursecombo->lineEdit()->installEventFilter(this);
-    panelRow->addWidget(m_Selectcoursecombo, 1);
-    m_okordeletebutton = new QPushButton("Ok", m_Selectcoursepanel);
-    m_okordeletebutton->setObjectName("okordeletebutton");
-    m_okordeletecancel = new QPushButton("Cancel", m_Selectcoursepanel);
-    m_okordeletecancel->setObjectName("okordeletecancel");
-    panelRow->addWidget(m_okordeletebutton);
-    panelRow->addWidget(m_okordeletecancel);
-    connect(m_okordeletebutton, &QPushButton::clicked, this, &MainWindow::okordeletebutton_Click);
-    connect(m_okordeletecancel, &QPushButton::clicked, this, &MainWindow::okordeletecancel_Click);
-    m_Selectcoursepanel->hide();
-    m_Selectcoursepanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    stack->addWidget(m_Selectcoursepanel, 0, Qt::AlignCenter);
-
-    // The help shortcuts, shown until a league is opened.
+// The help shortcuts, shown until a league is opened.
+QGroupBox* MainWindow::buildHelpPanel(QWidget* middle) {
     auto* helpBox = new QGroupBox("Help and Instructions", middle);
     helpBox->setObjectName("helppanel");
     auto* helpRow = new QHBoxLayout(helpBox);
@@ -333,8 +285,7 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     }
     m_helpPanel = helpBox;
     helpBox->setMaximumHeight(helpBox->sizeHint().height());
-    stack->addWidget(helpBox, 0, Qt::AlignVCenter);
-    static_cast<QVBoxLayout*>(parent->layout())->addWidget(middle, 1);
+    return helpBox;
 }
 
 void MainWindow::buildMessagePanel(QWidget* parent) {
@@ -392,23 +343,6 @@ void MainWindow::layoutMessagePanel() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_messagepanel && event->type() == QEvent::Resize) layoutMessagePanel();
     if (watched == m_toolbutton[0] && event->type() == QEvent::Enter) showAction("Loads latest League file");
-    if (watched == m_Selectcoursecombo->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
-        okordeletebutton_Click();
-        return true;
-    }
-    for (QListWidget* list : {m_List1, m_List2}) {
-        if (watched != list->viewport()) continue;
-        // The lists only show: a click takes no selection, the wheel scrolls both.
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-            list->clearSelection();
-            m_HScroll1->setFocus();
-            return true;
-        }
-        if (event->type() == QEvent::Wheel) {
-            QApplication::sendEvent(m_VScroll1, event);
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -429,10 +363,7 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     // Items that need an open league. After a failed read they are disabled as
     // well, so nothing reaches a window that needs one.
     setLeagueItemsEnabled(false);
-    QFont listFont = printFont(m_store.settings.FontName, 9, false);
-    m_List1->setFont(listFont);
-    m_List2->setFont(listFont);
-    m_Picture1->setFixedWidth(QFontMetrics(listFont).horizontalAdvance(QString(31, 'M')) + 4);
+    m_roundsArea->setListFont(printFont(m_store.settings.FontName, 9, false));
 }
 
 void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
@@ -455,15 +386,14 @@ void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
 std::vector<std::string> MainWindow::leagueMenu() const {
     std::vector<std::string> captions;
     for (const QAction* action : m_leagueItems)
-        captions.push_back(action->text().toStdString());
+        captions.push_back(str(action->text()));
     return captions;
 }
 
 void MainWindow::showNoLeagueOpen() {
     setLeagueItemsEnabled(false);
     HideRoundsView();
-    m_List1->clear();
-    m_List2->clear();
+    m_roundsArea->clearLines();
     setMessagePanelText(OpenLeagueHint);
     m_helpPanel->show();
     m_helpPanel->setEnabled(true);
@@ -488,17 +418,16 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
-    std::string caption = m_leagueItems[static_cast<std::size_t>(k)]->text().toStdString();
+    std::string caption = str(m_leagueItems[static_cast<std::size_t>(k)]->text());
     if (caption.empty()) return;
     if (k == 0 && caption == NoEntries) {
         m_services.dialogs.beep();
         return;
     }
     const QString panelBefore = messagePanelText();
-    m_services.dialogs.setBusy(true);
     setMessagePanelText(ProcessingText);
-    LeagueOpening opening = tallyrock::OpenLeague(m_store, k, caption);
-    m_services.dialogs.setBusy(false);
+    LeagueOpening opening =
+        whileBusy(m_services.dialogs, [&] { return tallyrock::OpenLeague(m_store, k, caption); });
     for (const Message& message : opening.messages)
         m_services.dialogs.messageBox(message);
     if (opening.outcome != OpenOutcome::Opened) {
@@ -514,10 +443,7 @@ void MainWindow::OpenLeague(int k) {
 }
 
 void MainWindow::ShowRoundsView() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
-        w->show();
-    m_Picture1->setEnabled(true);
-    m_Picture2->setEnabled(true);
+    m_roundsArea->setShown(true);
     m_roundsShown = true;
     if (m_view.mode() != ViewMode::Player) {
         m_view.show(m_store);
@@ -527,32 +453,14 @@ void MainWindow::ShowRoundsView() {
 }
 
 void MainWindow::HideRoundsView() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_VScroll1, m_HScroll1, m_Picture1, m_Picture2})
-        w->hide();
-    m_Picture1->setEnabled(false);
-    m_Picture2->setEnabled(false);
+    m_roundsArea->setShown(false);
     m_Spin1->hide();
     m_roundsShown = false;
 }
 
 void MainWindow::fillLists() {
     const ViewLines& lines = m_view.lines();
-    m_List1->clear();
-    m_List2->clear();
-    for (const std::string& name : lines.names)
-        m_List1->addItem(qs(name));
-    for (const std::string& line : lines.rounds)
-        m_List2->addItem(qs(line));
-    updateScrollRanges();
-    m_List1->verticalScrollBar()->setValue(m_VScroll1->value());
-    m_List2->verticalScrollBar()->setValue(m_VScroll1->value());
-    m_List2->horizontalScrollBar()->setValue(m_HScroll1->value());
-}
-
-void MainWindow::updateScrollRanges() {
-    m_VScroll1->setRange(
-        0, std::max(m_List1->verticalScrollBar()->maximum(), m_List2->verticalScrollBar()->maximum()));
-    m_HScroll1->setRange(0, m_List2->horizontalScrollBar()->maximum());
+    m_roundsArea->showLines(lines.names, lines.rounds);
 }
 
 void MainWindow::tickView(ViewMode mode) {
@@ -641,10 +549,8 @@ void MainWindow::showPrintout(const std::filesystem::path& file) {
 
 Failure MainWindow::saveLeagueFile() {
     QString remembered = messagePanelText();
-    m_services.dialogs.setBusy(true);
     setMessagePanelText(SavingLeagueText);
-    Failure failure = SaveLeagueFile(m_store);
-    m_services.dialogs.setBusy(false);
+    Failure failure = whileBusy(m_services.dialogs, [&] { return SaveLeagueFile(m_store); });
     if (failure) m_services.dialogs.messageBox(*failure);
     setMessagePanelText(remembered);
     return failure;
@@ -740,22 +646,21 @@ void MainWindow::toolbutton_Click(int index) {
 // ---------------------------------------------------------------- printing
 
 void MainWindow::Printmenu_Click() {
-    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     Answer answer = m_services.dialogs.messageBox(listingQuestion(), Buttons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel) return;
     Date today = m_services.clock.today();
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     if (answer == Answer::Yes)
         printlongreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
                         listingTitle(m_store.league.LeagueFilePath, today, LongTitleWidth));
     else
         printshortreport(m_services.printer, m_store.settings.FontName, m_view.lines(),
                          listingTitle(m_store.league.LeagueFilePath, today, ShortTitleWidth));
-    m_services.dialogs.setBusy(false);
 }
 
 void MainWindow::printfilemenu_Click() {
-    if (!listingOffered(m_view.lines(), m_roundsShown && m_Picture1->isVisibleTo(this))) return;
+    if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     std::optional<std::string> chosen =
         m_services.dialogs.saveFileName("Export Listing as Text", m_store.workDir.string(), "", ExportFilter);
     std::optional<std::filesystem::path> name = exportFileName(chosen.value_or(""));
@@ -806,31 +711,23 @@ void MainWindow::openCoursePanel(CoursePanelMode mode) {
     m_panelMode = mode;
     m_store.CourseFormMode = courseFormModeText(mode);
     m_store.CurrentCourse = 0;
-    m_Selectcoursecombo->clear();
-    for (const std::string& name : courseChoices(m_store.courses))
-        m_Selectcoursecombo->addItem(qs(name));
-    m_Selectcoursecombo->setCurrentIndex(-1);
-    m_Selectcoursecombo->setEditText(QString());
-    m_okordeletebutton->setText(qs(coursePanelButtonText(mode)));
-    m_Selectcoursepanel->setEnabled(true);
-    m_Selectcoursepanel->show();
+    m_coursePanel->offer(courseChoices(m_store.courses), qs(coursePanelButtonText(mode)));
     HideRoundsView();
     if (mode == CoursePanelMode::Chart) {
         enableCourseMenu();
         m_services.dialogs.setBusy(false);
     }
-    m_Selectcoursecombo->setFocus();
+    m_coursePanel->focusCourseBox();
 }
 
-void MainWindow::okordeletebutton_Click() {
-    std::string text = m_Selectcoursecombo->currentText().toStdString();
+void MainWindow::chooseCourse() {
+    std::string text = str(m_coursePanel->courseText());
     if (text.empty()) return;
     int course = findCourse(m_store.courses, text);
     if (course == 0) return;
     m_store.CurrentCourse = static_cast<int16_t>(course);
     m_services.dialogs.setBusy(true);
-    m_Selectcoursepanel->hide();
-    m_Selectcoursecombo->clear();
+    m_coursePanel->withdraw();
     switch (m_panelMode) {
     case CoursePanelMode::Chart: {
         m_services.dialogs.setBusy(false);
@@ -841,10 +738,9 @@ void MainWindow::okordeletebutton_Click() {
             tee = chartTeeAnswer(answer.value_or(""));
         }
         if (tee >= 1) {
-            m_services.dialogs.setBusy(true);
+            BusyPointer busy(m_services.dialogs);
             PrintChcpChart(m_services.printer, m_store, course, tee);
         }
-        m_services.dialogs.setBusy(false);
         break;
     }
     case CoursePanelMode::Edit:
@@ -854,7 +750,7 @@ void MainWindow::okordeletebutton_Click() {
         m_services.dialogs.setBusy(false);
         Answer answer = m_services.dialogs.messageBox(deleteCourseQuestion(), Buttons::YesNo, Answer::No);
         if (answer != Answer::Yes) {
-            okordeletecancel_Click();
+            cancelCourseChoice();
             break;
         }
         if (Failure failure = deleteCourse(m_store, course))
@@ -866,9 +762,8 @@ void MainWindow::okordeletebutton_Click() {
     }
 }
 
-void MainWindow::okordeletecancel_Click() {
-    m_Selectcoursecombo->clear();
-    m_Selectcoursepanel->hide();
+void MainWindow::cancelCourseChoice() {
+    m_coursePanel->withdraw();
     enableCourseMenu();
 }
 

@@ -20,18 +20,19 @@
 #include <map>
 
 class QAction;
-class QComboBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace tallyrock {
+
+class CourseSelectionPanel;
+class RoundsArea;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -109,13 +110,21 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildFileMenu();
+    void buildRecordMenus();
+    void buildResultMenus();
+    // A menu item, named, running `handler` when chosen.
+    template <typename Handler>
+    QAction* menuItem(QMenu* menu, const char* caption, const QString& name, Handler handler);
+    // What opens `window` from a menu item.
+    std::function<void()> opener(Window window);
     void buildToolPanel(QWidget* parent);
     void buildRoundsArea(QWidget* parent);
+    QGroupBox* buildHelpPanel(QWidget* middle);
     void buildMessagePanel(QWidget* parent);
     void layoutMessagePanel();
     void setLeagueItemsEnabled(bool enabled);
     void fillLists();
-    void updateScrollRanges();
     void tickView(ViewMode mode);
     void showAction(const QString& text);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -136,8 +145,8 @@ class MainWindow : public QMainWindow {
     void GCmenu_Click(int index);
     void CHCPChartmenu_Click();
     void openCoursePanel(CoursePanelMode mode);
-    void okordeletebutton_Click();
-    void okordeletecancel_Click();
+    void chooseCourse();
+    void cancelCourseChoice();
     void enterteamresultsmenu_Click();
     void teamsummarymenu_Click();
     void graphmenu_Click(int index);
@@ -170,17 +179,9 @@ class MainWindow : public QMainWindow {
 
     // Tool bar, lists, panels and timers.
     std::array<QToolButton*, 6> m_toolbutton{};
-    QFrame* m_Picture1 = nullptr;
-    QFrame* m_Picture2 = nullptr;
-    QListWidget* m_List1 = nullptr;
-    QListWidget* m_List2 = nullptr;
-    QScrollBar* m_VScroll1 = nullptr;
-    QScrollBar* m_HScroll1 = nullptr;
+    RoundsArea* m_roundsArea = nullptr;
     QWidget* m_helpPanel = nullptr;
-    QFrame* m_Selectcoursepanel = nullptr;
-    QComboBox* m_Selectcoursecombo = nullptr;
-    QPushButton* m_okordeletebutton = nullptr;
-    QPushButton* m_okordeletecancel = nullptr;
+    CourseSelectionPanel* m_coursePanel = nullptr;
     QFrame* m_messagepanel = nullptr;
     QLabel* m_messageText = nullptr;
     QLabel* m_actionmessage = nullptr;

@@ -19,6 +19,7 @@
 #include "roster/PlayerOrderWindow.h"
 #include "roster/RemovePlayerWindow.h"
 #include "roster/RenamePlayerWindow.h"
+#include "services/QtText.h"
 #include "store/LeagueFile.h"
 #include "teams/TeamDefinitionWindow.h"
 #include "teams/TeamPointsWindow.h"
@@ -65,9 +66,10 @@ void refreshRoundsView(MainWindow& main) {
 void showRecentView(MainWindow& main) {
     if (auto* recent = main.findChild<QAction*>("Viewmenu1")) recent->trigger();
 }
-} // namespace
 
-void installWindowOpeners(MainWindow& main) {
+// The handicap settings, round entry and its choosers, the course handicap calculator,
+// the program information and the printer font.
+void installHandicapOpeners(MainWindow& main) {
     using Window = MainWindow::Window;
     main.setOpener(Window::Rules, [](MainWindow& m) -> QWidget* {
         return withHelp(new RulesWindow(m.store(), m.services()), m, HelpTopic::ProgramSettings);
@@ -94,7 +96,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::PrinterFont, [](MainWindow& m) -> QWidget* {
         return withHelp(new FontWindow(m.store(), m.services().dialogs), m, HelpTopic::PrinterFont);
     });
+}
 
+// The team windows.
+void installTeamOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::TeamDefinition, [](MainWindow& m) -> QWidget* {
         return withHelp(new TeamDefinitionWindow(m.store(), m.services()), m, HelpTopic::TeamRecords);
     });
@@ -104,8 +110,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::TeamSummary, [](MainWindow& m) -> QWidget* {
         return withHelp(new TeamSummaryWindow(m.store(), m.services()), m, HelpTopic::TeamRecords);
     });
+}
 
-    // Courses, leagues and players.
+// Courses, leagues and players.
+void installRosterOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::CourseSetup, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new CourseWindow(m.store(), m.services()), m, HelpTopic::Courses);
         QObject::connect(window, &CourseWindow::closed, &m, &MainWindow::enableCourseMenu);
@@ -114,11 +123,11 @@ void installWindowOpeners(MainWindow& main) {
     main.setOpener(Window::LeagueCreation, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new LeagueWindow(m.store(), m.services()), m, HelpTopic::CreatingLeague);
         QObject::connect(window, &LeagueWindow::leagueCreated, &m, [&m](const QString& name, int position) {
-            m.setMessagePanelText(QString::fromStdString(currentLeagueText(m.store())));
-            m.setLeagueMenu(leagueMenuAfterCreate(m.leagueMenu(), name.toStdString(), position));
+            m.setMessagePanelText(qs(currentLeagueText(m.store())));
+            m.setLeagueMenu(leagueMenuAfterCreate(m.leagueMenu(), str(name), position));
         });
         QObject::connect(window, &LeagueWindow::leagueDeleted, &m, [&m](const QString& name) {
-            m.setLeagueMenu(leagueMenuAfterDelete(m.leagueMenu(), name.toStdString()));
+            m.setLeagueMenu(leagueMenuAfterDelete(m.leagueMenu(), str(name)));
         });
         QObject::connect(window, &LeagueWindow::closed, &m, &MainWindow::showNoLeagueOpen);
         return window;
@@ -143,9 +152,12 @@ void installWindowOpeners(MainWindow& main) {
         QObject::connect(window, &PlayerOrderWindow::closed, &m, [&m] { refreshRoundsView(m); });
         return window;
     });
+}
 
-    // The chooser and the chart windows open one another; each new one keeps
-    // the main window disabled until the last of them closes.
+// The chooser and the chart windows open one another; each new one keeps
+// the main window disabled until the last of them closes.
+void installChartOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
     main.setOpener(Window::ChartChooser, [](MainWindow& m) -> QWidget* {
         return new ChartChooserWindow(m.store(), m.services(), [&m](QWidget* w) { m.adoptChild(w); });
     });
@@ -153,11 +165,17 @@ void installWindowOpeners(MainWindow& main) {
                    [](MainWindow& m) -> QWidget* { return new CompareChartWindow(m.store(), m.services()); });
     main.setOpener(Window::HandicapCards,
                    [](MainWindow& m) -> QWidget* { return new HandicapCardWindow(m.store(), m.services()); });
+}
 
-    main.setOpener(Window::Backup,
-                   [](MainWindow& m) -> QWidget* { return new BackupWindow(m.store(), m.services().dialogs); });
+// Backup and restore.
+void installBackupOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
+    main.setOpener(Window::Backup, [](MainWindow& m) -> QWidget* {
+        return new BackupWindow(m.store(), m.services().dialogs);
+    });
     main.setOpener(Window::Restore, [](MainWindow& m) -> QWidget* {
-        auto* window = withHelp(new RestoreWindow(m.store(), m.services().dialogs), m, HelpTopic::BackupRestore);
+        auto* window =
+            withHelp(new RestoreWindow(m.store(), m.services().dialogs), m, HelpTopic::BackupRestore);
         // What the program holds is out of date now: read the restored list
         // again and close the league, so no later save overwrites a restored file.
         QObject::connect(window, &RestoreWindow::restored, &m, [&m] {
@@ -169,6 +187,15 @@ void installWindowOpeners(MainWindow& main) {
         });
         return window;
     });
+}
+} // namespace
+
+void installWindowOpeners(MainWindow& main) {
+    installHandicapOpeners(main);
+    installTeamOpeners(main);
+    installRosterOpeners(main);
+    installChartOpeners(main);
+    installBackupOpeners(main);
 }
 
 } // namespace tallyrock

@@ -3,9 +3,9 @@
 #include "RosterWindowParts.h"
 #include "TextBoxRule.h"
 #include "roster/PlayerOps.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,7 +18,7 @@
 namespace tallyrock {
 
 AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("playform");
     setWindowTitle("Add Players to League");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -72,8 +72,8 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
         control->installEventFilter(this);
 
     // Load
-    setWindowTitle(QString::fromStdString(addPlayersTitle(m_store)));
-    m_playernumlabel->setText(QString::fromStdString(memberCountText(m_store.league.PlayerCount)));
+    setWindowTitle(qs(addPlayersTitle(m_store)));
+    m_playernumlabel->setText(qs(memberCountText(m_store.league.PlayerCount)));
     openAddPlayers(m_store);
 
     adjustSize();
@@ -101,7 +101,7 @@ void AddPlayerWindow::Addbutton_Click() {
     int tee = 1;
     for (int i = 0; i < 3; ++i)
         if (m_Option3D1[static_cast<std::size_t>(i)]->isChecked()) tee = i + 1;
-    const std::string name = m_Text1->text().toStdString();
+    const std::string name = str(m_Text1->text());
     switch (addPlayer(m_store, name, tee)) {
     case AddPlayerResult::Refused:
         m_services.dialogs.messageBox(*checkPlayerName(name));
@@ -114,7 +114,7 @@ void AddPlayerWindow::Addbutton_Click() {
         m_services.dialogs.messageBox(duplicatePlayerName());
         break;
     case AddPlayerResult::Added:
-        m_playernumlabel->setText(QString::fromStdString(memberCountText(m_store.league.PlayerCount)));
+        m_playernumlabel->setText(qs(memberCountText(m_store.league.PlayerCount)));
         break;
     }
     m_Text1->clear();
@@ -122,13 +122,8 @@ void AddPlayerWindow::Addbutton_Click() {
 }
 
 // The close button and the window's own close both write the files.
-void AddPlayerWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        saveRosterFilesShowing(m_store, m_services, TeamFileSave::WhileTeamsInUse);
-        emit closed();
-    }
-    event->accept();
+void AddPlayerWindow::onClosing() {
+    saveRosterFilesShowing(m_store, m_services, TeamFileSave::WhileTeamsInUse);
 }
 
 } // namespace tallyrock

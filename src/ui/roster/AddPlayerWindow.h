@@ -3,7 +3,7 @@
 // players go into the tables at once; the files are written when the window
 // closes.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -15,30 +15,21 @@ class QRadioButton;
 
 namespace tallyrock {
 
-class AddPlayerWindow : public QWidget {
+class AddPlayerWindow : public ToolWindow {
     Q_OBJECT
   public:
     AddPlayerWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
-
-  signals:
-    // The files are written and the window has closed.
-    void closed();
-    // The information button: the help window at the topic on adding players.
-    void helpRequested();
 
   protected:
     // The window sees Enter before its controls.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     bool Form_KeyPress(QKeyEvent* event);
     void Addbutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
-    bool m_closed = false;
     QLineEdit* m_Text1 = nullptr;
     std::array<QRadioButton*, 3> m_Option3D1{}; // Red, White, Blue: tees 1, 2, 3
     QLabel* m_playernumlabel = nullptr;

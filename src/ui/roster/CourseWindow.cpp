@@ -3,11 +3,11 @@
 #include "RosterWindowParts.h"
 #include "TextBoxRule.h"
 #include "handicap/SpinButton.h"
+#include "services/QtText.h"
 #include "store/CourseFile.h"
 #include "store/NumberText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,10 +20,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -38,7 +34,7 @@ const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;
 } // namespace
 
 CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("course");
     setWindowTitle("Course Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,36 +47,67 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     nameRow->addWidget(new QLabel("Course Name :", this));
     nameRow->addWidget(m_Nametext, 1);
 
-    // The scorecard: holes 1..9, Out, holes 10..18, In, Total.
-    auto* card = new QFrame(this);
-    card->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(card);
-    grid->setHorizontalSpacing(3);
-    grid->addWidget(new QLabel("Hole", card), 0, 0);
-    grid->addWidget(new QLabel("Par", card), 1, 0);
-    m_Outlabel = sunkenPanel("Outlabel", card);
-    m_Inlabel = sunkenPanel("Inlabel", card);
-    m_Totallabel = sunkenPanel("Totallabel", card);
-    for (int h = 1; h <= 18; ++h) {
-        auto* box = new QLineEdit(card);
-        box->setObjectName(QString("Partext%1").arg(h));
-        box->setAlignment(Qt::AlignCenter);
-        box->setFixedWidth(34);
-        box->installEventFilter(this);
-        int column = h <= 9 ? h : h + 1;
-        grid->addWidget(heading(QString::number(h), card), 0, column);
-        grid->addWidget(box, 1, column);
-        m_Partext[static_cast<std::size_t>(h)] = box;
-        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
-    }
-    grid->addWidget(heading("Out", card), 0, 10);
-    grid->addWidget(m_Outlabel, 1, 10);
-    grid->addWidget(heading("In", card), 0, 20);
-    grid->addWidget(m_Inlabel, 1, 20);
-    grid->addWidget(heading("Total", card), 0, 21);
-    grid->addWidget(m_Totallabel, 1, 21);
+    QFrame* card = buildScorecard();
+    QGridLayout* tees = buildTeePanels();
+    QHBoxLayout* buttons = buildButtons();
 
-    // Ratings and slopes of the three tees, set with the spin buttons only.
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(nameRow);
+    column->addWidget(card);
+    column->addLayout(tees);
+    column->addLayout(buttons);
+
+    showCourse();
+}
+
+// Load. A new course is added to the table as it is on disk, not to whatever the
+// table held before (no league need be open).
+void CourseWindow::showCourse() {
+    if (m_store.CourseFormMode == "add")
+        if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
+    CourseForm form = openCourseForm(m_store);
+    m_Outlabel->setText("0");
+    m_Inlabel->setText("0");
+    m_Nametext->setText(qs(form.name));
+    for (int h = 1; h <= 18; ++h)
+        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
+    for (int t = 1; t <= 3; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
+        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+    }
+    m_initialstext->setText(qs(form.initials));
+
+    adjustSize();
+    centreBelowMiddle(*this, 100);
+    m_Nametext->setFocus();
+    m_services.dialogs.setBusy(false);
+}
+
+// Help, Save and Cancel, connected.
+QHBoxLayout* CourseWindow::buildButtons() {
+    auto* savebutton = new QPushButton("&Save", this);
+    savebutton->setObjectName("savebutton");
+    savebutton->setToolTip("Save course information to disk");
+    auto* cancelbutton = new QPushButton("&Cancel", this);
+    cancelbutton->setObjectName("cancelbutton");
+    cancelbutton->setToolTip("Close course window");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    infobutton->setToolTip("Help on Courses");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(cancelbutton);
+    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
+    return buttons;
+}
+
+// Ratings and slopes of the three tees, set with the spin buttons only, and the initials.
+QGridLayout* CourseWindow::buildTeePanels() {
     auto* tees = new QGridLayout;
     tees->setHorizontalSpacing(4);
     tees->addWidget(new QLabel("Rating", this), 1, 0);
@@ -119,53 +146,39 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     tees->addWidget(m_initialstext, 1, 9);
     tees->setColumnMinimumWidth(7, 24);
     tees->setColumnStretch(10, 1);
+    return tees;
+}
 
-    auto* savebutton = new QPushButton("&Save", this);
-    savebutton->setObjectName("savebutton");
-    savebutton->setToolTip("Save course information to disk");
-    auto* cancelbutton = new QPushButton("&Cancel", this);
-    cancelbutton->setObjectName("cancelbutton");
-    cancelbutton->setToolTip("Close course window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help on Courses");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(savebutton);
-    buttons->addWidget(cancelbutton);
-
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(nameRow);
-    column->addWidget(card);
-    column->addLayout(tees);
-    column->addLayout(buttons);
-
-    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
-
-    // Load. A new course is added to the table as it is on disk, not to
-    // whatever the table held before (no league need be open).
-    if (m_store.CourseFormMode == "add")
-        if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
-    CourseForm form = openCourseForm(m_store);
-    m_Outlabel->setText("0");
-    m_Inlabel->setText("0");
-    m_Nametext->setText(qs(form.name));
-    for (int h = 1; h <= 18; ++h)
-        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
-    for (int t = 1; t <= 3; ++t) {
-        auto i = static_cast<std::size_t>(t);
-        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
-        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+// The scorecard: holes 1..9, Out, holes 10..18, In, Total, each par box watched.
+QFrame* CourseWindow::buildScorecard() {
+    auto* card = new QFrame(this);
+    card->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(card);
+    grid->setHorizontalSpacing(3);
+    grid->addWidget(new QLabel("Hole", card), 0, 0);
+    grid->addWidget(new QLabel("Par", card), 1, 0);
+    m_Outlabel = sunkenPanel("Outlabel", card);
+    m_Inlabel = sunkenPanel("Inlabel", card);
+    m_Totallabel = sunkenPanel("Totallabel", card);
+    for (int h = 1; h <= 18; ++h) {
+        auto* box = new QLineEdit(card);
+        box->setObjectName(QString("Partext%1").arg(h));
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(34);
+        box->installEventFilter(this);
+        int column = h <= 9 ? h : h + 1;
+        grid->addWidget(heading(QString::number(h), card), 0, column);
+        grid->addWidget(box, 1, column);
+        m_Partext[static_cast<std::size_t>(h)] = box;
+        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
     }
-    m_initialstext->setText(qs(form.initials));
-
-    adjustSize();
-    centreBelowMiddle(*this, 100);
-    m_Nametext->setFocus();
-    m_services.dialogs.setBusy(false);
+    grid->addWidget(heading("Out", card), 0, 10);
+    grid->addWidget(m_Outlabel, 1, 10);
+    grid->addWidget(heading("In", card), 0, 20);
+    grid->addWidget(m_Inlabel, 1, 20);
+    grid->addWidget(heading("Total", card), 0, 21);
+    grid->addWidget(m_Totallabel, 1, 21);
+    return card;
 }
 
 // Only digits reach a par box; Enter moves on to the next hole.
@@ -189,7 +202,7 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CourseWindow::Partext_Change(int h) {
     QLineEdit* box = m_Partext[static_cast<std::size_t>(h)];
-    QString text = qs(parBoxText(box->text().toStdString()));
+    QString text = qs(parBoxText(str(box->text())));
     if (text != box->text()) {
         box->setText(text); // changes the box again; that pass finds nothing to do
         return;
@@ -205,26 +218,25 @@ void CourseWindow::Partext_Change(int h) {
 
 void CourseWindow::ratingSpin_Spin(int tee, bool up) {
     QLabel* p = m_ratepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(ratingSpin(p->text().toStdString(), up)));
+    p->setText(qs(ratingSpin(str(p->text()), up)));
 }
 
 void CourseWindow::slopeSpin_Spin(int tee, bool up) {
     QLabel* p = m_slopepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(slopeSpin(p->text().toStdString(), up)));
+    p->setText(qs(slopeSpin(str(p->text()), up)));
 }
 
 CourseForm CourseWindow::currentForm() const {
     CourseForm form;
-    form.name = m_Nametext->text().toStdString();
+    form.name = str(m_Nametext->text());
     for (int h = 1; h <= 18; ++h)
-        form.parText[static_cast<std::size_t>(h)] =
-            m_Partext[static_cast<std::size_t>(h)]->text().toStdString();
+        form.parText[static_cast<std::size_t>(h)] = str(m_Partext[static_cast<std::size_t>(h)]->text());
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
-        form.rating[i] = leadingNumber(m_ratepanel[i]->text().toStdString());
-        form.slope[i] = leadingNumber(m_slopepanel[i]->text().toStdString());
+        form.rating[i] = leadingNumber(str(m_ratepanel[i]->text()));
+        form.slope[i] = leadingNumber(str(m_slopepanel[i]->text()));
     }
-    form.initials = m_initialstext->text().toStdString();
+    form.initials = str(m_initialstext->text());
     return form;
 }
 
@@ -240,13 +252,8 @@ void CourseWindow::savebutton_Click() {
 }
 
 // Save, cancel and the window's own close all end the course operation.
-void CourseWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_store.CourseFormMode.clear();
-        emit closed();
-    }
-    event->accept();
+void CourseWindow::onClosing() {
+    m_store.CourseFormMode.clear();
 }
 
 } // namespace tallyrock

@@ -6,43 +6,40 @@
 // course file when it saves.
 
 #include "roster/CourseOps.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
 #include <array>
 
+class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 
 namespace tallyrock {
 
-class CourseWindow : public QWidget {
+class CourseWindow : public ToolWindow {
     Q_OBJECT
   public:
     CourseWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    // Saved or cancelled: the main window enables itself and its course menu.
-    void closed();
-    // The information button: the help window at the course topic.
-    void helpRequested();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
+    void showCourse();
+    QHBoxLayout* buildButtons();
+    QGridLayout* buildTeePanels();
+    QFrame* buildScorecard();
     void Partext_Change(int h);
     void ratingSpin_Spin(int tee, bool up);
     void slopeSpin_Spin(int tee, bool up);
     void savebutton_Click();
     // The form as the controls hold it now.
     CourseForm currentForm() const;
-
-    Store& m_store;
-    UiServices& m_services;
-    bool m_closed = false;
 
     QLineEdit* m_Nametext = nullptr;
     std::array<QLineEdit*, 19> m_Partext{}; // 1..18

@@ -2,9 +2,10 @@
 
 #include "TextBoxRule.h"
 #include "roster/LeagueOps.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,7 @@
 namespace tallyrock {
 
 LeagueWindow::LeagueWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("Createleagueform");
     setWindowTitle("Create League File");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,14 +68,12 @@ void LeagueWindow::showMessages(const std::vector<Message>& messages) {
 }
 
 void LeagueWindow::Okbutton_Click() {
-    std::string name = m_Text1->text().toStdString();
+    std::string name = str(m_Text1->text());
     if (name.empty()) {
         m_services.dialogs.beep();
         return;
     }
-    m_services.dialogs.setBusy(true);
-    LeagueResult result = createLeague(m_store, name);
-    m_services.dialogs.setBusy(false);
+    LeagueResult result = whileBusy(m_services.dialogs, [&] { return createLeague(m_store, name); });
     if (!result.done) {
         showMessages(result.messages);
         m_Text1->clear();
@@ -87,7 +86,7 @@ void LeagueWindow::Okbutton_Click() {
 }
 
 void LeagueWindow::deletebutton_Click() {
-    std::string name = m_Text1->text().toStdString();
+    std::string name = str(m_Text1->text());
     if (name.empty()) {
         m_services.dialogs.beep();
         return;
@@ -102,7 +101,7 @@ void LeagueWindow::deletebutton_Click() {
     int k = findLeague(m_store.settings, name);
     std::string listed = m_store.settings.LeagueList[static_cast<std::size_t>(k)];
     LeagueResult result = deleteLeague(m_store, name);
-    if (result.done) emit leagueDeleted(QString::fromStdString(listed));
+    if (result.done) emit leagueDeleted(qs(listed));
     showMessages(result.messages);
     if (result.fileLeft) {
         // The list no longer holds the name; the window stays open for another try.
@@ -110,14 +109,6 @@ void LeagueWindow::deletebutton_Click() {
         return;
     }
     close();
-}
-
-void LeagueWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -3,7 +3,7 @@
 // file under a typed name and lists it, or deletes a listed league with its
 // team point file. It never opens a league; after it closes no league is open.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -12,7 +12,7 @@ class QLineEdit;
 
 namespace tallyrock {
 
-class LeagueWindow : public QWidget {
+class LeagueWindow : public ToolWindow {
     Q_OBJECT
   public:
     LeagueWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
@@ -22,13 +22,6 @@ class LeagueWindow : public QWidget {
     void leagueCreated(const QString& name, int position);
     // The league at list position `position` was taken off the list.
     void leagueDeleted(const QString& name);
-    // The window has closed, by whatever route: the main window shows that no league is open.
-    void closed();
-    // The information button: the help window at the topic on creating a league file.
-    void helpRequested();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Text1_Edited(const QString& text);
@@ -36,9 +29,6 @@ class LeagueWindow : public QWidget {
     void deletebutton_Click();
     void showMessages(const std::vector<Message>& messages);
 
-    Store& m_store;
-    UiServices& m_services;
-    bool m_closed = false;
     QLineEdit* m_Text1 = nullptr;
 };
 

@@ -3,10 +3,10 @@
 #include "RosterWindowParts.h"
 #include "handicap/SpinButton.h"
 #include "roster/RosterChanges.h"
+#include "services/QtText.h"
 #include "store/TeamFile.h"
 #include "utilities/ScreenPlacement.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 namespace tallyrock {
 
 PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("sortform");
     setWindowTitle("Player Listing  rearrange / Sort");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,7 +90,7 @@ PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 
     // Load
-    Playerlabel->setText(QString::fromStdString(orderListCaption(m_store)));
+    Playerlabel->setText(qs(orderListCaption(m_store)));
     buildList();
     ReloadTeams(m_store);
 
@@ -105,7 +105,7 @@ void PlayerOrderWindow::buildList() {
 
 void PlayerOrderWindow::List1_Click(int row) {
     if (row < 0) return;
-    m_Label1->setText(QString::fromStdString(orderLineName(m_List1->item(row)->text().toStdString())));
+    m_Label1->setText(qs(orderLineName(str(m_List1->item(row)->text()))));
     m_FromPosition = row + 1;
     m_Text1->setText(QString::number(m_FromPosition));
 }
@@ -115,10 +115,10 @@ void PlayerOrderWindow::Text1_Change() {
         if (!m_Text1->text().isEmpty()) m_Text1->clear();
         return;
     }
-    std::string typed = m_Text1->text().toStdString();
+    std::string typed = str(m_Text1->text());
     std::string shown = orderPositionText(typed, m_store.league.PlayerCount);
     if (shown != typed) {
-        m_Text1->setText(QString::fromStdString(shown)); // runs these rules again on the count
+        m_Text1->setText(qs(shown)); // runs these rules again on the count
         return;
     }
     m_changebutton->setEnabled(true);
@@ -129,12 +129,12 @@ void PlayerOrderWindow::Text1_Change() {
 // Down moves towards the end of the list, up towards the top.
 void PlayerOrderWindow::SpinButton1_Spin(bool down) {
     if (m_Label1->text().isEmpty()) return;
-    if (std::optional<int> next = orderSpin(m_Text1->text().toStdString(), m_store.league.PlayerCount, down))
+    if (std::optional<int> next = orderSpin(str(m_Text1->text()), m_store.league.PlayerCount, down))
         m_Text1->setText(QString::number(*next));
 }
 
 void PlayerOrderWindow::changebutton_Click() {
-    if (!movePlayer(m_store, m_Label1->text().toStdString(), m_FromPosition, m_ToPosition)) {
+    if (!movePlayer(m_store, str(m_Label1->text()), m_FromPosition, m_ToPosition)) {
         m_services.dialogs.beep();
         return;
     }
@@ -143,13 +143,8 @@ void PlayerOrderWindow::changebutton_Click() {
 }
 
 // The close button and the window's own close both write the files.
-void PlayerOrderWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        saveRosterFilesShowing(m_store, m_services, TeamFileSave::WhileTeamsInUse);
-        emit closed();
-    }
-    event->accept();
+void PlayerOrderWindow::onClosing() {
+    saveRosterFilesShowing(m_store, m_services, TeamFileSave::WhileTeamsInUse);
 }
 
 } // namespace tallyrock

@@ -3,7 +3,7 @@
 // position of the list; the players in between shift by one place. The files
 // are written when the window closes.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -15,17 +15,13 @@ class QPushButton;
 
 namespace tallyrock {
 
-class PlayerOrderWindow : public QWidget {
+class PlayerOrderWindow : public ToolWindow {
     Q_OBJECT
   public:
     PlayerOrderWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    // The files are written and the window has closed.
-    void closed();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void buildList();
@@ -34,9 +30,6 @@ class PlayerOrderWindow : public QWidget {
     void SpinButton1_Spin(bool down);
     void changebutton_Click();
 
-    Store& m_store;
-    UiServices& m_services;
-    bool m_closed = false;
     int m_FromPosition = 0;
     int m_ToPosition = 0;
 

@@ -1,6 +1,7 @@
 #include "RemovePlayerWindow.h"
 
 #include "roster/RosterChanges.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ void RemovePlayerWindow::removebutton_Click() {
         m_services.dialogs.beep();
         return;
     }
-    std::string name = selected.front()->text().toStdString();
+    std::string name = str(selected.front()->text());
     if (m_services.dialogs.messageBox(removePlayerQuestion(name), Buttons::YesNo, Answer::No) ==
         Answer::Yes) {
         removePlayer(m_store, findPlayer(m_store.league, name));

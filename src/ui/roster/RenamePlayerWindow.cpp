@@ -3,6 +3,7 @@
 #include "TextBoxRule.h"
 #include "roster/PlayerOps.h"
 #include "roster/RosterChanges.h"
+#include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
@@ -48,12 +49,12 @@ RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidg
 
 void RenamePlayerWindow::List1_Click() {
     std::string name = selectedLine(m_List1);
-    if (!name.empty()) m_Text1->setText(QString::fromStdString(name));
+    if (!name.empty()) m_Text1->setText(qs(name));
 }
 
 void RenamePlayerWindow::renamebutton_Click() {
     std::string selected = selectedLine(m_List1);
-    std::string newName = m_Text1->text().toStdString();
+    std::string newName = str(m_Text1->text());
     RenameCheck check = checkRename(m_store.league, newName);
     if (selected.empty() || check == RenameCheck::TooShort) {
         m_services.dialogs.beep();

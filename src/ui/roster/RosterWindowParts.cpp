@@ -1,8 +1,10 @@
 #include "RosterWindowParts.h"
 
 #include "roster/RosterChanges.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,24 +25,23 @@ QLabel* sunkenPanel(const QString& name, QWidget* parent) {
 void fillList(QListWidget* list, const std::vector<std::string>& lines) {
     list->clear();
     for (const std::string& line : lines)
-        list->addItem(QString::fromStdString(line));
+        list->addItem(qs(line));
 }
 
 std::string selectedLine(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
+    return selected.isEmpty() ? std::string() : str(selected.front()->text());
 }
 
 void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave teamFile) {
-    services.dialogs.setBusy(true);
-    std::vector<Message> failures = saveRosterFiles(store, teamFile);
-    services.dialogs.setBusy(false);
+    std::vector<Message> failures =
+        whileBusy(services.dialogs, [&] { return saveRosterFiles(store, teamFile); });
     for (const Message& failure : failures)
         services.dialogs.messageBox(failure);
 }
 
 PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_teamFile(teamFile) {
+    : ToolWindow(store, services, parent), m_teamFile(teamFile) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_Playerlabel = sunkenPanel("Playerlabel", this);
     m_Playerlabel->installEventFilter(this);
@@ -51,7 +52,7 @@ PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileS
     m_column->addWidget(m_Playerlabel);
     m_column->addWidget(m_List1, 1);
 
-    m_Playerlabel->setText(QString::fromStdString(playerListCaption(m_store)));
+    m_Playerlabel->setText(qs(playerListCaption(m_store)));
     fillList(m_List1, rosterNames(m_store.league));
 }
 
@@ -73,14 +74,9 @@ void PlayerListWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void PlayerListWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_List1->clearSelection();
-        saveRosterFilesShowing(m_store, m_services, m_teamFile);
-        emit closed();
-    }
-    event->accept();
+void PlayerListWindow::onClosing() {
+    m_List1->clearSelection();
+    saveRosterFilesShowing(m_store, m_services, m_teamFile);
 }
 
 } // namespace tallyrock

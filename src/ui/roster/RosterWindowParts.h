@@ -2,7 +2,7 @@
 // Pieces the course, league and player windows share.
 
 #include "roster/PlayerOps.h"
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 
 #include <QWidget>
 
@@ -29,12 +29,8 @@ void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave tea
 // The remove and rename windows: the roster's names under the league's caption, the
 // selection cleared by a click on the window or on that label, and the roster
 // files written once, when the window closes.
-class PlayerListWindow : public QWidget {
+class PlayerListWindow : public ToolWindow {
     Q_OBJECT
-  signals:
-    // The files are written and the window has closed.
-    void closed();
-
   protected:
     // Deleted when closed; the label and the filled list start the column.
     PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent);
@@ -43,17 +39,14 @@ class PlayerListWindow : public QWidget {
     QPushButton* exitButton(const QString& toolTip);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
-    Store& m_store;
-    UiServices& m_services;
     QLabel* m_Playerlabel = nullptr;
     QListWidget* m_List1 = nullptr;
     QVBoxLayout* m_column = nullptr;
 
   private:
     TeamFileSave m_teamFile;
-    bool m_closed = false;
 };
 
 } // namespace tallyrock

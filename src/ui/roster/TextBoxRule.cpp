@@ -1,5 +1,6 @@
 #include "TextBoxRule.h"
 
+#include "services/QtText.h"
 #include "store/SafeText.h"
 
 #include <QLineEdit>
@@ -12,12 +13,12 @@ namespace {
 // A validator may change the text it checks; the box then takes the changed
 // text before it reports any change, so no control character reaches a slot.
 class SafeTextValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
-        QString kept = QString::fromStdString(keepSafeCharacters(input.toStdString()));
+        QString kept = qs(keepSafeCharacters(str(input)));
         if (kept != input) {
-            pos = static_cast<int>(QString::fromStdString(keepSafeCharacters(input.left(pos).toStdString())).size());
+            pos = static_cast<int>(qs(keepSafeCharacters(str(input.left(pos)))).size());
             input = kept;
         }
         return Acceptable;
@@ -33,9 +34,9 @@ void keepTextSafe(QLineEdit* box) {
 void applyTextRule(QLineEdit* box, TextRule rule) {
     keepTextSafe(box);
     QObject::connect(box, &QLineEdit::textEdited, box, [box, rule = std::move(rule)](const QString& text) {
-        QString ruled = QString::fromStdString(rule(text.toStdString()));
+        QString ruled = qs(rule(str(text)));
         if (ruled == text) return;
-        QString beforeCaret = QString::fromStdString(rule(text.left(box->cursorPosition()).toStdString()));
+        QString beforeCaret = qs(rule(str(text.left(box->cursorPosition()))));
         box->setText(ruled);
         box->setCursorPosition(static_cast<int>(std::min(beforeCaret.size(), ruled.size())));
     });

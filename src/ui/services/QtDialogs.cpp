@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "services/QtText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -15,7 +17,7 @@ QWidget* dialogParent() {
 
 // Message texts break lines with CR LF.
 QString dialogText(const std::string& text) {
-    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return qs(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QMessageBox::Icon boxIcon(Icon icon) {
@@ -51,8 +53,8 @@ QMessageBox::StandardButton standardButton(Answer answer) {
 } // namespace
 
 Answer QtDialogs::messageBox(const Message& message, Buttons buttons, Answer defaultButton) {
-    QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.title), dialogText(message.text),
-                    QMessageBox::NoButton, dialogParent());
+    QMessageBox box(boxIcon(message.icon), qs(message.title), dialogText(message.text), QMessageBox::NoButton,
+                    dialogParent());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -91,27 +93,25 @@ Answer QtDialogs::messageBox(const Message& message, Buttons buttons, Answer def
 std::optional<std::string> QtDialogs::inputBox(const std::string& title, const std::string& prompt,
                                                const std::string& initial) {
     bool ok = false;
-    QString text = QInputDialog::getText(dialogParent(), QString::fromStdString(title), dialogText(prompt),
-                                         QLineEdit::Normal, QString::fromStdString(initial), &ok);
+    QString text = QInputDialog::getText(dialogParent(), qs(title), dialogText(prompt), QLineEdit::Normal,
+                                         qs(initial), &ok);
     if (!ok) return std::nullopt;
-    return text.toStdString();
+    return str(text);
 }
 
 std::optional<std::string> QtDialogs::saveFileName(const std::string& title, const std::string& folder,
                                                    const std::string& suggested, const std::string& filter) {
-    QString start = QString::fromStdString(folder);
-    if (!suggested.empty()) start = QDir(start).filePath(QString::fromStdString(suggested));
-    QString name = QFileDialog::getSaveFileName(dialogParent(), QString::fromStdString(title), start,
-                                                QString::fromStdString(filter));
+    QString start = qs(folder);
+    if (!suggested.empty()) start = QDir(start).filePath(qs(suggested));
+    QString name = QFileDialog::getSaveFileName(dialogParent(), qs(title), start, qs(filter));
     if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    return str(name);
 }
 
 std::optional<std::string> QtDialogs::folderName(const std::string& title, const std::string& start) {
-    QString name = QFileDialog::getExistingDirectory(dialogParent(), QString::fromStdString(title),
-                                                     QString::fromStdString(start));
+    QString name = QFileDialog::getExistingDirectory(dialogParent(), qs(title), qs(start));
     if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    return str(name);
 }
 
 std::optional<std::string> QtDialogs::chooseItem(const std::string& title, const std::string& prompt,
@@ -121,13 +121,13 @@ std::optional<std::string> QtDialogs::chooseItem(const std::string& title, const
     int currentIndex = 0;
     for (const std::string& item : items) {
         if (item == current) currentIndex = static_cast<int>(list.size());
-        list << QString::fromStdString(item);
+        list << qs(item);
     }
     bool ok = false;
-    QString chosen = QInputDialog::getItem(dialogParent(), QString::fromStdString(title), dialogText(prompt),
-                                           list, currentIndex, false, &ok);
+    QString chosen =
+        QInputDialog::getItem(dialogParent(), qs(title), dialogText(prompt), list, currentIndex, false, &ok);
     if (!ok) return std::nullopt;
-    return chosen.toStdString();
+    return str(chosen);
 }
 
 void QtDialogs::beep() {

@@ -1,10 +1,10 @@
 #include "TeamDefinitionWindow.h"
 
 #include "roster/TextBoxRule.h"
+#include "services/QtText.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,10 +16,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -43,14 +39,14 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 std::vector<std::string> selectedNames(const QListWidget* list) {
     std::vector<std::string> names;
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected()) names.push_back(list->item(i)->text().toStdString());
+        if (list->item(i)->isSelected()) names.push_back(str(list->item(i)->text()));
     return names;
 }
 
 } // namespace
 
 TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("createteamsform");
     setWindowTitle("Team Set-up");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -129,7 +125,7 @@ void TeamDefinitionWindow::AddNamestoList() {
 
 void TeamDefinitionWindow::teamnametext_Change(const QString& text) {
     m_createbutton->setEnabled(true);
-    if (Failure refusal = nameTeam(m_store, text.toStdString())) m_services.dialogs.messageBox(*refusal);
+    if (Failure refusal = nameTeam(m_store, str(text))) m_services.dialogs.messageBox(*refusal);
     m_recordnumberlabel->setText(qs(teamRecordText(m_store.teams)));
 }
 
@@ -182,13 +178,8 @@ void TeamDefinitionWindow::Exitbutton_Click() {
 }
 
 // The close button and the window's own close both keep the changes.
-void TeamDefinitionWindow::closeEvent(QCloseEvent* event) {
-    if (!m_saved) {
-        m_saved = true;
-        if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
-        emit closed();
-    }
-    event->accept();
+void TeamDefinitionWindow::onClosing() {
+    if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
 }
 
 } // namespace tallyrock

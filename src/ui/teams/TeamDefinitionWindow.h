@@ -3,7 +3,7 @@
 // players between the unassigned list and the current team's roster. The team
 // point file is written when the window closes.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -15,19 +15,13 @@ class QPushButton;
 
 namespace tallyrock {
 
-class TeamDefinitionWindow : public QWidget {
+class TeamDefinitionWindow : public ToolWindow {
     Q_OBJECT
   public:
     TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    // The window has saved the teams and closed: the main window enables itself again.
-    void closed();
-    // The information button: the help window at the team records topic.
-    void helpRequested();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void AddNamestoList();
@@ -39,10 +33,6 @@ class TeamDefinitionWindow : public QWidget {
     void nextteambutton_Click();
     void prevteambutton_Click();
     void Exitbutton_Click();
-
-    Store& m_store;
-    UiServices& m_services;
-    bool m_saved = false;
 
     QListWidget* m_List1 = nullptr;
     QListWidget* m_List2 = nullptr;

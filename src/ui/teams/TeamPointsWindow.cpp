@@ -2,12 +2,12 @@
 
 #include "roster/TextBoxRule.h"
 #include "print/PrintFonts.h"
+#include "services/QtText.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
 #include "teams/TeamPoints.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,10 +19,6 @@
 namespace tallyrock {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -40,7 +36,7 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 } // namespace
 
 TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("teamdataform");
     setWindowTitle("Greenquill");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -133,7 +129,7 @@ void TeamPointsWindow::listinfo() {
     m_Text1->clear();
     m_ManualText->clear();
     m_Calculatedtext->clear();
-    if (m_DateCheck->isChecked()) m_Text1->setText(qs(commentStart(m_DateText->text().toStdString())));
+    if (m_DateCheck->isChecked()) m_Text1->setText(qs(commentStart(str(m_DateText->text()))));
     countpoints();
 }
 
@@ -142,15 +138,14 @@ void TeamPointsWindow::countpoints() {
 }
 
 void TeamPointsWindow::checkfornewinfo() {
-    if (!pointsPending(m_ManualText->text().toStdString(), m_Calculatedtext->text().toStdString())) return;
+    if (!pointsPending(str(m_ManualText->text()), str(m_Calculatedtext->text()))) return;
     if (m_services.dialogs.messageBox(pendingPointsQuestion(), Buttons::YesNo, Answer::Yes) == Answer::Yes)
         Addbutton_Click();
 }
 
 void TeamPointsWindow::Addbutton_Click() {
-    const std::string comment = m_Text1->text().toStdString();
-    switch (addTeamEntry(m_store, comment, m_ManualText->text().toStdString(),
-                         m_Calculatedtext->text().toStdString())) {
+    const std::string comment = str(m_Text1->text());
+    switch (addTeamEntry(m_store, comment, str(m_ManualText->text()), str(m_Calculatedtext->text()))) {
     case AddEntryResult::Refused:
         m_services.dialogs.messageBox(*checkComment(comment));
         return;
@@ -175,8 +170,7 @@ void TeamPointsWindow::Removebutton_Click() {
 }
 
 void TeamPointsWindow::DateCheck_Click(bool checked) {
-    if (checked && m_Text1->text().isEmpty())
-        m_Text1->setText(qs(commentStart(m_DateText->text().toStdString())));
+    if (checked && m_Text1->text().isEmpty()) m_Text1->setText(qs(commentStart(str(m_DateText->text()))));
 }
 
 void TeamPointsWindow::nextteambutton_Click() {
@@ -198,14 +192,9 @@ void TeamPointsWindow::exitbutton_Click() {
 }
 
 // The close button and the window's own close both ask about typed points and keep the entries.
-void TeamPointsWindow::closeEvent(QCloseEvent* event) {
-    if (!m_saved) {
-        m_saved = true;
-        checkfornewinfo();
-        if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
-        emit closed();
-    }
-    event->accept();
+void TeamPointsWindow::onClosing() {
+    checkfornewinfo();
+    if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
 }
 
 } // namespace tallyrock

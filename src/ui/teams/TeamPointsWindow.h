@@ -3,7 +3,7 @@
 // team and shows the running total. The team point file is written when the
 // window closes.
 
-#include "services/UiServices.h"
+#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
@@ -15,19 +15,13 @@ class QListWidget;
 
 namespace tallyrock {
 
-class TeamPointsWindow : public QWidget {
+class TeamPointsWindow : public ToolWindow {
     Q_OBJECT
   public:
     TeamPointsWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    // The window has saved the entries and closed: the main window enables itself again.
-    void closed();
-    // The help picture: the help window at the team records topic.
-    void helpRequested();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void onClosing() override;
 
   private:
     void showmembers();
@@ -40,10 +34,6 @@ class TeamPointsWindow : public QWidget {
     void nextteambutton_Click();
     void prevteambutton_Click();
     void exitbutton_Click();
-
-    Store& m_store;
-    UiServices& m_services;
-    bool m_saved = false;
 
     QLabel* m_TeamNameLabel = nullptr;
     QLabel* m_RecordNumberLabel = nullptr;

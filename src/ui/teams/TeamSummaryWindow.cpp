@@ -1,10 +1,10 @@
 #include "TeamSummaryWindow.h"
 
+#include "services/BusyPointer.h"
 #include "services/PrinterSetup.h"
 #include "teams/TeamSummary.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,7 +24,7 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 } // namespace
 
 TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    : ToolWindow(store, services, parent) {
     setObjectName("PrintTeamform");
     setWindowTitle("Team Report Printing Options");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,9 +63,8 @@ void TeamSummaryWindow::Printbutton_Click() {
     TeamSummaryOptions options;
     options.names = m_Namescheck->isChecked();
     options.lastOnly = m_Option1_1->isChecked();
-    m_services.dialogs.setBusy(true);
+    BusyPointer busy(m_services.dialogs);
     printTeamSummary(m_services.printer, m_store, options, m_services.clock.today());
-    m_services.dialogs.setBusy(false);
 }
 
 void TeamSummaryWindow::Printsetupbutton_Click() {
@@ -74,14 +73,6 @@ void TeamSummaryWindow::Printsetupbutton_Click() {
 
 void TeamSummaryWindow::Donebutton_Click() {
     close();
-}
-
-void TeamSummaryWindow::closeEvent(QCloseEvent* event) {
-    if (!m_closed) {
-        m_closed = true;
-        emit closed();
-    }
-    event->accept();
 }
 
 } // namespace tallyrock

@@ -2,6 +2,7 @@
 
 #include "ScreenPlacement.h"
 #include "services/Dialogs.h"
+#include "services/QtText.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -23,8 +24,7 @@ constexpr int PathRole = Qt::UserRole;
 BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     : BackupWindow(store, dialogs, systemBackupRoots(), parent) {}
 
-BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
-                           QWidget* parent)
+BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots, QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store), m_dialogs(dialogs) {
     setObjectName("Backupform");
     setWindowTitle(BackupWindowTitle);
@@ -90,13 +90,13 @@ BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoo
 }
 
 void BackupWindow::addRoot(const BackupRoot& root) {
-    auto* item = new QListWidgetItem(QString::fromStdString(root.label), m_DriveList);
-    item->setData(PathRole, QString::fromStdString(root.path.string()));
+    auto* item = new QListWidgetItem(qs(root.label), m_DriveList);
+    item->setData(PathRole, qs(root.path.string()));
 }
 
 void BackupWindow::browsebutton_Click() {
     QListWidgetItem* current = m_DriveList->currentItem();
-    std::string start = current ? current->data(PathRole).toString().toStdString() : std::string();
+    std::string start = current ? str(current->data(PathRole).toString()) : std::string();
     std::optional<std::string> folder = m_dialogs.folderName("Choose the location for your backup", start);
     if (!folder || folder->empty()) return;
     addRoot(chosenBackupRoot(*folder));
@@ -110,7 +110,7 @@ void BackupWindow::copybutton_Click() {
         return;
     }
     m_dialogs.setBusy(true);
-    Failure failure = BackupDataFiles(m_store, current->data(PathRole).toString().toStdString());
+    Failure failure = BackupDataFiles(m_store, str(current->data(PathRole).toString()));
     if (failure) {
         // The window stays open for another try.
         m_dialogs.setBusy(false);

@@ -2,6 +2,7 @@
 
 #include "services/Dialogs.h"
 #include "print/PrintFonts.h"
+#include "services/QtText.h"
 #include "utilities/PrinterFont.h"
 
 #include <QGroupBox>
@@ -64,11 +65,11 @@ FontWindow::FontWindow(Store& store, Dialogs& dialogs, QWidget* parent)
         move(screen->geometry().center() - rect().center());
     const std::string& stored = m_store.settings.FontName;
     m_fontlabel->setFont(printFont(stored, 14, false));
-    m_fontlabel->setText(QString::fromStdString(stored));
+    m_fontlabel->setText(qs(stored));
     for (const QString& family : printableFontFamilies())
         m_List1->addItem(family);
     for (int i = 0; i < m_List1->count(); ++i)
-        if (m_List1->item(i)->text().toStdString() == stored) m_List1->setCurrentRow(i);
+        if (str(m_List1->item(i)->text()) == stored) m_List1->setCurrentRow(i);
     openPrinterFont(m_store.settings);
     m_dialogs.setBusy(false);
 }
@@ -82,7 +83,7 @@ void FontWindow::List1_Click(QListWidgetItem* item) {
 }
 
 void FontWindow::okbutton_Click() {
-    std::string caption = m_fontlabel->text().toStdString();
+    std::string caption = str(m_fontlabel->text());
     hide();
     if (Failure failure = acceptPrinterFont(m_store, caption)) m_dialogs.messageBox(*failure);
     close();

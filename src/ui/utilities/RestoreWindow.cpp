@@ -1,7 +1,9 @@
 #include "RestoreWindow.h"
 
 #include "ScreenPlacement.h"
+#include "services/BusyPointer.h"
 #include "services/Dialogs.h"
+#include "services/QtText.h"
 #include "utilities/Restore.h"
 
 #include <QCloseEvent>
@@ -86,13 +88,13 @@ RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<B
 }
 
 void RestoreWindow::addFolder(const std::filesystem::path& folder) {
-    auto* item = new QListWidgetItem(QString::fromStdString(folder.string()), m_BackupList);
-    item->setData(PathRole, QString::fromStdString(folder.string()));
+    auto* item = new QListWidgetItem(qs(folder.string()), m_BackupList);
+    item->setData(PathRole, qs(folder.string()));
 }
 
 void RestoreWindow::browsebutton_Click() {
     QListWidgetItem* current = m_BackupList->currentItem();
-    std::string start = current ? current->data(PathRole).toString().toStdString() : std::string();
+    std::string start = current ? str(current->data(PathRole).toString()) : std::string();
     std::optional<std::string> folder = m_dialogs.folderName("Choose the backup to restore from", start);
     if (!folder || folder->empty()) return;
     addFolder(backupFolderFor(*folder));
@@ -107,9 +109,8 @@ void RestoreWindow::restorebutton_Click() {
     }
     m_dialogs.beep();
     if (m_dialogs.messageBox(restoreQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes) return;
-    m_dialogs.setBusy(true);
-    Failure failure = RestoreDataFiles(m_store, current->data(PathRole).toString().toStdString());
-    m_dialogs.setBusy(false);
+    Failure failure = whileBusy(
+        m_dialogs, [&] { return RestoreDataFiles(m_store, str(current->data(PathRole).toString())); });
     if (failure) {
         m_dialogs.messageBox(*failure);
         return;

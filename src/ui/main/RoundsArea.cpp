@@ -1,0 +1,133 @@
+#include "RoundsArea.h"
+
+#include "services/QtText.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tallyrock {
+
+RoundsArea::RoundsArea(QWidget* parent) : QWidget(parent) {
+    double pt = logicalDpiX() / 72.0;
+    auto* lists = new QGridLayout(this);
+    lists->setContentsMargins(0, 0, 0, 0);
+    lists->setSpacing(0);
+    m_nameFrame = addList("Picture1", "List1", m_nameList);
+    m_roundFrame = addList("Picture2", "List2", m_roundList);
+    m_verticalScroll = new QScrollBar(Qt::Vertical, this);
+    m_verticalScroll->setObjectName("VScroll1");
+    m_horizontalScroll = new QScrollBar(Qt::Horizontal, this);
+    m_horizontalScroll->setObjectName("HScroll1");
+    m_horizontalScroll->setFocusPolicy(Qt::StrongFocus);
+    m_verticalScroll->setSingleStep(static_cast<int>(12.5 * pt));
+    m_verticalScroll->setPageStep(static_cast<int>(75 * pt));
+    m_horizontalScroll->setSingleStep(static_cast<int>(25 * pt));
+    m_horizontalScroll->setPageStep(static_cast<int>(125 * pt));
+    lists->addWidget(m_nameFrame, 0, 0);
+    lists->addWidget(m_roundFrame, 0, 1);
+    lists->addWidget(m_verticalScroll, 0, 2);
+    lists->addWidget(m_horizontalScroll, 1, 0, 1, 2);
+    lists->setColumnStretch(1, 1);
+
+    connect(m_verticalScroll, &QScrollBar::valueChanged, this, [this](int value) {
+        m_nameList->verticalScrollBar()->setValue(value);
+        m_roundList->verticalScrollBar()->setValue(value);
+    });
+    connect(m_horizontalScroll, &QScrollBar::valueChanged, m_roundList->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    for (QListWidget* list : {m_nameList, m_roundList}) {
+        connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, this, &RoundsArea::updateScrollRanges);
+        connect(list->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+                &RoundsArea::updateScrollRanges);
+    }
+}
+
+QFrame* RoundsArea::addList(const char* frameName, const char* listName, QListWidget*& list) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(frameName);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* inside = new QVBoxLayout(frame);
+    inside->setContentsMargins(0, 0, 0, 0);
+    list = new QListWidget(frame);
+    list->setObjectName(listName);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Round lines are wider than the frame: HScroll1 moves them, nothing is cut short.
+    list->setTextElideMode(Qt::ElideNone);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->viewport()->installEventFilter(this);
+    inside->addWidget(list);
+    return frame;
+}
+
+void RoundsArea::setListFont(const QFont& font) {
+    m_nameList->setFont(font);
+    m_roundList->setFont(font);
+    m_nameFrame->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(31, 'M')) + 4);
+}
+
+void RoundsArea::showLines(const std::vector<std::string>& names, const std::vector<std::string>& rounds) {
+    clearLines();
+    for (const std::string& name : names)
+        m_nameList->addItem(qs(name));
+    for (const std::string& line : rounds)
+        m_roundList->addItem(qs(line));
+    updateScrollRanges();
+    m_nameList->verticalScrollBar()->setValue(m_verticalScroll->value());
+    m_roundList->verticalScrollBar()->setValue(m_verticalScroll->value());
+    m_roundList->horizontalScrollBar()->setValue(m_horizontalScroll->value());
+}
+
+void RoundsArea::clearLines() {
+    m_nameList->clear();
+    m_roundList->clear();
+}
+
+void RoundsArea::setShown(bool shown) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_verticalScroll, m_horizontalScroll, m_nameFrame, m_roundFrame})
+        w->setVisible(shown);
+    m_nameFrame->setEnabled(shown);
+    m_roundFrame->setEnabled(shown);
+    // Hidden, the area gives its room to the panels below it, as an empty layout would.
+    setVisible(shown);
+}
+
+bool RoundsArea::listsVisibleTo(const QWidget* ancestor) const {
+    return m_nameFrame->isVisibleTo(ancestor);
+}
+
+void RoundsArea::updateScrollRanges() {
+    m_verticalScroll->setRange(
+        0, std::max(m_nameList->verticalScrollBar()->maximum(), m_roundList->verticalScrollBar()->maximum()));
+    m_horizontalScroll->setRange(0, m_roundList->horizontalScrollBar()->maximum());
+}
+
+bool RoundsArea::eventFilter(QObject* watched, QEvent* event) {
+    for (QListWidget* list : {m_nameList, m_roundList}) {
+        if (watched != list->viewport()) continue;
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            list->clearSelection();
+            m_horizontalScroll->setFocus();
+            return true;
+        }
+        if (event->type() == QEvent::Wheel) {
+            QApplication::sendEvent(m_verticalScroll, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tallyrock

@@ -1,0 +1,21 @@
+#include "ToolWindow.h"
+
+#include <QCloseEvent>
+
+namespace tallyrock {
+
+ToolWindow::ToolWindow(Store& store, UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        onClosing();
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace tallyrock
