@@ -48,7 +48,7 @@ void fillFullLeague(Store& store) {
 
 // A temporary working folder holding one saved full league.
 class FullLeague {
-public:
+  public:
     FullLeague() {
         std::string pattern = (fs::temp_directory_path() / "tallyrock-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");

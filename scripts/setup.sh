@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils desktop-file-utils appstream
+  clang-format
   locales
 )
 

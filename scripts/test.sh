@@ -6,6 +6,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 scripts/setup.sh
+# Every source file keeps the checked-in style.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 scripts/build.sh
 (cd build && ctest --output-on-failure --parallel 2)
 # The desktop program takes the C locale from the environment; its number text must not.

@@ -1,15 +1,15 @@
 // The Tallyrock desktop program: the splash window loads the main window.
 #include "main/MainWindow.h"
 #include "main/SplashWindow.h"
-#include "services/Paths.h"
-#include "store/ChangeSet.h"
-#include "services/QtDialogs.h"
 #include "print/QtReportPrinter.h"
+#include "services/Paths.h"
+#include "services/QtDialogs.h"
+#include "store/ChangeSet.h"
 #include "utilities/HelpLauncher.h"
 
 #include <QApplication>
-#include <csignal>
 #include <QIcon>
+#include <csignal>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("org.tallyrock.Tallyrock");
     QIcon icon = QIcon::fromTheme("tallyrock");
     if (icon.isNull())
-        for (int size : {32, 64, 256}) icon.addFile(QString(":/icons/tallyrock-%1.png").arg(size));
+        for (int size : {32, 64, 256})
+            icon.addFile(QString(":/icons/tallyrock-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     using namespace tallyrock;
 

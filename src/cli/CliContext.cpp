@@ -12,8 +12,12 @@
 namespace tallyrock::cli {
 namespace fs = std::filesystem;
 
-void refuse(const Message& message) { throw Refused{message.text}; }
-void refuse(const std::string& text) { throw Refused{text}; }
+void refuse(const Message& message) {
+    throw Refused{message.text};
+}
+void refuse(const std::string& text) {
+    throw Refused{text};
+}
 
 void CliContext::check(const Failure& failure) {
     if (failure) refuse(*failure);
@@ -31,7 +35,8 @@ CliContext::CliContext() {
 void CliContext::start() {
     if (store.workDir.empty()) refuse("the working folder cannot be found: it may have been deleted");
     std::string holder;
-    auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName), store.lockWait, &holder);
+    auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName),
+                                  store.lockWait, &holder);
     if (!lock) refuse(folderBusy(holder));
     store.folderLock = std::make_shared<FileLock>(std::move(*lock));
     tidyDataFolder(store);

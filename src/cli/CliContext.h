@@ -21,7 +21,7 @@ struct Refused {
 [[noreturn]] void refuse(const std::string& text);
 
 class CliContext {
-public:
+  public:
     CliContext();
 
     Store store;
@@ -42,7 +42,7 @@ public:
     // Refuses with the message when there is one.
     static void check(const Failure& failure);
 
-private:
+  private:
     std::unique_ptr<ChangeSet> m_change;
 };
 

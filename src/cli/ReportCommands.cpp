@@ -5,14 +5,14 @@
 #include "PdfPrinting.h"
 #include "ReportKinds.h"
 
-#include "views/CourseHcpChart.h"
-#include "views/Listings.h"
-#include "views/RoundsView.h"
 #include "roster/CourseOps.h"
 #include "roster/PlayerOps.h"
 #include "services/TextPrinter.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
+#include "views/CourseHcpChart.h"
+#include "views/Listings.h"
+#include "views/RoundsView.h"
 
 #include <iostream>
 #include <memory>

@@ -34,11 +34,16 @@ void addAddPlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
                             if (name != args->name && charCount(args->name) > 18)
                                 refuse("A player name has at most 18 characters.");
                             switch (addPlayer(ctx.store, name, args->tee)) {
-                            case AddPlayerResult::Refused: refuse(*checkPlayerName(name));
-                            case AddPlayerResult::TooShort: refuse("A player name needs at least 3 characters.");
-                            case AddPlayerResult::RosterFull: refuse("The league is full (100 players).");
-                            case AddPlayerResult::Duplicate: refuse(duplicatePlayerName());
-                            case AddPlayerResult::Added: break;
+                            case AddPlayerResult::Refused:
+                                refuse(*checkPlayerName(name));
+                            case AddPlayerResult::TooShort:
+                                refuse("A player name needs at least 3 characters.");
+                            case AddPlayerResult::RosterFull:
+                                refuse("The league is full (100 players).");
+                            case AddPlayerResult::Duplicate:
+                                refuse(duplicatePlayerName());
+                            case AddPlayerResult::Added:
+                                break;
                             }
                             reportAll(saveRosterFiles(ctx.store, TeamFileSave::WhileTeamsInUse));
                         }});
@@ -56,7 +61,8 @@ struct ChangeArgs {
 
 void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto a = std::make_shared<ChangeArgs>();
-    CLI::App* sub = app.add_subcommand("remove-player", "Remove a player and all of the player's rounds (confirmed)");
+    CLI::App* sub =
+        app.add_subcommand("remove-player", "Remove a player and all of the player's rounds (confirmed)");
     sub->add_option("LEAGUE", a->league, "League name as listed")->required();
     sub->add_option("NAME", a->name, "Player name")->required();
     commands.push_back({sub, [&ctx, a] {
@@ -77,10 +83,14 @@ void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
                             int k = playerSlot(ctx.store, a->name);
                             const std::string& newName = a->newName;
                             switch (checkRename(ctx.store.league, newName)) {
-                            case RenameCheck::Refused: refuse(*checkPlayerName(newName));
-                            case RenameCheck::TooShort: refuse("A new player name needs at least 4 characters.");
-                            case RenameCheck::InUse: refuse(nameInUse());
-                            case RenameCheck::Ok: break;
+                            case RenameCheck::Refused:
+                                refuse(*checkPlayerName(newName));
+                            case RenameCheck::TooShort:
+                                refuse("A new player name needs at least 4 characters.");
+                            case RenameCheck::InUse:
+                                refuse(nameInUse());
+                            case RenameCheck::Ok:
+                                break;
                             }
                             renamePlayer(ctx.store, k, newName);
                             reportAll(saveRosterFiles(ctx.store, TeamFileSave::Never));
@@ -93,16 +103,17 @@ void addMovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
     sub->add_option("LEAGUE", a->league, "League name as listed")->required();
     sub->add_option("NAME", a->name, "Player name")->required();
     sub->add_option("POSITION", a->position, "New position, 1 to the number of players")->required();
-    commands.push_back({sub, [&ctx, a] {
-                            ctx.openLeague(a->league); // reads the teams as the order window's load does
-                            int k = playerSlot(ctx.store, a->name);
-                            auto slots = rosterSlots(ctx.store.league);
-                            int from = static_cast<int>(std::find(slots.begin(), slots.end(), k) - slots.begin()) + 1;
-                            std::string shown = orderPositionText(a->position, ctx.store.league.PlayerCount);
-                            if (!movePlayer(ctx.store, a->name, from, orderTargetPosition(shown)))
-                                refuse(a->name + " is already at position " + shown + ".");
-                            reportAll(saveRosterFiles(ctx.store, TeamFileSave::WhileTeamsInUse));
-                        }});
+    commands.push_back(
+        {sub, [&ctx, a] {
+             ctx.openLeague(a->league); // reads the teams as the order window's load does
+             int k = playerSlot(ctx.store, a->name);
+             auto slots = rosterSlots(ctx.store.league);
+             int from = static_cast<int>(std::find(slots.begin(), slots.end(), k) - slots.begin()) + 1;
+             std::string shown = orderPositionText(a->position, ctx.store.league.PlayerCount);
+             if (!movePlayer(ctx.store, a->name, from, orderTargetPosition(shown)))
+                 refuse(a->name + " is already at position " + shown + ".");
+             reportAll(saveRosterFiles(ctx.store, TeamFileSave::WhileTeamsInUse));
+         }});
 }
 
 } // namespace

@@ -139,15 +139,16 @@ void addCalculatorCommand(CLI::App& app, CliContext&, Commands& commands) {
         app.add_subcommand("course-handicap", "Course handicap from a handicap index and a slope");
     sub->add_option("INDEX", *index, "Handicap index")->required();
     sub->add_option("SLOPE", *slope, "Slope rating")->required();
-    commands.push_back({sub, [index, slope] {
-                            // The window reads words as 0; the tool refuses them, and nan and inf.
-                            for (const auto& [name, text] : {std::pair{"INDEX", index}, std::pair{"SLOPE", slope}})
-                                if (!text->empty() && !completeNumber(*text))
-                                    refuse(std::string(name) + ": '" + *text + "' is not a number");
-                            CalculatorResult result = calculateCourseHandicap(*index, *slope);
-                            if (result.beep) refuse(result.text);
-                            std::cout << result.text << "\n";
-                        }});
+    commands.push_back(
+        {sub, [index, slope] {
+             // The window reads words as 0; the tool refuses them, and nan and inf.
+             for (const auto& [name, text] : {std::pair{"INDEX", index}, std::pair{"SLOPE", slope}})
+                 if (!text->empty() && !completeNumber(*text))
+                     refuse(std::string(name) + ": '" + *text + "' is not a number");
+             CalculatorResult result = calculateCourseHandicap(*index, *slope);
+             if (result.beep) refuse(result.text);
+             std::cout << result.text << "\n";
+         }});
 }
 
 } // namespace

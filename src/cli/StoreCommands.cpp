@@ -37,7 +37,8 @@ bool isWholeNumber(const std::string& text) {
 
 void addLeagueCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto name = std::make_shared<std::string>();
-    CLI::App* create = app.add_subcommand("create-league", "Create an empty league and add it to the league list");
+    CLI::App* create =
+        app.add_subcommand("create-league", "Create an empty league and add it to the league list");
     create->add_option("NAME", *name, "League name (no extension)")->required();
     commands.push_back({create, [&ctx, name] {
                             LeagueResult result = createLeague(ctx.store, *name);
@@ -79,12 +80,14 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             auto pars = splitList(args->pars);
                             if (pars.size() != 18) refuse("--pars needs 18 values, one for each hole");
                             for (const auto& p : pars)
-                                if (!p.empty() && !isWholeNumber(p)) refuse("--pars: '" + p + "' is not a whole number");
+                                if (!p.empty() && !isWholeNumber(p))
+                                    refuse("--pars: '" + p + "' is not a whole number");
                             ctx.store.CourseFormMode = "add";
                             CourseForm form = openCourseForm(ctx.store);
                             form.name = args->name;
                             for (int h = 1; h <= 18; ++h)
-                                form.parText[static_cast<std::size_t>(h)] = parBoxText(pars[static_cast<std::size_t>(h - 1)]);
+                                form.parText[static_cast<std::size_t>(h)] =
+                                    parBoxText(pars[static_cast<std::size_t>(h - 1)]);
                             // Three values within what the window's spin buttons reach, or a refusal naming
                             // the option.
                             auto triple = [](const std::string& text, const char* option, auto typed,
@@ -119,7 +122,8 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             const CourseTable& c = ctx.store.courses;
                             for (int i = 1; i <= c.CourseCount; ++i)
                                 std::cout << i << "\t" << c.name(i) << "\t"
-                                          << c.CourseField[static_cast<std::size_t>(i)][field::Initials] << "\n";
+                                          << c.CourseField[static_cast<std::size_t>(i)][field::Initials]
+                                          << "\n";
                         }});
 }
 
@@ -130,22 +134,33 @@ struct RulesArgs {
 
 void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto a = std::make_shared<RulesArgs>();
-    CLI::App* rules = app.add_subcommand("rules", "Show the handicap rules, or change them as the rules window accepts them");
-    rules->add_option("--method", a->method, "1 standard, 2 handicap to par, 3 casual")->check(CLI::Range(1, 3));
-    rules->add_option("--rounds-option", a->roundsOption, "1 standard, 2 all until 9, 3 best percentage, 4 last N")
+    CLI::App* rules = app.add_subcommand(
+        "rules", "Show the handicap rules, or change them as the rules window accepts them");
+    rules->add_option("--method", a->method, "1 standard, 2 handicap to par, 3 casual")
+        ->check(CLI::Range(1, 3));
+    rules
+        ->add_option("--rounds-option", a->roundsOption,
+                     "1 standard, 2 all until 9, 3 best percentage, 4 last N")
         ->check(CLI::Range(1, 4));
-    rules->add_option("--percent", a->percent, "Percentage of rounds for the best-percentage option (10..100)");
+    rules->add_option("--percent", a->percent,
+                      "Percentage of rounds for the best-percentage option (10..100)");
     rules->add_option("--rounds", a->rounds, "N for the last-N option (1..20)");
-    rules->add_option("--limit-option", a->limitOption, "1 no limit, 2 standard limits, 3 custom")->check(CLI::Range(1, 3));
+    rules->add_option("--limit-option", a->limitOption, "1 no limit, 2 standard limits, 3 custom")
+        ->check(CLI::Range(1, 3));
     rules->add_option("--mens-max", a->mensMax, "Custom handicap limit for men (at most 40)");
     rules->add_option("--womens-max", a->womensMax, "Custom handicap limit for women (at most 45)");
-    rules->add_option("--stroke-option", a->strokeOption, "1 none, 2 standard, 3 strokes above par, 4 maximum per hole")
+    rules
+        ->add_option("--stroke-option", a->strokeOption,
+                     "1 none, 2 standard, 3 strokes above par, 4 maximum per hole")
         ->check(CLI::Range(1, 4));
     rules->add_option("--above-par", a->abovePar, "Strokes above par counted on a hole (2..7)");
     rules->add_option("--max-per-hole", a->maxPerHole, "Most strokes counted on a hole (6..12)");
-    rules->add_option("--nine-hole", a->nineHole, "1 double nine-hole scores, 2 halve the rating, 3 ratings as entered")
+    rules
+        ->add_option("--nine-hole", a->nineHole,
+                     "1 double nine-hole scores, 2 halve the rating, 3 ratings as entered")
         ->check(CLI::Range(1, 3));
-    rules->add_option("--date-remind", a->dateRemind, "1: confirm the date and course of new rounds")->check(CLI::Range(0, 1));
+    rules->add_option("--date-remind", a->dateRemind, "1: confirm the date and course of new rounds")
+        ->check(CLI::Range(0, 1));
     rules->add_option("--factor", a->factor, "Handicap multiplier (0.5..1.1, default .96)");
     commands.push_back({rules, [&ctx, a, rules] {
                             Settings& s = ctx.store.settings;

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     std::string today;
     app.add_option("--today", today, "Today's date as MM-DD-YYYY, for titles and dates");
     double waitSeconds = 10;
-    app.add_option("--wait", waitSeconds, "Seconds to wait while another program changes the data files (default 10)")
+    app.add_option("--wait", waitSeconds,
+                   "Seconds to wait while another program changes the data files (default 10)")
         ->check(CLI::Range(0.0, 3600.0));
     Commands commands;
     addStoreCommands(app, ctx, commands);

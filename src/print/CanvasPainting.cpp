@@ -9,8 +9,12 @@
 namespace tallyrock {
 
 namespace {
-QColor color(uint32_t rgb) { return QColor((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255); }
-int sixteenthsOfDegree(double radians) { return static_cast<int>(std::lround(radians * 180 / std::numbers::pi * 16)); }
+QColor color(uint32_t rgb) {
+    return QColor((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255);
+}
+int sixteenthsOfDegree(double radians) {
+    return static_cast<int>(std::lround(radians * 180 / std::numbers::pi * 16));
+}
 } // namespace
 
 QFont canvasFont(const CanvasFont& font, double scaleY) {
@@ -20,8 +24,11 @@ QFont canvasFont(const CanvasFont& font, double scaleY) {
     return qfont;
 }
 
-void paintCanvasItem(QPainter& painter, const CanvasItem& item, const QRectF& target, double scaleX, double scaleY) {
-    auto map = [&](double x, double y) { return QPointF(target.left() + x * scaleX, target.top() + y * scaleY); };
+void paintCanvasItem(QPainter& painter, const CanvasItem& item, const QRectF& target, double scaleX,
+                     double scaleY) {
+    auto map = [&](double x, double y) {
+        return QPointF(target.left() + x * scaleX, target.top() + y * scaleY);
+    };
     QPen pen(color(item.color));
     pen.setWidthF(std::max(1, item.lineWidth) * TwipsPerPixel * scaleX);
     pen.setStyle(item.dotted ? Qt::DotLine : Qt::SolidLine);
@@ -40,11 +47,13 @@ void paintCanvasItem(QPainter& painter, const CanvasItem& item, const QRectF& ta
         QFont font = canvasFont(item.font, scaleY);
         painter.setFont(font);
         QFontMetricsF metrics(font, painter.device());
-        painter.drawText(map(item.x, item.y) + QPointF(0, metrics.ascent()), QString::fromStdString(item.text));
+        painter.drawText(map(item.x, item.y) + QPointF(0, metrics.ascent()),
+                         QString::fromStdString(item.text));
         break;
     }
     case CanvasShape::Pie: {
-        QRectF box(map(item.x - item.radius, item.y - item.radius), map(item.x + item.radius, item.y + item.radius));
+        QRectF box(map(item.x - item.radius, item.y - item.radius),
+                   map(item.x + item.radius, item.y + item.radius));
         painter.setBrush(color(item.fillColor));
         // Counter-clockwise from start to end, across 3 o'clock when end is the smaller.
         double sweep = item.end - item.start;

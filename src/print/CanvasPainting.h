@@ -15,6 +15,7 @@ void paintCanvas(QPainter& painter, const Canvas& canvas, const QRectF& target);
 // The font of a text item; scaleY is device units per twip.
 QFont canvasFont(const CanvasFont& font, double scaleY);
 // One item; scaleX and scaleY are device units per twip.
-void paintCanvasItem(QPainter& painter, const CanvasItem& item, const QRectF& target, double scaleX, double scaleY);
+void paintCanvasItem(QPainter& painter, const CanvasItem& item, const QRectF& target, double scaleX,
+                     double scaleY);
 
 } // namespace tallyrock

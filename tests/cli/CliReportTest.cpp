@@ -70,8 +70,9 @@ TEST_F(CliReportTest, ListingViewsEarlierPressesAndLongLines) {
     std::string longer = run({"listing", "Friday", "--long"}).out;
     EXPECT_EQ(longer.substr(0, longer.find('\n')),
               "      Friday" + std::string(70, ' ') + "Tallyrock   07-04-2024");
-    EXPECT_NE(longer.find(" 18  C Hcp # rnd\n      " + std::string(129, '-') + "\n      Ann Able              "),
-              std::string::npos);
+    EXPECT_NE(
+        longer.find(" 18  C Hcp # rnd\n      " + std::string(129, '-') + "\n      Ann Able              "),
+        std::string::npos);
 }
 
 TEST_F(CliReportTest, RefusedListingsAndPrints) {

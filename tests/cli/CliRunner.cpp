@@ -21,21 +21,24 @@ CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args
     if (process.pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(127);
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
-        if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr)) _exit(127);
+        if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr))
+            _exit(127);
         if (options.removeFolder) {
             std::error_code ec;
             fs::remove_all(folder, ec);
             if (ec) _exit(127);
         }
         if (options.fileSizeLimit > 0) {
-            rlimit limit{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
+            rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
+                         static_cast<rlim_t>(options.fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
         std::vector<char*> argv;
         std::string program = TALLYROCK_CLI;
         argv.push_back(program.data());
         std::vector<std::string> copy = args;
-        for (auto& a : copy) argv.push_back(a.data());
+        for (auto& a : copy)
+            argv.push_back(a.data());
         argv.push_back(nullptr);
         execv(program.c_str(), argv.data());
         _exit(127);

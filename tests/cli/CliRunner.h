@@ -25,8 +25,8 @@ struct CliProcess {
     std::filesystem::path out, err;
 };
 struct CliOptions {
-    long fileSizeLimit = 0;     // bytes, 0 for none: larger writes fail as on a full disk
-    bool removeFolder = false;  // the folder is removed once the tool is in it
+    long fileSizeLimit = 0;    // bytes, 0 for none: larger writes fail as on a full disk
+    bool removeFolder = false; // the folder is removed once the tool is in it
 };
 CliProcess startCli(const std::filesystem::path& folder, const std::vector<std::string>& args,
                     CliOptions options = {});

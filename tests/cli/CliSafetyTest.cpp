@@ -28,12 +28,14 @@ class CliSafety : public ::testing::Test {
     void league(int players) {
         ok({"create-league", "Mon"});
         ok({"add-course", "--name", "Pine Hills", "--pars", par72, "--initials", "PH"});
-        for (int p = 1; p <= players; ++p) ok({"add-player", "Mon", "Player " + std::to_string(p)});
+        for (int p = 1; p <= players; ++p)
+            ok({"add-player", "Mon", "Player " + std::to_string(p)});
     }
     // Runs side by side; every run must succeed.
     void allSucceed(const std::vector<std::vector<std::string>>& runs) {
         std::vector<CliProcess> started;
-        for (const auto& args : runs) started.push_back(startCli(dir.path(), args));
+        for (const auto& args : runs)
+            started.push_back(startCli(dir.path(), args));
         for (const CliProcess& process : started) {
             CliResult r = waitCli(process);
             EXPECT_EQ(r.status, 0) << r.err;
@@ -56,27 +58,32 @@ TEST_F(CliSafety, CommandsStartedTogetherAllLand) {
     league(12);
     std::vector<std::vector<std::string>> records;
     for (int p = 1; p <= 12; ++p)
-        records.push_back({"record", "Mon", "--player", "Player " + std::to_string(p), "--course", "Pine Hills",
-                           "--date", "06/05/24", "--out", "45", "--in", std::to_string(40 + p)});
+        records.push_back({"record", "Mon", "--player", "Player " + std::to_string(p), "--course",
+                           "Pine Hills", "--date", "06/05/24", "--out", "45", "--in",
+                           std::to_string(40 + p)});
     allSucceed(records);
     auto leagueLines = fileLines(readFile(dir / "Mon.LGE"));
-    for (std::size_t p = 1; p <= 12; ++p) EXPECT_EQ(leagueLines.at(1 + (p - 1) * 543 + 2), " 1 ") << "player " << p;
+    for (std::size_t p = 1; p <= 12; ++p)
+        EXPECT_EQ(leagueLines.at(1 + (p - 1) * 543 + 2), " 1 ") << "player " << p;
 
     std::vector<std::vector<std::string>> creates, courses;
-    for (int k = 1; k <= 8; ++k) creates.push_back({"create-league", "League" + std::to_string(k)});
+    for (int k = 1; k <= 8; ++k)
+        creates.push_back({"create-league", "League" + std::to_string(k)});
     for (int k = 1; k <= 6; ++k)
         courses.push_back({"add-course", "--name", "Course " + std::to_string(k), "--pars", par72});
     allSucceed(creates);
     allSucceed(courses);
     std::string leagues = runCli(dir.path(), {"leagues"}).out;
-    for (int k = 1; k <= 8; ++k) EXPECT_NE(leagues.find("League" + std::to_string(k) + "\n"), std::string::npos);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_NE(leagues.find("League" + std::to_string(k) + "\n"), std::string::npos);
     std::string courseList = runCli(dir.path(), {"courses"}).out;
     EXPECT_EQ(std::count(courseList.begin(), courseList.end(), '\n'), 7);
 }
 
 TEST_F(CliSafety, WaitsForAnotherProgramThenNamesIt) {
     league(1);
-    auto held = FileLock::acquire(folderLockPath(dir.path()), "Tallyrock (process 99)", std::chrono::milliseconds(0));
+    auto held =
+        FileLock::acquire(folderLockPath(dir.path()), "Tallyrock (process 99)", std::chrono::milliseconds(0));
     ASSERT_TRUE(held);
     CliResult r = changesNothing({"--wait", "0.2", "add-player", "Mon", "Waiting Wanda"});
     EXPECT_EQ(r.err, "The data files are being changed by Tallyrock (process 99).\n"
@@ -90,11 +97,12 @@ TEST_F(CliSafety, ALeagueOpenInTheDesktopProgramIsRefused) {
     Store desktop;
     desktop.workDir = dir.path();
     ASSERT_FALSE(holdLeagueOpen(desktop, "Mon.LGE"));
-    std::string expected = "Mon is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.\n";
+    std::string expected =
+        "Mon is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.\n";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"add-player", "Mon", "Behind Back"},
-          std::vector<std::string>{"record", "Mon", "--player", "Player 1", "--course", "Pine Hills", "--date",
-                                   "06/05/24", "--out", "45", "--in", "44"},
+          std::vector<std::string>{"record", "Mon", "--player", "Player 1", "--course", "Pine Hills",
+                                   "--date", "06/05/24", "--out", "45", "--in", "44"},
           std::vector<std::string>{"delete-league", "Mon"}})
         EXPECT_EQ(changesNothing(args).err, expected);
     // Reading it stays possible, and other leagues can change.

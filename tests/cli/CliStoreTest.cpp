@@ -218,7 +218,9 @@ TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
 // match whatever the letter case of every letter; a new name as long as an added one.
 TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
     TempDir dir;
-    const std::string nunez = "John N\xC3\xBA\xC3\xB1""ez", etang = "\xC3\x89tang";
+    const std::string nunez = "John N\xC3\xBA\xC3\xB1"
+                              "ez",
+                      etang = "\xC3\x89tang";
     ok(dir, {"create-league", "\xC3\x89t\xC3\xA9"}); // Été
     ok(dir, {"add-player", "\xC3\xA9t\xC3\xA9", nunez});
     ok(dir, {"add-course", "--name", etang, "--pars", par72});
@@ -231,14 +233,21 @@ TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
         {{"create-league", "   "}, "A league name cannot be made of blanks only.\n"},
         {{"create-league", "\xC3\x89T\xC3\x89"}, "That name is already in use.\n"}, // ÉTÉ
         {{"add-player", league, "Ann\nLee"}, "A player name cannot contain a line break.\n"},
-        {{"add-player", league, "Ann\x1B[2J"}, "A player name cannot contain a control character (code 27).\n"},
+        {{"add-player", league, "Ann\x1B[2J"},
+         "A player name cannot contain a control character (code 27).\n"},
         {{"add-player", league, "\xC3(nn Lee"}, "A player name holds bytes that are not valid UTF-8 text.\n"},
         {{"add-player", league, "     "}, "A player name cannot be made of blanks only.\n"},
-        {{"add-player", league, "JOHN N\xC3\x9A\xC3\x91""EZ"}, "That name is already taken!\n"},
+        {{"add-player", league,
+          "JOHN N\xC3\x9A\xC3\x91"
+          "EZ"},
+         "That name is already taken!\n"},
         {{"rename-player", league, nunez, "John\r\nSmith"}, "A player name cannot contain a line break.\n"},
-        {{"rename-player", league, nunez, std::string(19, 'x')}, "A player name has at most 18 characters.\n"},
-        {{"rename-player", league, nunez, std::string(5000, 'x')}, "A player name has at most 18 characters.\n"},
-        {{"add-course", "--name", "Oak\nHills", "--pars", par72}, "A course name cannot contain a line break.\n"},
+        {{"rename-player", league, nunez, std::string(19, 'x')},
+         "A player name has at most 18 characters.\n"},
+        {{"rename-player", league, nunez, std::string(5000, 'x')},
+         "A player name has at most 18 characters.\n"},
+        {{"add-course", "--name", "Oak\nHills", "--pars", par72},
+         "A course name cannot contain a line break.\n"},
         {{"add-course", "--name", "  ", "--pars", par72}, "A course name cannot be made of blanks only.\n"},
         {{"add-course", "--name", std::string(32768, 'o'), "--pars", par72},
          "A course name has at most 32767 characters.\n"},
@@ -266,7 +275,8 @@ TEST(CliStore, ListEntriesWithPathsNameNoFile) {
     writeFile(outside / "abs.LGE", " 0 \r\n");
     writeFile(work / ".hidden.LGE", " 0 \r\n");
     writeFile(work / "Monday.LGE", " 0 \r\n");
-    const std::vector<std::string> planted{"../outside/evil", (outside / "abs").string(), ".hidden", "Bad\x1BName"};
+    const std::vector<std::string> planted{"../outside/evil", (outside / "abs").string(), ".hidden",
+                                           "Bad\x1BName"};
     std::string list = " " + std::to_string(planted.size() + 1) + " \r\n";
     for (const std::string& entry : planted)
         list += entry + "\r\n";
@@ -275,12 +285,12 @@ TEST(CliStore, ListEntriesWithPathsNameNoFile) {
 
     const auto before = folderSnapshot(root.path());
     for (const std::string& entry : planted)
-        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-                 {"add-player", entry, "Evil Name"},
-                 {"delete-league", entry},
-                 {"listing", entry},
-                 {"record", entry, "--player", "Ann", "--course", "Oak", "--date", "06/05/24", "--out", "40",
-                  "--in", "40"}}) {
+        for (const std::vector<std::string>& args :
+             std::vector<std::vector<std::string>>{{"add-player", entry, "Evil Name"},
+                                                   {"delete-league", entry},
+                                                   {"listing", entry},
+                                                   {"record", entry, "--player", "Ann", "--course", "Oak",
+                                                    "--date", "06/05/24", "--out", "40", "--in", "40"}}) {
             CliResult r = runCli(work, args);
             EXPECT_EQ(r.status, 1) << args.front() << " " << entry;
             EXPECT_EQ(r.err, "Illegal Name for file\n") << args.front() << " " << entry;

@@ -40,16 +40,20 @@ void writeFile(const fs::path& path, const std::string& content) {
 
 std::string crlf(std::initializer_list<std::string> lines) {
     std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
+    for (const auto& l : lines)
+        out += l + "\r\n";
     return out;
 }
 
 int lineCount(const std::string& text) {
     int n = 0;
-    for (std::size_t i = text.find("\r\n"); i != std::string::npos; i = text.find("\r\n", i + 2)) ++n;
+    for (std::size_t i = text.find("\r\n"); i != std::string::npos; i = text.find("\r\n", i + 2))
+        ++n;
     return n;
 }
 
-std::string dataFile(const std::string& name) { return readFile(fs::path(TALLYROCK_TEST_DATA) / name); }
+std::string dataFile(const std::string& name) {
+    return readFile(fs::path(TALLYROCK_TEST_DATA) / name);
+}
 
 } // namespace tallyrock::test

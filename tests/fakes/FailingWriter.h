@@ -14,12 +14,13 @@
 namespace tallyrock::test {
 
 class FailingWriter : public FileWriter {
-public:
+  public:
     // Fails every write, or, with a name, only writes to files of that name
     // (letter case ignored); other writes go to the real atomic writer.
     explicit FailingWriter(std::string name = {}) : m_name(std::move(name)) {}
 
-    std::optional<std::filesystem::path> stage(const std::filesystem::path& target, std::string_view content) override {
+    std::optional<std::filesystem::path> stage(const std::filesystem::path& target,
+                                               std::string_view content) override {
         targets.push_back(target.filename().string());
         if (m_name.empty() || equalsIgnoringCase(target.filename().string(), m_name)) {
             lastError = "No space left on device";
@@ -30,7 +31,7 @@ public:
 
     std::vector<std::string> targets; // file names of every write asked for, in order
 
-private:
+  private:
     std::string m_name;
 };
 

@@ -10,7 +10,9 @@
 namespace tallyrock {
 
 namespace {
-int clampOption(int value, int high) { return std::clamp(value, 1, high); }
+int clampOption(int value, int high) {
+    return std::clamp(value, 1, high);
+}
 int16_t roundedIn(const std::string& text, int low, int high, int fallback) {
     long long value = roundWhole(leadingNumber(text));
     return static_cast<int16_t>(value < low || value > high ? fallback : value);

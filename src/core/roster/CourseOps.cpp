@@ -19,20 +19,26 @@ Message courseSaveRefusal() {
 
 Message courseTableFull() {
     return {"Course Setup",
-            joinLines({"The course list is full (200 courses).", "Delete a course you no longer need, then add the new one."}),
+            joinLines({"The course list is full (200 courses).",
+                       "Delete a course you no longer need, then add the new one."}),
             Icon::Exclamation};
 }
 
 namespace {
 long long nineSum(const CourseForm& f, int first) {
     double sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += leadingNumber(f.parText[static_cast<std::size_t>(h)]);
+    for (int h = first; h < first + 9; ++h)
+        sum += leadingNumber(f.parText[static_cast<std::size_t>(h)]);
     return roundWhole(sum);
 }
 } // namespace
 
-std::string CourseForm::outText() const { return plainNumber(nineSum(*this, 1)); }
-std::string CourseForm::inText() const { return plainNumber(nineSum(*this, 10)); }
+std::string CourseForm::outText() const {
+    return plainNumber(nineSum(*this, 1));
+}
+std::string CourseForm::inText() const {
+    return plainNumber(nineSum(*this, 10));
+}
 std::string CourseForm::totalText() const {
     long long total = roundWhole(leadingNumber(inText()) + leadingNumber(outText()));
     return total < 0 ? plainNumber(total) : " " + plainNumber(total);
@@ -49,7 +55,9 @@ std::string ratingFieldText(double value) {
     return text;
 }
 
-std::string ratingPanelText(double value) { return formatPattern(value, "00.0"); }
+std::string ratingPanelText(double value) {
+    return formatPattern(value, "00.0");
+}
 
 std::string ratingSpin(const std::string& panelText, bool up) {
     double value = leadingNumber(panelText);
@@ -64,7 +72,9 @@ std::string slopeSpin(const std::string& panelText, bool up) {
     return plainNumber(roundWhole(leadingNumber(panelText) + (up ? 1 : -1)));
 }
 
-std::string slopePanelText(double value) { return generalNumber(toSingle(value)); }
+std::string slopePanelText(double value) {
+    return generalNumber(toSingle(value));
+}
 
 std::optional<double> typedRating(std::string_view text) {
     auto number = completeNumber(text);
@@ -98,15 +108,19 @@ CourseForm openCourseForm(Store& store) {
         }
     }
     CourseForm form;
-    for (int h = 1; h <= 18; ++h) form.parText[static_cast<std::size_t>(h)] = " ";
+    for (int h = 1; h <= 18; ++h)
+        form.parText[static_cast<std::size_t>(h)] = " ";
     if (store.CourseFormMode == "edit" && store.CurrentCourse >= 1 && store.CurrentCourse <= MaxCourses) {
         const auto& fields = courses.CourseField[static_cast<std::size_t>(store.CurrentCourse)];
         form.name = fields[field::Name];
         for (int h = 1; h <= 18; ++h)
-            form.parText[static_cast<std::size_t>(h)] = parBoxText(fields[static_cast<std::size_t>(field::holePar(h))]);
+            form.parText[static_cast<std::size_t>(h)] =
+                parBoxText(fields[static_cast<std::size_t>(field::holePar(h))]);
         for (int t = 1; t <= 3; ++t) {
-            form.rating[static_cast<std::size_t>(t)] = leadingNumber(fields[static_cast<std::size_t>(field::rating(t))]);
-            form.slope[static_cast<std::size_t>(t)] = leadingNumber(fields[static_cast<std::size_t>(field::slope(t))]);
+            form.rating[static_cast<std::size_t>(t)] =
+                leadingNumber(fields[static_cast<std::size_t>(field::rating(t))]);
+            form.slope[static_cast<std::size_t>(t)] =
+                leadingNumber(fields[static_cast<std::size_t>(field::slope(t))]);
         }
         form.initials = fields[field::Initials];
     }
@@ -120,10 +134,12 @@ Failure checkCourseForm(const Store& store, const CourseForm& form) {
     if (Failure unsafe = checkText(form.initials, "Course initials")) return unsafe;
     auto tooLong = [](const std::string& what, int most) {
         return Message{"Problem saving course",
-                       what + " at most " + plainNumber(static_cast<long long>(most)) + " characters.", Icon::Exclamation};
+                       what + " at most " + plainNumber(static_cast<long long>(most)) + " characters.",
+                       Icon::Exclamation};
     };
     if (charCount(form.name) > CourseNameMaxChars) return tooLong("A course name has", CourseNameMaxChars);
-    if (charCount(form.initials) > CourseInitialsMaxChars) return tooLong("Course initials have", CourseInitialsMaxChars);
+    if (charCount(form.initials) > CourseInitialsMaxChars)
+        return tooLong("Course initials have", CourseInitialsMaxChars);
     bool full = store.CourseFormMode == "add" ? store.courses.CourseCount >= MaxCourses
                                               : store.CurrentCourse < 1 || store.CurrentCourse > MaxCourses;
     if (full) return courseTableFull();
@@ -143,10 +159,13 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     fields[field::OutPar] = form.outText();
     fields[field::InPar] = form.inText();
     fields[field::TotalPar] = form.totalText();
-    for (int h = 1; h <= 18; ++h) fields[static_cast<std::size_t>(field::holePar(h))] = form.parText[static_cast<std::size_t>(h)];
+    for (int h = 1; h <= 18; ++h)
+        fields[static_cast<std::size_t>(field::holePar(h))] = form.parText[static_cast<std::size_t>(h)];
     for (int t = 1; t <= 3; ++t) {
-        fields[static_cast<std::size_t>(field::rating(t))] = ratingFieldText(form.rating[static_cast<std::size_t>(t)]);
-        fields[static_cast<std::size_t>(field::slope(t))] = ratingFieldText(form.slope[static_cast<std::size_t>(t)]);
+        fields[static_cast<std::size_t>(field::rating(t))] =
+            ratingFieldText(form.rating[static_cast<std::size_t>(t)]);
+        fields[static_cast<std::size_t>(field::slope(t))] =
+            ratingFieldText(form.slope[static_cast<std::size_t>(t)]);
     }
     fields[field::Initials] = form.initials;
     store.CurrentCourse = static_cast<int16_t>(c);

@@ -18,7 +18,7 @@ constexpr int CourseInitialsMaxChars = 3;
 // What the course window holds when it saves.
 struct CourseForm {
     std::string name;
-    std::array<std::string, 19> parText{}; // 1..18, each beginning with one blank (" 4", " ")
+    std::array<std::string, 19> parText{};             // 1..18, each beginning with one blank (" 4", " ")
     std::array<double, 4> rating{0, 65.0, 65.0, 65.0}; // tees 1..3
     std::array<double, 4> slope{0, 113, 113, 113};
     std::string initials;

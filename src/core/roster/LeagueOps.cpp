@@ -2,9 +2,9 @@
 
 #include "store/ChangeSet.h"
 #include "store/FileNames.h"
+#include "store/LeagueFile.h"
 #include "store/LeagueNames.h"
 #include "store/ReadWhole.h"
-#include "store/LeagueFile.h"
 #include "store/SafeText.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
@@ -15,13 +15,18 @@ namespace tallyrock {
 namespace fs = std::filesystem;
 
 namespace {
-Message inUse() { return {"Tallyrock", "That name is already in use.", Icon::Exclamation}; }
-Message listFull() {
-    return {"Tallyrock",
-            joinLines({"The league list is full (15 leagues).", "Delete a league before creating another one."}),
-            Icon::Exclamation};
+Message inUse() {
+    return {"Tallyrock", "That name is already in use.", Icon::Exclamation};
 }
-Message emptyName() { return {"Tallyrock", "Enter a name for your League file.", Icon::Exclamation}; }
+Message listFull() {
+    return {
+        "Tallyrock",
+        joinLines({"The league list is full (15 leagues).", "Delete a league before creating another one."}),
+        Icon::Exclamation};
+}
+Message emptyName() {
+    return {"Tallyrock", "Enter a name for your League file.", Icon::Exclamation};
+}
 Message notDeleted(const std::string& path) {
     return {"Tallyrock", "The file " + path + " could not be Deleted from disk.", Icon::Exclamation};
 }
@@ -34,7 +39,8 @@ bool moveAside(Store& store, const std::string& name, const std::string& suffix)
     std::optional<std::string> content = readWhole(existing, MaxCopiedFileSize);
     if (!content) return false;
     noteRead(store, existing, LineReader(*content)); // what it holds now is kept, so it may go
-    return store.writer->writeFile(freeSideName(store.workDir, existing.filename().string(), suffix), *content) &&
+    return store.writer->writeFile(freeSideName(store.workDir, existing.filename().string(), suffix),
+                                   *content) &&
            store.writer->removeFile(existing);
 }
 
@@ -49,7 +55,9 @@ void finishLeagueChange(Store& store, ChangeSet& change, const Settings& before,
 }
 } // namespace
 
-Message leagueNotListed() { return {"Tallyrock", "That name is not on the active list.", Icon::Exclamation}; }
+Message leagueNotListed() {
+    return {"Tallyrock", "That name is not on the active list.", Icon::Exclamation};
+}
 
 std::string leagueNameBoxText(std::string_view typed) {
     std::string text;
@@ -85,8 +93,9 @@ std::vector<std::string> leagueMenuAfterDelete(std::vector<std::string> menu, co
 
 Message deleteLeagueQuestion() {
     return {"Tallyrock",
-            joinLines({"Are you sure you want to Delete the selected", "", "League File and it's Team point data file?",
-                       "", "", "    CONTINUE?    Select 'NO' to Exit"}),
+            joinLines({"Are you sure you want to Delete the selected", "",
+                       "League File and it's Team point data file?", "", "",
+                       "    CONTINUE?    Select 'NO' to Exit"}),
             Icon::Stop};
 }
 
@@ -168,7 +177,8 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     fs::path leagueFile = resolveFile(store.workDir, leagueFileName);
     // A league whose file is already gone needs no deleting; one that is no plain file cannot be.
     std::error_code ec;
-    bool removable = !fs::exists(fs::symlink_status(leagueFile, ec)) || fs::is_regular_file(fs::symlink_status(leagueFile, ec));
+    bool removable = !fs::exists(fs::symlink_status(leagueFile, ec)) ||
+                     fs::is_regular_file(fs::symlink_status(leagueFile, ec));
     if (result.messages.empty() && (!removable || !store.writer->removeFile(leagueFile))) {
         result.messages.push_back(notDeleted(leagueFileName));
         result.fileLeft = true;

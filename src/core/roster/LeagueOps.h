@@ -10,9 +10,9 @@
 namespace tallyrock {
 
 struct LeagueResult {
-    bool done = false;              // the list changed
-    std::vector<Message> messages;  // refusals and failures, in the order they arose
-    bool fileLeft = false;          // delete: the league file could not be deleted
+    bool done = false;             // the list changed
+    std::vector<Message> messages; // refusals and failures, in the order they arose
+    bool fileLeft = false;         // delete: the league file could not be deleted
 };
 
 // Creates the empty league file NAME.LGE and appends the name to the league list.

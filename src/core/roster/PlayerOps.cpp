@@ -11,7 +11,9 @@
 
 namespace tallyrock {
 
-Message duplicatePlayerName() { return {"Player entry error", "That name is already taken!", Icon::Exclamation}; }
+Message duplicatePlayerName() {
+    return {"Player entry error", "That name is already taken!", Icon::Exclamation};
+}
 
 std::string playerNameBoxText(std::string_view typed) {
     std::string text = leftChars(typed, PlayerNameMaxChars);
@@ -23,12 +25,16 @@ std::string playerNameBoxText(std::string_view typed) {
 Failure checkPlayerName(std::string_view name) {
     if (Failure unsafe = checkName(name, "A player name")) return unsafe;
     if (charCount(name) > PlayerNameMaxChars)
-        return Message{"Tallyrock", "A player name has at most " + plainNumber(static_cast<long long>(PlayerNameMaxChars)) +
-                                        " characters.", Icon::Exclamation};
+        return Message{"Tallyrock",
+                       "A player name has at most " +
+                           plainNumber(static_cast<long long>(PlayerNameMaxChars)) + " characters.",
+                       Icon::Exclamation};
     return std::nullopt;
 }
 
-void openAddPlayers(Store& store) { ReloadTeams(store); }
+void openAddPlayers(Store& store) {
+    ReloadTeams(store);
+}
 
 AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     LeagueTables& league = store.league;
@@ -56,7 +62,8 @@ std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     // any team exists it must follow every change of the roster, or its entries
     // would be read as team numbers.
     bool teamsExist = store.teams.TeamsInUse == 1 || store.teams.TeamCount > 0;
-    bool saveTeams = teamFile == TeamFileSave::Always || (teamFile == TeamFileSave::WhileTeamsInUse && teamsExist);
+    bool saveTeams =
+        teamFile == TeamFileSave::Always || (teamFile == TeamFileSave::WhileTeamsInUse && teamsExist);
     if (saveTeams)
         if (auto failure = SaveTeamFile(store)) messages.push_back(*failure);
     if (auto failure = SaveLeagueFile(store)) messages.push_back(*failure);
@@ -65,9 +72,13 @@ std::vector<Message> saveRosterFiles(Store& store, TeamFileSave teamFile) {
     return messages;
 }
 
-std::string memberCountText(int count) { return plainNumber(static_cast<long long>(count)) + " member(s)"; }
+std::string memberCountText(int count) {
+    return plainNumber(static_cast<long long>(count)) + " member(s)";
+}
 
-std::string addPlayersTitle(const Store& store) { return leagueName(store) + " Players"; }
+std::string addPlayersTitle(const Store& store) {
+    return leagueName(store) + " Players";
+}
 
 int findPlayer(const LeagueTables& league, std::string_view name) {
     int found = 0;

@@ -18,7 +18,8 @@ void copyPlayerRecord(Store& store, int from, int to) {
     target = store.player(from);
     target.PlayerMark = mark;
     if (store.teams.TeamsInUse == 1)
-        store.teams.PlayerTeam[static_cast<std::size_t>(to)] = store.teams.PlayerTeam[static_cast<std::size_t>(from)];
+        store.teams.PlayerTeam[static_cast<std::size_t>(to)] =
+            store.teams.PlayerTeam[static_cast<std::size_t>(from)];
 }
 
 std::vector<int> rosterSlots(const LeagueTables& league) {
@@ -30,11 +31,14 @@ std::vector<int> rosterSlots(const LeagueTables& league) {
 
 std::vector<std::string> rosterNames(const LeagueTables& league) {
     std::vector<std::string> names;
-    for (int p : rosterSlots(league)) names.push_back(league.player[static_cast<std::size_t>(p)].PlayerName);
+    for (int p : rosterSlots(league))
+        names.push_back(league.player[static_cast<std::size_t>(p)].PlayerName);
     return names;
 }
 
-std::string playerListCaption(const Store& store) { return store.league.LeagueFilePath + " Player List"; }
+std::string playerListCaption(const Store& store) {
+    return store.league.LeagueFilePath + " Player List";
+}
 
 Message removePlayerQuestion(const std::string& name) {
     return {"Confirm Removal",
@@ -48,7 +52,8 @@ void removePlayer(Store& store, int k) {
     if (k < 1 || k > league.PlayerCount) return;
     store.player(k).PlayerName.clear();
     ReloadTeams(store);
-    for (int i = k; i <= league.PlayerCount - 1; ++i) copyPlayerRecord(store, i + 1, i);
+    for (int i = k; i <= league.PlayerCount - 1; ++i)
+        copyPlayerRecord(store, i + 1, i);
     --league.PlayerCount;
 }
 
@@ -72,7 +77,8 @@ Message renameQuestion() {
 }
 
 void renamePlayer(Store& store, int k, const std::string& newName) {
-    if (k >= 1 && k <= store.league.PlayerCount && !checkPlayerName(newName)) store.player(k).PlayerName = newName;
+    if (k >= 1 && k <= store.league.PlayerCount && !checkPlayerName(newName))
+        store.player(k).PlayerName = newName;
 }
 
 std::vector<std::string> orderLines(const LeagueTables& league) {
@@ -85,7 +91,9 @@ std::vector<std::string> orderLines(const LeagueTables& league) {
     return lines;
 }
 
-std::string orderListCaption(const Store& store) { return leagueName(store) + "   Player List"; }
+std::string orderListCaption(const Store& store) {
+    return leagueName(store) + "   Player List";
+}
 
 std::string orderLineName(const std::string& line) {
     return line.size() > 5 ? line.substr(5) : std::string();
@@ -114,8 +122,10 @@ bool movePlayer(Store& store, const std::string& name, int fromPosition, int to)
     int k = findPlayer(league, name);
     if (k == 0 || to < 1 || to > league.PlayerCount) return false;
     copyPlayerRecord(store, k, 0);
-    for (int i = k; i <= league.PlayerCount - 1; ++i) copyPlayerRecord(store, i + 1, i);
-    for (int i = league.PlayerCount; i >= to + 1; --i) copyPlayerRecord(store, i - 1, i);
+    for (int i = k; i <= league.PlayerCount - 1; ++i)
+        copyPlayerRecord(store, i + 1, i);
+    for (int i = league.PlayerCount; i >= to + 1; --i)
+        copyPlayerRecord(store, i - 1, i);
     copyPlayerRecord(store, 0, to);
     return true;
 }

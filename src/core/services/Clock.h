@@ -10,24 +10,24 @@ struct Date {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date today() const = 0;
 };
 
 // The system clock, local time.
 class SystemClock : public Clock {
-public:
+  public:
     Date today() const override;
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(Date d) : m_date(d) {}
     Date today() const override { return m_date; }
     void set(Date d) { m_date = d; }
 
-private:
+  private:
     Date m_date;
 };
 

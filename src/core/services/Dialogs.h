@@ -15,7 +15,7 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer messageBox(const Message& message, Buttons buttons = Buttons::Ok,
                               Answer defaultButton = Answer::Ok) = 0;
@@ -24,11 +24,13 @@ public:
                                                 const std::string& initial) = 0;
     // A file name to save to; nothing when cancelled.
     virtual std::optional<std::string> saveFileName(const std::string& title, const std::string& folder,
-                                                    const std::string& suggested, const std::string& filter) = 0;
+                                                    const std::string& suggested,
+                                                    const std::string& filter) = 0;
     virtual std::optional<std::string> folderName(const std::string& title, const std::string& start) = 0;
     // One of the items, starting at `current`; nothing when cancelled.
     virtual std::optional<std::string> chooseItem(const std::string& title, const std::string& prompt,
-                                                  const std::vector<std::string>& items, const std::string& current) = 0;
+                                                  const std::vector<std::string>& items,
+                                                  const std::string& current) = 0;
     virtual void beep() = 0;
     virtual void setBusy(bool busy) = 0;
 };

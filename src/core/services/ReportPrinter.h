@@ -18,7 +18,7 @@ class Canvas;
 enum class Orientation { Portrait, Landscape };
 
 class ReportPrinter {
-public:
+  public:
     virtual ~ReportPrinter() = default;
 
     // The report's name, for the job and for the name of a PDF printout.
@@ -46,7 +46,7 @@ public:
     // Ends the document: the job goes to the printer or file.
     virtual void endDoc() = 0;
 
-    virtual double pageWidth() const = 0;  // printable area, twips
+    virtual double pageWidth() const = 0; // printable area, twips
     virtual double pageHeight() const = 0;
     virtual double textWidth(const std::string& text) const = 0;
     virtual double textHeight() const = 0; // height of one line in the current font

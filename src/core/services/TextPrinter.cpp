@@ -47,6 +47,8 @@ double TextPrinter::textWidth(const std::string& text) const {
     return static_cast<double>(charCount(text)) * m_fontSize * 20 * 0.6;
 }
 
-double TextPrinter::textHeight() const { return m_fontSize * 20 * 1.2; }
+double TextPrinter::textHeight() const {
+    return m_fontSize * 20 * 1.2;
+}
 
 } // namespace tallyrock

@@ -10,7 +10,7 @@
 namespace tallyrock {
 
 class TextPrinter : public ReportPrinter {
-public:
+  public:
     void setDocumentName(const std::string&) override {}
     void setOrientation(Orientation o) override { m_orientation = o; }
     void setFontName(const std::string& name) override { m_fontName = name; }
@@ -39,7 +39,7 @@ public:
     const std::string& text() const { return m_text; }
     bool ended() const { return m_ended; }
 
-private:
+  private:
     std::string m_text;
     std::string m_pending; // a line not yet ended
     bool m_hasPending = false;

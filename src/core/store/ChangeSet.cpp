@@ -22,7 +22,9 @@ namespace {
 constexpr std::string_view JournalMark = "tallyrock-journal-1";
 constexpr std::size_t MaxJournalSize = 1u << 20;
 
-std::size_t fingerprint(std::string_view text) { return std::hash<std::string_view>{}(text); }
+std::size_t fingerprint(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
+}
 
 std::optional<std::size_t> fingerprintOnDisk(const fs::path& path) {
     std::optional<std::string> text = readWhole(path, MaxCopiedFileSize);
@@ -68,8 +70,10 @@ bool keepOldVersions(std::vector<Step>& steps) {
 
 void syncFolders(const std::vector<Step>& steps) {
     std::set<fs::path> folders;
-    for (const Step& step : steps) folders.insert(step.target.parent_path());
-    for (const fs::path& folder : folders) syncFolder(folder);
+    for (const Step& step : steps)
+        folders.insert(step.target.parent_path());
+    for (const fs::path& folder : folders)
+        syncFolder(folder);
 }
 
 // Renames and removals, each safe to repeat: a temporary that is gone was renamed already.
@@ -136,9 +140,11 @@ std::optional<std::vector<Step>> parseJournal(const std::string& text, std::vect
     std::vector<Step> steps;
     for (std::size_t i = 1; i < fields.size(); i += 4) {
         if (fields[i] == "end" && i + 1 == fields.size()) return steps;
-        if (fields[i] == "W" && i + 1 < fields.size() && !fields[i + 1].empty()) temps.emplace_back(fields[i + 1]);
+        if (fields[i] == "W" && i + 1 < fields.size() && !fields[i + 1].empty())
+            temps.emplace_back(fields[i + 1]);
         if ((fields[i] != "W" && fields[i] != "R") || i + 3 >= fields.size()) break;
-        steps.push_back({fields[i + 2], optionalPath(fields[i + 1]), std::nullopt, optionalPath(fields[i + 3])});
+        steps.push_back(
+            {fields[i + 2], optionalPath(fields[i + 1]), std::nullopt, optionalPath(fields[i + 3])});
     }
     return std::nullopt;
 }
@@ -165,7 +171,7 @@ std::string displayLeague(const std::string& leagueFile) {
 
 // Collects the change's writes as synced temporary files; nothing is renamed until the commit.
 class StagingWriter : public FileWriter {
-public:
+  public:
     explicit StagingWriter(std::shared_ptr<FileWriter> inner) : m_inner(std::move(inner)) {}
 
     std::optional<fs::path> stage(const fs::path& target, std::string_view content) override {
@@ -197,7 +203,7 @@ public:
     std::vector<Step> steps; // one for each file, in the order first touched
     std::shared_ptr<FileWriter> m_inner;
 
-private:
+  private:
     // A later write or removal of the same file replaces the earlier one.
     void record(Step step) {
         for (Step& existing : steps)
@@ -211,7 +217,9 @@ private:
     }
 };
 
-fs::path journalPath(const fs::path& workDir) { return workDir / ".tallyrock.journal"; }
+fs::path journalPath(const fs::path& workDir) {
+    return workDir / ".tallyrock.journal";
+}
 
 Message folderBusy(const std::string& holder) {
     return {"Tallyrock",
@@ -242,7 +250,8 @@ bool finishJournal(const fs::path& workDir) {
             takeBack(*steps);
     } else {
         // The journal was not whole, so no rename had started: every file is still old.
-        for (const fs::path& temp : temps) fs::remove(temp, ec);
+        for (const fs::path& temp : temps)
+            fs::remove(temp, ec);
     }
     fs::remove(journal, ec);
     syncFolder(workDir);
@@ -255,7 +264,8 @@ void tidyDataFolder(Store& store) {
     for (const fs::path& folder : {store.workDir, store.settingsDir}) {
         std::error_code ec;
         if (folder.empty()) continue;
-        for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+             it.increment(ec)) {
             std::error_code fileError;
             if (isTemporaryName(it->path().filename().string()) && it->is_regular_file(fileError) &&
                 it->last_write_time(fileError) < cutoff && !fileError)
@@ -272,8 +282,8 @@ void noteRead(Store& store, const fs::path& path, const std::optional<LineReader
 Failure holdLeagueOpen(Store& store, const std::string& leagueFileName) {
     if (upperCase(leagueFileName) == upperCase(store.openLeagueFile)) return std::nullopt;
     std::string holder;
-    auto lock = FileLock::acquire(leagueOpenLockPath(store.workDir, leagueFileName), holderName(store.programName),
-                                  std::chrono::milliseconds(0), &holder);
+    auto lock = FileLock::acquire(leagueOpenLockPath(store.workDir, leagueFileName),
+                                  holderName(store.programName), std::chrono::milliseconds(0), &holder);
     if (!lock) return leagueOpenElsewhere(displayLeague(leagueFileName), holder);
     store.openLeagueLock = std::make_shared<FileLock>(std::move(*lock));
     store.openLeagueFile = leagueFileName;
@@ -291,8 +301,8 @@ ChangeSet::ChangeSet(Store& store) : m_store(store) {
     m_outer = true;
     if (!store.folderLock) {
         std::string holder;
-        auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName), store.lockWait,
-                                      &holder);
+        auto lock = FileLock::acquire(folderLockPath(store.workDir), holderName(store.programName),
+                                      store.lockWait, &holder);
         if (lock)
             m_lock = std::make_unique<FileLock>(std::move(*lock));
         else
@@ -356,7 +366,8 @@ Failure ChangeSet::commit() {
         if (!keepOldVersions(steps)) return drop(notFinished(std::strerror(errno)));
         if (!writer.writeFile(journalPath(m_store.workDir), journalText(steps))) {
             dropOldVersions(steps);
-            return drop(notFinished(writer.lastError.empty() ? "the journal could not be written" : writer.lastError));
+            return drop(notFinished(writer.lastError.empty() ? "the journal could not be written"
+                                                             : writer.lastError));
         }
         bool landed = carryOut(steps);
         std::string reason = landed ? std::string() : std::strerror(errno);
@@ -369,7 +380,8 @@ Failure ChangeSet::commit() {
         syncFolder(m_store.workDir);
         if (!landed) return notFinished(reason);
     }
-    for (const Step& step : steps) m_store.fileFingerprints[step.target.string()] = step.newFingerprint;
+    for (const Step& step : steps)
+        m_store.fileFingerprints[step.target.string()] = step.newFingerprint;
     return std::nullopt;
 }
 

@@ -22,7 +22,7 @@ class FileLock;
 class StagingWriter;
 
 class ChangeSet {
-public:
+  public:
     explicit ChangeSet(Store& store);
     ChangeSet(const ChangeSet&) = delete;
     ChangeSet& operator=(const ChangeSet&) = delete;
@@ -32,7 +32,7 @@ public:
     // Lands the change. Nothing on success; otherwise the reason, and no file changed.
     Failure commit();
 
-private:
+  private:
     void finish();
 
     Store& m_store;

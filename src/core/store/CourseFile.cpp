@@ -9,19 +9,23 @@ namespace tallyrock {
 
 Message courseLoadFailure() {
     return {"Loading...",
-            joinLines({"No courses have been saved or", "problem reading file.", "Ignore this if you are entering your",
-                       "first course."}),
+            joinLines({"No courses have been saved or", "problem reading file.",
+                       "Ignore this if you are entering your", "first course."}),
             Icon::Exclamation};
 }
 
-Message courseSaveFailure() { return {"Course Setup", "Unable to save settings to disk", Icon::Exclamation}; }
+Message courseSaveFailure() {
+    return {"Course Setup", "Unable to save settings to disk", Icon::Exclamation};
+}
 
 namespace {
 // 200 courses of 30 short fields take well under 1 MB.
 constexpr std::uintmax_t MaxCourseFileBytes = 8u << 20;
 } // namespace
 
-bool CourseTable::offered(int c) const { return c >= 1 && c <= MaxCourses && charCount(name(c)) > 1; }
+bool CourseTable::offered(int c) const {
+    return c >= 1 && c <= MaxCourses && charCount(name(c)) > 1;
+}
 
 double CourseTable::numeric(int c, int f) const {
     if (c < 1 || c > MaxCourses || f < 1 || f > CourseFields) return 0;

@@ -12,9 +12,15 @@ constexpr int CourseFields = 30;
 
 namespace field {
 constexpr int Name = 1, OutPar = 2, InPar = 3, TotalPar = 4, FirstHolePar = 5, Initials = 29, Unused = 30;
-constexpr int rating(int tee) { return 22 + tee; }
-constexpr int slope(int tee) { return 25 + tee; }
-constexpr int holePar(int hole) { return 4 + hole; }
+constexpr int rating(int tee) {
+    return 22 + tee;
+}
+constexpr int slope(int tee) {
+    return 25 + tee;
+}
+constexpr int holePar(int hole) {
+    return 4 + hole;
+}
 } // namespace field
 
 struct CourseTable {

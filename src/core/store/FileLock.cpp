@@ -17,7 +17,8 @@ std::string readHolder(int fd) {
     char buffer[256];
     ssize_t n = ::pread(fd, buffer, sizeof buffer, 0);
     std::string text = n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
     return text.empty() ? "another program" : text;
 }
 
@@ -28,7 +29,9 @@ bool hasExtension(const std::string& name, std::string_view extension) {
 
 } // namespace
 
-FileLock::FileLock(FileLock&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+FileLock::FileLock(FileLock&& other) noexcept : m_fd(other.m_fd) {
+    other.m_fd = -1;
+}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
     if (this != &other) {
@@ -39,7 +42,9 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
     return *this;
 }
 
-FileLock::~FileLock() { release(); }
+FileLock::~FileLock() {
+    release();
+}
 
 void FileLock::release() {
     if (m_fd >= 0) ::close(m_fd); // closing drops the lock
@@ -78,7 +83,9 @@ bool lockedElsewhere(const fs::path& path, std::string* holder) {
     return locked;
 }
 
-fs::path folderLockPath(const fs::path& workDir) { return workDir / ".tallyrock.lock"; }
+fs::path folderLockPath(const fs::path& workDir) {
+    return workDir / ".tallyrock.lock";
+}
 
 fs::path leagueOpenLockPath(const fs::path& workDir, const std::string& leagueFileName) {
     // File names match without regard to case, so the lock of a league does too.

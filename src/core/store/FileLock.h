@@ -12,7 +12,7 @@
 namespace tallyrock {
 
 class FileLock {
-public:
+  public:
     FileLock() = default;
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
@@ -25,11 +25,12 @@ public:
     // `otherHolder` then names it. A folder where no lock file can be made
     // (read-only) gives an unlocked FileLock: nobody can change files there.
     static std::optional<FileLock> acquire(const std::filesystem::path& path, const std::string& holder,
-                                           std::chrono::milliseconds wait, std::string* otherHolder = nullptr);
+                                           std::chrono::milliseconds wait,
+                                           std::string* otherHolder = nullptr);
 
     void release();
 
-private:
+  private:
     int m_fd = -1;
 };
 
@@ -41,7 +42,8 @@ bool lockedElsewhere(const std::filesystem::path& path, std::string* holder = nu
 std::filesystem::path folderLockPath(const std::filesystem::path& workDir);
 // Held by the desktop program while a league is open in it, so no other program
 // changes that league behind its back.
-std::filesystem::path leagueOpenLockPath(const std::filesystem::path& workDir, const std::string& leagueFileName);
+std::filesystem::path leagueOpenLockPath(const std::filesystem::path& workDir,
+                                         const std::string& leagueFileName);
 // The league file a league or team file belongs to ("Monday.TEA" -> "Monday.LGE"); empty for other files.
 std::string leagueFileOf(const std::filesystem::path& dataFile);
 

@@ -12,7 +12,9 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) { return upperCase(a) == upperCase(b); }
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return upperCase(a) == upperCase(b);
+}
 
 bool isLegalLeagueName(std::string_view name) {
     return !name.empty() && name.front() != '.' && name.find_first_of("/\\:;") == std::string_view::npos &&
@@ -20,10 +22,13 @@ bool isLegalLeagueName(std::string_view name) {
 }
 
 bool isLegalLeagueFile(std::string_view leagueFilePath) {
-    return leagueFilePath.size() > 4 && isLegalLeagueName(leagueFilePath.substr(0, leagueFilePath.size() - 4));
+    return leagueFilePath.size() > 4 &&
+           isLegalLeagueName(leagueFilePath.substr(0, leagueFilePath.size() - 4));
 }
 
-Message illegalFileName() { return {"Tallyrock", "Illegal Name for file", Icon::Exclamation}; }
+Message illegalFileName() {
+    return {"Tallyrock", "Illegal Name for file", Icon::Exclamation};
+}
 
 fs::path resolveFile(const fs::path& folder, std::string_view name) {
     fs::path exact = folder / std::string(name);
@@ -56,7 +61,11 @@ namespace {
 // Length of the UTF-8 sequence starting at text[i], or 1 for a byte that does not start a valid one.
 std::size_t sequenceLength(std::string_view text, std::size_t i) {
     auto byte = static_cast<unsigned char>(text[i]);
-    std::size_t len = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : (byte >> 3) == 30 ? 4 : 1;
+    std::size_t len = byte < 0x80         ? 1
+                      : (byte >> 5) == 6  ? 2
+                      : (byte >> 4) == 14 ? 3
+                      : (byte >> 3) == 30 ? 4
+                                          : 1;
     if (i + len > text.size()) return 1;
     for (std::size_t k = 1; k < len; ++k)
         if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2) return 1;
@@ -66,13 +75,15 @@ std::size_t sequenceLength(std::string_view text, std::size_t i) {
 
 std::size_t charCount(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i)) ++count;
+    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i))
+        ++count;
     return count;
 }
 
 std::string leftChars(std::string_view text, std::size_t n) {
     std::size_t i = 0;
-    for (std::size_t count = 0; i < text.size() && count < n; ++count) i += sequenceLength(text, i);
+    for (std::size_t count = 0; i < text.size() && count < n; ++count)
+        i += sequenceLength(text, i);
     return std::string(text.substr(0, i));
 }
 

@@ -33,7 +33,8 @@ bool isLegalLeagueFile(std::string_view leagueFilePath);
 Message illegalFileName();
 
 // The first free name of `base` + suffix, suffix2, suffix3 ... in the folder.
-std::filesystem::path freeSideName(const std::filesystem::path& folder, const std::string& base, const std::string& suffix);
+std::filesystem::path freeSideName(const std::filesystem::path& folder, const std::string& base,
+                                   const std::string& suffix);
 
 // Number of characters of UTF-8 text (bytes that are not valid UTF-8 count one each).
 std::size_t charCount(std::string_view text);

@@ -48,7 +48,8 @@ bool isTemporaryName(std::string_view name) {
 
 std::optional<fs::path> FileWriter::stage(const fs::path& target, std::string_view content) {
     fs::path folder = target.parent_path();
-    std::string pattern = (folder / ("." + target.filename().string() + std::string(TempMark) + "XXXXXX")).string();
+    std::string pattern =
+        (folder / ("." + target.filename().string() + std::string(TempMark) + "XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         lastError = std::strerror(errno);

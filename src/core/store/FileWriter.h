@@ -11,12 +11,13 @@
 namespace tallyrock {
 
 class FileWriter {
-public:
+  public:
     virtual ~FileWriter() = default;
     // Writes `content` to a new, synced temporary file beside `target`
     // (".NAME.tmpXXXXXX", with the target's permissions), ready to be renamed
     // over it. Nothing when it could not; `lastError` then says why.
-    virtual std::optional<std::filesystem::path> stage(const std::filesystem::path& target, std::string_view content);
+    virtual std::optional<std::filesystem::path> stage(const std::filesystem::path& target,
+                                                       std::string_view content);
     // Replaces the file's content (stage, then rename); false when it could not.
     virtual bool writeFile(const std::filesystem::path& target, std::string_view content);
     // Removes the file; true when it is gone or was never there.
@@ -29,7 +30,8 @@ public:
 using AtomicFileWriter = FileWriter;
 
 // Copies a file atomically through the writer; false when either side fails.
-bool copyFileAtomically(FileWriter& writer, const std::filesystem::path& from, const std::filesystem::path& to);
+bool copyFileAtomically(FileWriter& writer, const std::filesystem::path& from,
+                        const std::filesystem::path& to);
 
 // Syncs a folder, so a rename or removal in it survives a power cut.
 void syncFolder(const std::filesystem::path& folder);

@@ -10,11 +10,14 @@ namespace fs = std::filesystem;
 
 Message leagueLoadFailure() {
     return {"Tallyrock",
-            joinLines({"Unable to load league file, please check the", "working directory specified by your launcher."}),
+            joinLines({"Unable to load league file, please check the",
+                       "working directory specified by your launcher."}),
             Icon::Exclamation};
 }
 
-Message leagueSaveFailure() { return {"Tallyrock", "Error Creating League Record File", Icon::Exclamation}; }
+Message leagueSaveFailure() {
+    return {"Tallyrock", "Error Creating League Record File", Icon::Exclamation};
+}
 
 void PlayerRecord::clearRecord() {
     PlayerName.clear();
@@ -23,11 +26,14 @@ void PlayerRecord::clearRecord() {
     round.fill(RoundRecord{});
 }
 
-int fullYear(int twoDigitYear) { return twoDigitYear >= 85 ? 1900 + twoDigitYear : 2000 + twoDigitYear; }
+int fullYear(int twoDigitYear) {
+    return twoDigitYear >= 85 ? 1900 + twoDigitYear : 2000 + twoDigitYear;
+}
 
 void ClearLeague(Store& store) {
     store.league.PlayerCount = 0;
-    for (int p = 1; p <= MaxPlayers; ++p) store.player(p).clearRecord();
+    for (int p = 1; p <= MaxPlayers; ++p)
+        store.player(p).clearRecord();
 }
 
 namespace {
@@ -37,8 +43,9 @@ namespace {
 constexpr std::uintmax_t MaxLeagueFileBytes = 16u << 20;
 
 bool readRound(LineReader& in, RoundRecord& r) {
-    if (!in.number(r.RoundDiff) || !in.integer(r.RoundMonth) || !in.integer(r.RoundDay) || !in.integer(r.RoundYear) ||
-        !in.number(r.RoundIndex) || !in.number(r.RoundCourseHcp) || !in.integerIn(r.RoundCourse, 0, MaxCourses))
+    if (!in.number(r.RoundDiff) || !in.integer(r.RoundMonth) || !in.integer(r.RoundDay) ||
+        !in.integer(r.RoundYear) || !in.number(r.RoundIndex) || !in.number(r.RoundCourseHcp) ||
+        !in.integerIn(r.RoundCourse, 0, MaxCourses))
         return false;
     for (int h = 1; h <= HoleSlots; ++h)
         if (!in.integer(r.HoleScore[static_cast<std::size_t>(h)])) return false;
@@ -46,7 +53,8 @@ bool readRound(LineReader& in, RoundRecord& r) {
 }
 
 bool readPlayer(LineReader& in, PlayerRecord& p) {
-    if (!in.line(p.PlayerName) || !in.integerIn(p.PlayerTee, 0, 3) || !in.integerIn(p.RoundCount, 0, MaxRounds))
+    if (!in.line(p.PlayerName) || !in.integerIn(p.PlayerTee, 0, 3) ||
+        !in.integerIn(p.RoundCount, 0, MaxRounds))
         return false;
     for (int r = 1; r <= MaxRounds; ++r)
         if (!readRound(in, p.round[static_cast<std::size_t>(r)])) return false;
@@ -76,7 +84,8 @@ Failure LoadLeagueFile(Store& store) {
     for (int p = 1; p <= league.PlayerCount; ++p) {
         store.player(p).clearRecord();
         if (!readPlayer(*in, store.player(p))) {
-            for (int q = p + 1; q <= league.PlayerCount; ++q) store.player(q).clearRecord();
+            for (int q = p + 1; q <= league.PlayerCount; ++q)
+                store.player(q).clearRecord();
             return leagueLoadFailure();
         }
     }
@@ -107,7 +116,8 @@ std::string leagueFileText(const LeagueTables& league) {
             put(fileNumber(rd.RoundIndex));
             put(fileNumber(rd.RoundCourseHcp));
             put(fileNumber(static_cast<int>(rd.RoundCourse)));
-            for (int h = 1; h <= HoleSlots; ++h) put(fileNumber(static_cast<int>(rd.HoleScore[static_cast<std::size_t>(h)])));
+            for (int h = 1; h <= HoleSlots; ++h)
+                put(fileNumber(static_cast<int>(rd.HoleScore[static_cast<std::size_t>(h)])));
         }
     }
     return out;

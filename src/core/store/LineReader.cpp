@@ -5,8 +5,8 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -114,7 +114,8 @@ bool LineReader::delimitedField(std::string& out) {
     if (m_next >= m_lines.size()) return false;
     const std::string& text = m_lines[m_next++];
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     if (i < text.size() && text[i] == '"') {
         std::size_t close = text.find('"', i + 1);
         out = text.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1);
@@ -123,7 +124,8 @@ bool LineReader::delimitedField(std::string& out) {
     std::size_t end = text.find(',', i);
     out = text.substr(i, end == std::string::npos ? std::string::npos : end - i);
     // Unquoted fields lose their trailing blanks.
-    while (!out.empty() && (out.back() == ' ' || out.back() == '\t')) out.pop_back();
+    while (!out.empty() && (out.back() == ' ' || out.back() == '\t'))
+        out.pop_back();
     return true;
 }
 

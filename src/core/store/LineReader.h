@@ -23,23 +23,23 @@ struct BoundedFile {
 BoundedFile readBoundedFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
 class LineReader {
-public:
+  public:
     // Nothing when the file cannot be opened or read, is not a regular file or
     // holds more than maxBytes: a data file far larger than any valid file of
     // its kind fails its load before it is read into memory.
     static std::optional<LineReader> open(const std::filesystem::path& path, std::uintmax_t maxBytes);
     explicit LineReader(std::string text);
 
-    bool line(std::string& out);                   // one whole line
-    bool number(float& out);                        // a Single field
-    bool integer(int16_t& out);                     // an Integer field
+    bool line(std::string& out);                     // one whole line
+    bool number(float& out);                         // a Single field
+    bool integer(int16_t& out);                      // an Integer field
     bool integerIn(int16_t& out, int low, int high); // an Integer field that must lie in low..high
-    bool delimitedField(std::string& out);          // leading blanks skipped, ends at a comma unless quoted
+    bool delimitedField(std::string& out);           // leading blanks skipped, ends at a comma unless quoted
 
     // Tells the text read from another; equal texts give equal values.
     std::size_t fingerprint() const { return m_fingerprint; }
 
-private:
+  private:
     std::vector<std::string> m_lines;
     std::size_t m_next = 0;
     std::size_t m_fingerprint = 0;

@@ -13,7 +13,9 @@
 namespace tallyrock {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Shortest scientific text that reads back as the same value ("1.5e+01").
 template <typename T> std::string shortestScientific(T value) {
@@ -91,7 +93,8 @@ Decimal decimalFromScientific(const std::string& sci) {
         std::from_chars(sci.data() + from, sci.data() + sci.size(), exponent);
     }
     d.pointPos = intDigits + exponent;
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
     if (d.digits == "0") {
         d.negative = false;
         d.pointPos = 1;
@@ -137,7 +140,8 @@ Decimal roundDecimal(Decimal d, int decimals) {
             ++d.pointPos;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
     if (d.digits.empty()) return Decimal{false, "0", 1};
     return d;
 }
@@ -158,7 +162,8 @@ char digitAt(const Decimal& d, int k) {
 std::string applyPattern(const Decimal& rounded, std::string_view pattern) {
     auto point = pattern.find('.');
     std::string_view intPart = pattern.substr(0, point);
-    std::string_view fracPart = point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
+    std::string_view fracPart =
+        point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
     int fracDigits = static_cast<int>(fracPart.size());
     int minInt = 0;
     for (char c : intPart)
@@ -166,10 +171,12 @@ std::string applyPattern(const Decimal& rounded, std::string_view pattern) {
     int intLen = std::max(rounded.pointPos, 0);
     std::string out;
     int shownInt = std::max(intLen, minInt);
-    for (int k = shownInt - 1; k >= 0; --k) out += digitAt(rounded, k);
+    for (int k = shownInt - 1; k >= 0; --k)
+        out += digitAt(rounded, k);
     if (point != std::string_view::npos) {
         out += '.';
-        for (int k = 1; k <= fracDigits; ++k) out += digitAt(rounded, -k);
+        for (int k = 1; k <= fracDigits; ++k)
+            out += digitAt(rounded, -k);
     }
     bool allZero = true;
     for (char c : out)
@@ -212,7 +219,9 @@ std::string fileNumber(float value) {
     return (text[0] == '-' ? text : " " + text) + " ";
 }
 
-std::string plainNumber(long long value) { return std::to_string(value); }
+std::string plainNumber(long long value) {
+    return std::to_string(value);
+}
 
 std::string generalNumber(float value) {
     std::string text = sevenDigitText(value);
@@ -223,7 +232,8 @@ std::string generalNumber(float value) {
 
 double leadingNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     std::string number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
     bool seenPoint = false, seenDigit = false;
@@ -246,7 +256,8 @@ double leadingNumber(std::string_view text) {
         std::string exponent = "e";
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
         std::size_t firstDigit = j;
-        while (j < text.size() && isDigit(text[j])) exponent += text[j++];
+        while (j < text.size() && isDigit(text[j]))
+            exponent += text[j++];
         if (j > firstDigit) number += exponent;
     }
     double value = decimalText(number).value_or(0.0);
@@ -256,9 +267,11 @@ double leadingNumber(std::string_view text) {
 
 std::optional<double> fileFieldNumber(std::string_view line) {
     std::size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
     std::size_t end = i;
-    while (end < line.size() && line[end] != ',' && line[end] != ' ' && line[end] != '\t') ++end;
+    while (end < line.size() && line[end] != ',' && line[end] != ' ' && line[end] != '\t')
+        ++end;
     std::string token(line.substr(i, end - i));
     if (token.empty()) return std::nullopt;
     for (char c : token)
@@ -287,7 +300,9 @@ std::optional<double> completeNumber(std::string_view text) {
     return fileFieldNumber(text);
 }
 
-double roundHalfAway(double value, int decimals) { return decimalValue(roundDecimal(shortestDecimal(value), decimals)); }
+double roundHalfAway(double value, int decimals) {
+    return decimalValue(roundDecimal(shortestDecimal(value), decimals));
+}
 
 float toSingle(double value) {
     if (std::isnan(value)) return 0.0f;

@@ -29,7 +29,8 @@ template <class F> bool eachCharacter(std::string_view text, F f) {
         int32_t start = i;
         UChar32 code = 0;
         U8_NEXT(text.data(), i, length, code);
-        if (!f(Character{code, text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start))}))
+        if (!f(Character{code,
+                         text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start))}))
             return false;
     }
     for (std::size_t k = static_cast<std::size_t>(length); k < text.size(); ++k)
@@ -37,16 +38,21 @@ template <class F> bool eachCharacter(std::string_view text, F f) {
     return true;
 }
 
-bool isControl(UChar32 code) { return (code >= 0 && code < 0x20) || code == 0x7F; }
+bool isControl(UChar32 code) {
+    return (code >= 0 && code < 0x20) || code == 0x7F;
+}
 
-Message refusal(std::string text) { return {"Tallyrock", std::move(text), Icon::Exclamation}; }
+Message refusal(std::string text) {
+    return {"Tallyrock", std::move(text), Icon::Exclamation};
+}
 
 // Canonical caseless form of valid UTF-8 text: NFD, full case folding, NFD.
 std::string foldValid(std::string_view text) {
     if (text.empty()) return {};
     UErrorCode error = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(error);
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString u =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     if (U_SUCCESS(error)) u = nfd->normalize(u, error);
     u.foldCase(U_FOLD_CASE_DEFAULT);
     if (U_SUCCESS(error)) u = nfd->normalize(u, error);
@@ -62,7 +68,8 @@ bool isSafeText(std::string_view text) {
 
 bool isBlank(std::string_view text) {
     return !text.empty() && eachCharacter(text, [](const Character& c) {
-        return c.code >= 0 && (u_isUWhiteSpace(c.code) || u_hasBinaryProperty(c.code, UCHAR_DEFAULT_IGNORABLE_CODE_POINT));
+        return c.code >= 0 &&
+               (u_isUWhiteSpace(c.code) || u_hasBinaryProperty(c.code, UCHAR_DEFAULT_IGNORABLE_CODE_POINT));
     });
 }
 
@@ -72,7 +79,8 @@ Failure checkText(std::string_view text, const std::string& what) {
         if (c.code == '\n' || c.code == '\r')
             found = refusal(what + " cannot contain a line break.");
         else if (isControl(c.code))
-            found = refusal(what + " cannot contain a control character (code " + plainNumber(static_cast<long long>(c.code)) + ").");
+            found = refusal(what + " cannot contain a control character (code " +
+                            plainNumber(static_cast<long long>(c.code)) + ").");
         else if (c.code < 0)
             found = refusal(what + " holds bytes that are not valid UTF-8 text.");
         return !found;
@@ -115,6 +123,8 @@ std::string foldCase(std::string_view text) {
     return out;
 }
 
-bool sameName(std::string_view a, std::string_view b) { return a == b || foldCase(a) == foldCase(b); }
+bool sameName(std::string_view a, std::string_view b) {
+    return a == b || foldCase(a) == foldCase(b);
+}
 
 } // namespace tallyrock

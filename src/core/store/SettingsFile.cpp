@@ -23,13 +23,16 @@ Message leagueListSaveFailure() {
 }
 
 Message settingsSaveFailure() {
-    return {"Tallyrock", std::string("Cannot Write ") + SettingsFileName + ", Please check disk write protect.", Icon::None};
+    return {"Tallyrock",
+            std::string("Cannot Write ") + SettingsFileName + ", Please check disk write protect.",
+            Icon::None};
 }
 
 void FillMonthNames(Store& store) {
     static const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
-    for (int m = 1; m <= 12; ++m) store.MonthName[static_cast<std::size_t>(m)] = names[m - 1];
+    for (int m = 1; m <= 12; ++m)
+        store.MonthName[static_cast<std::size_t>(m)] = names[m - 1];
 }
 
 void SetDefaults(Settings& s) {
@@ -60,7 +63,9 @@ namespace {
 constexpr std::uintmax_t MaxSettingsFileBytes = 64u << 10;
 constexpr std::uintmax_t MaxLeagueListBytes = 1u << 20;
 
-fs::path settingsFolder(const Store& store) { return store.settingsDir.empty() ? store.workDir : store.settingsDir; }
+fs::path settingsFolder(const Store& store) {
+    return store.settingsDir.empty() ? store.workDir : store.settingsDir;
+}
 } // namespace
 
 void LoadSettings(Store& store) {
@@ -71,9 +76,9 @@ void LoadSettings(Store& store) {
     noteRead(store, path, in);
     bool ok = in && in->integer(s.HcpMethod) && in->integer(s.RoundsOption) && in->integer(s.RoundsToUse) &&
               in->integer(s.PercentRounds) && in->number(s.MensHcpMax) && in->number(s.WomensHcpMax) &&
-              in->integer(s.StrokesAbovePar) && in->integer(s.MaxStrokesPerHole) && in->integer(s.StrokeOption) &&
-              in->number(s.Reserved) && in->number(s.CardHOffset) && in->number(s.CardWDOffset) &&
-              in->number(s.CardScaling);
+              in->integer(s.StrokesAbovePar) && in->integer(s.MaxStrokesPerHole) &&
+              in->integer(s.StrokeOption) && in->number(s.Reserved) && in->number(s.CardHOffset) &&
+              in->number(s.CardWDOffset) && in->number(s.CardScaling);
     if (!ok) {
         s.Reserved = 0;
         s.StrokeOption = 0;
@@ -88,8 +93,9 @@ std::string settingsFileText(const Settings& s) {
     for (const std::string& v :
          {fileNumber(int{s.HcpMethod}), fileNumber(int{s.RoundsOption}), fileNumber(int{s.RoundsToUse}),
           fileNumber(int{s.PercentRounds}), fileNumber(s.MensHcpMax), fileNumber(s.WomensHcpMax),
-          fileNumber(int{s.StrokesAbovePar}), fileNumber(int{s.MaxStrokesPerHole}), fileNumber(int{s.StrokeOption}),
-          fileNumber(s.Reserved), fileNumber(s.CardHOffset), fileNumber(s.CardWDOffset), fileNumber(s.CardScaling)})
+          fileNumber(int{s.StrokesAbovePar}), fileNumber(int{s.MaxStrokesPerHole}),
+          fileNumber(int{s.StrokeOption}), fileNumber(s.Reserved), fileNumber(s.CardHOffset),
+          fileNumber(s.CardWDOffset), fileNumber(s.CardScaling)})
         out += v + "\r\n";
     return out;
 }
@@ -116,7 +122,8 @@ Failure LoadLeagueList(Store& store, bool* missing) {
     s.LeagueCount = count;
     for (int i = 1; i <= count; ++i)
         if (!in->line(s.LeagueList[static_cast<std::size_t>(i)])) return leagueListLoadFailure();
-    for (int i = count + 1; i <= MaxLeagues; ++i) s.LeagueList[static_cast<std::size_t>(i)].clear();
+    for (int i = count + 1; i <= MaxLeagues; ++i)
+        s.LeagueList[static_cast<std::size_t>(i)].clear();
     bool ok = in->number(s.IndexFactor) && in->delimitedField(s.FontName) && in->integer(s.NineHoleOption) &&
               in->integer(s.CurrentLeague) && in->integer(s.HcpLimitOption) && in->integer(s.DateRemind);
     if (!ok) return leagueListLoadFailure();
@@ -159,7 +166,8 @@ bool fontNameStorable(const std::string& name) {
 
 std::string leagueListText(const Settings& s) {
     std::string out = fileNumber(int{s.LeagueCount}) + "\r\n";
-    for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i) out += s.LeagueList[static_cast<std::size_t>(i)] + "\r\n";
+    for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
+        out += s.LeagueList[static_cast<std::size_t>(i)] + "\r\n";
     out += fileNumber(s.IndexFactor) + "\r\n";
     out += fontNameLine(s.FontName) + "\r\n";
     for (int v : {int{s.NineHoleOption}, int{s.CurrentLeague}, int{s.HcpLimitOption}, int{s.DateRemind}})
@@ -169,7 +177,8 @@ std::string leagueListText(const Settings& s) {
 
 Failure SaveLeagueList(Store& store) {
     ChangeSet change(store);
-    if (!store.writer->writeFile(resolveFile(store.workDir, LeagueListFileName), leagueListText(store.settings)))
+    if (!store.writer->writeFile(resolveFile(store.workDir, LeagueListFileName),
+                                 leagueListText(store.settings)))
         return leagueListSaveFailure();
     return change.commit();
 }

@@ -12,10 +12,10 @@
 
 #include <array>
 #include <chrono>
-#include <map>
-#include <optional>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tallyrock {
@@ -45,13 +45,14 @@ struct Store {
     std::shared_ptr<FileWriter> writer = std::make_shared<AtomicFileWriter>();
 
     // Working beside other programs (see ChangeSet).
-    std::string programName = "Tallyrock";             // how this program names itself to others
-    std::chrono::milliseconds lockWait{10000};         // how long a change waits for another's
-    std::shared_ptr<FileLock> folderLock;              // held for a whole command by the command-line tool
-    bool staging = false;                              // a change is under way
-    std::string openLeagueFile;                        // the league this program holds open, if any
+    std::string programName = "Tallyrock";     // how this program names itself to others
+    std::chrono::milliseconds lockWait{10000}; // how long a change waits for another's
+    std::shared_ptr<FileLock> folderLock;      // held for a whole command by the command-line tool
+    bool staging = false;                      // a change is under way
+    std::string openLeagueFile;                // the league this program holds open, if any
     std::shared_ptr<FileLock> openLeagueLock;
-    std::map<std::string, std::optional<std::size_t>> fileFingerprints; // what each data file held when read or written
+    std::map<std::string, std::optional<std::size_t>>
+        fileFingerprints; // what each data file held when read or written
 
     PlayerRecord& player(int p) { return league.player[static_cast<std::size_t>(p)]; }
     const PlayerRecord& player(int p) const { return league.player[static_cast<std::size_t>(p)]; }

@@ -18,7 +18,8 @@ std::string teamFileName(const std::string& leagueFilePath) {
 }
 
 Message teamSaveFailure(const std::string& fileName) {
-    return {"Tallyrock", "Cannot Write " + fileName + ", Please check disk write protect, freespace etc.", Icon::None};
+    return {"Tallyrock", "Cannot Write " + fileName + ", Please check disk write protect, freespace etc.",
+            Icon::None};
 }
 
 bool LoadTeamFile(Store& store) {
@@ -64,7 +65,8 @@ bool LoadTeamFile(Store& store) {
 
 std::string teamFileText(const TeamTables& teams, int playerCount) {
     std::string out = fileNumber(int{teams.TeamCount}) + "\r\n";
-    for (int t = 1; t <= teams.TeamCount && t <= MaxTeams; ++t) out += teams.team[static_cast<std::size_t>(t)].TeamName + "\r\n";
+    for (int t = 1; t <= teams.TeamCount && t <= MaxTeams; ++t)
+        out += teams.team[static_cast<std::size_t>(t)].TeamName + "\r\n";
     for (int p = 1; p <= playerCount && p <= MaxPlayers; ++p)
         out += fileNumber(int{teams.PlayerTeam[static_cast<std::size_t>(p)]}) + "\r\n";
     for (int t = 1; t <= teams.TeamCount && t <= MaxTeams; ++t) {

@@ -93,7 +93,9 @@ AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std:
     return AddEntryResult::Added;
 }
 
-Failure checkComment(std::string_view comment) { return checkText(comment, "A comment"); }
+Failure checkComment(std::string_view comment) {
+    return checkText(comment, "A comment");
+}
 
 void removeTeamEntries(Store& store, const std::vector<int>& entries) {
     TeamRecord& team = teamRecord(store.teams, store.teams.CurrentTeam);

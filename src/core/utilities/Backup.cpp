@@ -1,7 +1,7 @@
 #include "Backup.h"
 
-#include "store/CourseFile.h"
 #include "store/ChangeSet.h"
+#include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/SettingsFile.h"
 

@@ -56,9 +56,9 @@ fs::path backupFolderFor(const fs::path& chosen) {
 namespace {
 
 struct Replacement {
-    fs::path target;                     // the file in the working directory
-    std::optional<std::string> content;  // what the backup holds; nothing: the target goes
-    bool existed = false;                // the target is there now
+    fs::path target;                    // the file in the working directory
+    std::optional<std::string> content; // what the backup holds; nothing: the target goes
+    bool existed = false;               // the target is there now
 };
 
 // The files of the backup, read whole, with their targets. Nothing when a
@@ -119,7 +119,8 @@ Failure RestoreDataFiles(Store& store, const fs::path& folder) {
     ChangeSet change(store);
     if (!keepCurrentFiles(store, *files)) return restoreFailure();
     for (const Replacement& file : *files) {
-        bool ok = file.content ? store.writer->writeFile(file.target, *file.content) : store.writer->removeFile(file.target);
+        bool ok = file.content ? store.writer->writeFile(file.target, *file.content)
+                               : store.writer->removeFile(file.target);
         if (!ok) return restoreFailure();
     }
     if (change.commit()) return restoreFailure();

@@ -10,7 +10,8 @@ StartUpResult loadAtStartUp(Store& store) {
     StartUpResult result;
     result.listFailure = LoadLeagueList(store);
     ApplyLeagueListDefaults(store, !result.listFailure);
-    result.leagueMenu = result.listFailure ? std::vector<std::string>{NoEntries} : leagueMenuCaptions(store.settings);
+    result.leagueMenu =
+        result.listFailure ? std::vector<std::string>{NoEntries} : leagueMenuCaptions(store.settings);
     return result;
 }
 

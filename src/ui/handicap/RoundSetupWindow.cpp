@@ -3,8 +3,8 @@
 #include "SpinButton.h"
 #include "handicap/RoundSetup.h"
 #include "services/QtText.h"
-#include "views/CoursePanel.h"
 #include "utilities/ScreenPlacement.h"
+#include "views/CoursePanel.h"
 
 #include <QComboBox>
 #include <QCompleter>

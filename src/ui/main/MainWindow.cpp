@@ -4,18 +4,18 @@
 #include "RoundsArea.h"
 #include "SplashWindow.h"
 #include "ToolIcons.h"
-#include "views/CourseHcpChart.h"
-#include "views/LeagueOpening.h"
-#include "views/Listings.h"
-#include "views/StartUp.h"
-#include "roster/CourseOps.h"
 #include "print/PrintFonts.h"
+#include "roster/CourseOps.h"
 #include "services/BusyPointer.h"
 #include "services/PrinterSetup.h"
 #include "services/QtText.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/TeamFile.h"
+#include "views/CourseHcpChart.h"
+#include "views/LeagueOpening.h"
+#include "views/Listings.h"
+#include "views/StartUp.h"
 
 #include <QAction>
 #include <QApplication>

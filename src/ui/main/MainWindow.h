@@ -7,11 +7,11 @@
 // menu item that opens a window asks for its Window kind, and WindowOpeners.cpp
 // registers what opens it. An item without an opener does nothing yet.
 
-#include "views/CoursePanel.h"
-#include "views/RoundsView.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
 #include "utilities/HelpViewer.h"
+#include "views/CoursePanel.h"
+#include "views/RoundsView.h"
 
 #include <QMainWindow>
 #include <array>

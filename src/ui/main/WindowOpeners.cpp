@@ -10,8 +10,6 @@
 #include "handicap/PlayerChooserWindow.h"
 #include "handicap/RoundSetupWindow.h"
 #include "handicap/RulesWindow.h"
-#include "views/LeagueOpening.h"
-#include "views/StartUp.h"
 #include "roster/AddPlayerWindow.h"
 #include "roster/CourseWindow.h"
 #include "roster/LeagueOps.h"
@@ -27,6 +25,8 @@
 #include "utilities/BackupWindow.h"
 #include "utilities/FontWindow.h"
 #include "utilities/RestoreWindow.h"
+#include "views/LeagueOpening.h"
+#include "views/StartUp.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #include "TeamPointsWindow.h"
 
-#include "roster/TextBoxRule.h"
 #include "print/PrintFonts.h"
+#include "roster/TextBoxRule.h"
 #include "services/QtText.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"

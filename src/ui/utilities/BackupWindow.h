@@ -25,8 +25,7 @@ class BackupWindow : public QWidget {
     // Offers this machine's drives and home folder.
     BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
     // Offers the given destination roots, in their order.
-    BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots,
-                 QWidget* parent = nullptr);
+    BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots, QWidget* parent = nullptr);
 
   signals:
     void closed();

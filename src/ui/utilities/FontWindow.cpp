@@ -1,7 +1,7 @@
 #include "FontWindow.h"
 
-#include "services/Dialogs.h"
 #include "print/PrintFonts.h"
+#include "services/Dialogs.h"
 #include "services/QtText.h"
 #include "utilities/PrinterFont.h"
 

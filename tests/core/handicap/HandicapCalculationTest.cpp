@@ -163,14 +163,19 @@ TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
 // chosen or out of range counts as the window shows it.
 TEST(RuleOptions, NamesKeepTheStoredNumbers) {
     Settings s;
-    for (auto [stored, method] : {std::pair{0, HandicapMethod::Standard}, {1, HandicapMethod::Standard},
-                                  {2, HandicapMethod::ToPar}, {3, HandicapMethod::Casual},
-                                  {7, HandicapMethod::Casual}, {-2, HandicapMethod::Standard}}) {
+    for (auto [stored, method] : {std::pair{0, HandicapMethod::Standard},
+                                  {1, HandicapMethod::Standard},
+                                  {2, HandicapMethod::ToPar},
+                                  {3, HandicapMethod::Casual},
+                                  {7, HandicapMethod::Casual},
+                                  {-2, HandicapMethod::Standard}}) {
         s.HcpMethod = static_cast<int16_t>(stored);
         EXPECT_EQ(effectiveMethod(s), method) << stored;
     }
-    for (auto [stored, nine] : {std::pair{0, NineHoleScoring::DoubleScore}, {2, NineHoleScoring::HalveRating},
-                                {3, NineHoleScoring::RatingsAsEntered}, {4, NineHoleScoring::DoubleScore}}) {
+    for (auto [stored, nine] : {std::pair{0, NineHoleScoring::DoubleScore},
+                                {2, NineHoleScoring::HalveRating},
+                                {3, NineHoleScoring::RatingsAsEntered},
+                                {4, NineHoleScoring::DoubleScore}}) {
         s.NineHoleOption = static_cast<int16_t>(stored);
         EXPECT_EQ(nineHoleScoring(s), nine) << stored;
     }

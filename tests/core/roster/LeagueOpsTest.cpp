@@ -4,11 +4,11 @@
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
-#include "views/LeagueOpening.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
 #include "utilities/Backup.h"
+#include "views/LeagueOpening.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,8 @@ TEST(LeagueOps, CreateEmptiesTheOpenLeagueAndRefusesNamesLeavingTheFolder) {
     const auto before = folderSnapshot(dir.path());
     for (const std::string& name : std::vector<std::string>{"../up", ".."})
         expectRefusal(createLeague(store, name), "Illegal Name for file");
-    expectRefusal(createLeague(store, std::string("a\0b", 3)), "A league name cannot contain a control character (code 0).");
+    expectRefusal(createLeague(store, std::string("a\0b", 3)),
+                  "A league name cannot contain a control character (code 0).");
     EXPECT_EQ(createLeague(store, "").messages.size(), 1u);
     EXPECT_EQ(store.settings.LeagueCount, 1);
     EXPECT_EQ(folderSnapshot(dir.path()), before);
@@ -149,8 +150,13 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
     Store store;
     store.workDir = root / "work";
     SetDefaults(store.settings);
-    const std::vector<std::string> planted{"../outside/evil", (root / "outside" / "abs").string(), ".hidden",
-                                           "..", "Bad\nName", "Bad\xFFName", "   "};
+    const std::vector<std::string> planted{"../outside/evil",
+                                           (root / "outside" / "abs").string(),
+                                           ".hidden",
+                                           "..",
+                                           "Bad\nName",
+                                           "Bad\xFFName",
+                                           "   "};
     for (const std::string& entry : planted)
         store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = entry;
     store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = "Good";

@@ -45,8 +45,13 @@ TEST(PlayerOps, ShortDuplicateOrTooManyNamesAreRefused) {
     EXPECT_EQ(addPlayer(store, std::string(PlayerNameMaxChars + 1, 'x'), 2), AddPlayerResult::Refused);
     EXPECT_EQ(addPlayer(store, "\xC3\x85s", 2), AddPlayerResult::TooShort); // two characters, three bytes
     EXPECT_EQ(addPlayer(store, "ANN LEE", 2), AddPlayerResult::Duplicate);
-    store.player(1).PlayerName = "John N\xC3\xBA\xC3\xB1""ez";
-    EXPECT_EQ(addPlayer(store, "JOHN N\xC3\x9A\xC3\x91""EZ", 2), AddPlayerResult::Duplicate);
+    store.player(1).PlayerName = "John N\xC3\xBA\xC3\xB1"
+                                 "ez";
+    EXPECT_EQ(addPlayer(store,
+                        "JOHN N\xC3\x9A\xC3\x91"
+                        "EZ",
+                        2),
+              AddPlayerResult::Duplicate);
     EXPECT_EQ(store.league.PlayerCount, 2);
     EXPECT_EQ(addPlayer(store, "\xC3\x85sa", 2), AddPlayerResult::Added);
 

@@ -1,10 +1,10 @@
 // Changes that write several files land whole or not at all, a crash midway is
 // finished by the next program, and no program overwrites what another wrote.
+#include "store/ChangeSet.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
 #include "roster/PlayerOps.h"
-#include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/FileLock.h"
 #include "store/LeagueFile.h"
@@ -107,9 +107,9 @@ TEST(ChangeSet, AJournalLeftBehindIsFinishedOrDropped) {
     writeFile(l.dir / "Monday.LGE", before.at("Monday.LGE"));
     writeFile(l.dir / "Monday.tea", before.at("Monday.tea"));
     auto [league2, teams2] = stageBoth();
-    writeFile(journalPath(l.dir.path()), std::string("tallyrock-journal-1") + '\0' + "W" + '\0' + league2.string() +
-                                             '\0' + (l.dir / "Monday.LGE").string() + '\0' + '\0' + "W" +
-                                             '\0' + teams2.string());
+    writeFile(journalPath(l.dir.path()), std::string("tallyrock-journal-1") + '\0' + "W" + '\0' +
+                                             league2.string() + '\0' + (l.dir / "Monday.LGE").string() +
+                                             '\0' + '\0' + "W" + '\0' + teams2.string());
     EXPECT_TRUE(finishJournal(l.dir.path()));
     EXPECT_EQ(folderSnapshot(l.dir.path()), before);
 }
@@ -187,7 +187,8 @@ TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItRead) {
     fillCourse(l.store.courses, 1, "Renamed");
     Failure failure = SaveCourseFile(l.store);
     ASSERT_TRUE(failure);
-    EXPECT_NE(failure->text.find("course.dat was changed by another program"), std::string::npos) << failure->text;
+    EXPECT_NE(failure->text.find("course.dat was changed by another program"), std::string::npos)
+        << failure->text;
     EXPECT_EQ(readFile(l.dir / "course.dat"), written);
     // Read again, the change lands.
     EXPECT_FALSE(LoadCourseFile(l.store));

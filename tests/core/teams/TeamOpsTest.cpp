@@ -64,7 +64,8 @@ TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
     EXPECT_EQ(store.teams.TeamCount, 0);
     EXPECT_FALSE(nameTeam(store, "  \xC2\xA0 ")); // blanks are no name
     EXPECT_EQ(store.teams.TeamCount, 0);
-    EXPECT_EQ(nameTeam(store, "Ea\ngles").value_or(Message{}).text, "A team name cannot contain a line break.");
+    EXPECT_EQ(nameTeam(store, "Ea\ngles").value_or(Message{}).text,
+              "A team name cannot contain a line break.");
     EXPECT_EQ(store.teams.TeamCount, 0);
     nameTeam(store, "E");
     nameTeam(store, "Eagles");

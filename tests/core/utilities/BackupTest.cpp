@@ -42,7 +42,8 @@ TEST(Backup, CopiesLeaguesListCourseThenTeamFilesByteForByte) {
     EXPECT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
 
     EXPECT_EQ(recorder->targets,
-              (std::vector<std::string>{"Club.LGE", "Seniors.LGE", "vexa.dat", "Course.DAT", "Seniors.tea", ".tallyrock.journal"}));
+              (std::vector<std::string>{"Club.LGE", "Seniors.LGE", "vexa.dat", "Course.DAT", "Seniors.tea",
+                                        ".tallyrock.journal"}));
     EXPECT_EQ(folderFiles(sample.backup()), folderFiles(sample.work()));
 }
 

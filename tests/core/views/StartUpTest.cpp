@@ -3,11 +3,11 @@
 #include "ViewSamples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
-#include "views/CoursePanel.h"
-#include "views/LeagueOpening.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
+#include "views/CoursePanel.h"
+#include "views/LeagueOpening.h"
 
 #include <gtest/gtest.h>
 

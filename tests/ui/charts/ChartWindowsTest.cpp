@@ -1,7 +1,6 @@
 // The chart windows and the card window, driven as a user drives them: the
 // chooser, the trend graph and pie chart and the switch between them, the
 // comparison list, and the handicap cards with their settings.
-#include "fakes/ListText.h"
 #include "charts/ChartChooserWindow.h"
 #include "charts/CompareChartWindow.h"
 #include "charts/HandicapCardWindow.h"
@@ -9,8 +8,9 @@
 #include "charts/TrendChartWindow.h"
 #include "core/charts/ChartSamples.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
 #include "store/SettingsFile.h"
 
 #include <QLabel>

@@ -5,22 +5,22 @@
 // What the windows write is compared with what the core computes for the
 // same input.
 #include "cli/CliRunner.h"
-#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
 #include "handicap/EditRoundChooserWindow.h"
 #include "handicap/RoundRecorder.h"
 #include "handicap/RoundSetup.h"
 #include "handicap/RoundSetupWindow.h"
 #include "handicap/ScoreEntryWindow.h"
 #include "main/MainWindow.h"
-#include "views/RoundsView.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
+#include "views/RoundsView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Every information button of the program opens the help window at its own
 // topic: each window is opened from the real main window and its button clicked.
-#include "main/MainWindow.h"
 #include "core/views/ViewSamples.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
+#include "main/MainWindow.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
@@ -111,7 +111,8 @@ class InfoButtonsTest : public QObject {
         QFETCH(HelpTopic, topic);
         m_store.CourseFormMode = "add";
         std::set<QWidget*> before;
-        for (QWidget* w : QApplication::topLevelWidgets()) before.insert(w);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            before.insert(w);
         QVERIFY(m_main->openWindow(window));
         QWidget* opened = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -1,17 +1,17 @@
 // The main window, driven as a user drives it: start-up, opening leagues, the
 // three views and the spin button, the course panel, listings and export.
-#include "cli/CliRunner.h"
-#include "fakes/ListText.h"
 #include "main/MainWindow.h"
+#include "cli/CliRunner.h"
 #include "core/views/ViewSamples.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
+#include "store/CourseFile.h"
+#include "store/LeagueFile.h"
 #include "views/CourseHcpChart.h"
 #include "views/Listings.h"
 #include "views/RoundsView.h"
-#include "store/CourseFile.h"
-#include "store/LeagueFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -144,9 +144,10 @@ class MainWindowTest : public QObject {
         makeWindow();
         openFriday();
         std::string league = readAll(m_dir / "Friday.LGE");
-        std::string refusal = "Friday is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.";
-        CliResult record = runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course", "Oak Hollow",
-                                          "--date", "07/20/24", "--out", "44", "--in", "44"});
+        std::string refusal =
+            "Friday is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.";
+        CliResult record = runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course",
+                                          "Oak Hollow", "--date", "07/20/24", "--out", "44", "--in", "44"});
         QCOMPARE(record.status, 1);
         QCOMPARE(record.err, refusal + "\n");
         QCOMPARE(readAll(m_dir / "Friday.LGE"), league);
@@ -168,8 +169,8 @@ class MainWindowTest : public QObject {
 
         // Closed here (another league opened), it is free for the others.
         trigger("leaguesmenu0");
-        QCOMPARE(runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course", "Oak Hollow", "--date",
-                                "07/20/24", "--out", "44", "--in", "44"})
+        QCOMPARE(runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course", "Oak Hollow",
+                                "--date", "07/20/24", "--out", "44", "--in", "44"})
                      .status,
                  0);
     }

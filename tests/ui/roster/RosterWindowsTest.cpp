@@ -1,11 +1,11 @@
 // The course, league and player windows, opened from the real main window's
 // menus and driven through their widgets: what they show, what they refuse,
 // and the files they leave behind when they close.
-#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
 #include "main/MainWindow.h"
 #include "roster/CourseOps.h"
 #include "roster/LeagueOps.h"
@@ -506,8 +506,10 @@ class RosterWindowsTest : public QObject {
         writeLeagueList({"Club"});
         writeClub(5);
         openClub();
-        const QString clip = QString::fromUtf8("N\xC3\xBA\xC3\xB1""ez\r\nHills\t\x7F\x1B");
-        const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1""ezHills");
+        const QString clip = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
+                                               "ez\r\nHills\t\x7F\x1B");
+        const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
+                                               "ezHills");
         const struct {
             const char *action, *window, *box, *close;
         } boxes[] = {

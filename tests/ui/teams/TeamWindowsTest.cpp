@@ -1,11 +1,11 @@
 // The team windows driven through their widgets: the team point file they write
 // when they close is the one the core operations make, and the summary prints
 // the core's pages.
-#include "fakes/ListText.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
 #include "store/TeamFile.h"
 #include "teams/TeamDefinitionWindow.h"
 #include "teams/TeamOps.h"
