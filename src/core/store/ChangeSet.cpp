@@ -78,17 +78,18 @@ void syncFolders(const std::vector<Step>& steps) {
 
 // Renames and removals, each safe to repeat: a temporary that is gone was renamed already.
 bool carryOut(const std::vector<Step>& steps) {
-    bool ok = true;
+    int error = 0;
     for (const Step& step : steps) {
-        if (step.temp) {
-            if (::rename(step.temp->c_str(), step.target.c_str()) != 0 && errno != ENOENT) ok = false;
-        } else if (::unlink(step.target.c_str()) != 0 && errno != ENOENT) {
-            ok = false;
+        int result =
+            step.temp ? ::rename(step.temp->c_str(), step.target.c_str()) : ::unlink(step.target.c_str());
+        if (result != 0 && errno != ENOENT) {
+            error = errno;
+            break;
         }
-        if (!ok) break;
     }
     syncFolders(steps);
-    return ok;
+    errno = error; // the reason of a failed step, not of the syncs after it
+    return error == 0;
 }
 
 // Puts every target back as it was before the change.
