@@ -58,42 +58,50 @@ std::optional<LineReader> LineReader::open(const std::filesystem::path& path, st
     return LineReader(std::move(file.text));
 }
 
-LineReader::LineReader(std::string text) : m_fingerprint(std::hash<std::string>{}(text)) {
+LineReader::LineReader(std::string text)
+    : m_text(std::move(text)), m_fingerprint(std::hash<std::string>{}(m_text)) {}
+
+std::optional<std::string_view> LineReader::peek(std::size_t& after) const {
     // Lines end in CR LF; a lone LF or CR ends a line too. A last line without
     // an ending still counts.
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            m_lines.push_back(text.substr(start));
-            break;
-        }
-        m_lines.push_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    if (m_next >= m_text.size()) return std::nullopt;
+    std::string_view rest = std::string_view(m_text).substr(m_next);
+    std::size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        after = m_text.size();
+        return rest;
     }
+    after = m_next + end + (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n' ? 2 : 1);
+    return rest.substr(0, end);
 }
 
 bool LineReader::line(std::string& out) {
-    if (m_next >= m_lines.size()) return false;
-    out = m_lines[m_next++];
+    std::size_t after = 0;
+    auto text = peek(after);
+    if (!text) return false;
+    out.assign(*text);
+    m_next = after;
     return true;
 }
 
 bool LineReader::number(float& out) {
-    if (m_next >= m_lines.size()) return false;
-    auto value = fileFieldNumber(m_lines[m_next]);
+    std::size_t after = 0;
+    auto text = peek(after);
+    if (!text) return false;
+    auto value = fileFieldNumber(*text);
     if (!value) return false;
-    float f = toSingle(*value);
-    ++m_next;
-    out = f;
+    m_next = after;
+    out = toSingle(*value);
     return true;
 }
 
 bool LineReader::integer(int16_t& out) {
-    if (m_next >= m_lines.size()) return false;
-    auto value = fileFieldInteger(m_lines[m_next]);
+    std::size_t after = 0;
+    auto text = peek(after);
+    if (!text) return false;
+    auto value = fileFieldInteger(*text);
     if (!value) return false;
-    ++m_next;
+    m_next = after;
     out = *value;
     return true;
 }
@@ -111,18 +119,21 @@ bool LineReader::integerIn(int16_t& out, int low, int high) {
 }
 
 bool LineReader::delimitedField(std::string& out) {
-    if (m_next >= m_lines.size()) return false;
-    const std::string& text = m_lines[m_next++];
+    std::size_t after = 0;
+    auto line = peek(after);
+    if (!line) return false;
+    m_next = after;
+    std::string_view text = *line;
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     if (i < text.size() && text[i] == '"') {
         std::size_t close = text.find('"', i + 1);
-        out = text.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1);
+        out = text.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1);
         return true;
     }
     std::size_t end = text.find(',', i);
-    out = text.substr(i, end == std::string::npos ? std::string::npos : end - i);
+    out = text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i);
     // Unquoted fields lose their trailing blanks.
     while (!out.empty() && (out.back() == ' ' || out.back() == '\t'))
         out.pop_back();

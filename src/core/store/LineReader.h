@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace tallyrock {
 
@@ -40,8 +40,13 @@ class LineReader {
     std::size_t fingerprint() const { return m_fingerprint; }
 
   private:
-    std::vector<std::string> m_lines;
-    std::size_t m_next = 0;
+    // The next line without its ending, and where the one after it starts;
+    // nothing past the last line. Lines are cut as they are read, so a large
+    // file costs one copy of its text, not one string per line.
+    std::optional<std::string_view> peek(std::size_t& after) const;
+
+    std::string m_text;
+    std::size_t m_next = 0; // where the next line starts
     std::size_t m_fingerprint = 0;
 };
 

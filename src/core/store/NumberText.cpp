@@ -272,8 +272,16 @@ std::optional<double> fileFieldNumber(std::string_view line) {
     std::size_t end = i;
     while (end < line.size() && line[end] != ',' && line[end] != ' ' && line[end] != '\t')
         ++end;
-    std::string token(line.substr(i, end - i));
+    std::string_view token = line.substr(i, end - i);
     if (token.empty()) return std::nullopt;
+    // Most fields are short whole numbers: read them straight (exact below 2^53).
+    std::string_view digits = token.front() == '-' ? token.substr(1) : token;
+    if (!digits.empty() && digits.size() <= 15 && std::all_of(digits.begin(), digits.end(), isDigit)) {
+        double whole = 0;
+        for (char c : digits)
+            whole = whole * 10 + (c - '0');
+        return token.front() == '-' ? -whole : whole;
+    }
     for (char c : token)
         if (!isDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E') return std::nullopt;
     std::optional<double> value = decimalText(token);
