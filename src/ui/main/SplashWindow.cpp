@@ -5,12 +5,15 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTimer>
+
+// The picture is compiled into the library; a static library has to register it itself.
+static void registerSplashPicture() {
+    Q_INIT_RESOURCE(splash);
+}
 
 namespace tallyrock {
 
@@ -20,80 +23,11 @@ constexpr QSize ArtworkSize(560, 330);
 } // namespace
 
 QPixmap splashArtwork(QSize size) {
+    registerSplashPicture();
     QPixmap pixmap(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    double w = size.width(), h = size.height();
-
-    QLinearGradient sky(0, 0, 0, h * 0.6);
-    sky.setColorAt(0, QColor(40, 70, 140));
-    sky.setColorAt(0.6, QColor(250, 170, 90));
-    sky.setColorAt(1, QColor(255, 225, 150));
-    p.fillRect(QRectF(0, 0, w, h), sky);
-
-    QRadialGradient sun(w * 0.78, h * 0.5, h * 0.22);
-    sun.setColorAt(0, QColor(255, 250, 210));
-    sun.setColorAt(0.35, QColor(255, 220, 120));
-    sun.setColorAt(1, QColor(255, 200, 100, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(w * 0.78, h * 0.5), h * 0.22, h * 0.22);
-
-    // Far hills, then the rough, then the fairway winding up to the green.
-    QPainterPath hills;
-    hills.moveTo(0, h * 0.55);
-    hills.cubicTo(w * 0.2, h * 0.42, w * 0.35, h * 0.6, w * 0.55, h * 0.5);
-    hills.cubicTo(w * 0.7, h * 0.44, w * 0.85, h * 0.56, w, h * 0.5);
-    hills.lineTo(w, h);
-    hills.lineTo(0, h);
-    p.setBrush(QColor(40, 95, 60));
-    p.drawPath(hills);
-
-    QPainterPath rough;
-    rough.moveTo(0, h * 0.66);
-    rough.cubicTo(w * 0.3, h * 0.58, w * 0.6, h * 0.7, w, h * 0.6);
-    rough.lineTo(w, h);
-    rough.lineTo(0, h);
-    p.setBrush(QColor(30, 120, 40));
-    p.drawPath(rough);
-
-    QPainterPath fairway;
-    fairway.moveTo(w * 0.05, h);
-    fairway.cubicTo(w * 0.25, h * 0.85, w * 0.2, h * 0.72, w * 0.45, h * 0.66);
-    fairway.lineTo(w * 0.62, h * 0.66);
-    fairway.cubicTo(w * 0.5, h * 0.74, w * 0.55, h * 0.88, w * 0.7, h);
-    fairway.closeSubpath();
-    QLinearGradient mown(0, h * 0.66, 0, h);
-    mown.setColorAt(0, QColor(90, 180, 70));
-    mown.setColorAt(1, QColor(60, 160, 50));
-    p.setBrush(mown);
-    p.drawPath(fairway);
-
-    // Bunker and green with the flag.
-    p.setBrush(QColor(235, 215, 160));
-    p.drawEllipse(QPointF(w * 0.4, h * 0.72), w * 0.05, h * 0.018);
-    p.setBrush(QColor(120, 205, 90));
-    p.drawEllipse(QPointF(w * 0.54, h * 0.665), w * 0.08, h * 0.025);
-    p.setBrush(QColor(20, 40, 20));
-    p.drawEllipse(QPointF(w * 0.55, h * 0.665), 3, 1.5);
-    p.setPen(QPen(QColor(240, 240, 240), 2));
-    p.drawLine(QPointF(w * 0.55, h * 0.665), QPointF(w * 0.55, h * 0.50));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 30, 30));
-    QPolygonF flag;
-    flag << QPointF(w * 0.55, h * 0.50) << QPointF(w * 0.59, h * 0.52) << QPointF(w * 0.55, h * 0.54);
-    p.drawPolygon(flag);
-
-    // A ball on its tee in the foreground.
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawEllipse(QPointF(w * 0.2, h * 0.93), 16, 4);
-    p.setBrush(QColor(230, 200, 150));
-    p.drawRect(QRectF(w * 0.2 - 2, h * 0.86, 4, h * 0.07));
-    QRadialGradient ball(w * 0.2 - 4, h * 0.84 - 4, 14);
-    ball.setColorAt(0, Qt::white);
-    ball.setColorAt(1, QColor(200, 200, 210));
-    p.setBrush(ball);
-    p.drawEllipse(QPointF(w * 0.2, h * 0.84), 10, 10);
+    pixmap.fill(Qt::black);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QStringLiteral(":/splash/splash.svg")).render(&painter);
     return pixmap;
 }
 
