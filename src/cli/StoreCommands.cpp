@@ -82,7 +82,7 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             for (const auto& p : pars)
                                 if (!p.empty() && !isWholeNumber(p))
                                     refuse("--pars: '" + p + "' is not a whole number");
-                            ctx.store.CourseFormMode = "add";
+                            ctx.store.CourseFormMode = CourseWindowMode::Add;
                             CourseForm form = openCourseForm(ctx.store);
                             form.name = args->name;
                             for (int h = 1; h <= 18; ++h)

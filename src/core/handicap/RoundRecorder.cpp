@@ -62,7 +62,7 @@ bool RoundRecorder::AdvanceToNextPlayer() {
 }
 
 Failure RoundRecorder::FinishEntry() {
-    m_store.CourseFormMode.clear();
+    m_store.CourseFormMode = CourseWindowMode::None;
     return SaveLeagueFile(m_store);
 }
 

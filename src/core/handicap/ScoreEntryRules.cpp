@@ -106,7 +106,7 @@ HoleBoxes strokeControlTexts(const HoleScores& typed, const HoleScores& capped) 
 }
 
 void closeScoreEntry(Store& store) {
-    store.CourseFormMode.clear();
+    store.CourseFormMode = CourseWindowMode::None;
     store.EditSlot = 0;
 }
 

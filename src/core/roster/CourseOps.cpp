@@ -94,11 +94,11 @@ std::optional<double> typedSlope(std::string_view text) {
 
 CourseForm openCourseForm(Store& store) {
     CourseTable& courses = store.courses;
-    if (store.CourseFormMode == "add") {
+    if (store.CourseFormMode == CourseWindowMode::Add) {
         for (int c = 1; c <= courses.CourseCount; ++c) {
             auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
-            if (fields[field::Name].empty() && store.CourseFormMode == "add") {
-                store.CourseFormMode = "edit";
+            if (fields[field::Name].empty() && store.CourseFormMode == CourseWindowMode::Add) {
+                store.CourseFormMode = CourseWindowMode::Edit;
                 store.CurrentCourse = static_cast<int16_t>(c);
                 for (int t = 1; t <= 3; ++t) {
                     fields[static_cast<std::size_t>(field::rating(t))] = "65.0";
@@ -110,7 +110,8 @@ CourseForm openCourseForm(Store& store) {
     CourseForm form;
     for (int h = 1; h <= 18; ++h)
         form.parText[static_cast<std::size_t>(h)] = " ";
-    if (store.CourseFormMode == "edit" && store.CurrentCourse >= 1 && store.CurrentCourse <= MaxCourses) {
+    if (store.CourseFormMode == CourseWindowMode::Edit && store.CurrentCourse >= 1 &&
+        store.CurrentCourse <= MaxCourses) {
         const auto& fields = courses.CourseField[static_cast<std::size_t>(store.CurrentCourse)];
         form.name = fields[field::Name];
         for (int h = 1; h <= 18; ++h)
@@ -140,8 +141,9 @@ Failure checkCourseForm(const Store& store, const CourseForm& form) {
     if (charCount(form.name) > CourseNameMaxChars) return tooLong("A course name has", CourseNameMaxChars);
     if (charCount(form.initials) > CourseInitialsMaxChars)
         return tooLong("Course initials have", CourseInitialsMaxChars);
-    bool full = store.CourseFormMode == "add" ? store.courses.CourseCount >= MaxCourses
-                                              : store.CurrentCourse < 1 || store.CurrentCourse > MaxCourses;
+    bool full = store.CourseFormMode == CourseWindowMode::Add
+                    ? store.courses.CourseCount >= MaxCourses
+                    : store.CurrentCourse < 1 || store.CurrentCourse > MaxCourses;
     if (full) return courseTableFull();
     return std::nullopt;
 }
@@ -150,7 +152,7 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     if (Failure refusal = checkCourseForm(store, form)) return refusal;
     CourseTable& courses = store.courses;
     int c = store.CurrentCourse;
-    if (store.CourseFormMode == "add") {
+    if (store.CourseFormMode == CourseWindowMode::Add) {
         c = ++courses.CourseCount;
         courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
     }
@@ -170,7 +172,7 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     fields[field::Initials] = form.initials;
     store.CurrentCourse = static_cast<int16_t>(c);
     Failure failure = SaveCourseFile(store);
-    store.CourseFormMode.clear();
+    store.CourseFormMode = CourseWindowMode::None;
     return failure;
 }
 

@@ -53,8 +53,8 @@ std::string slopeSpin(const std::string& panelText, bool up);
 // Slope panel display: plain number form ("113").
 std::string slopePanelText(double value);
 
-// The course window's opening in "add" mode: the first course slot with an
-// empty name is taken instead (mode becomes "edit", default ratings and
+// The course window's opening for a new course: the first course slot with an
+// empty name is taken instead (mode becomes Edit, default ratings and
 // slopes put in its fields). Returns the form the window shows.
 CourseForm openCourseForm(Store& store);
 
@@ -65,8 +65,8 @@ CourseForm openCourseForm(Store& store);
 // when the form can be stored.
 Failure checkCourseForm(const Store& store, const CourseForm& form);
 
-// Saves the form into the table (a new slot in "add" mode, CurrentCourse in
-// "edit" mode) and writes the course file. Refusals and write failures come
+// Saves the form into the table (a new slot for Add, CurrentCourse for
+// Edit) and writes the course file. Refusals and write failures come
 // back as the message; a write failure keeps the values in memory.
 Failure saveCourseForm(Store& store, const CourseForm& form);
 

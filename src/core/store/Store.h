@@ -20,6 +20,10 @@
 
 namespace tallyrock {
 
+// What the course window is opened for: a new course, the chosen course, or
+// (from the course panel) the course handicap chart; None once it has closed.
+enum class CourseWindowMode { None, Add, Edit, Chart };
+
 struct Store {
     LeagueTables league;
     CourseTable courses;
@@ -33,7 +37,7 @@ struct Store {
     int16_t EntryMonth = 0;
     int16_t EntryDay = 0;
     int16_t EntryYear = 0;
-    std::string CourseFormMode;
+    CourseWindowMode CourseFormMode = CourseWindowMode::None;
     std::string ChartKind; // "line" or "pie"
     std::array<std::string, 13> MonthName{};
 

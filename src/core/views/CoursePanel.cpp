@@ -2,16 +2,16 @@
 
 namespace tallyrock {
 
-std::string courseFormModeText(CoursePanelMode mode) {
+CourseWindowMode courseFormMode(CoursePanelMode mode) {
     switch (mode) {
     case CoursePanelMode::Edit:
-        return "edit";
+        return CourseWindowMode::Edit;
     case CoursePanelMode::Delete:
-        return "";
+        return CourseWindowMode::None;
     case CoursePanelMode::Chart:
-        return "chart";
+        return CourseWindowMode::Chart;
     }
-    return "";
+    return CourseWindowMode::None;
 }
 
 std::string coursePanelButtonText(CoursePanelMode mode) {

@@ -12,8 +12,8 @@ namespace tallyrock {
 
 enum class CoursePanelMode { Edit, Delete, Chart };
 
-// CourseFormMode for the mode: "edit", empty, "chart".
-std::string courseFormModeText(CoursePanelMode mode);
+// CourseFormMode for the mode: Edit, None, Chart.
+CourseWindowMode courseFormMode(CoursePanelMode mode);
 // Caption of the panel's first button: "Ok" or "Delete".
 std::string coursePanelButtonText(CoursePanelMode mode);
 

@@ -688,7 +688,7 @@ void MainWindow::enableCourseMenu() {
 void MainWindow::GCmenu_Click(int index) {
     if (index == 1) {
         if (!hasOpener(Window::CourseSetup)) return;
-        m_store.CourseFormMode = "add";
+        m_store.CourseFormMode = CourseWindowMode::Add;
         m_services.dialogs.setBusy(true);
         openWindow(Window::CourseSetup);
         return;
@@ -709,7 +709,7 @@ void MainWindow::openCoursePanel(CoursePanelMode mode) {
         return;
     }
     m_panelMode = mode;
-    m_store.CourseFormMode = courseFormModeText(mode);
+    m_store.CourseFormMode = courseFormMode(mode);
     m_store.CurrentCourse = 0;
     m_coursePanel->offer(courseChoices(m_store.courses), qs(coursePanelButtonText(mode)));
     HideRoundsView();

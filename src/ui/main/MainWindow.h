@@ -52,7 +52,7 @@ class MainWindow : public QMainWindow {
         PlayerOrder,
         RemovePlayer,
         RenamePlayers,
-        CourseSetup, // reads CourseFormMode: "add" or "edit"
+        CourseSetup, // reads CourseFormMode: Add or Edit
         CourseHcpCalculator,
         TeamDefinition,
         TeamPoints,

@@ -63,7 +63,7 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
 // Load. A new course is added to the table as it is on disk, not to whatever the
 // table held before (no league need be open).
 void CourseWindow::showCourse() {
-    if (m_store.CourseFormMode == "add")
+    if (m_store.CourseFormMode == CourseWindowMode::Add)
         if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
     CourseForm form = openCourseForm(m_store);
     m_Outlabel->setText("0");
@@ -253,7 +253,7 @@ void CourseWindow::savebutton_Click() {
 
 // Save, cancel and the window's own close all end the course operation.
 void CourseWindow::onClosing() {
-    m_store.CourseFormMode.clear();
+    m_store.CourseFormMode = CourseWindowMode::None;
 }
 
 } // namespace tallyrock

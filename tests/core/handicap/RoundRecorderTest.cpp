@@ -189,9 +189,9 @@ TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
     EXPECT_EQ(store.player(2).PlayerMark, 0);
     EXPECT_FALSE(recorder.AdvanceToNextPlayer());
     EXPECT_EQ(store.CurrentPlayer, 0);
-    store.CourseFormMode = "add";
+    store.CourseFormMode = CourseWindowMode::Add;
     EXPECT_FALSE(recorder.FinishEntry());
-    EXPECT_EQ(store.CourseFormMode, "");
+    EXPECT_EQ(store.CourseFormMode, CourseWindowMode::None);
     EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
 }
 

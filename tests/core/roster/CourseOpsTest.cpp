@@ -29,7 +29,7 @@ const std::vector<std::string> par72 = {"4", "4", "3", "5", "4", "4", "3", "5", 
 
 // The add window as the user fills it: pars typed box by box.
 CourseForm typedForm(Store& store, const std::string& name, const std::vector<std::string>& pars = par72) {
-    store.CourseFormMode = "add";
+    store.CourseFormMode = CourseWindowMode::Add;
     CourseForm form = openCourseForm(store);
     form.name = name;
     for (std::size_t h = 1; h <= 18 && h <= pars.size(); ++h)
@@ -87,7 +87,7 @@ TEST(CourseOps, MissingNameOrZeroNineIsRefusedStoringNothing) {
                   "values for each hole.\r\nFor nine hole courses, duplicate the values\r\nof the first "
                   "nine holes for holes 10 - 18");
         EXPECT_EQ(failure->icon, Icon::Exclamation);
-        EXPECT_EQ(store.CourseFormMode, "add"); // the window stays open
+        EXPECT_EQ(store.CourseFormMode, CourseWindowMode::Add); // the window stays open
     }
     EXPECT_EQ(courseFileText(store.courses), table);
     EXPECT_EQ(folderSnapshot(dir.path()), before);
@@ -108,7 +108,7 @@ TEST(CourseOps, DeletedSlotIsReusedByTheNextAdd) {
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 31, lines.begin() + 61), std::vector<std::string>(30));
 
     CourseForm form = typedForm(store, "Lakes");
-    EXPECT_EQ(store.CourseFormMode, "edit");
+    EXPECT_EQ(store.CourseFormMode, CourseWindowMode::Edit);
     EXPECT_EQ(store.CurrentCourse, 2);
     EXPECT_EQ(store.courses.CourseField[2][static_cast<std::size_t>(field::rating(1))], "65.0");
     EXPECT_EQ(store.courses.CourseField[2][static_cast<std::size_t>(field::slope(3))], "113");
@@ -123,7 +123,7 @@ TEST(CourseOps, DeletedSlotIsReusedByTheNextAdd) {
 TEST(CourseOps, EditKeepsFieldThirty) {
     TempDir dir;
     Store store = storeIn(dir, 2);
-    store.CourseFormMode = "edit";
+    store.CourseFormMode = CourseWindowMode::Edit;
     store.CurrentCourse = 2;
     CourseForm form = openCourseForm(store);
     EXPECT_EQ(form.name, "Course 2");
@@ -151,7 +151,7 @@ TEST(CourseOps, TwoHundredFirstCourseIsRefusedChangingNothing) {
     EXPECT_EQ(folderSnapshot(dir.path()), before);
 
     // Editing a course of a full table is fine, and a deleted course makes room again.
-    store.CourseFormMode = "edit";
+    store.CourseFormMode = CourseWindowMode::Edit;
     store.CurrentCourse = MaxCourses;
     EXPECT_FALSE(checkCourseForm(store, openCourseForm(store)));
     ASSERT_FALSE(deleteCourse(store, 150));

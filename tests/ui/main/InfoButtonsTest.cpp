@@ -109,7 +109,7 @@ class InfoButtonsTest : public QObject {
         QFETCH(MainWindow::Window, window);
         QFETCH(QString, button);
         QFETCH(HelpTopic, topic);
-        m_store.CourseFormMode = "add";
+        m_store.CourseFormMode = CourseWindowMode::Add;
         std::set<QWidget*> before;
         for (QWidget* w : QApplication::topLevelWidgets())
             before.insert(w);

@@ -299,7 +299,7 @@ class MainWindowTest : public QObject {
         makeFolder(true);
         makeWindow();
         openFriday();
-        std::string mode;
+        CourseWindowMode mode = CourseWindowMode::None;
         int course = -1;
         QPointer<QWidget> opened;
         m_window->setOpener(MainWindow::Window::CourseSetup, [&](MainWindow& main) -> QWidget* {
@@ -317,7 +317,7 @@ class MainWindowTest : public QObject {
         QVERIFY(panel->isVisibleTo(m_window.get()));
         combo->setEditText("oak HOLLOW");
         child<QPushButton>("okordeletebutton")->click();
-        QCOMPARE(mode, std::string("edit"));
+        QVERIFY(mode == CourseWindowMode::Edit);
         QCOMPARE(course, 2);
         QVERIFY(!panel->isVisibleTo(m_window.get()));
         QVERIFY(!m_window->isEnabled());

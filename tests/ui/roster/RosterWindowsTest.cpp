@@ -341,7 +341,7 @@ class RosterWindowsTest : public QObject {
         QVERIFY(loadCourses().name(2).empty());
 
         QWidget* course = open("GCmenu1", "course");
-        QCOMPARE(m_store->CourseFormMode, std::string("edit"));
+        QVERIFY(m_store->CourseFormMode == CourseWindowMode::Edit);
         QCOMPARE(m_store->CurrentCourse, int16_t(2));
         QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "X");
         typePars(course, std::vector<int>(18, 4));
