@@ -5,6 +5,7 @@
 #include "FileLock.h"
 #include "FileNames.h"
 #include "LineReader.h"
+#include "NumberText.h"
 #include "ReadWhole.h"
 #include "SafeText.h"
 
@@ -68,14 +69,14 @@ template <typename T> std::optional<T> parsed(std::string_view text, int base = 
 }
 
 std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    return (value < 10 ? "0" : "") + plainNumber(value);
 }
 
 std::string localTimeText() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return std::to_string(local.tm_year + 1900) + "-" + twoDigits(local.tm_mon + 1) + "-" +
+    return plainNumber(local.tm_year + 1900) + "-" + twoDigits(local.tm_mon + 1) + "-" +
            twoDigits(local.tm_mday) + " " + twoDigits(local.tm_hour) + ":" + twoDigits(local.tm_min);
 }
 
@@ -86,11 +87,11 @@ std::string safeLabel(std::string_view text) {
 
 std::string entryText(const Entry& entry) {
     std::string text = std::string(EntryMark) + "\n" + entry.label + "\n" + entry.time + "\n" + entry.by +
-                       "\n" + std::to_string(entry.files.size()) + "\n";
+                       "\n" + plainNumber(static_cast<long long>(entry.files.size())) + "\n";
     for (const KeptFile& file : entry.files) {
         text += file.place;
         text += ' ';
-        text += file.before ? std::to_string(file.before->size()) : "-";
+        text += file.before ? plainNumber(static_cast<long long>(file.before->size())) : "-";
         text += ' ';
         text += file.after ? hexText(*file.after) : "-";
         text += ' ' + file.name + "\n";
@@ -219,17 +220,25 @@ bool savedBy(const PendingChange& note, const std::vector<fs::path>& targets) {
                                             [&](const fs::path& t) { return sameFile(note.file, t); });
 }
 
+std::vector<fs::path> targetsOf(const std::vector<ChangedFile>& files) {
+    std::vector<fs::path> out;
+    for (const ChangedFile& file : files)
+        out.push_back(file.target);
+    return out;
+}
+
 // The change's name: the names it was given, else the changes it saves
 // (rounds counted together), else the files it writes.
-std::string changeLabel(const Store& store, const std::vector<fs::path>& targets,
-                        const std::vector<ChangedFile>& files) {
+std::string changeLabel(const Store& store, const std::vector<ChangedFile>& files,
+                        const std::vector<fs::path>& changed) {
+    const std::vector<fs::path> all = targetsOf(files);
     std::vector<std::string> named, saved;
     int rounds = 0;
     auto add = [](std::vector<std::string>& parts, const std::string& label) {
         if (std::find(parts.begin(), parts.end(), label) == parts.end()) parts.push_back(label);
     };
     for (const PendingChange& note : store.pendingChanges) {
-        if (!savedBy(note, targets)) continue;
+        if (!savedBy(note, all)) continue;
         if (note.file.empty()) {
             add(named, note.label);
         } else if (note.round) {
@@ -240,19 +249,20 @@ std::string changeLabel(const Store& store, const std::vector<fs::path>& targets
     }
     if (rounds > 1)
         for (std::string& part : saved)
-            if (part.starts_with(RecordRound)) part = "Record " + std::to_string(rounds) + " Rounds";
+            if (part.starts_with(RecordRound)) part = "Record " + plainNumber(rounds) + " Rounds";
     std::vector<std::string>& parts = named.empty() ? saved : named;
     if (parts.empty()) {
         std::string names;
-        for (const ChangedFile& file : files)
-            names += (names.empty() ? "" : ", ") + file.target.filename().string();
+        for (const fs::path& file : changed)
+            names += (names.empty() ? "" : ", ") + file.filename().string();
         return safeLabel("Change " + names);
     }
     std::string label;
     std::size_t shown = parts.size() > 3 ? 2 : parts.size();
     for (std::size_t i = 0; i < shown; ++i)
         label += (i ? ", " : "") + parts[i];
-    if (shown < parts.size()) label += " and " + std::to_string(parts.size() - shown) + " more changes";
+    if (shown < parts.size())
+        label += " and " + plainNumber(static_cast<long long>(parts.size() - shown)) + " more changes";
     return safeLabel(label);
 }
 
@@ -335,6 +345,7 @@ std::vector<VersionWrite> versionWrites(Store& store, const std::vector<ChangedF
         bool unreadable = false;
         std::optional<std::string> before = contentNow(file.target, unreadable);
         if (unreadable) return {}; // what it held cannot be kept: the change lands without an entry
+        if (hashOf(before) == file.newHash) continue; // written as it was: nothing to undo
         dataFile = dataFile || *place == 'D';
         targets.push_back(file.target);
         entry.files.push_back(
@@ -369,9 +380,9 @@ std::vector<VersionWrite> versionWrites(Store& store, const std::vector<ChangedF
     std::error_code ec;
     fs::create_directory(versionsFolder(store.workDir), ec);
     long number = existing.empty() ? 1 : existing.front().first + 1;
-    std::string name = std::to_string(number);
+    std::string name = plainNumber(number);
     name = std::string(8 - std::min<std::size_t>(8, name.size()), '0') + name + std::string(EntryExtension);
-    entry.label = changeLabel(store, targets, files);
+    entry.label = changeLabel(store, files, targets);
     entry.time = localTimeText();
     entry.by = safeLabel(store.programName);
     writes.push_back({fs::absolute(versionsFolder(store.workDir)) / name, entryText(entry)});

@@ -110,12 +110,20 @@ TEST(Undo, OperationsNameTheirChanges) {
         {"Delete Course Pine Hills", [](Store& s) { return !deleteCourse(s, 1); }},
         {"Create League Tuesday", [](Store& s) { return createLeague(s, "Tuesday").messages.empty(); }},
         {"Delete League Monday", [](Store& s) { return deleteLeague(s, "Monday").messages.empty(); }},
-        {"Change Monday.LGE", [](Store& s) { return !SaveLeagueFile(s); }},
+        {"Change Monday.LGE",
+         [](Store& s) {
+             s.player(1).PlayerTee = 3;
+             return !SaveLeagueFile(s);
+         }},
+        {"", [&](Store& s) { return roster(s); }}, // written as it was: no entry
     };
     for (const Case& c : cases) {
         Folder f;
         ASSERT_TRUE(c.change(f.store)) << c.label;
-        EXPECT_EQ(f.newest(), c.label);
+        EXPECT_EQ(undoList(f.store).size(), c.label.empty() ? 1u : 2u) << c.label;
+        if (!c.label.empty()) {
+            EXPECT_EQ(f.newest(), c.label);
+        }
         EXPECT_EQ(unsavedRounds(f.store), 0) << c.label;
     }
 }
