@@ -2,7 +2,7 @@
 _tallyrock_cli() {
     local cur prev words cword
     _init_completion || return
-    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import course-handicap listing print"
+    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import course-handicap listing print undo"
     local reports="short long chart teams trend pie compare cards"
 
     # The command is the first word that is not an option (or --today's value).
@@ -39,6 +39,7 @@ _tallyrock_cli() {
         delete-round) options="--player --slot" ;;
         listing) options="--view --player --back --long --out" ;;
         print) options="--pdf --text --view --player --back --names --last --comment" ;;
+        undo) options="--list" ;;
     esac
 
     if [[ $cur == -* ]]; then
@@ -47,7 +48,7 @@ _tallyrock_cli() {
         _filedir csv
     elif [[ $command == print && $args -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$reports" -- "$cur"))
-    elif [[ $args -eq 0 && $command != leagues && $command != courses && $command != add-course && $command != rules && $command != course-handicap && $command != create-league ]]; then
+    elif [[ $args -eq 0 && $command != leagues && $command != courses && $command != add-course && $command != rules && $command != course-handicap && $command != create-league && $command != undo ]]; then
         local IFS=$'\n'
         COMPREPLY=($(compgen -W "$leagues" -- "$cur"))
     fi

@@ -26,6 +26,9 @@ void addTeamCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // After addReportCommands: adds the charts and the handicap cards to `print`.
 void addChartCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
+// undo [--list]: the changes that can be undone.
+void addUndoCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
 

@@ -1,6 +1,8 @@
 #include "RoundRecorder.h"
 
 #include "store/LeagueFile.h"
+#include "store/NumberText.h"
+#include "store/UndoLog.h"
 
 #include <algorithm>
 
@@ -23,6 +25,13 @@ Message deleteRoundQuestion() {
 
 Message pausingMessage() {
     return {" ", " Pausing...", Icon::None};
+}
+
+Message unsavedRoundsQuestion(int count) {
+    std::string text =
+        count == 1 ? "1 round recorded this evening is not saved yet. Save it now?"
+                   : plainNumber(count) + " rounds recorded this evening are not saved yet. Save them now?";
+    return {"Tallyrock", text, Icon::Question};
 }
 
 namespace {
@@ -94,8 +103,10 @@ RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
     if (!reason.empty()) return {RecordOutcome::Refused, unusableCourseMessage(reason)};
 
     if (editSlot >= 1) {
+        noteChange(m_store, m_store.league.LeagueFilePath, "Correct Round of " + player.PlayerName);
         m_values.RoundSlot = static_cast<int16_t>(editSlot);
     } else {
+        noteRoundRecorded(m_store, player.PlayerName);
         if (player.RoundCount < MaxRounds)
             ++player.RoundCount;
         else
@@ -136,6 +147,7 @@ Failure RoundRecorder::deleteRound(int shownTee) {
     keepCountInTable(player);
     int slot = m_store.EditSlot;
     if (slot < 1 || slot > player.RoundCount) return std::nullopt;
+    noteChange(m_store, m_store.league.LeagueFilePath, "Delete Round of " + player.PlayerName);
 
     --player.RoundCount;
     for (int r = slot; r <= player.RoundCount; ++r)

@@ -76,5 +76,8 @@ Message unusableCourseMessage(const std::string& reason);
 Message deleteRoundQuestion();
 // The box that holds the calculation panel on screen after each player.
 Message pausingMessage();
+// Asked (Yes, No, Cancel) before anything would drop rounds recorded but not
+// saved (unsavedRounds, UndoLog.h); Yes saves them as FinishEntry does.
+Message unsavedRoundsQuestion(int count);
 
 } // namespace tallyrock

@@ -62,7 +62,7 @@ void applyRules(Settings& s, const RulesForm& f) {
 Failure acceptRules(Store& store, const RulesForm& form) {
     applyRules(store.settings, form);
     // Both files change together or neither does.
-    return applyChange(store, [&]() -> Failure {
+    return applyChange(store, "Change Rules", [&]() -> Failure {
         if (Failure failure = SaveLeagueList(store)) return failure;
         if (!SaveSettings(store)) return settingsSaveFailure();
         return std::nullopt;

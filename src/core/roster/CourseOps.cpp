@@ -4,6 +4,7 @@
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 #include "store/SafeText.h"
+#include "store/UndoLog.h"
 
 #include <cmath>
 
@@ -171,6 +172,8 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     }
     fields[field::Initials] = form.initials;
     store.CurrentCourse = static_cast<int16_t>(c);
+    noteChange(store, CourseFileName,
+               (store.CourseFormMode == "add" ? "Add Course " : "Edit Course ") + form.name);
     Failure failure = SaveCourseFile(store);
     store.CourseFormMode = CourseWindowMode::None;
     return failure;
@@ -178,6 +181,7 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
 
 Failure deleteCourse(Store& store, int c) {
     if (c < 1 || c > store.courses.CourseCount) return std::nullopt;
+    noteChange(store, CourseFileName, "Delete Course " + store.courses.name(c));
     store.courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
     return SaveCourseFile(store);
 }

@@ -132,7 +132,7 @@ LeagueResult createLeague(Store& store, const std::string& name) {
     }
     std::string fileName = name + ".LGE";
     // The league file, the list and any file moved aside land together or not at all.
-    ChangeSet change(store);
+    ChangeSet change(store, "Create League " + name);
     const Settings before = store.settings;
     // Never wipe a league file that is no longer listed: keep it, and its teams, beside the new one.
     if (!moveAside(store, fileName, ".replaced") || !moveAside(store, teamFileName(fileName), ".replaced")) {
@@ -162,10 +162,10 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
         return result;
     }
     int k = findLeague(store.settings, name);
-    ChangeSet change(store); // the list and the files go together
-    const Settings before = store.settings;
     Settings& s = store.settings;
     std::string listed = s.LeagueList[static_cast<std::size_t>(k)];
+    ChangeSet change(store, "Delete League " + listed); // the list and the files go together
+    const Settings before = store.settings;
     --s.LeagueCount;
     for (int i = k; i <= MaxLeagues - 1; ++i)
         s.LeagueList[static_cast<std::size_t>(i)] = s.LeagueList[static_cast<std::size_t>(i + 1)];

@@ -8,6 +8,7 @@
 #include "store/RuleOptions.h"
 #include "store/SafeText.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 
 namespace tallyrock {
 
@@ -51,6 +52,7 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     player.PlayerName = name;
     player.PlayerTee = static_cast<int16_t>(isTee(tee) ? tee : MensTee);
     league.PlayerCount = static_cast<int16_t>(p);
+    noteChange(store, league.LeagueFilePath, "Add Player " + name);
     if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[static_cast<std::size_t>(p)] = 0;
     return AddPlayerResult::Added;
 }

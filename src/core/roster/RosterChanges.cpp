@@ -6,6 +6,7 @@
 #include "store/LeagueNames.h"
 #include "store/NumberText.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 
 #include <algorithm>
 
@@ -50,6 +51,7 @@ Message removePlayerQuestion(const std::string& name) {
 void removePlayer(Store& store, int k) {
     LeagueTables& league = store.league;
     if (k < 1 || k > league.PlayerCount) return;
+    noteChange(store, league.LeagueFilePath, "Remove Player " + store.player(k).PlayerName);
     store.player(k).PlayerName.clear();
     ReloadTeams(store);
     for (int i = k; i <= league.PlayerCount - 1; ++i)
@@ -77,8 +79,10 @@ Message renameQuestion() {
 }
 
 void renamePlayer(Store& store, int k, const std::string& newName) {
-    if (k >= 1 && k <= store.league.PlayerCount && !checkPlayerName(newName))
-        store.player(k).PlayerName = newName;
+    if (k < 1 || k > store.league.PlayerCount || checkPlayerName(newName)) return;
+    noteChange(store, store.league.LeagueFilePath,
+               "Rename Player " + store.player(k).PlayerName + " to " + newName);
+    store.player(k).PlayerName = newName;
 }
 
 std::vector<std::string> orderLines(const LeagueTables& league) {
@@ -121,6 +125,7 @@ bool movePlayer(Store& store, const std::string& name, int fromPosition, int to)
     if (to == fromPosition) return false;
     int k = findPlayer(league, name);
     if (k == 0 || to < 1 || to > league.PlayerCount) return false;
+    noteChange(store, league.LeagueFilePath, "Move Player " + name);
     copyPlayerRecord(store, k, 0);
     for (int i = k; i <= league.PlayerCount - 1; ++i)
         copyPlayerRecord(store, i + 1, i);

@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "ReadWhole.h"
 #include "Store.h"
+#include "UndoLog.h"
 
 #include <cerrno>
 #include <chrono>
@@ -40,6 +41,7 @@ struct Step {
     std::optional<fs::path> temp;
     std::optional<std::size_t> newFingerprint;
     std::optional<fs::path> old;
+    std::optional<std::uint64_t> newHash; // as the undo entries keep it
 };
 
 // A free ".NAME.tmpXXXXXX" beside the file (the pattern old temporaries are tidied by).
@@ -144,8 +146,8 @@ std::optional<std::vector<Step>> parseJournal(const std::string& text, std::vect
         if (fields[i] == "W" && i + 1 < fields.size() && !fields[i + 1].empty())
             temps.emplace_back(fields[i + 1]);
         if ((fields[i] != "W" && fields[i] != "R") || i + 3 >= fields.size()) break;
-        steps.push_back(
-            {fields[i + 2], optionalPath(fields[i + 1]), std::nullopt, optionalPath(fields[i + 3])});
+        steps.push_back({fields[i + 2], optionalPath(fields[i + 1]), std::nullopt,
+                         optionalPath(fields[i + 3]), std::nullopt});
     }
     return std::nullopt;
 }
@@ -185,12 +187,12 @@ class StagingWriter : public FileWriter {
         fs::path absolute = fs::absolute(target);
         std::optional<fs::path> temp = stage(absolute, content);
         if (!temp) return false;
-        record({absolute, temp, fingerprint(content), std::nullopt});
+        record({absolute, temp, fingerprint(content), std::nullopt, contentHash(content)});
         return true;
     }
 
     bool removeFile(const fs::path& target) override {
-        record({fs::absolute(target), std::nullopt, std::nullopt, std::nullopt});
+        record({fs::absolute(target), std::nullopt, std::nullopt, std::nullopt, std::nullopt});
         return true;
     }
 
@@ -262,7 +264,7 @@ bool finishJournal(const fs::path& workDir) {
 void tidyDataFolder(Store& store) {
     ChangeSet change(store); // takes the lock and finishes a journal left behind
     auto cutoff = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const fs::path& folder : {store.workDir, store.settingsDir}) {
+    for (const fs::path& folder : {store.workDir, versionsFolder(store.workDir), store.settingsDir}) {
         std::error_code ec;
         if (folder.empty()) continue;
         for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
@@ -297,7 +299,7 @@ void letLeagueGo(Store& store, const std::string& leagueFileName) {
     store.openLeagueFile.clear();
 }
 
-ChangeSet::ChangeSet(Store& store) : m_store(store) {
+ChangeSet::ChangeSet(Store& store, std::string label) : m_store(store), m_label(std::move(label)) {
     if (store.staging) return; // joins the change already under way
     m_outer = true;
     if (!store.folderLock) {
@@ -320,6 +322,7 @@ ChangeSet::~ChangeSet() {
     if (m_outer && !m_done) {
         m_staging->discard();
         finish();
+        forgetChangeNames(m_store);
     }
 }
 
@@ -330,13 +333,19 @@ void ChangeSet::finish() {
 }
 
 Failure ChangeSet::commit() {
-    if (!m_outer || m_done) return std::nullopt;
+    if (m_done) return std::nullopt;
+    if (!m_label.empty()) m_store.pendingChanges.push_back({std::string(), m_label, false});
+    if (!m_outer) return std::nullopt;
     finish();
     std::vector<Step> steps = std::move(m_staging->steps);
     m_staging->steps.clear();
+    std::vector<fs::path> targets;
+    for (const Step& step : steps)
+        targets.push_back(step.target);
     auto drop = [&](Message message) -> Failure {
         m_staging->steps = std::move(steps);
         m_staging->discard();
+        afterChange(m_store, targets, false);
         return message;
     };
     if (m_lockFailure) return drop(*m_lockFailure);
@@ -357,7 +366,18 @@ Failure ChangeSet::commit() {
         if (seen != m_store.fileFingerprints.end() && now != seen->second && (step.temp || now))
             return drop(conflict(step.target));
     }
-    if (steps.empty()) return std::nullopt;
+    if (steps.empty()) {
+        afterChange(m_store, targets, false);
+        return std::nullopt;
+    }
+    // What the files held before goes to the versions folder in the same
+    // change; when it cannot be kept, the change lands all the same.
+    std::vector<ChangedFile> changed;
+    for (const Step& step : steps)
+        changed.push_back({step.target, step.newHash});
+    for (const VersionWrite& write : versionWrites(m_store, changed, !m_unrecorded))
+        if (std::optional<fs::path> temp = m_previous->stage(write.target, write.content))
+            steps.push_back({write.target, temp, std::nullopt, std::nullopt, std::nullopt});
 
     if (steps.size() == 1) {
         // One rename or removal is whole by itself.
@@ -379,10 +399,14 @@ Failure ChangeSet::commit() {
         std::error_code ec;
         fs::remove(journalPath(m_store.workDir), ec);
         syncFolder(m_store.workDir);
-        if (!landed) return notFinished(reason);
+        if (!landed) {
+            afterChange(m_store, targets, false);
+            return notFinished(reason);
+        }
     }
-    for (const Step& step : steps)
-        m_store.fileFingerprints[step.target.string()] = step.newFingerprint;
+    for (std::size_t i = 0; i < targets.size(); ++i) // the versions folder's files are not data files
+        m_store.fileFingerprints[steps[i].target.string()] = steps[i].newFingerprint;
+    afterChange(m_store, targets, true);
     return std::nullopt;
 }
 

@@ -23,7 +23,9 @@ class StagingWriter;
 
 class ChangeSet {
   public:
-    explicit ChangeSet(Store& store);
+    // `label` names the change in the list of changes that can be undone
+    // (UndoLog.h), in the user's words; an inner change's label names the outer one.
+    explicit ChangeSet(Store& store, std::string label = {});
     ChangeSet(const ChangeSet&) = delete;
     ChangeSet& operator=(const ChangeSet&) = delete;
     // A change that was not committed leaves every file as it was.
@@ -32,12 +34,19 @@ class ChangeSet {
     // Lands the change. Nothing on success; otherwise the reason, and no file changed.
     Failure commit();
 
+    void setLabel(std::string label) { m_label = std::move(label); }
+    // Choosing which league is open is no change to undo: this change gets no
+    // entry of its own, and the entries whose files it changes take its result.
+    void leaveOutOfUndo() { m_unrecorded = true; }
+
   private:
     void finish();
 
     Store& m_store;
+    std::string m_label;
     bool m_outer = false;
     bool m_done = false;
+    bool m_unrecorded = false;
     std::shared_ptr<FileWriter> m_previous;
     std::shared_ptr<StagingWriter> m_staging;
     std::unique_ptr<FileLock> m_lock;
@@ -45,10 +54,13 @@ class ChangeSet {
 };
 
 // Runs `change` as one ChangeSet and commits it when the change itself succeeded.
-template <typename F> Failure applyChange(Store& store, F&& change) {
-    ChangeSet set(store);
+template <typename F> Failure applyChange(Store& store, std::string label, F&& change) {
+    ChangeSet set(store, std::move(label));
     if (Failure failure = change()) return failure;
     return set.commit();
+}
+template <typename F> Failure applyChange(Store& store, F&& change) {
+    return applyChange(store, std::string(), std::forward<F>(change));
 }
 
 // Remembers what a loaded data file held (nothing: it was not there), so a
@@ -56,8 +68,8 @@ template <typename F> Failure applyChange(Store& store, F&& change) {
 void noteRead(Store& store, const std::filesystem::path& path, const std::optional<LineReader>& reader);
 
 // At start: finishes a change a crashed program left in its journal and removes
-// temporary files of interrupted saves older than an hour, in the data folder
-// and the settings folder.
+// temporary files of interrupted saves older than an hour, in the data folder,
+// its folder of earlier versions and the settings folder.
 void tidyDataFolder(Store& store);
 
 // Finishes (or, when it was never complete, drops) the journal in the folder. True when there was one.

@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
+#include "UndoLog.h"
 
 namespace tallyrock {
 
@@ -34,6 +35,7 @@ double CourseTable::numeric(int c, int f) const {
 
 Failure LoadCourseFile(Store& store) {
     CourseTable& courses = store.courses;
+    forgetCourseChanges(store); // whatever the table held unsaved is replaced
     auto path = resolveFile(store.workDir, CourseFileName);
     auto in = LineReader::open(path, MaxCourseFileBytes);
     noteRead(store, path, in);

@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
+#include "UndoLog.h"
 
 namespace tallyrock {
 namespace fs = std::filesystem;
@@ -66,6 +67,7 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
 Failure LoadLeagueFile(Store& store) {
     LeagueTables& league = store.league;
     league.loadFailed = true;
+    forgetLeagueChanges(store); // whatever the tables held unsaved is replaced
     if (!isLegalLeagueFile(league.LeagueFilePath)) {
         league.PlayerCount = 0;
         return illegalFileName();

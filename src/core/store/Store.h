@@ -17,12 +17,21 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyrock {
 
 // What the course window is opened for: a new course, the chosen course, or
 // (from the course panel) the course handicap chart; None once it has closed.
 enum class CourseWindowMode { None, Add, Edit, Chart };
+
+// A change of the tables in memory that a data file does not hold yet. It
+// names the change in the list of changes that can be undone (UndoLog.h).
+struct PendingChange {
+    std::string file;   // the data file it will change; empty: the change under way (ChangeSet)
+    std::string label;  // in the user's words: "Remove Player Mary O'Hara"
+    bool round = false; // a round recorded in score entry
+};
 
 struct Store {
     LeagueTables league;
@@ -56,7 +65,8 @@ struct Store {
     std::string openLeagueFile;                // the league this program holds open, if any
     std::shared_ptr<FileLock> openLeagueLock;
     std::map<std::string, std::optional<std::size_t>>
-        fileFingerprints; // what each data file held when read or written
+        fileFingerprints;                      // what each data file held when read or written
+    std::vector<PendingChange> pendingChanges; // oldest first
 
     PlayerRecord& player(int p) { return league.player[static_cast<std::size_t>(p)]; }
     const PlayerRecord& player(int p) const { return league.player[static_cast<std::size_t>(p)]; }

@@ -4,6 +4,7 @@
 #include "store/NumberText.h"
 #include "store/SafeText.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,6 +15,10 @@ namespace {
 
 int16_t& playerTeam(TeamTables& teams, int p) {
     return teams.PlayerTeam[static_cast<std::size_t>(p)];
+}
+
+void noteTeamChange(Store& store) {
+    noteChange(store, teamFileName(store.league.LeagueFilePath), "Define Teams");
 }
 
 int playerCount(const Store& store) {
@@ -66,16 +71,19 @@ Failure nameTeam(Store& store, const std::string& name) {
     if (Failure unsafe = checkText(name, "A team name")) return unsafe;
     TeamTables& teams = store.teams;
     const std::string& kept = isBlank(name) ? std::string() : name;
+    noteTeamChange(store);
     teamRecord(teams, teams.CurrentTeam).TeamName = kept;
     if (!kept.empty() && teams.TeamCount == 0) teams.TeamCount = 1;
     return std::nullopt;
 }
 
 void moveIntoTeam(Store& store, const std::vector<std::string>& names) {
+    noteTeamChange(store);
     setTeamOf(store, names, store.teams.CurrentTeam);
 }
 
 void moveOutOfTeam(Store& store, const std::vector<std::string>& names) {
+    noteTeamChange(store);
     setTeamOf(store, names, 0);
 }
 
@@ -88,6 +96,7 @@ CreateTeamResult createTeam(Store& store) {
     TeamTables& teams = store.teams;
     if (teamRecord(teams, teams.CurrentTeam).TeamName.empty()) return CreateTeamResult::Unnamed;
     if (teams.TeamCount >= MaxTeams) return CreateTeamResult::Full;
+    noteTeamChange(store);
     teams.TeamCount = static_cast<int16_t>(teams.TeamCount + 1);
     teams.CurrentTeam = teams.TeamCount;
     TeamRecord& team = teamRecord(teams, teams.CurrentTeam);
@@ -106,6 +115,7 @@ RemoveTeamResult removeTeam(Store& store) {
     const int current = teams.CurrentTeam;
     if (!teamMemberNames(store, current).empty()) return RemoveTeamResult::RosterNotEmpty;
     const int count = std::min<int>(teams.TeamCount, MaxTeams);
+    noteTeamChange(store);
 
     teamRecord(teams, current).TeamName.clear();
     for (int t = current; t <= count - 1; ++t)

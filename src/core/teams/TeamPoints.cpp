@@ -5,6 +5,7 @@
 #include "store/NumberText.h"
 #include "store/SafeText.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 
 #include <set>
 
@@ -85,6 +86,7 @@ AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std:
     if (checkComment(comment)) return AddEntryResult::Refused;
     TeamRecord& team = teamRecord(store.teams, store.teams.CurrentTeam);
     if (team.TeamEntryCount >= MaxEntries) return AddEntryResult::Full;
+    noteChange(store, teamFileName(store.league.LeagueFilePath), "Enter Team Points");
     team.TeamEntryCount = static_cast<int16_t>(team.TeamEntryCount + 1);
     TeamEntry& entry = team.entry[static_cast<std::size_t>(team.TeamEntryCount)];
     entry.TeamEntryText = comment;
@@ -99,6 +101,7 @@ Failure checkComment(std::string_view comment) {
 
 void removeTeamEntries(Store& store, const std::vector<int>& entries) {
     TeamRecord& team = teamRecord(store.teams, store.teams.CurrentTeam);
+    if (!entries.empty()) noteChange(store, teamFileName(store.league.LeagueFilePath), "Remove Team Points");
     const std::set<int> removed(entries.begin(), entries.end());
     int kept = 0;
     for (int e = 1; e <= team.TeamEntryCount && e <= MaxEntries; ++e) {

@@ -1,5 +1,6 @@
 #include "PrinterFont.h"
 
+#include "store/ChangeSet.h"
 #include "store/SettingsFile.h"
 
 namespace tallyrock {
@@ -21,7 +22,9 @@ Failure acceptPrinterFont(Store& store, const std::string& caption) {
     std::string name = caption.empty() ? DefaultFontName : caption;
     if (!fontNameStorable(name)) return unstorableFontName(store.settings.FontName);
     store.settings.FontName = name;
-    return SaveLeagueList(store);
+    ChangeSet change(store, "Change Printer Font");
+    if (Failure failure = SaveLeagueList(store)) return failure;
+    return change.commit();
 }
 
 } // namespace tallyrock

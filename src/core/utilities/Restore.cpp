@@ -116,7 +116,7 @@ Failure RestoreDataFiles(Store& store, const fs::path& folder) {
     if (!files) return restoreFailure();
 
     // The kept copies and every restored file land together, or nothing changes.
-    ChangeSet change(store);
+    ChangeSet change(store, "Restore Data Files");
     if (!keepCurrentFiles(store, *files)) return restoreFailure();
     for (const Replacement& file : *files) {
         bool ok = file.content ? store.writer->writeFile(file.target, *file.content)

@@ -30,6 +30,7 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
     }
     // Read under the folder lock, so no other program's change is seen half done.
     ChangeSet change(store);
+    change.leaveOutOfUndo(); // which league is open is no change to undo
     store.league.LeagueFilePath = caption + ".LGE";
     if (Failure failure = LoadLeagueFile(store)) result.messages.push_back(*failure);
     if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);

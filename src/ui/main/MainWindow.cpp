@@ -12,6 +12,7 @@
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 #include "views/CourseHcpChart.h"
 #include "views/LeagueOpening.h"
 #include "views/Listings.h"
@@ -126,7 +127,9 @@ void MainWindow::buildFileMenu() {
     menuItem(file, "Backup data files to another drive", "Backupmenu", opener(Window::Backup));
     menuItem(file, "Restore data files", "restoremenu", opener(Window::Restore));
     file->addSeparator();
-    menuItem(file, "E&xit", "Exitmenu", [] { QApplication::quit(); });
+    menuItem(file, "E&xit", "Exitmenu", [this] {
+        if (close()) QApplication::quit(); // closing asks about unsaved rounds first
+    });
 }
 
 // Edit, Enter Rounds, Player Mgt. and Course Mgt.
@@ -138,6 +141,7 @@ void MainWindow::buildRecordMenus() {
         edit->addAction(caption)->setObjectName(QString("Editmenu2_%1").arg(n++));
     for (QAction* action : edit->actions())
         action->setEnabled(false);
+    buildUndoItem(edit);
     edit->addSeparator();
     m_editroundmenu = menuItem(edit, "Correct / &Edit or Delete a Round", "editroundmenu",
                                &MainWindow::editroundmenu_Click);
@@ -364,6 +368,7 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     // well, so nothing reaches a window that needs one.
     setLeagueItemsEnabled(false);
     m_roundsArea->setListFont(printFont(m_store.settings.FontName, 9, false));
+    refreshUndoItem();
 }
 
 void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
@@ -424,6 +429,7 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
+    if (!settleUnsavedRounds()) return; // opening reads the league file over them
     const QString panelBefore = messagePanelText();
     setMessagePanelText(ProcessingText);
     LeagueOpening opening =
@@ -561,6 +567,12 @@ Failure MainWindow::saveLeagueFile() {
 bool MainWindow::openWindow(Window window) {
     auto it = m_openers.find(window);
     if (it == m_openers.end()) return false;
+    if (window == Window::LeagueCreation || window == Window::Restore) {
+        // These replace the tables or the files under them: rounds not saved are settled first.
+        bool unsaved = unsavedRounds(m_store) > 0;
+        if (!settleUnsavedRounds()) return true;
+        if (unsaved) reloadFiles();
+    }
     QWidget* child = it->second(*this);
     m_services.dialogs.setBusy(false);
     if (!child) return true;
@@ -757,6 +769,7 @@ void MainWindow::chooseCourse() {
             m_services.dialogs.messageBox(*failure); // the course menu stays disabled
         else
             enableCourseMenu();
+        refreshUndoItem();
         break;
     }
     }

@@ -20,6 +20,8 @@
 #include <map>
 
 class QAction;
+class QCloseEvent;
+class QEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -107,6 +109,16 @@ class MainWindow : public QMainWindow {
     // that remain and adds or removes items at the end.
     std::vector<std::string> leagueMenu() const;
     void setLeagueMenu(const std::vector<std::string>& captions);
+    // Before anything would drop rounds recorded but not saved: asks, and
+    // saves them on Yes as the end of score entry does. False on Cancel (or
+    // when the save failed): nothing may be dropped then.
+    bool settleUnsavedRounds();
+    // The Edit menu's undo item names the newest change that can be undone.
+    void refreshUndoItem();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildMenus();
@@ -152,6 +164,11 @@ class MainWindow : public QMainWindow {
     void graphmenu_Click(int index);
     void aboutmenu_Click();
     void toolbutton_Click(int index);
+    // Undo (MainWindowUndo.cpp): the item above the clipboard items, and what it does.
+    void buildUndoItem(QMenu* edit);
+    void undomenu_Click();
+    // Reads the files again after an undo: the league list, and the open league when it is still listed.
+    void reloadFiles();
 
     Store& m_store;
     UiServices& m_services;
@@ -166,6 +183,7 @@ class MainWindow : public QMainWindow {
     std::vector<QAction*> m_leagueItems;
     QAction* m_entermenu = nullptr;
     QAction* m_editroundmenu = nullptr;
+    QAction* m_undomenu = nullptr;
     QAction* m_printcardsmenu = nullptr;
     QAction* m_Playernamesmenu = nullptr;
     QAction* m_leaguehcmenu = nullptr;

@@ -113,7 +113,9 @@ TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {
     form.dateRemind = true;
     form.mensText = "45";
     ASSERT_FALSE(acceptRules(store, form));
-    EXPECT_EQ(writer->targets, (std::vector<std::string>{"vexa.dat", "vexa.ini", ".tallyrock.journal"}));
+    // The versions kept for undo land in the same change.
+    EXPECT_EQ(writer->targets,
+              (std::vector<std::string>{"vexa.dat", "vexa.ini", "00000001.undo", ".tallyrock.journal"}));
     EXPECT_EQ(readFile(dir / "work" / "vexa.dat"),
               crlf({" 0 ", " .9 ", "Courier New", " 3 ", " 0 ", " 1 ", " 1 "}));
     EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),

@@ -10,6 +10,7 @@
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
+#include "store/UndoLog.h"
 
 #include <gtest/gtest.h>
 
@@ -115,11 +116,13 @@ TEST(ChangeSet, AJournalLeftBehindIsFinishedOrDropped) {
 }
 
 // A child saves pairs of files over and over and is killed at a random moment;
-// whatever the moment, the next program finds both files of one generation.
+// whatever the moment, the next program finds both files of one generation,
+// and the newest change it can undo is the one that left them.
 TEST(ChangeSet, KilledMidwayLeavesNoMixedPair) {
     TempDir dir;
     std::mt19937 random(7);
     int mixed = 0;
+    int notUndoable = 0;
     for (int round = 0; round < 25; ++round) {
         pid_t child = fork();
         if (child == 0) {
@@ -140,8 +143,10 @@ TEST(ChangeSet, KilledMidwayLeavesNoMixedPair) {
         next.workDir = dir.path();
         tidyDataFolder(next);
         if (fs::exists(dir / "A.LGE") && readFile(dir / "A.LGE") != readFile(dir / "A.tea")) ++mixed;
+        if (!undoList(next).empty() && undoLastChange(next)) ++notUndoable;
     }
     EXPECT_EQ(mixed, 0);
+    EXPECT_EQ(notUndoable, 0);
 }
 
 TEST(FileLock, ASecondProgramWaitsThenNamesTheHolder) {

@@ -96,9 +96,10 @@ std::vector<std::string> fileLines(const std::string& text) {
 std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        // The lock files name whoever held them last; they are no data.
+        // The lock files name whoever held them last, and the versions kept for undo are no data.
         if (entry.is_regular_file() && entry.path().filename().string().rfind(".tallyrock.lock", 0) != 0 &&
-            entry.path().filename().string().rfind(".tallyrock-open.", 0) != 0)
+            entry.path().filename().string().rfind(".tallyrock-open.", 0) != 0 &&
+            entry.path().parent_path().filename() != ".tallyrock-versions")
             files[fs::relative(entry.path(), folder).string()] = readFile(entry.path());
     return files;
 }

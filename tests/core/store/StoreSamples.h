@@ -27,7 +27,8 @@ void fillTeams(Store& store);
 
 // The lines of a CR LF text, without their ends.
 std::vector<std::string> fileLines(const std::string& text);
-// Every file under the folder (relative name -> content), lock files left out, to show that nothing changed.
+// Every file under the folder (relative name -> content), lock files and the
+// versions kept for undo left out, to show that nothing changed.
 std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& folder);
 
 } // namespace tallyrock::test

@@ -1,0 +1,227 @@
+// Edit > Undo in the real main window, naming and undoing the newest change
+// (made here or by the command-line tool), and the question asked before
+// rounds recorded but not saved would be dropped by Exit, closing the window,
+// opening a league or an undo.
+#include "cli/CliRunner.h"
+#include "core/TestFiles.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/RecordingPrinter.h"
+#include "fakes/StopTest.h"
+#include "handicap/RoundRecorder.h"
+#include "main/MainWindow.h"
+#include "store/LeagueFile.h"
+#include "store/UndoLog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+#include <algorithm>
+#include <map>
+#include <memory>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The data files (hidden files left out: the versions kept, the locks, the settings).
+std::map<std::string, std::string> dataFiles(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with("."))
+            files[entry.path().filename().string()] = readFile(entry.path());
+    return files;
+}
+
+} // namespace
+
+class UndoWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // Leagues "Club" (Ann Lee, Mary O'Hara and Cyd Moss with a round each, and
+    // teams) and "Other", made by the command-line tool.
+    void makeFolder() {
+        static int serial = 0;
+        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
+        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-undo-test") / ("case" + std::to_string(++serial));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        cli({"create-league", "Club"});
+        cli({"create-league", "Other"});
+        cli({"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        for (const char* name : {"Ann Lee", "Mary O'Hara", "Cyd Moss"}) {
+            cli({"add-player", "Club", name});
+            cli({"record", "Club", "--player", name, "--course", "Pine Hills", "--date", "06/05/26", "--out",
+                 "45", "--in", "43"});
+        }
+        writeFile(m_dir / "Club.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 ", " 0 ", " 0 "}));
+    }
+    void cli(const std::vector<std::string>& args) {
+        CliResult r = runCli(m_dir, args);
+        QVERIFY2(r.status == 0, r.err.c_str());
+    }
+    void makeWindow() {
+        m_store = std::make_unique<Store>();
+        m_store->workDir = m_dir;
+        m_store->settingsDir = m_dir / ".config" / "tallyrock";
+        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
+        m_printer = std::make_unique<RecordingPrinter>();
+        m_clock = std::make_unique<FixedClock>(Date{6, 5, 2026});
+        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
+        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        m_window->show();
+    }
+    QAction* action(const char* name) {
+        stopAfterUnexpectedDialog();
+        auto* found = m_window->findChild<QAction*>(name);
+        if (!found) qWarning("no action %s", name);
+        return found;
+    }
+    QString undoText() {
+        emit m_window->findChild<QMenu*>("Editmenu")->aboutToShow(); // as the menu opens
+        return action("undomenu")->text();
+    }
+    // Club open, with two rounds recorded as score entry records them and not saved.
+    void recordTwoRounds() {
+        action("leaguesmenu0")->trigger();
+        QCOMPARE(m_window->messagePanelText(), QString("Current League - Club"));
+        m_store->CurrentCourse = 1;
+        HoleScores holes{};
+        holes[OutSlot] = 40;
+        holes[InSlot] = 42;
+        for (int p : {1, 3}) {
+            m_store->CurrentPlayer = static_cast<int16_t>(p);
+            QCOMPARE(RoundRecorder(*m_store).record(holes, 2).outcome, RecordOutcome::Recorded);
+        }
+    }
+
+    fs::path m_dir;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<RecordingPrinter> m_printer;
+    std::unique_ptr<FixedClock> m_clock;
+    std::unique_ptr<UiServices> m_services;
+    std::unique_ptr<MainWindow> m_window;
+
+  private slots:
+    void cleanup() {
+        if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
+        m_window.reset();
+        deleteLeftoverWindows();
+    }
+
+    void theItemNamesTheNewestChangeAndPutsItsFilesBack() {
+        makeFolder();
+        auto before = dataFiles(m_dir);
+        cli({"remove-player", "Club", "Mary O'Hara"});
+        makeWindow();
+        QAction* undo = action("undomenu");
+        QCOMPARE(m_window->findChild<QMenu*>("Editmenu")->actions().value(0), undo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(undoText(), QString("Undo Remove Player Mary O'Hara"));
+        QVERIFY(undo->isEnabled());
+
+        action("leaguesmenu0")->trigger();
+        QCOMPARE(m_store->league.PlayerCount, int16_t{2});
+        undo->trigger();
+        QCOMPARE(dataFiles(m_dir), before);
+        // The open league is read again: Mary is back in the tables the views show.
+        QCOMPARE(m_window->messagePanelText(), QString("Current League - Club"));
+        QCOMPARE(m_store->league.PlayerCount, int16_t{3});
+        QCOMPARE(m_store->player(2).PlayerName, std::string("Mary O'Hara"));
+        const auto& names = m_window->roundsView().lines().names;
+        QVERIFY(std::find(names.begin(), names.end(), "Mary O'Hara") != names.end());
+        QCOMPARE(undo->text(), QString("Undo Undo Remove Player Mary O'Hara"));
+
+        // A change the tool makes while the window is open names the item when the menu opens.
+        cli({"add-course", "--name", "Lakes & Dunes", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        QCOMPARE(undoText(), QString("Undo Add Course Lakes && Dunes"));
+        std::string courses = readFile(m_dir / "course.dat");
+        undo->trigger();
+        QVERIFY(readFile(m_dir / "course.dat") != courses);
+        QCOMPARE(dataFiles(m_dir), before);
+    }
+
+    void nothingToUndoAndAFileChangedSince() {
+        m_dir = fs::path(std::getenv("TALLYROCK_TEST_TMP") ? std::getenv("TALLYROCK_TEST_TMP") : "/tmp") /
+                "empty";
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        writeFile(m_dir / "vexa.dat", crlf({" 0 ", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
+        makeWindow();
+        QCOMPARE(undoText(), QString("Undo"));
+        QVERIFY(!action("undomenu")->isEnabled());
+        m_window.reset();
+
+        makeFolder();
+        makeWindow();
+        writeFile(m_dir / "Club.LGE", readFile(m_dir / "Club.LGE") + "\r\n");
+        auto before = dataFiles(m_dir);
+        m_dialogs->answerMessage(Answer::Ok);
+        action("undomenu")->trigger();
+        QCOMPARE(m_dialogs->calls.back().text,
+                 std::string("Club.LGE has been changed since \"Record Round for "
+                             "Cyd Moss\",\r\nso undoing it would lose that later "
+                             "change. No file was changed."));
+        QCOMPARE(dataFiles(m_dir), before);
+    }
+
+    // Exit, closing the window, opening a league, undo and the league window ask first; Yes
+    // saves the rounds as the end of score entry does, No drops them,
+    // Cancel leaves everything as it was.
+    void unsavedRoundsAreAskedAbout_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("answer");
+        for (const char* way : {"Exitmenu", "close", "leaguesmenu1", "undomenu", "Creatmenu"})
+            for (auto [answer, name] : {std::pair{Answer::Yes, "Yes"}, std::pair{Answer::No, "No"},
+                                        std::pair{Answer::Cancel, "Cancel"}})
+                QTest::addRow("%s %s", way, name) << QString(way) << static_cast<int>(answer);
+    }
+    void unsavedRoundsAreAskedAbout() {
+        QFETCH(QString, way);
+        QFETCH(int, answer);
+        const auto given = static_cast<Answer>(answer);
+        makeFolder();
+        makeWindow();
+        recordTwoRounds();
+        const std::string before = readFile(m_dir / "Club.LGE");
+        const std::string withRounds = leagueFileText(m_store->league);
+        m_dialogs->answerMessage(given);
+        if (way == "close")
+            m_window->close();
+        else
+            action(qPrintable(way))->trigger();
+        QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
+        QCOMPARE(m_dialogs->calls[0].text,
+                 std::string("2 rounds recorded this evening are not saved yet. Save them now?"));
+        QCOMPARE(m_dialogs->calls[0].buttons, Buttons::YesNoCancel);
+
+        const bool leaves = way == "Exitmenu" || way == "close";
+        QCOMPARE(m_window->isVisible(), given == Answer::Cancel || !leaves);
+        if (given == Answer::Cancel) {
+            QCOMPARE(readFile(m_dir / "Club.LGE"), before);
+            QCOMPARE(unsavedRounds(*m_store), 2);
+            QCOMPARE(m_window->messagePanelText(), QString("Current League - Club"));
+            return;
+        }
+        QCOMPARE(unsavedRounds(*m_store), 0);
+        if (way == "leaguesmenu1") QCOMPARE(m_window->messagePanelText(), QString("Current League - Other"));
+        if (given == Answer::Yes) {
+            QCOMPARE(readFile(m_dir / "Club.LGE"), withRounds);
+            // Saving made the rounds the newest change: the undo stops there and names them.
+            if (way == "undomenu") QCOMPARE(undoText(), QString("Undo Record 2 Rounds"));
+        } else if (way == "undomenu") {
+            // Dropped, and the tool's last change undone: Cyd's round is gone from the file and the tables.
+            QCOMPARE(undoText(), QString("Undo Undo Record Round for Cyd Moss"));
+            QCOMPARE(m_store->player(3).RoundCount, int16_t{0});
+        } else {
+            QCOMPARE(readFile(m_dir / "Club.LGE"), before);
+        }
+    }
+};
+
+QTEST_MAIN(Stoppable<UndoWindowTest>)
+#include "UndoWindowTest.moc"
