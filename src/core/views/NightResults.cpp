@@ -22,7 +22,7 @@ namespace {
 
 // The title's date ends where the columns end.
 constexpr int TitleWidth = 75;
-constexpr std::size_t LinesPerPage = 56;
+constexpr std::size_t LinesPerPage = 60;
 const std::string Indent(6, ' ');
 
 std::string twoDigits(int value) {
@@ -143,7 +143,8 @@ std::string roundLine(const NightRound& round) {
 
 void setFont(ReportPrinter& printer, const Store& store) {
     printer.setFontName(store.settings.FontName);
-    printer.setFontSize(10);
+    // Nine points: the 99 columns fit a portrait page within its margins.
+    printer.setFontSize(9);
     printer.setBold(true);
 }
 

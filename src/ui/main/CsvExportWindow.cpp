@@ -2,6 +2,7 @@
 
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
+#include "utilities/ScreenPlacement.h"
 #include "views/CsvExport.h"
 #include "views/NightResults.h"
 
@@ -64,6 +65,7 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
     connect(exportbutton, &QPushButton::clicked, this, &CsvExportWindow::Exportbutton_Click);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     Kindbox_Changed(m_Kindbox->currentIndex());
+    centreBelowMiddle(*this, 100);
 }
 
 void CsvExportWindow::Kindbox_Changed(int index) {

@@ -3,6 +3,7 @@
 #include "print/PrintFonts.h"
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
+#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +63,7 @@ NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidg
 
     int width = QFontMetrics(fixed).horizontalAdvance(QString(100, 'x'));
     resize(width + 40, 520);
+    centreBelowMiddle(*this, 100);
     if (!m_Datebox->text().isEmpty()) Showbutton_Click();
 }
 

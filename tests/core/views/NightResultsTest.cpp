@@ -126,7 +126,7 @@ TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
     ASSERT_EQ(pages.size(), 2u);
     std::string first = " \n", second = " \n" + lines[4] + "\n" + lines[5] + "\n";
     for (std::size_t i = 0; i < lines.size(); ++i)
-        (i < 55 ? first : second) += lines[i] + "\n";
+        (i < 59 ? first : second) += lines[i] + "\n";
     EXPECT_EQ(pages[0], first);
     EXPECT_EQ(pages[1], second);
 }
