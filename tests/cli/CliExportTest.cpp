@@ -89,13 +89,10 @@ TEST_F(CliExportTest, RefusalsChangeNothing) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"rounds", "Friday.LGE"},
          "\"Friday.LGE\" is one of Tallyrock's data files. An export never replaces a data file.\n"},
-        {{"rounds", "course.dat"},
-         "\"course.dat\" is one of Tallyrock's data files. An export never replaces a data file.\n"},
         {{"rounds", "../out.csv"},
          "\"../out.csv\" is outside the data folder. An export is written inside it.\n"},
         {{"scores", "out.csv"}, "There is no export 'scores'.\n"},
         {{"night", "out.csv"}, "Usage: export LEAGUE night DATE FILE.csv\n"},
-        {{"rounds", "x", "out.csv"}, "Usage: export LEAGUE rounds FILE.csv\n"},
         {{"night", "07/04/06", "out.csv"}, "No round of this league was played on 07/04/06.\n"},
     };
     for (const auto& [words, message] : cases) {
