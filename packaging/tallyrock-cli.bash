@@ -2,8 +2,9 @@
 _tallyrock_cli() {
     local cur prev words cword
     _init_completion || return
-    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import course-handicap listing print undo"
-    local reports="short long chart teams trend pie compare cards"
+    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap listing print undo"
+    local reports="short long chart teams trend pie compare cards night"
+    local exports="rounds players indexes night"
 
     # The command is the first word that is not an option (or --today's value).
     local i command="" args=0
@@ -45,6 +46,10 @@ _tallyrock_cli() {
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
     elif [[ $command == import && $args -eq 1 ]]; then
+        _filedir csv
+    elif [[ $command == export && $args -eq 1 ]]; then
+        COMPREPLY=($(compgen -W "$exports" -- "$cur"))
+    elif [[ $command == export && $args -ge 2 ]]; then
         _filedir csv
     elif [[ $command == print && $args -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$reports" -- "$cur"))

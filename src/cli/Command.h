@@ -25,6 +25,8 @@ void addRoundCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 void addTeamCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // After addReportCommands: adds the charts and the handicap cards to `print`.
 void addChartCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+// After addReportCommands: adds the results of a date to `print`, and `export`.
+void addExportCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
 // undo [--list]: the changes that can be undone.
 void addUndoCommands(CLI::App& app, CliContext& ctx, Commands& commands);

@@ -56,7 +56,8 @@ void addRecordCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     CLI::App* sub = app.add_subcommand("record", "Record a new round for a player, as score entry does");
     addScoreOptions(sub, *args);
     sub->add_option("--course", args->fields.course, "Course name (letter case ignored)")->required();
-    sub->add_option("--date", args->fields.date, "Date of the round, MM/DD/YY or MM/DD/YYYY")->required();
+    sub->add_option("--date", args->fields.date, "Date of the round, MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD")
+        ->required();
     commands.push_back({sub, [&ctx, args] {
                             ctx.openLeague(args->league);
                             takeHoles(*args);

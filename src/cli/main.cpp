@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     addTeamCommands(app, ctx, commands);
     addChartCommands(app, ctx, commands);
     addUndoCommands(app, ctx, commands);
+    addExportCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -86,7 +86,7 @@ TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
         {{"record", "Mon", "--player", "Ann Lee", "--course", "Elm", "--date", "06/05/24", "--out", "40"},
          "no course named \"Elm\""},
         {with(ann, {"--date", "02/30/24", "--out", "40"}),
-         "date \"02/30/24\" is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084"},
+         "date \"02/30/24\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084"},
         {dated({"--out", "40", "--tee", "4"}), "tee \"4\" is not 1, 2 or 3"},
         {dated({"--holes", "4,4,4"}), "--holes needs 18 values, one for each hole"},
         {dated({"--holes", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,x"}),

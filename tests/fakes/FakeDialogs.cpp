@@ -36,6 +36,9 @@ void FakeDialogs::answerInput(std::optional<std::string> text) {
 void FakeDialogs::answerFolder(std::optional<std::string> name) {
     m_answers.push_back({Kind::Folder, Answer::Ok, name});
 }
+void FakeDialogs::answerSaveFile(std::optional<std::string> name) {
+    m_answers.push_back({Kind::SaveFile, Answer::Ok, name});
+}
 
 std::optional<FakeDialogs::Scripted> FakeDialogs::next(Kind kind, const Call& call) {
     calls.push_back(call);

@@ -33,6 +33,7 @@ class FakeDialogs : public Dialogs {
     void answerMessage(Answer answer);
     void answerInput(std::optional<std::string> text);
     void answerFolder(std::optional<std::string> name);
+    void answerSaveFile(std::optional<std::string> name);
 
     Answer messageBox(const Message& message, Buttons buttons = Buttons::Ok,
                       Answer defaultButton = Answer::Ok) override;

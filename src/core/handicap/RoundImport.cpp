@@ -114,13 +114,17 @@ std::string checkCourseUsable(const Store& store, const RoundInput& input) {
 
 bool parseRoundDate(std::string_view text, int16_t& month, int16_t& day, int16_t& year) {
     text = trimmed(text);
-    std::size_t first = text.find('/');
-    std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
+    // MM/DD/YY as typed, or YYYY-MM-DD as spreadsheets and the exports write it.
+    const bool dashed = text.find('/') == std::string_view::npos;
+    const char mark = dashed ? '-' : '/';
+    std::size_t first = text.find(mark);
+    std::size_t second = first == std::string_view::npos ? first : text.find(mark, first + 1);
     if (second == std::string_view::npos) return false;
-    std::string_view m = text.substr(0, first), d = text.substr(first + 1, second - first - 1),
-                     y = text.substr(second + 1);
+    std::string_view a = text.substr(0, first), b = text.substr(first + 1, second - first - 1),
+                     c = text.substr(second + 1);
+    std::string_view m = dashed ? b : a, d = dashed ? c : b, y = dashed ? a : c;
     if (!allDigits(m) || !allDigits(d) || !allDigits(y) || m.size() > 2 || d.size() > 2) return false;
-    if (y.size() != 2 && y.size() != 4) return false;
+    if (y.size() != 4 && (dashed || y.size() != 2)) return false;
     int mm = std::stoi(std::string(m)), dd = std::stoi(std::string(d)), yy = std::stoi(std::string(y));
     int full = y.size() == 4 ? yy : fullYear(yy);
     if (full < 1985 || full > 2084 || mm < 1 || mm > 12 || dd < 1 || dd > daysInMonth(mm, full)) return false;
@@ -139,7 +143,8 @@ std::string checkNewRound(const Store& store, const RoundFields& fields, RoundIn
     checked.player = player;
     checked.course = course;
     if (!parseRoundDate(fields.date, checked.month, checked.day, checked.year))
-        return "date " + inQuotes(fields.date) + " is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084";
+        return "date " + inQuotes(fields.date) +
+               " is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084";
     if (std::string reason = checkTee(store, fields, player, checked.tee); !reason.empty()) return reason;
     if (std::string reason = checkScores(fields, checked); !reason.empty()) return reason;
     if (std::string reason = checkCourseUsable(store, checked); !reason.empty()) return reason;
@@ -184,16 +189,24 @@ RecordResult recordRound(Store& store, RoundRecorder& recorder, const RoundInput
 
 namespace {
 
-// Column kinds besides the holes, which are their hole numbers 1..18.
+// Column kinds besides the holes, which are their hole numbers 1..18. The
+// values the rounds export adds after the scores are worked out again when
+// the round is recorded, so their columns are read past.
 constexpr int DateColumn = -1, PlayerColumn = -2, CourseColumn = -3, TeeColumn = -4, OutColumn = -5,
-              InColumn = -6;
+              InColumn = -6, DifferentialColumn = -7, IndexColumn = -8, CourseHandicapColumn = -9;
 
 // Column kind by header name, letter case and blanks around it ignored.
 std::optional<int> columnKind(std::string_view header) {
     std::string name = upperCase(trimmed(header));
-    static const std::map<std::string, int> named{{"DATE", DateColumn},     {"PLAYER", PlayerColumn},
-                                                  {"COURSE", CourseColumn}, {"TEE", TeeColumn},
-                                                  {"OUT", OutColumn},       {"IN", InColumn}};
+    static const std::map<std::string, int> named{{"DATE", DateColumn},
+                                                  {"PLAYER", PlayerColumn},
+                                                  {"COURSE", CourseColumn},
+                                                  {"TEE", TeeColumn},
+                                                  {"OUT", OutColumn},
+                                                  {"IN", InColumn},
+                                                  {"DIFFERENTIAL", DifferentialColumn},
+                                                  {"INDEX", IndexColumn},
+                                                  {"COURSE_HANDICAP", CourseHandicapColumn}};
     if (auto it = named.find(name); it != named.end()) return it->second;
     if (name.size() >= 2 && name.size() <= 3 && name[0] == 'H' && allDigits(name.substr(1)) &&
         name[1] != '0') {
@@ -284,6 +297,10 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
                 break;
             case InColumn:
                 fields.in = value;
+                break;
+            case DifferentialColumn:
+            case IndexColumn:
+            case CourseHandicapColumn:
                 break;
             default:
                 fields.holes[static_cast<std::size_t>(kinds[k])] = value;

@@ -32,8 +32,8 @@ struct RoundInput {
     bool fromHoles = false;               // Out and In are the sums of the holes after stroke control
 };
 
-// "MM/DD/YY" or "MM/DD/YYYY" (month and day may have one digit) on the calendar,
-// 1985..2084; the year is returned as its two digits.
+// "MM/DD/YY", "MM/DD/YYYY" or "YYYY-MM-DD" (month and day may have one digit)
+// on the calendar, 1985..2084; the year is returned as its two digits.
 bool parseRoundDate(std::string_view text, int16_t& month, int16_t& day, int16_t& year);
 
 // Checks a new round: player (the last slot of exactly that name), course (the
@@ -54,7 +54,8 @@ RecordResult recordRound(Store& store, RoundRecorder& recorder, const RoundInput
 
 // A week's scores from a spreadsheet file: a header row naming the columns
 // (date, player, course required; tee, out, in, h1..h18 optional; any order,
-// letter case ignored), then one round per row. Every row is checked first;
+// letter case ignored; the rounds export's differential, index and
+// course_handicap are read past), then one round per row. Every row is checked first;
 // any bad row gives "line N: reason" and nothing is recorded. Otherwise the
 // rounds are recorded in file order. The league file is not saved here.
 struct ImportResult {

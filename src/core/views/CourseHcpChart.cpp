@@ -23,8 +23,12 @@ std::string checkY(double y) {
     return (y >= 0 && y < 10 ? " " : "") + formatPattern(y, "0.0");
 }
 
+double chartRounded(double value) {
+    return std::nearbyint(value); // default rounding mode: halves to even
+}
+
 std::string chartCourseHcpText(double y, double slope) {
-    double hcp = std::nearbyint(y * slope / 113); // default rounding mode: halves to even
+    double hcp = chartRounded(y * slope / 113);
     long long whole = static_cast<long long>(hcp);
     return (whole >= 0 && whole <= 9 ? " " : "") + plainNumber(whole);
 }

@@ -12,6 +12,9 @@ namespace tallyrock {
 
 // Index text: one space when 0 <= y < 10, then y as "0.0".
 std::string checkY(double y);
+// A course handicap rounded to a whole number as the chart rounds it: halves
+// go to the even neighbour (2.5 gives 2, 3.5 gives 4).
+double chartRounded(double value);
 // y x slope / 113 rounded with halves to the even neighbour; one space in front of 0..9.
 std::string chartCourseHcpText(double y, double slope);
 // Appends one column: 7 spaces, the index text, 6 spaces, the course handicap text.

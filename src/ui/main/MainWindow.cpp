@@ -98,7 +98,7 @@ void MainWindow::buildMenus() {
     // Disabled in the design until a league is opened.
     for (QAction* action :
          {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
-          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
+          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1], m_nightmenu, m_csvexportmenu})
         action->setEnabled(false);
 }
 
@@ -116,6 +116,7 @@ void MainWindow::buildFileMenu() {
     file->addSeparator();
     menuItem(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
     menuItem(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
+    m_csvexportmenu = menuItem(file, "Export as CSV...", "csvexportmenu", opener(Window::CsvExport));
     m_printcardsmenu =
         menuItem(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
     file->addSeparator();
@@ -183,6 +184,8 @@ void MainWindow::buildResultMenus() {
         m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
     }
     m_Viewmenu[1]->setChecked(true);
+    views->addSeparator();
+    m_nightmenu = menuItem(views, "Results of a Date", "nightmenu", opener(Window::NightResults));
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
@@ -405,10 +408,10 @@ void MainWindow::showNoLeagueOpen() {
 }
 
 void MainWindow::setLeagueItemsEnabled(bool enabled) {
-    for (QAction* action :
-         {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu, m_editroundmenu,
-          m_printcardsmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2],
-          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu})
+    for (QAction* action : {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu,
+                            m_editroundmenu, m_printcardsmenu, m_Playermenu[1], m_Playermenu[2],
+                            m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2], m_Viewmenu[3], m_defineteammenu,
+                            m_enterteamresultsmenu, m_teamsummarymenu, m_nightmenu, m_csvexportmenu})
         action->setEnabled(enabled);
 }
 

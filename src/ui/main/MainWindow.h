@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow {
         TeamSummary,
         ComparisonChart,
         ChartChooser, // reads ChartKind: "line" or "pie"
+        NightResults,
+        CsvExport,
     };
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.
@@ -190,6 +192,8 @@ class MainWindow : public QMainWindow {
     QAction* m_defineteammenu = nullptr;
     QAction* m_enterteamresultsmenu = nullptr;
     QAction* m_teamsummarymenu = nullptr;
+    QAction* m_nightmenu = nullptr;
+    QAction* m_csvexportmenu = nullptr;
     QMenu* m_coursesmenu = nullptr;
     std::array<QAction*, 4> m_Viewmenu{};
     std::array<QAction*, 4> m_Playermenu{};

@@ -1,6 +1,8 @@
 // What each menu item of the main window opens. A window of a subsystem adds
 // its opener here; items without one do nothing.
+#include "CsvExportWindow.h"
 #include "MainWindow.h"
+#include "NightResultsWindow.h"
 #include "ProgramInfoWindow.h"
 #include "charts/ChartChooserWindow.h"
 #include "charts/CompareChartWindow.h"
@@ -188,6 +190,15 @@ void installBackupOpeners(MainWindow& main) {
         return window;
     });
 }
+
+// The results of a date and the CSV exports.
+void installResultOpeners(MainWindow& main) {
+    using Window = MainWindow::Window;
+    main.setOpener(Window::NightResults,
+                   [](MainWindow& m) -> QWidget* { return new NightResultsWindow(m.store(), m.services()); });
+    main.setOpener(Window::CsvExport,
+                   [](MainWindow& m) -> QWidget* { return new CsvExportWindow(m.store(), m.services()); });
+}
 } // namespace
 
 void installWindowOpeners(MainWindow& main) {
@@ -196,6 +207,7 @@ void installWindowOpeners(MainWindow& main) {
     installRosterOpeners(main);
     installChartOpeners(main);
     installBackupOpeners(main);
+    installResultOpeners(main);
 }
 
 } // namespace tallyrock

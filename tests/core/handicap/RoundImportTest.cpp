@@ -18,10 +18,14 @@ TEST(RoundDate, TwoOrFourDigitYearsFrom1985To2084) {
     int16_t m = 0, d = 0, y = 0;
     ASSERT_TRUE(parseRoundDate("6/5/1999", m, d, y));
     EXPECT_EQ(m * 10000 + d * 100 + y, 60599);
-    for (const char* good : {"12/31/1985", "01/01/2084", "02/29/2024", "01/01/85", "12/31/84", "2/9/00"})
+    ASSERT_TRUE(parseRoundDate("1999-06-05", m, d, y));
+    EXPECT_EQ(m * 10000 + d * 100 + y, 60599);
+    for (const char* good : {"12/31/1985", "01/01/2084", "02/29/2024", "01/01/85", "12/31/84", "2/9/00",
+                             "2084-01-01", "2024-02-29"})
         EXPECT_TRUE(parseRoundDate(good, m, d, y)) << good;
     for (const char* bad : {"01/01/1984", "01/01/2085", "02/29/2023", "04/31/24", "13/01/24", "06/00/24",
-                            "6-5-24", "06/05/124", "06/05/2024/1", "06/05", "", "006/05/24"})
+                            "6-5-24", "06/05/124", "06/05/2024/1", "06/05", "", "006/05/24", "24-06-05",
+                            "1984-12-31", "2023-02-29", "2024-06-05-1", "2024/06-05"})
         EXPECT_FALSE(parseRoundDate(bad, m, d, y)) << bad;
 }
 
@@ -160,8 +164,9 @@ TEST_F(Import, OneBadRowAmongFourHundredRecordsNothing) {
     const std::string before = leagueFileText(store.league);
     ImportResult result = importRounds(store, csv);
     EXPECT_EQ(result.recorded, 0);
-    EXPECT_EQ(result.errors,
-              Fields{"line 250: date \"06/31/24\" is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084"});
+    EXPECT_EQ(
+        result.errors,
+        Fields{"line 250: date \"06/31/24\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084"});
     EXPECT_EQ(leagueFileText(store.league), before);
 
     // Every bad row is named.

@@ -1,0 +1,92 @@
+#include "NightResultsWindow.h"
+
+#include "print/PrintFonts.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+namespace {
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+} // namespace
+
+NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidget* parent)
+    : ToolWindow(store, services, parent) {
+    setObjectName("nightform");
+    setWindowTitle("Results of a Date");
+
+    auto* dateLabel = new QLabel("&Date (MM/DD/YY):", this);
+    m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
+    m_Datebox->setObjectName("Datebox");
+    dateLabel->setBuddy(m_Datebox);
+    QPushButton* showbutton = button("&Show", "Showbutton", this);
+    m_Sheet = new QPlainTextEdit(this);
+    m_Sheet->setObjectName("Sheet");
+    m_Sheet->setReadOnly(true);
+    m_Sheet->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed = printFont(m_store.settings.FontName, 9, false);
+    m_Sheet->setFont(fixed);
+    m_Printbutton = button("&Print", "Printbutton", this);
+    m_Printbutton->setEnabled(false);
+    QPushButton* donebutton = button("D&one", "Donebutton", this);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(dateLabel);
+    dateRow->addWidget(m_Datebox);
+    dateRow->addWidget(showbutton);
+    dateRow->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_Printbutton);
+    buttons->addWidget(donebutton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(dateRow);
+    column->addWidget(m_Sheet, 1);
+    column->addLayout(buttons);
+
+    connect(showbutton, &QPushButton::clicked, this, &NightResultsWindow::Showbutton_Click);
+    connect(m_Datebox, &QLineEdit::returnPressed, this, &NightResultsWindow::Showbutton_Click);
+    connect(m_Printbutton, &QPushButton::clicked, this, &NightResultsWindow::Printbutton_Click);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+
+    int width = QFontMetrics(fixed).horizontalAdvance(QString(100, 'x'));
+    resize(width + 40, 520);
+    centreBelowMiddle(*this, 100);
+    if (!m_Datebox->text().isEmpty()) Showbutton_Click();
+}
+
+void NightResultsWindow::Showbutton_Click() {
+    NightChoice choice = nightResultsOf(m_store, str(m_Datebox->text()));
+    m_sheet.reset();
+    m_Sheet->clear();
+    m_Printbutton->setEnabled(!choice.refusal);
+    if (choice.refusal) {
+        m_services.dialogs.messageBox(*choice.refusal);
+        return;
+    }
+    m_sheet = choice.sheet;
+    QStringList lines;
+    for (const std::string& line : nightSheetLines(m_store, *m_sheet, m_services.clock.today()))
+        lines << qs(line);
+    m_Sheet->setPlainText(lines.join('\n'));
+}
+
+void NightResultsWindow::Printbutton_Click() {
+    if (!m_sheet) return;
+    BusyPointer busy(m_services.dialogs);
+    printNightResults(m_services.printer, m_store, *m_sheet, m_services.clock.today());
+}
+
+} // namespace tallyrock
