@@ -173,7 +173,7 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     fields[field::Initials] = form.initials;
     store.CurrentCourse = static_cast<int16_t>(c);
     noteChange(store, CourseFileName,
-               (store.CourseFormMode == "add" ? "Add Course " : "Edit Course ") + form.name);
+               (store.CourseFormMode == CourseWindowMode::Add ? "Add Course " : "Edit Course ") + form.name);
     Failure failure = SaveCourseFile(store);
     store.CourseFormMode = CourseWindowMode::None;
     return failure;
