@@ -25,6 +25,8 @@ void addRoundCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 void addTeamCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // After addReportCommands: adds the charts and the handicap cards to `print`.
 void addChartCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+// After addReportCommands: `explain`, and the worksheets of `print`.
+void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
