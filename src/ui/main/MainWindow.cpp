@@ -97,7 +97,7 @@ void MainWindow::buildMenus() {
     // Disabled in the design until a league is opened.
     for (QAction* action :
          {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
-          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1]})
+          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1], m_worksheetmenu})
         action->setEnabled(false);
 }
 
@@ -179,6 +179,8 @@ void MainWindow::buildResultMenus() {
         m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
     }
     m_Viewmenu[1]->setChecked(true);
+    views->addSeparator();
+    m_worksheetmenu = menuItem(views, "Handicap &Worksheet", "worksheetmenu", [this] { openWorksheet({}); });
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
@@ -251,6 +253,7 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
     m_roundsArea = new RoundsArea(middle);
+    connect(m_roundsArea, &RoundsArea::lineActivated, this, &MainWindow::roundLine_DoubleClick);
     stack->addWidget(m_roundsArea, 1);
     m_coursePanel = new CourseSelectionPanel(middle);
     connect(m_coursePanel, &CourseSelectionPanel::chosen, this, &MainWindow::chooseCourse);
@@ -403,7 +406,7 @@ void MainWindow::setLeagueItemsEnabled(bool enabled) {
     for (QAction* action :
          {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu, m_editroundmenu,
           m_printcardsmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2],
-          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu})
+          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu, m_worksheetmenu})
         action->setEnabled(enabled);
 }
 
@@ -611,6 +614,23 @@ void MainWindow::teamsummarymenu_Click() {
 void MainWindow::graphmenu_Click(int index) {
     m_store.ChartKind = index == 0 ? "line" : "pie";
     openWindow(Window::ChartChooser);
+}
+
+void MainWindow::openWorksheet(std::optional<Date> asOf) {
+    m_worksheetDate = asOf;
+    openWindow(Window::Worksheet);
+    m_worksheetDate.reset();
+}
+
+// In the player view a round's line opens the player's worksheet as of that round.
+void MainWindow::roundLine_DoubleClick(int row) {
+    const int p = m_store.CurrentPlayer;
+    if (m_view.mode() != ViewMode::Player || p < 1 || p > m_store.league.PlayerCount || row < 2) return;
+    const PlayerRecord& player = m_store.player(p);
+    const int slot = player.RoundCount - (row - 2);
+    if (slot < 1 || slot > std::min<int>(player.RoundCount, MaxRounds)) return;
+    const RoundRecord& round = player.round[static_cast<std::size_t>(slot)];
+    openWorksheet(Date{round.RoundMonth, round.RoundDay, fullYear(round.RoundYear)});
 }
 
 void MainWindow::aboutmenu_Click() {

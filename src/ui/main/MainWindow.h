@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
         TeamSummary,
         ComparisonChart,
         ChartChooser, // reads ChartKind: "line" or "pie"
+        Worksheet,    // of CurrentPlayer, as of worksheetDate()
     };
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.
@@ -107,6 +109,9 @@ class MainWindow : public QMainWindow {
     // that remain and adds or removes items at the end.
     std::vector<std::string> leagueMenu() const;
     void setLeagueMenu(const std::vector<std::string>& captions);
+    // The handicap worksheet of CurrentPlayer as of a date (none: today).
+    void openWorksheet(std::optional<Date> asOf);
+    std::optional<Date> worksheetDate() const { return m_worksheetDate; }
 
   private:
     void buildMenus();
@@ -152,6 +157,7 @@ class MainWindow : public QMainWindow {
     void graphmenu_Click(int index);
     void aboutmenu_Click();
     void toolbutton_Click(int index);
+    void roundLine_DoubleClick(int row);
 
     Store& m_store;
     UiServices& m_services;
@@ -176,6 +182,8 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 4> m_Viewmenu{};
     std::array<QAction*, 4> m_Playermenu{};
     std::array<QAction*, 2> m_graphmenu{};
+    QAction* m_worksheetmenu = nullptr;
+    std::optional<Date> m_worksheetDate;
 
     // Tool bar, lists, panels and timers.
     std::array<QToolButton*, 6> m_toolbutton{};

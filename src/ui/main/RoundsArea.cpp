@@ -67,6 +67,8 @@ QFrame* RoundsArea::addList(const char* frameName, const char* listName, QListWi
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::itemDoubleClicked, this,
+            [this, list](QListWidgetItem* item) { emit lineActivated(list->row(item)); });
     inside->addWidget(list);
     return frame;
 }
