@@ -19,7 +19,7 @@ namespace tallyrock::cli {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 // MM/DD/YY or MM/DD/YYYY; today when not given.
 Date asOfDate(const CliContext& ctx, const std::string& text) {
