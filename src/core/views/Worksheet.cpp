@@ -351,6 +351,20 @@ std::string tableRow(const WorksheetRound& r) {
            rightAligned(tenths(r.differential), 7) + rightAligned(tenths(r.indexAfter), 7);
 }
 
+// A line longer than a printed page is wide goes on in the lines below, indented.
+constexpr std::size_t PageChars = 88;
+void addWrapped(std::vector<std::string>& lines, std::string line) {
+    const std::size_t indent =
+        line.find_first_not_of(' ') == std::string::npos ? 0 : line.find_first_not_of(' ');
+    while (charCount(line) > PageChars) {
+        std::size_t cut = line.rfind(' ', PageChars);
+        if (cut == std::string::npos || cut <= indent + 4) break;
+        lines.push_back(line.substr(0, cut));
+        line = std::string(indent + 4, ' ') + line.substr(cut + 1);
+    }
+    lines.push_back(std::move(line));
+}
+
 std::string capsLine(const WorksheetRound& r) {
     std::string line = std::string(16, ' ') + "at the stroke-control maximum:";
     for (std::size_t i = 0; i < r.atMaximum.size(); ++i)
@@ -369,7 +383,7 @@ std::vector<std::string> worksheetLines(const Worksheet& sheet) {
         bool capped = false, teeMissing = false;
         for (const WorksheetRound& r : sheet.rounds) {
             lines.push_back(tableRow(r));
-            if (!r.atMaximum.empty()) lines.push_back(capsLine(r));
+            if (!r.atMaximum.empty()) addWrapped(lines, capsLine(r));
             capped = capped || !r.atMaximum.empty();
             teeMissing = teeMissing || !r.teeFound;
         }
@@ -378,7 +392,8 @@ std::vector<std::string> worksheetLines(const Worksheet& sheet) {
         if (capped) lines.push_back("Scores are kept after stroke control; the scores typed are not kept.");
         lines.push_back("");
     }
-    lines.insert(lines.end(), sheet.steps.begin(), sheet.steps.end());
+    for (const std::string& step : sheet.steps)
+        addWrapped(lines, step);
     if (!sheet.history.empty()) {
         lines.push_back("");
         lines.push_back("Index after each round held:");
@@ -402,7 +417,7 @@ std::vector<std::string> worksheetLines(const Worksheet& sheet) {
             if (first) line = "  " + leftAligned(c.initials, 4) + c.name + ":";
             line += std::string(first ? " " : ", ") + teeName(c.tee) + " " + generalNumber(c.courseHandicap);
             if (i + 1 == sheet.courseHandicaps.size() || sheet.courseHandicaps[i + 1].course != c.course)
-                lines.push_back(line);
+                addWrapped(lines, line);
         }
     }
     return lines;

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -67,8 +68,6 @@ QFrame* RoundsArea::addList(const char* frameName, const char* listName, QListWi
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->viewport()->installEventFilter(this);
-    connect(list, &QListWidget::itemDoubleClicked, this,
-            [this, list](QListWidgetItem* item) { emit lineActivated(list->row(item)); });
     inside->addWidget(list);
     return frame;
 }
@@ -120,6 +119,10 @@ bool RoundsArea::eventFilter(QObject* watched, QEvent* event) {
     for (QListWidget* list : {m_nameList, m_roundList}) {
         if (watched != list->viewport()) continue;
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            if (event->type() == QEvent::MouseButtonDblClick) {
+                QListWidgetItem* item = list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+                if (item) emit lineActivated(list->row(item));
+            }
             list->clearSelection();
             m_horizontalScroll->setFocus();
             return true;
