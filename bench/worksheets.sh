@@ -40,7 +40,7 @@ done
 "$cli" import Full rounds.csv >/dev/null
 
 hyperfine --shell=none --warmup 1 --runs 5 --style basic --export-json times.json \
-    -n "print Full worksheets" "$cli --today 07-04-2024 print Full worksheets --pdf worksheets.pdf"
+    -n "print Full worksheets" "$cli --today 12-31-2024 print Full worksheets --pdf worksheets.pdf"
 pages=$(pdfinfo worksheets.pdf 2>/dev/null | awk '/^Pages:/ { print $2 }')
 mean=$(jq -r '.results[0].mean' times.json)
 echo

@@ -178,7 +178,7 @@ std::vector<std::string> arithmetic(const IndexSteps& steps) {
 
     // The panel shows the average to two decimals; the arithmetic goes on with all of it.
     std::string shown = formatPattern(steps.average, "0.00");
-    bool exact = static_cast<float>(leadingNumber(shown)) == steps.average;
+    bool exact = leadingNumber(shown) == leadingNumber(generalNumber(steps.average));
     std::string average = exact ? shown : generalNumber(steps.average);
     std::string averageLine = "Average: " + tenths(steps.sum) + " / " + plainNumber(steps.roundsUsed) +
                               " = " + average + (exact ? "" : " (Avg. = " + shown + ")");
@@ -335,42 +335,60 @@ std::string leftAligned(const std::string& text, std::size_t width) {
     return n >= width ? text : text + std::string(width - n, ' ');
 }
 
-std::string tableHeading() {
-    return " Used " + leftAligned("Date", 9) + leftAligned("Course", 7) + leftAligned("Tee", 7) +
-           rightAligned("Out", 5) + rightAligned("In", 4) + rightAligned("Gross", 7) +
-           rightAligned("Rating", 8) + rightAligned("Slope", 7) + rightAligned("Diff", 7) +
-           rightAligned("Index", 7);
-}
-
-std::string tableRow(const WorksheetRound& r) {
-    return std::string(r.used ? "   *  " : "      ") + roundDateText(r.month, r.day, r.year) + " " +
-           leftAligned(r.courseInitials, 6) + " " +
-           leftAligned(shortTee(r.tee) + (r.teeFound ? "" : "?"), 7) + rightAligned(plainNumber(r.out), 5) +
-           rightAligned(plainNumber(r.in), 4) + rightAligned(plainNumber(r.gross), 7) +
-           rightAligned(tenths(r.rating), 8) + rightAligned(generalNumber(r.slope), 7) +
-           rightAligned(tenths(r.differential), 7) + rightAligned(tenths(r.indexAfter), 7);
-}
-
-// A line longer than a printed page is wide goes on in the lines below, indented.
-constexpr std::size_t PageChars = 88;
-void addWrapped(std::vector<std::string>& lines, std::string line) {
-    const std::size_t indent =
+// A line longer than a printed page is wide goes on in the lines below,
+// indented by `indent` (by four more than the line itself when not given).
+constexpr std::size_t PageChars = 96;
+void addWrapped(std::vector<std::string>& lines, std::string line, std::size_t indent = 0) {
+    const std::size_t own =
         line.find_first_not_of(' ') == std::string::npos ? 0 : line.find_first_not_of(' ');
+    if (indent == 0) indent = own + 4;
     while (charCount(line) > PageChars) {
         std::size_t cut = line.rfind(' ', PageChars);
-        if (cut == std::string::npos || cut <= indent + 4) break;
+        if (cut == std::string::npos || cut <= indent) break;
         lines.push_back(line.substr(0, cut));
-        line = std::string(indent + 4, ' ') + line.substr(cut + 1);
+        line = std::string(indent, ' ') + line.substr(cut + 1);
     }
     lines.push_back(std::move(line));
 }
 
-std::string capsLine(const WorksheetRound& r) {
-    std::string line = std::string(16, ' ') + "at the stroke-control maximum:";
-    for (std::size_t i = 0; i < r.atMaximum.size(); ++i)
-        line += std::string(i ? ", " : " ") + "hole " + plainNumber(r.atMaximum[i].hole) + " (" +
-                plainNumber(r.atMaximum[i].maximum) + ")";
-    return line;
+// The hole numbers, three or more in a row as a range: "1-3 5 6 18".
+std::string holeList(const std::vector<WorksheetRound::AtMaximum>& holes) {
+    std::string text;
+    for (std::size_t i = 0; i < holes.size();) {
+        std::size_t j = i;
+        while (j + 1 < holes.size() && holes[j + 1].hole == holes[j].hole + 1)
+            ++j;
+        if (j >= i + 2) {
+            text += " " + plainNumber(holes[i].hole) + "-" + plainNumber(holes[j].hole);
+            i = j + 1;
+        } else {
+            text += " " + plainNumber(holes[i].hole);
+            ++i;
+        }
+    }
+    return text;
+}
+
+// The round columns, then the holes at the stroke-control maximum (the
+// maximum is the score the round holds).
+constexpr std::size_t CapsColumn = 68;
+std::string tableHeading() {
+    return "Used " + leftAligned("Date", 9) + leftAligned("Course", 7) + leftAligned("Tee", 6) +
+           rightAligned("Out", 4) + rightAligned("In", 4) + rightAligned("Gross", 6) +
+           rightAligned("Rating", 7) + rightAligned("Slope", 6) + rightAligned("Diff", 6) +
+           rightAligned("Index", 6) + "  Holes at maximum";
+}
+
+void addTableRow(std::vector<std::string>& lines, const WorksheetRound& r) {
+    std::string row = std::string(r.used ? "  *  " : "     ") + roundDateText(r.month, r.day, r.year) + " " +
+                      leftAligned(r.courseInitials, 6) + " " +
+                      leftAligned(shortTee(r.tee) + (r.teeFound ? "" : "?"), 6) +
+                      rightAligned(plainNumber(r.out), 4) + rightAligned(plainNumber(r.in), 4) +
+                      rightAligned(plainNumber(r.gross), 6) + rightAligned(tenths(r.rating), 7) +
+                      rightAligned(generalNumber(r.slope), 6) + rightAligned(tenths(r.differential), 6) +
+                      rightAligned(tenths(r.indexAfter), 6);
+    if (!r.atMaximum.empty()) row = leftAligned(row, CapsColumn - 1);
+    addWrapped(lines, row + holeList(r.atMaximum), CapsColumn);
 }
 
 } // namespace
@@ -382,14 +400,15 @@ std::vector<std::string> worksheetLines(const Worksheet& sheet) {
         lines.push_back(tableHeading());
         bool capped = false, teeMissing = false;
         for (const WorksheetRound& r : sheet.rounds) {
-            lines.push_back(tableRow(r));
-            if (!r.atMaximum.empty()) addWrapped(lines, capsLine(r));
+            addTableRow(lines, r);
             capped = capped || !r.atMaximum.empty();
             teeMissing = teeMissing || !r.teeFound;
         }
         lines.push_back("Tee: the one whose rating and slope give the stored differential.");
         if (teeMissing) lines.push_back("?: no tee gives it now; the course's ratings have changed since.");
-        if (capped) lines.push_back("Scores are kept after stroke control; the scores typed are not kept.");
+        if (capped)
+            lines.push_back(
+                "Holes at maximum: the holes at the stroke-control maximum; the scores typed are not kept.");
         lines.push_back("");
     }
     for (const std::string& step : sheet.steps)
@@ -440,9 +459,9 @@ void printWorksheets(ReportPrinter& printer, const Store& store, const std::vect
     auto pageTop = [&] {
         SelectReportPrinter(printer);
         printer.setFontName(store.settings.FontName);
-        printer.setFontSize(10);
+        printer.setFontSize(9);
         printer.setBold(false);
-        printer.print(std::string(60, ' ') + "Tallyrock   " + dashedDate(today));
+        printer.print(std::string(74, ' ') + "Tallyrock   " + dashedDate(today));
         printer.print("");
     };
     for (std::size_t i = 0; i < players.size(); ++i) {

@@ -313,9 +313,11 @@ TEST(Worksheet, TextLinesAndSpreadsheetRows) {
     Lines lines = worksheetLines(sheet);
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[0], "Handicap Worksheet: Ann Able, as of 04/09/2024");
-    EXPECT_EQ(lines[4], " Used Date     Course Tee      Out  In  Gross  Rating  Slope   Diff  Index");
-    EXPECT_EQ(lines[5], "   *  04/02/24 Pi     Pro       39  39     78    73.5    131    3.9    3.7");
-    EXPECT_EQ(lines[6], "                at the stroke-control maximum: hole 2 (7), hole 18 (7)");
+    EXPECT_EQ(lines[4],
+              "Used Date     Course Tee    Out  In Gross Rating Slope  Diff Index  Holes at maximum");
+    EXPECT_EQ(lines[5], "  *  04/02/24 Pi     Pro     39  39    78   73.5   131   3.9   3.7  2 18");
+    EXPECT_EQ(lines[7],
+              "Holes at maximum: the holes at the stroke-control maximum; the scores typed are not kept.");
     EXPECT_EQ(lines.back(), "  Pi  Pine Hills: Ladies Tee 4, Mens Tee 4, Pro Tee 4");
     EXPECT_EQ(worksheetCsvRows(sheet),
               (std::vector<Lines>{
