@@ -63,8 +63,8 @@ WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std:
     QFont font = printFont(store.settings.FontName, 9, false);
     m_Worksheettext->setFont(font);
     QFontMetrics metrics(font);
-    // A printed page's width of text (88 characters) and the scroll bar.
-    m_Worksheettext->setMinimumSize(metrics.horizontalAdvance(QString(92, 'M')), metrics.lineSpacing() * 36);
+    // A printed page's width of text (96 characters) and the scroll bar.
+    m_Worksheettext->setMinimumSize(metrics.horizontalAdvance(QString(100, 'M')), metrics.lineSpacing() * 36);
 
     QPushButton* printbutton = button("&Print", "Printbutton", this);
     QPushButton* copybutton = button("&Copy", "Copybutton", this);
