@@ -2,8 +2,8 @@
 _tallyrock_cli() {
     local cur prev words cword
     _init_completion || return
-    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap listing print undo"
-    local reports="short long chart teams trend pie compare cards night"
+    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap listing print explain undo"
+    local reports="short long chart teams trend pie compare cards night worksheets"
     local exports="rounds players indexes night"
 
     # The command is the first word that is not an option (or --today's value).
@@ -39,7 +39,8 @@ _tallyrock_cli() {
         edit-round) options="--player --slot --tee --holes --out --in" ;;
         delete-round) options="--player --slot" ;;
         listing) options="--view --player --back --long --out" ;;
-        print) options="--pdf --text --view --player --back --names --last --comment" ;;
+        print) options="--pdf --text --view --player --back --names --last --comment --as-of" ;;
+        explain) options="--as-of --json --pdf --text" ;;
         undo) options="--list" ;;
     esac
 

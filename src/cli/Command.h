@@ -30,6 +30,8 @@ void addExportCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
 // undo [--list]: the changes that can be undone.
 void addUndoCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+// After addReportCommands: `explain`, and the worksheets of `print`.
+void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     addChartCommands(app, ctx, commands);
     addUndoCommands(app, ctx, commands);
     addExportCommands(app, ctx, commands);
+    addExplainCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -90,7 +90,8 @@ void QtReportPrinter::setOrientation(Orientation orientation) {
 }
 
 QFont QtReportPrinter::currentFont() const {
-    return printFont(m_fontName, m_fontSize, m_bold);
+    if (!m_font) m_font = printFont(m_fontName, m_fontSize, m_bold);
+    return *m_font;
 }
 
 double QtReportPrinter::devicePerTwip() const {

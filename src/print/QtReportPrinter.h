@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -38,9 +39,18 @@ class QtReportPrinter : public ReportPrinter, public PrinterChoice {
 
     void setDocumentName(const std::string& name) override { m_documentName = name; }
     void setOrientation(Orientation orientation) override;
-    void setFontName(const std::string& name) override { m_fontName = name; }
-    void setFontSize(double points) override { m_fontSize = points; }
-    void setBold(bool bold) override { m_bold = bold; }
+    void setFontName(const std::string& name) override {
+        m_fontName = name;
+        m_font.reset();
+    }
+    void setFontSize(double points) override {
+        m_fontSize = points;
+        m_font.reset();
+    }
+    void setBold(bool bold) override {
+        m_bold = bold;
+        m_font.reset();
+    }
     void setTextColor(uint32_t rgb) override { m_textColor = rgb; }
     void setLineWidth(int width) override { m_lineWidth = width; }
 
@@ -78,6 +88,9 @@ class QtReportPrinter : public ReportPrinter, public PrinterChoice {
     std::string m_fontName = "Courier New";
     double m_fontSize = 10;
     bool m_bold = false;
+    // The font those give, found once: finding it asks the system's font
+    // configuration, which costs more than printing the line.
+    mutable std::optional<QFont> m_font;
     uint32_t m_textColor = 0;
     int m_lineWidth = 1;
     double m_x = 0, m_y = 0;

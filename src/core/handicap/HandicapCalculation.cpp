@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tallyrock {
 
@@ -93,29 +94,35 @@ std::string unusableCourseReason(const CalcValues& v, const Store& store, int co
     return courseText + " has " + what + " for the " + teeName(tee);
 }
 
-HoleScores EQadjust(const Store& store, const HoleScores& holes) {
-    const Settings& s = store.settings;
-    int p = store.CurrentPlayer;
-    // Course handicap of the comparison round: the one before the edited slot,
-    // or the player's latest; 40 when there is none.
-    float h = 40;
-    if (validPlayer(p)) {
-        int r = store.EditSlot >= 1 ? store.EditSlot - 1 : store.player(p).RoundCount;
-        if (validSlot(r)) h = roundOf(store, p, r).RoundCourseHcp;
-    }
+float comparisonCourseHandicap(const Store& store, int p, int slot) {
+    if (validPlayer(p) && validSlot(slot)) return roundOf(store, p, slot).RoundCourseHcp;
+    return 40;
+}
+
+double strokeControlMaximum(const Settings& s, const CourseTable& courses, int course, float h, int hole) {
     double base = 0;
     if (h > 9 && h < 20) base = 7;
     if (h > 19 && h < 30) base = 8;
     if (h > 29 && h < 40) base = 9;
     if (h >= 40) base = 10;
+    double par = courses.numeric(course, field::holePar(hole));
+    double maximum = base;
+    if (h < 10) maximum = par + 2;
+    if (strokeControl(s) == StrokeControl::StrokesAbovePar) maximum = par + s.StrokesAbovePar;
+    if (strokeControl(s) == StrokeControl::MaxPerHole) maximum = s.MaxStrokesPerHole;
+    return maximum;
+}
 
+HoleScores EQadjust(const Store& store, const HoleScores& holes) {
+    int p = store.CurrentPlayer;
+    // The comparison round: the one before the edited slot, or the player's latest.
+    float h = 40;
+    if (validPlayer(p))
+        h = comparisonCourseHandicap(store, p,
+                                     store.EditSlot >= 1 ? store.EditSlot - 1 : store.player(p).RoundCount);
     HoleScores capped = holes;
     for (int i = 1; i <= 18; ++i) {
-        double par = store.courses.numeric(store.CurrentCourse, field::holePar(i));
-        double maximum = base;
-        if (h < 10) maximum = par + 2;
-        if (strokeControl(s) == StrokeControl::StrokesAbovePar) maximum = par + s.StrokesAbovePar;
-        if (strokeControl(s) == StrokeControl::MaxPerHole) maximum = s.MaxStrokesPerHole;
+        double maximum = strokeControlMaximum(store.settings, store.courses, store.CurrentCourse, h, i);
         auto& score = capped[static_cast<std::size_t>(i)];
         if (score > maximum) score = toInteger(roundWhole(maximum));
     }
@@ -159,31 +166,53 @@ void GetCasualSystemValues(CalcValues& v) {
 
 namespace {
 
-// The differentials considered, 1..count: the player's rounds oldest first, or
-// the newest first when only the latest ones count.
+// The differentials considered, 1..count, each with its slot: the player's
+// rounds oldest first, or the newest first when only the latest ones count.
 struct Considered {
     std::array<float, MaxRounds + 1> d{};
+    std::array<int16_t, MaxRounds + 1> slot{};
     int count = 0;
 };
 
 Considered selectRounds(const PlayerRecord& player, int n, bool casual, bool lastN, int roundsToUse) {
-    auto diff = [&player](int r) { return player.round[static_cast<std::size_t>(r)].RoundDiff; };
     Considered c;
+    auto take = [&](int i, int r) {
+        c.d[static_cast<std::size_t>(i)] = player.round[static_cast<std::size_t>(r)].RoundDiff;
+        c.slot[static_cast<std::size_t>(i)] = static_cast<int16_t>(r);
+    };
     if (!casual || n < 7) {
         for (int i = 1; i <= n; ++i)
-            c.d[static_cast<std::size_t>(i)] = diff(i);
+            take(i, i);
     } else {
         for (int i = 1; i <= 6; ++i)
-            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+            take(i, n + 1 - i);
         n = 6;
     }
     if (!casual && lastN && n > roundsToUse) {
         for (int i = 1; i <= roundsToUse; ++i)
-            c.d[static_cast<std::size_t>(i)] = diff(n + 1 - i);
+            take(i, n + 1 - i);
         n = roundsToUse;
     }
     c.count = n;
     return c;
+}
+
+// Lowest differential first. Equal differentials are the same number, so which
+// of them comes first changes no sum; the stable order keeps the marks of the
+// rounds used the same from one run to the next.
+void sortAscending(Considered& c) {
+    std::array<std::size_t, MaxRounds> order{};
+    const auto n = static_cast<std::size_t>(c.count);
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = i + 1;
+    std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n),
+                     [&c](std::size_t a, std::size_t b) { return c.d[a] < c.d[b]; });
+    Considered sorted = c;
+    for (std::size_t i = 0; i < n; ++i) {
+        sorted.d[i + 1] = c.d[order[i]];
+        sorted.slot[i + 1] = c.slot[order[i]];
+    }
+    c = sorted;
 }
 
 // RoundsUsed for n rounds considered: the schedule, changed by the rounds
@@ -207,52 +236,66 @@ void countRoundsUsed(CalcValues& v, const Settings& s, int n, bool casual) {
 
 // The index from the average: times the factor, cut (not rounded) to one
 // decimal toward zero.
-float indexFromAverage(float avg, float factor) {
+struct Cut {
+    float product, index;
+};
+Cut indexFromAverage(float avg, float factor) {
     float x = avg * factor;
     float tenths = x * 10.0f;
     float whole = x < 0 ? std::trunc(tenths) : std::floor(tenths);
-    return whole / 10.0f;
+    return {x, whole / 10.0f};
 }
 
-// The index within the limit option's maximum for the tee.
+// The index within the limit option's maximum for the tee; the standard
+// limits are compared as doubles.
 float limitIndex(float index, const Settings& s, int tee) {
-    if (handicapLimit(s) == HandicapLimit::StandardLimits) {
-        if (tee == MensTee && static_cast<double>(index) > 36.4) index = static_cast<float>(36.4);
-        if (tee == LadiesTee && static_cast<double>(index) > 40.4) index = static_cast<float>(40.4);
-    }
-    if (handicapLimit(s) == HandicapLimit::Custom) {
-        if (tee == MensTee && index > s.MensHcpMax) index = s.MensHcpMax;
-        if (tee == LadiesTee && index > s.WomensHcpMax) index = s.WomensHcpMax;
-    }
+    std::optional<double> maximum = indexMaximum(s, tee);
+    if (maximum && static_cast<double>(index) > *maximum) index = static_cast<float>(*maximum);
     return index;
 }
 
 } // namespace
 
-void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel) {
-    if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
+std::optional<double> indexMaximum(const Settings& s, int tee) {
+    if (handicapLimit(s) == HandicapLimit::StandardLimits) {
+        if (tee == MensTee) return 36.4;
+        if (tee == LadiesTee) return 40.4;
+    }
+    if (handicapLimit(s) == HandicapLimit::Custom) {
+        if (tee == MensTee) return s.MensHcpMax;
+        if (tee == LadiesTee) return s.WomensHcpMax;
+    }
+    return std::nullopt;
+}
+
+IndexSteps handicapIndexSteps(const Store& store, int p, int slot, int tee) {
+    IndexSteps steps;
+    if (!validPlayer(p) || !validSlot(slot)) return steps;
     const Settings& s = store.settings;
     const bool casual = effectiveMethod(s) == HandicapMethod::Casual;
     const bool lastN = roundsSelection(s) == RoundsSelection::LastN;
-    PlayerRecord& player = store.player(p);
+    const PlayerRecord& player = store.player(p);
+    steps.casual = casual;
+    if (casual || lastN) steps.roundsHeld = static_cast<int16_t>(slot);
 
-    v.RoundsUsed = 0;
-    v.RoundsHeld = 0;
-    if (casual || lastN) v.RoundsHeld = v.RoundSlot;
-
-    Considered considered = selectRounds(player, v.RoundSlot, casual, lastN, effectiveRoundsToUse(s));
+    Considered considered = selectRounds(player, slot, casual, lastN, effectiveRoundsToUse(s));
+    sortAscending(considered);
     const int n = considered.count;
-    std::array<float, MaxRounds + 1>& d = considered.d;
-    v.RoundsConsidered = static_cast<int16_t>(n);
-    std::sort(d.begin() + 1, d.begin() + 1 + n);
+    steps.considered = n;
+    steps.d = considered.d;
+    steps.slot = considered.slot;
 
-    panel.clear();
+    std::vector<std::string>& panel = steps.panel;
     panel.push_back(player.PlayerName);
     panel.push_back("differentials");
     for (int i = 1; i <= n; ++i)
-        panel.push_back(generalNumber(d[static_cast<std::size_t>(i)]));
+        panel.push_back(generalNumber(steps.d[static_cast<std::size_t>(i)]));
 
+    CalcValues v;
+    v.RoundsConsidered = static_cast<int16_t>(n);
     countRoundsUsed(v, s, n, casual);
+    steps.roundsUsed = v.RoundsUsed;
+    steps.factor = casual ? v.CasualFactor : s.IndexFactor;
 
     if (!casual && s.IndexFactor != 0.96f)
         panel.push_back("HCP factor " + formatPattern(s.IndexFactor, "0.00"));
@@ -260,30 +303,50 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
 
     float sum = 0;
     for (int i = 1; i <= v.RoundsUsed; ++i)
-        sum += d[static_cast<std::size_t>(i)];
+        sum += steps.d[static_cast<std::size_t>(i)];
+    steps.sum = sum;
 
     if (casual)
         panel.push_back("Rounds Considered = " + plainNumber(n));
     else
-        panel.push_back("total rounds = " + plainNumber(lastN ? v.RoundsHeld : n));
+        panel.push_back("total rounds = " + plainNumber(lastN ? steps.roundsHeld : n));
     panel.push_back("# of rounds used = " + plainNumber(v.RoundsUsed));
 
     float avg = sum / static_cast<float>(v.RoundsUsed);
+    steps.average = avg;
     panel.push_back("Avg. = " + formatPattern(avg, "0.00"));
 
-    float index = limitIndex(indexFromAverage(avg, casual ? v.CasualFactor : s.IndexFactor), s, tee);
+    Cut cut = indexFromAverage(avg, steps.factor);
+    steps.product = cut.product;
+    steps.truncated = cut.index;
+    steps.maximum = indexMaximum(s, tee);
+    steps.index = limitIndex(cut.index, s, tee);
+    panel.push_back("Hcp index = " + generalNumber(steps.index));
+    return steps;
+}
 
-    player.round[static_cast<std::size_t>(v.RoundSlot)].RoundIndex = index;
-    panel.push_back("Hcp index = " + generalNumber(index));
+void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel) {
+    if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
+    IndexSteps steps = handicapIndexSteps(store, p, v.RoundSlot, tee);
+    v.RoundsHeld = steps.roundsHeld;
+    v.RoundsConsidered = static_cast<int16_t>(steps.considered);
+    v.RoundsUsed = steps.roundsUsed;
+    if (steps.casual) v.CasualFactor = steps.factor;
+    store.player(p).round[static_cast<std::size_t>(v.RoundSlot)].RoundIndex = steps.index;
+    panel = std::move(steps.panel);
+}
+
+float courseHandicapFor(float index, float slope) {
+    float product = index * slope;
+    float quotient = product / 113.0f;
+    // The half is added in double precision, as the differential's is.
+    return toSingle(std::floor(static_cast<double>(quotient) + 0.5));
 }
 
 void storeCourseHandicap(const CalcValues& v, Store& store, int p) {
     if (!validPlayer(p) || !validSlot(v.RoundSlot)) return;
     RoundRecord& rd = roundOf(store, p, v.RoundSlot);
-    float product = rd.RoundIndex * v.RoundSlope;
-    float quotient = product / 113.0f;
-    // The half is added in double precision, as the differential's is.
-    rd.RoundCourseHcp = toSingle(std::floor(static_cast<double>(quotient) + 0.5));
+    rd.RoundCourseHcp = courseHandicapFor(rd.RoundIndex, v.RoundSlope);
 }
 
 } // namespace tallyrock

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,13 @@ void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int t
 // empty when they can.
 std::string unusableCourseReason(const CalcValues& v, const Store& store, int course, int tee);
 
+// The course handicap stroke control compares with: that of slot `slot` of
+// player p, or 40 when there is no such round.
+float comparisonCourseHandicap(const Store& store, int p, int slot);
+// The most strokes stroke control leaves on `hole` of `course` for a player
+// whose comparison course handicap is h (the option in force decides).
+double strokeControlMaximum(const Settings& s, const CourseTable& courses, int course, float h, int hole);
+
 // Stroke control: the hole scores capped for the current player on the
 // current course, the comparison round chosen by EditSlot. Only the holes
 // 1..18 change; the totals are left to the caller.
@@ -64,12 +72,38 @@ HoleScores EQadjust(const Store& store, const HoleScores& holes);
 // Differential of the round in slot RoundSlot of player p into RoundDifferential.
 void ComputeRoundDifferential(CalcValues& v, const Store& store, int p);
 
+// The index calculation after the round in `slot` of player p, step by step,
+// without storing anything: what ComputeHandicapIndex stores and shows.
+struct IndexSteps {
+    bool casual = false;
+    int16_t roundsHeld = 0; // RoundsHeld
+    int considered = 0;     // differentials the index is computed from
+    // 1..considered: the differentials lowest first, and the slot of each.
+    std::array<float, MaxRounds + 1> d{};
+    std::array<int16_t, MaxRounds + 1> slot{};
+    int16_t roundsUsed = 0; // the lowest ones averaged
+    float factor = 0;       // IndexFactor, or CasualFactor under the casual method
+    float sum = 0, average = 0;
+    float product = 0;              // average x factor
+    float truncated = 0;            // the product cut to a tenth
+    std::optional<double> maximum;  // the limit for the tee, when one applies
+    float index = 0;                // the truncated value within the limit
+    std::vector<std::string> panel; // the calculation panel's lines
+};
+IndexSteps handicapIndexSteps(const Store& store, int p, int slot, int tee);
+
+// The highest index the limit option allows from `tee`; none when unlimited.
+std::optional<double> indexMaximum(const Settings& s, int tee);
+
 // Handicap index of player p after the round in slot RoundSlot, stored in
 // RoundIndex; `tee` is the tee the limits go by. Fills the calculation panel.
 void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vector<std::string>& panel);
 
 // Rounds used and multiplier of the casual method, by RoundsConsidered (1..21).
 void GetCasualSystemValues(CalcValues& v);
+
+// Index x slope / 113, rounded half up, as the round's course handicap is.
+float courseHandicapFor(float index, float slope);
 
 // Course handicap of slot RoundSlot of player p from its index and RoundSlope.
 void storeCourseHandicap(const CalcValues& v, Store& store, int p);

@@ -96,9 +96,9 @@ void MainWindow::buildMenus() {
     buildResultMenus();
 
     // Disabled in the design until a league is opened.
-    for (QAction* action :
-         {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3],
-          m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0], m_graphmenu[1], m_nightmenu, m_csvexportmenu})
+    for (QAction* action : {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2],
+                            m_Playermenu[3], m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0],
+                            m_graphmenu[1], m_nightmenu, m_csvexportmenu, m_worksheetmenu})
         action->setEnabled(false);
 }
 
@@ -186,6 +186,7 @@ void MainWindow::buildResultMenus() {
     m_Viewmenu[1]->setChecked(true);
     views->addSeparator();
     m_nightmenu = menuItem(views, "Results of a Date", "nightmenu", opener(Window::NightResults));
+    m_worksheetmenu = menuItem(views, "Handicap &Worksheet", "worksheetmenu", [this] { openWorksheet({}); });
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
@@ -258,6 +259,7 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
     m_roundsArea = new RoundsArea(middle);
+    connect(m_roundsArea, &RoundsArea::lineActivated, this, &MainWindow::roundLine_DoubleClick);
     stack->addWidget(m_roundsArea, 1);
     m_coursePanel = new CourseSelectionPanel(middle);
     connect(m_coursePanel, &CourseSelectionPanel::chosen, this, &MainWindow::chooseCourse);
@@ -408,10 +410,11 @@ void MainWindow::showNoLeagueOpen() {
 }
 
 void MainWindow::setLeagueItemsEnabled(bool enabled) {
-    for (QAction* action : {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu,
-                            m_editroundmenu, m_printcardsmenu, m_Playermenu[1], m_Playermenu[2],
-                            m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2], m_Viewmenu[3], m_defineteammenu,
-                            m_enterteamresultsmenu, m_teamsummarymenu, m_nightmenu, m_csvexportmenu})
+    for (QAction* action :
+         {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu, m_editroundmenu,
+          m_printcardsmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2],
+          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu, m_nightmenu,
+          m_csvexportmenu, m_worksheetmenu})
         action->setEnabled(enabled);
 }
 
@@ -626,6 +629,23 @@ void MainWindow::teamsummarymenu_Click() {
 void MainWindow::graphmenu_Click(int index) {
     m_store.ChartKind = index == 0 ? "line" : "pie";
     openWindow(Window::ChartChooser);
+}
+
+void MainWindow::openWorksheet(std::optional<Date> asOf) {
+    m_worksheetDate = asOf;
+    openWindow(Window::Worksheet);
+    m_worksheetDate.reset();
+}
+
+// In the player view a round's line opens the player's worksheet as of that round.
+void MainWindow::roundLine_DoubleClick(int row) {
+    const int p = m_store.CurrentPlayer;
+    if (m_view.mode() != ViewMode::Player || p < 1 || p > m_store.league.PlayerCount || row < 2) return;
+    const PlayerRecord& player = m_store.player(p);
+    const int slot = player.RoundCount - (row - 2);
+    if (slot < 1 || slot > std::min<int>(player.RoundCount, MaxRounds)) return;
+    const RoundRecord& round = player.round[static_cast<std::size_t>(slot)];
+    openWorksheet(Date{round.RoundMonth, round.RoundDay, fullYear(round.RoundYear)});
 }
 
 void MainWindow::aboutmenu_Click() {

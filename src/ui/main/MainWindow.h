@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow {
         ChartChooser, // reads ChartKind: "line" or "pie"
         NightResults,
         CsvExport,
+        Worksheet, // of CurrentPlayer, as of worksheetDate()
     };
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.
@@ -117,6 +119,9 @@ class MainWindow : public QMainWindow {
     bool settleUnsavedRounds();
     // The Edit menu's undo item names the newest change that can be undone.
     void refreshUndoItem();
+    // The handicap worksheet of CurrentPlayer as of a date (none: today).
+    void openWorksheet(std::optional<Date> asOf);
+    std::optional<Date> worksheetDate() const { return m_worksheetDate; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -171,6 +176,7 @@ class MainWindow : public QMainWindow {
     void undomenu_Click();
     // Reads the files again after an undo: the league list, and the open league when it is still listed.
     void reloadFiles();
+    void roundLine_DoubleClick(int row);
 
     Store& m_store;
     UiServices& m_services;
@@ -198,6 +204,8 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 4> m_Viewmenu{};
     std::array<QAction*, 4> m_Playermenu{};
     std::array<QAction*, 2> m_graphmenu{};
+    QAction* m_worksheetmenu = nullptr;
+    std::optional<Date> m_worksheetDate;
 
     // Tool bar, lists, panels and timers.
     std::array<QToolButton*, 6> m_toolbutton{};

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -118,6 +119,10 @@ bool RoundsArea::eventFilter(QObject* watched, QEvent* event) {
     for (QListWidget* list : {m_nameList, m_roundList}) {
         if (watched != list->viewport()) continue;
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            if (event->type() == QEvent::MouseButtonDblClick) {
+                QListWidgetItem* item = list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+                if (item) emit lineActivated(list->row(item));
+            }
             list->clearSelection();
             m_horizontalScroll->setFocus();
             return true;

@@ -30,6 +30,10 @@ class RoundsArea : public QWidget {
     // Whether the lists would be seen were `ancestor` shown.
     bool listsVisibleTo(const QWidget* ancestor) const;
 
+  signals:
+    // A line of either list was double-clicked (row 0 is the heading).
+    void lineActivated(int row);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include "handicap/PlayerChooserWindow.h"
 #include "handicap/RoundSetupWindow.h"
 #include "handicap/RulesWindow.h"
+#include "handicap/WorksheetWindow.h"
 #include "roster/AddPlayerWindow.h"
 #include "roster/CourseWindow.h"
 #include "roster/LeagueOps.h"
@@ -93,6 +94,9 @@ void installHandicapOpeners(MainWindow& main) {
     });
     main.setOpener(Window::CourseHcpCalculator, [](MainWindow& m) -> QWidget* {
         return withHelp(new CourseHandicapWindow(m.services()), m, HelpTopic::CourseHandicap);
+    });
+    main.setOpener(Window::Worksheet, [](MainWindow& m) -> QWidget* {
+        return new WorksheetWindow(m.store(), m.services(), m.store().CurrentPlayer, m.worksheetDate());
     });
     main.setOpener(Window::ProgramInfo, [](MainWindow&) -> QWidget* { return new ProgramInfoWindow; });
     main.setOpener(Window::PrinterFont, [](MainWindow& m) -> QWidget* {

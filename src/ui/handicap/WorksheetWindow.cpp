@@ -1,0 +1,124 @@
+#include "WorksheetWindow.h"
+
+#include "print/PrintFonts.h"
+#include "services/BusyPointer.h"
+#include "services/QtText.h"
+#include "views/Worksheet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tallyrock {
+
+namespace {
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QString joined(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines)
+        text += qs(line) + "\n";
+    return text;
+}
+
+} // namespace
+
+WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std::optional<Date> asOf,
+                                 QWidget* parent)
+    : ToolWindow(store, services, parent) {
+    setObjectName("Worksheetform");
+    setWindowTitle("Handicap Worksheet");
+
+    m_Playercombo = new QComboBox(this);
+    m_Playercombo->setObjectName("Playercombo");
+    const int count = std::clamp<int>(store.league.PlayerCount, 0, MaxPlayers);
+    for (int i = 1; i <= count; ++i)
+        m_Playercombo->addItem(qs(store.player(i).PlayerName), i);
+    m_Playercombo->setCurrentIndex(p >= 1 && p <= count ? p - 1 : 0);
+
+    const Date date = asOf.value_or(services.clock.today());
+    m_Asofdate = new QDateEdit(QDate(date.year, date.month, date.day), this);
+    m_Asofdate->setObjectName("Asofdate");
+    m_Asofdate->setDisplayFormat("MM/dd/yyyy");
+    m_Asofdate->setCalendarPopup(true);
+
+    m_Worksheettext = new QPlainTextEdit(this);
+    m_Worksheettext->setObjectName("Worksheettext");
+    m_Worksheettext->setReadOnly(true);
+    m_Worksheettext->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont font = printFont(store.settings.FontName, 9, false);
+    m_Worksheettext->setFont(font);
+    QFontMetrics metrics(font);
+    // A printed page's width of text (96 characters) and the scroll bar.
+    m_Worksheettext->setMinimumSize(metrics.horizontalAdvance(QString(100, 'M')), metrics.lineSpacing() * 36);
+
+    QPushButton* printbutton = button("&Print", "Printbutton", this);
+    QPushButton* copybutton = button("&Copy", "Copybutton", this);
+    QPushButton* donebutton = button("&Done", "Donebutton", this);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel("Player", this));
+    choices->addWidget(m_Playercombo, 1);
+    choices->addSpacing(16);
+    choices->addWidget(new QLabel("Index as of", this));
+    choices->addWidget(m_Asofdate);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* b : {printbutton, copybutton, donebutton})
+        buttons->addWidget(b);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(choices);
+    column->addWidget(m_Worksheettext, 1);
+    column->addLayout(buttons);
+
+    connect(m_Playercombo, &QComboBox::currentIndexChanged, this, &WorksheetWindow::showWorksheet);
+    connect(m_Asofdate, &QDateEdit::dateChanged, this, &WorksheetWindow::showWorksheet);
+    connect(printbutton, &QPushButton::clicked, this, &WorksheetWindow::Printbutton_Click);
+    connect(copybutton, &QPushButton::clicked, this, &WorksheetWindow::Copybutton_Click);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    showWorksheet();
+}
+
+int WorksheetWindow::chosenPlayer() const {
+    return m_Playercombo->currentData().toInt();
+}
+
+Date WorksheetWindow::chosenDate() const {
+    QDate d = m_Asofdate->date();
+    return {d.month(), d.day(), d.year()};
+}
+
+void WorksheetWindow::showWorksheet() {
+    if (chosenPlayer() == 0) {
+        m_Worksheettext->setPlainText("This league has no players.");
+        return;
+    }
+    m_Worksheettext->setPlainText(
+        joined(worksheetLines(buildWorksheet(m_store, chosenPlayer(), chosenDate()))));
+}
+
+void WorksheetWindow::Printbutton_Click() {
+    if (chosenPlayer() == 0) return;
+    BusyPointer busy(m_services.dialogs);
+    printWorksheets(m_services.printer, m_store, {chosenPlayer()}, chosenDate(), m_services.clock.today());
+}
+
+void WorksheetWindow::Copybutton_Click() {
+    QApplication::clipboard()->setText(m_Worksheettext->toPlainText());
+}
+
+} // namespace tallyrock

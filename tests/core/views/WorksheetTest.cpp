@@ -1,0 +1,328 @@
+// The handicap worksheet: its index is the stored one for every player of a
+// full league under every method and rounds option, its lines for the worked
+// examples, and the index as of dates before, between and beyond the rounds held.
+#include "views/Worksheet.h"
+#include "core/handicap/HandicapSamples.h"
+#include "handicap/RoundRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Round r of a season: weekly from 04/02/24 (r = 1), as the league file dates it.
+Date weekOf(int r) {
+    int day = 2 + 7 * (r - 1);
+    int month = 4;
+    for (int length : {30, 31, 30, 31, 31, 30, 31})
+        if (day > length) {
+            day -= length;
+            ++month;
+        }
+    return {month, day, 2024};
+}
+
+// Records a round from `tee` as score entry does, stroke control included.
+void record(Store& store, RoundRecorder& recorder, int p, int r, int course, int tee,
+            const HoleScores& typed) {
+    Date d = weekOf(r);
+    store.CurrentPlayer = static_cast<int16_t>(p);
+    store.CurrentCourse = static_cast<int16_t>(course);
+    store.EditSlot = 0;
+    store.EntryMonth = static_cast<int16_t>(d.month);
+    store.EntryDay = static_cast<int16_t>(d.day);
+    store.EntryYear = static_cast<int16_t>(d.year % 100);
+    bool byHole =
+        std::any_of(typed.begin() + 1, typed.begin() + 19, [](int16_t score) { return score != 0; });
+    ASSERT_EQ(recorder.recordTyped(typed, byHole, tee).outcome, RecordOutcome::Recorded);
+}
+
+// 100 players of 20 rounds each, from a pattern: every third player now and
+// then plays another tee, every tenth is far above the limits, every seventh
+// round is a nine-hole round, and the rounds alternate between two courses.
+Store fullLeague(const Settings& rules) {
+    Store store = sampleStore();
+    addSampleCourse(store, "Oak Bend", {{{68.4, 112}, {69.9, 121}, {72.8, 135}}});
+    store.settings.HcpMethod = rules.HcpMethod;
+    store.settings.RoundsOption = rules.RoundsOption;
+    store.settings.RoundsToUse = rules.RoundsToUse;
+    store.settings.PercentRounds = rules.PercentRounds;
+    store.settings.StrokeOption = 2;
+    store.settings.HcpLimitOption = 2;
+    RoundRecorder recorder(store);
+    for (int p = 1; p <= MaxPlayers; ++p)
+        addSamplePlayer(store, "Player " + std::to_string(p), p % 3 + 1);
+    for (int r = 1; r <= MaxRounds; ++r)
+        for (int p = 1; p <= MaxPlayers; ++p) {
+            std::array<int, 18> holes{};
+            for (int h = 0; h < 18; ++h) {
+                int over = p % 10 == 0 ? 5 : (p * 7 + r * 3 + h * 5) % (p % 4 + 3);
+                holes[static_cast<std::size_t>(h)] =
+                    samplePars[static_cast<std::size_t>(h)] + over - (h % 9 == r % 9);
+                if (r % 7 == 3 && h >= 9) holes[static_cast<std::size_t>(h)] = 0;
+            }
+            int tee = p % 3 == 0 && r % 4 == 0 ? (p + r) % 3 + 1 : p % 3 + 1;
+            record(store, recorder, p, r, 1 + (p + r) % 2, tee, holeScores(holes));
+        }
+    return store;
+}
+
+TEST(Worksheet, IndexIsTheStoredOneForEveryPlayerOfAFullLeague) {
+    struct Rules {
+        int16_t method, option, toUse, percent;
+    };
+    for (int16_t method = 1; method <= 3; ++method)
+        for (Rules r : {Rules{method, 1, 10, 40}, Rules{method, 2, 10, 40}, Rules{method, 3, 10, 40},
+                        Rules{method, 4, 5, 40}}) {
+            Settings rules;
+            rules.HcpMethod = r.method;
+            rules.RoundsOption = r.option;
+            rules.RoundsToUse = r.toUse;
+            rules.PercentRounds = r.percent;
+            const Store store = fullLeague(rules);
+            int limited = 0;
+            for (int p = 1; p <= MaxPlayers; ++p)
+                for (int slot = 1; slot <= MaxRounds; ++slot) {
+                    Worksheet sheet = buildWorksheet(store, p, weekOf(slot));
+                    const RoundRecord& held = store.player(p).round[static_cast<std::size_t>(slot)];
+                    ASSERT_EQ(sheet.newestSlot, slot);
+                    ASSERT_FALSE(sheet.roundsMissing) << "method " << method << " option " << r.option;
+                    ASSERT_EQ(sheet.computedIndex, held.RoundIndex)
+                        << "method " << method << " option " << r.option << " player " << p << " slot "
+                        << slot;
+                    ASSERT_EQ(sheet.index, held.RoundIndex);
+                    limited +=
+                        sheet.steps.size() > 6 && sheet.steps[6].find(" is above ") != std::string::npos;
+                }
+            EXPECT_GT(limited, 0) << "the limits were never reached";
+        }
+}
+
+// A player whose rounds have these differentials, the index worked out after
+// each as recording does; dated weekly.
+int playerWith(Store& store, const std::vector<float>& diffs, int tee = MensTee) {
+    int p = addSamplePlayer(store, "Ann", tee);
+    setDifferentials(store, p, diffs);
+    for (int r = 1; r <= static_cast<int>(diffs.size()); ++r) {
+        Date d = weekOf(r);
+        RoundRecord& round = store.player(p).round[static_cast<std::size_t>(r)];
+        round.RoundMonth = static_cast<int16_t>(d.month);
+        round.RoundDay = static_cast<int16_t>(d.day);
+        round.RoundYear = 24;
+        CalcValues v;
+        v.RoundSlot = static_cast<int16_t>(r);
+        std::vector<std::string> panel;
+        ComputeHandicapIndex(v, store, p, tee, panel);
+    }
+    return p;
+}
+
+std::vector<int> usedSlots(const Worksheet& sheet) {
+    std::vector<int> slots;
+    for (const WorksheetRound& r : sheet.rounds)
+        if (r.used) slots.push_back(r.slot);
+    return slots;
+}
+
+TEST(Worksheet, WorkedExamplesLineByLine) {
+    struct Example {
+        int16_t method, option;
+        std::vector<float> diffs;
+        std::string rule;
+        Lines steps;
+        std::vector<int> considered, used;
+    };
+    const Example examples[] = {
+        // One differential of 15.0: 15 x 0.96 is 14.3999996 as a Single, 144.0 after x 10.
+        {1,
+         1,
+         {15.0f},
+         "best 1 of 1 round by the standard schedule",
+         {"Differentials considered, lowest first: 15.0", "Rounds used: the lowest 1 of 1", "Sum: 15.0",
+          "Average: 15.0 / 1 = 15.00", "Multiplier: 15.00 x 0.96 = 14.4", "Cut to a tenth, not rounded: 14.4",
+          "Limit: none (the rules set no limit)", "Handicap index: 14.4"},
+         {1},
+         {1}},
+        // Casual, 8 rounds: the six newest, the best four of them, times 0.95.
+        {3,
+         1,
+         {5.0f, 3.0f, 12.3f, 8.1f, 20.0f, 9.9f, 15.5f, 7.2f},
+         "casual: 4 of the 6 most recent, multiplier 0.95",
+         {"Differentials considered, lowest first: 7.2 8.1 9.9 12.3 15.5 20.0",
+          "Rounds used: the lowest 4 of 6", "Sum: 7.2 + 8.1 + 9.9 + 12.3 = 37.5",
+          "Average: 37.5 / 4 = 9.375 (Avg. = 9.38)", "Multiplier: 9.375 x 0.95 = 8.90625",
+          "Cut to a tenth, not rounded: 8.9", "Limit: none (the rules set no limit)", "Handicap index: 8.9"},
+         {3, 4, 5, 6, 7, 8},
+         {3, 4, 6, 8}},
+        // Each player's last 10, 14 rounds: the ten newest, all of them averaged; the
+        // product is the Single 13.9679995, written with seven digits as the panel writes it.
+        {1,
+         4,
+         {1, 2, 3, 4, 10.5f, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+         "the 10 most recent",
+         {"Differentials considered, lowest first: 10.5 11.0 12.0 13.0 14.0 15.0 16.0 17.0 18.0 19.0",
+          "Rounds used: the lowest 10 of 10",
+          "Sum: 10.5 + 11.0 + 12.0 + 13.0 + 14.0 + 15.0 + 16.0 + 17.0 + 18.0 + 19.0 = 145.5",
+          "Average: 145.5 / 10 = 14.55", "Multiplier: 14.55 x 0.96 = 13.968",
+          "Cut to a tenth, not rounded: 13.9", "Limit: none (the rules set no limit)",
+          "Handicap index: 13.9"},
+         {5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+         {5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+    };
+    for (const Example& e : examples) {
+        Store store = sampleStore();
+        store.settings.HcpMethod = e.method;
+        store.settings.RoundsOption = e.option;
+        store.settings.RoundsToUse = 10;
+        int p = playerWith(store, e.diffs);
+        Worksheet sheet = buildWorksheet(store, p, {12, 31, 2024});
+        EXPECT_EQ(sheet.rule, e.rule);
+        EXPECT_EQ(sheet.steps, e.steps);
+        std::vector<int> considered;
+        for (const WorksheetRound& r : sheet.rounds)
+            considered.push_back(r.slot);
+        EXPECT_EQ(considered, e.considered) << e.rule;
+        EXPECT_EQ(usedSlots(sheet), e.used) << e.rule;
+        EXPECT_EQ(sheet.history.size(), e.diffs.size());
+    }
+}
+
+TEST(Worksheet, RuleAndLimitInWords) {
+    struct Case {
+        int16_t method, option, toUse, percent, limit;
+        std::vector<float> diffs;
+        std::string rule, limitLine;
+    };
+    const Case cases[] = {
+        {2,
+         1,
+         10,
+         40,
+         2,
+         {38, 40, 41, 45, 50, 39, 42},
+         "to par: best 2 of 7 rounds by the standard schedule",
+         "Limit: 36.9 is above 36.4, the standard limit from the Mens Tee: 36.4"},
+        {1,
+         2,
+         10,
+         40,
+         2,
+         {12, 14, 9},
+         "all 3 rounds until 9 are held",
+         "Limit: 36.4 from the Mens Tee (the standard limit), not reached"},
+        {1,
+         3,
+         10,
+         15,
+         1,
+         {12, 14, 9, 10},
+         "best 1 of 4 rounds, 15 percent, at least one",
+         "Limit: none (the rules set no limit)"},
+        {1,
+         4,
+         10,
+         40,
+         1,
+         {12, 14, 9},
+         "all 3 rounds (the rules take the 10 most recent)",
+         "Limit: none (the rules set no limit)"},
+        {3,
+         1,
+         10,
+         40,
+         2,
+         {12},
+         "casual: the only round, multiplier 0.80",
+         "Limit: 36.4 from the Mens Tee (the standard limit), not reached"},
+    };
+    for (const Case& c : cases) {
+        Store store = sampleStore();
+        store.settings.HcpMethod = c.method;
+        store.settings.RoundsOption = c.option;
+        store.settings.RoundsToUse = c.toUse;
+        store.settings.PercentRounds = c.percent;
+        store.settings.HcpLimitOption = c.limit;
+        Worksheet sheet = buildWorksheet(store, playerWith(store, c.diffs), {12, 31, 2024});
+        EXPECT_EQ(sheet.rule, c.rule);
+        ASSERT_GE(sheet.steps.size(), 7u);
+        EXPECT_EQ(sheet.steps[6], c.limitLine) << c.rule;
+    }
+}
+
+TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
+    Store store = sampleStore();
+    RoundRecorder recorder(store);
+    int p = addSamplePlayer(store, "Ann", MensTee);
+    // 25 rounds: the five oldest, the lowest, were dropped when the 21st to 25th came.
+    for (int r = 1; r <= 25; ++r)
+        record(store, recorder, p, r, 1, MensTee, totalScores(r <= 5 ? 36 : 44 + r % 4, r <= 5 ? 36 : 45));
+    const PlayerRecord& ann = store.player(p);
+    ASSERT_EQ(ann.RoundCount, 20);
+
+    struct Case {
+        int16_t method;
+        Date asOf;
+        int newestSlot;
+        bool missing;
+    };
+    const Date between = {weekOf(8).month, weekOf(8).day + 3, 2024};
+    for (Case c :
+         {Case{1, weekOf(5), 0, false}, Case{1, between, 3, true}, Case{1, weekOf(25), 20, false},
+          Case{1, weekOf(15), 10, true}, Case{3, weekOf(15), 10, false}, Case{3, between, 3, true}}) {
+        store.settings.HcpMethod = c.method;
+        Worksheet sheet = buildWorksheet(store, p, c.asOf);
+        EXPECT_EQ(sheet.newestSlot, c.newestSlot) << c.asOf.month << "/" << c.asOf.day;
+        EXPECT_EQ(sheet.roundsMissing, c.missing) << c.asOf.month << "/" << c.asOf.day;
+        EXPECT_EQ(sheet.history.size(), static_cast<std::size_t>(c.newestSlot));
+        if (c.newestSlot == 0) {
+            EXPECT_FALSE(sheet.index);
+            EXPECT_EQ(sheet.steps,
+                      (Lines{"No round of Ann on or before 04/30/2024 is held.",
+                             "Older rounds are no longer held (the league keeps the last 20)."}));
+            continue;
+        }
+        const RoundRecord& newest = ann.round[static_cast<std::size_t>(c.newestSlot)];
+        if (c.method == 1) {
+            EXPECT_EQ(sheet.index, newest.RoundIndex);
+        }
+        if (c.missing) {
+            EXPECT_EQ(sheet.rounds.size(), static_cast<std::size_t>(c.newestSlot));
+            EXPECT_EQ(
+                sheet.steps.front(),
+                "Rounds this index was worked out from are no longer held (the league keeps the last 20).");
+        }
+    }
+}
+
+TEST(Worksheet, TextLinesAndSpreadsheetRows) {
+    Store store = sampleStore();
+    store.settings.StrokeOption = 4;
+    store.settings.MaxStrokesPerHole = 7;
+    RoundRecorder recorder(store);
+    int p = addSamplePlayer(store, "Ann Able", MensTee);
+    record(store, recorder, p, 1, 1, ProTee,
+           holeScores({4, 9, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 8}));
+    Worksheet sheet = buildWorksheet(store, p, weekOf(2));
+    // Holes 2 and 18 typed 9 and 8, kept as 7; from the Pro tee (78 - 73.5) x 113 / 131 = 3.88.
+    Lines lines = worksheetLines(sheet);
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "Handicap Worksheet: Ann Able, as of 04/09/2024");
+    EXPECT_EQ(lines[4],
+              "Used Date     Course Tee    Out  In Gross Rating Slope  Diff Index  Holes at maximum");
+    EXPECT_EQ(lines[5], "  *  04/02/24 Pi     Pro     39  39    78   73.5   131   3.9   3.7  2 18");
+    EXPECT_EQ(lines[7],
+              "Holes at maximum: the holes at the stroke-control maximum; the scores typed are not kept.");
+    EXPECT_EQ(lines.back(), "  Pi  Pine Hills: Ladies Tee 4, Mens Tee 4, Pro Tee 4");
+    EXPECT_EQ(worksheetCsvRows(sheet),
+              (std::vector<Lines>{
+                  {"date", "course", "tee", "out", "in", "gross", "differential", "used", "index_after"},
+                  {"2024-04-02", "Pi", "3", "39", "39", "78", "3.9", "yes", "3.7"}}));
+}
+
+} // namespace
