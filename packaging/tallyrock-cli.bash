@@ -4,7 +4,7 @@ _tallyrock_cli() {
     _init_completion || return
     local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap listing print explain undo"
     local reports="short long chart teams trend pie compare cards night worksheets"
-    local exports="rounds players indexes night"
+    local exports="rounds players indexes night worksheet"
 
     # The command is the first word that is not an option (or --today's value).
     local i command="" args=0

@@ -3,11 +3,13 @@
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
 #include "core/views/ViewSamples.h"
+#include "roster/PlayerOps.h"
 #include "services/TextPrinter.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "views/CsvExport.h"
 #include "views/NightResults.h"
+#include "views/Worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,8 @@ TEST_F(CliExportTest, EachKindWritesTheCoreRows) {
         {{"players", "players"}, playersCsvRows(store)},
         {{"indexes", "indexes.csv"}, indexesCsvRows(store)},
         {{"night", "2006-07-03", "night.csv"}, nightCsvRows(nightResults(store, 7, 3, 6))},
+        {{"worksheet", "Smith, Ann", "ann.csv"},
+         worksheetCsvRows(buildWorksheet(store, findPlayer(store.league, "Smith, Ann"), Date{7, 4, 2024}))},
     };
     for (const auto& [words, rows] : cases) {
         std::vector<std::string> args{"export", "Friday"};
@@ -92,6 +96,7 @@ TEST_F(CliExportTest, RefusalsChangeNothing) {
         {{"rounds", "../out.csv"},
          "\"../out.csv\" is outside the data folder. An export is written inside it.\n"},
         {{"scores", "out.csv"}, "There is no export 'scores'.\n"},
+        {{"worksheet", "Nobody", "out.csv"}, "There is no player 'Nobody' in this league.\n"},
         {{"night", "out.csv"}, "Usage: export LEAGUE night DATE FILE.csv\n"},
         {{"night", "07/04/06", "out.csv"}, "No round of this league was played on 07/04/06.\n"},
     };

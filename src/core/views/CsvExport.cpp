@@ -1,7 +1,9 @@
 #include "CsvExport.h"
 
 #include "NightResults.h"
+#include "Worksheet.h"
 #include "handicap/PlayedTee.h"
+#include "roster/PlayerOps.h"
 #include "store/ChangeSet.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -43,6 +45,10 @@ std::string twoDigits(int value) {
     return text.size() < 2 ? "0" + text : text;
 }
 
+Message refusal(const std::string& text) {
+    return {"Tallyrock", text, Icon::Exclamation};
+}
+
 ExportRows allRounds(const ExportRequest& request) {
     return {roundsCsvRows(request.store), std::nullopt};
 }
@@ -52,14 +58,15 @@ ExportRows allPlayers(const ExportRequest& request) {
 ExportRows allIndexes(const ExportRequest& request) {
     return {indexesCsvRows(request.store), std::nullopt};
 }
+ExportRows worksheet(const ExportRequest& request) {
+    int p = findPlayer(request.store.league, request.argument);
+    if (p == 0) return {{}, refusal("There is no player '" + request.argument + "' in this league.")};
+    return {worksheetCsvRows(buildWorksheet(request.store, p, request.today)), std::nullopt};
+}
 ExportRows night(const ExportRequest& request) {
     NightChoice choice = nightResultsOf(request.store, request.argument);
     if (choice.refusal) return {{}, choice.refusal};
     return {nightCsvRows(choice.sheet), std::nullopt};
-}
-
-Message refusal(const std::string& text) {
-    return {"Tallyrock", text, Icon::Exclamation};
 }
 
 bool endsWith(const std::string& upper, std::string_view ending) {
@@ -75,7 +82,7 @@ const std::vector<ExportKind>& exportKinds() {
         {"players", "The players, with their latest index", ExportArgument::None, allPlayers},
         {"indexes", "The index after every round held", ExportArgument::None, allIndexes},
         {"night", "The results of a date", ExportArgument::Date, night},
-        // A player's handicap worksheet joins here, as an ExportArgument::Player kind.
+        {"worksheet", "A player's handicap worksheet", ExportArgument::Player, worksheet},
     };
     return kinds;
 }
