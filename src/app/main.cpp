@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     UiServices services{dialogs, printer, clock, &printer};
 
-    HelpLauncher help(dialogs);
+    HelpLauncher help(dialogs, {}, &printer);
     MainWindow window(store, services);
     window.setHelpViewer(&help);
     printer.setOnPdfWritten([&window](const std::filesystem::path& file) { window.showPrintout(file); });

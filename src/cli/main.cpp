@@ -1,6 +1,7 @@
 // tallyrock-cli: the program's operations in batch, over the data files of the
 // current working directory.
 #include "Command.h"
+#include "store/Message.h"
 
 #include <chrono>
 #include <csignal>
@@ -9,17 +10,6 @@
 
 using namespace tallyrock;
 using namespace tallyrock::cli;
-
-namespace {
-std::string withNewlines(std::string text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i] == '\r' ? '\n' : text[i];
-    }
-    return out;
-}
-} // namespace
 
 int main(int argc, char** argv) {
     // A file-size limit makes a save fail with its message instead of killing the tool.
@@ -68,7 +58,7 @@ int main(int argc, char** argv) {
     std::streambuf* terminal = std::cout.rdbuf(output.rdbuf());
     auto fail = [&](const std::string& text) {
         std::cout.rdbuf(terminal);
-        std::cerr << withNewlines(text) << "\n";
+        std::cerr << plainLineBreaks(text) << "\n";
         return 1; // nothing was changed: an unfinished change is dropped whole
     };
     try {

@@ -48,32 +48,38 @@ std::vector<std::string> QtReportPrinter::printerNames() const {
     return names;
 }
 
-fs::path QtReportPrinter::printoutName() const {
+fs::path QtReportPrinter::printoutName(const std::string& documentName) const {
     std::string stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd HH.mm.ss").toStdString();
-    std::string base = m_documentName + " " + stamp;
+    std::string base = documentName + " " + stamp;
     fs::path name = m_folder / (base + ".pdf");
     for (int n = 2; fs::exists(name); ++n)
         name = m_folder / (base + " (" + std::to_string(n) + ").pdf");
     return name;
 }
 
+QPrinterInfo QtReportPrinter::systemPrinter() const {
+    if (!m_fixedPdf.empty() || m_choice == PdfFileChoice) return {};
+    return m_choice.empty() ? QPrinterInfo::defaultPrinter()
+                            : QPrinterInfo::printerInfo(QString::fromStdString(m_choice));
+}
+
+std::optional<fs::path> QtReportPrinter::printoutFile(const std::string& documentName) {
+    if (!systemPrinter().isNull()) return std::nullopt;
+    if (!m_fixedPdf.empty()) return m_fixedPdf;
+    std::error_code ec;
+    fs::create_directories(m_folder, ec);
+    return printoutName(documentName);
+}
+
 void QtReportPrinter::beginJob() {
-    QPrinterInfo system;
-    if (m_fixedPdf.empty() && m_choice != PdfFileChoice)
-        system = m_choice.empty() ? QPrinterInfo::defaultPrinter()
-                                  : QPrinterInfo::printerInfo(QString::fromStdString(m_choice));
+    QPrinterInfo system = systemPrinter();
     if (!system.isNull()) {
         m_printer = std::make_unique<QPrinter>(system, QPrinter::HighResolution);
         m_pdfFile.clear();
     } else {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_pdfFile = m_fixedPdf;
-        if (m_pdfFile.empty()) {
-            std::error_code ec;
-            fs::create_directories(m_folder, ec);
-            m_pdfFile = printoutName();
-        }
+        m_pdfFile = *printoutFile(m_documentName);
         m_printer->setOutputFileName(QString::fromStdString(m_pdfFile.string()));
         m_printer->setPageSize(QPageSize(QPageSize::Letter));
         m_printer->setPageMargins(

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -31,6 +32,16 @@ class QtReportPrinter : public ReportPrinter, public PrinterChoice {
     // Told the name of every PDF file a job has written.
     void setOnPdfWritten(std::function<void(const std::filesystem::path&)> listener) {
         m_onPdfWritten = std::move(listener);
+    }
+
+    // A document Qt prints itself (the help text) goes where the reports go:
+    // to a printer while there is one (the caller asks with the print dialog,
+    // nothing returned), otherwise, or when "PDF file" is chosen, to this new
+    // PDF file in Printouts/, named after the document. Tell printoutWritten
+    // once the file is written, so the program names it as it names the others.
+    std::optional<std::filesystem::path> printoutFile(const std::string& documentName);
+    void printoutWritten(const std::filesystem::path& file) {
+        if (m_onPdfWritten) m_onPdfWritten(file);
     }
 
     std::vector<std::string> printerNames() const override;
@@ -72,7 +83,9 @@ class QtReportPrinter : public ReportPrinter, public PrinterChoice {
 
   private:
     void beginJob();
-    std::filesystem::path printoutName() const;
+    std::filesystem::path printoutName(const std::string& documentName) const;
+    // The printer chosen, else the default one; none for PDF files.
+    QPrinterInfo systemPrinter() const;
     QFont currentFont() const;
     double devicePerTwip() const;
     QPointF toDevice(double x, double y) const;

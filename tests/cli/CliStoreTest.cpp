@@ -46,8 +46,9 @@ TEST(CliStore, CreateListAndDeleteLeagues) {
     ok(dir, {"delete-league", "monday"});
     EXPECT_FALSE(fs::exists(dir / "Monday.LGE"));
     EXPECT_EQ(runCli(dir.path(), {"leagues"}).out, "Friday\n");
+    // Monday was the league "Load League" opens (the first, none opened yet): now there is none.
     EXPECT_EQ(readFile(dir / "vexa.dat"),
-              crlf({" 1 ", "Friday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+              crlf({" 1 ", "Friday", " .96 ", "Courier New", " 0 ", "-1 ", " 1 ", " 0 "}));
 }
 
 TEST(CliStore, UsageErrorsExitWithTwo) {

@@ -2,6 +2,7 @@
 
 #include "roster/PlayerOps.h"
 #include "roster/RosterChanges.h"
+#include "store/FileNames.h"
 #include "store/NumberText.h"
 
 #include <algorithm>
@@ -38,8 +39,16 @@ std::vector<std::string> roundDateLines(const Store& store, int p) {
     std::vector<std::string> lines;
     for (int r = roundCount(store, p); r >= 1; --r) {
         const RoundRecord& round = store.player(p).round[static_cast<std::size_t>(r)];
+        std::string initials;
+        if (round.RoundCourse >= 1 && round.RoundCourse <= MaxCourses)
+            initials =
+                store.courses.CourseField[static_cast<std::size_t>(round.RoundCourse)][field::Initials];
+        std::size_t width = charCount(initials);
+        std::string gross = plainNumber(round.HoleScore[OutSlot] + round.HoleScore[InSlot]);
         lines.push_back(twoDigits(round.RoundMonth) + "/" + twoDigits(round.RoundDay) + "/" +
-                        twoDigits(round.RoundYear));
+                        twoDigits(round.RoundYear) + "   " + initials +
+                        std::string(width < 3 ? 3 - width : 0, ' ') +
+                        std::string(gross.size() < 5 ? 5 - gross.size() : 1, ' ') + gross);
     }
     return lines;
 }

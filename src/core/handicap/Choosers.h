@@ -23,7 +23,8 @@ void openEditRoundChooser(Store& store);
 // that slot is marked, so score entry corrects that player alone. Returns the
 // slot, or 0 when no player has the name (nothing changes then).
 int chooseRoundPlayer(Store& store, const std::string& name);
-// The player's rounds, newest first, as "06/05/07".
+// The player's rounds, newest first: the date, the course's initials and the
+// gross score, so two rounds on one date can be told apart ("06/05/07   PCC   89").
 std::vector<std::string> roundDateLines(const Store& store, int p);
 // A date accepted at list position i (0-based, newest first) of CurrentPlayer's
 // rounds: the round's slot becomes EditSlot and its date and course the entry

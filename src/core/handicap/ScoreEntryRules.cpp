@@ -98,6 +98,26 @@ HoleScores boxScores(const HoleBoxes& holes, std::string_view outText, std::stri
     return scores;
 }
 
+int firstMissingHole(const HoleBoxes& holes) {
+    for (std::size_t first : {std::size_t{1}, std::size_t{10}}) {
+        bool scored = false;
+        int missing = 0;
+        for (std::size_t h = first; h < first + 9; ++h) {
+            if (wholeValue(holes[h]) > 0)
+                scored = true;
+            else if (missing == 0)
+                missing = static_cast<int>(h);
+        }
+        if (scored && missing != 0) return missing;
+    }
+    return 0;
+}
+
+Message missingHoleQuestion(int hole) {
+    return {"Tallyrock", "Hole " + std::to_string(hole) + " has no score. Record the round anyway?",
+            Icon::Question};
+}
+
 HoleBoxes strokeControlTexts(const HoleScores& typed, const HoleScores& capped) {
     HoleBoxes texts;
     for (std::size_t h = 1; h <= 18; ++h)

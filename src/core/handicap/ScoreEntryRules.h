@@ -4,6 +4,7 @@
 // scores the boxes hold when a round is recorded. The window only shows these.
 
 #include "HandicapCalculation.h"
+#include "store/Message.h"
 #include "store/Store.h"
 
 #include <array>
@@ -63,6 +64,13 @@ StoredRoundBoxes storedRoundBoxes(const Store& store, int p, int slot);
 // The scores the boxes hold: each box's value rounded to a whole number,
 // Out and In as their boxes show them (not added up from the holes).
 HoleScores boxScores(const HoleBoxes& holes, std::string_view outText, std::string_view inText);
+
+// The first hole left without a score (an empty box, or 0) in a nine that has
+// scores, so a forgotten hole is not recorded as a shorter round; 0 when every
+// nine is complete or wholly empty (a nine-hole round, or only the totals typed).
+int firstMissingHole(const HoleBoxes& holes);
+// The question asked once before such a round is recorded.
+Message missingHoleQuestion(int hole);
 
 // What a hole box is set to by stroke control: the capped value as a plain
 // number; empty where the hole is not capped.

@@ -170,6 +170,11 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     for (int i = k; i <= MaxLeagues - 1; ++i)
         s.LeagueList[static_cast<std::size_t>(i)] = s.LeagueList[static_cast<std::size_t>(i + 1)];
     s.LeagueList[MaxLeagues].clear();
+    // The league opened last stays the same league, or none when it was this one.
+    if (s.CurrentLeague == k - 1)
+        s.CurrentLeague = -1;
+    else if (s.CurrentLeague > k - 1)
+        --s.CurrentLeague;
     result.done = true;
     if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
 

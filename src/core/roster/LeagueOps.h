@@ -21,7 +21,8 @@ struct LeagueResult {
 LeagueResult createLeague(Store& store, const std::string& name);
 
 // Removes the name from the list, then deletes the league file and its team
-// point file. No league is open afterwards. Refused, changing nothing, as
+// point file. No league is open afterwards. CurrentLeague keeps pointing at the
+// league it pointed at, or at none (-1) when that league was deleted. Refused, changing nothing, as
 // checkLeagueToDelete says.
 LeagueResult deleteLeague(Store& store, const std::string& name);
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tallyrock {
 
@@ -20,5 +21,10 @@ using Failure = std::optional<Message>;
 
 // Joins lines with the carriage return and line feed that message texts use.
 std::string joinLines(std::initializer_list<std::string> lines);
+
+// The text with every line break as one "\n": a break may be given as CR LF,
+// as LF CR (the backup and restore messages) or as a lone CR or LF, and each
+// is one break, never two.
+std::string plainLineBreaks(std::string_view text);
 
 } // namespace tallyrock

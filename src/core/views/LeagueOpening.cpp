@@ -1,5 +1,7 @@
 #include "LeagueOpening.h"
 
+#include "roster/LeagueOps.h"
+
 #include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
@@ -7,6 +9,8 @@
 #include "store/LeagueNames.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
+
+#include <algorithm>
 
 namespace tallyrock {
 
@@ -36,14 +40,42 @@ LeagueOpening OpenLeague(Store& store, int k, const std::string& caption) {
     if (Failure failure = LoadCourseFile(store)) result.messages.push_back(*failure);
     // The teams of this league, never those of the league open before.
     ReloadTeams(store);
-    if (k != store.settings.CurrentLeague) {
-        store.settings.CurrentLeague = static_cast<int16_t>(k);
+    int listed = findLeague(store.settings, caption);
+    int current = listed >= 1 ? listed - 1 : k;
+    if (current != store.settings.CurrentLeague) {
+        store.settings.CurrentLeague = static_cast<int16_t>(current);
         if (Failure failure = SaveLeagueList(store)) result.messages.push_back(*failure);
         result.listSaved = true;
     }
     if (Failure failure = change.commit()) result.messages.push_back(*failure);
     result.outcome = OpenOutcome::Opened;
     return result;
+}
+
+LeagueToLoad leagueToLoad(const Settings& settings, const std::vector<std::string>& menu) {
+    LeagueToLoad load;
+    int count = std::clamp<int>(settings.LeagueCount, 0, MaxLeagues);
+    if (count == 0) {
+        load.reason = Message{"Tallyrock",
+                              joinLines({"There are no leagues yet.",
+                                         "Create the first one with File > Create or Delete a League File."}),
+                              Icon::Information};
+        return load;
+    }
+    int position = settings.CurrentLeague;
+    if (position >= 0 && position < count) {
+        const std::string& name = settings.LeagueList[static_cast<std::size_t>(position + 1)];
+        auto item = std::find(menu.begin(), menu.end(), name);
+        if (!name.empty() && item != menu.end()) {
+            load.item = static_cast<int>(item - menu.begin());
+            return load;
+        }
+    }
+    load.reason = Message{"Tallyrock",
+                          joinLines({"No league was opened last.",
+                                     "Choose one from File > Open League File; Load League opens it again."}),
+                          Icon::Information};
+    return load;
 }
 
 std::string currentLeagueText(const Store& store) {

@@ -144,6 +144,7 @@ void RoundsView::fillDate(const Store& store) {
 }
 
 void RoundsView::fillPlayer(const Store& store, int player) {
+    m_player = player;
     clear();
     if (player < 1 || player > MaxPlayers) return;
     for (int r = roundCount(store.player(player)); r >= 1; --r)

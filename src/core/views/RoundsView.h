@@ -57,6 +57,8 @@ class RoundsView {
     void buildDateList(const Store& store); // ends with fillDate
     void fillDate(const Store& store);
     void fillPlayer(const Store& store, int player);
+    // The player view 3 was last filled for (0 before it was).
+    int player() const { return m_player; }
 
     // The spin button. The text for the transient message when the window
     // shows one (and starts its message timer); nothing when it does not.
@@ -76,6 +78,7 @@ class RoundsView {
     ViewLines m_lines;
     std::vector<int32_t> m_dateKeys;
     int m_dateIndex = 0;
+    int m_player = 0;
 };
 
 } // namespace tallyrock

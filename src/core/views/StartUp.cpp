@@ -1,6 +1,9 @@
 #include "StartUp.h"
 
+#include "store/CourseFile.h"
 #include "store/SettingsFile.h"
+
+#include <cctype>
 
 namespace tallyrock {
 
@@ -9,6 +12,10 @@ StartUpResult loadAtStartUp(Store& store) {
     LoadSettings(store);
     StartUpResult result;
     result.listFailure = LoadLeagueList(store);
+    if (result.listFailure && holdsNoDataFile(store.workDir)) {
+        result.listFailure.reset();
+        result.firstStart = true;
+    }
     ApplyLeagueListDefaults(store, !result.listFailure);
     result.leagueMenu =
         result.listFailure ? std::vector<std::string>{NoEntries} : leagueMenuCaptions(store.settings);
@@ -21,6 +28,19 @@ std::vector<std::string> leagueMenuCaptions(const Settings& s) {
         captions.push_back(s.LeagueList[static_cast<std::size_t>(i)]);
     if (captions.empty()) captions.push_back(NoEntries);
     return captions;
+}
+
+bool holdsNoDataFile(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (name == LeagueListFileName || name == CourseFileName || name.ends_with(".lge") ||
+            name.ends_with(".tea"))
+            return false;
+    }
+    return true;
 }
 
 double mainWindowShare(int screenWidthPx) {

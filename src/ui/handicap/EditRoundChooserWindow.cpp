@@ -5,6 +5,7 @@
 #include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +49,10 @@ void EditRoundChooserWindow::acceptbutton_Click() {
         chooseRoundPlayer(m_store, str(selected.front()->text()));
         m_message->setText(SelectDateText);
         m_stage = "date";
+        // Dates, initials and scores stand in columns.
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        if (m_List1->font().pointSizeF() > 0) fixed.setPointSizeF(m_List1->font().pointSizeF());
+        m_List1->setFont(fixed);
         fillChooser(m_List1, roundDateLines(m_store, m_store.CurrentPlayer));
         return;
     }

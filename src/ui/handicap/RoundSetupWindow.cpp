@@ -120,11 +120,11 @@ QGroupBox* RoundSetupWindow::buildDateFrame() {
     m_Monthlabel = dateLabel("Monthlabel", dateFrame);
     m_daylabel = dateLabel("daylabel", dateFrame);
     m_yearlabel = dateLabel("yearlabel", dateFrame);
-    auto* monthspin = new SpinButton("monthspin", dateFrame);
+    auto* monthspin = new SpinButton("monthspin", "Month", dateFrame);
     monthspin->setToolTip("Change month");
-    auto* Dayspin = new SpinButton("Dayspin", dateFrame);
+    auto* Dayspin = new SpinButton("Dayspin", "Day", dateFrame);
     Dayspin->setToolTip("Change Day");
-    m_Yearspin = new SpinButton("Yearspin", dateFrame);
+    m_Yearspin = new SpinButton("Yearspin", "Year", dateFrame);
     m_Yearspin->setToolTip("Change Year");
     auto* dateRow = new QHBoxLayout(dateFrame);
     for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},

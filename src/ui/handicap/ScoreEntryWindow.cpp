@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -367,6 +368,15 @@ int ScoreEntryWindow::shownTee() const {
 // ---------------------------------------------------------------- boxes
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A click into a box that holds a score selects it, so what is typed replaces it.
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (box->text().trimmed().isEmpty() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -406,6 +416,14 @@ void ScoreEntryWindow::totals_Change() {
 // ---------------------------------------------------------------- recording
 
 void ScoreEntryWindow::recordbutton_Click() {
+    if (int hole = firstMissingHole(holeTexts())) {
+        Answer answer = m_services.dialogs.messageBox(missingHoleQuestion(hole), Buttons::YesNo, Answer::No);
+        if (answer != Answer::Yes) {
+            if (!isActiveWindow()) activateWindow();
+            focusHole(hole);
+            return;
+        }
+    }
     if (m_recorder.strokeControlOn()) {
         HoleScores typed = boxScores(holeTexts(), "", "");
         HoleBoxes capped = strokeControlTexts(typed, m_recorder.EQadjust(typed));

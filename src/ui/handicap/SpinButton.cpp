@@ -7,8 +7,9 @@
 
 namespace tallyrock {
 
-SpinButton::SpinButton(const QString& name, QWidget* parent) : QWidget(parent) {
+SpinButton::SpinButton(const QString& name, const QString& what, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
+    setAccessibleName(what);
     setFocusPolicy(Qt::StrongFocus);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(1, 1, 1, 1);
@@ -16,9 +17,11 @@ SpinButton::SpinButton(const QString& name, QWidget* parent) : QWidget(parent) {
     m_up = new QToolButton(this);
     m_up->setObjectName(name + "Up");
     m_up->setArrowType(Qt::UpArrow);
+    m_up->setAccessibleName(what + " up");
     m_down = new QToolButton(this);
     m_down->setObjectName(name + "Down");
     m_down->setArrowType(Qt::DownArrow);
+    m_down->setAccessibleName(what + " down");
     for (QToolButton* b : {m_up, m_down}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRepeat(true);

@@ -1,6 +1,7 @@
 #pragma once
 // A spin button: two small arrow buttons, down and up, that step a value shown
-// beside them. It takes the focus, so the Up and Down keys step it too.
+// beside them. It takes the focus, so the Up and Down keys step it too. `what`
+// names the value for screen readers ("Month"; the arrows "Month up", "Month down").
 
 #include <QWidget>
 
@@ -11,7 +12,7 @@ namespace tallyrock {
 class SpinButton : public QWidget {
     Q_OBJECT
   public:
-    explicit SpinButton(const QString& name, QWidget* parent = nullptr);
+    SpinButton(const QString& name, const QString& what, QWidget* parent = nullptr);
 
     QToolButton* downButton() const { return m_down; }
     QToolButton* upButton() const { return m_up; }

@@ -318,10 +318,12 @@ void MainWindow::buildMessagePanel(QWidget* parent) {
     down->setObjectName("Spin1Down");
     down->setArrowType(Qt::LeftArrow);
     down->setToolTip(SpinToolTip);
+    down->setAccessibleName("View earlier rounds");
     auto* up = new QToolButton(m_Spin1);
     up->setObjectName("Spin1Up");
     up->setArrowType(Qt::RightArrow);
     up->setToolTip(SpinToolTip);
+    up->setAccessibleName("View more recent rounds");
     for (QToolButton* b : {down, up})
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     spinRow->addWidget(down);
@@ -367,6 +369,7 @@ void MainWindow::load(const QRect& screen, int screenWidthPx) {
     }
     StartUpResult start = loadAtStartUp(m_store);
     if (start.listFailure) m_services.dialogs.messageBox(*start.listFailure);
+    if (start.firstStart) setMessagePanelText(FirstStartGreeting);
 
     setLeagueMenu(start.leagueMenu);
     // Items that need an open league. After a failed read they are disabled as
@@ -537,7 +540,15 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::ViewTimer_Timer() {
     m_ViewTimer->stop();
-    if (m_view.mode() != ViewMode::Player) Viewmenu_Click(static_cast<int>(m_view.mode()));
+    showTickedView();
+}
+
+void MainWindow::showTickedView() {
+    if (m_store.league.LeagueFilePath.empty()) return;
+    ShowRoundsView();
+    if (m_view.mode() != ViewMode::Player) return;
+    m_view.fillPlayer(m_store, m_view.player());
+    fillLists();
 }
 
 void MainWindow::messagetimer_Timer() {
@@ -657,9 +668,14 @@ void MainWindow::aboutmenu_Click() {
 
 void MainWindow::toolbutton_Click(int index) {
     switch (index) {
-    case 0:
-        OpenLeague(m_store.settings.CurrentLeague);
+    case 0: {
+        LeagueToLoad load = leagueToLoad(m_store.settings, leagueMenu());
+        if (load.reason)
+            m_services.dialogs.messageBox(*load.reason);
+        else
+            OpenLeague(load.item);
         break;
+    }
     case 1:
         if (m_entermenu->isEnabled()) entermenu_Click();
         break;
@@ -717,7 +733,9 @@ void MainWindow::Printsetupmenu_Click() {
 // ---------------------------------------------------------------- courses
 
 void MainWindow::enableCourseMenu() {
-    m_coursesmenu->menuAction()->setEnabled(true);
+    // An edit or delete under way in the course panel keeps the menu until the panel is done.
+    if (m_coursePanel->isVisibleTo(this) && m_panelMode != CoursePanelMode::Chart) return;
+    m_coursesmenu->setEnabled(true);
 }
 
 void MainWindow::GCmenu_Click(int index) {
@@ -737,7 +755,9 @@ void MainWindow::CHCPChartmenu_Click() {
 }
 
 void MainWindow::openCoursePanel(CoursePanelMode mode) {
-    m_coursesmenu->menuAction()->setEnabled(false);
+    // The menu itself, not only its item: a menu follows the main window back to
+    // enabled when another window closes, unless it was disabled in its own right.
+    m_coursesmenu->setEnabled(false);
     if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
     if (m_store.courses.CourseCount < 1) {
         enableCourseMenu();
@@ -776,6 +796,7 @@ void MainWindow::chooseCourse() {
             BusyPointer busy(m_services.dialogs);
             PrintChcpChart(m_services.printer, m_store, course, tee);
         }
+        showTickedView();
         break;
     }
     case CoursePanelMode::Edit:
@@ -793,6 +814,7 @@ void MainWindow::chooseCourse() {
         else
             enableCourseMenu();
         refreshUndoItem();
+        showTickedView();
         break;
     }
     }
@@ -801,6 +823,7 @@ void MainWindow::chooseCourse() {
 void MainWindow::cancelCourseChoice() {
     m_coursePanel->withdraw();
     enableCourseMenu();
+    showTickedView();
 }
 
 } // namespace tallyrock

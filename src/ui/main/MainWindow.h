@@ -96,6 +96,9 @@ class MainWindow : public QMainWindow {
     void enableCourseMenu();
     void ShowRoundsView();
     void HideRoundsView();
+    // The view that is ticked, filled afresh, where a window or the course
+    // panel covered it; nothing while no league is open.
+    void showTickedView();
     // SaveLeagueFile with the saving notice in the message panel and the hourglass; shows a failure.
     Failure saveLeagueFile();
     void setMessagePanelText(const QString& text);

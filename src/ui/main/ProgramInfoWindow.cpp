@@ -1,5 +1,7 @@
 #include "ProgramInfoWindow.h"
 
+#include "utilities/ScreenPlacement.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,6 +24,8 @@ ProgramInfoWindow::ProgramInfoWindow(QWidget* parent) : QDialog(parent) {
     auto* column = new QVBoxLayout(this);
     column->addWidget(text);
     column->addWidget(close, 0, Qt::AlignCenter);
+    adjustSize();
+    centreBelowMiddle(*this, 90);
 }
 
 } // namespace tallyrock

@@ -123,7 +123,10 @@ void installRosterOpeners(MainWindow& main) {
     using Window = MainWindow::Window;
     main.setOpener(Window::CourseSetup, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new CourseWindow(m.store(), m.services()), m, HelpTopic::Courses);
-        QObject::connect(window, &CourseWindow::closed, &m, &MainWindow::enableCourseMenu);
+        QObject::connect(window, &CourseWindow::closed, &m, [&m] {
+            m.enableCourseMenu();
+            m.showTickedView();
+        });
         return window;
     });
     main.setOpener(Window::LeagueCreation, [](MainWindow& m) -> QWidget* {

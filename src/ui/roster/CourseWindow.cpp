@@ -73,8 +73,8 @@ void CourseWindow::showCourse() {
         m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
-        m_ratepanel[i]->setText(qs(ratingPanelText(form.rating[i])));
-        m_slopepanel[i]->setText(qs(slopePanelText(form.slope[i])));
+        showPanel(m_ratepanel[i], qs(ratingPanelText(form.rating[i])));
+        showPanel(m_slopepanel[i], qs(slopePanelText(form.slope[i])));
     }
     m_initialstext->setText(qs(form.initials));
 
@@ -106,13 +106,14 @@ QHBoxLayout* CourseWindow::buildButtons() {
     return buttons;
 }
 
-// Ratings and slopes of the three tees, set with the spin buttons only, and the initials.
+// Ratings and slopes of the three tees, typed or stepped with the spin buttons (and the
+// Up and Down keys), and the initials.
 QGridLayout* CourseWindow::buildTeePanels() {
     auto* tees = new QGridLayout;
     tees->setHorizontalSpacing(4);
     tees->addWidget(new QLabel("Rating", this), 1, 0);
     tees->addWidget(new QLabel("Slope", this), 2, 0);
-    const char* const teeNames[] = {"", "Red", "White", "Blue"};
+    const QString teeNames[] = {"", "Red", "White", "Blue"};
     const char* const ratePanels[] = {"", "redratepanel", "whiteratepanel", "blueratepanel"};
     const char* const slopePanels[] = {"", "redslopepanel", "whiteslopepanel", "Blueslopepanel"};
     const char* const rateSpins[] = {"", "redrateingspin", "Whiteratingspin", "blueratingspin"};
@@ -120,14 +121,23 @@ QGridLayout* CourseWindow::buildTeePanels() {
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
         tees->addWidget(heading(teeNames[t], this), 0, 2 * t - 1);
-        m_ratepanel[i] = sunkenPanel(ratePanels[t], this);
-        m_slopepanel[i] = sunkenPanel(slopePanels[t], this);
-        for (QLabel* p : {m_ratepanel[i], m_slopepanel[i]}) {
-            p->setStyleSheet(TeeColours[t]);
-            p->setMinimumWidth(56);
+        m_ratepanel[i] = new QLineEdit(this);
+        m_ratepanel[i]->setObjectName(ratePanels[t]);
+        m_ratepanel[i]->setAccessibleName(teeNames[t] + " tee rating");
+        m_slopepanel[i] = new QLineEdit(this);
+        m_slopepanel[i]->setObjectName(slopePanels[t]);
+        m_slopepanel[i]->setAccessibleName(teeNames[t] + " tee slope");
+        for (QLineEdit* p : {m_ratepanel[i], m_slopepanel[i]}) {
+            p->setStyleSheet(QString("QLineEdit { %1 }").arg(TeeColours[t]));
+            p->setAlignment(Qt::AlignCenter);
+            p->setMaxLength(8);
+            p->setFixedWidth(56);
+            p->installEventFilter(this);
         }
-        auto* rateSpin = new SpinButton(rateSpins[t], this);
-        auto* slopeSpin = new SpinButton(slopeSpins[t], this);
+        connect(m_ratepanel[i], &QLineEdit::editingFinished, this, [this, t] { ratepanel_Typed(t); });
+        connect(m_slopepanel[i], &QLineEdit::editingFinished, this, [this, t] { slopepanel_Typed(t); });
+        auto* rateSpin = new SpinButton(rateSpins[t], teeNames[t] + " tee rating", this);
+        auto* slopeSpin = new SpinButton(slopeSpins[t], teeNames[t] + " tee slope", this);
         tees->addWidget(m_ratepanel[i], 1, 2 * t - 1);
         tees->addWidget(rateSpin, 1, 2 * t);
         tees->addWidget(m_slopepanel[i], 2, 2 * t - 1);
@@ -181,10 +191,19 @@ QFrame* CourseWindow::buildScorecard() {
     return card;
 }
 
-// Only digits reach a par box; Enter moves on to the next hole.
+// Only digits reach a par box; Enter moves on to the next hole. Up and Down in a
+// rating or slope panel step it as its spin button does.
 bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+        for (int t = 1; t <= 3; ++t) {
+            auto i = static_cast<std::size_t>(t);
+            if (watched == m_ratepanel[i]) ratingSpin_Spin(t, key->key() == Qt::Key_Up);
+            if (watched == m_slopepanel[i]) slopeSpin_Spin(t, key->key() == Qt::Key_Up);
+            if (watched == m_ratepanel[i] || watched == m_slopepanel[i]) return true;
+        }
+    }
     for (int h = 1; h <= 18; ++h) {
         if (watched != m_Partext[static_cast<std::size_t>(h)]) continue;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -216,14 +235,46 @@ void CourseWindow::Partext_Change(int h) {
     m_Totallabel->setText(qs(form.totalText()));
 }
 
+// A spin steps from the value typed last, once it is checked.
 void CourseWindow::ratingSpin_Spin(int tee, bool up) {
-    QLabel* p = m_ratepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(ratingSpin(str(p->text()), up)));
+    QLineEdit* p = m_ratepanel[static_cast<std::size_t>(tee)];
+    ratepanel_Typed(tee);
+    showPanel(p, qs(ratingSpin(str(p->text()), up)));
 }
 
 void CourseWindow::slopeSpin_Spin(int tee, bool up) {
-    QLabel* p = m_slopepanel[static_cast<std::size_t>(tee)];
-    p->setText(qs(slopeSpin(str(p->text()), up)));
+    QLineEdit* p = m_slopepanel[static_cast<std::size_t>(tee)];
+    slopepanel_Typed(tee);
+    showPanel(p, qs(slopeSpin(str(p->text()), up)));
+}
+
+bool CourseWindow::ratepanel_Typed(int tee) {
+    QLineEdit* p = m_ratepanel[static_cast<std::size_t>(tee)];
+    std::optional<double> value = typedRating(str(p->text()));
+    return panelTyped(p, value, value ? ratingPanelText(*value) : std::string());
+}
+
+bool CourseWindow::slopepanel_Typed(int tee) {
+    QLineEdit* p = m_slopepanel[static_cast<std::size_t>(tee)];
+    std::optional<double> value = typedSlope(str(p->text()));
+    return panelTyped(p, value, value ? slopePanelText(*value) : std::string());
+}
+
+bool CourseWindow::panelTyped(QLineEdit* panel, std::optional<double> value, const std::string& shown) {
+    if (panel->text() == panel->property("shown").toString()) return true; // not typed into
+    if (!value) {
+        m_services.dialogs.beep();
+        panel->setText(panel->property("shown").toString());
+        return false;
+    }
+    showPanel(panel, qs(shown));
+    return true;
+}
+
+// The panel's text, remembered as the value a refused entry goes back to.
+void CourseWindow::showPanel(QLineEdit* panel, const QString& text) {
+    panel->setText(text);
+    panel->setProperty("shown", text);
 }
 
 CourseForm CourseWindow::currentForm() const {
@@ -241,6 +292,8 @@ CourseForm CourseWindow::currentForm() const {
 }
 
 void CourseWindow::savebutton_Click() {
+    for (int t = 1; t <= 3; ++t)
+        if (!ratepanel_Typed(t) || !slopepanel_Typed(t)) return;
     CourseForm form = currentForm();
     if (Failure refusal = checkCourseForm(m_store, form)) {
         m_services.dialogs.messageBox(*refusal);

@@ -11,6 +11,8 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
 class QFrame;
 class QGridLayout;
@@ -37,6 +39,12 @@ class CourseWindow : public ToolWindow {
     void Partext_Change(int h);
     void ratingSpin_Spin(int tee, bool up);
     void slopeSpin_Spin(int tee, bool up);
+    // A rating or slope typed into its panel: shown as its spin shows it, or,
+    // when it is no rating or slope, a beep and the value shown before. False then.
+    bool ratepanel_Typed(int tee);
+    bool slopepanel_Typed(int tee);
+    bool panelTyped(QLineEdit* panel, std::optional<double> value, const std::string& shown);
+    void showPanel(QLineEdit* panel, const QString& text);
     void savebutton_Click();
     // The form as the controls hold it now.
     CourseForm currentForm() const;
@@ -46,8 +54,8 @@ class CourseWindow : public ToolWindow {
     QLabel* m_Outlabel = nullptr;
     QLabel* m_Inlabel = nullptr;
     QLabel* m_Totallabel = nullptr;
-    std::array<QLabel*, 4> m_ratepanel{};  // tees 1..3
-    std::array<QLabel*, 4> m_slopepanel{}; // tees 1..3
+    std::array<QLineEdit*, 4> m_ratepanel{};  // tees 1..3
+    std::array<QLineEdit*, 4> m_slopepanel{}; // tees 1..3
     QLineEdit* m_initialstext = nullptr;
 };
 

@@ -43,7 +43,7 @@ PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
     m_Text1->setFixedWidth(56);
-    auto* SpinButton1 = new SpinButton("SpinButton1", this);
+    auto* SpinButton1 = new SpinButton("SpinButton1", "Position", this);
     m_changebutton = new QPushButton("Change Position", this);
     m_changebutton->setObjectName("changebutton");
     m_changebutton->setEnabled(false);

@@ -15,9 +15,8 @@ QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-// Message texts break lines with CR LF.
 QString dialogText(const std::string& text) {
-    return qs(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return qs(plainLineBreaks(text));
 }
 
 QMessageBox::Icon boxIcon(Icon icon) {

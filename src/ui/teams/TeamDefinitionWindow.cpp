@@ -4,6 +4,7 @@
 #include "services/QtText.h"
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
+#include "utilities/ScreenPlacement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +27,8 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 QListWidget* memberList(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A click adds a player to the selection, as in round set-up and the card window.
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
     return list;
 }
 
@@ -67,6 +69,8 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     m_startlabel->hide();
     QPushButton* addbutton = button("->", "addbutton", this);
     QPushButton* removebutton = button("<-", "removebutton", this);
+    addbutton->setAccessibleName("Move into the team");
+    removebutton->setAccessibleName("Move out of the team");
     m_createbutton = button("Create Additonal Teams", "createbutton", this);
     QPushButton* deleteteambutton = button("Remove Team", "deleteteambutton", this);
     QPushButton* nextteambutton = button("Next Team", "nextteambutton", this);
@@ -113,6 +117,8 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
         m_createbutton->setEnabled(false);
         m_startlabel->show();
     }
+    adjustSize();
+    centreBelowMiddle(*this, 90);
 }
 
 void TeamDefinitionWindow::AddNamestoList() {

@@ -6,6 +6,7 @@
 #include "store/TeamFile.h"
 #include "teams/TeamOps.h"
 #include "teams/TeamPoints.h"
+#include "utilities/ScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -75,6 +76,7 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     image1->setObjectName("Image1");
     image1->setText("?");
     image1->setToolTip("Team Information Help");
+    image1->setAccessibleName("Team Information Help");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_TeamNameLabel, 0, 0, 1, 2);
@@ -113,6 +115,7 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     showmembers();
     m_DateText->setText(qs(dashedDate(m_services.clock.today())));
     listinfo();
+    centreBelowMiddle(*this, 0);
 }
 
 void TeamPointsWindow::showmembers() {

@@ -3,6 +3,7 @@
 #include "services/BusyPointer.h"
 #include "services/PrinterSetup.h"
 #include "teams/TeamSummary.h"
+#include "utilities/ScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -57,6 +58,8 @@ TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget
     connect(printsetupbutton, &QPushButton::clicked, this, &TeamSummaryWindow::Printsetupbutton_Click);
     connect(donebutton, &QPushButton::clicked, this, &TeamSummaryWindow::Donebutton_Click);
     connect(infobutton, &QPushButton::clicked, this, &TeamSummaryWindow::helpRequested);
+    adjustSize();
+    centreBelowMiddle(*this, 90);
 }
 
 void TeamSummaryWindow::Printbutton_Click() {

@@ -1,17 +1,16 @@
 #include "FontWindow.h"
 
+#include "ScreenPlacement.h"
 #include "print/PrintFonts.h"
 #include "services/Dialogs.h"
 #include "services/QtText.h"
 #include "utilities/PrinterFont.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +43,7 @@ FontWindow::FontWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     infobutton->setObjectName("infobutton");
     infobutton->setText("?");
     infobutton->setToolTip("Information");
+    infobutton->setAccessibleName("Information");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(infobutton);
@@ -61,8 +61,7 @@ FontWindow::FontWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     connect(okbutton, &QPushButton::clicked, this, &FontWindow::okbutton_Click);
     connect(infobutton, &QToolButton::clicked, this, &FontWindow::helpRequested);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreBelowMiddle(*this, 0);
     const std::string& stored = m_store.settings.FontName;
     m_fontlabel->setFont(printFont(stored, 14, false));
     m_fontlabel->setText(qs(stored));

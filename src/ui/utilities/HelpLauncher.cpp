@@ -1,28 +1,37 @@
 #include "HelpLauncher.h"
 
+#include "ScreenPlacement.h"
+
 #include <QApplication>
 #include <QEvent>
 
 namespace tallyrock {
 
-HelpLauncher::HelpLauncher(Dialogs& dialogs, HelpWindow::PrinterQuestion askPrinter)
-    : m_dialogs(dialogs), m_askPrinter(std::move(askPrinter)) {}
+HelpLauncher::HelpLauncher(Dialogs& dialogs, HelpWindow::PrinterQuestion askPrinter,
+                           QtReportPrinter* printouts)
+    : m_dialogs(dialogs), m_askPrinter(std::move(askPrinter)), m_printouts(printouts) {}
 
 HelpLauncher::~HelpLauncher() {
     delete m_window.data();
 }
 
 void HelpLauncher::ShowHelpTopic(HelpTopic topic) {
+    QWidget* asking = QApplication::activeWindow();
     if (!m_window) {
-        m_window = new HelpWindow(m_dialogs, m_askPrinter);
+        m_window = new HelpWindow(m_dialogs, m_askPrinter, m_printouts);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
     }
+    if (asking == m_window) asking = nullptr;
+    // The help opens beside the window it explains, and moves aside when it covers it.
+    bool opening = !m_window->isVisible();
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_window)
         stayUsableBeside(modal);
     m_window->setEnabled(true);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+    if (asking && (opening || m_window->frameGeometry().intersects(asking->frameGeometry())))
+        placeBeside(*m_window, *asking);
     m_window->repaint();
     m_window->showTopic(topic);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one HelpViewer: it creates the help window on first use (and
-// again after it was closed), shows it and moves it to the topic asked for.
+// again after it was closed), shows it beside the window that asked for it
+// (the active one) and moves it to the topic asked for.
 
 #include "HelpViewer.h"
 #include "HelpWindow.h"
@@ -15,7 +16,8 @@ class Dialogs;
 class HelpLauncher : public QObject, public HelpViewer {
     Q_OBJECT
   public:
-    explicit HelpLauncher(Dialogs& dialogs, HelpWindow::PrinterQuestion askPrinter = {});
+    explicit HelpLauncher(Dialogs& dialogs, HelpWindow::PrinterQuestion askPrinter = {},
+                          QtReportPrinter* printouts = nullptr);
     ~HelpLauncher() override;
 
     void ShowHelpTopic(HelpTopic topic) override;
@@ -32,6 +34,7 @@ class HelpLauncher : public QObject, public HelpViewer {
 
     Dialogs& m_dialogs;
     HelpWindow::PrinterQuestion m_askPrinter;
+    QtReportPrinter* m_printouts = nullptr;
     QPointer<HelpWindow> m_window;
     QPointer<QWidget> m_modal; // the modal window the help window is lent to
 };

@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "ScreenPlacement.h"
+#include "print/QtReportPrinter.h"
 #include "services/Dialogs.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -142,9 +143,11 @@ class HelpTextView : public QTextBrowser {
     Jump m_jump;
 };
 
-HelpWindow::HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter, QWidget* parent)
+HelpWindow::HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter, QtReportPrinter* printouts,
+                       QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs),
-      m_askPrinter(askPrinter ? std::move(askPrinter) : PrinterQuestion(askWithPrintDialog)) {
+      m_askPrinter(askPrinter ? std::move(askPrinter) : PrinterQuestion(askWithPrintDialog)),
+      m_printouts(printouts) {
     setObjectName("HelpForm");
     setWindowTitle(HelpWindowTitle);
     m_RichTextBox1 = new HelpTextView(this, [this](const QString& anchor) { showAnchor(anchor); });
@@ -247,10 +250,17 @@ void HelpWindow::printDocument(bool selectedOnly) {
         return;
     }
     QPrinter printer;
-    if (!m_askPrinter(printer, selectedOnly, this)) return; // a cancel ends the request silently
+    std::optional<std::filesystem::path> pdf = m_printouts ? m_printouts->printoutFile("Help") : std::nullopt;
+    if (pdf) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf->string()));
+    } else if (!m_askPrinter(printer, selectedOnly, this)) {
+        return; // a cancel ends the request silently
+    }
     // Whichever item was chosen, a selection prints only the selected part.
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
     m_RichTextBox1->print(&printer);
+    if (pdf) m_printouts->printoutWritten(*pdf);
 }
 
 void HelpWindow::CloseHelpMenu_Click() {

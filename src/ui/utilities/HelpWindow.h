@@ -17,6 +17,7 @@ namespace tallyrock {
 
 class Dialogs;
 class HelpTextView;
+class QtReportPrinter;
 
 inline constexpr const char* HelpWindowTitle = "Greenquill Information";
 
@@ -27,7 +28,10 @@ class HelpWindow : public QMainWindow {
     // preset when asked; false when the user cancels.
     using PrinterQuestion = std::function<bool(QPrinter& printer, bool selectionPreset, QWidget* parent)>;
 
-    explicit HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter = {}, QWidget* parent = nullptr);
+    // With `printouts`, the text prints where the reports print: with no
+    // printer, to a PDF file in Printouts/ without asking.
+    explicit HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter = {},
+                        QtReportPrinter* printouts = nullptr, QWidget* parent = nullptr);
     ~HelpWindow() override;
 
     // Caret to the topic's heading with an empty selection, and the heading
@@ -54,6 +58,7 @@ class HelpWindow : public QMainWindow {
 
     Dialogs& m_dialogs;
     PrinterQuestion m_askPrinter;
+    QtReportPrinter* m_printouts = nullptr;
     HelpTextView* m_RichTextBox1 = nullptr;
 };
 

@@ -54,6 +54,7 @@ RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<B
     auto* infobutton = new QToolButton(this);
     infobutton->setObjectName("infobutton");
     infobutton->setToolTip("Help on backup and restore");
+    infobutton->setAccessibleName("Help on backup and restore");
     infobutton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     auto* exitbutton = new QToolButton(this);
     exitbutton->setObjectName("exitbutton");

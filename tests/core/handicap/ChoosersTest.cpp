@@ -44,12 +44,16 @@ TEST_F(ChoosersTest, EditChooserMarksOnlyTheLastPlayerOfTheName) {
     EXPECT_EQ(store.CurrentPlayer, 4);
 }
 
-TEST_F(ChoosersTest, RoundsAreListedNewestFirstWithTwoDigitParts) {
+TEST_F(ChoosersTest, RoundsAreListedNewestFirstWithInitialsAndGross) {
     giveRounds(1, 11);
+    store.courses.CourseField[1][field::Initials] = "PH";
+    store.player(1).round[1].HoleScore[OutSlot] = 45;
+    store.player(1).round[1].HoleScore[InSlot] = 44;
+    store.player(1).round[11].HoleScore[OutSlot] = 101; // on a course that is not in the table
     std::vector<std::string> lines = roundDateLines(store, 1);
     ASSERT_EQ(lines.size(), 11u);
-    EXPECT_EQ(lines.front(), "12/12/14"); // slot 11
-    EXPECT_EQ(lines.back(), "02/02/04");  // slot 1
+    EXPECT_EQ(lines.front(), "12/12/14        101"); // slot 11
+    EXPECT_EQ(lines.back(), "02/02/04   PH    89");  // slot 1
     EXPECT_TRUE(roundDateLines(store, 2).empty());
 }
 

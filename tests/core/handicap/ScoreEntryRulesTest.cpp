@@ -99,6 +99,30 @@ TEST(ScoreEntryScores, BoxesAreRoundedAndTotalsTakenAsShown) {
     EXPECT_EQ(boxScores(HoleBoxes{}, "99999", "")[OutSlot], INT16_MAX);
 }
 
+// A forgotten hole is asked about; a whole nine left empty is a nine-hole round.
+TEST(ScoreEntryScores, AHoleLeftEmptyInAPlayedNineIsAsked) {
+    const struct {
+        std::vector<int> empty; // holes left empty, the others hold " 4"
+        int asked;
+    } cases[] = {
+        {{}, 0},
+        {{7}, 7},
+        {{7, 3}, 3},
+        {{16}, 16},
+        {{10, 11, 12, 13, 14, 15, 16, 17, 18}, 0},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 12}, 12},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, 0}, // only the totals typed
+    };
+    for (const auto& c : cases) {
+        HoleBoxes holes;
+        holes.fill(" 4");
+        for (int h : c.empty)
+            holes[static_cast<std::size_t>(h)] = h % 2 ? "" : "0"; // an empty box, or a 0 (a stored round)
+        EXPECT_EQ(firstMissingHole(holes), c.asked) << c.asked;
+    }
+    EXPECT_EQ(missingHoleQuestion(7).text, "Hole 7 has no score. Record the round anyway?");
+}
+
 TEST(ScoreEntryScores, StrokeControlRewritesOnlyTheCappedHoles) {
     HoleScores typed = holeScores({5, 10, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
     HoleScores capped = typed;

@@ -122,8 +122,39 @@ TEST(LeagueOps, DeleteRemovesTheNameAndBothFilesAndClosesTheLeague) {
     fs::remove(dir / "Friday.LGE");
     EXPECT_TRUE(deleteLeague(store, "Friday").messages.empty());
     EXPECT_TRUE(deleteLeague(store, "Tuesday").messages.empty());
-    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+    // Monday, the league "Load League" opened, went first: none is left to load.
+    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", "-1 ", " 1 ", " 0 "}));
     EXPECT_EQ(folderSnapshot(dir.path()).size(), 1u);
+}
+
+// "Load League" opens the league opened last: deleting another one keeps it the
+// same league, deleting it leaves none, and a league opened from a menu whose
+// first item a deletion blanked is remembered by its place in the list.
+TEST(LeagueOps, TheLeagueToLoadSurvivesDeletions) {
+    TempDir dir;
+    Store store = storeIn(dir);
+    createAll(store, {"Monday", "Tuesday", "Friday"});
+    store.settings.CurrentLeague = 2;
+    ASSERT_TRUE(deleteLeague(store, "Monday").done);
+    const std::vector<std::string> menu{"", "Tuesday", "Friday"};
+    EXPECT_EQ(leagueToLoad(store.settings, menu).item, 2);
+    ASSERT_EQ(OpenLeague(store, 1, "Tuesday").outcome, OpenOutcome::Opened);
+    EXPECT_EQ(store.settings.CurrentLeague, 0);
+    EXPECT_EQ(leagueToLoad(store.settings, menu).item, 1);
+
+    ASSERT_TRUE(deleteLeague(store, "Tuesday").done);
+    LeagueToLoad none = leagueToLoad(store.settings, {"", "Friday"});
+    EXPECT_EQ(none.item, -1);
+    ASSERT_TRUE(none.reason);
+    EXPECT_EQ(
+        none.reason->text,
+        "No league was opened last.\r\nChoose one from File > Open League File; Load League opens it again.");
+    ASSERT_TRUE(deleteLeague(store, "Friday").done);
+    LeagueToLoad empty = leagueToLoad(store.settings, {""});
+    ASSERT_TRUE(empty.reason);
+    EXPECT_EQ(
+        empty.reason->text,
+        "There are no leagues yet.\r\nCreate the first one with File > Create or Delete a League File.");
 }
 
 TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {

@@ -1,9 +1,19 @@
 // Text that goes into a data file, and names compared whatever their letter case.
 #include "store/SafeText.h"
+#include "store/Message.h"
 
 #include <gtest/gtest.h>
 
 using namespace tallyrock;
+
+TEST(MessageText, EachLineBreakIsOneBreakWhateverItsOrder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nb", "a\nb"},       {"a\n\rb", "a\nb"},     {"a\n\r\n\rb", "a\n\nb"},
+        {"a\r\n\r\nb", "a\n\nb"}, {"a\rb\nc", "a\nb\nc"}, {"a\n\nb\r\r", "a\n\nb\n\n"},
+    };
+    for (const auto& [text, plain] : cases)
+        EXPECT_EQ(plainLineBreaks(text), plain) << text;
+}
 
 TEST(SafeText, RefusesWhatOneLineOfAFileCannotHold) {
     const std::string utf8 = "A name holds bytes that are not valid UTF-8 text.";

@@ -39,8 +39,25 @@ TEST_F(StartUpTest, ThreeLeaguesGiveThreeMenuItemsInFileOrder) {
     EXPECT_EQ(store.settings.MaxStrokesPerHole, 10);
 }
 
+TEST_F(StartUpTest, AFolderWithoutDataFilesIsAFirstStartNotAFailure) {
+    writeFile(dir / "notes.txt", "a file of the user's own");
+    StartUpResult first = loadAtStartUp(store);
+    EXPECT_FALSE(first.listFailure);
+    EXPECT_TRUE(first.firstStart);
+    EXPECT_EQ(first.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_FLOAT_EQ(store.settings.IndexFactor, 0.96f);
+    for (const char* name : {"COURSE.DAT", "Club.lge", "club.TEA", "Vexa.Dat"}) {
+        TempDir other;
+        writeFile(other / name, "");
+        EXPECT_FALSE(holdsNoDataFile(other.path())) << name;
+    }
+    EXPECT_TRUE(holdsNoDataFile(dir / "not made yet"));
+}
+
 TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
+    writeFile(dir / "course.dat", " 0 \r\n"); // data files, but no league list: the warning stays
     StartUpResult missing = loadAtStartUp(store);
+    EXPECT_FALSE(missing.firstStart);
     ASSERT_TRUE(missing.listFailure);
     EXPECT_EQ(missing.listFailure->text, "Cannot Load vexa.dat, Please check your working\r\n"
                                          "directory or Launchers startup directory setting.");

@@ -307,7 +307,9 @@ class RoundEntryTest : public QObject {
         QCOMPARE(text(entry, "outscoretext"), QString("  41"));
         typeKeys("554659465");
         QCOMPARE(text(entry, "Totalscorelabel"), QString("90"));
+        m_dialogs->answerMessage(Answer::Yes); // hole 8 was left out on purpose
         click(entry, "recordbutton");
+        QCOMPARE(m_dialogs->calls.back().text, std::string("Hole 8 has no score. Record the round anyway?"));
         QCOMPARE(text(entry, "scoretext5"), QString(" 7")); // capped in the box, before the record
         QCOMPARE(text(entry, "Totalscorelabel"), QString("85"));
         QCOMPARE(m_store->player(1).RoundCount, int16_t{2}); // 600 ms later
@@ -446,7 +448,7 @@ class RoundEntryTest : public QObject {
         QCOMPARE(m_dialogs->beeps, 1);
         clickRow(list, 0);
         click(chooser, "acceptbutton");
-        QCOMPARE(items(list), (QStringList{"07/20/06", "06/01/06"}));
+        QCOMPARE(items(list), (QStringList{"07/20/06   Oa    81", "06/01/06   Pi    90"}));
         doubleClickRow(list, 1);
 
         auto* entry = topLevel<ScoreEntryWindow>("roundsform");
@@ -482,6 +484,75 @@ class RoundEntryTest : public QObject {
         QCOMPARE(leagueOnDisk(), leagueFileText(s.league));
         QCOMPARE(m_store->player(1).round[2].RoundIndex, 11.2f); // later rounds are not recalculated
         QTRY_COMPARE(items(child<QListWidget>(m_window.get(), "List2")), coreView(ViewMode::Recent));
+    }
+
+    // Typing over what a box holds: a click selects it, the totals too; a
+    // forgotten hole is asked about once, and No goes back to it.
+    void aClickSelectsAndAForgottenHoleIsAsked() {
+        openLeague(0);
+        auto* setup = setUpRound({0, 1}, "Pine Hills"); // Ann, Bob
+        QVERIFY(setup);
+        click(setup, "acceptbutton");
+        auto* entry = topLevel<ScoreEntryWindow>("roundsform");
+        QVERIFY(entry);
+        activate(entry);
+        for (const char* total : {"outscoretext", "inscoretext"}) {
+            QTest::mouseClick(child<QLineEdit>(entry, total), Qt::LeftButton);
+            typeKeys("45");
+            QCOMPARE(text(entry, total), QString("45"));
+        }
+        click(entry, "recordbutton"); // totals only: nothing to ask
+        QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Bob"));
+        QCOMPARE(m_store->player(1).round[3].HoleScore[OutSlot], int16_t{45});
+
+        activate(entry);
+        typeKeys("444444\n44" // hole 7 left out
+                 "444444444");
+        auto* hole3 = child<QLineEdit>(entry, "scoretext3");
+        QTest::mouseClick(hole3, Qt::LeftButton);
+        typeKeys("5");
+        QCOMPARE(hole3->text(), QString(" 5"));
+        m_dialogs->answerMessage(Answer::No);
+        click(entry, "recordbutton");
+        QCOMPARE(m_dialogs->calls.back().text, std::string("Hole 7 has no score. Record the round anyway?"));
+        QCOMPARE(m_dialogs->calls.back().defaultButton, Answer::No);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext7"));
+        typeKeys("6");
+        QPointer<QWidget> entryAlive(entry);
+        click(entry, "recordbutton");
+        QTRY_VERIFY(entryAlive.isNull());
+        const RoundRecord& bob = m_store->player(3).round[1];
+        QCOMPARE(bob.HoleScore[3], int16_t{5});
+        QCOMPARE(bob.HoleScore[7], int16_t{6});
+    }
+
+    // With one player's rounds in view, a correction shows them again.
+    void theIndividualViewComesBackAfterACorrection() {
+        openLeague(0);
+        trigger("Viewmenu3");
+        auto* players = topLevel<QWidget>("chooseplayer");
+        QVERIFY(players);
+        doubleClickRow(child<QListWidget>(players, "List1"), 0); // Ann
+        auto* list1 = child<QListWidget>(m_window.get(), "List1");
+        QTRY_COMPARE(items(list1).mid(2), (QStringList{"Ann", "Ann"}));
+
+        trigger("editroundmenu");
+        auto* chooser = topLevel<EditRoundChooserWindow>("GPlayer");
+        QVERIFY(chooser);
+        doubleClickRow(child<QListWidget>(chooser, "List1"), 0);
+        doubleClickRow(child<QListWidget>(chooser, "List1"), 0);
+        auto* entry = topLevel<ScoreEntryWindow>("roundsform");
+        QVERIFY(entry);
+        auto* list2 = child<QListWidget>(m_window.get(), "List2");
+        QVERIFY(!list2->isVisible());
+        QPointer<QWidget> entryAlive(entry);
+        click(entry, "recordbutton");
+        QTRY_VERIFY(entryAlive.isNull());
+        RoundsView ann;
+        ann.setMode(ViewMode::Player);
+        ann.fillPlayer(*m_store, 1);
+        QTRY_COMPARE(items(list2), qlist(ann.lines().rounds)); // the index worked out again
+        QVERIFY(list2->isVisible());
     }
 
     void twoPlayersOfOneNameOnlyTheChosenIsCorrected() {

@@ -12,10 +12,13 @@
 #include "views/CourseHcpChart.h"
 #include "views/Listings.h"
 #include "views/RoundsView.h"
+#include "views/StartUp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -23,6 +26,7 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <unistd.h>
@@ -108,6 +112,23 @@ class MainWindowTest : public QObject {
         a->trigger();
     }
     QString panelText() { return m_window->messagePanelText(); }
+    // A window the main window opened, shown.
+    QWidget* topLevel(const char* name) {
+        stopAfterUnexpectedDialog();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible()) return w;
+        return nullptr;
+    }
+    // Deletes the league through the league window, as a user does.
+    void deleteLeague(const char* name) {
+        trigger("Creatmenu");
+        QWidget* window = topLevel("Createleagueform");
+        QVERIFY(window);
+        QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), name);
+        m_dialogs->answerMessage(Answer::Yes);
+        window->findChild<QPushButton*>("deletebutton")->click();
+        QTRY_VERIFY(m_window->isEnabled());
+    }
     // The view the core builds for the store as it is now.
     RoundsView coreView(ViewMode mode) {
         Store copy = *m_store;
@@ -175,8 +196,24 @@ class MainWindowTest : public QObject {
                  0);
     }
 
-    void startUpWithoutLeagueList() {
+    // A new user's first start, in an empty folder: a greeting instead of the
+    // warning, and "Load League" says why it opens nothing.
+    void firstStartInAnEmptyFolder() {
         makeFolder(false, false);
+        makeWindow();
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        QVERIFY(m_dialogs->calls.empty());
+        QCOMPARE(panelText(), QString(FirstStartGreeting));
+        m_dialogs->answerMessage(Answer::Ok);
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(m_dialogs->calls.back().text,
+                 std::string("There are no leagues yet.\r\nCreate the first one "
+                             "with File > Create or Delete a League File."));
+    }
+
+    // Data files but no league list: the warning stays.
+    void startUpWithoutLeagueList() {
+        makeFolder(false);
         makeWindow();
         m_dialogs->answerMessage(Answer::Ok);
         m_window->load(QRect(0, 0, 640, 480), 640);
@@ -193,6 +230,25 @@ class MainWindowTest : public QObject {
         // The tool button follows its disabled menu item.
         child<QToolButton>("toolbutton1")->click();
         QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
+    }
+
+    // "Load League" opens the league opened last, also after another league
+    // was deleted, and says so when that league itself was deleted.
+    void loadLeagueAfterLeaguesAreDeleted() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        deleteLeague("Monday");
+        QCOMPARE(panelText(), QString("Open a League file to begin"));
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(panelText(), QString("Current League - Friday"));
+        deleteLeague("Friday");
+        m_dialogs->answerMessage(Answer::Ok);
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(m_dialogs->calls.back().text,
+                 std::string("No league was opened last.\r\nChoose one from File > "
+                             "Open League File; Load League opens it again."));
+        QCOMPARE(panelText(), QString("Open a League file to begin"));
     }
 
     // Three leagues and no league open until one is chosen.
@@ -324,6 +380,79 @@ class MainWindowTest : public QObject {
         opened->close();
         QTRY_VERIFY(opened.isNull());
         QVERIFY(m_window->isEnabled());
+    }
+
+    // While the panel chooses a course to edit, entering rounds and leaving
+    // round set-up or score entry does not give the course menu back.
+    void coursePanelKeepsTheCourseMenu() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        QAction* courses = child<QMenu>("coursesmenu")->menuAction();
+        trigger("GCmenu2");
+        for (bool toScoreEntry : {false, true}) {
+            child<QToolButton>("toolbutton1")->click();
+            QWidget* setup = topLevel("selectplayers");
+            QVERIFY(setup);
+            QWidget* closing = setup;
+            if (toScoreEntry) {
+                setup->findChild<QListWidget*>("List1")->item(0)->setSelected(true);
+                setup->findChild<QComboBox*>("coursecombo")->setEditText("Oak Hollow");
+                setup->findChild<QPushButton*>("acceptbutton")->click();
+                closing = topLevel("roundsform");
+                QVERIFY(closing);
+            }
+            closing->findChild<QPushButton*>("cancelbutton")->click();
+            QTRY_VERIFY(m_window->isEnabled());
+            QVERIFY2(!courses->isEnabled(), toScoreEntry ? "after score entry" : "after round set-up");
+        }
+        QVERIFY(child<QWidget>("Selectcoursepanel")->isVisibleTo(m_window.get()));
+        QCOMPARE(child<QPushButton>("okordeletebutton")->text(), QString("Ok"));
+        child<QPushButton>("okordeletecancel")->click();
+        QVERIFY(courses->isEnabled());
+    }
+
+    // Whatever ends the course panel, the view that is ticked shows again.
+    void theTickedViewComesBackAfterTheCoursePanel() {
+        makeFolder(true);
+        makeWindow();
+        openFriday();
+        trigger("Viewmenu2");
+        auto* combo = child<QComboBox>("Selectcoursecombo");
+        const std::function<void()> ends[] = {
+            [&] {
+                trigger("GCmenu2");
+                child<QPushButton>("okordeletecancel")->click();
+            },
+            [&] {
+                trigger("CHCPChartmenu");
+                combo->setEditText("Oak Hollow");
+                m_dialogs->answerInput("2");
+                child<QPushButton>("okordeletebutton")->click();
+            },
+            [&] {
+                trigger("GCmenu2");
+                combo->setEditText("Oak Hollow");
+                child<QPushButton>("okordeletebutton")->click();
+                QWidget* course = topLevel("course");
+                QVERIFY(course);
+                course->findChild<QPushButton*>("cancelbutton")->click();
+                QTRY_VERIFY(m_window->isEnabled());
+            },
+            [&] {
+                trigger("GCmenu3");
+                combo->setEditText("Oak Hollow");
+                m_dialogs->answerMessage(Answer::Yes);
+                child<QPushButton>("okordeletebutton")->click();
+            },
+        };
+        auto* list2 = child<QListWidget>("List2");
+        for (const auto& end : ends) {
+            end();
+            QVERIFY(list2->isVisibleTo(m_window.get()));
+            QCOMPARE(items(list2), qlist(coreView(ViewMode::ByDate).lines().rounds));
+        }
+        QVERIFY(!items(list2).join("").contains(" OH ")); // the deleted course's initials are gone
     }
 
     void coursePanelDeletes() {

@@ -313,6 +313,46 @@ class RosterWindowsTest : public QObject {
         QCOMPARE(f[field::Initials], std::string("MRC"));
     }
 
+    // Ratings and slopes are typed as well as stepped, and held to what a rating and a slope can be.
+    void ratingsAndSlopesTypedIntoTheirPanels() {
+        writeCourses({{"Pine Creek Club", "PCC"}});
+        startMain();
+        QWidget* course = open("GCmenu1", "course");
+        QVERIFY(course);
+        QTest::keyClicks(child<QLineEdit>(course, "Nametext"), "Maple Run");
+        typePars(course, std::vector<int>(18, 4));
+        const struct {
+            const char* panel;
+            const char* typed;
+            const char* shown;
+        } cases[] = {
+            {"redratepanel", "70.5", "70.5"},   {"redratepanel", "abc", "70.5"}, // refused: back as it was
+            {"whiteratepanel", "68", "68.0"},   {"whiteratepanel", "19.9", "68.0"},
+            {"redslopepanel", "120.4", "120"},  {"whiteslopepanel", "300", "113"},
+            {"Blueslopepanel", " 131 ", "131"},
+        };
+        for (const auto& c : cases) {
+            retype(course, c.panel, c.typed);
+            QTest::keyClick(child<QLineEdit>(course, c.panel), Qt::Key_Return);
+            QCOMPARE(text(course, c.panel), QString(c.shown));
+        }
+        QCOMPARE(m_dialogs->beeps, 3); // "abc", 19.9 and a slope of 300
+        QTest::keyClick(child<QLineEdit>(course, "redratepanel"), Qt::Key_Up); // steps as the spin does
+        QCOMPARE(text(course, "redratepanel"), QString("70.6"));
+        retype(course, "blueratepanel", "71"); // a spin steps from what was typed
+        click(course, "blueratingspinUp");
+        QCOMPARE(text(course, "blueratepanel"), QString("71.1"));
+
+        closeWith(course, "savebutton");
+        const auto& f = loadCourses().CourseField[2];
+        QCOMPARE(f[field::rating(1)], std::string(" 70.6"));
+        QCOMPARE(f[field::rating(2)], std::string(" 68"));
+        QCOMPARE(f[field::rating(3)], std::string(" 71.1"));
+        QCOMPARE(f[field::slope(1)], std::string(" 120"));
+        QCOMPARE(f[field::slope(2)], std::string(" 113"));
+        QCOMPARE(f[field::slope(3)], std::string(" 131"));
+    }
+
     void nineHoleCourseOrNoNameIsRefusedAndCancelStoresNothing() {
         writeCourses({{"Pine Creek Club", "PCC"}});
         startMain();
