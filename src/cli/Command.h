@@ -26,6 +26,9 @@ void addTeamCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // After addReportCommands: adds the charts and the handicap cards to `print`.
 void addChartCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
+// Stroke indexes, nine ratings and playing conditions of the courses.
+void addWhsCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
 

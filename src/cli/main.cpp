@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     addRoundCommands(app, ctx, commands);
     addTeamCommands(app, ctx, commands);
     addChartCommands(app, ctx, commands);
+    addWhsCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "LineReader.h"
 #include "NumberText.h"
+#include "WhsFiles.h"
 
 namespace tallyrock {
 
@@ -50,7 +51,8 @@ Failure LoadCourseFile(Store& store) {
             }
         }
     }
-    return std::nullopt;
+    // The stroke indexes, nine ratings and playing conditions of the courses.
+    return LoadWhsCourseFiles(store);
 }
 
 std::string courseFileText(const CourseTable& courses) {
