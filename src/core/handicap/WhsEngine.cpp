@@ -22,6 +22,10 @@ std::string handicapText(float stored, const char* pattern) {
     return hasHandicap(stored) ? formatPattern(stored, pattern) : NoHandicapText;
 }
 
+std::string generalHandicap(float stored) {
+    return hasHandicap(stored) ? generalNumber(stored) : NoHandicapText;
+}
+
 namespace {
 
 std::string courseText(const Store& store, int course) {
@@ -156,8 +160,8 @@ void describeRound(WhsRoundWork& w, const WhsRoundInput& in, const Basis& b, con
                     " counted as " + plainNumber(w.holes[static_cast<std::size_t>(h)]));
     L.push_back("Adjusted gross score: " + plainNumber(w.adjustedGross) + "; PCC " + plainNumber(w.pcc));
     std::string formula = "113 / " + plainNumber(b.slope) + " x (" + plainNumber(w.adjustedGross) + " - " +
-                          whs::hundredthsText(b.rating) + " - " + (b.nine ? "PCC / 2 " : "") +
-                          plainNumber(w.pcc) + ")";
+                          whs::hundredthsText(b.rating) + " - " + plainNumber(w.pcc) +
+                          (b.nine ? " / 2)" : ")");
     if (b.nine) {
         Fraction nine = whs::nineHoleDifferential(w.adjustedGross, b.rating, b.slope, w.pcc, {0, 1});
         L.push_back("Nine holes: " + formula + " = " + twoDecimals(nine.value() / 10));
@@ -429,17 +433,19 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
             result.courseHandicap = static_cast<int>(result.courseHandicapExact->rounded());
             result.playingHandicap =
                 static_cast<int>(whs::playingHandicap(*result.courseHandicapExact, s.WhsAllowance));
-            result.steps.push_back("Course handicap from the " + teeName(defaultTee) + " of " +
-                                   courseText(store, result.course) + ": " + tenthsText(*newest.indexAfter) +
-                                   " x " + plainNumber(b.slope) + " / 113 + (" +
-                                   whs::hundredthsText(b.rating) + " - " + plainNumber(b.par) +
-                                   ") = " + twoDecimals(result.courseHandicapExact->value()) + ", rounded " +
-                                   plainNumber(*result.courseHandicap));
-            result.steps.push_back("Playing handicap: " + twoDecimals(result.courseHandicapExact->value()) +
-                                   " x " + plainNumber(s.WhsAllowance) + " % = " +
-                                   twoDecimals(result.courseHandicapExact->value() * s.WhsAllowance / 100) +
-                                   ", rounded " + plainNumber(*result.playingHandicap));
+            result.handicapLines.push_back(
+                "Course handicap from the " + teeName(defaultTee) + " of " +
+                courseText(store, result.course) + ": " + tenthsText(*newest.indexAfter) + " x " +
+                plainNumber(b.slope) + " / 113 + (" + whs::hundredthsText(b.rating) + " - " +
+                plainNumber(b.par) + ") = " + twoDecimals(result.courseHandicapExact->value()) +
+                ", rounded " + plainNumber(*result.courseHandicap));
+            result.handicapLines.push_back(
+                "Playing handicap: " + twoDecimals(result.courseHandicapExact->value()) + " x " +
+                plainNumber(s.WhsAllowance) +
+                " % = " + twoDecimals(result.courseHandicapExact->value() * s.WhsAllowance / 100) +
+                ", rounded " + plainNumber(*result.playingHandicap));
         }
+        result.steps.insert(result.steps.end(), result.handicapLines.begin(), result.handicapLines.end());
     }
     return result;
 }
@@ -469,6 +475,9 @@ std::vector<std::string> whsPanel(const WhsPlayerWork& work, int slot) {
             panel = w.lines;
             panel.insert(panel.end(), w.indexLines.begin(), w.indexLines.end());
         }
+    // After the newest round: the handicaps it gives for the next.
+    if (!work.rounds.empty() && work.rounds.back().slot == slot)
+        panel.insert(panel.end(), work.handicapLines.begin(), work.handicapLines.end());
     return panel;
 }
 

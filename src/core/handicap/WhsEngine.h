@@ -85,7 +85,8 @@ struct WhsPlayerWork {
     std::optional<int> lowIndex;
     bool lowIndexNeedsOlderRounds = false;
     bool softCap = false, hardCap = false;
-    std::vector<std::string> steps; // the newest index in words, then the handicaps below
+    std::vector<std::string> steps;         // the newest index in words, then the handicaps below
+    std::vector<std::string> handicapLines; // the course and playing handicap in words
     // The player's default tee on the course of the newest round.
     int course = 0, tee = 0;
     std::optional<whs::Fraction> courseHandicapExact;
@@ -113,7 +114,9 @@ void storeWhsWork(Store& store, int p, const WhsPlayerWork& work);
 // note on the index.
 std::vector<std::string> whsPanel(const WhsPlayerWork& work, int slot);
 
-// A stored index or course handicap as the views show it: "NH" or the pattern.
+// A stored index or course handicap as the views show it: "NH" or the pattern
+// (or the general number form).
 std::string handicapText(float stored, const char* pattern);
+std::string generalHandicap(float stored);
 
 } // namespace tallyrock
