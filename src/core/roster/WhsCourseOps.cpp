@@ -109,6 +109,10 @@ Failure setPcc(Store& store, int course, int month, int day, int year, int value
     return std::nullopt;
 }
 
+int pccOn(const Store& store, int course, int month, int day, int year) {
+    return store.whs.pccOn(course, fullYear(year) * 10000 + month * 100 + day);
+}
+
 Failure dropCourseWhsData(Store& store, int course) {
     WhsTables& t = store.whs;
     bool tees = false, pcc = false;

@@ -21,6 +21,8 @@ Failure setNineRatings(Store& store, int course, int tee, double frontRating, do
                        double backRating, double backSlope);
 // PCC -1..3 of the course on the date (two-digit year); 0 removes it.
 Failure setPcc(Store& store, int course, int month, int day, int year, int value);
+// The PCC of the course on the date (two-digit year): 0 when none is set.
+int pccOn(const Store& store, int course, int month, int day, int year);
 // Drops everything kept for the course (it is being deleted; its slot may be reused).
 Failure dropCourseWhsData(Store& store, int course);
 

@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
         TeamSummary,
         ComparisonChart,
         ChartChooser, // reads ChartKind: "line" or "pie"
+        PlayingConditions,
     };
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.
