@@ -306,16 +306,24 @@ std::vector<WhsRoundInput> heldWhsRounds(const Store& store, int p) {
         std::optional<int> before;
         const RoundRecord& previous = player.round[static_cast<std::size_t>(r - 1)];
         if (r > 1 && hasHandicap(previous.RoundIndex)) before = whs::toTenths(previous.RoundIndex);
+        // As the work takes it: the oldest round of a full record stands in for the one before it.
+        if (r == 1 && n >= MaxRounds && hasHandicap(rd.RoundIndex)) before = whs::toTenths(rd.RoundIndex);
         int gross = rd.HoleScore[OutSlot] + rd.HoleScore[InSlot];
         int pcc = store.whs.pccOn(in.course, dateKeyOf(in));
         int stored = whs::toTenths(rd.RoundDiff);
-        for (int tee : {int{player.PlayerTee}, LadiesTee, MensTee, ProTee}) {
-            Basis b = basisOf(store, in.course, tee, rd.HoleScore);
-            if (b.slope > 0 && differentialOf(b, gross, pcc, before, store.settings).rounded() == stored) {
-                in.tee = tee;
-                break;
+        // A PCC set after the round was recorded is not in its stored differential.
+        auto findTee = [&](int dayPcc) {
+            for (int tee : {int{player.PlayerTee}, LadiesTee, MensTee, ProTee}) {
+                Basis b = basisOf(store, in.course, tee, rd.HoleScore);
+                if (b.slope > 0 &&
+                    differentialOf(b, gross, dayPcc, before, store.settings).rounded() == stored) {
+                    in.tee = tee;
+                    return true;
+                }
             }
-        }
+            return false;
+        };
+        if (!findTee(pcc) && pcc != 0) findTee(0);
         rounds.push_back(in);
     }
     return rounds;

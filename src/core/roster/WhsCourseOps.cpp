@@ -217,7 +217,8 @@ Failure checkTeeHolesForms(const TeeHolesForms& forms) {
 
 Failure saveTeeHolesForms(Store& store, int course, const TeeHolesForms& forms) {
     if (Failure refusal = checkTeeHolesForms(forms)) return refusal;
-    if (!courseExists(store, course)) return noSuchCourse();
+    // The course window saves any course of the table, even one no list offers.
+    if (course < 1 || course > store.courses.CourseCount) return noSuchCourse();
     WhsTables before = store.whs;
     bool changed = false;
     for (int tee = 1; tee <= 3; ++tee) {

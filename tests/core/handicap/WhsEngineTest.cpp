@@ -248,6 +248,15 @@ TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {
     }
 }
 
+TEST_F(WhsTest, APlayingConditionSetLaterKeepsTheTeesTheRoundsWerePlayedFrom) {
+    std::vector<Played> rounds = twelveRounds();
+    recordAll(rounds, 1);
+    for (const Played& r : rounds)
+        store.whs.pcc[{1, fullYear(r.year) * 10000 + r.month * 100 + r.day}] = 2;
+    for (const WhsRoundInput& in : heldWhsRounds(store, ann))
+        EXPECT_EQ(in.tee, rounds[static_cast<std::size_t>(in.slot - 1)].tee) << in.slot;
+}
+
 TEST_F(WhsTest, ACourseWithoutStrokeIndexesForTheTeeIsRefused) {
     store.whs.tees.erase({1, ProTee});
     RecordResult result = record({6, 1, 24, totalScores(45, 45), ProTee}, 1);
