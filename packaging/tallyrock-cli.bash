@@ -2,7 +2,7 @@
 _tallyrock_cli() {
     local cur prev words cword
     _init_completion || return
-    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap listing print explain undo"
+    local commands="create-league delete-league leagues add-course courses add-player remove-player rename-player move-player rules record edit-round delete-round import export course-handicap course-si course-nines pcc listing print explain undo"
     local reports="short long chart teams trend pie compare cards night worksheets"
     local exports="rounds players indexes night worksheet"
 
@@ -34,10 +34,13 @@ _tallyrock_cli() {
     case "$command" in
         add-course) options="--name --pars --ratings --slopes --initials" ;;
         add-player) options="--tee" ;;
-        rules) options="--method --rounds-option --percent --rounds --limit-option --mens-max --womens-max --stroke-option --above-par --max-per-hole --nine-hole --date-remind --factor" ;;
+        rules) options="--method --rounds-option --percent --rounds --limit-option --mens-max --womens-max --stroke-option --above-par --max-per-hole --nine-hole --date-remind --factor --allowance --expected-nine" ;;
         record) options="--player --course --date --tee --holes --out --in" ;;
         edit-round) options="--player --slot --tee --holes --out --in" ;;
         delete-round) options="--player --slot" ;;
+        course-si) options="--course --tee --si" ;;
+        course-nines) options="--course --tee --front --back" ;;
+        pcc) options="--course --date --value" ;;
         listing) options="--view --player --back --long --out" ;;
         print) options="--pdf --text --view --player --back --names --last --comment --as-of" ;;
         explain) options="--as-of --json --pdf --text" ;;

@@ -6,6 +6,7 @@
 #include "charts/HandicapCards.h"
 #include "charts/PieChart.h"
 #include "charts/TrendChart.h"
+#include "handicap/WhsEngine.h"
 #include "roster/PlayerOps.h"
 #include "services/PictureCanvas.h"
 
@@ -34,7 +35,8 @@ void printTrend(ReportRequest& r) {
     int p = chartPlayer(r, "trend");
     PictureCanvas canvas(TrendWidth, TrendHeight);
     drawTrendChart(canvas, store.player(p));
-    printTrendChart(r.printer, canvas, trendCaptions(store.player(p)), store.settings.FontName, r.ctx.today);
+    printTrendChart(r.printer, canvas, trendCaptions(store.player(p), whsMethod(store.settings)),
+                    store.settings.FontName, r.ctx.today);
 }
 
 void printPie(ReportRequest& r) {
@@ -49,7 +51,8 @@ void printPie(ReportRequest& r) {
 
 void printCompare(ReportRequest& r) {
     if (!r.args.empty()) refuse("The comparison list takes no arguments.");
-    printCompareList(r.printer, compareLines(r.ctx.store.league), r.ctx.store.settings.FontName, r.ctx.today);
+    printCompareList(r.printer, compareLines(r.ctx.store.league, whsMethod(r.ctx.store.settings)),
+                     r.ctx.store.settings.FontName, r.ctx.today);
 }
 
 } // namespace

@@ -33,6 +33,9 @@ void addUndoCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // After addReportCommands: `explain`, and the worksheets of `print`.
 void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
+// Stroke indexes, nine ratings and playing conditions of the courses.
+void addWhsCommands(CLI::App& app, CliContext& ctx, Commands& commands);
+
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
 

@@ -106,6 +106,8 @@ void addDeleteCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                             RoundRecorder recorder(ctx.store);
                             // The window shows the player's default tee; it decides the limit.
                             CliContext::check(recorder.deleteRound(ctx.store.player(player).PlayerTee));
+                            for (const std::string& line : recorder.panel())
+                                std::cout << line << "\n";
                         }});
 }
 
@@ -129,6 +131,8 @@ void addImportCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                                 refuse(all);
                             }
                             CliContext::check(SaveLeagueFile(ctx.store));
+                            for (const std::string& line : result.panel)
+                                std::cout << line << "\n";
                             std::cout << result.recorded << " rounds recorded\n";
                         }});
 }

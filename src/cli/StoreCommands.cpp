@@ -3,6 +3,7 @@
 
 #include "handicap/HandicapCalculation.h"
 #include "handicap/Rules.h"
+#include "handicap/WhsEngine.h"
 #include "roster/CourseOps.h"
 #include "roster/LeagueOps.h"
 #include "store/FileNames.h"
@@ -130,14 +131,22 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
 struct RulesArgs {
     std::optional<int> method, roundsOption, limitOption, strokeOption, nineHole, dateRemind;
     std::optional<std::string> percent, rounds, mensMax, womensMax, abovePar, maxPerHole, factor;
+    std::optional<std::string> allowance, expectedNine;
 };
 
 void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto a = std::make_shared<RulesArgs>();
     CLI::App* rules = app.add_subcommand(
         "rules", "Show the handicap rules, or change them as the rules window accepts them");
-    rules->add_option("--method", a->method, "1 standard, 2 handicap to par, 3 casual")
-        ->check(CLI::Range(1, 3));
+    rules
+        ->add_option("--method", a->method,
+                     "1 standard, 2 handicap to par, 3 casual, 4 World Handicap System (2024)")
+        ->check(CLI::Range(1, 4));
+    rules->add_option("--allowance", a->allowance,
+                      "World Handicap System: playing handicap allowance in percent (1..100, default 100)");
+    rules->add_option("--expected-nine", a->expectedNine,
+                      "World Handicap System: expected nine-hole differential A x index + B, as A,B "
+                      "(default 0.52,1.2)");
     rules
         ->add_option("--rounds-option", a->roundsOption,
                      "1 standard, 2 all until 9, 3 best percentage, 4 last N")
@@ -180,6 +189,10 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                                     << s.MaxStrokesPerHole << "\nNineHoleOption "
                                     << effectiveNineHoleOption(s) << "\nDateRemind " << s.DateRemind
                                     << "\nIndexFactor " << generalNumber(s.IndexFactor) << "\n";
+                                if (whsMethod(s))
+                                    std::cout << "WhsAllowance " << s.WhsAllowance << "\nWhsExpectedNine "
+                                              << formatPattern(s.WhsNineFactor / 100.0, "0.00") << ","
+                                              << formatPattern(s.WhsNineBase / 10.0, "0.0") << "\n";
                                 return;
                             }
                             // The window corrects a number out of range; what is no number at all is refused.
@@ -187,7 +200,7 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                                 {"--percent", a->percent},    {"--rounds", a->rounds},
                                 {"--mens-max", a->mensMax},   {"--womens-max", a->womensMax},
                                 {"--above-par", a->abovePar}, {"--max-per-hole", a->maxPerHole},
-                                {"--factor", a->factor}};
+                                {"--factor", a->factor},      {"--allowance", a->allowance}};
                             for (const auto& [option, text] : texts)
                                 if (text && !completeNumber(*text))
                                     refuse(std::string(option) + ": '" + *text + "' is not a number");
@@ -205,6 +218,14 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                             if (a->nineHole) form.nineHole = *a->nineHole;
                             if (a->dateRemind) form.dateRemind = *a->dateRemind == 1;
                             if (a->factor) form.factorText = *a->factor;
+                            if (a->allowance) form.allowanceText = *a->allowance;
+                            if (a->expectedNine) {
+                                std::vector<std::string> ab = splitList(*a->expectedNine);
+                                if (ab.size() != 2 || !completeNumber(ab[0]) || !completeNumber(ab[1]))
+                                    refuse("--expected-nine needs A,B, for example 0.52,1.2");
+                                form.nineFactorText = ab[0];
+                                form.nineBaseText = ab[1];
+                            }
                             CliContext::check(acceptRules(ctx.store, form));
                         }});
 }

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     addUndoCommands(app, ctx, commands);
     addExportCommands(app, ctx, commands);
     addExplainCommands(app, ctx, commands);
+    addWhsCommands(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -60,7 +60,7 @@ TEST(CliStore, UsageErrorsExitWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"no-such-command"},
                                                {"add-player", "Monday", "Cy Young", "--tee", "4"},
-                                               {"rules", "--method", "4"}})
+                                               {"rules", "--method", "5"}})
         EXPECT_EQ(runCli(dir.path(), args).status, 2) << args.front();
     EXPECT_EQ(runCli(dir.path(), {"--help"}).status, 0);
 }

@@ -1,5 +1,6 @@
 #include "CompareChart.h"
 
+#include "handicap/WhsEngine.h"
 #include "services/PrintJob.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -18,6 +19,8 @@ const std::string ListIndent(5, ' ');
 float currentIndex(const PlayerRecord& player) {
     return player.round[static_cast<std::size_t>(player.RoundCount)].RoundIndex;
 }
+// Players without an index yet come last.
+constexpr float AfterEveryIndex = 1e6f;
 } // namespace
 
 std::vector<CompareEntry> compareOrder(const LeagueTables& league) {
@@ -30,7 +33,8 @@ std::vector<CompareEntry> compareOrder(const LeagueTables& league) {
     };
     std::vector<Keyed> keys;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p) {
-        float hundredfold = currentIndex(league.player[static_cast<std::size_t>(p)]) * 100.0f;
+        float index = currentIndex(league.player[static_cast<std::size_t>(p)]);
+        float hundredfold = hasHandicap(index) ? index * 100.0f : AfterEveryIndex;
         keys.push_back({toSingle(static_cast<double>(hundredfold) + p / 1000.0), p});
     }
     std::sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
@@ -39,12 +43,14 @@ std::vector<CompareEntry> compareOrder(const LeagueTables& league) {
 
     std::vector<CompareEntry> order;
     for (const Keyed& k : keys)
-        order.push_back({k.player, std::floor(k.key / 10.0f) / 10.0f});
+        order.push_back(
+            {k.player, k.key >= AfterEveryIndex ? NoHandicap : std::floor(k.key / 10.0f) / 10.0f});
     return order;
 }
 
 std::string compareLine(const std::string& name, float index) {
     std::string line = fitChars(" " + name, NameField);
+    if (!hasHandicap(index)) return fitChars(line, IndexColumn) + "  " + NoHandicapText;
     double x = std::floor(static_cast<double>(index) + 0.5);
     x = std::clamp(x, -6.0, 41.0);
     line += std::string(static_cast<std::size_t>(x + 6), ' ') + "*";
@@ -53,13 +59,14 @@ std::string compareLine(const std::string& name, float index) {
     return line + formatPattern(index, "0.0");
 }
 
-std::vector<std::string> compareLines(const LeagueTables& league) {
+std::vector<std::string> compareLines(const LeagueTables& league, bool whsNote) {
     std::vector<std::string> lines;
     for (const CompareEntry& e : compareOrder(league)) {
         const PlayerRecord& player = league.player[static_cast<std::size_t>(e.player)];
         if (player.RoundCount == 0) continue;
         lines.push_back(compareLine(player.PlayerName, e.index));
     }
+    if (whsNote && !lines.empty()) lines.push_back(std::string(" Indexes ") + WhsIndexNote + ".");
     return lines;
 }
 

@@ -26,8 +26,9 @@ std::vector<CompareEntry> compareOrder(const LeagueTables& league);
 
 // The list line of one player: name field, star column, the index.
 std::string compareLine(const std::string& name, float index);
-// The list: one line per player with rounds, in compare order.
-std::vector<std::string> compareLines(const LeagueTables& league);
+// The list: one line per player with rounds, in compare order; "NH" for a
+// player without an index. `whsNote`: a last line saying whose indexes they are.
+std::vector<std::string> compareLines(const LeagueTables& league, bool whsNote = false);
 
 Message compareListPrintQuestion();
 // The page heading (bold from here to the end of the document).

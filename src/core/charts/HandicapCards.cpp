@@ -1,5 +1,6 @@
 #include "HandicapCards.h"
 
+#include "handicap/WhsEngine.h"
 #include "services/PrintJob.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -45,17 +46,27 @@ void PrintCards(Store& store, ReportPrinter& printer, int c, const std::array<st
     AdjustPosition(c, x, y, W, H, settings);
     printer.drawPicture(picture, x, y, 0.07 * W, 0.077 * H * s);
 
+    // Under the World Handicap System: the course and playing handicap of the
+    // default tee on the newest round's course, and whose index it is.
+    std::string handicaps = " CHCP: " + generalHandicap(latest.RoundCourseHcp);
+    std::string note = comment;
+    if (whsMethod(settings)) {
+        WhsPlayerWork work = playerWhs(store, store.CurrentPlayer);
+        auto text = [](const std::optional<int>& v) {
+            return v ? plainNumber(*v) : std::string(NoHandicapText);
+        };
+        handicaps = " CHCP: " + text(work.courseHandicap) + "  PHCP: " + text(work.playingHandicap);
+        note = std::string("Index ") + WhsIndexNote + (comment.empty() ? "" : ". " + comment);
+    }
     const std::array<CardItem, 8> items{{
         {12, 0.055, player.PlayerName},
-        {10, 0.085, "  Hcp Index: " + generalNumber(latest.RoundIndex)},
-        {10, 0.11,
-         courseInitials(store.courses, latest.RoundCourse) +
-             " CHCP: " + generalNumber(latest.RoundCourseHcp)},
+        {10, 0.085, "  Hcp Index: " + generalHandicap(latest.RoundIndex)},
+        {10, 0.11, courseInitials(store.courses, latest.RoundCourse) + handicaps},
         {9, 0.142, roundLines[1]},
         {9, 0.152, roundLines[2]},
         {9, 0.162, roundLines[3]},
         {9, 0.172, roundLines[4]},
-        {9, 0.19, comment},
+        {9, 0.19, note},
     }};
     for (const CardItem& item : items) {
         // The line of one space that starts the job is printed before the item is placed.

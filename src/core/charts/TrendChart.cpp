@@ -1,5 +1,6 @@
 #include "TrendChart.h"
 
+#include "handicap/WhsEngine.h"
 #include "services/PrintJob.h"
 #include "store/NumberText.h"
 
@@ -45,10 +46,14 @@ void DrawTrendLines(Canvas& canvas, const PlayerRecord& player, double scale) {
         canvas.setColor(colour);
         canvas.setLineWidth(2);
         double penX = 0, penY = 0;
+        bool started = false;
         for (int i = 1; i <= player.RoundCount && i <= MaxRounds; ++i) {
-            double x = trendX(i), y = trendY(value(player.round[static_cast<std::size_t>(i)]), scale);
-            // The first round starts the pen where it is drawn, so it shows as a dot.
-            if (i == 1) {
+            float v = value(player.round[static_cast<std::size_t>(i)]);
+            if (!hasHandicap(v)) continue; // no index yet: nothing to draw
+            double x = trendX(i), y = trendY(v, scale);
+            // The first point starts the pen where it is drawn, so it shows as a dot.
+            if (!started) {
+                started = true;
                 penX = x;
                 penY = y;
             }
@@ -74,10 +79,10 @@ void drawTrendChart(Canvas& canvas, const PlayerRecord& player) {
                     word.substr(k - 1, 1));
 }
 
-TrendCaptions trendCaptions(const PlayerRecord& player) {
+TrendCaptions trendCaptions(const PlayerRecord& player, bool whsNote) {
     int n = player.RoundCount;
-    return {player.PlayerName,
-            "Current Hcp. Index = " + generalNumber(player.round[static_cast<std::size_t>(n)].RoundIndex),
+    return {whsNote ? std::string("Hcp. Index ") + WhsIndexNote : std::string(), player.PlayerName,
+            "Current Hcp. Index = " + generalHandicap(player.round[static_cast<std::size_t>(n)].RoundIndex),
             plainNumber(n) + " rounds played"};
 }
 
@@ -118,6 +123,11 @@ void printTrendChart(ReportPrinter& printer, const Canvas& picture, const TrendC
     for (const std::string* caption : {&captions.name, &captions.index, &captions.rounds}) {
         printer.print(" ");
         printer.print(*caption + CaptionGap);
+    }
+    if (!captions.note.empty()) {
+        printer.setFontSize(9);
+        printer.print(" ");
+        printer.print(captions.note);
     }
 
     printer.setCurrentX(0.85 * W);

@@ -30,11 +30,13 @@ void DrawTrendLines(Canvas& canvas, const PlayerRecord& player, double scale);
 void drawTrendChart(Canvas& canvas, const PlayerRecord& player);
 
 struct TrendCaptions {
+    std::string note;   // printed below the others when not empty
     std::string name;   // the player's name
     std::string index;  // "Current Hcp. Index = 12.3"
     std::string rounds; // "7 rounds played"
 };
-TrendCaptions trendCaptions(const PlayerRecord& player);
+// `whsNote`: the note that the index is the program's own World Handicap System work.
+TrendCaptions trendCaptions(const PlayerRecord& player, bool whsNote = false);
 
 // Asked before a chart is printed.
 Message chartPrintQuestion();

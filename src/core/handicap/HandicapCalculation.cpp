@@ -53,7 +53,7 @@ std::string teeName(int tee) {
 }
 
 HandicapMethod effectiveMethod(const Settings& settings) {
-    const int16_t lowest = stored(HandicapMethod::Standard), highest = stored(HandicapMethod::Casual);
+    const int16_t lowest = stored(HandicapMethod::Standard), highest = stored(HandicapMethod::Whs);
     return static_cast<HandicapMethod>(std::clamp<int16_t>(settings.HcpMethod, lowest, highest));
 }
 
@@ -76,7 +76,7 @@ void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int t
     bool teeValid = isTee(tee);
     v.RoundRating = teeValid ? toSingle(store.courses.numeric(course, field::rating(tee))) : 0.0f;
     v.RoundSlope = teeValid ? toSingle(store.courses.numeric(course, field::slope(tee))) : 0.0f;
-    if (effectiveMethod(store.settings) != HandicapMethod::Standard) {
+    if (!usesCourseRating(effectiveMethod(store.settings))) {
         v.RoundRating = toSingle(store.courses.numeric(course, field::TotalPar));
         v.RoundSlope = 113.0f;
     }
@@ -84,7 +84,7 @@ void setRoundRatingAndSlope(CalcValues& v, const Store& store, int course, int t
 
 std::string unusableCourseReason(const CalcValues& v, const Store& store, int course, int tee) {
     bool noSlope = v.RoundSlope == 0.0f;
-    bool noRating = effectiveMethod(store.settings) == HandicapMethod::Standard && v.RoundRating == 0.0f;
+    bool noRating = usesCourseRating(effectiveMethod(store.settings)) && v.RoundRating == 0.0f;
     if (!noSlope && !noRating) return {};
     std::string name = course >= 1 && course <= MaxCourses ? store.courses.name(course) : std::string{};
     std::string what = noSlope && noRating ? "no course rating and no slope"
@@ -246,6 +246,12 @@ Cut indexFromAverage(float avg, float factor) {
     return {x, whole / 10.0f};
 }
 
+} // namespace
+
+bool usesCourseRating(HandicapMethod method) {
+    return method == HandicapMethod::Standard || method == HandicapMethod::Whs;
+}
+
 // The index within the limit option's maximum for the tee; the standard
 // limits are compared as doubles.
 float limitIndex(float index, const Settings& s, int tee) {
@@ -253,8 +259,6 @@ float limitIndex(float index, const Settings& s, int tee) {
     if (maximum && static_cast<double>(index) > *maximum) index = static_cast<float>(*maximum);
     return index;
 }
-
-} // namespace
 
 std::optional<double> indexMaximum(const Settings& s, int tee) {
     if (handicapLimit(s) == HandicapLimit::StandardLimits) {

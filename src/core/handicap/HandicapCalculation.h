@@ -35,9 +35,12 @@ struct CalcValues {
 // "Ladies Tee", "Mens Tee", "Pro Tee"; "tee N" for any other number.
 std::string teeName(int tee);
 
-// The handicap method in force: a value outside 1..3 counts as the nearest
+// The handicap method in force: a value outside 1..4 counts as the nearest
 // method, as the rules window shows it.
 HandicapMethod effectiveMethod(const Settings& settings);
+// The standard method and the World Handicap System work from the tee's
+// rating and slope; the others from par and 113.
+bool usesCourseRating(HandicapMethod method);
 // The nine-hole option in force: a value outside 1..3 (0 until one is chosen,
 // as a new install writes it) counts as 1, doubling nine-hole scores, the
 // recommended option, which the rules window shows selected.
@@ -104,6 +107,8 @@ void GetCasualSystemValues(CalcValues& v);
 
 // Index x slope / 113, rounded half up, as the round's course handicap is.
 float courseHandicapFor(float index, float slope);
+// The index within the limit option's maximum for the tee.
+float limitIndex(float index, const Settings& s, int tee);
 
 // Course handicap of slot RoundSlot of player p from its index and RoundSlope.
 void storeCourseHandicap(const CalcValues& v, Store& store, int p);

@@ -107,7 +107,9 @@ std::string checkScores(const RoundFields& fields, RoundInput& input) {
 std::string checkCourseUsable(const Store& store, const RoundInput& input) {
     CalcValues values;
     setRoundRatingAndSlope(values, store, input.course, input.tee);
-    return unusableCourseReason(values, store, input.course, input.tee);
+    std::string reason = unusableCourseReason(values, store, input.course, input.tee);
+    if (reason.empty() && whsMethod(store.settings)) reason = whsCourseReason(store, input.course, input.tee);
+    return reason;
 }
 
 } // namespace
@@ -326,6 +328,10 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
                                                               ? recorded.message->text
                                                               : "no score after stroke control"));
             return result;
+        }
+        if (whsMethod(store.settings)) {
+            result.panel.push_back(store.player(row.input.player).PlayerName);
+            result.panel.insert(result.panel.end(), recorder.panel().begin(), recorder.panel().end());
         }
     }
     result.recorded = static_cast<int>(rows.size());

@@ -61,6 +61,8 @@ RecordResult recordRound(Store& store, RoundRecorder& recorder, const RoundInput
 struct ImportResult {
     int recorded = 0;
     std::vector<std::string> errors;
+    // Under the World Handicap System: each round's panel, after a line naming the player.
+    std::vector<std::string> panel;
 };
 ImportResult importRounds(Store& store, std::string_view csvText);
 

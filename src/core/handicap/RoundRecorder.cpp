@@ -75,6 +75,10 @@ Failure RoundRecorder::FinishEntry() {
     return SaveLeagueFile(m_store);
 }
 
+bool RoundRecorder::strokeControlOn() const {
+    return !whsMethod(m_store.settings) && m_store.settings.StrokeOption > stored(StrokeControl::None);
+}
+
 HoleScores RoundRecorder::EQadjust(const HoleScores& holes) const {
     return tallyrock::EQadjust(m_store, holes);
 }
@@ -85,6 +89,21 @@ void RoundRecorder::calculate(int p, int tee) {
         m_values.RoundDifferential;
     ComputeHandicapIndex(m_values, m_store, p, tee, m_panel);
     storeCourseHandicap(m_values, m_store, p);
+}
+
+void RoundRecorder::calculateWhs(int p, std::vector<WhsRoundInput> rounds, int from, bool olderDropped) {
+    const PlayerRecord& player = m_store.player(p);
+    for (std::size_t k = 0; k < rounds.size(); ++k) {
+        rounds[k].slot = static_cast<int>(k) + 1;
+        rounds[k].rewrite = rounds[k].slot >= from;
+    }
+    WhsPlayerWork work = workWhs(m_store, rounds, player.PlayerTee, olderDropped);
+    storeWhsWork(m_store, p, work);
+    m_panel = whsPanel(work, from);
+    int later = static_cast<int>(rounds.size()) - from;
+    if (later > 0)
+        m_panel.push_back(plainNumber(later) + (later == 1 ? " later round" : " later rounds") +
+                          " worked again from the new index before them");
 }
 
 RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
@@ -101,6 +120,14 @@ RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
     setRoundRatingAndSlope(m_values, m_store, course, tee);
     std::string reason = unusableCourseReason(m_values, m_store, course, tee);
     if (!reason.empty()) return {RecordOutcome::Refused, unusableCourseMessage(reason)};
+    const bool whs = whsMethod(m_store.settings);
+    if (whs) {
+        reason = whsCourseReason(m_store, course, tee);
+        if (!reason.empty()) return {RecordOutcome::Refused, whsCourseMessage(reason)};
+    }
+    // The held rounds with the tees they were played from, read before any slot changes.
+    std::vector<WhsRoundInput> held = whs ? heldWhsRounds(m_store, p) : std::vector<WhsRoundInput>{};
+    const bool olderDropped = player.RoundCount >= MaxRounds;
 
     if (editSlot >= 1) {
         noteChange(m_store, m_store.league.LeagueFilePath, "Correct Round of " + player.PlayerName);
@@ -122,7 +149,24 @@ RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
     for (int h = 1; h <= HoleSlots; ++h)
         rd.HoleScore[static_cast<std::size_t>(h)] = scores[static_cast<std::size_t>(h)];
 
-    calculate(p, tee);
+    if (!whs) {
+        calculate(p, tee);
+        return {};
+    }
+    WhsRoundInput round;
+    round.month = rd.RoundMonth;
+    round.day = rd.RoundDay;
+    round.year = rd.RoundYear;
+    round.course = course;
+    round.tee = tee;
+    round.holes = rd.HoleScore;
+    if (editSlot >= 1) {
+        held[static_cast<std::size_t>(editSlot - 1)] = round;
+    } else {
+        if (held.size() >= static_cast<std::size_t>(MaxRounds)) held.erase(held.begin());
+        held.push_back(round);
+    }
+    calculateWhs(p, held, m_values.RoundSlot, olderDropped);
     return {};
 }
 
@@ -149,12 +193,22 @@ Failure RoundRecorder::deleteRound(int shownTee) {
     if (slot < 1 || slot > player.RoundCount) return std::nullopt;
     noteChange(m_store, m_store.league.LeagueFilePath, "Delete Round of " + player.PlayerName);
 
+    const bool whs = whsMethod(m_store.settings);
+    std::vector<WhsRoundInput> held = whs ? heldWhsRounds(m_store, p) : std::vector<WhsRoundInput>{};
+    const bool olderDropped = player.RoundCount >= MaxRounds;
     --player.RoundCount;
     for (int r = slot; r <= player.RoundCount; ++r)
         player.round[static_cast<std::size_t>(r)] = player.round[static_cast<std::size_t>(r + 1)];
 
     int n = player.RoundCount;
-    if (n >= 1) {
+    if (whs) {
+        // The rounds after the deleted one are worked again from the index before them;
+        // the slot let go holds nothing, as in a league that never had the round.
+        player.round[static_cast<std::size_t>(n + 1)] = RoundRecord{};
+        held.erase(held.begin() + (slot - 1));
+        m_panel.clear();
+        if (slot <= n) calculateWhs(p, held, slot, olderDropped);
+    } else if (n >= 1) {
         // The newest round again, from the default tee, with the rating and slope
         // recording uses; a course that cannot give a differential keeps its values.
         m_store.CurrentCourse = player.round[static_cast<std::size_t>(n)].RoundCourse;
@@ -165,7 +219,7 @@ Failure RoundRecorder::deleteRound(int shownTee) {
             calculate(p, shownTee);
         }
     }
-    m_panel.clear();
+    if (!whs) m_panel.clear(); // the World Handicap System's panel tells what was worked again
     m_store.CurrentPlayer = 0;
     return FinishEntry();
 }

@@ -5,6 +5,7 @@
 // new round) and the entry date.
 
 #include "HandicapCalculation.h"
+#include "WhsEngine.h"
 #include "store/Message.h"
 
 #include <string>
@@ -43,8 +44,9 @@ class RoundRecorder {
     // The end of entry: the course window mode is cleared and the league file saved.
     Failure FinishEntry();
 
-    // Whether scores are capped before recording.
-    bool strokeControlOn() const { return m_store.settings.StrokeOption > stored(StrokeControl::None); }
+    // Whether scores are capped before recording by stroke control. The World
+    // Handicap System caps them itself, by net double bogey, as it records.
+    bool strokeControlOn() const;
     // Stroke control for the current player on the current course.
     HoleScores EQadjust(const HoleScores& holes) const;
 
@@ -58,12 +60,16 @@ class RoundRecorder {
 
     // Deletes slot EditSlot of CurrentPlayer, recalculates the player's newest
     // round from the default tee (`shownTee` decides the limit), then ends
-    // entry. Returns the save's failure.
+    // entry. Returns the save's failure. Under the World Handicap System every
+    // round after the deleted one is worked again, and the panel tells how.
     Failure deleteRound(int shownTee);
 
   private:
     // Differential, index and course handicap of slot RoundSlot.
     void calculate(int p, int tee);
+    // The World Handicap System: the player's rounds from slot `from` on are
+    // worked again over `rounds` (the held rounds as they now stand) and written back.
+    void calculateWhs(int p, std::vector<WhsRoundInput> rounds, int from, bool olderDropped);
 
     Store& m_store;
     CalcValues m_values;

@@ -1,9 +1,12 @@
 #include "Rules.h"
 
 #include "HandicapCalculation.h"
+#include "WhsEngine.h"
 #include "store/ChangeSet.h"
+#include "store/FileNames.h"
 #include "store/NumberText.h"
 #include "store/SettingsFile.h"
+#include "store/WhsFiles.h"
 
 #include <algorithm>
 
@@ -21,7 +24,7 @@ int16_t roundedIn(const std::string& text, int low, int high, int fallback) {
 
 RulesForm rulesFormValues(const Settings& s) {
     RulesForm f;
-    f.method = clampOption(s.HcpMethod, stored(HandicapMethod::Casual));
+    f.method = clampOption(s.HcpMethod, stored(HandicapMethod::Whs));
     f.roundsOption = clampOption(s.RoundsOption, stored(RoundsSelection::LastN));
     f.percentText = plainNumber(static_cast<long long>(s.PercentRounds));
     // A setting never chosen shows what the calculation uses in its place.
@@ -35,11 +38,14 @@ RulesForm rulesFormValues(const Settings& s) {
     f.strokeOption = clampOption(s.StrokeOption, stored(StrokeControl::MaxPerHole));
     f.aboveParText = plainNumber(static_cast<long long>(s.StrokesAbovePar));
     f.maxStrokeText = plainNumber(static_cast<long long>(s.MaxStrokesPerHole));
+    f.allowanceText = plainNumber(static_cast<long long>(s.WhsAllowance));
+    f.nineFactorText = formatPattern(s.WhsNineFactor / 100.0, "0.00");
+    f.nineBaseText = formatPattern(s.WhsNineBase / 10.0, "0.0");
     return f;
 }
 
 void applyRules(Settings& s, const RulesForm& f) {
-    s.HcpMethod = static_cast<int16_t>(clampOption(f.method, stored(HandicapMethod::Casual)));
+    s.HcpMethod = static_cast<int16_t>(clampOption(f.method, stored(HandicapMethod::Whs)));
     s.RoundsOption = static_cast<int16_t>(clampOption(f.roundsOption, stored(RoundsSelection::LastN)));
     s.PercentRounds = roundedIn(f.percentText, 10, 100, 50);
     s.RoundsToUse = roundedIn(f.roundsText, 1, 20, 10);
@@ -57,6 +63,18 @@ void applyRules(Settings& s, const RulesForm& f) {
     // Compared as Singles, so a typed 1.1 is accepted and 1.11 is not.
     float factor = toSingle(leadingNumber(f.factorText));
     s.IndexFactor = (factor < 0.5f || factor > 1.1f) ? 0.96f : factor;
+    const Settings defaults;
+    s.WhsAllowance = roundedIn(f.allowanceText, 1, 100, defaults.WhsAllowance);
+    // The expected nine-hole numbers keep two and one decimals; out of range gives the default.
+    double nineFactor = leadingNumber(f.nineFactorText), nineBase = leadingNumber(f.nineBaseText);
+    s.WhsNineFactor = nineFactor >= 0 && nineFactor <= 1 ? static_cast<int16_t>(roundWhole(nineFactor * 100))
+                                                         : defaults.WhsNineFactor;
+    s.WhsNineBase = nineBase >= 0 && nineBase <= 5 ? static_cast<int16_t>(roundWhole(nineBase * 10))
+                                                   : defaults.WhsNineBase;
+}
+
+bool whsChosen(const RulesForm& form) {
+    return form.method == stored(HandicapMethod::Whs);
 }
 
 Failure acceptRules(Store& store, const RulesForm& form) {
@@ -65,6 +83,8 @@ Failure acceptRules(Store& store, const RulesForm& form) {
     return applyChange(store, "Change Rules", [&]() -> Failure {
         if (Failure failure = SaveLeagueList(store)) return failure;
         if (!SaveSettings(store)) return settingsSaveFailure();
+        if (whsMethod(store.settings) || fileExists(settingsFolder(store), WhsSettingsFileName))
+            if (!SaveWhsSettings(store)) return settingsSaveFailure();
         return std::nullopt;
     });
 }

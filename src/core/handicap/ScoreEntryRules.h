@@ -16,6 +16,8 @@ namespace tallyrock {
 inline constexpr const char* ScoreEntryTitle = "Enter Scores";
 inline constexpr const char* StrokeControlNote =
     "Stroke Control is active, scores will be automatically adjusted if necessary";
+inline constexpr const char* NetDoubleBogeyNote =
+    "World Handicap System: scores above net double bogey will be adjusted when recorded";
 
 // The texts of the 18 hole boxes (index 0 unused).
 using HoleBoxes = std::array<std::string, 19>;

@@ -1,5 +1,7 @@
 #include "CourseOps.h"
 
+#include "WhsCourseOps.h"
+#include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -183,7 +185,11 @@ Failure deleteCourse(Store& store, int c) {
     if (c < 1 || c > store.courses.CourseCount) return std::nullopt;
     noteChange(store, CourseFileName, "Delete Course " + store.courses.name(c));
     store.courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
-    return SaveCourseFile(store);
+    // The slot may be reused: what was kept for the course goes with it, in the same change.
+    return applyChange(store, [&]() -> Failure {
+        if (Failure failure = SaveCourseFile(store)) return failure;
+        return dropCourseWhsData(store, c);
+    });
 }
 
 int findCourse(const CourseTable& courses, std::string_view name) {

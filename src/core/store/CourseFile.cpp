@@ -5,6 +5,7 @@
 #include "LineReader.h"
 #include "NumberText.h"
 #include "UndoLog.h"
+#include "WhsFiles.h"
 
 namespace tallyrock {
 
@@ -52,7 +53,8 @@ Failure LoadCourseFile(Store& store) {
             }
         }
     }
-    return std::nullopt;
+    // The stroke indexes, nine ratings and playing conditions of the courses.
+    return LoadWhsCourseFiles(store);
 }
 
 std::string courseFileText(const CourseTable& courses) {

@@ -8,8 +8,9 @@ namespace tallyrock {
 
 inline constexpr const char* CourseFileName = "course.dat";
 
-// Reads the course file. On failure the courses read so far stay and the
-// message is returned (a missing file leaves the table as it was).
+// Reads the course file, then the World Handicap System's course files
+// (WhsFiles.h). On failure the courses read so far stay and the message is
+// returned (a missing file leaves the table as it was).
 Failure LoadCourseFile(Store& store);
 // Writes the course table; the previous file stays whole on failure.
 Failure SaveCourseFile(Store& store);

@@ -10,7 +10,8 @@
 
 namespace tallyrock {
 
-enum class HandicapMethod : int16_t { Standard = 1, ToPar = 2, Casual = 3 };
+// Whs: the World Handicap System (2024).
+enum class HandicapMethod : int16_t { Standard = 1, ToPar = 2, Casual = 3, Whs = 4 };
 enum class RoundsSelection : int16_t {
     StandardSchedule = 1,
     AllUntilNine = 2,

@@ -1,6 +1,6 @@
 #pragma once
 // Handicap rules and program-wide settings. The first group lives in the
-// settings file, the second in the league list file.
+// settings file, the second in the league list file, the third in whs.ini.
 
 #include <array>
 #include <cstdint>
@@ -35,6 +35,11 @@ struct Settings {
     int16_t CurrentLeague = 0;
     int16_t HcpLimitOption = 0;
     int16_t DateRemind = 0;
+
+    // whs.ini beside the settings file: the World Handicap System's own settings
+    int16_t WhsAllowance = 100; // playing handicap allowance, percent
+    int16_t WhsNineFactor = 52; // expected nine-hole differential: factor in hundredths ...
+    int16_t WhsNineBase = 12;   // ... times the index, plus this base in tenths
 };
 
 // Replaces each setting that is still 0 (or empty) by its default.

@@ -5,6 +5,7 @@
 #include "LineReader.h"
 #include "NumberText.h"
 #include "RuleOptions.h"
+#include "WhsFiles.h"
 
 #include <cstdlib>
 
@@ -62,11 +63,11 @@ namespace {
 // few hundred bytes; files far larger are not read.
 constexpr std::uintmax_t MaxSettingsFileBytes = 64u << 10;
 constexpr std::uintmax_t MaxLeagueListBytes = 1u << 20;
+} // namespace
 
 fs::path settingsFolder(const Store& store) {
     return store.settingsDir.empty() ? store.workDir : store.settingsDir;
 }
-} // namespace
 
 void LoadSettings(Store& store) {
     Settings& s = store.settings;
@@ -86,6 +87,7 @@ void LoadSettings(Store& store) {
         s.CardWDOffset = 0;
         s.CardScaling = 1;
     }
+    LoadWhsSettings(store);
 }
 
 std::string settingsFileText(const Settings& s) {

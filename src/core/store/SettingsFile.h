@@ -13,9 +13,11 @@ inline constexpr const char* LeagueListFileName = "vexa.dat";
 // The settings folder: ${XDG_CONFIG_HOME:-$HOME/.config}/tallyrock/, or empty
 // (the working directory) when neither variable is set.
 std::filesystem::path GetSettingsDir();
+// The folder the settings file is in: the settings folder, or the working directory.
+std::filesystem::path settingsFolder(const Store& store);
 
 // Reads the thirteen settings; a missing or short file is silent and sets the
-// values after the failing line as described for the file.
+// values after the failing line as described for the file. Then whs.ini.
 void LoadSettings(Store& store);
 // Writes the thirteen settings; failure is silent. Returns false on failure.
 bool SaveSettings(Store& store);

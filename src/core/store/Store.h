@@ -9,6 +9,7 @@
 #include "LeagueTables.h"
 #include "Settings.h"
 #include "TeamTables.h"
+#include "WhsTables.h"
 
 #include <array>
 #include <chrono>
@@ -38,6 +39,7 @@ struct Store {
     CourseTable courses;
     Settings settings;
     TeamTables teams;
+    WhsTables whs;
 
     // Shared selection values.
     int16_t CurrentPlayer = 0;

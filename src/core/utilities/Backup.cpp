@@ -4,6 +4,7 @@
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/SettingsFile.h"
+#include "store/WhsFiles.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -102,6 +103,9 @@ std::vector<DataFile> dataFiles(const Settings& settings) {
     files.push_back({CourseFileName, true});
     for (const std::string& league : leagues)
         files.push_back({league + ".tea", false});
+    // Kept only once the World Handicap System's course data is used.
+    files.push_back({WhsTeesFileName, false});
+    files.push_back({WhsPccFileName, false});
     return files;
 }
 

@@ -47,8 +47,9 @@ struct DataFile {
     bool required = true; // a missing or failing required file ends the operation
 };
 // Every league file, the league list file, the course file, then every team
-// point file, for the leagues of the list; a listed name that is not a legal
-// league name (FileNames.h) names no file.
+// point file, for the leagues of the list, and the World Handicap System's
+// course files; a listed name that is not a legal league name (FileNames.h)
+// names no file.
 std::vector<DataFile> dataFiles(const Settings& settings);
 
 // Copies the data files of the working directory into root/"VEXA Backup",

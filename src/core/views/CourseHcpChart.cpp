@@ -1,6 +1,7 @@
 #include "CourseHcpChart.h"
 
 #include "Listings.h"
+#include "handicap/WhsEngine.h"
 #include "store/NumberText.h"
 #include "store/RuleOptions.h"
 
@@ -37,18 +38,33 @@ void buildline(std::string& line, const std::string& indexText, const std::strin
     line += std::string(7, ' ') + indexText + std::string(6, ' ') + courseHcpText;
 }
 
-std::vector<std::string> chartRows(double slope) {
+namespace {
+template <typename Text> std::vector<std::string> rowsOf(Text courseHcpText) {
     std::vector<std::string> rows;
     for (int i = 0; i < Rows; ++i) {
         double r = FirstRow + RowStep * i;
         std::string line;
         for (int column = 0; column < Columns; ++column) {
             double y = r + ColumnStep * column;
-            buildline(line, checkY(y), chartCourseHcpText(y, slope));
+            buildline(line, checkY(y), courseHcpText(y));
         }
         rows.push_back(line);
     }
     return rows;
+}
+} // namespace
+
+std::vector<std::string> chartRows(double slope) {
+    return rowsOf([slope](double y) { return chartCourseHcpText(y, slope); });
+}
+
+std::string whsChartCourseHcpText(double y, int slope, int ratingHundredths, int par) {
+    long long whole = whs::courseHandicap(whs::toTenths(y), slope, ratingHundredths, par).rounded();
+    return (whole >= 0 && whole <= 9 ? " " : "") + plainNumber(whole);
+}
+
+std::vector<std::string> whsChartRows(int slope, int ratingHundredths, int par) {
+    return rowsOf([=](double y) { return whsChartCourseHcpText(y, slope, ratingHundredths, par); });
 }
 
 std::string chartTeePrompt() {
@@ -92,11 +108,18 @@ void PrintChcpChart(ReportPrinter& printer, const Store& store, int course, int 
     printer.print(" ");
     chartFont(printer, font, 12);
     printer.print(ChartHeading);
-    for (const std::string& row : chartRows(slope))
+    const bool whsRules = whsMethod(store.settings);
+    int rating = whs::toHundredths(store.courses.numeric(course, field::rating(tee)));
+    int par = static_cast<int>(roundWhole(store.courses.numeric(course, field::TotalPar)));
+    int wholeSlope = static_cast<int>(roundWhole(slope));
+    for (const std::string& row : whsRules ? whsChartRows(wholeSlope, rating, par) : chartRows(slope))
         printer.print(row);
     for (int i = 0; i < 4; ++i)
         printer.print(" ");
     printer.print("    Use your Hcp index to find the course handicap.");
+    if (whsRules)
+        printer.print("    World Handicap System: index x slope / 113 + (rating " +
+                      whs::hundredthsText(rating) + " - par " + plainNumber(par) + ").");
     printer.endDoc();
 }
 

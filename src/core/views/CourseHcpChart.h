@@ -22,6 +22,9 @@ void buildline(std::string& line, const std::string& indexText, const std::strin
 
 // The 25 rows of four columns each.
 std::vector<std::string> chartRows(double slope);
+// The World Handicap System: index x slope / 113 + (rating - par), halves upward.
+std::string whsChartCourseHcpText(double y, int slope, int ratingHundredths, int par);
+std::vector<std::string> whsChartRows(int slope, int ratingHundredths, int par);
 inline constexpr const char* ChartHeading =
     "     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp";
 

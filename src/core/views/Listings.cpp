@@ -99,6 +99,7 @@ std::vector<std::string> shortListingLines(const ViewLines& view) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < view.size(); ++i)
         lines.push_back(i == 1 ? shortSeparator() : shortLine(view.names[i], view.rounds[i]));
+    if (!view.note.empty()) lines.push_back(std::string(7, ' ') + view.note);
     return lines;
 }
 
@@ -110,6 +111,7 @@ std::vector<std::string> longListingLines(const ViewLines& view) {
         else
             lines.push_back(i == 1 ? longSeparator() : longLine(view.names[i], view.rounds[i]));
     }
+    if (!view.note.empty()) lines.push_back(std::string(6, ' ') + view.note);
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "RoundsView.h"
 
+#include "handicap/WhsEngine.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 
@@ -63,8 +64,11 @@ std::string roundLine(const Store& store, int p, int r, ViewMode mode) {
     line += "   " + padTo(plainNumber(in), 2);
     line += "  " + padTo(plainNumber(out + in), 3);
     line += "    ";
-    if (oneDigitAbove(round.RoundIndex)) line += ' ';
-    line += formatPattern(round.RoundIndex, "#0.0");
+    if (!hasHandicap(round.RoundIndex))
+        line += std::string("  ") + NoHandicapText;
+    else if (oneDigitAbove(round.RoundIndex))
+        line += ' ';
+    if (hasHandicap(round.RoundIndex)) line += formatPattern(round.RoundIndex, "#0.0");
     spacesWhileShorter(line, 3, 37);
     line += "    ";
     for (int h = 1; h <= 18; ++h) {
@@ -73,7 +77,7 @@ std::string roundLine(const Store& store, int p, int r, ViewMode mode) {
     }
     line += "  ";
     if (oneDigitAbove(round.RoundCourseHcp)) line += ' ';
-    line += formatPattern(round.RoundCourseHcp, "0") + "     ";
+    line += handicapText(round.RoundCourseHcp, "0") + "     ";
     switch (mode) {
     case ViewMode::Recent:
         line += padTo(plainNumber(player.PlayerMark), 2);
@@ -91,9 +95,11 @@ std::string roundLine(const Store& store, int p, int r, ViewMode mode) {
 void RoundsView::clear() {
     m_lines.names = {NameHeading, nameUnderline()};
     m_lines.rounds = {RoundHeading, roundUnderline()};
+    m_lines.note.clear();
 }
 
 void RoundsView::addRoundLine(const Store& store, int p, int r) {
+    if (whsMethod(store.settings)) m_lines.note = std::string("Handicap indexes ") + WhsIndexNote + ".";
     m_lines.names.push_back(store.player(p).PlayerName);
     m_lines.rounds.push_back(roundLine(store, p, r, m_mode));
 }

@@ -25,6 +25,7 @@ std::string roundUnderline(); // 156 underscores
 struct ViewLines {
     std::vector<std::string> names;  // List1
     std::vector<std::string> rounds; // List2
+    std::string note;                // under the listings: whose indexes they are, when it must be said
     std::size_t size() const { return names.size(); }
 };
 

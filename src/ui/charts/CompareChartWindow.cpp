@@ -2,6 +2,7 @@
 
 #include "ChartWidgets.h"
 #include "charts/CompareChart.h"
+#include "handicap/WhsEngine.h"
 #include "print/PrintFonts.h"
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
@@ -61,7 +62,7 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
     connect(printbutton, &QPushButton::clicked, this, &CompareChartWindow::Command3d1_Click);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
 
-    m_lines = compareLines(m_store.league);
+    m_lines = compareLines(m_store.league, whsMethod(m_store.settings));
     for (const std::string& line : m_lines)
         m_List1->addItem(qs(line));
     int width = QFontMetrics(fixed).horizontalAdvance(QString(80, 'x'));

@@ -1,6 +1,7 @@
 #include "TrendChartWindow.h"
 
 #include "ChartWidgets.h"
+#include "handicap/WhsEngine.h"
 #include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
@@ -45,7 +46,7 @@ TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdop
     const PlayerRecord& player = m_store.player(m_store.CurrentPlayer);
     drawTrendChart(m_canvas, player);
     picture->setPixmap(m_canvas.pixmap());
-    m_captions = trendCaptions(player);
+    m_captions = trendCaptions(player, whsMethod(m_store.settings));
     rounds->setText(qs(m_captions.rounds));
     current->setText(qs(m_captions.index));
     lab3->setText(qs(m_captions.name));

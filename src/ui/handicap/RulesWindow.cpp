@@ -21,6 +21,7 @@ namespace {
 
 const char* const RoundsFrameCaption = "# of Rounds to use in the Calculations";
 const char* const CasualFrameCaption = "Options not available with the Casual System";
+const char* const WhsFrameCaption = "Options not available with the World Handicap System";
 const char* const PercentTip = "Enter the percentage without a % sign";
 const char* const LimitTip = "45 is the maximum limit";
 const char* const AboveParTip = "Range 2 - 8 strokes";
@@ -54,8 +55,9 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     QGroupBox* methodFrame = buildMethodFrame();
     buildRoundsFrame();
     QGroupBox* limitFrame = buildLimitFrame();
-    QGroupBox* strokeFrame = buildStrokeFrame();
-    QGroupBox* nineFrame = buildNineHoleFrame();
+    m_strokeFrame = buildStrokeFrame();
+    m_nineFrame = buildNineHoleFrame();
+    m_whsFrame = buildWhsFrame();
 
     m_dateremindcheck = new QCheckBox("Double check dates when entering Rounds", this);
     m_dateremindcheck->setObjectName("dateremindcheck");
@@ -77,13 +79,14 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(methodFrame);
     left->addWidget(m_Frame3);
+    left->addWidget(m_whsFrame);
     left->addLayout(factorRow);
     left->addWidget(m_dateremindcheck);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(limitFrame);
-    right->addWidget(strokeFrame);
-    right->addWidget(nineFrame);
+    right->addWidget(m_strokeFrame);
+    right->addWidget(m_nineFrame);
     right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -117,7 +120,8 @@ QGroupBox* RulesWindow::buildMethodFrame() {
         methodFrame, "hcpoption",
         {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
          {"Handicap to Par", "Handicap to course par rather than course ratings"},
-         {"Casual Handicap System  -->", "Click on the INFO button for a description of this system"}});
+         {"Casual Handicap System  -->", "Click on the INFO button for a description of this system"},
+         {"World Handicap System (2024)", "The rules golf has used since 2020, as revised in 2024"}});
     auto* CasualInfoButton = new QPushButton("Info", methodFrame);
     CasualInfoButton->setObjectName("CasualInfoButton");
     static_cast<QGridLayout*>(methodFrame->layout())->addWidget(CasualInfoButton, 3, 1);
@@ -189,6 +193,31 @@ QGroupBox* RulesWindow::buildNineHoleFrame() {
     return nineFrame;
 }
 
+// The World Handicap System's own numbers: the allowance and the expected nine-hole differential.
+QGroupBox* RulesWindow::buildWhsFrame() {
+    auto* frame = new QGroupBox("World Handicap System", this);
+    frame->setObjectName("whsframe");
+    m_allowancetext = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame);
+    m_ninefactortext = numberBox("ninefactortext", "Factor of the index, 0 to 1", frame);
+    m_ninebasetext = numberBox("ninebasetext", "Added strokes, 0 to 5", frame);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(new QLabel("Allowance", frame), 0, 0);
+    grid->addWidget(m_allowancetext, 0, 1);
+    grid->addWidget(new QLabel("%", frame), 0, 2);
+    grid->addWidget(new QLabel("Expected 9-hole differential", frame), 1, 0);
+    auto* expected = new QHBoxLayout;
+    expected->addWidget(m_ninefactortext);
+    expected->addWidget(new QLabel("x index +", frame));
+    expected->addWidget(m_ninebasetext);
+    expected->addStretch(1);
+    grid->addLayout(expected, 1, 1, 1, 3);
+    auto* note = new QLabel("An approximation: the handicap authorities do not publish theirs.", frame);
+    note->setWordWrap(true);
+    grid->addWidget(note, 2, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    return frame;
+}
+
 QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
                                        const std::vector<std::pair<QString, QString>>& options) {
     auto* group = new QButtonGroup(frame);
@@ -220,6 +249,9 @@ void RulesWindow::showForm(const RulesForm& f) {
     check(m_Strokeoption, f.strokeOption);
     m_abovepartext->setText(qs(f.aboveParText));
     m_Maxstroketext->setText(qs(f.maxStrokeText));
+    m_allowancetext->setText(qs(f.allowanceText));
+    m_ninefactortext->setText(qs(f.nineFactorText));
+    m_ninebasetext->setText(qs(f.nineBaseText));
     // A selection raises the click handlers, so the enabled states follow.
     hcpoption_Click();
     roundsoption_Click();
@@ -242,13 +274,22 @@ RulesForm RulesWindow::form() const {
     f.nineHole = std::max(0, m_NineHoleOption->checkedId());
     f.dateRemind = m_dateremindcheck->isChecked();
     f.factorText = text(m_hcptext);
+    f.allowanceText = text(m_allowancetext);
+    f.nineFactorText = text(m_ninefactortext);
+    f.nineBaseText = text(m_ninebasetext);
     return f;
 }
 
 void RulesWindow::hcpoption_Click() {
     bool casual = m_hcpoption->checkedId() == 3;
-    m_Frame3->setEnabled(!casual);
-    m_Frame3->setTitle(casual ? CasualFrameCaption : RoundsFrameCaption);
+    bool whs = whsChosen(form());
+    m_Frame3->setEnabled(!casual && !whs);
+    m_Frame3->setTitle(casual ? CasualFrameCaption : whs ? WhsFrameCaption : RoundsFrameCaption);
+    // Net double bogey, the index table and the method's own nine-hole rule take their places.
+    m_strokeFrame->setEnabled(!whs);
+    m_nineFrame->setEnabled(!whs);
+    m_hcptext->setEnabled(!whs);
+    m_whsFrame->setEnabled(whs);
 }
 
 void RulesWindow::roundsoption_Click() {

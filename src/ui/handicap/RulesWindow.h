@@ -1,7 +1,8 @@
 #pragma once
 // The handicap rules window (HcpRulesForm): the handicap method, the rounds
-// used, the limits, stroke control, nine-hole rounds, the date check and the
-// multiplier. Accepting stores them and writes the league list and settings
+// used, the limits, stroke control, nine-hole rounds, the date check, the
+// multiplier, and the World Handicap System's allowance and expected
+// nine-hole differential. Accepting stores them and writes the league list and settings
 // files; closing it any other way changes nothing.
 
 #include "services/ToolWindow.h"
@@ -32,6 +33,7 @@ class RulesWindow : public ToolWindow {
     QGroupBox* buildLimitFrame();
     QGroupBox* buildStrokeFrame();
     QGroupBox* buildNineHoleFrame();
+    QGroupBox* buildWhsFrame();
     QButtonGroup* optionGroup(QGroupBox* frame, const char* name,
                               const std::vector<std::pair<QString, QString>>& options);
     void showForm(const RulesForm& form);
@@ -50,6 +52,12 @@ class RulesWindow : public ToolWindow {
     QButtonGroup* m_Strokeoption = nullptr;
     QButtonGroup* m_NineHoleOption = nullptr;
     QGroupBox* m_Frame3 = nullptr;
+    QGroupBox* m_strokeFrame = nullptr;
+    QGroupBox* m_nineFrame = nullptr;
+    QGroupBox* m_whsFrame = nullptr;
+    QLineEdit* m_allowancetext = nullptr;
+    QLineEdit* m_ninefactortext = nullptr;
+    QLineEdit* m_ninebasetext = nullptr;
     QLineEdit* m_percentroundstext = nullptr;
     QLineEdit* m_Roundstext = nullptr;
     QLineEdit* m_menshcpmaxtext = nullptr;

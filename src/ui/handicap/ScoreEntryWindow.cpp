@@ -244,7 +244,9 @@ void ScoreEntryWindow::showOpeningRound() {
         m_inscoretext->setText(qs(stored.in));
     }
     showPlayer();
-    m_eqlabel->setVisible(m_recorder.strokeControlOn());
+    const bool whs = whsMethod(m_store.settings);
+    m_eqlabel->setText(whs ? NetDoubleBogeyNote : StrokeControlNote);
+    m_eqlabel->setVisible(whs || m_recorder.strokeControlOn());
 
     adjustSize();
     m_narrowWidth = width();

@@ -171,6 +171,7 @@ void MainWindow::buildRecordMenus() {
              &MainWindow::CHCPChartmenu_Click);
     menuItem(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu",
              opener(Window::CourseHcpCalculator));
+    menuItem(m_coursesmenu, "Playing Conditions", "pccmenu", opener(Window::PlayingConditions));
 }
 
 // Display Results, Team Points, Trends and Help.

@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow {
         NightResults,
         CsvExport,
         Worksheet, // of CurrentPlayer, as of worksheetDate()
+        PlayingConditions,
     };
     // Creates the window (or returns nullptr when it does not open); the main
     // window disables itself until the window is destroyed.

@@ -18,6 +18,7 @@
 #include "roster/LeagueOps.h"
 #include "roster/LeagueWindow.h"
 #include "roster/PlayerOrderWindow.h"
+#include "roster/PlayingConditionsWindow.h"
 #include "roster/RemovePlayerWindow.h"
 #include "roster/RenamePlayerWindow.h"
 #include "services/QtText.h"
@@ -128,6 +129,9 @@ void installRosterOpeners(MainWindow& main) {
             m.showTickedView();
         });
         return window;
+    });
+    main.setOpener(Window::PlayingConditions, [](MainWindow& m) -> QWidget* {
+        return withHelp(new PlayingConditionsWindow(m.store(), m.services()), m, HelpTopic::Courses);
     });
     main.setOpener(Window::LeagueCreation, [](MainWindow& m) -> QWidget* {
         auto* window = withHelp(new LeagueWindow(m.store(), m.services()), m, HelpTopic::CreatingLeague);

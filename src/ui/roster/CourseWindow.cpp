@@ -4,6 +4,7 @@
 #include "TextBoxRule.h"
 #include "handicap/SpinButton.h"
 #include "services/QtText.h"
+#include "store/ChangeSet.h"
 #include "store/CourseFile.h"
 #include "store/NumberText.h"
 #include "utilities/ScreenPlacement.h"
@@ -49,12 +50,14 @@ CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
 
     QFrame* card = buildScorecard();
     QGridLayout* tees = buildTeePanels();
+    QGridLayout* nines = buildNinePanels();
     QHBoxLayout* buttons = buildButtons();
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(nameRow);
     column->addWidget(card);
     column->addLayout(tees);
+    column->addLayout(nines);
     column->addLayout(buttons);
 
     showCourse();
@@ -77,6 +80,17 @@ void CourseWindow::showCourse() {
         showPanel(m_slopepanel[i], qs(slopePanelText(form.slope[i])));
     }
     m_initialstext->setText(qs(form.initials));
+    TeeHolesForms holes = m_store.CourseFormMode == CourseWindowMode::Edit
+                              ? teeHolesForms(m_store, m_store.CurrentCourse)
+                              : TeeHolesForms{};
+    for (std::size_t t = 1; t <= 3; ++t) {
+        for (std::size_t h = 1; h <= 18; ++h)
+            m_SItext[t][h]->setText(qs(holes[t].strokeIndex[h]));
+        const std::string* nine[] = {&holes[t].frontRating, &holes[t].frontSlope, &holes[t].backRating,
+                                     &holes[t].backSlope};
+        for (std::size_t k = 0; k < 4; ++k)
+            m_ninetext[t][k]->setText(qs(*nine[k]));
+    }
 
     adjustSize();
     centreBelowMiddle(*this, 100);
@@ -159,6 +173,32 @@ QGridLayout* CourseWindow::buildTeePanels() {
     return tees;
 }
 
+// The ratings and slopes of each nine, per tee; empty when the card gives none.
+QGridLayout* CourseWindow::buildNinePanels() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->addWidget(new QLabel("Nine-hole ratings (optional)", this), 0, 0);
+    const char* const captions[] = {"Front rating", "Front slope", "Back rating", "Back slope"};
+    const char* const names[] = {"frontrating", "frontslope", "backrating", "backslope"};
+    const char* const teeNames[] = {"", "Red", "White", "Blue"};
+    for (int k = 0; k < 4; ++k)
+        grid->addWidget(heading(captions[k], this), 0, k + 1);
+    for (int t = 1; t <= 3; ++t) {
+        grid->addWidget(new QLabel(teeNames[t], this), t, 0, Qt::AlignRight);
+        for (int k = 0; k < 4; ++k) {
+            auto* box = new QLineEdit(this);
+            box->setObjectName(QString("%1%2").arg(names[k]).arg(t));
+            box->setFixedWidth(56);
+            box->setMaxLength(5);
+            box->setStyleSheet(TeeColours[t]);
+            grid->addWidget(box, t, k + 1);
+            m_ninetext[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)] = box;
+        }
+    }
+    grid->setColumnStretch(5, 1);
+    return grid;
+}
+
 // The scorecard: holes 1..9, Out, holes 10..18, In, Total, each par box watched.
 QFrame* CourseWindow::buildScorecard() {
     auto* card = new QFrame(this);
@@ -181,6 +221,23 @@ QFrame* CourseWindow::buildScorecard() {
         grid->addWidget(box, 1, column);
         m_Partext[static_cast<std::size_t>(h)] = box;
         connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
+    }
+    // A stroke index row for each tee.
+    const char* const siNames[] = {"", "Red SI", "White SI", "Blue SI"};
+    for (int t = 1; t <= 3; ++t) {
+        auto* label = new QLabel(siNames[t], card);
+        label->setToolTip("Stroke index of each hole, 1 the hardest: for the World Handicap System");
+        grid->addWidget(label, 1 + t, 0);
+        for (int h = 1; h <= 18; ++h) {
+            auto* box = new QLineEdit(card);
+            box->setObjectName(QString("SItext%1_%2").arg(t).arg(h));
+            box->setAlignment(Qt::AlignCenter);
+            box->setFixedWidth(34);
+            box->setMaxLength(2);
+            box->setStyleSheet(TeeColours[t]);
+            grid->addWidget(box, 1 + t, h <= 9 ? h : h + 1);
+            m_SItext[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)] = box;
+        }
     }
     grid->addWidget(heading("Out", card), 0, 10);
     grid->addWidget(m_Outlabel, 1, 10);
@@ -291,16 +348,37 @@ CourseForm CourseWindow::currentForm() const {
     return form;
 }
 
+TeeHolesForms CourseWindow::currentTeeHoles() const {
+    TeeHolesForms holes;
+    for (std::size_t t = 1; t <= 3; ++t) {
+        for (std::size_t h = 1; h <= 18; ++h)
+            holes[t].strokeIndex[h] = str(m_SItext[t][h]->text());
+        std::string* nine[] = {&holes[t].frontRating, &holes[t].frontSlope, &holes[t].backRating,
+                               &holes[t].backSlope};
+        for (std::size_t k = 0; k < 4; ++k)
+            *nine[k] = str(m_ninetext[t][k]->text());
+    }
+    return holes;
+}
+
 void CourseWindow::savebutton_Click() {
     for (int t = 1; t <= 3; ++t)
         if (!ratepanel_Typed(t) || !slopepanel_Typed(t)) return;
     CourseForm form = currentForm();
-    if (Failure refusal = checkCourseForm(m_store, form)) {
+    TeeHolesForms holes = currentTeeHoles();
+    Failure refusal = checkCourseForm(m_store, form);
+    if (!refusal) refusal = checkTeeHolesForms(holes);
+    if (refusal) {
         m_services.dialogs.messageBox(*refusal);
         return;
     }
-    // A write failure has been reported; the values stay in memory and the window closes all the same.
-    if (Failure failure = saveCourseForm(m_store, form)) m_services.dialogs.messageBox(*failure);
+    // The course and its stroke indexes land together. A write failure has been
+    // reported; the values stay in memory and the window closes all the same.
+    Failure failure = applyChange(m_store, [&]() -> Failure {
+        if (Failure f = saveCourseForm(m_store, form)) return f;
+        return saveTeeHolesForms(m_store, m_store.CurrentCourse, holes);
+    });
+    if (failure) m_services.dialogs.messageBox(*failure);
     close();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The course window (course): a scorecard with the name, the par of each hole,
 // the front, back and total par worked out as the user types, a rating and a
-// slope for each tee, and the initials. It adds a course (reusing the first
+// slope for each tee, the initials, and for the World Handicap System a stroke
+// index row per tee and the ratings and slopes of each nine. It adds a course (reusing the first
 // emptied slot) or edits CurrentCourse, as CourseFormMode says, and writes the
 // course file when it saves.
 
 #include "roster/CourseOps.h"
+#include "roster/WhsCourseOps.h"
 #include "services/ToolWindow.h"
 #include "store/Store.h"
 
@@ -36,6 +38,7 @@ class CourseWindow : public ToolWindow {
     QHBoxLayout* buildButtons();
     QGridLayout* buildTeePanels();
     QFrame* buildScorecard();
+    QGridLayout* buildNinePanels();
     void Partext_Change(int h);
     void ratingSpin_Spin(int tee, bool up);
     void slopeSpin_Spin(int tee, bool up);
@@ -48,6 +51,7 @@ class CourseWindow : public ToolWindow {
     void savebutton_Click();
     // The form as the controls hold it now.
     CourseForm currentForm() const;
+    TeeHolesForms currentTeeHoles() const;
 
     QLineEdit* m_Nametext = nullptr;
     std::array<QLineEdit*, 19> m_Partext{}; // 1..18
@@ -57,6 +61,10 @@ class CourseWindow : public ToolWindow {
     std::array<QLineEdit*, 4> m_ratepanel{};  // tees 1..3
     std::array<QLineEdit*, 4> m_slopepanel{}; // tees 1..3
     QLineEdit* m_initialstext = nullptr;
+    // The World Handicap System: stroke indexes and the nines' ratings and slopes, per tee.
+    std::array<std::array<QLineEdit*, 19>, 4> m_SItext{};
+    std::array<std::array<QLineEdit*, 4>, 4>
+        m_ninetext{}; // front rating, front slope, back rating, back slope
 };
 
 } // namespace tallyrock

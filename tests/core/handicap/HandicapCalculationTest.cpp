@@ -155,7 +155,7 @@ TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
     EXPECT_EQ(indexAfter(store, twelve).values.RoundsUsed, 12);
     store.settings.RoundsOption = 9; // the schedule alone
     EXPECT_EQ(indexAfter(store, twelve).values.RoundsUsed, 4);
-    store.settings.HcpMethod = 7; // the last method, casual
+    store.settings.HcpMethod = 3; // casual
     EXPECT_EQ(indexAfter(store, twelve).panel[8], "HCP factor 0.95");
 }
 
@@ -167,7 +167,8 @@ TEST(RuleOptions, NamesKeepTheStoredNumbers) {
                                   {1, HandicapMethod::Standard},
                                   {2, HandicapMethod::ToPar},
                                   {3, HandicapMethod::Casual},
-                                  {7, HandicapMethod::Casual},
+                                  {4, HandicapMethod::Whs},
+                                  {7, HandicapMethod::Whs},
                                   {-2, HandicapMethod::Standard}}) {
         s.HcpMethod = static_cast<int16_t>(stored);
         EXPECT_EQ(effectiveMethod(s), method) << stored;

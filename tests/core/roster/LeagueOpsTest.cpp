@@ -221,7 +221,8 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
     std::vector<std::string> names;
     for (const DataFile& file : dataFiles(store.settings))
         names.push_back(file.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Good.lge", "vexa.dat", "course.dat", "Good.tea"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Good.lge", "vexa.dat", "course.dat", "Good.tea",
+                                               "whs-tees.dat", "whs-pcc.dat"}));
     EXPECT_EQ(OpenLeague(store, static_cast<int>(planted.size()), "Good").outcome, OpenOutcome::Opened);
     EXPECT_TRUE(deleteLeague(store, "good").done);
 }

@@ -89,6 +89,20 @@ TEST_F(Restore, BeforeRestoreHoldsThePreviousFiles) {
     EXPECT_EQ(folderFiles(sample.work()), previous);
 }
 
+TEST_F(Restore, TheWorldHandicapSystemFilesGoAndComeBackWithTheRest) {
+    writeFile(sample.work() / "whs-tees.dat", crlf({" 0 "}));
+    ASSERT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
+    EXPECT_EQ(folderFiles(sample.backup())["whs-tees.dat"], crlf({" 0 "}));
+    writeFile(sample.work() / "whs-tees.dat", crlf({" 1 "}));
+    writeFile(sample.work() / "whs-pcc.dat", crlf({" 0 "})); // set after the backup
+
+    EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
+    FolderFiles now = folderFiles(sample.work());
+    EXPECT_EQ(now["whs-tees.dat"], crlf({" 0 "}));
+    EXPECT_FALSE(now.count("whs-pcc.dat"));
+    EXPECT_EQ(folderFiles(sample.work() / "Before Restore")["whs-pcc.dat"], crlf({" 0 "}));
+}
+
 TEST_F(Restore, FailedRestoreLeavesTheFilesAsTheyWere) {
     changeWorkingFiles();
     FolderFiles previous = folderFiles(sample.work());

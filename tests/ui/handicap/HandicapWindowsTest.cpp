@@ -162,6 +162,34 @@ class HandicapWindowsTest : public QObject {
         QCOMPARE(readFile(m_dir->path() / "vexa.ini"), settingsFileText(s));
     }
 
+    void rulesWorldHandicapSystemTakesItsOwnNumbersInsteadOfStrokeControl() {
+        UiServices ui = services();
+        auto* window = new RulesWindow(*m_store, ui);
+        QPointer<RulesWindow> alive(window);
+        window->show();
+        const QStringList others{"strokeframe", "hcptext", "Frame3", "nineholeframe"};
+        for (const QString& name : others)
+            QVERIFY(enabled(*window, name));
+        QVERIFY(!enabled(*window, "whsframe"));
+        click(*window, "hcpoption4");
+        for (const QString& name : others)
+            QVERIFY2(!enabled(*window, name), qPrintable(name));
+        QVERIFY(enabled(*window, "whsframe"));
+        QCOMPARE(child<QGroupBox>(*window, "Frame3")->title(),
+                 QString("Options not available with the World Handicap System"));
+        QCOMPARE(box(*window, "ninefactortext")->text(), QString("0.52"));
+        retype(*window, "allowancetext", "85");
+        retype(*window, "ninebasetext", "1.5");
+        click(*window, "okbutton");
+        QTRY_VERIFY(alive.isNull());
+        const Settings& s = m_store->settings;
+        QCOMPARE(s.HcpMethod, int16_t{4});
+        QCOMPARE(s.WhsAllowance, int16_t{85});
+        QCOMPARE(s.WhsNineBase, int16_t{15});
+        QCOMPARE(readFile(m_dir->path() / "whs.ini"), crlf({" 85 ", " .52 ", " 1.5 "}));
+        QCOMPARE(readFile(m_dir->path() / "vexa.ini"), settingsFileText(s)); // still its 13 lines
+    }
+
     void calculatorFromIndexToCourseHandicap() {
         UiServices ui = services();
         CourseHandicapWindow window(ui);

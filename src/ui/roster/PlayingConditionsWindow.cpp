@@ -1,0 +1,103 @@
+#include "PlayingConditionsWindow.h"
+
+#include "handicap/RoundImport.h"
+#include "roster/CourseOps.h"
+#include "roster/WhsCourseOps.h"
+#include "services/QtText.h"
+#include "store/CourseFile.h"
+#include "utilities/ScreenPlacement.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace tallyrock {
+
+PlayingConditionsWindow::PlayingConditionsWindow(Store& store, UiServices& services, QWidget* parent)
+    : ToolWindow(store, services, parent) {
+    setObjectName("pccform");
+    setWindowTitle("Playing Conditions");
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
+
+    m_coursecombo = new QComboBox(this);
+    m_coursecombo->setObjectName("coursecombo");
+    for (int c = 1; c <= m_store.courses.CourseCount; ++c)
+        if (m_store.courses.offered(c)) m_coursecombo->addItem(qs(m_store.courses.name(c)), c);
+    m_datetext = new QLineEdit(this);
+    m_datetext->setObjectName("datetext");
+    m_datetext->setToolTip("Date of the rounds, MM/DD/YY");
+    Date today = m_services.clock.today();
+    m_datetext->setText(QString("%1/%2/%3")
+                            .arg(today.month, 2, 10, QChar('0'))
+                            .arg(today.day, 2, 10, QChar('0'))
+                            .arg(today.year % 100, 2, 10, QChar('0')));
+    m_pccspin = new QSpinBox(this);
+    m_pccspin->setObjectName("pccspin");
+    m_pccspin->setRange(LowestPcc, HighestPcc);
+    m_pccspin->setToolTip("-1 easy conditions, 0 normal, up to +3 very hard");
+
+    auto* form = new QFormLayout;
+    form->addRow("Course", m_coursecombo);
+    form->addRow("Date", m_datetext);
+    form->addRow("PCC", m_pccspin);
+    auto* hint = new QLabel("Every World Handicap System differential of the course on that date\n"
+                            "takes this adjustment. 0 is a normal day.",
+                            this);
+
+    auto* savebutton = new QPushButton("&Save", this);
+    savebutton->setObjectName("savebutton");
+    auto* cancelbutton = new QPushButton("&Cancel", this);
+    cancelbutton->setObjectName("cancelbutton");
+    auto* infobutton = new QPushButton("&Help", this);
+    infobutton->setObjectName("infobutton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(cancelbutton);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(form);
+    page->addWidget(hint);
+    page->addLayout(buttons);
+
+    connect(m_coursecombo, &QComboBox::currentIndexChanged, this, &PlayingConditionsWindow::showStored);
+    connect(m_datetext, &QLineEdit::textChanged, this, &PlayingConditionsWindow::showStored);
+    connect(savebutton, &QPushButton::clicked, this, &PlayingConditionsWindow::savebutton_Click);
+    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, &PlayingConditionsWindow::helpRequested);
+
+    showStored();
+    adjustSize();
+    centreBelowMiddle(*this, 100);
+}
+
+int PlayingConditionsWindow::course() const {
+    return m_coursecombo->currentIndex() < 0 ? 0 : m_coursecombo->currentData().toInt();
+}
+
+void PlayingConditionsWindow::showStored() {
+    int16_t month = 0, day = 0, year = 0;
+    if (course() != 0 && parseRoundDate(str(m_datetext->text()), month, day, year))
+        m_pccspin->setValue(pccOn(m_store, course(), month, day, year));
+}
+
+void PlayingConditionsWindow::savebutton_Click() {
+    int16_t month = 0, day = 0, year = 0;
+    if (course() == 0 || !parseRoundDate(str(m_datetext->text()), month, day, year)) {
+        m_services.dialogs.beep();
+        return;
+    }
+    if (Failure failure = setPcc(m_store, course(), month, day, year, m_pccspin->value())) {
+        m_services.dialogs.messageBox(*failure);
+        return;
+    }
+    close();
+}
+
+} // namespace tallyrock
