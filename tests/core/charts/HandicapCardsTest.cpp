@@ -186,6 +186,7 @@ TEST(CardForm, OpeningClosingAndTheScalingBox) {
     TempDir dir;
     Store store;
     store.settingsDir = dir.path();
+    store.workDir = dir.path(); // the save locks the data folder
     store.settings.CardHOffset = -120;
     store.settings.CardWDOffset = 35.5f;
     CardForm form = openCardForm(store.settings);

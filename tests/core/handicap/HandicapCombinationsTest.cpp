@@ -2,6 +2,7 @@
 // option: a season of 22 rounds (the last two push out the oldest), one round
 // edited and one deleted, each compared with a model written here from the
 // rules, step by step in single precision.
+#include "core/TestFiles.h"
 #include "core/handicap/HandicapSamples.h"
 #include "handicap/RoundRecorder.h"
 #include "store/NumberText.h"
@@ -151,6 +152,8 @@ void runSeason(const Settings& rules, int defaultTee, int playedTee) {
                  << playedTee);
     Store store = sampleStore();
     store.writer = std::make_shared<DiscardingWriter>();
+    TempDir dir; // the lock and the undo notes are still written
+    store.workDir = dir.path();
     store.league.LeagueFilePath = "Season.LGE";
     store.settings = rules;
     addSamplePlayer(store, "Ann", defaultTee);
