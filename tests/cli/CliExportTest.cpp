@@ -27,8 +27,8 @@ class CliExportTest : public ::testing::Test {
         Store store;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Friday.LGE";
-        int ann = addPlayer(store, "Smith, Ann");
-        int bob = addPlayer(store, "Bob \"Ace\" Baker", 1);
+        int ann = test::addPlayer(store, "Smith, Ann");
+        int bob = test::addPlayer(store, "Bob \"Ace\" Baker", 1);
         addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 13});
         addRound(store, bob, RoundSample{6, 1, 6, 1, 40, 0, 5.0f, 5});
