@@ -40,6 +40,16 @@ double shown(float value) {
     return leadingNumber(formatPattern(value, "0.0"));
 }
 
+// A stored index or course handicap; null where there is none ("NH").
+json handicapJson(float stored) {
+    return hasHandicap(stored) ? json(shown(stored)) : json(nullptr);
+}
+json tenthsJson(std::optional<int> tenths) {
+    return tenths ? json(*tenths / 10.0) : json(nullptr);
+}
+json wholeJson(std::optional<int> value) {
+    return value ? json(*value) : json(nullptr);
+}
 json roundJson(const WorksheetRound& r) {
     json caps = json::array();
     for (const WorksheetRound::AtMaximum& c : r.atMaximum)
@@ -59,7 +69,35 @@ json roundJson(const WorksheetRound& r) {
             {"slope", shown(r.slope)},
             {"differential", shown(r.differential)},
             {"used", r.used},
-            {"index_after", shown(r.indexAfter)}};
+            {"index_after", handicapJson(r.indexAfter)}};
+}
+
+std::vector<int> holeValues(const whs::HoleValues& values) {
+    return std::vector<int>(values.begin() + 1, values.begin() + 19);
+}
+
+// Every step of the World Handicap System's work, added to the rounds and the object.
+void addWhs(json& object, const WhsPlayerWork& work) {
+    for (json& round : object["rounds"])
+        for (const WhsRoundWork& w : work.rounds) {
+            if (w.slot != round["slot"]) continue;
+            round["rating"] = w.ratingHundredths / 100.0; // a nine's rating may have hundredths
+            round["course_handicap"] = wholeJson(w.courseHandicap);
+            round["strokes"] = holeValues(w.strokes);
+            round["maximums"] = holeValues(w.maximums);
+            round["pcc"] = w.pcc;
+            round["differential_unrounded"] = w.differentialExact.value() / 10.0;
+            round["esr"] = w.esr / 10.0;
+            round["adjusted_differential"] = w.adjustedDifferential / 10.0;
+            round["index_after"] = tenthsJson(w.indexAfter);
+            round["steps"] = w.lines;
+        }
+    object["low_index"] = tenthsJson(work.lowIndex);
+    object["soft_cap"] = work.softCap;
+    object["hard_cap"] = work.hardCap;
+    object["course_handicap"] = wholeJson(work.courseHandicap);
+    object["playing_handicap"] = wholeJson(work.playingHandicap);
+    object["note"] = WhsIndexNote;
 }
 
 json worksheetJson(const Worksheet& sheet) {
@@ -67,7 +105,7 @@ json worksheetJson(const Worksheet& sheet) {
     for (const WorksheetRound& r : sheet.rounds)
         rounds.push_back(roundJson(r));
     for (const WorksheetHistory& h : sheet.history)
-        history.push_back({{"date", isoDate(h.month, h.day, h.year)}, {"index", shown(h.index)}});
+        history.push_back({{"date", isoDate(h.month, h.day, h.year)}, {"index", handicapJson(h.index)}});
     for (const WorksheetCourseHandicap& c : sheet.courseHandicaps)
         handicaps.push_back({{"course", c.name},
                              {"initials", c.initials},
@@ -75,17 +113,19 @@ json worksheetJson(const Worksheet& sheet) {
                              {"tee_name", teeName(c.tee)},
                              {"slope", shown(c.slope)},
                              {"course_handicap", static_cast<int>(c.courseHandicap)}});
-    return {{"player", sheet.player},
-            {"as_of", isoDate(sheet.asOf.month, sheet.asOf.day, sheet.asOf.year)},
-            {"method", sheet.method},
-            {"index", sheet.index ? json(shown(*sheet.index)) : json(nullptr)},
-            {"rule", sheet.rule},
-            {"steps", sheet.steps},
-            {"rounds", rounds},
-            {"history", history},
-            {"course_handicaps", handicaps},
-            {"panel", sheet.panel},
-            {"rounds_missing", sheet.roundsMissing}};
+    json object = {{"player", sheet.player},
+                   {"as_of", isoDate(sheet.asOf.month, sheet.asOf.day, sheet.asOf.year)},
+                   {"method", sheet.method},
+                   {"index", sheet.index ? json(shown(*sheet.index)) : json(nullptr)},
+                   {"rule", sheet.rule},
+                   {"steps", sheet.steps},
+                   {"rounds", rounds},
+                   {"history", history},
+                   {"course_handicaps", handicaps},
+                   {"panel", sheet.panel},
+                   {"rounds_missing", sheet.roundsMissing}};
+    if (sheet.whs) addWhs(object, *sheet.whs);
+    return object;
 }
 
 struct ExplainArgs {

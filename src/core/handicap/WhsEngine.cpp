@@ -70,6 +70,13 @@ struct Basis {
     bool hasSi = false;
 };
 
+// Totals on both nines: what an 18-hole round's basis is looked up with.
+HoleScores eighteenHoles() {
+    HoleScores eighteen{};
+    eighteen[OutSlot] = eighteen[InSlot] = 1;
+    return eighteen;
+}
+
 Basis basisOf(const Store& store, int course, int tee, const HoleScores& holes) {
     Basis b;
     const CourseTable& c = store.courses;
@@ -433,9 +440,7 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
         result.hardCap = newest.hardCap;
         result.steps = newest.indexLines;
         result.course = rounds.back().course;
-        HoleScores eighteen{};
-        eighteen[OutSlot] = eighteen[InSlot] = 1;
-        Basis b = basisOf(store, result.course, defaultTee, eighteen);
+        Basis b = basisOf(store, result.course, defaultTee, eighteenHoles());
         if (newest.indexAfter && b.slope > 0) {
             result.courseHandicapExact = whs::courseHandicap(*newest.indexAfter, b.slope, b.rating, b.par);
             result.courseHandicap = static_cast<int>(result.courseHandicapExact->rounded());
@@ -456,6 +461,12 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
         result.steps.insert(result.steps.end(), result.handicapLines.begin(), result.handicapLines.end());
     }
     return result;
+}
+
+std::optional<int> whsCourseHandicap(const Store& store, int course, int tee, int indexTenths) {
+    Basis b = basisOf(store, course, tee, eighteenHoles());
+    if (b.slope <= 0) return std::nullopt;
+    return static_cast<int>(whs::courseHandicap(indexTenths, b.slope, b.rating, b.par).rounded());
 }
 
 WhsPlayerWork playerWhs(const Store& store, int p) {

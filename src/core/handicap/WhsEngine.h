@@ -103,6 +103,10 @@ std::vector<WhsRoundInput> heldWhsRounds(const Store& store, int p);
 WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& rounds, int defaultTee,
                       bool olderRoundsDropped);
 
+// The 18-hole course handicap, rounded, from an index (tenths) on a course's
+// tee; none when the tee has no slope.
+std::optional<int> whsCourseHandicap(const Store& store, int course, int tee, int indexTenths);
+
 // Everything the worksheet shows for a player: the held rounds as stored.
 WhsPlayerWork playerWhs(const Store& store, int p);
 

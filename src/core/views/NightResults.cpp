@@ -7,6 +7,7 @@
 #include "handicap/HandicapCalculation.h"
 #include "handicap/PlayedTee.h"
 #include "handicap/RoundImport.h"
+#include "handicap/WhsEngine.h"
 #include "services/PrintJob.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -42,7 +43,12 @@ std::string right(const std::string& text, std::size_t width) {
 }
 
 std::string indexText(float index) {
-    return formatPattern(index, "#0.0");
+    return handicapText(index, "#0.0");
+}
+
+// A stored index for the spreadsheet: empty for none.
+std::string indexCsv(float index) {
+    return hasHandicap(index) ? formatPattern(index, "0.0") : std::string();
 }
 
 // The change in tenths: indexes are kept to a tenth, so this is exact.
@@ -90,6 +96,21 @@ NightRound nightRound(const Store& store, int p, int r) {
     return night;
 }
 
+// Under the World Handicap System the round keeps the course handicap it was
+// played off; the playing handicap comes from its unrounded value.
+void useWhs(NightRound& night, const Store& store, const WhsPlayerWork& work) {
+    if (night.indexBefore && !hasHandicap(*night.indexBefore)) night.indexBefore.reset();
+    night.courseHcp.reset();
+    night.net.reset();
+    for (const WhsRoundWork& w : work.rounds) {
+        if (w.slot != night.slot || !w.courseHandicap || !w.courseHandicapExact) continue;
+        night.courseHcp = w.courseHandicap;
+        night.playingHcp =
+            static_cast<int>(whs::playingHandicap(*w.courseHandicapExact, store.settings.WhsAllowance));
+        night.net = night.gross - *night.playingHcp;
+    }
+}
+
 void markLows(std::vector<NightRound>& rounds) {
     if (rounds.empty()) return;
     auto lowGross =
@@ -119,23 +140,32 @@ std::vector<TeamStanding> teamStandings(const Store& store) {
     return standings;
 }
 
-std::string headingLine() {
-    return Indent + fitChars("Player", 20) + fitChars("Course", 18) + fitChars("Tee", 6) + right("Holes", 6) +
-           right("Gross", 6) + "  " + right("C Hcp", 6) + right("Net", 6) + "  " + right("Before", 7) +
-           right("After", 7) + right("Change", 7);
+// Under the World Handicap System the course column gives its last six
+// characters to the playing handicap, so the line keeps its width.
+std::size_t courseWidth(bool whs) {
+    return whs ? 12 : 18;
 }
 
-std::string underline() {
-    return Indent + std::string(charCount(headingLine()) - Indent.size(), '_');
+std::string headingLine(bool whs) {
+    return Indent + fitChars("Player", 20) + fitChars("Course", courseWidth(whs)) + fitChars("Tee", 6) +
+           right("Holes", 6) + right("Gross", 6) + "  " + right("C Hcp", 6) + (whs ? right("P Hcp", 6) : "") +
+           right("Net", 6) + "  " + right("Before", 7) + right("After", 7) + right("Change", 7);
 }
 
-std::string roundLine(const NightRound& round) {
-    std::string course = fitChars(leftChars(round.course, 17), 18);
+std::string underline(bool whs) {
+    return Indent + std::string(charCount(headingLine(whs)) - Indent.size(), '_');
+}
+
+std::string roundLine(const NightRound& round, bool whs) {
+    std::string course = fitChars(leftChars(round.course, courseWidth(whs) - 1), courseWidth(whs));
     std::string before = round.indexBefore ? indexText(*round.indexBefore) : std::string();
-    std::string change = round.indexBefore ? changeText(*round.indexBefore, round.indexAfter) : std::string();
+    std::string change = round.indexBefore && hasHandicap(round.indexAfter)
+                             ? changeText(*round.indexBefore, round.indexAfter)
+                             : std::string();
     std::string line = Indent + fitChars(round.name, 20) + course + fitChars(teeWord(round.tee), 6) +
                        right(round.nineHoles ? "9" : "18", 6) + right(plainNumber(round.gross), 6) +
                        (round.lowGross ? " *" : "  ") + right(optionalNumber(round.courseHcp), 6) +
+                       (whs ? right(optionalNumber(round.playingHcp), 6) : "") +
                        right(optionalNumber(round.net), 6) + (round.lowNet ? " *" : "  ") + right(before, 7) +
                        right(indexText(round.indexAfter), 7) + right(change, 7);
     return line.substr(0, line.find_last_not_of(' ') + 1);
@@ -159,12 +189,17 @@ NightSheet nightResults(const Store& store, int16_t month, int16_t day, int16_t 
     sheet.month = month;
     sheet.day = day;
     sheet.year = year;
+    sheet.whs = whsMethod(store.settings);
     for (int p = 1; p <= std::clamp<int>(store.league.PlayerCount, 0, MaxPlayers); ++p) {
         const PlayerRecord& player = store.player(p);
+        std::optional<WhsPlayerWork> work;
         for (int r = 1; r <= std::clamp<int>(player.RoundCount, 0, MaxRounds); ++r) {
             const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
-            if (round.RoundMonth == month && round.RoundDay == day && round.RoundYear == year)
-                sheet.rounds.push_back(nightRound(store, p, r));
+            if (round.RoundMonth != month || round.RoundDay != day || round.RoundYear != year) continue;
+            sheet.rounds.push_back(nightRound(store, p, r));
+            if (!sheet.whs) continue;
+            if (!work) work = playerWhs(store, p);
+            useWhs(sheet.rounds.back(), store, *work);
         }
     }
     std::stable_sort(sheet.rounds.begin(), sheet.rounds.end(), [](const NightRound& a, const NightRound& b) {
@@ -217,16 +252,23 @@ std::vector<std::string> nightSheetLines(const Store& store, const NightSheet& s
                                    " ",
                                    Indent + "Results of " + nightDateText(sheet),
                                    " ",
-                                   headingLine(),
-                                   underline()};
+                                   headingLine(sheet.whs),
+                                   underline(sheet.whs)};
     for (const NightRound& round : sheet.rounds)
-        lines.push_back(roundLine(round));
+        lines.push_back(roundLine(round, sheet.whs));
     lines.push_back(" ");
     lines.push_back(Indent + "* the low gross and the low net (each of them when tied).");
     lines.push_back(Indent + "Before, After: the handicap index before the round and after it.");
-    if (std::any_of(sheet.rounds.begin(), sheet.rounds.end(),
-                    [](const NightRound& r) { return r.nineHoles; }))
+    const bool nines = std::any_of(sheet.rounds.begin(), sheet.rounds.end(),
+                                   [](const NightRound& r) { return r.nineHoles; });
+    if (sheet.whs) {
+        lines.push_back(Indent + "P Hcp: the playing handicap, the course handicap x " +
+                        plainNumber(store.settings.WhsAllowance) + " %; the net is worked against it.");
+        if (nines) lines.push_back(Indent + "A nine-hole round's handicaps are the nine's own.");
+        lines.push_back(Indent + "Indexes " + WhsIndexNote + ".");
+    } else if (nines) {
         lines.push_back(Indent + "A nine-hole round's net is worked against half the course handicap.");
+    }
     if (!sheet.teams.empty()) {
         lines.push_back(" ");
         lines.push_back(Indent + "Team standings (points to date)");
@@ -251,8 +293,8 @@ void printNightResults(ReportPrinter& printer, const Store& store, const NightSh
             printer.newPage();
             SelectReportPrinter(printer);
             setFont(printer, store);
-            printer.print(headingLine());
-            printer.print(underline());
+            printer.print(headingLine(sheet.whs));
+            printer.print(underline(sheet.whs));
             onPage = 3;
         }
         printer.print(line);
@@ -264,11 +306,14 @@ void printNightResults(ReportPrinter& printer, const Store& store, const NightSh
 CsvRows nightCsvRows(const NightSheet& sheet) {
     CsvRows rows{
         {"player", "course", "tee", "gross", "course_handicap", "net", "index_before", "index_after"}};
-    for (const NightRound& round : sheet.rounds)
+    if (sheet.whs) rows.front().push_back("playing_handicap");
+    for (const NightRound& round : sheet.rounds) {
         rows.push_back({round.name, round.course, plainNumber(round.tee), plainNumber(round.gross),
                         optionalNumber(round.courseHcp), optionalNumber(round.net),
-                        round.indexBefore ? formatPattern(*round.indexBefore, "0.0") : std::string(),
-                        formatPattern(round.indexAfter, "0.0")});
+                        round.indexBefore ? indexCsv(*round.indexBefore) : std::string(),
+                        indexCsv(round.indexAfter)});
+        if (sheet.whs) rows.back().push_back(optionalNumber(round.playingHcp));
+    }
     return rows;
 }
 

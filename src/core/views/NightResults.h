@@ -28,7 +28,11 @@ struct NightRound {
     std::optional<int> courseHcp;
     std::optional<int> net;
     std::optional<float> indexBefore; // the index stored with the player's previous round
-    float indexAfter = 0;             // the index stored with this round
+    float indexAfter = 0;             // the index stored with this round; NoHandicap for none
+    // World Handicap System: the course handicap stored with the round (a
+    // nine's for a nine-hole round) times the allowance; the net is worked
+    // against it, a nine-hole round's against the nine's whole handicap.
+    std::optional<int> playingHcp;
     bool lowGross = false, lowNet = false;
 };
 
@@ -42,6 +46,7 @@ struct NightSheet {
     int16_t month = 0, day = 0, year = 0; // the year as its two digits, as rounds keep it
     std::vector<NightRound> rounds;       // by net, then gross; rounds without a net last
     std::vector<TeamStanding> teams;      // best first; empty when teams are not in use
+    bool whs = false;                     // the World Handicap System: playing handicaps shown
 };
 
 NightSheet nightResults(const Store& store, int16_t month, int16_t day, int16_t year);
@@ -74,7 +79,8 @@ void printNightResults(ReportPrinter& printer, const Store& store, const NightSh
                        const Date& today);
 
 // player, course, tee, gross, course_handicap, net, index_before, index_after,
-// one record per round in the sheet's order; absent values are empty.
+// and under the World Handicap System playing_handicap, one record per round
+// in the sheet's order; absent values (and "NH") are empty.
 CsvRows nightCsvRows(const NightSheet& sheet);
 
 } // namespace tallyrock

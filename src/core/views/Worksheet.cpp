@@ -25,6 +25,7 @@ std::string twoDigits(int value) {
 // A Single as the panel writes it, with ".0" when it has no decimals: the
 // differentials and indexes are kept to a tenth.
 std::string tenths(float value) {
+    if (!hasHandicap(value)) return NoHandicapText;
     std::string text = generalNumber(value);
     return text.find('.') == std::string::npos ? text + ".0" : text;
 }
@@ -41,6 +42,8 @@ std::string methodName(int method) {
         return "Handicap to Par (par and slope 113)";
     case 3:
         return "Casual Handicap System (par and slope 113)";
+    case 4:
+        return "World Handicap System (2024)";
     default:
         return "method " + plainNumber(method);
     }
@@ -217,13 +220,76 @@ void addCourseHandicaps(Worksheet& sheet, const Store& store) {
             setRoundRatingAndSlope(v, store, c, tee);
             if (v.RoundSlope == 0.0f) continue;
             const auto& fields = store.courses.CourseField[static_cast<std::size_t>(c)];
-            sheet.courseHandicaps.push_back({c, fields[field::Name], fields[field::Initials], tee,
-                                             v.RoundSlope, courseHandicapFor(*sheet.index, v.RoundSlope)});
+            // The World Handicap System adds the rating less par.
+            float courseHcp = courseHandicapFor(*sheet.index, v.RoundSlope);
+            if (whsMethod(store.settings))
+                courseHcp = static_cast<float>(
+                    whsCourseHandicap(store, c, tee, whs::toTenths(*sheet.index)).value_or(0));
+            sheet.courseHandicaps.push_back(
+                {c, fields[field::Name], fields[field::Initials], tee, v.RoundSlope, courseHcp});
         }
 }
 
 std::string asOfText(const Date& d) {
     return twoDigits(d.month) + "/" + twoDigits(d.day) + "/" + plainNumber(d.year);
+}
+
+// The World Handicap System's worksheet: the work over the rounds up to the
+// newest on or before the date; the lowest differentials of the most recent
+// (at most 20) are the ones used.
+void fillWhs(Worksheet& sheet, const Store& store, int p, int k) {
+    const PlayerRecord& player = store.player(p);
+    std::vector<WhsRoundInput> held = heldWhsRounds(store, p);
+    std::erase_if(held, [k](const WhsRoundInput& r) { return r.slot > k; });
+    WhsPlayerWork work = workWhs(store, held, player.PlayerTee, player.RoundCount >= MaxRounds);
+    const WhsRoundWork* newest = work.rounds.empty() ? nullptr : &work.rounds.back();
+    if (newest && newest->indexAfter) sheet.index = toSingle(*newest->indexAfter / 10.0);
+    sheet.computedIndex = sheet.index;
+
+    std::vector<int> adjusted;
+    for (const WhsRoundWork& w : work.rounds)
+        adjusted.push_back(w.adjustedDifferential);
+    const int n = static_cast<int>(adjusted.size());
+    std::optional<whs::IndexTableRow> row = whs::indexTable(n);
+    std::vector<int> order(adjusted.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    // Lowest first; of equal differentials the most recent counts.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return adjusted[static_cast<std::size_t>(a)] < adjusted[static_cast<std::size_t>(b)];
+    });
+    const bool indexed = newest && newest->indexAfter;
+    const int used = row && indexed ? row->used : 0;
+    sheet.rule = row && indexed
+                     ? "World Handicap System: lowest " + plainNumber(used) + " of the " + plainNumber(n) +
+                           " most recent differentials"
+                     : "World Handicap System: fewer than 54 holes posted or 3 differentials, no index yet";
+    for (const WhsRoundWork& w : work.rounds) {
+        std::vector<int> found = teesGivingDifferential(store, p, w.slot);
+        WorksheetRound round = roundOf(store, p, w.slot, w.tee, !found.empty() || w.tee == player.PlayerTee);
+        // What this method worked the round against (a nine's own rating and
+        // slope), and the holes at its net double bogey maximum.
+        round.rating = static_cast<float>(w.ratingHundredths / 100.0);
+        round.slope = static_cast<float>(w.slope);
+        round.atMaximum.clear();
+        for (int h = 1; h <= 18; ++h)
+            if (w.maximums[static_cast<std::size_t>(h)] > 0 &&
+                w.holes[static_cast<std::size_t>(h)] == w.maximums[static_cast<std::size_t>(h)])
+                round.atMaximum.push_back({h, w.maximums[static_cast<std::size_t>(h)]});
+        for (int i = 0; i < used && i < n; ++i)
+            round.used =
+                round.used ||
+                work.rounds[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])].slot == w.slot;
+        sheet.rounds.push_back(std::move(round));
+    }
+    if (newest) {
+        sheet.steps = newest->indexLines;
+        sheet.steps.insert(sheet.steps.end(), work.handicapLines.begin(), work.handicapLines.end());
+        sheet.panel = whsPanel(work, newest->slot);
+    }
+    sheet.steps.push_back(std::string("Index ") + WhsIndexNote + ".");
+    sheet.whs = std::move(work);
+    addCourseHandicaps(sheet, store);
 }
 
 } // namespace
@@ -261,6 +327,10 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
                               " is held.");
         if (count == MaxRounds)
             sheet.steps.push_back("Older rounds are no longer held (the league keeps the last 20).");
+        return sheet;
+    }
+    if (whsMethod(store.settings)) {
+        fillWhs(sheet, store, p, k);
         return sheet;
     }
     const RoundRecord& newest = player.round[static_cast<std::size_t>(k)];
@@ -407,9 +477,17 @@ std::vector<std::string> worksheetLines(const Worksheet& sheet) {
         lines.push_back("Tee: the one whose rating and slope give the stored differential.");
         if (teeMissing) lines.push_back("?: no tee gives it now; the course's ratings have changed since.");
         if (capped)
-            lines.push_back(
-                "Holes at maximum: the holes at the stroke-control maximum; the scores typed are not kept.");
+            lines.push_back(std::string("Holes at maximum: the holes at the ") +
+                            (sheet.whs ? "net double bogey" : "stroke-control") +
+                            " maximum; the scores typed are not kept.");
         lines.push_back("");
+    }
+    if (sheet.whs) {
+        for (const WhsRoundWork& w : sheet.whs->rounds) {
+            for (std::size_t i = 0; i < w.lines.size(); ++i)
+                addWrapped(lines, (i == 0 ? "" : "  ") + w.lines[i]);
+            lines.push_back("");
+        }
     }
     for (const std::string& step : sheet.steps)
         addWrapped(lines, step);

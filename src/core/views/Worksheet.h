@@ -10,6 +10,7 @@
 // and slope give the stored differential (the player's own tee first); the
 // holes shown for stroke control are those at its maximum.
 
+#include "handicap/WhsEngine.h"
 #include "services/Clock.h"
 #include "services/ReportPrinter.h"
 #include "store/Store.h"
@@ -67,6 +68,9 @@ struct Worksheet {
     int newestSlot = 0;                 // the newest round on or before the date; 0 for none
     std::optional<float> computedIndex; // what the arithmetic gives from the rounds held
     bool roundsMissing = false;         // rounds it needs are no longer held: index is the stored one
+    // Under the World Handicap System: the work over the rounds up to the date,
+    // every step of it (the rounds above carry the stored values).
+    std::optional<WhsPlayerWork> whs;
 };
 
 // Player p's worksheet as of the end of `asOf`.

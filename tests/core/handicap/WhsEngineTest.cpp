@@ -6,6 +6,8 @@
 #include "handicap/RoundRecorder.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
+#include "views/NightResults.h"
+#include "views/Worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +248,101 @@ TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {
             EXPECT_EQ(work.playingHandicap, whs::playingHandicap(ch, store.settings.WhsAllowance));
         }
     }
+}
+
+// The worksheet under the method, as of the last date and as of a date between
+// rounds: the index stored with the newest round up to the date, the rounds the
+// index table uses marked, and every step of every round on its lines.
+TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
+    std::vector<Played> rounds = twelveRounds();
+    recordAll(rounds, 1);
+    for (int k : {12, 7, 2}) {
+        const Played& last = rounds[static_cast<std::size_t>(k - 1)];
+        Worksheet sheet = buildWorksheet(store, ann, Date{last.month, last.day, 2024});
+        ASSERT_TRUE(sheet.whs.has_value()) << k;
+        ASSERT_EQ(sheet.rounds.size(), static_cast<std::size_t>(k));
+        const RoundRecord& newest = slot(k);
+        EXPECT_EQ(sheet.index.has_value(), hasHandicap(newest.RoundIndex)) << k;
+        if (sheet.index) EXPECT_EQ(*sheet.index, newest.RoundIndex) << k;
+
+        std::optional<whs::IndexTableRow> row = whs::indexTable(k);
+        const int used = sheet.index && row ? row->used : 0;
+        int marked = 0, worst = -100000, best = 100000;
+        for (std::size_t i = 0; i < sheet.rounds.size(); ++i) {
+            const int d = sheet.whs->rounds[i].adjustedDifferential;
+            if (sheet.rounds[i].used) {
+                ++marked;
+                worst = std::max(worst, d);
+            } else {
+                best = std::min(best, d);
+            }
+            EXPECT_EQ(whs::toTenths(sheet.rounds[i].differential), sheet.whs->rounds[i].differential);
+        }
+        EXPECT_EQ(marked, used) << k;
+        if (used > 0 && used < k) EXPECT_LE(worst, best) << "the lowest are the ones used";
+
+        std::string text;
+        for (const std::string& line : worksheetLines(sheet))
+            text += line + " ";
+        auto squeezed = [](std::string t) {
+            std::erase(t, ' ');
+            return t;
+        };
+        for (const WhsRoundWork& w : sheet.whs->rounds)
+            for (const std::string& line : w.lines)
+                EXPECT_NE(squeezed(text).find(squeezed(line)), std::string::npos) << line;
+        EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
+
+        // Each tee's course handicap adds the rating less par, as the engine's does.
+        ASSERT_EQ(sheet.courseHandicaps.size(), sheet.index ? 3u : 0u);
+        for (const WorksheetCourseHandicap& c : sheet.courseHandicaps) {
+            whs::Fraction ch =
+                whs::courseHandicap(whs::toTenths(*sheet.index), static_cast<int>(c.slope),
+                                    whs::toHundredths(store.courses.numeric(1, field::rating(c.tee))), 72);
+            EXPECT_EQ(c.courseHandicap, static_cast<float>(ch.rounded())) << k << " tee " << c.tee;
+        }
+    }
+}
+
+// A night's results: the course handicap the round was played off, the
+// playing handicap at the league's allowance and the net from it; NH where
+// there is no index yet, and nothing made up where there is no handicap.
+TEST_F(WhsTest, TheNightSheetWorksTheNetFromThePlayingHandicap) {
+    store.settings.WhsAllowance = 85;
+    std::vector<Played> rounds = twelveRounds();
+    recordAll(std::vector<Played>(rounds.begin(), rounds.begin() + 5), 1);
+    const WhsPlayerWork work = playerWhs(store, ann);
+    auto night = [&](int r) {
+        const Played& p = rounds[static_cast<std::size_t>(r - 1)];
+        return nightResults(store, static_cast<int16_t>(p.month), static_cast<int16_t>(p.day),
+                            static_cast<int16_t>(p.year));
+    };
+    const Date today{6, 1, 2024};
+
+    NightSheet first = night(1);
+    ASSERT_EQ(first.rounds.size(), 1u);
+    EXPECT_FALSE(first.rounds[0].courseHcp || first.rounds[0].playingHcp || first.rounds[0].net);
+    const std::vector<std::string> lines = nightSheetLines(store, first, today);
+    EXPECT_EQ(lines[6].substr(lines[6].size() - 2), "NH");
+    EXPECT_EQ(lines[4].size(), nightSheetLines(store, NightSheet{}, today)[4].size())
+        << "the line keeps its width";
+    const CsvRows csv = nightCsvRows(first);
+    EXPECT_EQ(csv[0].back(), "playing_handicap");
+    EXPECT_EQ(csv[1], (std::vector<std::string>{"Ann", "Pine Hills", plainNumber(rounds[0].tee),
+                                                plainNumber(first.rounds[0].gross), "", "", "", "", ""}));
+
+    NightSheet fifth = night(5);
+    ASSERT_EQ(fifth.rounds.size(), 1u);
+    const NightRound& r5 = fifth.rounds[0];
+    const WhsRoundWork& w5 = work.rounds[4];
+    ASSERT_TRUE(w5.courseHandicap && w5.courseHandicapExact);
+    EXPECT_EQ(r5.courseHcp, w5.courseHandicap);
+    EXPECT_EQ(r5.courseHcp, static_cast<int>(slot(5).RoundCourseHcp));
+    EXPECT_EQ(r5.playingHcp, whs::playingHandicap(*w5.courseHandicapExact, 85));
+    EXPECT_LT(*r5.playingHcp, *r5.courseHcp) << "85 % of a positive handicap";
+    EXPECT_EQ(r5.net, r5.gross - *r5.playingHcp);
+    EXPECT_EQ(r5.indexBefore, slot(4).RoundIndex);
+    EXPECT_EQ(nightCsvRows(fifth)[1].back(), plainNumber(*r5.playingHcp));
 }
 
 TEST_F(WhsTest, APlayingConditionSetLaterKeepsTheTeesTheRoundsWerePlayedFrom) {
