@@ -1,5 +1,7 @@
 #include "WorksheetWindow.h"
 
+#include "utilities/ScreenPlacement.h"
+
 #include "print/PrintFonts.h"
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
@@ -91,6 +93,7 @@ WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std:
     connect(copybutton, &QPushButton::clicked, this, &WorksheetWindow::Copybutton_Click);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     showWorksheet();
+    centreBelowMiddle(*this, 100);
 }
 
 int WorksheetWindow::chosenPlayer() const {

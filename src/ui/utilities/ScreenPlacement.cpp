@@ -21,6 +21,8 @@ void centreBelowMiddle(QWidget& window, int twipsBelow) {
     // Centred at the size it opens with: its style applied, no smaller than its layout allows.
     window.ensurePolished();
     if (QLayout* layout = window.layout()) layout->activate();
+    // A window never resized opens at its layout's size: take that size now.
+    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
     QRect area = screen->availableGeometry();
     QSize size = window.frameSize().isValid() ? window.frameSize() : window.size();
     window.move(area.center().x() - size.width() / 2,

@@ -180,7 +180,7 @@ class EveryWindowTest : public QObject {
     void opensCentredWithEveryButtonNamed_data() {
         QTest::addColumn<MainWindow::Window>("window");
         using W = MainWindow::Window;
-        for (int w = static_cast<int>(W::Rules); w <= static_cast<int>(W::ChartChooser); ++w)
+        for (int w = static_cast<int>(W::Rules); w <= static_cast<int>(W::PlayingConditions); ++w)
             QTest::addRow("window %d", w) << static_cast<W>(w);
     }
 
