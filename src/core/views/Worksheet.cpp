@@ -255,8 +255,9 @@ void fillWhs(Worksheet& sheet, const Store& store, int p, int k) {
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
     // Lowest first; of equal differentials the most recent counts.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return adjusted[static_cast<std::size_t>(a)] < adjusted[static_cast<std::size_t>(b)];
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int da = adjusted[static_cast<std::size_t>(a)], db = adjusted[static_cast<std::size_t>(b)];
+        return da != db ? da < db : a > b;
     });
     const bool indexed = newest && newest->indexAfter;
     const int used = row && indexed ? row->used : 0;
