@@ -8,6 +8,7 @@
 #include "store/CsvReader.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
+#include "store/UndoLog.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,7 @@ TEST(ExportWrite, ReplacesAnExistingFileWholeOrNotAtAll) {
     writeFile(file, "old\r\n");
     ASSERT_FALSE(writeCsvExport(store, file, {{"player"}, {"Smith, Bob"}}));
     EXPECT_EQ(readFile(file), "player\r\n\"Smith, Bob\"\r\n");
+    EXPECT_TRUE(undoList(store).empty()) << "an export is no change to undo";
 
     store.writer = std::make_shared<FailingWriter>();
     Failure failure = writeCsvExport(store, file, {{"player"}});
