@@ -44,6 +44,9 @@ TEST(CliUndo, ARemovedPlayerWithRoundsAndTeamComesBackByteForByte) {
     // Ann and Cyd in Eagles with two entries, Mary in Hawks.
     writeFile(dir / "Club.tea", crlf({" 2 ", "Eagles", "Hawks", " 1 ", " 2 ", " 1 ", " 2 ", "Week 1", " 12 ",
                                       " 3.5 ", "Week 2", " 15 ", " 4 ", " 0 "}));
+    // An export and a printout in the data folder are no change to undo: the list below does not hold them.
+    run({"export", "Club", "rounds", "rounds.csv"});
+    run({"print", "Club", "short", "--text", "short.txt"});
     auto before = dataFiles(dir);
     run({"remove-player", "Club", "Mary O'Hara"});
     auto removed = dataFiles(dir);

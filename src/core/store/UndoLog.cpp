@@ -8,6 +8,8 @@
 #include "NumberText.h"
 #include "ReadWhole.h"
 #include "SafeText.h"
+#include "SettingsFile.h"
+#include "WhsFiles.h"
 
 #include <algorithm>
 #include <charconv>
@@ -44,10 +46,6 @@ struct Entry {
     std::string label, time, by;
     std::vector<KeptFile> files;
 };
-
-fs::path settingsFolder(const Store& store) {
-    return store.settingsDir.empty() ? store.workDir : store.settingsDir;
-}
 
 fs::path placeFolder(const Store& store, char place) {
     return place == 'S' ? settingsFolder(store) : store.workDir;
@@ -200,10 +198,22 @@ std::optional<std::uint64_t> hashOf(const std::optional<std::string>& content) {
 }
 
 // Where a changed file belongs: the data folder (D), the settings folder (S) or neither.
+// The program's data files: the league list, the settings, the courses, the
+// World Handicap System's files, and the league and team files. Exports and
+// printouts written in the data folder are no change to the data.
+bool dataFileName(const std::string& name) {
+    for (const char* file : {LeagueListFileName, SettingsFileName, CourseFileName, WhsTeesFileName,
+                             WhsPccFileName, WhsSettingsFileName})
+        if (equalsIgnoringCase(name, file)) return true;
+    const std::string upper = upperCase(name);
+    return upper.ends_with(".LGE") || upper.ends_with(".TEA");
+}
+
 std::optional<char> placeOf(const Store& store, const fs::path& target) {
     std::string name = target.filename().string();
     if (name.empty() || name.front() == '.' || !isSafeText(name))
         return std::nullopt; // hidden: the program's own
+    if (!dataFileName(name)) return std::nullopt;
     std::error_code ec;
     if (fs::equivalent(target.parent_path(), store.workDir, ec)) return 'D';
     if (fs::equivalent(target.parent_path(), settingsFolder(store), ec)) return 'S';

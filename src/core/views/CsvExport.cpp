@@ -196,15 +196,11 @@ ExportTarget exportTarget(const fs::path& workDir, const std::string& name) {
 
 Failure writeCsvExport(Store& store, const fs::path& file, const CsvRows& rows) {
     const std::string text = csvText(rows);
-    ChangeSet change(store);
-    // An export is no change to the league's data: undo leaves it alone, and
-    // it takes none of the places of the changes that can be undone.
-    change.leaveOutOfUndo();
-    if (!store.writer->writeFile(file, text)) {
+    return applyChange(store, [&]() -> Failure {
+        if (store.writer->writeFile(file, text)) return std::nullopt;
         std::string reason = store.writer->lastError.empty() ? "" : ": " + store.writer->lastError;
         return refusal("Unable to write the export to " + file.string() + reason);
-    }
-    return change.commit();
+    });
 }
 
 } // namespace tallyrock
