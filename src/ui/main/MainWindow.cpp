@@ -346,6 +346,10 @@ void MainWindow::layoutMessagePanel() {
     m_Spin1->setGeometry(spinLeft, static_cast<int>(h * 0.17),
                          std::max(30, static_cast<int>(strip.width() * 0.06)), static_cast<int>(h * 0.52));
     int actionLeft = std::max(0, strip.width() - static_cast<int>(250 * pt));
+    // A longer action message ("Undone: Rename Player ...") takes room from
+    // the message on the left, which keeps at least a third of the strip.
+    const int needed = m_actionmessage->fontMetrics().horizontalAdvance(m_actionmessage->text()) + 4;
+    actionLeft = std::min(actionLeft, std::max(strip.width() / 3, spinLeft - 8 - needed));
     int actionWidth = std::max(0, spinLeft - 8 - actionLeft);
     m_actionmessage->setGeometry(actionLeft, static_cast<int>(h * 0.2), actionWidth,
                                  std::max(12, static_cast<int>(h * 0.6)));
@@ -506,6 +510,7 @@ void MainWindow::Viewmenu_Click(int index) {
 
 void MainWindow::showAction(const QString& text) {
     m_actionmessage->setText(text);
+    layoutMessagePanel();
     m_messagetimer->start();
 }
 
@@ -555,6 +560,7 @@ void MainWindow::showTickedView() {
 void MainWindow::messagetimer_Timer() {
     m_messagetimer->stop();
     m_actionmessage->clear();
+    layoutMessagePanel();
 }
 
 void MainWindow::setMessagePanelText(const QString& text) {

@@ -13,6 +13,7 @@
 #include "store/UndoLog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QtTest>
 #include <algorithm>
@@ -142,6 +143,15 @@ class UndoWindowTest : public QObject {
         std::string courses = readFile(m_dir / "course.dat");
         undo->trigger();
         QVERIFY(readFile(m_dir / "course.dat") != courses);
+        QCOMPARE(dataFiles(m_dir), before);
+
+        // A long message says what was undone whole, beside the spin buttons.
+        const char* longName = "The Lakes and Dunes Golf and Country Club of the Pines";
+        cli({"add-course", "--name", longName, "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        undo->trigger();
+        auto* message = m_window->findChild<QLabel*>("actionmessage");
+        QCOMPARE(message->text(), QString("Undone: Add Course ") + longName);
+        QVERIFY(message->contentsRect().width() >= message->fontMetrics().horizontalAdvance(message->text()));
         QCOMPARE(dataFiles(m_dir), before);
     }
 
