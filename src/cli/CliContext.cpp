@@ -64,7 +64,7 @@ void CliContext::loadCourses() {
 void CliContext::openLeague(const std::string& name) {
     int k = findLeague(store.settings, name);
     if (k == 0) refuse(Message{"Tallyrock", "That name is not on the active list.", Icon::Exclamation});
-    store.league.LeagueFilePath = store.settings.LeagueList[static_cast<std::size_t>(k)] + ".LGE";
+    store.league.LeagueFilePath = store.settings.LeagueList[k] + ".LGE";
     check(LoadLeagueFile(store));
     loadCourses();
     ReloadTeams(store);

@@ -58,7 +58,7 @@ void addLeagueCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     commands.push_back({list, [&ctx] {
                             const Settings& s = ctx.store.settings;
                             for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
-                                std::cout << s.LeagueList[static_cast<std::size_t>(i)] << "\n";
+                                std::cout << s.LeagueList[i] << "\n";
                         }});
 }
 
@@ -87,8 +87,7 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             CourseForm form = openCourseForm(ctx.store);
                             form.name = args->name;
                             for (int h = 1; h <= 18; ++h)
-                                form.parText[static_cast<std::size_t>(h)] =
-                                    parBoxText(pars[static_cast<std::size_t>(h - 1)]);
+                                form.parText[h] = parBoxText(pars[h - 1]);
                             // Three values within what the window's spin buttons reach, or a refusal naming
                             // the option.
                             auto triple = [](const std::string& text, const char* option, auto typed,
@@ -98,11 +97,11 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                                 if (parts.size() != 3)
                                     refuse(std::string(option) + " needs 3 values: red, white, blue");
                                 for (int t = 1; t <= 3; ++t) {
-                                    const std::string& part = parts[static_cast<std::size_t>(t - 1)];
+                                    const std::string& part = parts[t - 1];
                                     std::optional<double> value = typed(part);
                                     if (!value)
                                         refuse(std::string(option) + ": '" + part + "' is not " + bounds);
-                                    into[static_cast<std::size_t>(t)] = *value;
+                                    into[t] = *value;
                                 }
                             };
                             triple(args->ratings, "--ratings", typedRating,
@@ -123,8 +122,7 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
                             const CourseTable& c = ctx.store.courses;
                             for (int i = 1; i <= c.CourseCount; ++i)
                                 std::cout << i << "\t" << c.name(i) << "\t"
-                                          << c.CourseField[static_cast<std::size_t>(i)][field::Initials]
-                                          << "\n";
+                                          << c.CourseField[i][field::Initials] << "\n";
                         }});
 }
 

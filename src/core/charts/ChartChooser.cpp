@@ -18,7 +18,7 @@ std::string chooserCaption(const Store& store) {
 std::vector<PlayerEntry> playerEntries(const LeagueTables& league) {
     std::vector<PlayerEntry> entries;
     for (int p : rosterSlots(league))
-        entries.push_back({league.player[static_cast<std::size_t>(p)].PlayerName, p});
+        entries.push_back({league.player[p].PlayerName, p});
     return entries;
 }
 

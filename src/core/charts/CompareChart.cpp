@@ -17,7 +17,7 @@ constexpr std::size_t LinesOnFirstPage = 50;
 const std::string ListIndent(5, ' ');
 
 float currentIndex(const PlayerRecord& player) {
-    return player.round[static_cast<std::size_t>(player.RoundCount)].RoundIndex;
+    return player.round[player.RoundCount].RoundIndex;
 }
 // Players without an index yet come last.
 constexpr float AfterEveryIndex = 1e6f;
@@ -33,7 +33,7 @@ std::vector<CompareEntry> compareOrder(const LeagueTables& league) {
     };
     std::vector<Keyed> keys;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p) {
-        float index = currentIndex(league.player[static_cast<std::size_t>(p)]);
+        float index = currentIndex(league.player[p]);
         float hundredfold = hasHandicap(index) ? index * 100.0f : AfterEveryIndex;
         keys.push_back({toSingle(static_cast<double>(hundredfold) + p / 1000.0), p});
     }
@@ -62,7 +62,7 @@ std::string compareLine(const std::string& name, float index) {
 std::vector<std::string> compareLines(const LeagueTables& league, bool whsNote) {
     std::vector<std::string> lines;
     for (const CompareEntry& e : compareOrder(league)) {
-        const PlayerRecord& player = league.player[static_cast<std::size_t>(e.player)];
+        const PlayerRecord& player = league.player[e.player];
         if (player.RoundCount == 0) continue;
         lines.push_back(compareLine(player.PlayerName, e.index));
     }

@@ -13,7 +13,7 @@ namespace {
 const std::string& courseInitials(const CourseTable& courses, int c) {
     static const std::string none;
     if (c < 0 || c > MaxCourses) return none;
-    return courses.CourseField[static_cast<std::size_t>(c)][field::Initials];
+    return courses.CourseField[c][field::Initials];
 }
 
 // The lowest marked player becomes the current one and loses its mark; 0 when none is marked.
@@ -40,7 +40,7 @@ void PrintCards(Store& store, ReportPrinter& printer, int c, const std::array<st
     const Settings& settings = store.settings;
     const double W = printer.pageWidth(), H = printer.pageHeight(), s = settings.CardScaling;
     const PlayerRecord& player = store.player(store.CurrentPlayer);
-    const RoundRecord& latest = player.round[static_cast<std::size_t>(player.RoundCount)];
+    const RoundRecord& latest = player.round[player.RoundCount];
 
     double x = 0.39 * W, y = 0.06 * H * s;
     AdjustPosition(c, x, y, W, H, settings);
@@ -147,10 +147,9 @@ std::array<std::string, 5> cardRoundLines(const Store& store, int p) {
     const PlayerRecord& player = store.player(p);
     for (int k = 1; k <= 4; ++k) {
         for (int r = k; r <= player.RoundCount && r <= MaxRounds; r += 4) {
-            const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            const RoundRecord& round = player.round[r];
             int gross = round.HoleScore[OutSlot] + round.HoleScore[InSlot];
-            lines[static_cast<std::size_t>(k)] +=
-                cardRoundEntry(courseInitials(store.courses, round.RoundCourse), gross);
+            lines[k] += cardRoundEntry(courseInitials(store.courses, round.RoundCourse), gross);
         }
     }
     return lines;

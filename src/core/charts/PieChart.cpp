@@ -26,15 +26,15 @@ ScoreCounts countScores(const Store& store, int p) {
     ScoreCounts counts;
     const PlayerRecord& player = store.player(p);
     for (int r = player.RoundCount; r >= 1; --r) {
-        const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+        const RoundRecord& round = player.round[r];
         for (int h = 1; h <= 18; ++h) {
-            float s = round.HoleScore[static_cast<std::size_t>(h)];
+            float s = round.HoleScore[h];
             if (s == 0) continue; // not played or only the nine totals entered
             ++counts.scoresCounted;
             float q = toSingle(store.courses.numeric(round.RoundCourse, field::holePar(h)));
             counts.parSum += q;
             counts.scoreSum += s;
-            ++counts.counter[static_cast<std::size_t>(categoryOf(s, q))];
+            ++counts.counter[categoryOf(s, q)];
         }
     }
     return counts;
@@ -69,7 +69,7 @@ void DrawPie(Canvas& canvas, const PieSlices& slices) {
     const float halfTurn = 3.141593f;
     float total = 0;
     for (int i = 1; i <= slices.count; ++i)
-        total += slices.values[static_cast<std::size_t>(i)];
+        total += slices.values[i];
 
     std::array<std::string, PieCategories + 1> legend;
     float lastEnd = 0;
@@ -102,7 +102,7 @@ void DrawPieLegend(Canvas& canvas, int count, const std::array<std::string, PieC
     for (int i = 1; i <= count && i <= PieCategories; ++i) {
         canvas.setFillColor(paletteColor(i + 8));
         canvas.box(w / 2, y, w / 16, t);
-        canvas.text(w / 2 + w / 14, y, legend[static_cast<std::size_t>(i)] + "%");
+        canvas.text(w / 2 + w / 14, y, legend[i] + "%");
         y += t * 1.5;
     }
 }

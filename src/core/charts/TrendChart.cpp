@@ -48,7 +48,7 @@ void DrawTrendLines(Canvas& canvas, const PlayerRecord& player, double scale) {
         double penX = 0, penY = 0;
         bool started = false;
         for (int i = 1; i <= player.RoundCount && i <= MaxRounds; ++i) {
-            float v = value(player.round[static_cast<std::size_t>(i)]);
+            float v = value(player.round[i]);
             if (!hasHandicap(v)) continue; // no index yet: nothing to draw
             double x = trendX(i), y = trendY(v, scale);
             // The first point starts the pen where it is drawn, so it shows as a dot.
@@ -82,7 +82,7 @@ void drawTrendChart(Canvas& canvas, const PlayerRecord& player) {
 TrendCaptions trendCaptions(const PlayerRecord& player, bool whsNote) {
     int n = player.RoundCount;
     return {whsNote ? std::string("Hcp. Index ") + WhsIndexNote : std::string(), player.PlayerName,
-            "Current Hcp. Index = " + generalHandicap(player.round[static_cast<std::size_t>(n)].RoundIndex),
+            "Current Hcp. Index = " + generalHandicap(player.round[n].RoundIndex),
             plainNumber(n) + " rounds played"};
 }
 

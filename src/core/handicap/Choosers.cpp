@@ -38,11 +38,10 @@ int chooseRoundPlayer(Store& store, const std::string& name) {
 std::vector<std::string> roundDateLines(const Store& store, int p) {
     std::vector<std::string> lines;
     for (int r = roundCount(store, p); r >= 1; --r) {
-        const RoundRecord& round = store.player(p).round[static_cast<std::size_t>(r)];
+        const RoundRecord& round = store.player(p).round[r];
         std::string initials;
         if (round.RoundCourse >= 1 && round.RoundCourse <= MaxCourses)
-            initials =
-                store.courses.CourseField[static_cast<std::size_t>(round.RoundCourse)][field::Initials];
+            initials = store.courses.CourseField[round.RoundCourse][field::Initials];
         std::size_t width = charCount(initials);
         std::string gross = plainNumber(round.HoleScore[OutSlot] + round.HoleScore[InSlot]);
         lines.push_back(twoDigits(round.RoundMonth) + "/" + twoDigits(round.RoundDay) + "/" +
@@ -58,7 +57,7 @@ bool chooseRoundDate(Store& store, int position) {
     int n = roundCount(store, p);
     if (position < 0 || position >= n) return false;
     int r = n - position;
-    const RoundRecord& round = store.player(p).round[static_cast<std::size_t>(r)];
+    const RoundRecord& round = store.player(p).round[r];
     store.EntryMonth = round.RoundMonth;
     store.EntryDay = round.RoundDay;
     store.EntryYear = round.RoundYear;

@@ -22,10 +22,10 @@ bool validSlot(int r) {
 }
 
 RoundRecord& roundOf(Store& store, int p, int r) {
-    return store.player(p).round[static_cast<std::size_t>(r)];
+    return store.player(p).round[r];
 }
 const RoundRecord& roundOf(const Store& store, int p, int r) {
-    return store.player(p).round[static_cast<std::size_t>(r)];
+    return store.player(p).round[r];
 }
 
 int16_t toInteger(long long value) {
@@ -123,7 +123,7 @@ HoleScores EQadjust(const Store& store, const HoleScores& holes) {
     HoleScores capped = holes;
     for (int i = 1; i <= 18; ++i) {
         double maximum = strokeControlMaximum(store.settings, store.courses, store.CurrentCourse, h, i);
-        auto& score = capped[static_cast<std::size_t>(i)];
+        auto& score = capped[i];
         if (score > maximum) score = toInteger(roundWhole(maximum));
     }
     return capped;
@@ -159,7 +159,7 @@ void GetCasualSystemValues(CalcValues& v) {
     static constexpr std::array<Casual, 6> table{
         {{1, 0.8f}, {2, 0.8f}, {2, 0.85f}, {2, 0.9f}, {3, 0.9f}, {4, 0.95f}}};
     if (v.RoundsConsidered < 1 || v.RoundsConsidered > 21) return;
-    const Casual& row = table[static_cast<std::size_t>(std::min<int>(v.RoundsConsidered, 6) - 1)];
+    const Casual& row = table[std::min<int>(v.RoundsConsidered, 6) - 1];
     v.RoundsUsed = row.used;
     v.CasualFactor = row.factor;
 }
@@ -177,8 +177,8 @@ struct Considered {
 Considered selectRounds(const PlayerRecord& player, int n, bool casual, bool lastN, int roundsToUse) {
     Considered c;
     auto take = [&](int i, int r) {
-        c.d[static_cast<std::size_t>(i)] = player.round[static_cast<std::size_t>(r)].RoundDiff;
-        c.slot[static_cast<std::size_t>(i)] = static_cast<int16_t>(r);
+        c.d[i] = player.round[r].RoundDiff;
+        c.slot[i] = static_cast<int16_t>(r);
     };
     if (!casual || n < 7) {
         for (int i = 1; i <= n; ++i)
@@ -220,7 +220,7 @@ void sortAscending(Considered& c) {
 void countRoundsUsed(CalcValues& v, const Settings& s, int n, bool casual) {
     const RoundsSelection option = roundsSelection(s);
     const int roundsToUse = effectiveRoundsToUse(s);
-    v.RoundsUsed = standardRoundsUsed[static_cast<std::size_t>(n)];
+    v.RoundsUsed = standardRoundsUsed[n];
     if (option == RoundsSelection::AllUntilNine && n < 9) v.RoundsUsed = static_cast<int16_t>(n);
     if (option == RoundsSelection::BestPercentage) {
         if (n == 1) v.RoundsUsed = 1;
@@ -293,7 +293,7 @@ IndexSteps handicapIndexSteps(const Store& store, int p, int slot, int tee) {
     panel.push_back(player.PlayerName);
     panel.push_back("differentials");
     for (int i = 1; i <= n; ++i)
-        panel.push_back(generalNumber(steps.d[static_cast<std::size_t>(i)]));
+        panel.push_back(generalNumber(steps.d[i]));
 
     CalcValues v;
     v.RoundsConsidered = static_cast<int16_t>(n);
@@ -307,7 +307,7 @@ IndexSteps handicapIndexSteps(const Store& store, int p, int slot, int tee) {
 
     float sum = 0;
     for (int i = 1; i <= v.RoundsUsed; ++i)
-        sum += steps.d[static_cast<std::size_t>(i)];
+        sum += steps.d[i];
     steps.sum = sum;
 
     if (casual)
@@ -336,7 +336,7 @@ void ComputeHandicapIndex(CalcValues& v, Store& store, int p, int tee, std::vect
     v.RoundsConsidered = static_cast<int16_t>(steps.considered);
     v.RoundsUsed = steps.roundsUsed;
     if (steps.casual) v.CasualFactor = steps.factor;
-    store.player(p).round[static_cast<std::size_t>(v.RoundSlot)].RoundIndex = steps.index;
+    store.player(p).round[v.RoundSlot].RoundIndex = steps.index;
     panel = std::move(steps.panel);
 }
 

@@ -7,7 +7,7 @@ namespace tallyrock {
 
 int playedTee(const Store& store, int p, int r) {
     const PlayerRecord& player = store.player(p);
-    const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+    const RoundRecord& round = player.round[r];
     const int defaultTee = isTee(player.PlayerTee) ? player.PlayerTee : MensTee;
     int best = defaultTee, bestScore = 0;
     for (int tee : {defaultTee, LadiesTee, MensTee, ProTee}) {

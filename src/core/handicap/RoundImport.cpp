@@ -66,12 +66,12 @@ std::string checkScores(const RoundFields& fields, RoundInput& input) {
     HoleScores scores{};
     bool anyHole = false;
     for (int h = 1; h <= 18; ++h) {
-        const std::string& text = fields.holes[static_cast<std::size_t>(h)];
+        const std::string& text = fields.holes[h];
         if (trimmed(text).empty()) continue;
         auto value = wholeNumber(text, 99);
         if (!value)
             return "hole " + plainNumber(h) + " " + inQuotes(text) + " is not a whole number from 0 to 99";
-        scores[static_cast<std::size_t>(h)] = static_cast<int16_t>(*value);
+        scores[h] = static_cast<int16_t>(*value);
         anyHole = anyHole || *value != 0;
     }
     struct Total {
@@ -91,7 +91,7 @@ std::string checkScores(const RoundFields& fields, RoundInput& input) {
         const Total& t = totals[k];
         int sum = 0;
         for (int h = t.firstHole; h < t.firstHole + 9; ++h)
-            sum += scores[static_cast<std::size_t>(h)];
+            sum += scores[h];
         if (anyHole && t.value && *t.value != sum)
             return std::string(t.name) + " " + plainNumber(*t.value) + " does not match holes " +
                    plainNumber(t.firstHole) + "-" + plainNumber(t.firstHole + 8) + ", which add up to " +
@@ -166,7 +166,7 @@ std::string checkEditedRound(const Store& store, const RoundFields& fields, int 
     RoundInput checked;
     if (std::string reason = checkPlayerSlot(store, fields.player, slot, checked.player); !reason.empty())
         return reason;
-    const RoundRecord& stored = store.player(checked.player).round[static_cast<std::size_t>(slot)];
+    const RoundRecord& stored = store.player(checked.player).round[slot];
     checked.course = stored.RoundCourse;
     checked.month = stored.RoundMonth;
     checked.day = stored.RoundDay;
@@ -305,7 +305,7 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
             case CourseHandicapColumn:
                 break;
             default:
-                fields.holes[static_cast<std::size_t>(kinds[k])] = value;
+                fields.holes[kinds[k]] = value;
                 break;
             }
         }

@@ -85,8 +85,7 @@ HoleScores RoundRecorder::EQadjust(const HoleScores& holes) const {
 
 void RoundRecorder::calculate(int p, int tee) {
     ComputeRoundDifferential(m_values, m_store, p);
-    m_store.player(p).round[static_cast<std::size_t>(m_values.RoundSlot)].RoundDiff =
-        m_values.RoundDifferential;
+    m_store.player(p).round[m_values.RoundSlot].RoundDiff = m_values.RoundDifferential;
     ComputeHandicapIndex(m_values, m_store, p, tee, m_panel);
     storeCourseHandicap(m_values, m_store, p);
 }
@@ -141,13 +140,13 @@ RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
         m_values.RoundSlot = player.RoundCount;
     }
 
-    RoundRecord& rd = player.round[static_cast<std::size_t>(m_values.RoundSlot)];
+    RoundRecord& rd = player.round[m_values.RoundSlot];
     rd.RoundMonth = m_store.EntryMonth;
     rd.RoundDay = m_store.EntryDay;
     rd.RoundYear = m_store.EntryYear;
     rd.RoundCourse = static_cast<int16_t>(course);
     for (int h = 1; h <= HoleSlots; ++h)
-        rd.HoleScore[static_cast<std::size_t>(h)] = scores[static_cast<std::size_t>(h)];
+        rd.HoleScore[h] = scores[h];
 
     if (!whs) {
         calculate(p, tee);
@@ -161,7 +160,7 @@ RecordResult RoundRecorder::record(const HoleScores& scores, int tee) {
     round.tee = tee;
     round.holes = rd.HoleScore;
     if (editSlot >= 1) {
-        held[static_cast<std::size_t>(editSlot - 1)] = round;
+        held[editSlot - 1] = round;
     } else {
         if (held.size() >= static_cast<std::size_t>(MaxRounds)) held.erase(held.begin());
         held.push_back(round);
@@ -198,20 +197,20 @@ Failure RoundRecorder::deleteRound(int shownTee) {
     const bool olderDropped = player.RoundCount >= MaxRounds;
     --player.RoundCount;
     for (int r = slot; r <= player.RoundCount; ++r)
-        player.round[static_cast<std::size_t>(r)] = player.round[static_cast<std::size_t>(r + 1)];
+        player.round[r] = player.round[r + 1];
 
     int n = player.RoundCount;
     if (whs) {
         // The rounds after the deleted one are worked again from the index before them;
         // the slot let go holds nothing, as in a league that never had the round.
-        player.round[static_cast<std::size_t>(n + 1)] = RoundRecord{};
+        player.round[n + 1] = RoundRecord{};
         held.erase(held.begin() + (slot - 1));
         m_panel.clear();
         if (slot <= n) calculateWhs(p, held, slot, olderDropped);
     } else if (n >= 1) {
         // The newest round again, from the default tee, with the rating and slope
         // recording uses; a course that cannot give a differential keeps its values.
-        m_store.CurrentCourse = player.round[static_cast<std::size_t>(n)].RoundCourse;
+        m_store.CurrentCourse = player.round[n].RoundCourse;
         int tee = player.PlayerTee;
         setRoundRatingAndSlope(m_values, m_store, m_store.CurrentCourse, tee);
         if (unusableCourseReason(m_values, m_store, m_store.CurrentCourse, tee).empty()) {

@@ -38,7 +38,7 @@ std::vector<PlayerEntry> roundSetupPlayers(const LeagueTables& league) {
 
 std::string monthLabelText(const Store& store) {
     int m = store.EntryMonth;
-    return m >= 1 && m <= 12 ? leftChars(store.MonthName[static_cast<std::size_t>(m)], 3) : "";
+    return m >= 1 && m <= 12 ? leftChars(store.MonthName[m], 3) : "";
 }
 
 std::string yearLabelText(int year) {

@@ -57,11 +57,11 @@ std::string totalScoreText(std::string_view outText, std::string_view inText) {
 ParDisplay parDisplay(const CourseTable& courses, int c) {
     ParDisplay shown;
     bool known = c >= 1 && c <= MaxCourses;
-    const auto& fields = courses.CourseField[static_cast<std::size_t>(known ? c : 0)];
+    const auto& fields = courses.CourseField[known ? c : 0];
     double out = 0, in = 0;
     for (int h = 1; h <= 18; ++h) {
-        std::string& box = shown.holes[static_cast<std::size_t>(h)];
-        box = parBoxText(known ? fields[static_cast<std::size_t>(field::holePar(h))] : "");
+        std::string& box = shown.holes[h];
+        box = parBoxText(known ? fields[field::holePar(h)] : "");
         (h < 10 ? out : in) += leadingNumber(box);
     }
     shown.out = generalNumber(toSingle(out));
@@ -74,14 +74,14 @@ std::string roundCaption(const Store& store) {
     int c = store.CurrentCourse;
     int m = store.EntryMonth;
     std::string course = c >= 1 && c <= MaxCourses ? store.courses.name(c) : "";
-    std::string month = m >= 1 && m <= 12 ? store.MonthName[static_cast<std::size_t>(m)] : "";
+    std::string month = m >= 1 && m <= 12 ? store.MonthName[m] : "";
     return course + "  golf course" + "  on " + month + "  " + plainNumber(store.EntryDay);
 }
 
 StoredRoundBoxes storedRoundBoxes(const Store& store, int p, int slot) {
     StoredRoundBoxes boxes;
     if (p < 1 || p > MaxPlayers || slot < 1 || slot > MaxRounds) return boxes;
-    const RoundRecord& round = store.player(p).round[static_cast<std::size_t>(slot)];
+    const RoundRecord& round = store.player(p).round[slot];
     for (std::size_t h = 1; h <= 18; ++h)
         boxes.holes[h] = plainNumber(round.HoleScore[h]);
     boxes.out = "   " + plainNumber(round.HoleScore[OutSlot]);

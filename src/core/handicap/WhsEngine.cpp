@@ -55,7 +55,7 @@ std::string holeList(const whs::HoleValues& values, bool front, bool back) {
     std::string text;
     for (int h = 1; h <= 18; ++h) {
         bool inPlay = h <= 9 ? front : back;
-        text += (text.empty() ? "" : " ") + (inPlay ? plainNumber(values[static_cast<std::size_t>(h)]) : "-");
+        text += (text.empty() ? "" : " ") + (inPlay ? plainNumber(values[h]) : "-");
     }
     return text;
 }
@@ -81,8 +81,7 @@ Basis basisOf(const Store& store, int course, int tee, const HoleScores& holes) 
     Basis b;
     const CourseTable& c = store.courses;
     for (int h = 1; h <= 18; ++h)
-        b.pars[static_cast<std::size_t>(h)] =
-            static_cast<int>(roundWhole(c.numeric(course, field::holePar(h))));
+        b.pars[h] = static_cast<int>(roundWhole(c.numeric(course, field::holePar(h))));
     int out = holes[OutSlot], in = holes[InSlot];
     b.nine = out == 0 || in == 0;
     b.front = in == 0;
@@ -101,7 +100,7 @@ Basis basisOf(const Store& store, int course, int tee, const HoleScores& holes) 
         return b;
     }
     for (int h = b.front ? 1 : 10, last = h + 8; h <= last; ++h)
-        b.par += b.pars[static_cast<std::size_t>(h)];
+        b.par += b.pars[h];
     float nineRating = th ? (b.front ? th->FrontRating : th->BackRating) : 0.0f;
     float nineSlope = th ? (b.front ? th->FrontSlope : th->BackSlope) : 0.0f;
     if (nineRating > 0 && nineSlope > 0) {
@@ -163,8 +162,8 @@ void describeRound(WhsRoundWork& w, const WhsRoundInput& in, const Basis& b, con
         L.push_back(std::string("Hole maximums (") + (w.indexBefore ? "net double bogey" : "par + 5") +
                     "): " + holeList(w.maximums, !b.nine || b.front, !b.nine || !b.front));
     for (int h : w.cappedHoles)
-        L.push_back("Hole " + plainNumber(h) + ": " + plainNumber(in.holes[static_cast<std::size_t>(h)]) +
-                    " counted as " + plainNumber(w.holes[static_cast<std::size_t>(h)]));
+        L.push_back("Hole " + plainNumber(h) + ": " + plainNumber(in.holes[h]) + " counted as " +
+                    plainNumber(w.holes[h]));
     L.push_back("Adjusted gross score: " + plainNumber(w.adjustedGross) + "; PCC " + plainNumber(w.pcc));
     std::string formula = "113 / " + plainNumber(b.slope) + " x (" + plainNumber(w.adjustedGross) + " - " +
                           whs::hundredthsText(b.rating) + " - " + plainNumber(w.pcc) +
@@ -298,7 +297,7 @@ std::vector<WhsRoundInput> heldWhsRounds(const Store& store, int p) {
     const PlayerRecord& player = store.player(p);
     int n = std::clamp<int>(player.RoundCount, 0, MaxRounds);
     for (int r = 1; r <= n; ++r) {
-        const RoundRecord& rd = player.round[static_cast<std::size_t>(r)];
+        const RoundRecord& rd = player.round[r];
         WhsRoundInput in;
         in.slot = r;
         in.month = rd.RoundMonth;
@@ -311,7 +310,7 @@ std::vector<WhsRoundInput> heldWhsRounds(const Store& store, int p) {
         in.tee = player.PlayerTee;
         // The tee played: the one that gives the stored differential.
         std::optional<int> before;
-        const RoundRecord& previous = player.round[static_cast<std::size_t>(r - 1)];
+        const RoundRecord& previous = player.round[r - 1];
         if (r > 1 && hasHandicap(previous.RoundIndex)) before = whs::toTenths(previous.RoundIndex);
         // As the work takes it: the oldest round of a full record stands in for the one before it.
         if (r == 1 && n >= MaxRounds && hasHandicap(rd.RoundIndex)) before = whs::toTenths(rd.RoundIndex);
@@ -387,8 +386,8 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
             for (auto [total, firstHole] : {std::pair{OutSlot, 1}, std::pair{InSlot, 10}}) {
                 int sum = 0;
                 for (int h = firstHole; h < firstHole + 9; ++h)
-                    sum += w.holes[static_cast<std::size_t>(h)];
-                if (sum != 0) w.holes[static_cast<std::size_t>(total)] = static_cast<int16_t>(sum);
+                    sum += w.holes[h];
+                if (sum != 0) w.holes[total] = static_cast<int16_t>(sum);
             }
         }
         w.adjustedGross = w.holes[OutSlot] + w.holes[InSlot];
@@ -479,7 +478,7 @@ void storeWhsWork(Store& store, int p, const WhsPlayerWork& work) {
     PlayerRecord& player = store.player(p);
     for (const WhsRoundWork& w : work.rounds) {
         if (!w.rewritten || w.slot < 1 || w.slot > MaxRounds) continue;
-        RoundRecord& rd = player.round[static_cast<std::size_t>(w.slot)];
+        RoundRecord& rd = player.round[w.slot];
         rd.HoleScore = w.holes;
         rd.RoundDiff = toSingle(w.differential / 10.0);
         rd.RoundIndex = w.indexAfter ? toSingle(*w.indexAfter / 10.0) : NoHandicap;

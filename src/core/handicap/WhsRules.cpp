@@ -67,9 +67,9 @@ long long playingHandicap(const Fraction& courseHcp, int allowancePercent) {
 bool validStrokeIndexes(const StrokeIndexes& si) {
     std::array<bool, 19> seen{};
     for (int h = 1; h <= 18; ++h) {
-        int v = si[static_cast<std::size_t>(h)];
-        if (v < 1 || v > 18 || seen[static_cast<std::size_t>(v)]) return false;
-        seen[static_cast<std::size_t>(v)] = true;
+        int v = si[h];
+        if (v < 1 || v > 18 || seen[v]) return false;
+        seen[v] = true;
     }
     return true;
 }
@@ -88,7 +88,7 @@ HoleValues nineHoleStrokes(int courseHcp, const StrokeIndexes& si, bool frontNin
                      [&si](std::size_t a, std::size_t b) { return si[a] < si[b]; });
     HoleValues strokes{};
     for (int rank = 1; rank <= 9; ++rank)
-        strokes[holes[static_cast<std::size_t>(rank - 1)]] = strokesByRank(courseHcp, rank, 9);
+        strokes[holes[rank - 1]] = strokesByRank(courseHcp, rank, 9);
     return strokes;
 }
 
@@ -124,7 +124,7 @@ std::optional<IndexTableRow> indexTable(int differentials) {
         {{0, 0}, {0, 0}, {0, 0}, {1, -20}, {1, -10}, {1, 0}, {2, -10}, {2, 0}, {2, 0}, {3, 0}, {3, 0},
          {3, 0}, {4, 0}, {4, 0}, {4, 0},   {5, 0},   {5, 0}, {6, 0},   {6, 0}, {7, 0}, {8, 0}}};
     if (differentials < 3 || differentials > MostDifferentials) return std::nullopt;
-    return table[static_cast<std::size_t>(differentials)];
+    return table[differentials];
 }
 
 std::optional<IndexFromDifferentials> indexFromDifferentials(std::vector<int> differentials) {

@@ -31,7 +31,7 @@ namespace {
 long long nineSum(const CourseForm& f, int first) {
     double sum = 0;
     for (int h = first; h < first + 9; ++h)
-        sum += leadingNumber(f.parText[static_cast<std::size_t>(h)]);
+        sum += leadingNumber(f.parText[h]);
     return roundWhole(sum);
 }
 } // namespace
@@ -99,32 +99,29 @@ CourseForm openCourseForm(Store& store) {
     CourseTable& courses = store.courses;
     if (store.CourseFormMode == CourseWindowMode::Add) {
         for (int c = 1; c <= courses.CourseCount; ++c) {
-            auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+            auto& fields = courses.CourseField[c];
             if (fields[field::Name].empty() && store.CourseFormMode == CourseWindowMode::Add) {
                 store.CourseFormMode = CourseWindowMode::Edit;
                 store.CurrentCourse = static_cast<int16_t>(c);
                 for (int t = 1; t <= 3; ++t) {
-                    fields[static_cast<std::size_t>(field::rating(t))] = "65.0";
-                    fields[static_cast<std::size_t>(field::slope(t))] = "113";
+                    fields[field::rating(t)] = "65.0";
+                    fields[field::slope(t)] = "113";
                 }
             }
         }
     }
     CourseForm form;
     for (int h = 1; h <= 18; ++h)
-        form.parText[static_cast<std::size_t>(h)] = " ";
+        form.parText[h] = " ";
     if (store.CourseFormMode == CourseWindowMode::Edit && store.CurrentCourse >= 1 &&
         store.CurrentCourse <= MaxCourses) {
-        const auto& fields = courses.CourseField[static_cast<std::size_t>(store.CurrentCourse)];
+        const auto& fields = courses.CourseField[store.CurrentCourse];
         form.name = fields[field::Name];
         for (int h = 1; h <= 18; ++h)
-            form.parText[static_cast<std::size_t>(h)] =
-                parBoxText(fields[static_cast<std::size_t>(field::holePar(h))]);
+            form.parText[h] = parBoxText(fields[field::holePar(h)]);
         for (int t = 1; t <= 3; ++t) {
-            form.rating[static_cast<std::size_t>(t)] =
-                leadingNumber(fields[static_cast<std::size_t>(field::rating(t))]);
-            form.slope[static_cast<std::size_t>(t)] =
-                leadingNumber(fields[static_cast<std::size_t>(field::slope(t))]);
+            form.rating[t] = leadingNumber(fields[field::rating(t)]);
+            form.slope[t] = leadingNumber(fields[field::slope(t)]);
         }
         form.initials = fields[field::Initials];
     }
@@ -157,20 +154,18 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
     int c = store.CurrentCourse;
     if (store.CourseFormMode == CourseWindowMode::Add) {
         c = ++courses.CourseCount;
-        courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
+        courses.CourseField[c].fill(std::string{});
     }
-    auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+    auto& fields = courses.CourseField[c];
     fields[field::Name] = form.name;
     fields[field::OutPar] = form.outText();
     fields[field::InPar] = form.inText();
     fields[field::TotalPar] = form.totalText();
     for (int h = 1; h <= 18; ++h)
-        fields[static_cast<std::size_t>(field::holePar(h))] = form.parText[static_cast<std::size_t>(h)];
+        fields[field::holePar(h)] = form.parText[h];
     for (int t = 1; t <= 3; ++t) {
-        fields[static_cast<std::size_t>(field::rating(t))] =
-            ratingFieldText(form.rating[static_cast<std::size_t>(t)]);
-        fields[static_cast<std::size_t>(field::slope(t))] =
-            ratingFieldText(form.slope[static_cast<std::size_t>(t)]);
+        fields[field::rating(t)] = ratingFieldText(form.rating[t]);
+        fields[field::slope(t)] = ratingFieldText(form.slope[t]);
     }
     fields[field::Initials] = form.initials;
     store.CurrentCourse = static_cast<int16_t>(c);
@@ -184,7 +179,7 @@ Failure saveCourseForm(Store& store, const CourseForm& form) {
 Failure deleteCourse(Store& store, int c) {
     if (c < 1 || c > store.courses.CourseCount) return std::nullopt;
     noteChange(store, CourseFileName, "Delete Course " + store.courses.name(c));
-    store.courses.CourseField[static_cast<std::size_t>(c)].fill(std::string{});
+    store.courses.CourseField[c].fill(std::string{});
     // The slot may be reused: what was kept for the course goes with it, in the same change.
     return applyChange(store, [&]() -> Failure {
         if (Failure failure = SaveCourseFile(store)) return failure;

@@ -102,7 +102,7 @@ Message deleteLeagueQuestion() {
 int findLeague(const Settings& settings, std::string_view name) {
     int found = 0;
     for (int i = 1; i <= settings.LeagueCount && i <= MaxLeagues; ++i)
-        if (sameName(settings.LeagueList[static_cast<std::size_t>(i)], name)) found = i;
+        if (sameName(settings.LeagueList[i], name)) found = i;
     return found;
 }
 
@@ -110,7 +110,7 @@ Failure checkLeagueName(const Settings& settings, const std::string& name) {
     if (name.empty()) return emptyName();
     if (Failure unsafe = checkName(name, "A league name")) return unsafe;
     for (int i = 1; i <= MaxLeagues; ++i)
-        if (sameName(settings.LeagueList[static_cast<std::size_t>(i)], name)) return inUse();
+        if (sameName(settings.LeagueList[i], name)) return inUse();
     if (!isLegalLeagueName(name)) return illegalFileName();
     if (settings.LeagueCount >= MaxLeagues) return listFull();
     return std::nullopt;
@@ -120,7 +120,7 @@ Failure checkLeagueToDelete(const Settings& settings, const std::string& name) {
     if (name.empty()) return emptyName();
     int k = findLeague(settings, name);
     if (k == 0) return leagueNotListed();
-    if (!isLegalLeagueName(settings.LeagueList[static_cast<std::size_t>(k)])) return illegalFileName();
+    if (!isLegalLeagueName(settings.LeagueList[k])) return illegalFileName();
     return std::nullopt;
 }
 
@@ -147,7 +147,7 @@ LeagueResult createLeague(Store& store, const std::string& name) {
         result.messages.push_back(leagueSaveFailure());
     Settings& s = store.settings;
     ++s.LeagueCount;
-    s.LeagueList[static_cast<std::size_t>(s.LeagueCount)] = name;
+    s.LeagueList[s.LeagueCount] = name;
     result.done = true;
     if (result.messages.empty())
         if (auto failure = SaveLeagueList(store)) result.messages.push_back(*failure);
@@ -163,12 +163,12 @@ LeagueResult deleteLeague(Store& store, const std::string& name) {
     }
     int k = findLeague(store.settings, name);
     Settings& s = store.settings;
-    std::string listed = s.LeagueList[static_cast<std::size_t>(k)];
+    std::string listed = s.LeagueList[k];
     ChangeSet change(store, "Delete League " + listed); // the list and the files go together
     const Settings before = store.settings;
     --s.LeagueCount;
     for (int i = k; i <= MaxLeagues - 1; ++i)
-        s.LeagueList[static_cast<std::size_t>(i)] = s.LeagueList[static_cast<std::size_t>(i + 1)];
+        s.LeagueList[i] = s.LeagueList[i + 1];
     s.LeagueList[MaxLeagues].clear();
     // The league opened last stays the same league, or none when it was this one.
     if (s.CurrentLeague == k - 1)

@@ -53,7 +53,7 @@ AddPlayerResult addPlayer(Store& store, const std::string& name, int tee) {
     player.PlayerTee = static_cast<int16_t>(isTee(tee) ? tee : MensTee);
     league.PlayerCount = static_cast<int16_t>(p);
     noteChange(store, league.LeagueFilePath, "Add Player " + name);
-    if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[static_cast<std::size_t>(p)] = 0;
+    if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[p] = 0;
     return AddPlayerResult::Added;
 }
 
@@ -85,7 +85,7 @@ std::string addPlayersTitle(const Store& store) {
 int findPlayer(const LeagueTables& league, std::string_view name) {
     int found = 0;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p)
-        if (league.player[static_cast<std::size_t>(p)].PlayerName == name) found = p;
+        if (league.player[p].PlayerName == name) found = p;
     return found;
 }
 

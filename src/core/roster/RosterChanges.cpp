@@ -18,22 +18,20 @@ void copyPlayerRecord(Store& store, int from, int to) {
     int16_t mark = target.PlayerMark; // the working mark belongs to the slot, not the record
     target = store.player(from);
     target.PlayerMark = mark;
-    if (store.teams.TeamsInUse == 1)
-        store.teams.PlayerTeam[static_cast<std::size_t>(to)] =
-            store.teams.PlayerTeam[static_cast<std::size_t>(from)];
+    if (store.teams.TeamsInUse == 1) store.teams.PlayerTeam[to] = store.teams.PlayerTeam[from];
 }
 
 std::vector<int> rosterSlots(const LeagueTables& league) {
     std::vector<int> slots;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p)
-        if (!league.player[static_cast<std::size_t>(p)].PlayerName.empty()) slots.push_back(p);
+        if (!league.player[p].PlayerName.empty()) slots.push_back(p);
     return slots;
 }
 
 std::vector<std::string> rosterNames(const LeagueTables& league) {
     std::vector<std::string> names;
     for (int p : rosterSlots(league))
-        names.push_back(league.player[static_cast<std::size_t>(p)].PlayerName);
+        names.push_back(league.player[p].PlayerName);
     return names;
 }
 
@@ -63,7 +61,7 @@ RenameCheck checkRename(const LeagueTables& league, const std::string& newName) 
     if (checkPlayerName(newName)) return RenameCheck::Refused;
     if (charCount(newName) < 4) return RenameCheck::TooShort;
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p)
-        if (league.player[static_cast<std::size_t>(p)].PlayerName == newName) return RenameCheck::InUse;
+        if (league.player[p].PlayerName == newName) return RenameCheck::InUse;
     return RenameCheck::Ok;
 }
 
@@ -90,7 +88,7 @@ std::vector<std::string> orderLines(const LeagueTables& league) {
     for (int p : rosterSlots(league)) {
         std::string number = plainNumber(static_cast<long long>(p));
         lines.push_back(std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "  " +
-                        league.player[static_cast<std::size_t>(p)].PlayerName);
+                        league.player[p].PlayerName);
     }
     return lines;
 }

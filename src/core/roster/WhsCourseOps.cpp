@@ -137,7 +137,7 @@ TeeHolesForms teeHolesForms(const Store& store, int course) {
     for (int tee = 1; tee <= 3; ++tee) {
         const TeeHoles* h = store.whs.tee(course, tee);
         if (!h) continue;
-        TeeHolesForm& f = forms[static_cast<std::size_t>(tee)];
+        TeeHolesForm& f = forms[tee];
         if (h->hasStrokeIndexes())
             for (std::size_t i = 1; i <= 18; ++i)
                 f.strokeIndex[i] = plainNumber(h->StrokeIndex[i]);
@@ -210,7 +210,7 @@ std::optional<TeeHoles> teeHolesOf(const TeeHolesForm& f, Failure& refusal, int 
 Failure checkTeeHolesForms(const TeeHolesForms& forms) {
     for (int tee = 1; tee <= 3; ++tee) {
         Failure refusal;
-        if (!teeHolesOf(forms[static_cast<std::size_t>(tee)], refusal, tee)) return refusal;
+        if (!teeHolesOf(forms[tee], refusal, tee)) return refusal;
     }
     return std::nullopt;
 }
@@ -223,7 +223,7 @@ Failure saveTeeHolesForms(Store& store, int course, const TeeHolesForms& forms) 
     bool changed = false;
     for (int tee = 1; tee <= 3; ++tee) {
         Failure unused;
-        TeeHoles h = *teeHolesOf(forms[static_cast<std::size_t>(tee)], unused, tee);
+        TeeHoles h = *teeHolesOf(forms[tee], unused, tee);
         const TeeHoles* old = store.whs.tee(course, tee);
         TeeHoles was = old ? *old : TeeHoles{};
         if (was.StrokeIndex == h.StrokeIndex && was.FrontRating == h.FrontRating &&

@@ -11,7 +11,7 @@ uint32_t paletteColor(int n) {
         rgbColor(128, 0, 0),     rgbColor(128, 0, 128), rgbColor(128, 128, 0), rgbColor(192, 192, 192),
         rgbColor(128, 128, 128), rgbColor(0, 0, 255),   rgbColor(0, 255, 0),   rgbColor(0, 255, 255),
         rgbColor(255, 0, 0),     rgbColor(255, 0, 255), rgbColor(255, 255, 0), rgbColor(255, 255, 255)};
-    return palette[static_cast<std::size_t>(n & 15)];
+    return palette[n & 15];
 }
 
 void Canvas::clear() {

@@ -31,7 +31,7 @@ bool CourseTable::offered(int c) const {
 
 double CourseTable::numeric(int c, int f) const {
     if (c < 1 || c > MaxCourses || f < 1 || f > CourseFields) return 0;
-    return leadingNumber(CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)]);
+    return leadingNumber(CourseField[c][f]);
 }
 
 Failure LoadCourseFile(Store& store) {
@@ -47,7 +47,7 @@ Failure LoadCourseFile(Store& store) {
     courses.CourseCount = count;
     for (int c = 1; c <= count; ++c) {
         for (int f = 1; f <= CourseFields; ++f) {
-            if (!in->line(courses.CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)])) {
+            if (!in->line(courses.CourseField[c][f])) {
                 // Courses read so far stay; the one cut short is counted too, as far as it got.
                 return courseLoadFailure();
             }
@@ -61,7 +61,7 @@ std::string courseFileText(const CourseTable& courses) {
     std::string out = fileNumber(static_cast<int>(courses.CourseCount)) + "\r\n";
     for (int c = 1; c <= courses.CourseCount && c <= MaxCourses; ++c)
         for (int f = 1; f <= CourseFields; ++f) {
-            out += courses.CourseField[static_cast<std::size_t>(c)][static_cast<std::size_t>(f)];
+            out += courses.CourseField[c][f];
             out += "\r\n";
         }
     return out;

@@ -1,6 +1,8 @@
 #pragma once
 // All courses, shared by every league, each held as 30 text fields.
 
+#include "SlotTable.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,9 +27,9 @@ constexpr int holePar(int hole) {
 
 struct CourseTable {
     int16_t CourseCount = 0;
-    std::array<std::array<std::string, CourseFields + 1>, MaxCourses + 1> CourseField{};
+    SlotTable<std::array<std::string, CourseFields + 1>, MaxCourses> CourseField;
 
-    const std::string& name(int c) const { return CourseField[static_cast<std::size_t>(c)][field::Name]; }
+    const std::string& name(int c) const { return CourseField[c][field::Name]; }
     // A course is offered in lists only when its name is longer than one character.
     bool offered(int c) const;
     // Numeric value of a field by the leading-number parse; 0 for a course out of range.

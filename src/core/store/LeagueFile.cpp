@@ -49,7 +49,7 @@ bool readRound(LineReader& in, RoundRecord& r) {
         !in.integerIn(r.RoundCourse, 0, MaxCourses))
         return false;
     for (int h = 1; h <= HoleSlots; ++h)
-        if (!in.integer(r.HoleScore[static_cast<std::size_t>(h)])) return false;
+        if (!in.integer(r.HoleScore[h])) return false;
     return true;
 }
 
@@ -58,7 +58,7 @@ bool readPlayer(LineReader& in, PlayerRecord& p) {
         !in.integerIn(p.RoundCount, 0, MaxRounds))
         return false;
     for (int r = 1; r <= MaxRounds; ++r)
-        if (!readRound(in, p.round[static_cast<std::size_t>(r)])) return false;
+        if (!readRound(in, p.round[r])) return false;
     return true;
 }
 
@@ -105,12 +105,12 @@ std::string leagueFileText(const LeagueTables& league) {
     };
     put(fileNumber(static_cast<int>(league.PlayerCount)));
     for (int p = 1; p <= league.PlayerCount && p <= MaxPlayers; ++p) {
-        const PlayerRecord& pl = league.player[static_cast<std::size_t>(p)];
+        const PlayerRecord& pl = league.player[p];
         put(pl.PlayerName);
         put(fileNumber(static_cast<int>(pl.PlayerTee)));
         put(fileNumber(static_cast<int>(pl.RoundCount)));
         for (int r = 1; r <= MaxRounds; ++r) {
-            const RoundRecord& rd = pl.round[static_cast<std::size_t>(r)];
+            const RoundRecord& rd = pl.round[r];
             put(fileNumber(rd.RoundDiff));
             put(fileNumber(static_cast<int>(rd.RoundMonth)));
             put(fileNumber(static_cast<int>(rd.RoundDay)));
@@ -119,7 +119,7 @@ std::string leagueFileText(const LeagueTables& league) {
             put(fileNumber(rd.RoundCourseHcp));
             put(fileNumber(static_cast<int>(rd.RoundCourse)));
             for (int h = 1; h <= HoleSlots; ++h)
-                put(fileNumber(static_cast<int>(rd.HoleScore[static_cast<std::size_t>(h)])));
+                put(fileNumber(static_cast<int>(rd.HoleScore[h])));
         }
     }
     return out;

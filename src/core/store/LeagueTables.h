@@ -3,6 +3,8 @@
 // Slots are 1-based as the league file numbers them; slot 0 is unused, except
 // as scratch by the player-order move.
 
+#include "SlotTable.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,7 +33,7 @@ struct PlayerRecord {
     int16_t PlayerTee = 0;
     int16_t RoundCount = 0;
     int16_t PlayerMark = 0; // working mark, never saved
-    std::array<RoundRecord, MaxRounds + 1> round{};
+    SlotTable<RoundRecord, MaxRounds> round;
 
     // Zeroes the name, tee, count and every round value; the mark is left alone.
     void clearRecord();
@@ -40,7 +42,7 @@ struct PlayerRecord {
 struct LeagueTables {
     int16_t PlayerCount = 0;
     std::string LeagueFilePath; // league name + ".LGE", relative to the working directory
-    std::array<PlayerRecord, MaxPlayers + 1> player{};
+    SlotTable<PlayerRecord, MaxPlayers> player;
     // Set when the open league's file failed to load: the first save keeps the
     // original beside it before replacing it.
     bool loadFailed = false;

@@ -122,12 +122,12 @@ Decimal roundDecimal(Decimal d, int decimals) {
     int keep = d.pointPos + decimals; // digits kept
     if (keep >= static_cast<int>(d.digits.size())) return d;
     if (keep < 0) return Decimal{false, "0", 1};
-    bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    bool up = d.digits[keep] >= '5';
     d.digits.resize(static_cast<std::size_t>(keep));
     if (up) {
         int i = keep - 1;
         for (; i >= 0; --i) {
-            char& c = d.digits[static_cast<std::size_t>(i)];
+            char& c = d.digits[i];
             if (c == '9') {
                 c = '0';
             } else {
@@ -156,7 +156,7 @@ double decimalValue(const Decimal& d) {
 char digitAt(const Decimal& d, int k) {
     int index = d.pointPos - 1 - k;
     if (index < 0 || index >= static_cast<int>(d.digits.size())) return '0';
-    return d.digits[static_cast<std::size_t>(index)];
+    return d.digits[index];
 }
 
 std::string applyPattern(const Decimal& rounded, std::string_view pattern) {

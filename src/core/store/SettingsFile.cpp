@@ -33,7 +33,7 @@ void FillMonthNames(Store& store) {
     static const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
     for (int m = 1; m <= 12; ++m)
-        store.MonthName[static_cast<std::size_t>(m)] = names[m - 1];
+        store.MonthName[m] = names[m - 1];
 }
 
 void SetDefaults(Settings& s) {
@@ -123,9 +123,9 @@ Failure LoadLeagueList(Store& store, bool* missing) {
     if (!in->integerIn(count, 0, MaxLeagues)) return leagueListLoadFailure();
     s.LeagueCount = count;
     for (int i = 1; i <= count; ++i)
-        if (!in->line(s.LeagueList[static_cast<std::size_t>(i)])) return leagueListLoadFailure();
+        if (!in->line(s.LeagueList[i])) return leagueListLoadFailure();
     for (int i = count + 1; i <= MaxLeagues; ++i)
-        s.LeagueList[static_cast<std::size_t>(i)].clear();
+        s.LeagueList[i].clear();
     bool ok = in->number(s.IndexFactor) && in->delimitedField(s.FontName) && in->integer(s.NineHoleOption) &&
               in->integer(s.CurrentLeague) && in->integer(s.HcpLimitOption) && in->integer(s.DateRemind);
     if (!ok) return leagueListLoadFailure();
@@ -169,7 +169,7 @@ bool fontNameStorable(const std::string& name) {
 std::string leagueListText(const Settings& s) {
     std::string out = fileNumber(int{s.LeagueCount}) + "\r\n";
     for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
-        out += s.LeagueList[static_cast<std::size_t>(i)] + "\r\n";
+        out += s.LeagueList[i] + "\r\n";
     out += fileNumber(s.IndexFactor) + "\r\n";
     out += fontNameLine(s.FontName) + "\r\n";
     for (int v : {int{s.NineHoleOption}, int{s.CurrentLeague}, int{s.HcpLimitOption}, int{s.DateRemind}})

@@ -70,8 +70,8 @@ struct Store {
         fileFingerprints;                      // what each data file held when read or written
     std::vector<PendingChange> pendingChanges; // oldest first
 
-    PlayerRecord& player(int p) { return league.player[static_cast<std::size_t>(p)]; }
-    const PlayerRecord& player(int p) const { return league.player[static_cast<std::size_t>(p)]; }
+    PlayerRecord& player(int p) { return league.player[p]; }
+    const PlayerRecord& player(int p) const { return league.player[p]; }
 };
 
 void FillMonthNames(Store& store);

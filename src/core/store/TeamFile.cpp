@@ -43,18 +43,18 @@ bool LoadTeamFile(Store& store) {
     teams.TeamCount = count;
     // Teams the read may not reach show nothing of the league open before.
     for (int t = 1; t <= count; ++t) {
-        teams.team[static_cast<std::size_t>(t)].TeamName.clear();
-        teams.team[static_cast<std::size_t>(t)].TeamEntryCount = 0;
+        teams.team[t].TeamName.clear();
+        teams.team[t].TeamEntryCount = 0;
     }
     for (int t = 1; t <= count; ++t)
-        if (!in->line(teams.team[static_cast<std::size_t>(t)].TeamName)) return false;
+        if (!in->line(teams.team[t].TeamName)) return false;
     for (int p = 1; p <= store.league.PlayerCount && p <= MaxPlayers; ++p)
-        if (!in->integerIn(teams.PlayerTeam[static_cast<std::size_t>(p)], 0, MaxTeams)) return false;
+        if (!in->integerIn(teams.PlayerTeam[p], 0, MaxTeams)) return false;
     for (int t = 1; t <= count; ++t) {
-        TeamRecord& team = teams.team[static_cast<std::size_t>(t)];
+        TeamRecord& team = teams.team[t];
         if (!in->integerIn(team.TeamEntryCount, 0, MaxEntries)) return false;
         for (int e = 1; e <= team.TeamEntryCount; ++e) {
-            TeamEntry& entry = team.entry[static_cast<std::size_t>(e)];
+            TeamEntry& entry = team.entry[e];
             if (!in->line(entry.TeamEntryText) || !in->number(entry.TeamEntryManual) ||
                 !in->number(entry.TeamEntryPoints))
                 return false;
@@ -66,14 +66,14 @@ bool LoadTeamFile(Store& store) {
 std::string teamFileText(const TeamTables& teams, int playerCount) {
     std::string out = fileNumber(int{teams.TeamCount}) + "\r\n";
     for (int t = 1; t <= teams.TeamCount && t <= MaxTeams; ++t)
-        out += teams.team[static_cast<std::size_t>(t)].TeamName + "\r\n";
+        out += teams.team[t].TeamName + "\r\n";
     for (int p = 1; p <= playerCount && p <= MaxPlayers; ++p)
-        out += fileNumber(int{teams.PlayerTeam[static_cast<std::size_t>(p)]}) + "\r\n";
+        out += fileNumber(int{teams.PlayerTeam[p]}) + "\r\n";
     for (int t = 1; t <= teams.TeamCount && t <= MaxTeams; ++t) {
-        const TeamRecord& team = teams.team[static_cast<std::size_t>(t)];
+        const TeamRecord& team = teams.team[t];
         out += fileNumber(int{team.TeamEntryCount}) + "\r\n";
         for (int e = 1; e <= team.TeamEntryCount && e <= MaxEntries; ++e) {
-            const TeamEntry& entry = team.entry[static_cast<std::size_t>(e)];
+            const TeamEntry& entry = team.entry[e];
             out += entry.TeamEntryText + "\r\n";
             out += fileNumber(entry.TeamEntryManual) + "\r\n";
             out += fileNumber(entry.TeamEntryPoints) + "\r\n";
@@ -97,7 +97,7 @@ void ReloadTeams(Store& store) {
     teams.TeamsInUse = 0;
     LoadTeamFile(store);
     for (int p = 1; p <= MaxPlayers; ++p)
-        if (teams.PlayerTeam[static_cast<std::size_t>(p)] > 0) teams.TeamsInUse = 1;
+        if (teams.PlayerTeam[p] > 0) teams.TeamsInUse = 1;
 }
 
 } // namespace tallyrock

@@ -55,7 +55,7 @@ std::string hexText(std::uint64_t value) {
     static const char digits[] = "0123456789abcdef";
     std::string text(16, '0');
     for (int i = 15; i >= 0; --i, value >>= 4)
-        text[static_cast<std::size_t>(i)] = digits[value & 15];
+        text[i] = digits[value & 15];
     return text;
 }
 

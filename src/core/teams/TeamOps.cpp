@@ -14,7 +14,7 @@ namespace tallyrock {
 namespace {
 
 int16_t& playerTeam(TeamTables& teams, int p) {
-    return teams.PlayerTeam[static_cast<std::size_t>(p)];
+    return teams.PlayerTeam[p];
 }
 
 void noteTeamChange(Store& store) {
@@ -39,13 +39,13 @@ TeamRecord& teamRecord(TeamTables& teams, int t) {
         teams.team[0] = TeamRecord{};
         return teams.team[0];
     }
-    return teams.team[static_cast<std::size_t>(t)];
+    return teams.team[t];
 }
 
 const TeamRecord& teamRecord(const TeamTables& teams, int t) {
     static const TeamRecord blank;
     if (t < 1 || t > MaxTeams) return blank;
-    return teams.team[static_cast<std::size_t>(t)];
+    return teams.team[t];
 }
 
 void openTeamDefinition(Store& store) {
@@ -58,8 +58,7 @@ void openTeamDefinition(Store& store) {
 std::vector<std::string> teamMemberNames(const Store& store, int t) {
     std::vector<std::string> names;
     for (int p = 1; p <= playerCount(store); ++p)
-        if (store.teams.PlayerTeam[static_cast<std::size_t>(p)] == t)
-            names.push_back(store.player(p).PlayerName);
+        if (store.teams.PlayerTeam[p] == t) names.push_back(store.player(p).PlayerName);
     return names;
 }
 
@@ -130,7 +129,7 @@ RemoveTeamResult removeTeam(Store& store) {
             int n = t < count ? from.TeamEntryCount : 0;
             to.TeamEntryCount = static_cast<int16_t>(n);
             for (int e = 1; e <= n; ++e)
-                to.entry[static_cast<std::size_t>(e)] = from.entry[static_cast<std::size_t>(e)];
+                to.entry[e] = from.entry[e];
         }
     }
     if (teams.TeamCount >= 2) teams.TeamCount = static_cast<int16_t>(teams.TeamCount - 1);

@@ -54,7 +54,7 @@ std::vector<std::string> pointsEntryLines(const TeamTables& teams, int t) {
     const TeamRecord& team = teamRecord(teams, t);
     std::vector<std::string> lines;
     for (int e = 1; e <= team.TeamEntryCount && e <= MaxEntries; ++e)
-        lines.push_back(pointsEntryLine(team.entry[static_cast<std::size_t>(e)]));
+        lines.push_back(pointsEntryLine(team.entry[e]));
     return lines;
 }
 
@@ -62,7 +62,7 @@ float runningTotal(const TeamTables& teams, int t) {
     const TeamRecord& team = teamRecord(teams, t);
     float sum = 0;
     for (int e = 1; e <= team.TeamEntryCount && e <= MaxEntries; ++e)
-        sum += team.entry[static_cast<std::size_t>(e)].TeamEntryPoints;
+        sum += team.entry[e].TeamEntryPoints;
     return sum;
 }
 
@@ -88,7 +88,7 @@ AddEntryResult addTeamEntry(Store& store, const std::string& comment, const std:
     if (team.TeamEntryCount >= MaxEntries) return AddEntryResult::Full;
     noteChange(store, teamFileName(store.league.LeagueFilePath), "Enter Team Points");
     team.TeamEntryCount = static_cast<int16_t>(team.TeamEntryCount + 1);
-    TeamEntry& entry = team.entry[static_cast<std::size_t>(team.TeamEntryCount)];
+    TeamEntry& entry = team.entry[team.TeamEntryCount];
     entry.TeamEntryText = comment;
     entry.TeamEntryManual = toSingle(leadingNumber(manualText));
     entry.TeamEntryPoints = toSingle(leadingNumber(pointsText));
@@ -107,7 +107,7 @@ void removeTeamEntries(Store& store, const std::vector<int>& entries) {
     for (int e = 1; e <= team.TeamEntryCount && e <= MaxEntries; ++e) {
         if (removed.count(e)) continue;
         ++kept;
-        if (kept != e) team.entry[static_cast<std::size_t>(kept)] = team.entry[static_cast<std::size_t>(e)];
+        if (kept != e) team.entry[kept] = team.entry[e];
     }
     team.TeamEntryCount = static_cast<int16_t>(kept);
 }

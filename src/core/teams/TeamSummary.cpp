@@ -66,7 +66,7 @@ class SummaryBuilder {
         const TeamRecord& team = teamRecord(m_store.teams, t);
         const int count = std::min<int>(team.TeamEntryCount, MaxEntries);
         for (int e = m_options.lastOnly ? count : 1; e >= 1 && e <= count; ++e) {
-            print(summaryEntryLine(team.entry[static_cast<std::size_t>(e)]));
+            print(summaryEntryLine(team.entry[e]));
             if (++m_lineCount > EntryBreakAfter) pageBreak();
         }
     }
@@ -74,7 +74,7 @@ class SummaryBuilder {
     void teamFooter(int t) {
         const TeamRecord& team = teamRecord(m_store.teams, t);
         const int count = std::min<int>(team.TeamEntryCount, MaxEntries);
-        float lastManual = count > 0 ? team.entry[static_cast<std::size_t>(count)].TeamEntryManual : 0.0f;
+        float lastManual = count > 0 ? team.entry[count].TeamEntryManual : 0.0f;
         // The total of every entry, also when only the last one was printed.
         float sum = runningTotal(m_store.teams, t);
         print(std::string(60, ' ') + std::string(14, '-'));

@@ -94,8 +94,7 @@ std::vector<DataFile> dataFiles(const Settings& settings) {
     int count = std::clamp<int>(settings.LeagueCount, 0, MaxLeagues);
     std::vector<std::string> leagues;
     for (int k = 1; k <= count; ++k)
-        if (isLegalLeagueName(settings.LeagueList[static_cast<std::size_t>(k)]))
-            leagues.push_back(settings.LeagueList[static_cast<std::size_t>(k)]);
+        if (isLegalLeagueName(settings.LeagueList[k])) leagues.push_back(settings.LeagueList[k]);
     std::vector<DataFile> files;
     for (const std::string& league : leagues)
         files.push_back({league + ".lge", true});

@@ -107,7 +107,7 @@ CsvRows roundsCsvRows(const Store& store) {
     for (int p = 1; p <= playerCount(store); ++p) {
         const PlayerRecord& player = store.player(p);
         for (int r = 1; r <= roundCount(player); ++r) {
-            const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            const RoundRecord& round = player.round[r];
             std::vector<std::string> row{isoDate(round),
                                          player.PlayerName,
                                          courseName(store, round),
@@ -132,7 +132,7 @@ CsvRows playersCsvRows(const Store& store) {
         const int count = roundCount(player);
         std::vector<std::string> row{player.PlayerName, plainNumber(player.PlayerTee), plainNumber(count)};
         if (count > 0) {
-            const RoundRecord& newest = player.round[static_cast<std::size_t>(count)];
+            const RoundRecord& newest = player.round[count];
             row.insert(row.end(), {isoDate(newest), tenths(newest.RoundIndex), whole(newest.RoundCourseHcp)});
         } else {
             row.insert(row.end(), {"", "", ""});
@@ -147,7 +147,7 @@ CsvRows indexesCsvRows(const Store& store) {
     for (int p = 1; p <= playerCount(store); ++p) {
         const PlayerRecord& player = store.player(p);
         for (int r = 1; r <= roundCount(player); ++r) {
-            const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            const RoundRecord& round = player.round[r];
             rows.push_back({player.PlayerName, isoDate(round), courseName(store, round),
                             tenths(round.RoundDiff), tenths(round.RoundIndex)});
         }

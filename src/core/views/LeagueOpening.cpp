@@ -64,7 +64,7 @@ LeagueToLoad leagueToLoad(const Settings& settings, const std::vector<std::strin
     }
     int position = settings.CurrentLeague;
     if (position >= 0 && position < count) {
-        const std::string& name = settings.LeagueList[static_cast<std::size_t>(position + 1)];
+        const std::string& name = settings.LeagueList[position + 1];
         auto item = std::find(menu.begin(), menu.end(), name);
         if (!name.empty() && item != menu.end()) {
             load.item = static_cast<int>(item - menu.begin());

@@ -78,7 +78,7 @@ std::optional<int> courseHcpOf(const Store& store, int course, int tee, const st
 
 NightRound nightRound(const Store& store, int p, int r) {
     const PlayerRecord& player = store.player(p);
-    const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+    const RoundRecord& round = player.round[r];
     NightRound night;
     night.player = p;
     night.slot = r;
@@ -89,7 +89,7 @@ NightRound nightRound(const Store& store, int p, int r) {
     int out = round.HoleScore[OutSlot], in = round.HoleScore[InSlot];
     night.gross = out + in;
     night.nineHoles = out == 0 || in == 0;
-    if (r > 1) night.indexBefore = player.round[static_cast<std::size_t>(r - 1)].RoundIndex;
+    if (r > 1) night.indexBefore = player.round[r - 1].RoundIndex;
     night.indexAfter = round.RoundIndex;
     night.courseHcp = courseHcpOf(store, round.RoundCourse, night.tee, night.indexBefore);
     if (night.courseHcp) night.net = netScore(night.gross, *night.courseHcp, night.nineHoles);
@@ -194,7 +194,7 @@ NightSheet nightResults(const Store& store, int16_t month, int16_t day, int16_t 
         const PlayerRecord& player = store.player(p);
         std::optional<WhsPlayerWork> work;
         for (int r = 1; r <= std::clamp<int>(player.RoundCount, 0, MaxRounds); ++r) {
-            const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            const RoundRecord& round = player.round[r];
             if (round.RoundMonth != month || round.RoundDay != day || round.RoundYear != year) continue;
             sheet.rounds.push_back(nightRound(store, p, r));
             if (!sheet.whs) continue;
@@ -221,7 +221,7 @@ std::string latestRoundDateText(const Store& store) {
     for (int p = 1; p <= std::clamp<int>(store.league.PlayerCount, 0, MaxPlayers); ++p) {
         const PlayerRecord& player = store.player(p);
         for (int r = 1; r <= std::clamp<int>(player.RoundCount, 0, MaxRounds); ++r) {
-            const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+            const RoundRecord& round = player.round[r];
             if (!latest || dateKey(round) > dateKey(*latest)) latest = &round;
         }
     }

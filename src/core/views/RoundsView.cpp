@@ -53,11 +53,11 @@ int32_t dateKey(const RoundRecord& round) {
 
 std::string roundLine(const Store& store, int p, int r, ViewMode mode) {
     const PlayerRecord& player = store.player(p);
-    const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+    const RoundRecord& round = player.round[r];
     std::string line = twoDigits(round.RoundMonth) + "/" + twoDigits(round.RoundDay) + "/" +
                        twoDigits(round.RoundYear) + "   ";
     if (round.RoundCourse >= 1 && round.RoundCourse <= MaxCourses)
-        line += store.courses.CourseField[static_cast<std::size_t>(round.RoundCourse)][field::Initials];
+        line += store.courses.CourseField[round.RoundCourse][field::Initials];
     spacesWhileShorter(line, 3, 14);
     int out = round.HoleScore[OutSlot], in = round.HoleScore[InSlot];
     line += "   " + padTo(plainNumber(out), 2);
@@ -72,7 +72,7 @@ std::string roundLine(const Store& store, int p, int r, ViewMode mode) {
     spacesWhileShorter(line, 3, 37);
     line += "    ";
     for (int h = 1; h <= 18; ++h) {
-        int score = round.HoleScore[static_cast<std::size_t>(h)];
+        int score = round.HoleScore[h];
         line += (score == 0 ? std::string(" -") : padTo(plainNumber(score), 2)) + " ";
     }
     line += "  ";
@@ -132,7 +132,7 @@ void RoundsView::buildDateList(const Store& store) {
     m_dateKeys.clear();
     for (int p = 1; p <= playerCount(store); ++p)
         for (int r = 1; r <= roundCount(store.player(p)); ++r)
-            m_dateKeys.push_back(dateKey(store.player(p).round[static_cast<std::size_t>(r)]));
+            m_dateKeys.push_back(dateKey(store.player(p).round[r]));
     std::sort(m_dateKeys.begin(), m_dateKeys.end());
     m_dateKeys.erase(std::unique(m_dateKeys.begin(), m_dateKeys.end()), m_dateKeys.end());
     m_dateIndex = dateCount();
@@ -142,11 +142,10 @@ void RoundsView::buildDateList(const Store& store) {
 void RoundsView::fillDate(const Store& store) {
     clear();
     if (m_dateIndex < 1 || m_dateIndex > dateCount()) return;
-    int32_t shown = m_dateKeys[static_cast<std::size_t>(m_dateIndex - 1)];
+    int32_t shown = m_dateKeys[m_dateIndex - 1];
     for (int p = 1; p <= playerCount(store); ++p)
         for (int r = 1; r <= roundCount(store.player(p)); ++r)
-            if (dateKey(store.player(p).round[static_cast<std::size_t>(r)]) == shown)
-                addRoundLine(store, p, r);
+            if (dateKey(store.player(p).round[r]) == shown) addRoundLine(store, p, r);
 }
 
 void RoundsView::fillPlayer(const Store& store, int player) {

@@ -25,7 +25,7 @@ StartUpResult loadAtStartUp(Store& store) {
 std::vector<std::string> leagueMenuCaptions(const Settings& s) {
     std::vector<std::string> captions;
     for (int i = 1; i <= s.LeagueCount && i <= MaxLeagues; ++i)
-        captions.push_back(s.LeagueList[static_cast<std::size_t>(i)]);
+        captions.push_back(s.LeagueList[i]);
     if (captions.empty()) captions.push_back(NoEntries);
     return captions;
 }

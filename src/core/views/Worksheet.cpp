@@ -66,7 +66,7 @@ std::string shortTee(int tee) {
 // the player's own tee first.
 std::vector<int> teesGivingDifferential(const Store& store, int p, int r) {
     const PlayerRecord& player = store.player(p);
-    const RoundRecord& round = player.round[static_cast<std::size_t>(r)];
+    const RoundRecord& round = player.round[r];
     std::vector<int> order;
     if (isTee(player.PlayerTee)) order.push_back(player.PlayerTee);
     for (int t = LadiesTee; t <= ProTee; ++t)
@@ -84,7 +84,7 @@ std::vector<int> teesGivingDifferential(const Store& store, int p, int r) {
 }
 
 WorksheetRound roundOf(const Store& store, int p, int r, int tee, bool teeFound) {
-    const RoundRecord& rd = store.player(p).round[static_cast<std::size_t>(r)];
+    const RoundRecord& rd = store.player(p).round[r];
     WorksheetRound w;
     w.slot = r;
     w.month = rd.RoundMonth;
@@ -92,8 +92,7 @@ WorksheetRound roundOf(const Store& store, int p, int r, int tee, bool teeFound)
     w.year = rd.RoundYear;
     w.course = rd.RoundCourse;
     if (rd.RoundCourse >= 1 && rd.RoundCourse <= MaxCourses)
-        w.courseInitials =
-            store.courses.CourseField[static_cast<std::size_t>(rd.RoundCourse)][field::Initials];
+        w.courseInitials = store.courses.CourseField[rd.RoundCourse][field::Initials];
     w.tee = tee;
     w.teeFound = teeFound;
     w.out = rd.HoleScore[OutSlot];
@@ -110,7 +109,7 @@ WorksheetRound roundOf(const Store& store, int p, int r, int tee, bool teeFound)
     if (store.settings.StrokeOption > stored(StrokeControl::None)) {
         float h = comparisonCourseHandicap(store, p, r - 1);
         for (int hole = 1; hole <= 18; ++hole) {
-            int score = w.holes[static_cast<std::size_t>(hole - 1)];
+            int score = w.holes[hole - 1];
             double maximum = strokeControlMaximum(store.settings, store.courses, rd.RoundCourse, h, hole);
             if (score > 0 && score == roundWhole(maximum)) w.atMaximum.push_back({hole, score});
         }
@@ -174,7 +173,7 @@ std::vector<std::string> arithmetic(const IndexSteps& steps) {
     std::string considered = "Differentials considered, lowest first:";
     std::string sum;
     for (int i = 1; i <= steps.considered; ++i)
-        considered += " " + tenths(steps.d[static_cast<std::size_t>(i)]);
+        considered += " " + tenths(steps.d[i]);
     for (std::size_t i = 1; i <= used; ++i)
         sum += (i > 1 ? " + " : "") + tenths(steps.d[i]);
     if (used > 1) sum += " = " + tenths(steps.sum);
@@ -219,7 +218,7 @@ void addCourseHandicaps(Worksheet& sheet, const Store& store) {
             CalcValues v;
             setRoundRatingAndSlope(v, store, c, tee);
             if (v.RoundSlope == 0.0f) continue;
-            const auto& fields = store.courses.CourseField[static_cast<std::size_t>(c)];
+            const auto& fields = store.courses.CourseField[c];
             // The World Handicap System adds the rating less par.
             float courseHcp = courseHandicapFor(*sheet.index, v.RoundSlope);
             if (whsMethod(store.settings))
@@ -256,7 +255,7 @@ void fillWhs(Worksheet& sheet, const Store& store, int p, int k) {
         order[i] = static_cast<int>(i);
     // Lowest first; of equal differentials the most recent counts.
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const int da = adjusted[static_cast<std::size_t>(a)], db = adjusted[static_cast<std::size_t>(b)];
+        const int da = adjusted[a], db = adjusted[b];
         return da != db ? da < db : a > b;
     });
     const bool indexed = newest && newest->indexAfter;
@@ -274,13 +273,10 @@ void fillWhs(Worksheet& sheet, const Store& store, int p, int k) {
         round.slope = static_cast<float>(w.slope);
         round.atMaximum.clear();
         for (int h = 1; h <= 18; ++h)
-            if (w.maximums[static_cast<std::size_t>(h)] > 0 &&
-                w.holes[static_cast<std::size_t>(h)] == w.maximums[static_cast<std::size_t>(h)])
-                round.atMaximum.push_back({h, w.maximums[static_cast<std::size_t>(h)]});
+            if (w.maximums[h] > 0 && w.holes[h] == w.maximums[h])
+                round.atMaximum.push_back({h, w.maximums[h]});
         for (int i = 0; i < used && i < n; ++i)
-            round.used =
-                round.used ||
-                work.rounds[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])].slot == w.slot;
+            round.used = round.used || work.rounds[order[i]].slot == w.slot;
         sheet.rounds.push_back(std::move(round));
     }
     if (newest) {
@@ -313,13 +309,13 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     sheet.player = player.PlayerName;
     const int count = std::clamp<int>(player.RoundCount, 0, MaxRounds);
     for (int r = 1; r <= count; ++r) {
-        const RoundRecord& rd = player.round[static_cast<std::size_t>(r)];
+        const RoundRecord& rd = player.round[r];
         if (dateKey(rd) > dateKeyOf(asOf)) continue;
         sheet.newestSlot = r;
     }
     const int k = sheet.newestSlot;
     for (int r = 1; r <= k; ++r) {
-        const RoundRecord& rd = player.round[static_cast<std::size_t>(r)];
+        const RoundRecord& rd = player.round[r];
         sheet.history.push_back({rd.RoundMonth, rd.RoundDay, rd.RoundYear, rd.RoundIndex});
     }
     if (k == 0) {
@@ -334,7 +330,7 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
         fillWhs(sheet, store, p, k);
         return sheet;
     }
-    const RoundRecord& newest = player.round[static_cast<std::size_t>(k)];
+    const RoundRecord& newest = player.round[k];
     const float storedIndex = newest.RoundIndex;
 
     // The limit went by the tee the newest round was played from; of the tees
@@ -380,7 +376,7 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     for (int r : slots) {
         WorksheetRound round = shownRound(r);
         for (int i = 1; i <= steps.roundsUsed; ++i)
-            round.used = round.used || steps.slot[static_cast<std::size_t>(i)] == r;
+            round.used = round.used || steps.slot[i] == r;
         sheet.rounds.push_back(std::move(round));
     }
     sheet.steps = arithmetic(steps);

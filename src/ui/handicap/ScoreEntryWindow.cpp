@@ -198,9 +198,8 @@ void ScoreEntryWindow::buildTimers() {
 // Each hole box and both totals watched; Tab through the holes, then to the record button.
 void ScoreEntryWindow::connectHoleBoxes() {
     for (int i = 1; i <= 18; ++i) {
-        connect(m_scoretext[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i] { scoretext_Change(i, true); });
-        m_scoretext[static_cast<std::size_t>(i)]->installEventFilter(this);
+        connect(m_scoretext[i], &QLineEdit::textEdited, this, [this, i] { scoretext_Change(i, true); });
+        m_scoretext[i]->installEventFilter(this);
     }
     for (QLineEdit* total : {m_outscoretext, m_inscoretext}) {
         connect(total, &QLineEdit::textChanged, this, &ScoreEntryWindow::totals_Change);
@@ -239,7 +238,7 @@ void ScoreEntryWindow::showOpeningRound() {
     if (m_editing) {
         StoredRoundBoxes stored = storedRoundBoxes(m_store, m_store.CurrentPlayer, m_store.EditSlot);
         for (int i = 1; i <= 18; ++i)
-            setHoleText(i, stored.holes[static_cast<std::size_t>(i)]);
+            setHoleText(i, stored.holes[i]);
         m_outscoretext->setText(qs(stored.out));
         m_inscoretext->setText(qs(stored.in));
     }
@@ -296,10 +295,10 @@ QWidget* ScoreEntryWindow::buildGrid() {
             par->setReadOnly(true);
             par->setFocusPolicy(Qt::NoFocus); // pars come from the course, never typed
             par->setStyleSheet("background: palette(window); color: rgb(0, 100, 0);");
-            m_Partext[static_cast<std::size_t>(i)] = par;
+            m_Partext[i] = par;
             grid->addWidget(par, top + 1, k);
-            m_scoretext[static_cast<std::size_t>(i)] = scoreBox(QString("scoretext%1").arg(i), fixed, frame);
-            grid->addWidget(m_scoretext[static_cast<std::size_t>(i)], top + 2, k);
+            m_scoretext[i] = scoreBox(QString("scoretext%1").arg(i), fixed, frame);
+            grid->addWidget(m_scoretext[i], top + 2, k);
         }
         grid->addWidget(heading(nine == 0 ? "Out" : "In"), top, 10);
     }
@@ -346,7 +345,7 @@ void ScoreEntryWindow::showPlayer() {
 }
 
 void ScoreEntryWindow::focusHole(int hole) {
-    QLineEdit* box = m_scoretext[static_cast<std::size_t>(hole)];
+    QLineEdit* box = m_scoretext[hole];
     box->setFocus();
     box->selectAll(); // typing replaces a score already there
 }
@@ -359,7 +358,7 @@ HoleBoxes ScoreEntryWindow::holeTexts() const {
 }
 
 void ScoreEntryWindow::setHoleText(int hole, const std::string& text) {
-    m_scoretext[static_cast<std::size_t>(hole)]->setText(qs(text));
+    m_scoretext[hole]->setText(qs(text));
     scoretext_Change(hole, false);
 }
 
@@ -383,7 +382,7 @@ bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         for (int i = 1; i < 18; ++i)
-            if (watched == m_scoretext[static_cast<std::size_t>(i)]) focusHole(i + 1);
+            if (watched == m_scoretext[i]) focusHole(i + 1);
         return true;
     }
     return !keyPasses(*key);
@@ -399,7 +398,7 @@ void ScoreEntryWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
-    QLineEdit* box = m_scoretext[static_cast<std::size_t>(hole)];
+    QLineEdit* box = m_scoretext[hole];
     if (!box->text().isEmpty()) {
         HoleBoxChange change = holeBoxChange(str(box->text()), hole, !m_editing);
         if (qs(change.text) != box->text()) box->setText(qs(change.text));
@@ -430,8 +429,7 @@ void ScoreEntryWindow::recordbutton_Click() {
         HoleScores typed = boxScores(holeTexts(), "", "");
         HoleBoxes capped = strokeControlTexts(typed, m_recorder.EQadjust(typed));
         for (int i = 1; i <= 18; ++i)
-            if (!capped[static_cast<std::size_t>(i)].empty())
-                setHoleText(i, capped[static_cast<std::size_t>(i)]);
+            if (!capped[i].empty()) setHoleText(i, capped[i]);
     }
     m_Timer1->start();
 }

@@ -180,9 +180,9 @@ void MainWindow::buildResultMenus() {
     views->setObjectName("Vmenu");
     const char* viewCaptions[] = {"", "Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int i = 1; i <= 3; ++i) {
-        m_Viewmenu[static_cast<std::size_t>(i)] =
+        m_Viewmenu[i] =
             menuItem(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
-        m_Viewmenu[static_cast<std::size_t>(i)]->setCheckable(true);
+        m_Viewmenu[i]->setCheckable(true);
     }
     m_Viewmenu[1]->setChecked(true);
     views->addSeparator();
@@ -234,7 +234,7 @@ void MainWindow::buildToolPanel(QWidget* parent) {
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         connect(button, &QToolButton::clicked, this, [this, i] { toolbutton_Click(i); });
-        m_toolbutton[static_cast<std::size_t>(i)] = button;
+        m_toolbutton[i] = button;
         row->addWidget(button);
     }
     m_toolbutton[0]->installEventFilter(this);
@@ -437,7 +437,7 @@ void MainWindow::OpenLeague(int k) {
         m_services.dialogs.beep();
         return;
     }
-    std::string caption = str(m_leagueItems[static_cast<std::size_t>(k)]->text());
+    std::string caption = str(m_leagueItems[k]->text());
     if (caption.empty()) return;
     if (k == 0 && caption == NoEntries) {
         m_services.dialogs.beep();
@@ -485,7 +485,7 @@ void MainWindow::fillLists() {
 
 void MainWindow::tickView(ViewMode mode) {
     for (int i = 1; i <= 3; ++i)
-        m_Viewmenu[static_cast<std::size_t>(i)]->setChecked(i == static_cast<int>(mode));
+        m_Viewmenu[i]->setChecked(i == static_cast<int>(mode));
     m_view.setMode(mode);
 }
 
@@ -662,7 +662,7 @@ void MainWindow::roundLine_DoubleClick(int row) {
     const PlayerRecord& player = m_store.player(p);
     const int slot = player.RoundCount - (row - 2);
     if (slot < 1 || slot > std::min<int>(player.RoundCount, MaxRounds)) return;
-    const RoundRecord& round = player.round[static_cast<std::size_t>(slot)];
+    const RoundRecord& round = player.round[slot];
     openWorksheet(Date{round.RoundMonth, round.RoundDay, fullYear(round.RoundYear)});
 }
 

@@ -36,7 +36,7 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
         auto* option = new QRadioButton(tees[i], teeFrame);
         option->setObjectName(QString("Option3D1_%1").arg(i));
         teeRow->addWidget(option);
-        m_Option3D1[static_cast<std::size_t>(i)] = option;
+        m_Option3D1[i] = option;
     }
     m_Option3D1[1]->setChecked(true);
 
@@ -100,7 +100,7 @@ void AddPlayerWindow::keyPressEvent(QKeyEvent* event) {
 void AddPlayerWindow::Addbutton_Click() {
     int tee = 1;
     for (int i = 0; i < 3; ++i)
-        if (m_Option3D1[static_cast<std::size_t>(i)]->isChecked()) tee = i + 1;
+        if (m_Option3D1[i]->isChecked()) tee = i + 1;
     const std::string name = str(m_Text1->text());
     switch (addPlayer(m_store, name, tee)) {
     case AddPlayerResult::Refused:

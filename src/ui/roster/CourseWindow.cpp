@@ -73,7 +73,7 @@ void CourseWindow::showCourse() {
     m_Inlabel->setText("0");
     m_Nametext->setText(qs(form.name));
     for (int h = 1; h <= 18; ++h)
-        m_Partext[static_cast<std::size_t>(h)]->setText(qs(form.parText[static_cast<std::size_t>(h)]));
+        m_Partext[h]->setText(qs(form.parText[h]));
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
         showPanel(m_ratepanel[i], qs(ratingPanelText(form.rating[i])));
@@ -192,7 +192,7 @@ QGridLayout* CourseWindow::buildNinePanels() {
             box->setMaxLength(5);
             box->setStyleSheet(TeeColours[t]);
             grid->addWidget(box, t, k + 1);
-            m_ninetext[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)] = box;
+            m_ninetext[t][k] = box;
         }
     }
     grid->setColumnStretch(5, 1);
@@ -219,7 +219,7 @@ QFrame* CourseWindow::buildScorecard() {
         int column = h <= 9 ? h : h + 1;
         grid->addWidget(heading(QString::number(h), card), 0, column);
         grid->addWidget(box, 1, column);
-        m_Partext[static_cast<std::size_t>(h)] = box;
+        m_Partext[h] = box;
         connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
     }
     // A stroke index row for each tee.
@@ -236,7 +236,7 @@ QFrame* CourseWindow::buildScorecard() {
             box->setMaxLength(2);
             box->setStyleSheet(TeeColours[t]);
             grid->addWidget(box, 1 + t, h <= 9 ? h : h + 1);
-            m_SItext[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)] = box;
+            m_SItext[t][h] = box;
         }
     }
     grid->addWidget(heading("Out", card), 0, 10);
@@ -262,9 +262,9 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     for (int h = 1; h <= 18; ++h) {
-        if (watched != m_Partext[static_cast<std::size_t>(h)]) continue;
+        if (watched != m_Partext[h]) continue;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (h < 18) m_Partext[static_cast<std::size_t>(h + 1)]->setFocus();
+            if (h < 18) m_Partext[h + 1]->setFocus();
             return true;
         }
         QString text = key->text();
@@ -277,7 +277,7 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CourseWindow::Partext_Change(int h) {
-    QLineEdit* box = m_Partext[static_cast<std::size_t>(h)];
+    QLineEdit* box = m_Partext[h];
     QString text = qs(parBoxText(str(box->text())));
     if (text != box->text()) {
         box->setText(text); // changes the box again; that pass finds nothing to do
@@ -294,25 +294,25 @@ void CourseWindow::Partext_Change(int h) {
 
 // A spin steps from the value typed last, once it is checked.
 void CourseWindow::ratingSpin_Spin(int tee, bool up) {
-    QLineEdit* p = m_ratepanel[static_cast<std::size_t>(tee)];
+    QLineEdit* p = m_ratepanel[tee];
     ratepanel_Typed(tee);
     showPanel(p, qs(ratingSpin(str(p->text()), up)));
 }
 
 void CourseWindow::slopeSpin_Spin(int tee, bool up) {
-    QLineEdit* p = m_slopepanel[static_cast<std::size_t>(tee)];
+    QLineEdit* p = m_slopepanel[tee];
     slopepanel_Typed(tee);
     showPanel(p, qs(slopeSpin(str(p->text()), up)));
 }
 
 bool CourseWindow::ratepanel_Typed(int tee) {
-    QLineEdit* p = m_ratepanel[static_cast<std::size_t>(tee)];
+    QLineEdit* p = m_ratepanel[tee];
     std::optional<double> value = typedRating(str(p->text()));
     return panelTyped(p, value, value ? ratingPanelText(*value) : std::string());
 }
 
 bool CourseWindow::slopepanel_Typed(int tee) {
-    QLineEdit* p = m_slopepanel[static_cast<std::size_t>(tee)];
+    QLineEdit* p = m_slopepanel[tee];
     std::optional<double> value = typedSlope(str(p->text()));
     return panelTyped(p, value, value ? slopePanelText(*value) : std::string());
 }
@@ -338,7 +338,7 @@ CourseForm CourseWindow::currentForm() const {
     CourseForm form;
     form.name = str(m_Nametext->text());
     for (int h = 1; h <= 18; ++h)
-        form.parText[static_cast<std::size_t>(h)] = str(m_Partext[static_cast<std::size_t>(h)]->text());
+        form.parText[h] = str(m_Partext[h]->text());
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
         form.rating[i] = leadingNumber(str(m_ratepanel[i]->text()));

@@ -99,7 +99,7 @@ void LeagueWindow::deletebutton_Click() {
     if (m_services.dialogs.messageBox(deleteLeagueQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     int k = findLeague(m_store.settings, name);
-    std::string listed = m_store.settings.LeagueList[static_cast<std::size_t>(k)];
+    std::string listed = m_store.settings.LeagueList[k];
     LeagueResult result = deleteLeague(m_store, name);
     if (result.done) emit leagueDeleted(qs(listed));
     showMessages(result.messages);
