@@ -24,12 +24,6 @@ namespace tallyrock {
 
 namespace {
 
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 QString joined(const std::vector<std::string>& lines) {
     QString text;
     for (const std::string& line : lines)
@@ -68,9 +62,9 @@ WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std:
     // A printed page's width of text (96 characters) and the scroll bar.
     m_Worksheettext->setMinimumSize(metrics.horizontalAdvance(QString(100, 'M')), metrics.lineSpacing() * 36);
 
-    QPushButton* printbutton = button("&Print", "Printbutton", this);
-    QPushButton* copybutton = button("&Copy", "Copybutton", this);
-    QPushButton* donebutton = button("&Done", "Donebutton", this);
+    QPushButton* printbutton = namedButton("&Print", "Printbutton", this);
+    QPushButton* copybutton = namedButton("&Copy", "Copybutton", this);
+    QPushButton* donebutton = namedButton("&Done", "Donebutton", this);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Player", this));

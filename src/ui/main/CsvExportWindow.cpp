@@ -16,14 +16,6 @@
 
 namespace tallyrock {
 
-namespace {
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-} // namespace
-
 CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent) {
     setObjectName("csvexportform");
@@ -45,8 +37,8 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
         m_Playerbox->addItem(qs(m_store.player(p).PlayerName));
     m_Statuslabel = new QLabel(this);
     m_Statuslabel->setObjectName("Statuslabel");
-    QPushButton* exportbutton = button("&Export...", "Exportbutton", this);
-    QPushButton* donebutton = button("D&one", "Donebutton", this);
+    QPushButton* exportbutton = namedButton("&Export...", "Exportbutton", this);
+    QPushButton* donebutton = namedButton("D&one", "Donebutton", this);
 
     auto* form = new QFormLayout;
     form->addRow("&Kind:", m_Kindbox);

@@ -14,14 +14,6 @@
 
 namespace tallyrock {
 
-namespace {
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-} // namespace
-
 NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent) {
     setObjectName("nightform");
@@ -31,16 +23,16 @@ NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidg
     m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
     m_Datebox->setObjectName("Datebox");
     dateLabel->setBuddy(m_Datebox);
-    QPushButton* showbutton = button("&Show", "Showbutton", this);
+    QPushButton* showbutton = namedButton("&Show", "Showbutton", this);
     m_Sheet = new QPlainTextEdit(this);
     m_Sheet->setObjectName("Sheet");
     m_Sheet->setReadOnly(true);
     m_Sheet->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed = printFont(m_store.settings.FontName, 9, false);
     m_Sheet->setFont(fixed);
-    m_Printbutton = button("&Print", "Printbutton", this);
+    m_Printbutton = namedButton("&Print", "Printbutton", this);
     m_Printbutton->setEnabled(false);
-    QPushButton* donebutton = button("D&one", "Donebutton", this);
+    QPushButton* donebutton = namedButton("D&one", "Donebutton", this);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(dateLabel);

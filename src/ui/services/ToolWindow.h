@@ -9,7 +9,12 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace tallyrock {
+
+// A push button with its caption and the name tests and screen readers find it by.
+QPushButton* namedButton(const QString& caption, const QString& objectName, QWidget* parent);
 
 class ToolWindow : public QWidget {
     Q_OBJECT

@@ -18,12 +18,6 @@ namespace tallyrock {
 
 namespace {
 
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 QListWidget* memberList(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -67,16 +61,16 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     m_startlabel->setObjectName("startlabel");
     m_startlabel->setWordWrap(true);
     m_startlabel->hide();
-    QPushButton* addbutton = button("->", "addbutton", this);
-    QPushButton* removebutton = button("<-", "removebutton", this);
+    QPushButton* addbutton = namedButton("->", "addbutton", this);
+    QPushButton* removebutton = namedButton("<-", "removebutton", this);
     addbutton->setAccessibleName("Move into the team");
     removebutton->setAccessibleName("Move out of the team");
-    m_createbutton = button("Create Additonal Teams", "createbutton", this);
-    QPushButton* deleteteambutton = button("Remove Team", "deleteteambutton", this);
-    QPushButton* nextteambutton = button("Next Team", "nextteambutton", this);
-    QPushButton* prevteambutton = button("Previous Team", "prevteambutton", this);
-    QPushButton* exitbutton = button("Close", "Exitbutton", this);
-    QPushButton* infobutton = button("Info", "Infobutton", this);
+    m_createbutton = namedButton("Create Additonal Teams", "createbutton", this);
+    QPushButton* deleteteambutton = namedButton("Remove Team", "deleteteambutton", this);
+    QPushButton* nextteambutton = namedButton("Next Team", "nextteambutton", this);
+    QPushButton* prevteambutton = namedButton("Previous Team", "prevteambutton", this);
+    QPushButton* exitbutton = namedButton("Close", "Exitbutton", this);
+    QPushButton* infobutton = namedButton("Info", "Infobutton", this);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Unassigned Members", this), 0, 0);

@@ -28,12 +28,6 @@ QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
     return box;
 }
 
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 } // namespace
 
 TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
@@ -65,12 +59,12 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     m_DateCheck = new QCheckBox("Begin each line with -->", this);
     m_DateCheck->setObjectName("DateCheck");
     m_DateCheck->setToolTip("Starting Date or comment");
-    QPushButton* addbutton = button("Add Event Information", "Addbutton", this);
+    QPushButton* addbutton = namedButton("Add Event Information", "Addbutton", this);
     addbutton->setToolTip("Enter new information to the list");
-    QPushButton* removebutton = button("Remove Entry", "Removebutton", this);
-    QPushButton* nextteambutton = button("Next Team", "nextteambutton", this);
-    QPushButton* prevteambutton = button("Previous Team", "prevteambutton", this);
-    QPushButton* exitbutton = button("Close", "exitbutton", this);
+    QPushButton* removebutton = namedButton("Remove Entry", "Removebutton", this);
+    QPushButton* nextteambutton = namedButton("Next Team", "nextteambutton", this);
+    QPushButton* prevteambutton = namedButton("Previous Team", "prevteambutton", this);
+    QPushButton* exitbutton = namedButton("Close", "exitbutton", this);
     exitbutton->setToolTip("Close Team point window");
     auto* image1 = new QToolButton(this);
     image1->setObjectName("Image1");

@@ -14,16 +14,6 @@
 
 namespace tallyrock {
 
-namespace {
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
-
 TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent) {
     setObjectName("PrintTeamform");
@@ -41,10 +31,10 @@ TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget
     auto* options = new QVBoxLayout(frame);
     options->addWidget(option0);
     options->addWidget(m_Option1_1);
-    QPushButton* printbutton = button("&Print", "Printbutton", this);
-    QPushButton* printsetupbutton = button("Printer &Setup", "Printsetupbutton", this);
-    QPushButton* donebutton = button("&Done", "Donebutton", this);
-    QPushButton* infobutton = button("Info", "Infobutton", this);
+    QPushButton* printbutton = namedButton("&Print", "Printbutton", this);
+    QPushButton* printsetupbutton = namedButton("Printer &Setup", "Printsetupbutton", this);
+    QPushButton* donebutton = namedButton("&Done", "Donebutton", this);
+    QPushButton* infobutton = namedButton("Info", "Infobutton", this);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_Namescheck);
