@@ -62,16 +62,6 @@ class WhsTest : public ::testing::Test {
         panel = recorder.panel();
         return result;
     }
-    // A league of four players, each with every p-th of the rounds, from several tees.
-    void recordLeague(const std::vector<Played>& rounds) {
-        for (int p = 2; p <= 4; ++p)
-            addSamplePlayer(store, "Player " + plainNumber(p), p - 1);
-        for (int p = 1; p <= 4; ++p) {
-            ann = p;
-            for (std::size_t r = 0; r < rounds.size(); r += static_cast<std::size_t>(p))
-                ASSERT_EQ(record(rounds[r], 1).outcome, RecordOutcome::Recorded);
-        }
-    }
     void recordAll(const std::vector<Played>& rounds, int course) {
         for (const Played& r : rounds)
             ASSERT_EQ(record(r, course).outcome, RecordOutcome::Recorded);
@@ -158,19 +148,20 @@ TEST_F(WhsTest, LowIndexCapsAndTheirYear) {
     // Three rounds of 9.0 (index 7.0), then 17 of 12.0 or 20.0: the 20th is capped by the low index.
     struct Case {
         int later;
-        bool oldStart; // the first three rounds more than a year before the 20th
+        int startMonth; // of the year before, for the first three rounds (0: January of the same year)
         float index;
         std::optional<int> low;
         bool soft, hard;
     };
-    for (const Case& c : {Case{84, false, 10.5f, 70, true, false}, // 10.875: 10.9, 3.9 above: 7.0 + 3.0 + 0.5
-                          Case{92, false, 12.0f, 70, true, true},  // 15.9: soft 13.0, hard 12.0
-                          Case{84, true, 10.9f, 80, false, false}}) {
+    // The 20th is on 06/01/24: July of the year before is inside its 365 days, January is not.
+    for (const Case& c : {Case{84, 0, 10.5f, 70, true, false}, // 10.875: 10.9, 3.9 above: 7.0 + 3.0 + 0.5
+                          Case{92, 0, 12.0f, 70, true, true},  // 15.9: soft 13.0, hard 12.0
+                          Case{84, 7, 10.5f, 70, true, false}, Case{84, 1, 10.9f, 80, false, false}}) {
         reset();
         std::vector<WhsRoundInput> rounds;
         for (int r = 1; r <= 20; ++r) {
             Played p = flat(r <= 3 ? 81 : c.later, r);
-            if (r <= 3 && c.oldStart) p.year = 23;
+            if (r <= 3 && c.startMonth) std::tie(p.month, p.year) = std::pair(c.startMonth, 23);
             WhsRoundInput in;
             in.slot = r;
             std::tie(in.month, in.day, in.year) = std::tuple{
@@ -224,89 +215,22 @@ TEST_F(WhsTest, EditingOrDeletingWorksTheLaterRoundsAgainAsRecordingThemAgainDoe
     EXPECT_EQ(leagueFileText(store.league), afterDelete);
 }
 
-TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {
-    std::vector<Played> rounds = twelveRounds();
-    recordLeague(rounds);
-    for (int p = 1; p <= 4; ++p) {
-        WhsPlayerWork work = playerWhs(store, p);
-        const PlayerRecord& player = store.player(p);
-        ASSERT_EQ(work.rounds.size(), static_cast<std::size_t>(player.RoundCount));
-        for (const WhsRoundWork& w : work.rounds) {
-            const RoundRecord& rd = player.round[static_cast<std::size_t>(w.slot)];
-            EXPECT_EQ(w.differentialExact.rounded(), whs::toTenths(rd.RoundDiff)) << p << " " << w.slot;
-            EXPECT_EQ(w.indexAfter.value_or(-9999),
-                      hasHandicap(rd.RoundIndex) ? whs::toTenths(rd.RoundIndex) : -9999);
-            EXPECT_EQ(w.courseHandicap.value_or(-9999),
-                      hasHandicap(rd.RoundCourseHcp) ? static_cast<int>(rd.RoundCourseHcp) : -9999);
-            EXPECT_EQ(w.tee, rounds[static_cast<std::size_t>((w.slot - 1) * p)].tee)
-                << "the tee played, found again";
-        }
-        // The default tee on the newest round's course, and the allowance.
-        if (work.rounds.back().indexAfter) {
-            whs::Fraction ch = whs::courseHandicap(
-                *work.rounds.back().indexAfter,
-                static_cast<int>(store.courses.numeric(1, field::slope(p == 1 ? 2 : p - 1))),
-                whs::toHundredths(store.courses.numeric(1, field::rating(p == 1 ? 2 : p - 1))), 72);
-            EXPECT_EQ(work.courseHandicap, ch.rounded());
-            EXPECT_EQ(work.playingHandicap, whs::playingHandicap(ch, store.settings.WhsAllowance));
-        }
-    }
-}
-
-// The worksheet under the method, as of the last date and as of a date between
-// rounds: the index stored with the newest round up to the date, the rounds the
-// index table uses marked, and every step of every round on its lines.
-TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
-    recordLeague(twelveRounds());
-    for (int p = 1; p <= 4; ++p)
-        for (int k = 1; k <= store.player(p).RoundCount; ++k) {
-            ann = p;
-            SCOPED_TRACE("player " + plainNumber(p) + ", as of round " + plainNumber(k));
-            const RoundRecord& newest = slot(k);
-            Worksheet sheet =
-                buildWorksheet(store, p, Date{newest.RoundMonth, newest.RoundDay, 2000 + newest.RoundYear});
-            ASSERT_TRUE(sheet.whs.has_value());
-            ASSERT_EQ(sheet.rounds.size(), static_cast<std::size_t>(k));
-            EXPECT_EQ(sheet.index.has_value(), hasHandicap(newest.RoundIndex));
-            if (sheet.index) EXPECT_EQ(*sheet.index, newest.RoundIndex);
-
-            std::optional<whs::IndexTableRow> row = whs::indexTable(k);
-            const int used = sheet.index && row ? row->used : 0;
-            int marked = 0, worst = -100000, best = 100000;
-            for (std::size_t i = 0; i < sheet.rounds.size(); ++i) {
-                const int d = sheet.whs->rounds[i].adjustedDifferential;
-                if (sheet.rounds[i].used) {
-                    ++marked;
-                    worst = std::max(worst, d);
-                } else {
-                    best = std::min(best, d);
-                }
-                EXPECT_EQ(whs::toTenths(sheet.rounds[i].differential), sheet.whs->rounds[i].differential);
-            }
-            EXPECT_EQ(marked, used);
-            if (used > 0 && used < k) EXPECT_LE(worst, best) << "the lowest are the ones used";
-
-            std::string text;
-            for (const std::string& line : worksheetLines(sheet))
-                text += line + " ";
-            auto squeezed = [](std::string t) {
-                std::erase(t, ' ');
-                return t;
-            };
-            for (const WhsRoundWork& w : sheet.whs->rounds)
-                for (const std::string& line : w.lines)
-                    EXPECT_NE(squeezed(text).find(squeezed(line)), std::string::npos) << line;
-            EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
-
-            // Each tee's course handicap adds the rating less par, as the engine's does.
-            ASSERT_EQ(sheet.courseHandicaps.size(), sheet.index ? 3u : 0u);
-            for (const WorksheetCourseHandicap& c : sheet.courseHandicaps) {
-                whs::Fraction ch = whs::courseHandicap(
-                    whs::toTenths(*sheet.index), static_cast<int>(c.slope),
-                    whs::toHundredths(store.courses.numeric(1, field::rating(c.tee))), 72);
-                EXPECT_EQ(c.courseHandicap, static_cast<float>(ch.rounded())) << "tee " << c.tee;
-            }
-        }
+// The worksheet as of the third round: 20.0, 8.0 and 14.0 give the lowest
+// (8.0) less 2.0, and only that round is marked used.
+TEST_F(WhsTest, TheWorksheetMarksTheRoundsTheIndexUses) {
+    recordAll({flat(92, 0), flat(80, 1), flat(86, 2)}, 2);
+    Worksheet sheet = buildWorksheet(store, ann, Date{1, 15, 2024});
+    ASSERT_TRUE(sheet.whs.has_value());
+    ASSERT_EQ(sheet.rounds.size(), 3u);
+    ASSERT_TRUE(sheet.index.has_value());
+    EXPECT_EQ(*sheet.index, 6.0f);
+    EXPECT_EQ((std::array{sheet.rounds[0].used, sheet.rounds[1].used, sheet.rounds[2].used}),
+              (std::array{false, true, false}));
+    std::string text;
+    for (const std::string& line : worksheetLines(sheet))
+        text += line + "\n";
+    EXPECT_NE(text.find("Lowest 1: 8.0, -2.0 for 3 differentials = 6.0"), std::string::npos) << text;
+    EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
 }
 
 // A night's results: the course handicap the round was played off, the
