@@ -105,6 +105,10 @@ TEST_F(NightResultsTest, SheetLinesWithTeamStandings) {
         "        2  Owls                                        12.5",
     };
     EXPECT_EQ(nightSheetLines(store, sheet, Today), expected);
+
+    store.teams.team[3].entry[1].TeamEntryPoints = 20.0f; // Owls level with Hawks at the top
+    NightSheet top = nightResults(store, 7, 3, 6);
+    EXPECT_EQ((std::array{top.teams[0].rank, top.teams[1].rank, top.teams[2].rank}), (std::array{1, 1, 3}));
 }
 
 TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
