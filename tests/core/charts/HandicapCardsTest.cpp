@@ -206,14 +206,4 @@ TEST(CardForm, OpeningClosingAndTheScalingBox) {
               (std::vector<std::string>{" 60 \r", "-15 \r", " 1.05 \r"}));
 }
 
-TEST(CardForm, CountLabelAndMessages) {
-    EXPECT_EQ(cardsToPrintText(3), "Cards to Print :  3");
-    EXPECT_EQ(cardPrintQuestion().text,
-              "Ready to print handicap cards?\r\n\r\nNote: With some printers it may work\r\n"
-              "best to select 10 players at a time and\r\nprint each sheet of 10 cards "
-              "individually.");
-    EXPECT_EQ(cardStockAdvice().text.substr(0, 53),
-              "Use Standard business card stock (10 per page) for\r\nH");
-}
-
 } // namespace

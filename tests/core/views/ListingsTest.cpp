@@ -108,9 +108,6 @@ TEST_F(ListingsTest, ListingIsOfferedOnlyForAShownViewWithRounds) {
     ViewLines one = recentView(1);
     EXPECT_TRUE(listingOffered(one, true));
     EXPECT_FALSE(listingOffered(one, false));
-    EXPECT_EQ(listingQuestion().text, "Include individual hole scores?   (Click Yes)\r\n\r\n"
-                                      "List including hole scores prints Landscape\r\n\r\n"
-                                      "Short list (click No) prints Portrait");
 }
 
 TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
