@@ -2,7 +2,6 @@
 // calculator, through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 // Leagues, courses, players and rules through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 // rounds with the method's panel.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The calculation step by step on the worked examples: differentials, the
 // index and its panel, limits, stroke control and the course handicap.
 #include "handicap/HandicapCalculation.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Recording, editing and deleting rounds: slots, stored values and the order
 // of the calculation.
 #include "handicap/RoundRecorder.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FailingWriter.h"
 #include "store/LeagueFile.h"
 

@@ -1,8 +1,8 @@
 // The World Handicap System over a player's rounds: recording, editing and
 // deleting rounds, the exceptional score reductions, the caps, and the work
 // the worksheet shows.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "handicap/RoundRecorder.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"

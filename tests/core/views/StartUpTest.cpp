@@ -1,6 +1,6 @@
 // Start-up (settings, league list, league menu) and opening a league.
 #include "views/StartUp.h"
-#include "ViewSamples.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
 #include "store/CourseFile.h"
@@ -104,7 +104,7 @@ class OpenLeagueTest : public StartUpTest {
         for (const char* league : {"Monday", "Friday"}) {
             files.league = LeagueTables{};
             files.league.LeagueFilePath = std::string(league) + ".LGE";
-            addRound(files, addPlayer(files, std::string(league) + " player"), RoundSample{});
+            addRound(files, addSamplePlayer(files, std::string(league) + " player"), RoundSample{});
             ASSERT_FALSE(SaveLeagueFile(files));
         }
         writer = std::make_shared<FailingWriter>("no file has this name");

@@ -1,8 +1,8 @@
 // The handicap windows on their own, driven through their widgets: the rules
 // window with its enabling rules and silent corrections, the course handicap
 // calculator, the date spins of round set-up, and score entry's hole boxes.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"

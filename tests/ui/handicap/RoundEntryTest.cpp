@@ -4,8 +4,8 @@
 // chooser; the view player chooser; and a whole round from the keyboard alone.
 // What the windows write is compared with what the core computes for the
 // same input.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
@@ -120,9 +120,7 @@ class RoundEntryTest : public QObject {
     // The league's files in a fresh folder, and the main window with it open.
     void openLeague(int dateRemind) {
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-round-entry") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
+        m_dir = caseFolder("case" + std::to_string(++serial));
         fs::create_directories(m_dir / "config");
         Store files = league(m_dir, dateRemind);
         QVERIFY(!SaveCourseFile(files));
