@@ -1,7 +1,7 @@
 // The charts and handicap cards through `print`: trend, pie, compare and cards.
 #include "cli/CliRunner.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/charts/ChartSamples.h"
 #include "store/LeagueFile.h"
 
 #include <gtest/gtest.h>
@@ -30,9 +30,9 @@ class CliChartsTest : public ::testing::Test {
         Store store;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Club.LGE";
-        int ann = addChartPlayer(store, "Ann Smith");
-        addChartPlayer(store, "Bob Jones");
-        int cy = addChartPlayer(store, "Cy Park");
+        int ann = addSamplePlayer(store, "Ann Smith");
+        addSamplePlayer(store, "Bob Jones");
+        int cy = addSamplePlayer(store, "Cy Park");
         setHoleScores(addChartRound(store, ann, 14.2f, 13.0f), {4, 5, 3, 5, 4, 6});
         RoundRecord& second = addChartRound(store, ann, 11.6f, 12.3f);
         second.HoleScore[OutSlot] = 48;

@@ -1,8 +1,8 @@
 // The results of a date and the CSV exports through the command-line tool: the
 // same sheet and rows as the core gives for the league on disk, and the refusals.
 #include "cli/CliRunner.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/views/ViewSamples.h"
 #include "roster/PlayerOps.h"
 #include "services/TextPrinter.h"
 #include "store/CourseFile.h"
@@ -27,8 +27,8 @@ class CliExportTest : public ::testing::Test {
         Store store;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Friday.LGE";
-        int ann = test::addPlayer(store, "Smith, Ann");
-        int bob = test::addPlayer(store, "Bob \"Ace\" Baker", 1);
+        int ann = addSamplePlayer(store, "Smith, Ann");
+        int bob = addSamplePlayer(store, "Bob \"Ace\" Baker", 1);
         addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 13});
         addRound(store, bob, RoundSample{6, 1, 6, 1, 40, 0, 5.0f, 5});

@@ -1,7 +1,7 @@
 // The rounds view and the printed reports through the command-line tool.
 #include "cli/CliRunner.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/views/ViewSamples.h"
 #include "store/LeagueFile.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +28,8 @@ class CliReportTest : public ::testing::Test {
         Store store;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Friday.LGE";
-        int ann = addPlayer(store, "Ann Able");
-        int bob = addPlayer(store, "Bob Baker");
+        int ann = addSamplePlayer(store, "Ann Able");
+        int bob = addSamplePlayer(store, "Bob Baker");
         addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 12});
         addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 12});
         addRound(store, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 5});
@@ -157,7 +157,7 @@ TEST_F(CliReportTest, LinesPastTheLastPageBreakGoOnTheNextPage) {
     store.workDir = dir.path();
     store.league.LeagueFilePath = "Friday.LGE";
     for (int i = 1; i <= 70; ++i) {
-        int p = addPlayer(store, "Player " + std::to_string(i));
+        int p = addSamplePlayer(store, "Player " + std::to_string(i));
         addRound(store, p, RoundSample{8, 1, 6});
         addRound(store, p, RoundSample{8, 1, 6});
     }

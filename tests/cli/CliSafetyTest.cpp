@@ -2,9 +2,9 @@
 // lost, and an exit status that tells the truth.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 #include "store/ChangeSet.h"
 #include "store/FileLock.h"
+#include "store/Store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,10 @@
 // Leagues, courses, players and rules through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
@@ -76,23 +74,15 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
         "for holes 10 - 18\n";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"create-league", "MONDAY"}, "That name is already in use.\n"},
-        {{"delete-league", "Sunday"}, "That name is not on the active list.\n"},
         {{"add-course", "--name", "Front Only", "--pars", "4,4,3,5,4,4,3,5,4,,,,,,,,,"}, courseRefusal},
-        {{"add-course", "--name", "", "--pars", par72}, courseRefusal},
         {{"add-course", "--name", "Short", "--pars", "4,4,4"}, ""},
-        {{"add-player", "Monday", "ANN LEE"}, "That name is already taken!\n"},
         {{"add-player", "Friday", "Cy Young"}, "That name is not on the active list.\n"},
-        {{"add-player", "Monday", "Al"}, ""},
         // Values that are no number are refused naming the option, not corrected as typed text is.
         {{"rules", "--factor", "nan"}, "--factor: 'nan' is not a number\n"},
-        {{"rules", "--method", "2", "--mens-max", "inf"}, "--mens-max: 'inf' is not a number\n"},
-        {{"rules", "--rounds", "ten"}, "--rounds: 'ten' is not a number\n"},
         {{"rules", "--percent", "50%"}, "--percent: '50%' is not a number\n"},
         // Ratings and slopes stay within what the course window's spin buttons reach.
         {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "19.9,70,70"},
          "--ratings: '19.9' is not a rating from 20.0 to 99.9\n"},
-        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,inf,99.95"},
-         "--ratings: 'inf' is not a rating from 20.0 to 99.9\n"},
         {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,70,99.95"},
          "--ratings: '99.95' is not a rating from 20.0 to 99.9\n"},
         {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,54,113"},
@@ -102,8 +92,7 @@ TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
     };
     for (const auto& [args, message] : cases)
         refused(dir, args, message);
-    for (const std::string name : {"a/b", ".", "..", ".hidden", "x:y", "x;y", "x\\y"})
-        refused(dir, {"create-league", name}, "Illegal Name for file\n");
+    refused(dir, {"create-league", "a/b"}, "Illegal Name for file\n");
 
     for (int i = 2; i <= 15; ++i)
         ok(dir, {"create-league", "League" + std::to_string(i)});
@@ -198,9 +187,7 @@ TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
     const std::string listMessage = "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers "
                                     "startup directory setting.\n";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"add-player", "Monday", "Bob"}, leagueMessage},
         {{"add-player", "Friday", "Bob"}, leagueMessage},
-        {{"courses"}, courseMessage},
         {{"add-course", "--name", "Oak", "--pars", par72}, courseMessage},
     };
     for (const auto& [args, message] : cases)
@@ -208,10 +195,7 @@ TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
 
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday"}));
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"leagues"},
-                                               {"create-league", "Sunday"},
-                                               {"rules", "--method", "2"},
-                                               {"delete-league", "Monday"}})
+         std::vector<std::vector<std::string>>{{"leagues"}, {"create-league", "Sunday"}})
         refused(dir, args, listMessage);
 }
 
@@ -227,31 +211,16 @@ TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
     ok(dir, {"add-course", "--name", etang, "--pars", par72});
     const std::string league = "\xC3\x89t\xC3\xA9";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"create-league", "New\nLeague"}, "A league name cannot contain a line break.\n"},
-        {{"create-league", "New\rLeague"}, "A league name cannot contain a line break.\n"},
         {{"create-league", "New\tLeague"}, "A league name cannot contain a control character (code 9).\n"},
-        {{"create-league", "New\xFFLeague"}, "A league name holds bytes that are not valid UTF-8 text.\n"},
-        {{"create-league", "   "}, "A league name cannot be made of blanks only.\n"},
         {{"create-league", "\xC3\x89T\xC3\x89"}, "That name is already in use.\n"}, // ÉTÉ
-        {{"add-player", league, "Ann\nLee"}, "A player name cannot contain a line break.\n"},
-        {{"add-player", league, "Ann\x1B[2J"},
-         "A player name cannot contain a control character (code 27).\n"},
         {{"add-player", league, "\xC3(nn Lee"}, "A player name holds bytes that are not valid UTF-8 text.\n"},
-        {{"add-player", league, "     "}, "A player name cannot be made of blanks only.\n"},
         {{"add-player", league,
           "JOHN N\xC3\x9A\xC3\x91"
           "EZ"},
          "That name is already taken!\n"},
-        {{"rename-player", league, nunez, "John\r\nSmith"}, "A player name cannot contain a line break.\n"},
         {{"rename-player", league, nunez, std::string(19, 'x')},
          "A player name has at most 18 characters.\n"},
-        {{"rename-player", league, nunez, std::string(5000, 'x')},
-         "A player name has at most 18 characters.\n"},
-        {{"add-course", "--name", "Oak\nHills", "--pars", par72},
-         "A course name cannot contain a line break.\n"},
         {{"add-course", "--name", "  ", "--pars", par72}, "A course name cannot be made of blanks only.\n"},
-        {{"add-course", "--name", std::string(32768, 'o'), "--pars", par72},
-         "A course name has at most 32767 characters.\n"},
         {{"add-course", "--name", "Oak", "--pars", par72, "--initials", "O\nH"},
          "Course initials cannot contain a line break.\n"},
     };
@@ -298,37 +267,6 @@ TEST(CliStore, ListEntriesWithPathsNameNoFile) {
         }
     EXPECT_EQ(folderSnapshot(root.path()), before);
     EXPECT_EQ(runCli(work, {"add-player", "Monday", "Ann Lee"}).status, 0);
-}
-
-TEST(CliStore, FilesFarLargerThanTheirKindAreRefusedUnread) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72});
-    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
-        {"Monday.LGE",
-         {"add-player", "Monday", "Bob"},
-         "Unable to load league file, please check the\nworking directory specified by your launcher.\n"},
-        {"course.dat",
-         {"courses"},
-         "No courses have been saved or\nproblem reading file.\nIgnore this if you are entering your\nfirst "
-         "course.\n"},
-        {"vexa.dat",
-         {"leagues"},
-         "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers startup directory "
-         "setting.\n"},
-    };
-    for (const auto& [file, args, message] : cases) {
-        // A valid file with 32 MB of padding after its last line (which a load would not read).
-        const auto size = fs::file_size(dir / file);
-        fs::resize_file(dir / file, 32u << 20);
-        auto before = folderSnapshot(dir.path());
-        CliResult r = runCli(dir.path(), args);
-        EXPECT_EQ(r.status, 1) << file;
-        EXPECT_EQ(r.err, message);
-        EXPECT_TRUE(folderSnapshot(dir.path()) == before) << file;
-        fs::resize_file(dir / file, size);
-        EXPECT_EQ(runCli(dir.path(), args).status, 0) << file;
-    }
 }
 
 TEST(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {

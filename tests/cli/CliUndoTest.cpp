@@ -1,20 +1,12 @@
 // `undo --list` and `undo`: a removed player comes back with rounds and team, byte for byte.
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 
 #include <gtest/gtest.h>
 
 using namespace tallyrock::test;
 
 namespace {
-
-// The data files: every file of the folder but the hidden ones (the versions kept, the settings).
-std::map<std::string, std::string> dataFiles(const TempDir& dir) {
-    auto files = folderSnapshot(dir.path());
-    std::erase_if(files, [](const auto& file) { return file.first.starts_with("."); });
-    return files;
-}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
@@ -47,9 +39,9 @@ TEST(CliUndo, ARemovedPlayerWithRoundsAndTeamComesBackByteForByte) {
     // An export and a printout in the data folder are no change to undo: the list below does not hold them.
     run({"export", "Club", "rounds", "rounds.csv"});
     run({"print", "Club", "short", "--text", "short.txt"});
-    auto before = dataFiles(dir);
+    auto before = dataFiles(dir.path());
     run({"remove-player", "Club", "Mary O'Hara"});
-    auto removed = dataFiles(dir);
+    auto removed = dataFiles(dir.path());
     ASSERT_NE(removed.at("Club.LGE"), before.at("Club.LGE"));
     ASSERT_NE(removed.at("Club.tea"), before.at("Club.tea"));
 
@@ -61,10 +53,10 @@ TEST(CliUndo, ARemovedPlayerWithRoundsAndTeamComesBackByteForByte) {
     EXPECT_TRUE(list[11].starts_with("12  ") && list[11].ends_with("  Create League Club")) << list[11];
 
     EXPECT_EQ(run({"undo"}).out, "Undone: Remove Player Mary O'Hara\n");
-    EXPECT_EQ(dataFiles(dir), before);
+    EXPECT_EQ(dataFiles(dir.path()), before);
     EXPECT_TRUE(lines(run({"undo", "--list"}).out).at(0).ends_with("  Undo Remove Player Mary O'Hara"));
     EXPECT_EQ(run({"undo"}).out, "Undone: Undo Remove Player Mary O'Hara\n");
-    EXPECT_EQ(dataFiles(dir), removed);
+    EXPECT_EQ(dataFiles(dir.path()), removed);
 }
 
 // Exit status 1, with no file changed: nothing to undo, or a file changed since by hand.

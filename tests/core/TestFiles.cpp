@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -24,6 +25,14 @@ TempDir::~TempDir() {
     std::error_code ec;
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
+}
+
+fs::path caseFolder(const std::string& name) {
+    const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
+    fs::path folder = (tmp ? fs::path(tmp) : fs::temp_directory_path() / "tallyrock-tests") / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
 }
 
 std::string readFile(const fs::path& path) {
@@ -52,8 +61,32 @@ int lineCount(const std::string& text) {
     return n;
 }
 
-std::string dataFile(const std::string& name) {
-    return readFile(fs::path(TALLYROCK_TEST_DATA) / name);
+std::vector<std::string> fileLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        // The lock files name whoever held them last, and the versions kept for undo are no data.
+        if (entry.is_regular_file() && entry.path().filename().string().rfind(".tallyrock.lock", 0) != 0 &&
+            entry.path().filename().string().rfind(".tallyrock-open.", 0) != 0 &&
+            entry.path().parent_path().filename() != ".tallyrock-versions")
+            files[fs::relative(entry.path(), folder).string()] = readFile(entry.path());
+    return files;
+}
+
+std::map<std::string, std::string> dataFiles(const fs::path& folder) {
+    auto files = folderSnapshot(folder);
+    std::erase_if(files, [](const auto& file) { return file.first.starts_with("."); });
+    return files;
 }
 
 } // namespace tallyrock::test

@@ -2,7 +2,9 @@
 // Temporary folders and whole-file reads and writes for tests.
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tallyrock::test {
 
@@ -20,13 +22,22 @@ class TempDir {
     std::filesystem::path m_path;
 };
 
+// A fresh empty folder of this name under $TALLYROCK_TEST_TMP (each window
+// test program's own) or the temporary folder, left for a look afterwards.
+std::filesystem::path caseFolder(const std::string& name);
+
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& content);
 // Lines joined with CR LF, each line ended.
 std::string crlf(std::initializer_list<std::string> lines);
 // Number of CR LF line ends.
 int lineCount(const std::string& text);
-// A file of tests/data.
-std::string dataFile(const std::string& name);
+// The lines of a CR LF text, without their ends.
+std::vector<std::string> fileLines(const std::string& text);
+// Every file under the folder (relative name -> content), lock files and the
+// versions kept for undo left out, to show that nothing changed.
+std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& folder);
+// The same without the hidden files and folders (the versions kept, the settings).
+std::map<std::string, std::string> dataFiles(const std::filesystem::path& folder);
 
 } // namespace tallyrock::test

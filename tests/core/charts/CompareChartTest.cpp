@@ -1,6 +1,6 @@
 #include "charts/CompareChart.h"
+#include "core/Samples.h"
 #include "core/charts/CallOrder.h"
-#include "core/charts/ChartSamples.h"
 #include "services/TextPrinter.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +17,11 @@ int starColumn(const std::string& line) {
 
 TEST(CompareChart, LowestIndexFirstAndEqualIndexesInPlayerOrder) {
     Store store;
-    int ann = addChartPlayer(store, "Ann");
-    int bob = addChartPlayer(store, "Bob");
-    int cy = addChartPlayer(store, "Cy");
-    int dee = addChartPlayer(store, "Dee");
-    int none = addChartPlayer(store, "No Rounds"); // sorted at 0 but never listed
+    int ann = addSamplePlayer(store, "Ann");
+    int bob = addSamplePlayer(store, "Bob");
+    int cy = addSamplePlayer(store, "Cy");
+    int dee = addSamplePlayer(store, "Dee");
+    int none = addSamplePlayer(store, "No Rounds"); // sorted at 0 but never listed
     addChartRound(store, ann, 0, 10.0f);
     addChartRound(store, bob, 0, 5.4f);
     addChartRound(store, cy, 0, 10.0f);
@@ -63,7 +63,7 @@ TEST(CompareChart, StarRoundsHalfUpAndIsHeldInsideTheScale) {
 TEST(CompareChart, IndexesComeBackFromTheKeyWithOneDecimal) {
     Store store;
     for (int p = 1; p <= 100; ++p) {
-        addChartPlayer(store, "P" + std::to_string(p));
+        addSamplePlayer(store, "P" + std::to_string(p));
         // Indexes -10.0 to 38.0 in halves; players p and p + 97 share theirs.
         addChartRound(store, p, 0, static_cast<float>((p * 37 % 97 - 20) / 2.0));
     }

@@ -1,8 +1,8 @@
 #include "charts/HandicapCards.h"
 #include "charts/ChartChooser.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/charts/CallOrder.h"
-#include "core/charts/ChartSamples.h"
 #include "fakes/RecordingCanvas.h"
 #include "fakes/RecordingPrinter.h"
 #include "services/TextPrinter.h"
@@ -29,7 +29,7 @@ struct CardsTest : ::testing::Test {
     std::vector<int> players(int count) {
         std::vector<int> slots;
         for (int i = 1; i <= count; ++i)
-            slots.push_back(addChartPlayer(store, "Player " + std::to_string(i)));
+            slots.push_back(addSamplePlayer(store, "Player " + std::to_string(i)));
         return slots;
     }
     // A round with the given gross: 40 out, the rest in.
@@ -59,7 +59,7 @@ TEST_F(CardsTest, RoundEntriesTakeEightCharacters) {
 }
 
 TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirst) {
-    int p = addChartPlayer(store, "Six Rounds");
+    int p = addSamplePlayer(store, "Six Rounds");
     setChartCourse(store, 2, std::vector<int>(18, 4), "");
     for (int gross : {81, 82, 83, 84, 85, 106})
         addGross(p, gross, gross == 83 ? 2 : 1);
@@ -67,14 +67,14 @@ TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirst) {
         cardRoundLines(store, p),
         (std::array<std::string, 5>{"", "  PH81    PH85  ", "  PH82    PH106 ", " -  83  ", "  PH84  "}));
 
-    int full = addChartPlayer(store, "Full");
+    int full = addSamplePlayer(store, "Full");
     for (int r = 1; r <= 20; ++r)
         addGross(full, 70 + r);
     EXPECT_EQ(cardRoundLines(store, full)[4], "  PH74    PH78    PH82    PH86    PH90  ");
 }
 
 TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
-    int p = addChartPlayer(store, "Ann Smith");
+    int p = addSamplePlayer(store, "Ann Smith");
     addGross(p, 98).RoundIndex = 12.3f;
     store.player(p).round[1].RoundCourseHcp = 14;
     ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "06-05-2007", picture));
@@ -85,7 +85,7 @@ TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
 }
 
 TEST_F(CardsTest, APlayerWithoutRoundsShowsTheZerosOfSlotZero) {
-    int p = addChartPlayer(store, "New Player");
+    int p = addSamplePlayer(store, "New Player");
     ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "", picture));
     std::vector<std::string> lines = split(printer.text(), '\n');
     EXPECT_EQ(lines[3], "  Hcp Index: 0");
@@ -127,9 +127,9 @@ TEST_F(CardsTest, NothingSelectedRefusesAndPrintsNothing) {
 }
 
 TEST_F(CardsTest, ListEntriesKeepTheirSlotsAcrossEmptyNames) {
-    addChartPlayer(store, "Ann");
-    addChartPlayer(store, "");
-    int cy = addChartPlayer(store, "Cy");
+    addSamplePlayer(store, "Ann");
+    addSamplePlayer(store, "");
+    int cy = addSamplePlayer(store, "Cy");
     std::vector<PlayerEntry> entries = playerEntries(store.league);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].name, "Cy");
@@ -204,16 +204,6 @@ TEST(CardForm, OpeningClosingAndTheScalingBox) {
     ASSERT_GE(lines.size(), 13u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 10, lines.begin() + 13),
               (std::vector<std::string>{" 60 \r", "-15 \r", " 1.05 \r"}));
-}
-
-TEST(CardForm, CountLabelAndMessages) {
-    EXPECT_EQ(cardsToPrintText(3), "Cards to Print :  3");
-    EXPECT_EQ(cardPrintQuestion().text,
-              "Ready to print handicap cards?\r\n\r\nNote: With some printers it may work\r\n"
-              "best to select 10 players at a time and\r\nprint each sheet of 10 cards "
-              "individually.");
-    EXPECT_EQ(cardStockAdvice().text.substr(0, 53),
-              "Use Standard business card stock (10 per page) for\r\nH");
 }
 
 } // namespace

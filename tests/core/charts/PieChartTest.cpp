@@ -1,6 +1,6 @@
 #include "charts/PieChart.h"
+#include "core/Samples.h"
 #include "core/charts/CallOrder.h"
-#include "core/charts/ChartSamples.h"
 #include "fakes/RecordingCanvas.h"
 #include "fakes/RecordingPrinter.h"
 
@@ -16,7 +16,7 @@ const uint32_t LightBlue = 0x0000FF, LightGreen = 0x00FF00, LightCyan = 0x00FFFF
 struct PieTest : ::testing::Test {
     Store store;
     RecordingCanvas canvas{PieWidth, PieHeight};
-    int p = addChartPlayer(store, "Bob Jones");
+    int p = addSamplePlayer(store, "Bob Jones");
 
     PieTest() { setChartCourse(store, 1, std::vector<int>(18, 4), "PH"); }
     ScoreCounts draw() {
@@ -89,7 +89,7 @@ TEST_F(PieTest, CategoriesAgainstParTheHoleInOneAndParlessCourses) {
 
     // Without pars a 1 and a 2 stand against par 0.
     Store parless;
-    int q = addChartPlayer(parless, "Cy");
+    int q = addSamplePlayer(parless, "Cy");
     setHoleScores(addChartRound(parless, q, 0, 0, 7), {1, 2, 4, 5});
     counts = countScores(parless, q);
     EXPECT_EQ(categories(counts), (std::vector<int>{0, 0, 0, 1, 1, 2}));

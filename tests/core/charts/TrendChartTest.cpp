@@ -1,6 +1,6 @@
 #include "charts/TrendChart.h"
+#include "core/Samples.h"
 #include "core/charts/CallOrder.h"
-#include "core/charts/ChartSamples.h"
 #include "fakes/RecordingCanvas.h"
 #include "fakes/RecordingPrinter.h"
 
@@ -16,7 +16,7 @@ const uint32_t LightRed = 0xFF0000;
 struct TrendTest : ::testing::Test {
     Store store;
     RecordingCanvas canvas{TrendWidth, TrendHeight};
-    int p = addChartPlayer(store, "Ann Smith");
+    int p = addSamplePlayer(store, "Ann Smith");
 
     void draw() { drawTrendChart(canvas, store.player(p)); }
     std::vector<CanvasItem> series(uint32_t colour) const {

@@ -1,7 +1,7 @@
 // The player choosers: the player a name stands for, the round list newest
 // first, and the round a list position stands for.
 #include "handicap/Choosers.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 
 #include <gtest/gtest.h>
 

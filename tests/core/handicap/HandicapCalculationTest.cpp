@@ -1,7 +1,7 @@
 // The calculation step by step on the worked examples: differentials, the
 // index and its panel, limits, stroke control and the course handicap.
 #include "handicap/HandicapCalculation.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +113,19 @@ TEST(HandicapIndex, AllRoundsUntilNineThenTheSchedule) {
     EXPECT_EQ(nine.index, 4.3f);
 }
 
+TEST(HandicapIndex, BestPercentageOfTheRoundsRoundedDown) {
+    Store store = sampleStore();
+    store.settings.RoundsOption = 3;
+    store.settings.PercentRounds = 40;
+    // 40 % of 6 is 2.4, so 2: (10 + 12) / 2 = 11, x 0.96 = 10.56, cut to 10.5.
+    IndexRun six = indexAfter(store, {18, 10, 16, 12, 14, 20});
+    EXPECT_EQ(six.panel,
+              (Lines{"Ann", "differentials", "10", "12", "14", "16", "18", "20", "total rounds = 6",
+                     "# of rounds used = 2", "Avg. = 11.00", "Hcp index = 10.5"}));
+    // 40 % of 2 is none: still the lowest one.
+    EXPECT_EQ(indexAfter(store, {18, 10}).values.RoundsUsed, 1);
+}
+
 TEST(HandicapIndex, PlusHandicapIsCutTowardZero) {
     Store store = sampleStore();
     store.settings.IndexFactor = 1.0f;
@@ -205,8 +218,11 @@ TEST(RoundRatingAndSlope, CourseWithoutSlopeOrRatingCannotGiveADifferential) {
     EXPECT_EQ(reason(1, 2), "the course Pine Hills has no slope for the Mens Tee");
     EXPECT_EQ(reason(1, 3), "the course Pine Hills has no course rating for the Pro Tee");
     EXPECT_EQ(reason(1, 1), "");
-    store.settings.HcpMethod = 2; // to par, the tee's values are not used
+    store.settings.HcpMethod = 2; // to par: the course's par and 113 instead of the tee's values
     EXPECT_EQ(reason(1, 2), "");
+    CalcValues toPar;
+    setRoundRatingAndSlope(toPar, store, 1, 3);
+    EXPECT_EQ(std::pair(toPar.RoundRating, toPar.RoundSlope), std::pair(72.0f, 113.0f));
 }
 
 // Stroke control of hole 1 (par 4) after a round with this course handicap.
@@ -239,6 +255,16 @@ TEST(StrokeControl, StandardScheduleByPreviousCourseHandicap) {
                             {54.0f, 10}})
         EXPECT_EQ(cappedFirstHole(store, hcp, 15), max) << hcp;
     EXPECT_EQ(cappedFirstHole(store, 12, 15, 1), 10); // editing slot 1: no earlier round
+}
+
+TEST(StrokeControl, EachOptionsMaximumOnAParFour) {
+    Store store = sampleStore();
+    store.settings.StrokesAbovePar = 3;
+    store.settings.MaxStrokesPerHole = 9;
+    for (auto [option, max] : {std::pair{3, 7}, {4, 9}}) {
+        store.settings.StrokeOption = static_cast<int16_t>(option);
+        EXPECT_EQ(cappedFirstHole(store, 12, 15), max) << option;
+    }
 }
 
 TEST(CourseHandicap, IndexTimesSlopeOver113HalfUp) {

@@ -1,7 +1,7 @@
 // Rounds given as text: the checks of each round and the all-or-nothing
 // import.
 #include "handicap/RoundImport.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 #include "handicap/CourseHandicapCalculator.h"
 #include "store/LeagueFile.h"
 

@@ -1,8 +1,8 @@
 // Recording, editing and deleting rounds: slots, stored values and the order
 // of the calculation.
 #include "handicap/RoundRecorder.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FailingWriter.h"
 #include "store/LeagueFile.h"
 
@@ -193,18 +193,6 @@ TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
     EXPECT_FALSE(recorder.FinishEntry());
     EXPECT_EQ(store.CourseFormMode, CourseWindowMode::None);
     EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
-}
-
-TEST(RecorderMessages, DeleteQuestionAndPause) {
-    Message q = deleteRoundQuestion();
-    EXPECT_EQ(q.title, "VEXA");
-    EXPECT_EQ(q.icon, Icon::Question);
-    EXPECT_EQ(
-        q.text,
-        "Are You sure you want to Delete this round?\r\n\r\nAfter the round is deleted, the Hcp\r\n"
-        "index will be recalculated for the last round\r\nentered for this player using their default tee.");
-    EXPECT_EQ(pausingMessage().text, " Pausing...");
-    EXPECT_EQ(pausingMessage().title, " ");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Round set-up: the date spins and their captions, the checks of accept in
 // their order, the marks by list entry, the date question and the hand-over.
 #include "handicap/RoundSetup.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "store/CourseFile.h"
 
 #include <gtest/gtest.h>

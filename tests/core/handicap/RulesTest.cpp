@@ -2,7 +2,6 @@
 // the two files it writes.
 #include "handicap/Rules.h"
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
 #include "store/SettingsFile.h"
 

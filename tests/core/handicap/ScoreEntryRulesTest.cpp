@@ -1,7 +1,7 @@
 // Score entry's box rules: what a hole box settles on and when the focus moves,
 // the totals, the par boxes and the scores recorded from the boxes.
 #include "handicap/ScoreEntryRules.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 
 #include <gtest/gtest.h>
 

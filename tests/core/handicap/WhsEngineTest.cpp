@@ -1,8 +1,8 @@
 // The World Handicap System over a player's rounds: recording, editing and
 // deleting rounds, the exceptional score reductions, the caps, and the work
 // the worksheet shows.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "handicap/RoundRecorder.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
@@ -158,19 +158,20 @@ TEST_F(WhsTest, LowIndexCapsAndTheirYear) {
     // Three rounds of 9.0 (index 7.0), then 17 of 12.0 or 20.0: the 20th is capped by the low index.
     struct Case {
         int later;
-        bool oldStart; // the first three rounds more than a year before the 20th
+        int startMonth; // of the year before, for the first three rounds (0: January of the same year)
         float index;
         std::optional<int> low;
         bool soft, hard;
     };
-    for (const Case& c : {Case{84, false, 10.5f, 70, true, false}, // 10.875: 10.9, 3.9 above: 7.0 + 3.0 + 0.5
-                          Case{92, false, 12.0f, 70, true, true},  // 15.9: soft 13.0, hard 12.0
-                          Case{84, true, 10.9f, 80, false, false}}) {
+    // The 20th is on 06/01/24: July of the year before is inside its 365 days, January is not.
+    for (const Case& c : {Case{84, 0, 10.5f, 70, true, false}, // 10.875: 10.9, 3.9 above: 7.0 + 3.0 + 0.5
+                          Case{92, 0, 12.0f, 70, true, true},  // 15.9: soft 13.0, hard 12.0
+                          Case{84, 7, 10.5f, 70, true, false}, Case{84, 1, 10.9f, 80, false, false}}) {
         reset();
         std::vector<WhsRoundInput> rounds;
         for (int r = 1; r <= 20; ++r) {
             Played p = flat(r <= 3 ? 81 : c.later, r);
-            if (r <= 3 && c.oldStart) p.year = 23;
+            if (r <= 3 && c.startMonth) std::tie(p.month, p.year) = std::pair(c.startMonth, 23);
             WhsRoundInput in;
             in.slot = r;
             std::tie(in.month, in.day, in.year) = std::tuple{
@@ -222,6 +223,24 @@ TEST_F(WhsTest, EditingOrDeletingWorksTheLaterRoundsAgainAsRecordingThemAgainDoe
     edited.erase(edited.begin() + 2);
     recordAll(edited, 1);
     EXPECT_EQ(leagueFileText(store.league), afterDelete);
+}
+
+// The worksheet as of the third round: 20.0, 8.0 and 14.0 give the lowest
+// (8.0) less 2.0, and only that round is marked used.
+TEST_F(WhsTest, TheWorksheetMarksTheRoundsTheIndexUses) {
+    recordAll({flat(92, 0), flat(80, 1), flat(86, 2)}, 2);
+    Worksheet sheet = buildWorksheet(store, ann, Date{1, 15, 2024});
+    ASSERT_TRUE(sheet.whs.has_value());
+    ASSERT_EQ(sheet.rounds.size(), 3u);
+    ASSERT_TRUE(sheet.index.has_value());
+    EXPECT_EQ(*sheet.index, 6.0f);
+    EXPECT_EQ((std::array{sheet.rounds[0].used, sheet.rounds[1].used, sheet.rounds[2].used}),
+              (std::array{false, true, false}));
+    std::string text;
+    for (const std::string& line : worksheetLines(sheet))
+        text += line + "\n";
+    EXPECT_NE(text.find("Lowest 1: 8.0, -2.0 for 3 differentials = 6.0"), std::string::npos) << text;
+    EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
 }
 
 TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {

@@ -1,7 +1,6 @@
 // The league list file: layout, the factor and font as start-up reads them,
 // and a file that cannot be read.
 #include "core/TestFiles.h"
-#include "core/store/StoreSamples.h"
 #include "store/SettingsFile.h"
 
 #include <gtest/gtest.h>

@@ -41,6 +41,8 @@ TEST(NumberText, LeadingNumberAndFileFieldParse) {
     for (const std::string bad : {"abc", "", " 12x "})
         EXPECT_FALSE(fileFieldNumber(bad).has_value()) << bad;
     EXPECT_EQ(fileFieldInteger(" 20 ").value(), 20);
+    EXPECT_EQ(fileFieldInteger(" 2.5 ").value(), 2); // a half goes to the even number
+    EXPECT_EQ(fileFieldInteger(" 3.5 ").value(), 4);
     EXPECT_FALSE(fileFieldInteger(" 40000 ").has_value());
     EXPECT_FALSE(fileFieldInteger("-40000").has_value());
     // Beyond a double: too large is no number, too small is zero, as the C library reads them.

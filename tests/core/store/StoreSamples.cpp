@@ -1,9 +1,6 @@
 #include "StoreSamples.h"
 
-#include "core/TestFiles.h"
-
 namespace tallyrock::test {
-namespace fs = std::filesystem;
 
 void fillLeague(Store& store, int players, int rounds) {
     store.league.PlayerCount = static_cast<int16_t>(players);
@@ -80,28 +77,6 @@ void fillTeams(Store& store) {
             return ::testing::AssertionFailure() << "round " << r << " differs for " << expected.PlayerName;
     }
     return ::testing::AssertionSuccess();
-}
-
-std::vector<std::string> fileLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
-std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        // The lock files name whoever held them last, and the versions kept for undo are no data.
-        if (entry.is_regular_file() && entry.path().filename().string().rfind(".tallyrock.lock", 0) != 0 &&
-            entry.path().filename().string().rfind(".tallyrock-open.", 0) != 0 &&
-            entry.path().parent_path().filename() != ".tallyrock-versions")
-            files[fs::relative(entry.path(), folder).string()] = readFile(entry.path());
-    return files;
 }
 
 } // namespace tallyrock::test

@@ -2,6 +2,7 @@
 // Filled tables for the store tests, and ways to compare them and the files
 // they leave on disk.
 
+#include "core/TestFiles.h"
 #include "store/Store.h"
 
 #include <gtest/gtest.h>
@@ -24,11 +25,5 @@ void fillCourse(CourseTable& courses, int c, const std::string& name);
 void fillTeams(Store& store);
 
 ::testing::AssertionResult samePlayer(const PlayerRecord& expected, const PlayerRecord& actual);
-
-// The lines of a CR LF text, without their ends.
-std::vector<std::string> fileLines(const std::string& text);
-// Every file under the folder (relative name -> content), lock files and the
-// versions kept for undo left out, to show that nothing changed.
-std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& folder);
 
 } // namespace tallyrock::test

@@ -118,10 +118,4 @@ TEST(TeamPointEntries, PendingNumbersAreAskedAbout) {
     EXPECT_FALSE(pointsPending("", ""));
     EXPECT_TRUE(pointsPending("3", ""));
     EXPECT_TRUE(pointsPending("", "3"));
-    Message question = pendingPointsQuestion();
-    EXPECT_EQ(question.title, "Team Point Records");
-    EXPECT_EQ(question.text,
-              "Points were entered but not added to the list.   Do you want to add them to this "
-              "team's Record before switching to another team or exiting?");
-    EXPECT_EQ(question.icon, Icon::Question);
 }

@@ -140,19 +140,5 @@ TEST_F(Restore, FindsBackupFoldersUnderTheRootsAndFromABrowsedFolder) {
     EXPECT_EQ(backupFolderFor(sample.work()), sample.work());
 }
 
-TEST(RestoreMessages, KeepTheirWordingAndLineBreaks) {
-    EXPECT_EQ(restoreQuestion().title, "WARNING!");
-    EXPECT_EQ(restoreQuestion().text,
-              "This operation will copy files from your backup disk to the original\n\r"
-              "directory on your hard disk where Tallyrock runs.\n\r\n\r"
-              "Are you sure you want to continue?");
-    EXPECT_EQ(restoreDone().text, "Files Restored,  Please Exit and Restart Tallyrock");
-    EXPECT_EQ(restoreFailure().text,
-              "All data files could not be restored.\n\rPossible cause - VEXA program was moved\n\r"
-              "or reinstalled in a different directory\n\rsince the backup was made.\n\r\n\r"
-              "If necessary, the backup files can be\n\rmanually copied to the directory where\n\r"
-              "the program resides on your hard drive.");
-}
-
 } // namespace
 } // namespace tallyrock::test

@@ -1,6 +1,6 @@
 // The course handicap reference chart.
 #include "views/CourseHcpChart.h"
-#include "ViewSamples.h"
+#include "core/Samples.h"
 #include "services/TextPrinter.h"
 
 #include <gtest/gtest.h>

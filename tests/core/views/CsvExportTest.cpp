@@ -1,8 +1,8 @@
 // The CSV exports: quoting, the rounds export read back by the import into the
 // same league file, and where an export may be written.
 #include "views/CsvExport.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FailingWriter.h"
 #include "handicap/RoundImport.h"
 #include "store/CsvReader.h"

@@ -2,7 +2,7 @@
 // course handicap, the marks of the low scores with their ties, the indexes
 // before and after, and the team standings; as CSV, text and printed pages.
 #include "views/NightResults.h"
-#include "ViewSamples.h"
+#include "core/Samples.h"
 #include "services/TextPrinter.h"
 #include "store/CsvWriter.h"
 
@@ -31,7 +31,7 @@ class NightResultsTest : public ::testing::Test {
         for (const Night& n : {Night{"Smith, Ann", 12.3f, 45, 0, 12.1f}, Night{"Bob", 15.0f, 0, 46, 15.4f},
                                Night{"Cyd", 12.9f, 43, 0, 12.9f}, Night{"Dee", 8.0f, 41, 0, 7.6f},
                                Night{"Eve", -1, 40, 0, 20.1f}, Night{"Fay", 10.2f, 38, 42, 10.0f}}) {
-            int p = addPlayer(store, n.name);
+            int p = addSamplePlayer(store, n.name);
             if (n.before >= 0) addRound(store, p, {6, 26, 6, 1, 40, 41, n.before, 0, {}});
             addRound(store, p, {7, 3, 6, 1, n.out, n.in, n.after, 0, {}});
             addRound(store, p, {7, 10, 6, 1, 44, 0, n.after, 0, {}});
@@ -105,13 +105,18 @@ TEST_F(NightResultsTest, SheetLinesWithTeamStandings) {
         "        2  Owls                                        12.5",
     };
     EXPECT_EQ(nightSheetLines(store, sheet, Today), expected);
+
+    store.teams.team[3].entry[1].TeamEntryPoints = 20.0f; // Owls level with Hawks at the top
+    NightSheet top = nightResults(store, 7, 3, 6);
+    EXPECT_EQ((std::array{top.teams[0].rank, top.teams[1].rank, top.teams[2].rank}), (std::array{1, 1, 3}));
 }
 
 TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
     Store store;
     setCourse(store, 1, "Pine Hills", "PH");
     for (int p = 1; p <= 70; ++p)
-        addRound(store, addPlayer(store, "Player " + std::to_string(p)), {7, 3, 6, 1, 40, 0, 9.0f, 0, {}});
+        addRound(store, addSamplePlayer(store, "Player " + std::to_string(p)),
+                 {7, 3, 6, 1, 40, 0, 9.0f, 0, {}});
     NightSheet sheet = nightResults(store, 7, 3, 6);
     const std::vector<std::string> lines = nightSheetLines(store, sheet, Today);
     TextPrinter printer;

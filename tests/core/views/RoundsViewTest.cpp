@@ -1,6 +1,6 @@
 // The rounds view: the round line, the three views, the spin button and the date keys.
 #include "views/RoundsView.h"
-#include "ViewSamples.h"
+#include "core/Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class RoundsViewTest : public ::testing::Test {
 };
 
 TEST_F(RoundsViewTest, RoundLineOfTheExampleRound) {
-    int p = addPlayer(store, "Bob Smith");
+    int p = addSamplePlayer(store, "Bob Smith");
     addRound(store, p, pccRound());
     store.player(p).PlayerMark = 1;
     std::string expected = std::string("07/03/06   PCC   45   43   88    12.3    ") +
@@ -30,7 +30,7 @@ TEST_F(RoundsViewTest, RoundLineOfTheExampleRound) {
 }
 
 TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
-    int p = addPlayer(store, "Bob Smith");
+    int p = addSamplePlayer(store, "Bob Smith");
     for (float index : {5.0f, 10.4f, -1.2f}) {
         RoundSample r = pccRound();
         r.index = index;
@@ -47,7 +47,7 @@ TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
 
 TEST_F(RoundsViewTest, ShortInitialsAndUnknownCoursesArePaddedToTheSameColumn) {
     setCourse(store, 2, "Oak Hollow", "OH");
-    int p = addPlayer(store, "Al Brown");
+    int p = addSamplePlayer(store, "Al Brown");
     RoundSample r = pccRound();
     r.course = 2;
     r.out = 5;
@@ -60,8 +60,8 @@ TEST_F(RoundsViewTest, ShortInitialsAndUnknownCoursesArePaddedToTheSameColumn) {
 }
 
 TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
-    int a = addPlayer(store, "Ann");
-    int b = addPlayer(store, "Ben");
+    int a = addSamplePlayer(store, "Ann");
+    int b = addSamplePlayer(store, "Ben");
     for (int day : {1, 2})
         addRound(store, a, RoundSample{7, day, 6});
     for (int day : {3, 4, 5})
@@ -87,8 +87,8 @@ TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
 }
 
 TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
-    int a = addPlayer(store, "Ann");
-    int b = addPlayer(store, "Ben");
+    int a = addSamplePlayer(store, "Ann");
+    int b = addSamplePlayer(store, "Ben");
     addRound(store, b, RoundSample{8, 1, 6});
     addRound(store, a, RoundSample{6, 15, 6});
     addRound(store, a, RoundSample{8, 1, 6});
@@ -113,7 +113,7 @@ TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
 }
 
 TEST_F(RoundsViewTest, LeagueWithoutRoundsShowsOnlyTheHeadings) {
-    addPlayer(store, "Ann");
+    addSamplePlayer(store, "Ann");
     for (ViewMode mode : {ViewMode::Recent, ViewMode::ByDate}) {
         view.setMode(mode);
         view.show(store);
@@ -126,8 +126,8 @@ TEST_F(RoundsViewTest, LeagueWithoutRoundsShowsOnlyTheHeadings) {
 }
 
 TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
-    addPlayer(store, "Ann");
-    int b = addPlayer(store, "Ben");
+    addSamplePlayer(store, "Ann");
+    int b = addSamplePlayer(store, "Ben");
     for (int day : {1, 2, 3})
         addRound(store, b, RoundSample{5, day, 7});
     view.setMode(ViewMode::Player);
@@ -153,7 +153,7 @@ TEST_F(RoundsViewTest, DateKeysFollowTheCalendar) {
 
 TEST_F(RoundsViewTest, MoreThanTwoHundredDatesAreAllKept) {
     for (int p = 0; p < 13; ++p) {
-        int slot = addPlayer(store, "Player " + std::to_string(p));
+        int slot = addSamplePlayer(store, "Player " + std::to_string(p));
         for (int r = 0; r < 20; ++r)
             addRound(store, slot, RoundSample{1 + (p % 12), 1 + r, 10 + p});
     }

@@ -1,6 +1,6 @@
 // Start-up (settings, league list, league menu) and opening a league.
 #include "views/StartUp.h"
-#include "ViewSamples.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
 #include "store/CourseFile.h"
@@ -104,7 +104,7 @@ class OpenLeagueTest : public StartUpTest {
         for (const char* league : {"Monday", "Friday"}) {
             files.league = LeagueTables{};
             files.league.LeagueFilePath = std::string(league) + ".LGE";
-            addRound(files, addPlayer(files, std::string(league) + " player"), RoundSample{});
+            addRound(files, addSamplePlayer(files, std::string(league) + " player"), RoundSample{});
             ASSERT_FALSE(SaveLeagueFile(files));
         }
         writer = std::make_shared<FailingWriter>("no file has this name");
@@ -149,7 +149,7 @@ TEST_F(OpenLeagueTest, NoEntriesIsRefusedAndAnUnreadableLeagueStillOpens) {
     EXPECT_EQ(store.settings.CurrentLeague, 2);
 }
 
-TEST(CoursePanel, OffersNamedCoursesAndAsksBeforeDeleting) {
+TEST(CoursePanel, OffersTheNamedCourses) {
     Store store;
     setCourse(store, 1, "Pine Creek Club", "PCC");
     setCourse(store, 2, "X", "X");
@@ -157,13 +157,6 @@ TEST(CoursePanel, OffersNamedCoursesAndAsksBeforeDeleting) {
     store.courses.CourseField[4][field::Name] = "";
     store.courses.CourseCount = 4;
     EXPECT_EQ(courseChoices(store.courses), (std::vector<std::string>{"Pine Creek Club", "Oak Hollow"}));
-    Message question = deleteCourseQuestion();
-    EXPECT_EQ(question.title, "Confirm Delete");
-    EXPECT_EQ(question.icon, Icon::Stop);
-    EXPECT_EQ(question.text,
-              "Are you sure you want to delete \r\nthe selected Golf Course?\r\n\r\n"
-              "Analysis functions could be corrupted\r\nPlease see info on deleting courses\r\n\r\n\r\n"
-              "     CONTINUE?          Select 'NO' to Exit");
 }
 
 } // namespace

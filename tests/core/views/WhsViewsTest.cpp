@@ -2,7 +2,7 @@
 // Handicap System indexes, and its course handicap chart.
 #include "charts/CompareChart.h"
 #include "charts/TrendChart.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 #include "handicap/WhsEngine.h"
 #include "views/CourseHcpChart.h"
 #include "views/Listings.h"

@@ -2,7 +2,7 @@
 // full league under every method and rounds option, its lines for the worked
 // examples, and the index as of dates before, between and beyond the rounds held.
 #include "views/Worksheet.h"
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
 #include "handicap/RoundRecorder.h"
 
 #include <gtest/gtest.h>

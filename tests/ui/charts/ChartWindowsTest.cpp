@@ -6,7 +6,8 @@
 #include "charts/HandicapCardWindow.h"
 #include "charts/PieChartWindow.h"
 #include "charts/TrendChartWindow.h"
-#include "core/charts/ChartSamples.h"
+#include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
@@ -20,9 +21,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -73,19 +72,16 @@ class ChartWindowsTest : public QObject {
     void makeLeague() {
         m_store = Store{};
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-charts-test") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = caseFolder("case" + std::to_string(++serial));
         m_store.workDir = m_dir;
         m_store.settingsDir = m_dir / "config";
         m_store.settings.FontName = "Courier New";
         m_store.league.LeagueFilePath = "Club.LGE";
         setChartCourse(m_store, 1, std::vector<int>(18, 4), "PH");
-        int ann = addChartPlayer(m_store, "Ann");
-        addChartPlayer(m_store, "");
-        int cy = addChartPlayer(m_store, "Cy");
-        addChartPlayer(m_store, "Dee");
+        int ann = addSamplePlayer(m_store, "Ann");
+        addSamplePlayer(m_store, "");
+        int cy = addSamplePlayer(m_store, "Cy");
+        addSamplePlayer(m_store, "Dee");
         setHoleScores(addChartRound(m_store, ann, 14.2f, 12.0f), {4, 5, 5, 4, 6, 4, 5, 4, 4});
         for (float diff : {10.0f, 8.4f, 9.1f}) {
             RoundRecord& r = addChartRound(m_store, cy, diff, diff - 1.0f);
@@ -250,17 +246,11 @@ class ChartWindowsTest : public QObject {
         cards->findChild<QLineEdit*>("pscalingtext")->setText("1.05");
         click(cards.get(), "donebutton");
         QCOMPARE(closed.count(), 1);
-        std::ifstream in(m_dir / "config" / SettingsFileName, std::ios::binary);
-        std::stringstream file;
-        file << in.rdbuf();
-        std::vector<std::string> lines;
-        std::string line;
-        while (std::getline(file, line))
-            lines.push_back(line);
+        const auto lines = fileLines(readFile(m_dir / "config" / SettingsFileName));
         QCOMPARE(lines.size(), std::size_t{13});
-        QCOMPARE(lines[10], std::string(" 120 \r"));
-        QCOMPARE(lines[11], std::string("-35.5 \r"));
-        QCOMPARE(lines[12], std::string(" 1.05 \r"));
+        QCOMPARE(lines[10], std::string(" 120 "));
+        QCOMPARE(lines[11], std::string("-35.5 "));
+        QCOMPARE(lines[12], std::string(" 1.05 "));
     }
 };
 

@@ -1,8 +1,8 @@
 // The handicap windows on their own, driven through their widgets: the rules
 // window with its enabling rules and silent corrections, the course handicap
 // calculator, the date spins of round set-up, and score entry's hole boxes.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
@@ -141,9 +141,6 @@ class HandicapWindowsTest : public QObject {
         window->show();
         click(*window, "roundsoption4");
         retype(*window, "Roundstext", "21");
-        click(*window, "hcplimitoption3");
-        retype(*window, "menshcpmaxtext", "45");
-        retype(*window, "womenshcpmaxtext", "45");
         retype(*window, "hcptext", "1.11");
         click(*window, "NineHoleOption2");
         child<QCheckBox>(*window, "dateremindcheck")->click();
@@ -152,8 +149,6 @@ class HandicapWindowsTest : public QObject {
         const Settings& s = m_store->settings;
         QCOMPARE(s.RoundsOption, int16_t{4});
         QCOMPARE(s.RoundsToUse, int16_t{10});
-        QCOMPARE(s.MensHcpMax, 40.0f);
-        QCOMPARE(s.WomensHcpMax, 45.0f);
         QCOMPARE(s.IndexFactor, 0.96f);
         QCOMPARE(s.NineHoleOption, int16_t{2});
         QCOMPARE(s.DateRemind, int16_t{1});

@@ -4,9 +4,8 @@
 // chooser; the view player chooser; and a whole round from the keyboard alone.
 // What the windows write is compared with what the core computes for the
 // same input.
-#include "cli/CliRunner.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
-#include "core/handicap/HandicapSamples.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
@@ -121,9 +120,7 @@ class RoundEntryTest : public QObject {
     // The league's files in a fresh folder, and the main window with it open.
     void openLeague(int dateRemind) {
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-round-entry") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
+        m_dir = caseFolder("case" + std::to_string(++serial));
         fs::create_directories(m_dir / "config");
         Store files = league(m_dir, dateRemind);
         QVERIFY(!SaveCourseFile(files));
@@ -351,50 +348,6 @@ class RoundEntryTest : public QObject {
     // A league made by the command-line tool, a round typed here: the league
     // file is byte for byte the one the tool writes for the same round, in
     // whatever locale this test runs (the suite runs again under de_DE).
-    void aRoundTypedHereEqualsTheCommandLineToolsRound() {
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        fs::path root = fs::path(tmp ? tmp : "/tmp/tallyrock-round-entry") / "with-cli";
-        fs::remove_all(root);
-        const std::string holes = "5,4,3,6,7,4,5,5,4,5,5,4,6,5,9,4,6,5";
-        for (const char* side : {"cli", "window"}) {
-            fs::create_directories(root / side);
-            for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-                     {"create-league", "Friday"},
-                     {"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
-                      "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"},
-                     {"add-player", "Friday", "Ann Lee", "--tee", "2"},
-                     {"rules", "--factor", "0.9", "--stroke-option", "2"}})
-                QCOMPARE(runCli(root / side, args).status, 0);
-        }
-        CliResult recorded = runCli(root / "cli", {"record", "Friday", "--player", "Ann Lee", "--course",
-                                                   "Pine Hills", "--date", "06/05/07", "--holes", holes});
-        QCOMPARE(recorded.status, 0);
-
-        m_dir = root / "window";
-        m_store = std::make_unique<Store>();
-        m_store->workDir = m_dir;
-        m_store->settingsDir = m_dir / ".config" / "tallyrock";
-        m_dialogs = std::make_unique<PausingDialogs>(failAtUnexpectedDialog);
-        m_printer = std::make_unique<RecordingPrinter>();
-        m_clock = std::make_unique<FixedClock>(Today);
-        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
-        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
-        m_window->load(QRect(0, 0, 1024, 768), 1024);
-        m_window->show();
-        trigger("leaguesmenu0");
-        auto* setup = setUpRound({0}, "Pine Hills");
-        QVERIFY(setup);
-        click(setup, "acceptbutton");
-        auto* entry = topLevel<ScoreEntryWindow>("roundsform");
-        QVERIFY(entry);
-        activate(entry);
-        typeKeys(QString::fromStdString(holes).remove(','));
-        QPointer<QWidget> entryAlive(entry);
-        click(entry, "recordbutton");
-        QTRY_VERIFY(entryAlive.isNull());
-        QCOMPARE(readFile(m_dir / "Friday.LGE"), readFile(root / "cli" / "Friday.LGE"));
-    }
-
     void withoutDateRemindSkipCancelAndRefusal() {
         openLeague(0);
         auto* setup = setUpRound({}, "Oak Hollow");

@@ -1,7 +1,8 @@
 // The handicap worksheet window, opened from the main window's menu: it shows
 // the core's worksheet for the date chosen, prints it through the report
 // printer and copies its text.
-#include "core/handicap/HandicapSamples.h"
+#include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 using namespace tallyrock;
@@ -46,11 +46,8 @@ class WorksheetWindowTest : public QObject {
   private:
     // League "Friday": Ann with three rounds recorded as score entry records them, and Bob.
     void makeFolder() {
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-ui-test") / "worksheet";
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        std::ofstream(m_dir / "vexa.dat") << " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n";
+        m_dir = caseFolder("worksheet");
+        writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         Store files = sampleStore();
         files.workDir = m_dir;
         files.league.LeagueFilePath = "Friday.LGE";

@@ -2,7 +2,8 @@
 // named for a screen reader, the information button opening the help window
 // at its own topic and beside the window, lists of players selecting alike,
 // and the real message boxes standing over their windows.
-#include "core/views/ViewSamples.h"
+#include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
@@ -80,19 +81,16 @@ class EveryWindowTest : public QObject {
 
   private slots:
     void initTestCase() {
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-every-window-test");
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = caseFolder("every-window");
         // A league with three players, one course and one team of one.
         Store files;
         files.workDir = m_dir;
         setCourse(files, 1, "Pine Creek Club", "PCC");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Club.LGE";
-        int ann = addPlayer(files, "Ann Able");
-        addPlayer(files, "Bob Baker");
-        addPlayer(files, "Cyd Cole");
+        int ann = addSamplePlayer(files, "Ann Able");
+        addSamplePlayer(files, "Bob Baker");
+        addSamplePlayer(files, "Cyd Cole");
         addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         QVERIFY(!SaveLeagueFile(files));
         files.teams.TeamCount = 1;

@@ -2,7 +2,8 @@
 // three views and the spin button, the course panel, listings and export.
 #include "main/MainWindow.h"
 #include "cli/CliRunner.h"
-#include "core/views/ViewSamples.h"
+#include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/ListText.h"
 #include "fakes/RecordingPrinter.h"
@@ -25,10 +26,8 @@
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <unistd.h>
 
 using namespace tallyrock;
@@ -36,18 +35,6 @@ using namespace tallyrock::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeAll(const fs::path& file, const std::string& text) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 const Date Today{7, 4, 2024};
 
@@ -60,13 +47,10 @@ class MainWindowTest : public QObject {
     // A fresh working folder with the league list (LF line ends, so a rewrite shows) and, on request, data.
     void makeFolder(bool withList, bool withData = true) {
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-ui-test") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = caseFolder("case" + std::to_string(++serial));
         if (withList)
-            writeAll(m_dir / "vexa.dat",
-                     " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
+            writeFile(m_dir / "vexa.dat",
+                      " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         if (!withData) return;
         Store files;
         files.workDir = m_dir;
@@ -74,8 +58,8 @@ class MainWindowTest : public QObject {
         setCourse(files, 2, "Oak Hollow", "OH");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Friday.LGE";
-        int ann = addPlayer(files, "Ann Able");
-        int bob = addPlayer(files, "Bob Baker");
+        int ann = addSamplePlayer(files, "Ann Able");
+        int bob = addSamplePlayer(files, "Bob Baker");
         addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         addRound(files, ann, RoundSample{7, 3, 6, 2, 45, 43, 11.8f, 13});
         addRound(files, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 6});
@@ -84,7 +68,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!SaveLeagueFile(files));
         files.league = LeagueTables{};
         files.league.LeagueFilePath = "Monday.LGE";
-        addRound(files, addPlayer(files, "Cy Monday"), RoundSample{5, 5, 6});
+        addRound(files, addSamplePlayer(files, "Cy Monday"), RoundSample{5, 5, 6});
         QVERIFY(!SaveLeagueFile(files));
     }
 
@@ -164,14 +148,14 @@ class MainWindowTest : public QObject {
         makeFolder(true);
         makeWindow();
         openFriday();
-        std::string league = readAll(m_dir / "Friday.LGE");
+        std::string league = readFile(m_dir / "Friday.LGE");
         std::string refusal =
             "Friday is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.";
         CliResult record = runCli(m_dir, {"record", "Friday", "--player", "Ann Able", "--course",
                                           "Oak Hollow", "--date", "07/20/24", "--out", "44", "--in", "44"});
         QCOMPARE(record.status, 1);
         QCOMPARE(record.err, refusal + "\n");
-        QCOMPARE(readAll(m_dir / "Friday.LGE"), league);
+        QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
         QCOMPARE(runCli(m_dir, {"listing", "Friday"}).status, 0);
         QCOMPARE(runCli(m_dir, {"add-player", "Monday", "Dee Monday"}).status, 0);
 
@@ -255,7 +239,7 @@ class MainWindowTest : public QObject {
     void startUpAndOpeningALeague() {
         makeFolder(true);
         makeWindow();
-        std::string listBefore = readAll(m_dir / "vexa.dat");
+        std::string listBefore = readFile(m_dir / "vexa.dat");
         m_window->load(QRect(0, 0, 1024, 768), 1024);
         QStringList captions;
         for (QAction* a : child<QMenu>("Openmenu")->actions())
@@ -269,7 +253,7 @@ class MainWindowTest : public QObject {
         trigger("leaguesmenu1");
         QCOMPARE(panelText(), QString("Current League - Friday"));
         QVERIFY(m_dialogs->calls.empty());
-        QCOMPARE(readAll(m_dir / "vexa.dat"), listBefore); // Friday was already the current league
+        QCOMPARE(readFile(m_dir / "vexa.dat"), listBefore); // Friday was already the current league
         for (const char* name :
              {"entermenu", "Viewmenu3", "defineteammenu", "Playermenu1", "graphmenu0", "editroundmenu"})
             QVERIFY2(child<QAction>(name)->isEnabled(), name);
@@ -278,8 +262,9 @@ class MainWindowTest : public QObject {
         // Another league becomes the current one and the list file is written.
         trigger("leaguesmenu0");
         QCOMPARE(panelText(), QString("Current League - Monday"));
-        QCOMPARE(readAll(m_dir / "vexa.dat"), std::string(" 3 \r\nMonday\r\nFriday\r\nSeniors\r\n .96 "
-                                                          "\r\nCourier New\r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
+        QCOMPARE(readFile(m_dir / "vexa.dat"),
+                 std::string(" 3 \r\nMonday\r\nFriday\r\nSeniors\r\n .96 "
+                             "\r\nCourier New\r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
         QCOMPARE(items(child<QListWidget>("List1")),
                  (QStringList{"     Name", QString(30, '_'), "Cy Monday"}));
 
@@ -461,13 +446,13 @@ class MainWindowTest : public QObject {
         openFriday();
         auto* combo = child<QComboBox>("Selectcoursecombo");
         trigger("GCmenu3");
-        std::string before = readAll(m_dir / "course.dat");
+        std::string before = readFile(m_dir / "course.dat");
         combo->setEditText("Pine Creek Club");
         m_dialogs->answerMessage(Answer::No);
         child<QPushButton>("okordeletebutton")->click();
         QCOMPARE(m_dialogs->calls.back().title, std::string("Confirm Delete"));
         QCOMPARE(m_dialogs->calls.back().defaultButton, Answer::No);
-        QCOMPARE(readAll(m_dir / "course.dat"), before);
+        QCOMPARE(readFile(m_dir / "course.dat"), before);
         QVERIFY(!child<QWidget>("Selectcoursepanel")->isVisibleTo(m_window.get()));
 
         trigger("GCmenu3");

@@ -1,7 +1,8 @@
 // Results of a Date and Export as CSV, opened from the main window's menus
 // and driven through their widgets: they show, print and write what the core
 // gives for the open league.
-#include "core/views/ViewSamples.h"
+#include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
@@ -19,9 +20,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -30,13 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const Date Today{7, 4, 2024};
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 QString sheetText(const Store& store, const std::string& date) {
     QStringList lines;
@@ -54,19 +46,15 @@ class ResultWindowsTest : public QObject {
     // League Friday (the only one listed) with rounds on three dates, opened in the main window.
     void openFriday() {
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-ui-test") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        std::ofstream(m_dir / "vexa.dat", std::ios::binary)
-            << " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n";
+        m_dir = caseFolder("case" + std::to_string(++serial));
+        writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         Store files;
         files.workDir = m_dir;
         setCourse(files, 1, "Pine Creek Club", "PCC");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Friday.LGE";
-        int ann = addPlayer(files, "Smith, Ann");
-        int bob = addPlayer(files, "Bob Baker");
+        int ann = addSamplePlayer(files, "Smith, Ann");
+        int bob = addSamplePlayer(files, "Bob Baker");
         addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 12});
         addRound(files, ann, RoundSample{7, 3, 6, 1, 45, 0, 11.8f, 12});
         addRound(files, bob, RoundSample{6, 1, 6, 1, 40, 41, 5.0f, 5});
@@ -160,17 +148,17 @@ class ResultWindowsTest : public QObject {
         type(window, "Datebox", "07/03/06");
         m_dialogs->answerSaveFile((m_dir / "night").string());
         child<QPushButton>(window, "Exportbutton")->click();
-        QCOMPARE(readAll(m_dir / "night.csv"),
+        QCOMPARE(readFile(m_dir / "night.csv"),
                  csvText(nightCsvRows(nightResultsOf(*m_store, "07/03/06").sheet)));
         QCOMPARE(child<QLabel>(window, "Statuslabel")->text(), QString("2 records written to night.csv"));
 
-        const std::string league = readAll(m_dir / "Friday.LGE");
+        const std::string league = readFile(m_dir / "Friday.LGE");
         kinds->setCurrentIndex(kinds->findText("Every round held (the import's format)"));
         m_dialogs->answerSaveFile((m_dir / "Friday.LGE").string());
         m_dialogs->answerMessage(Answer::Ok);
         child<QPushButton>(window, "Exportbutton")->click();
         QVERIFY(m_dialogs->calls.back().text.find("is one of Tallyrock's data files") != std::string::npos);
-        QCOMPARE(readAll(m_dir / "Friday.LGE"), league);
+        QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
     }
 };
 

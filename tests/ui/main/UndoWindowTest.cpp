@@ -24,19 +24,6 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
 
-namespace {
-
-// The data files (hidden files left out: the versions kept, the locks, the settings).
-std::map<std::string, std::string> dataFiles(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir))
-        if (entry.is_regular_file() && !entry.path().filename().string().starts_with("."))
-            files[entry.path().filename().string()] = readFile(entry.path());
-    return files;
-}
-
-} // namespace
-
 class UndoWindowTest : public QObject {
     Q_OBJECT
 
@@ -45,10 +32,7 @@ class UndoWindowTest : public QObject {
     // teams) and "Other", made by the command-line tool.
     void makeFolder() {
         static int serial = 0;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        m_dir = fs::path(tmp ? tmp : "/tmp/tallyrock-undo-test") / ("case" + std::to_string(++serial));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = caseFolder("case" + std::to_string(++serial));
         cli({"create-league", "Club"});
         cli({"create-league", "Other"});
         cli({"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
@@ -156,10 +140,7 @@ class UndoWindowTest : public QObject {
     }
 
     void nothingToUndoAndAFileChangedSince() {
-        m_dir = fs::path(std::getenv("TALLYROCK_TEST_TMP") ? std::getenv("TALLYROCK_TEST_TMP") : "/tmp") /
-                "empty";
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = caseFolder("empty");
         writeFile(m_dir / "vexa.dat", crlf({" 0 ", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
         makeWindow();
         QCOMPARE(undoText(), QString("Undo"));

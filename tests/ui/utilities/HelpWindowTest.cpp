@@ -1,6 +1,7 @@
 // The help window: topics from its menu, from the contents list and from
 // ShowHelpTopic, printing, closing, and use beside a modal window.
 #include "utilities/HelpWindow.h"
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/StopTest.h"
 #include "utilities/HelpLauncher.h"
@@ -12,9 +13,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -76,10 +75,7 @@ QTextBlock findBlock(QTextBrowser* view, const QString& text, bool heading) {
 }
 
 int pageCount(const fs::path& pdf) {
-    std::ifstream in(pdf, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string s = text.str();
+    const std::string s = readFile(pdf);
     int pages = 0;
     for (std::size_t i = s.find("/Type /Page"); i != std::string::npos; i = s.find("/Type /Page", i + 1))
         if (s.compare(i, 12, "/Type /Pages") != 0) ++pages;
