@@ -10,10 +10,12 @@
 #include "handicap/RoundSetupWindow.h"
 #include "handicap/Rules.h"
 #include "handicap/RulesWindow.h"
+#include "handicap/ScoreEntryRules.h"
 #include "handicap/ScoreEntryWindow.h"
 #include "store/CourseFile.h"
 #include "store/FileNames.h"
 #include "store/LeagueFile.h"
+#include "store/RuleOptions.h"
 #include "store/SettingsFile.h"
 
 #include <QApplication>
@@ -288,6 +290,35 @@ class HandicapWindowsTest : public QObject {
         QCOMPARE(m_store->player(1).RoundCount, int16_t{0});
         click(*window, "cancelbutton");
         QTRY_VERIFY(alive.isNull());
+    }
+
+    // The note under the holes says which maximum a hole is held to: stroke
+    // control's when it is on, net double bogey's under the World Handicap System.
+    void theHoleMaximumNoteFollowsTheRules() {
+        m_store->player(1).PlayerMark = 1;
+        m_store->CurrentCourse = 1;
+        m_store->EntryMonth = 6;
+        m_store->EntryDay = 5;
+        m_store->EntryYear = 7;
+        m_store->whs.tees[{1, m_store->player(1).PlayerTee}].StrokeIndex = {
+            0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 2, 4, 6, 8, 10, 12, 14, 16, 18};
+        const std::pair<int16_t, const char*> cases[] = {
+            {stored(HandicapMethod::Standard), StrokeControlNote},
+            {stored(HandicapMethod::Whs), NetDoubleBogeyNote},
+        };
+        m_store->settings.StrokeOption = 2;
+        for (const auto& [method, note] : cases) {
+            m_store->settings.HcpMethod = method;
+            UiServices ui = services();
+            auto* window = new ScoreEntryWindow(*m_store, ui);
+            QPointer<QWidget> alive(window);
+            activate(*window);
+            auto* label = child<QLabel>(*window, "eqlabel");
+            QVERIFY(label->isVisible());
+            QCOMPARE(label->text(), QString(note));
+            click(*window, "cancelbutton");
+            QTRY_VERIFY(alive.isNull());
+        }
     }
 };
 
