@@ -81,6 +81,15 @@ class HandicapWindowsTest : public QObject {
     std::unique_ptr<RecordingPrinter> m_printer;
     std::unique_ptr<FixedClock> m_clock;
 
+    // Score entry for player 1 on course 1, June 5, 2007.
+    void enterScoresForPlayerOne() {
+        m_store->player(1).PlayerMark = 1;
+        m_store->CurrentCourse = 1;
+        m_store->EntryMonth = 6;
+        m_store->EntryDay = 5;
+        m_store->EntryYear = 7;
+    }
+
   private slots:
     void init() {
         m_dir = std::make_unique<TempDir>();
@@ -255,11 +264,7 @@ class HandicapWindowsTest : public QObject {
     }
 
     void holeBoxesTypeAsTheSecretaryExpects() {
-        m_store->player(1).PlayerMark = 1;
-        m_store->CurrentCourse = 1;
-        m_store->EntryMonth = 6;
-        m_store->EntryDay = 5;
-        m_store->EntryYear = 7;
+        enterScoresForPlayerOne();
         UiServices ui = services();
         auto* window = new ScoreEntryWindow(*m_store, ui);
         QPointer<QWidget> alive(window);
@@ -295,11 +300,7 @@ class HandicapWindowsTest : public QObject {
     // The note under the holes says which maximum a hole is held to: stroke
     // control's when it is on, net double bogey's under the World Handicap System.
     void theHoleMaximumNoteFollowsTheRules() {
-        m_store->player(1).PlayerMark = 1;
-        m_store->CurrentCourse = 1;
-        m_store->EntryMonth = 6;
-        m_store->EntryDay = 5;
-        m_store->EntryYear = 7;
+        enterScoresForPlayerOne();
         m_store->whs.tees[{1, m_store->player(1).PlayerTee}].StrokeIndex = {
             0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 2, 4, 6, 8, 10, 12, 14, 16, 18};
         const std::pair<int16_t, const char*> cases[] = {
