@@ -6,6 +6,7 @@
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/ListText.h"
+#include "fakes/MainWindowRig.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
 #include "store/CourseFile.h"
@@ -40,7 +41,7 @@ const Date Today{7, 4, 2024};
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
@@ -73,16 +74,7 @@ class MainWindowTest : public QObject {
     }
 
     // The main window over the folder, loaded as at start-up on a 1024-pixel screen.
-    void makeWindow() {
-        m_store = std::make_unique<Store>();
-        m_store->workDir = m_dir;
-        m_store->settingsDir = m_dir / "config";
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-        m_printer = std::make_unique<RecordingPrinter>();
-        m_clock = std::make_unique<FixedClock>(Today);
-        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
-        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
-    }
+    void makeWindow() { makeMainWindow(m_dir / "config", Today); }
 
     template <class T> T* child(const char* name) {
         stopAfterUnexpectedDialog();
@@ -126,14 +118,6 @@ class MainWindowTest : public QObject {
         trigger("leaguesmenu1");
         QCOMPARE(panelText(), QString("Current League - Friday"));
     }
-
-    fs::path m_dir;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    std::unique_ptr<RecordingPrinter> m_printer;
-    std::unique_ptr<FixedClock> m_clock;
-    std::unique_ptr<UiServices> m_services;
-    std::unique_ptr<MainWindow> m_window;
 
   private slots:
     void cleanup() {

@@ -4,6 +4,7 @@
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/MainWindowRig.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
 #include "main/MainWindow.h"
@@ -39,7 +40,7 @@ QString sheetText(const Store& store, const std::string& date) {
 
 } // namespace
 
-class ResultWindowsTest : public QObject {
+class ResultWindowsTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
@@ -62,14 +63,7 @@ class ResultWindowsTest : public QObject {
         addRound(files, bob, RoundSample{7, 17, 6, 1, 42, 42, 5.1f, 5});
         QVERIFY(!SaveLeagueFile(files));
 
-        m_store = std::make_unique<Store>();
-        m_store->workDir = m_dir;
-        m_store->settingsDir = m_dir / "config";
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-        m_printer = std::make_unique<RecordingPrinter>();
-        m_clock = std::make_unique<FixedClock>(Today);
-        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
-        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
+        makeMainWindow(m_dir / "config", Today);
         m_window->load(QRect(0, 0, 1024, 768), 1024);
         for (const char* item : {"nightmenu", "csvexportmenu"})
             QVERIFY(!m_window->findChild<QAction*>(item)->isEnabled());
@@ -99,14 +93,6 @@ class ResultWindowsTest : public QObject {
         edit->clear();
         QTest::keyClicks(edit, text);
     }
-
-    fs::path m_dir;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    std::unique_ptr<RecordingPrinter> m_printer;
-    std::unique_ptr<FixedClock> m_clock;
-    std::unique_ptr<UiServices> m_services;
-    std::unique_ptr<MainWindow> m_window;
 
   private slots:
     void cleanup() {

@@ -5,6 +5,7 @@
 #include "cli/CliRunner.h"
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/MainWindowRig.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
 #include "handicap/RoundRecorder.h"
@@ -24,7 +25,7 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
 
-class UndoWindowTest : public QObject {
+class UndoWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
@@ -48,14 +49,7 @@ class UndoWindowTest : public QObject {
         QVERIFY2(r.status == 0, r.err.c_str());
     }
     void makeWindow() {
-        m_store = std::make_unique<Store>();
-        m_store->workDir = m_dir;
-        m_store->settingsDir = m_dir / ".config" / "tallyrock";
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-        m_printer = std::make_unique<RecordingPrinter>();
-        m_clock = std::make_unique<FixedClock>(Date{6, 5, 2026});
-        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
-        m_window = std::make_unique<MainWindow>(*m_store, *m_services);
+        makeMainWindow(m_dir / ".config" / "tallyrock", Date{6, 5, 2026});
         m_window->load(QRect(0, 0, 1024, 768), 1024);
         m_window->show();
     }
@@ -82,14 +76,6 @@ class UndoWindowTest : public QObject {
             QCOMPARE(RoundRecorder(*m_store).record(holes, 2).outcome, RecordOutcome::Recorded);
         }
     }
-
-    fs::path m_dir;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    std::unique_ptr<RecordingPrinter> m_printer;
-    std::unique_ptr<FixedClock> m_clock;
-    std::unique_ptr<UiServices> m_services;
-    std::unique_ptr<MainWindow> m_window;
 
   private slots:
     void cleanup() {
