@@ -19,11 +19,7 @@ namespace {
 class CliExportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(run({"create-league", "Friday"}).status, 0);
-        ASSERT_EQ(run({"add-course", "--name", "Pine Creek Club", "--pars",
-                       "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4", "--initials", "PCC", "--slopes", "113,126,131"})
-                      .status,
-                  0);
+        ASSERT_TRUE(makeFridayAtPineCreek(dir.path()));
         Store store;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Friday.LGE";

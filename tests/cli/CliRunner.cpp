@@ -11,6 +11,14 @@
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
+bool makeFridayAtPineCreek(const fs::path& folder) {
+    return runCli(folder, {"create-league", "Friday"}).status == 0 &&
+           runCli(folder,
+                  {"add-course", "--name", "Pine Creek Club", "--pars", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4",
+                   "--initials", "PCC", "--slopes", "113,126,131"})
+                   .status == 0;
+}
+
 CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);

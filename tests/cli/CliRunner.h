@@ -16,6 +16,9 @@ struct CliResult {
 };
 
 CliResult runCli(const std::filesystem::path& folder, const std::vector<std::string>& args);
+// League "Friday" and the all-par-4 course "Pine Creek Club" (initials PCC,
+// slopes 113, 126 and 131), made by the tool; false when either is refused.
+bool makeFridayAtPineCreek(const std::filesystem::path& folder);
 // The same in a working folder removed after the tool's process changed into it.
 CliResult runCliInRemovedFolder(const std::filesystem::path& folder, const std::vector<std::string>& args);
 
