@@ -12,22 +12,8 @@ if ! command -v hyperfine >/dev/null; then
     echo "cli-startup.sh needs hyperfine; install it with: sudo apt-get install hyperfine" >&2
     exit 2
 fi
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-cli=$(realpath "${1:-$source_dir/build}/src/cli/tallyrock-cli")
-[ -x "$cli" ] || { echo "no tallyrock-cli at $cli: build it first" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-export XDG_CONFIG_HOME="$work/config"
-
 # The full league, made with the tool itself.
-"$cli" create-league Full >/dev/null
-"$cli" add-course --name "Pine Creek Club" --pars 4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4 --initials PCC \
-    --ratings 68.2,70.1,72.4 --slopes 118,124,131 >/dev/null
-for p in $(seq -f %03g 1 100); do
-    "$cli" add-player Full "Player $p" --tee $((10#$p % 3 + 1)) >/dev/null
-done
+source "$(dirname "$0")/full-league.sh" "$@"
 {
     echo "date,player,course,out,in"
     for r in $(seq 1 20); do

@@ -10,23 +10,9 @@ set -euo pipefail
 for tool in hyperfine jq; do
     command -v "$tool" >/dev/null || { echo "worksheets.sh needs $tool: sudo apt-get install $tool" >&2; exit 2; }
 done
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-cli=$(realpath "${1:-$source_dir/build}/src/cli/tallyrock-cli")
-[ -x "$cli" ] || { echo "no tallyrock-cli at $cli: build it first" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-export XDG_CONFIG_HOME="$work/config"
-
 # The full league, made with the tool itself, with stroke control on.
-"$cli" create-league Full >/dev/null
+source "$(dirname "$0")/full-league.sh" "$@"
 "$cli" rules --stroke-option 2 >/dev/null
-"$cli" add-course --name "Pine Creek Club" --pars 4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4 --initials PCC \
-    --ratings 68.2,70.1,72.4 --slopes 118,124,131 >/dev/null
-for p in $(seq -f %03g 1 100); do
-    "$cli" add-player Full "Player $p" --tee $((10#$p % 3 + 1)) >/dev/null
-done
 {
     echo "date,player,course,h1,h2,h3,h4,h5,h6,h7,h8,h9,h10,h11,h12,h13,h14,h15,h16,h17,h18"
     for r in $(seq 1 20); do
