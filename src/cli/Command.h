@@ -39,7 +39,8 @@ void addWhsCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
 
-// "1,2,3" as numbers; refuses with a message naming the option otherwise.
+// "4,,3" as {"4", "", "3"}: the par and hole lists, where an empty item is an
+// empty box. (CLI11's delimiter drops empty items; the other lists use it.)
 std::vector<std::string> splitList(const std::string& text);
 
 } // namespace tallyrock::cli

@@ -63,7 +63,8 @@ void addLeagueCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
 }
 
 struct CourseArgs {
-    std::string name, pars, ratings, slopes, initials;
+    std::string name, pars, initials;
+    std::vector<std::string> ratings, slopes; // red, white, blue
 };
 
 void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
@@ -72,49 +73,47 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     add->add_option("--name", args->name, "Course name")->required();
     add->add_option("--pars", args->pars, "Par of holes 1 to 18, comma separated")->required();
     add->add_option("--ratings", args->ratings,
-                    "Course ratings of the red, white and blue tees, 20.0 to 99.9 (default 65.0)");
+                    "Course ratings of the red, white and blue tees, 20.0 to 99.9 (default 65.0)")
+        ->delimiter(',');
     add->add_option("--slopes", args->slopes,
-                    "Slopes of the red, white and blue tees, 55 to 155 (default 113)");
+                    "Slopes of the red, white and blue tees, 55 to 155 (default 113)")
+        ->delimiter(',');
     add->add_option("--initials", args->initials, "Short name shown in lists, at most 3 characters");
-    commands.push_back({add, [&ctx, args] {
-                            ctx.loadCourses();
-                            auto pars = splitList(args->pars);
-                            if (pars.size() != 18) refuse("--pars needs 18 values, one for each hole");
-                            for (const auto& p : pars)
-                                if (!p.empty() && !isWholeNumber(p))
-                                    refuse("--pars: '" + p + "' is not a whole number");
-                            ctx.store.CourseFormMode = CourseWindowMode::Add;
-                            CourseForm form = openCourseForm(ctx.store);
-                            form.name = args->name;
-                            for (int h = 1; h <= 18; ++h)
-                                form.parText[h] = parBoxText(pars[h - 1]);
-                            // Three values within what the window's spin buttons reach, or a refusal naming
-                            // the option.
-                            auto triple = [](const std::string& text, const char* option, auto typed,
-                                             const std::string& bounds, std::array<double, 4>& into) {
-                                if (text.empty()) return;
-                                auto parts = splitList(text);
-                                if (parts.size() != 3)
-                                    refuse(std::string(option) + " needs 3 values: red, white, blue");
-                                for (int t = 1; t <= 3; ++t) {
-                                    const std::string& part = parts[t - 1];
-                                    std::optional<double> value = typed(part);
-                                    if (!value)
-                                        refuse(std::string(option) + ": '" + part + "' is not " + bounds);
-                                    into[t] = *value;
-                                }
-                            };
-                            triple(args->ratings, "--ratings", typedRating,
-                                   "a rating from " + ratingPanelText(LowestRating) + " to " +
-                                       ratingPanelText(HighestRating),
-                                   form.rating);
-                            triple(args->slopes, "--slopes", typedSlope,
-                                   "a slope from " + plainNumber(LowestSlope) + " to " +
-                                       plainNumber(HighestSlope),
-                                   form.slope);
-                            form.initials = leftChars(args->initials, 3);
-                            CliContext::check(saveCourseForm(ctx.store, form));
-                        }});
+    commands.push_back(
+        {add, [&ctx, args] {
+             ctx.loadCourses();
+             auto pars = splitList(args->pars);
+             if (pars.size() != 18) refuse("--pars needs 18 values, one for each hole");
+             for (const auto& p : pars)
+                 if (!p.empty() && !isWholeNumber(p)) refuse("--pars: '" + p + "' is not a whole number");
+             ctx.store.CourseFormMode = CourseWindowMode::Add;
+             CourseForm form = openCourseForm(ctx.store);
+             form.name = args->name;
+             for (int h = 1; h <= 18; ++h)
+                 form.parText[h] = parBoxText(pars[h - 1]);
+             // Three values within what the window's spin buttons reach, or a refusal naming
+             // the option.
+             auto triple = [](const std::vector<std::string>& parts, const char* option, auto typed,
+                              const std::string& bounds, std::array<double, 4>& into) {
+                 if (parts.empty() || parts == std::vector<std::string>{""}) return;
+                 if (parts.size() != 3) refuse(std::string(option) + " needs 3 values: red, white, blue");
+                 for (int t = 1; t <= 3; ++t) {
+                     const std::string& part = parts[t - 1];
+                     std::optional<double> value = typed(part);
+                     if (!value) refuse(std::string(option) + ": '" + part + "' is not " + bounds);
+                     into[t] = *value;
+                 }
+             };
+             triple(args->ratings, "--ratings", typedRating,
+                    "a rating from " + ratingPanelText(LowestRating) + " to " +
+                        ratingPanelText(HighestRating),
+                    form.rating);
+             triple(args->slopes, "--slopes", typedSlope,
+                    "a slope from " + plainNumber(LowestSlope) + " to " + plainNumber(HighestSlope),
+                    form.slope);
+             form.initials = leftChars(args->initials, 3);
+             CliContext::check(saveCourseForm(ctx.store, form));
+         }});
 
     CLI::App* list = app.add_subcommand("courses", "List the course slots: number, name and initials");
     commands.push_back({list, [&ctx] {
@@ -129,7 +128,8 @@ void addCourseCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
 struct RulesArgs {
     std::optional<int> method, roundsOption, limitOption, strokeOption, nineHole, dateRemind;
     std::optional<std::string> percent, rounds, mensMax, womensMax, abovePar, maxPerHole, factor;
-    std::optional<std::string> allowance, expectedNine;
+    std::optional<std::string> allowance;
+    std::vector<std::string> expectedNine; // A,B
 };
 
 void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
@@ -142,9 +142,11 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
         ->check(CLI::Range(1, 4));
     rules->add_option("--allowance", a->allowance,
                       "World Handicap System: playing handicap allowance in percent (1..100, default 100)");
-    rules->add_option("--expected-nine", a->expectedNine,
-                      "World Handicap System: expected nine-hole differential A x index + B, as A,B "
-                      "(default 0.52,1.2)");
+    rules
+        ->add_option("--expected-nine", a->expectedNine,
+                     "World Handicap System: expected nine-hole differential A x index + B, as A,B "
+                     "(default 0.52,1.2)")
+        ->delimiter(',');
     rules
         ->add_option("--rounds-option", a->roundsOption,
                      "1 standard, 2 all until 9, 3 best percentage, 4 last N")
@@ -217,8 +219,8 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
                             if (a->dateRemind) form.dateRemind = *a->dateRemind == 1;
                             if (a->factor) form.factorText = *a->factor;
                             if (a->allowance) form.allowanceText = *a->allowance;
-                            if (a->expectedNine) {
-                                std::vector<std::string> ab = splitList(*a->expectedNine);
+                            if (!a->expectedNine.empty()) {
+                                const std::vector<std::string>& ab = a->expectedNine;
                                 if (ab.size() != 2 || !completeNumber(ab[0]) || !completeNumber(ab[1]))
                                     refuse("--expected-nine needs A,B, for example 0.52,1.2");
                                 form.nineFactorText = ab[0];

@@ -32,8 +32,7 @@ int courseNamed(CliContext& ctx, const std::string& name) {
 }
 
 // "RATING,SLOPE" of a nine.
-std::pair<double, double> nineValues(const std::string& text, const char* option) {
-    std::vector<std::string> parts = splitList(text);
+std::pair<double, double> nineValues(const std::vector<std::string>& parts, const char* option) {
     std::optional<double> rating = parts.size() == 2 ? completeNumber(parts[0]) : std::nullopt;
     std::optional<double> slope = parts.size() == 2 ? completeNumber(parts[1]) : std::nullopt;
     if (!rating || !slope) refuse(std::string(option) + " needs RATING,SLOPE, for example 35.3,121");
@@ -42,14 +41,15 @@ std::pair<double, double> nineValues(const std::string& text, const char* option
 
 void addStrokeIndexCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto args = std::make_shared<CourseTeeArgs>();
-    auto si = std::make_shared<std::string>();
+    auto si = std::make_shared<std::vector<std::string>>();
     CLI::App* sub = app.add_subcommand("course-si", "Set the stroke index of each hole for a course's tee");
     addCourseTeeOptions(sub, *args);
     sub->add_option("--si", *si, "Stroke indexes of holes 1 to 18, comma separated: each of 1..18 once")
-        ->required();
+        ->required()
+        ->delimiter(',');
     commands.push_back({sub, [&ctx, args, si] {
                             int course = courseNamed(ctx, args->course);
-                            std::vector<std::string> parts = splitList(*si);
+                            const std::vector<std::string>& parts = *si;
                             std::array<int16_t, 19> values{};
                             bool numbers = parts.size() == 18;
                             for (std::size_t h = 1; numbers && h <= 18; ++h) {
@@ -65,14 +65,14 @@ void addStrokeIndexCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
 void addNinesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     struct Args {
         CourseTeeArgs where;
-        std::string front, back;
+        std::vector<std::string> front, back; // RATING,SLOPE
     };
     auto args = std::make_shared<Args>();
     CLI::App* sub =
         app.add_subcommand("course-nines", "Set the ratings and slopes of each nine for a course's tee");
     addCourseTeeOptions(sub, args->where);
-    sub->add_option("--front", args->front, "Front nine RATING,SLOPE")->required();
-    sub->add_option("--back", args->back, "Back nine RATING,SLOPE")->required();
+    sub->add_option("--front", args->front, "Front nine RATING,SLOPE")->required()->delimiter(',');
+    sub->add_option("--back", args->back, "Back nine RATING,SLOPE")->required()->delimiter(',');
     commands.push_back({sub, [&ctx, args] {
                             int course = courseNamed(ctx, args->where.course);
                             auto [frontRating, frontSlope] = nineValues(args->front, "--front");
