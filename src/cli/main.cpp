@@ -7,9 +7,68 @@
 #include <csignal>
 #include <iostream>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 using namespace tallyrock;
 using namespace tallyrock::cli;
+
+namespace {
+
+using AddCommands = void (*)(CLI::App&, CliContext&, Commands&);
+
+// Every command file, in the order their commands are listed in the help.
+constexpr AddCommands allCommandFiles[] = {
+    addStoreCommands, addRosterCommands, addReportCommands, addRoundCommands,   addTeamCommands,
+    addChartCommands, addUndoCommands,   addExportCommands, addExplainCommands, addWhsCommands};
+
+// The command files a run needs. Building every command's options costs more
+// than most commands' own work, so a run builds only the file of the command it
+// names; without a known command name (help, a mistyped name) it builds them all,
+// and the help and the errors are those of the whole tool.
+std::vector<AddCommands> commandFilesFor(int argc, char** argv) {
+    static const std::pair<std::string_view, std::vector<AddCommands>> files[] = {
+        {"create-league", {addStoreCommands}},
+        {"delete-league", {addStoreCommands}},
+        {"leagues", {addStoreCommands}},
+        {"add-course", {addStoreCommands}},
+        {"courses", {addStoreCommands}},
+        {"rules", {addStoreCommands}},
+        {"add-player", {addRosterCommands}},
+        {"remove-player", {addRosterCommands}},
+        {"rename-player", {addRosterCommands}},
+        {"move-player", {addRosterCommands}},
+        {"listing", {addReportCommands}},
+        {"print",
+         {addReportCommands, addTeamCommands, addChartCommands, addExportCommands, addExplainCommands}},
+        {"record", {addRoundCommands}},
+        {"edit-round", {addRoundCommands}},
+        {"delete-round", {addRoundCommands}},
+        {"import", {addRoundCommands}},
+        {"course-handicap", {addRoundCommands}},
+        {"undo", {addUndoCommands}},
+        {"export", {addExportCommands}},
+        {"explain", {addReportCommands, addExplainCommands}}, // which adds to print
+        {"course-si", {addWhsCommands}},
+        {"course-nines", {addWhsCommands}},
+        {"pcc", {addWhsCommands}},
+    };
+    // The command is the first word that is neither a tool option nor its value.
+    for (int i = 1; i < argc; ++i) {
+        std::string_view word = argv[i];
+        if (word == "--today" || word == "--wait") {
+            ++i;
+            continue;
+        }
+        if (word.starts_with("-")) continue;
+        for (const auto& [name, needed] : files)
+            if (name == word) return needed;
+        break;
+    }
+    return {std::begin(allCommandFiles), std::end(allCommandFiles)};
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // A file-size limit makes a save fail with its message instead of killing the tool.
@@ -24,16 +83,8 @@ int main(int argc, char** argv) {
                    "Seconds to wait while another program changes the data files (default 10)")
         ->check(CLI::Range(0.0, 3600.0));
     Commands commands;
-    addStoreCommands(app, ctx, commands);
-    addRosterCommands(app, ctx, commands);
-    addReportCommands(app, ctx, commands);
-    addRoundCommands(app, ctx, commands);
-    addTeamCommands(app, ctx, commands);
-    addChartCommands(app, ctx, commands);
-    addUndoCommands(app, ctx, commands);
-    addExportCommands(app, ctx, commands);
-    addExplainCommands(app, ctx, commands);
-    addWhsCommands(app, ctx, commands);
+    for (AddCommands add : commandFilesFor(argc, argv))
+        add(app, ctx, commands);
 
     try {
         app.parse(argc, argv);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
@@ -280,4 +281,28 @@ TEST(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {
         EXPECT_EQ(r.out, "");
         EXPECT_TRUE(folderSnapshot(dir.path()).empty());
     }
+}
+
+// A run builds only the named command's file: each command listed in the whole
+// tool's help must still answer for itself, and print must offer every report.
+TEST(CliStore, EveryCommandOfTheHelpAnswersItsOwnHelp) {
+    TempDir dir;
+    CliResult all = runCli(dir.path(), {"--help"});
+    ASSERT_EQ(all.status, 0);
+    std::istringstream lines(all.out.substr(all.out.find("Subcommands:")));
+    std::string line;
+    std::getline(lines, line);
+    int commands = 0;
+    while (std::getline(lines, line) && line.starts_with("  ")) {
+        std::string name = line.substr(2, line.find(' ', 2) - 2);
+        CliResult own = runCli(dir.path(), {"--wait", "1", name, "--help"});
+        EXPECT_EQ(own.status, 0) << name;
+        EXPECT_NE(own.out.find("Usage: tallyrock-cli " + name + " "), std::string::npos) << name << own.out;
+        ++commands;
+    }
+    EXPECT_EQ(commands, 23);
+    std::string print = runCli(dir.path(), {"print", "--help"}).out;
+    for (const char* report :
+         {"short", "long", "chart", "teams", "trend", "pie", "compare", "cards", "night", "worksheets"})
+        EXPECT_NE(print.find("\n  " + std::string(report) + " "), std::string::npos) << report;
 }
