@@ -36,6 +36,11 @@ void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 // Stroke indexes, nine ratings and playing conditions of the courses.
 void addWhsCommands(CLI::App& app, CliContext& ctx, Commands& commands);
 
+// The LEAGUE argument every command on a league starts with.
+inline void addLeagueArgument(CLI::App* sub, std::string& league) {
+    sub->add_option("LEAGUE", league, "League name as listed")->required();
+}
+
 // Refuses with the first of the messages, if any.
 void reportAll(const std::vector<Message>& messages);
 

@@ -142,7 +142,7 @@ struct PrintAsOf {
 void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto a = std::make_shared<ExplainArgs>();
     CLI::App* sub = app.add_subcommand("explain", "A player's handicap worksheet: how the index was reached");
-    sub->add_option("LEAGUE", a->league, "League name as listed")->required();
+    addLeagueArgument(sub, a->league);
     sub->add_option("PLAYER", a->player, "Player name, exactly as entered")->required();
     sub->add_option("--as-of", a->asOf, "The index as of this date, MM/DD/YY (default: today)");
     CLI::Option_group* output =

@@ -60,7 +60,7 @@ void addExportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
 
     auto args = std::make_shared<ExportArgs>();
     CLI::App* sub = app.add_subcommand("export", "Write a CSV file for spreadsheets");
-    sub->add_option("LEAGUE", args->league, "League name as listed")->required();
+    addLeagueArgument(sub, args->league);
     sub->add_option("KIND", args->words, "The kind, its date or player when it takes one, and the file")
         ->required();
     sub->footer([] {

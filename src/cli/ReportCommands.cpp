@@ -140,7 +140,7 @@ void addReportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto l = std::make_shared<ListingArgs>();
     CLI::App* listing = app.add_subcommand(
         "listing", "The rounds view as the exported listing: title, a blank line, the lines");
-    listing->add_option("LEAGUE", l->league, "League name as listed")->required();
+    addLeagueArgument(listing, l->league);
     addListingOptions(listing, l->listing);
     listing->add_flag("--long", l->longForm, "The long listing's lines (with the hole scores)");
     listing->add_option("--out", l->out, "Write to this file (CR LF line ends) instead of standard output");
@@ -160,7 +160,7 @@ void addReportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
 
     auto p = std::make_shared<PrintArgs>();
     CLI::App* print = app.add_subcommand("print", "Print a report to a PDF file or as text");
-    print->add_option("LEAGUE", p->league, "League name as listed")->required();
+    addLeagueArgument(print, p->league);
     print->add_option("REPORT", p->report, "The report: short, long, chart ...")->required();
     print->add_option("ARGS", p->args, "The report's own arguments");
     addListingOptions(print, p->listing);

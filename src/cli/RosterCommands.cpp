@@ -24,7 +24,7 @@ struct PlayerArgs {
 void addAddPlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto args = std::make_shared<PlayerArgs>();
     CLI::App* add = app.add_subcommand("add-player", "Add a player to a league");
-    add->add_option("LEAGUE", args->league, "League name as listed")->required();
+    addLeagueArgument(add, args->league);
     add->add_option("NAME", args->name, "Player name, 3 to 18 characters")->required();
     add->add_option("--tee", args->tee, "Default tee: 1 red, 2 white, 3 blue")->check(CLI::Range(1, 3));
     commands.push_back({add, [&ctx, args] {
@@ -59,12 +59,21 @@ struct ChangeArgs {
     std::string league, name, newName, position;
 };
 
-void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
+// A command on one player of a league: LEAGUE and the player's name come first.
+std::pair<CLI::App*, std::shared_ptr<ChangeArgs>> addPlayerCommand(CLI::App& app, const char* command,
+                                                                   const char* help, const char* nameWord,
+                                                                   const char* nameHelp) {
     auto a = std::make_shared<ChangeArgs>();
-    CLI::App* sub =
-        app.add_subcommand("remove-player", "Remove a player and all of the player's rounds (confirmed)");
-    sub->add_option("LEAGUE", a->league, "League name as listed")->required();
-    sub->add_option("NAME", a->name, "Player name")->required();
+    CLI::App* sub = app.add_subcommand(command, help);
+    addLeagueArgument(sub, a->league);
+    sub->add_option(nameWord, a->name, nameHelp)->required();
+    return {sub, a};
+}
+
+void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
+    auto [sub, a] =
+        addPlayerCommand(app, "remove-player", "Remove a player and all of the player's rounds (confirmed)",
+                         "NAME", "Player name");
     commands.push_back({sub, [&ctx, a] {
                             ctx.openLeague(a->league);
                             removePlayer(ctx.store, playerSlot(ctx.store, a->name));
@@ -73,10 +82,8 @@ void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
 }
 
 void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto a = std::make_shared<ChangeArgs>();
-    CLI::App* sub = app.add_subcommand("rename-player", "Rename a player (confirmed)");
-    sub->add_option("LEAGUE", a->league, "League name as listed")->required();
-    sub->add_option("OLD", a->name, "Current name")->required();
+    auto [sub, a] =
+        addPlayerCommand(app, "rename-player", "Rename a player (confirmed)", "OLD", "Current name");
     sub->add_option("NEW", a->newName, "New name, 4 to 18 characters")->required();
     commands.push_back({sub, [&ctx, a] {
                             ctx.openLeague(a->league);
@@ -98,10 +105,8 @@ void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
 }
 
 void addMovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto a = std::make_shared<ChangeArgs>();
-    CLI::App* sub = app.add_subcommand("move-player", "Move a player to another position in the player list");
-    sub->add_option("LEAGUE", a->league, "League name as listed")->required();
-    sub->add_option("NAME", a->name, "Player name")->required();
+    auto [sub, a] = addPlayerCommand(
+        app, "move-player", "Move a player to another position in the player list", "NAME", "Player name");
     sub->add_option("POSITION", a->position, "New position, 1 to the number of players")->required();
     commands.push_back(
         {sub, [&ctx, a] {
@@ -119,10 +124,8 @@ void addMovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
 } // namespace
 
 void addRosterCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addAddPlayer(app, ctx, commands);
-    addRemovePlayer(app, ctx, commands);
-    addRenamePlayer(app, ctx, commands);
-    addMovePlayer(app, ctx, commands);
+    for (auto add : {addAddPlayer, addRemovePlayer, addRenamePlayer, addMovePlayer})
+        add(app, ctx, commands);
 }
 
 } // namespace tallyrock::cli

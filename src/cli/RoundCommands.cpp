@@ -20,7 +20,7 @@ struct RoundArgs {
 };
 
 void addScoreOptions(CLI::App* sub, RoundArgs& args) {
-    sub->add_option("LEAGUE", args.league, "League name as listed")->required();
+    addLeagueArgument(sub, args.league);
     sub->add_option("--player", args.fields.player, "Player name, exactly as entered")->required();
     sub->add_option("--tee", args.fields.tee,
                     "Tee played: 1 red, 2 white, 3 blue (default: the player's tee)");
@@ -91,7 +91,7 @@ void addDeleteCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto args = std::make_shared<RoundArgs>();
     CLI::App* sub = app.add_subcommand("delete-round",
                                        "Delete a stored round; the player's newest round is recalculated");
-    sub->add_option("LEAGUE", args->league, "League name as listed")->required();
+    addLeagueArgument(sub, args->league);
     sub->add_option("--player", args->fields.player, "Player name, exactly as entered")->required();
     sub->add_option("--slot", args->slot, "Round slot, 1 the oldest")->required();
     commands.push_back({sub, [&ctx, args] {
@@ -115,7 +115,7 @@ void addImportCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto league = std::make_shared<std::string>();
     auto file = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("import", "Record a spreadsheet's rounds (CSV with a header row)");
-    sub->add_option("LEAGUE", *league, "League name as listed")->required();
+    addLeagueArgument(sub, *league);
     sub->add_option("FILE", *file,
                     "CSV file of at most 16 MB: date, player, course, [tee], [out], [in], [h1 ... h18]")
         ->required();
@@ -159,11 +159,9 @@ void addCalculatorCommand(CLI::App& app, CliContext&, Commands& commands) {
 } // namespace
 
 void addRoundCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addRecordCommand(app, ctx, commands);
-    addEditCommand(app, ctx, commands);
-    addDeleteCommand(app, ctx, commands);
-    addImportCommand(app, ctx, commands);
-    addCalculatorCommand(app, ctx, commands);
+    for (auto add :
+         {addRecordCommand, addEditCommand, addDeleteCommand, addImportCommand, addCalculatorCommand})
+        add(app, ctx, commands);
 }
 
 } // namespace tallyrock::cli

@@ -233,9 +233,8 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
 } // namespace
 
 void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addLeagueCommands(app, ctx, commands);
-    addCourseCommands(app, ctx, commands);
-    addRulesCommand(app, ctx, commands);
+    for (auto add : {addLeagueCommands, addCourseCommands, addRulesCommand})
+        add(app, ctx, commands);
 }
 
 } // namespace tallyrock::cli

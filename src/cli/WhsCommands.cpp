@@ -105,9 +105,8 @@ void addPccCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
 } // namespace
 
 void addWhsCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addStrokeIndexCommand(app, ctx, commands);
-    addNinesCommand(app, ctx, commands);
-    addPccCommand(app, ctx, commands);
+    for (auto add : {addStrokeIndexCommand, addNinesCommand, addPccCommand})
+        add(app, ctx, commands);
 }
 
 } // namespace tallyrock::cli

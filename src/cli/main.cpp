@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "store/Message.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -27,31 +28,21 @@ constexpr AddCommands allCommandFiles[] = {
 // names; without a known command name (help, a mistyped name) it builds them all,
 // and the help and the errors are those of the whole tool.
 std::vector<AddCommands> commandFilesFor(int argc, char** argv) {
-    static const std::pair<std::string_view, std::vector<AddCommands>> files[] = {
-        {"create-league", {addStoreCommands}},
-        {"delete-league", {addStoreCommands}},
-        {"leagues", {addStoreCommands}},
-        {"add-course", {addStoreCommands}},
-        {"courses", {addStoreCommands}},
-        {"rules", {addStoreCommands}},
-        {"add-player", {addRosterCommands}},
-        {"remove-player", {addRosterCommands}},
-        {"rename-player", {addRosterCommands}},
-        {"move-player", {addRosterCommands}},
-        {"listing", {addReportCommands}},
-        {"print",
+    struct CommandFile {
+        std::vector<std::string_view> commands;
+        std::vector<AddCommands> needed;
+    };
+    static const CommandFile files[] = {
+        {{"create-league", "delete-league", "leagues", "add-course", "courses", "rules"}, {addStoreCommands}},
+        {{"add-player", "remove-player", "rename-player", "move-player"}, {addRosterCommands}},
+        {{"listing"}, {addReportCommands}},
+        {{"print"},
          {addReportCommands, addTeamCommands, addChartCommands, addExportCommands, addExplainCommands}},
-        {"record", {addRoundCommands}},
-        {"edit-round", {addRoundCommands}},
-        {"delete-round", {addRoundCommands}},
-        {"import", {addRoundCommands}},
-        {"course-handicap", {addRoundCommands}},
-        {"undo", {addUndoCommands}},
-        {"export", {addExportCommands}},
-        {"explain", {addReportCommands, addExplainCommands}}, // which adds to print
-        {"course-si", {addWhsCommands}},
-        {"course-nines", {addWhsCommands}},
-        {"pcc", {addWhsCommands}},
+        {{"record", "edit-round", "delete-round", "import", "course-handicap"}, {addRoundCommands}},
+        {{"undo"}, {addUndoCommands}},
+        {{"export"}, {addExportCommands}},
+        {{"explain"}, {addReportCommands, addExplainCommands}}, // which adds to print
+        {{"course-si", "course-nines", "pcc"}, {addWhsCommands}},
     };
     // The command is the first word that is neither a tool option nor its value.
     for (int i = 1; i < argc; ++i) {
@@ -61,8 +52,9 @@ std::vector<AddCommands> commandFilesFor(int argc, char** argv) {
             continue;
         }
         if (word.starts_with("-")) continue;
-        for (const auto& [name, needed] : files)
-            if (name == word) return needed;
+        for (const CommandFile& file : files)
+            if (std::find(file.commands.begin(), file.commands.end(), word) != file.commands.end())
+                return file.needed;
         break;
     }
     return {std::begin(allCommandFiles), std::end(allCommandFiles)};
