@@ -57,16 +57,19 @@ void printCompare(ReportRequest& r) {
 
 } // namespace
 
-void addChartCommands(CLI::App& app, CliContext&, Commands&) {
+void addChartCommands(CLI::App& app, CliContext&, Commands& commands) {
     CLI::App* print = app.get_subcommand("print");
     auto comment = std::make_shared<std::optional<std::string>>();
     print->add_option("--comment", *comment,
                       "cards: the date or comment line of every card (default: today)");
 
-    addReportKind({"trend", "trend PLAYER  the handicap differential and index trend graph", printTrend});
-    addReportKind({"pie", "pie PLAYER  the pie chart of hole scores against par", printPie});
-    addReportKind({"compare", "compare  the current handicaps of the league, lowest first", printCompare});
-    addReportKind({"cards",
+    addReportKind(commands,
+                  {"trend", "trend PLAYER  the handicap differential and index trend graph", printTrend});
+    addReportKind(commands, {"pie", "pie PLAYER  the pie chart of hole scores against par", printPie});
+    addReportKind(commands,
+                  {"compare", "compare  the current handicaps of the league, lowest first", printCompare});
+    addReportKind(commands,
+                  {"cards",
                    "cards PLAYER [PLAYER...] [--comment TEXT]  pocket handicap cards, ten to a sheet",
                    [comment](ReportRequest& r) {
                        Store& store = r.ctx.store;

@@ -2,6 +2,7 @@
 // A tallyrock-cli command: its CLI11 subcommand and what it does once parsed.
 
 #include "CliContext.h"
+#include "ReportKinds.h"
 
 #include <CLI/CLI.hpp>
 #include <functional>
@@ -14,7 +15,13 @@ struct Command {
     std::function<void()> run;
 };
 
-using Commands = std::vector<Command>;
+// The commands of a run, and the reports `print` offers: each command file adds its own.
+struct Commands : std::vector<Command> {
+    std::vector<ReportKind> reports;
+};
+
+// Adds a report kind to `print`, or replaces the one of the same name.
+void addReportKind(Commands& commands, ReportKind kind);
 
 // Each file of commands adds its own.
 void addStoreCommands(CLI::App& app, CliContext& ctx, Commands& commands);

@@ -181,6 +181,7 @@ void addExplainCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto printAsOf = std::make_shared<PrintAsOf>();
     print->add_option("--as-of", printAsOf->asOf, "worksheets: as of this date, MM/DD/YY (default: today)");
     addReportKind(
+        commands,
         {"worksheets", "worksheets [PLAYER...] [--as-of MM/DD/YY]  handicap worksheets, one player to a page",
          [printAsOf](ReportRequest& r) {
              std::vector<int> players;

@@ -56,7 +56,8 @@ void runExport(CliContext& ctx, const ExportArgs& args) {
 } // namespace
 
 void addExportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addReportKind({"night", "night MM/DD/YY  the results of a date, best net score first", printNight});
+    addReportKind(commands,
+                  {"night", "night MM/DD/YY  the results of a date, best net score first", printNight});
 
     auto args = std::make_shared<ExportArgs>();
     CLI::App* sub = app.add_subcommand("export", "Write a CSV file for spreadsheets");

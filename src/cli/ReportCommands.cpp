@@ -22,11 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<ReportKind>& reportKinds() {
-    static std::vector<ReportKind> kinds;
-    return kinds;
-}
-
 void addListingOptions(CLI::App* sub, ListingOptions& options) {
     sub->add_option("--view", options.view, "recent (default), date or player")
         ->check(CLI::IsMember({"recent", "date", "player"}));
@@ -95,19 +90,21 @@ void printChart(ReportRequest& request) {
     PrintChcpChart(request.printer, request.ctx.store, course, teeText[0] - '0');
 }
 
-void addListingReports() {
-    addReportKind({"short", "short  the short listing (portrait, no hole scores)", [](ReportRequest& r) {
+void addListingReports(Commands& commands) {
+    addReportKind(commands,
+                  {"short", "short  the short listing (portrait, no hole scores)", [](ReportRequest& r) {
                        noArguments(r, "short");
                        printshortreport(r.printer, r.ctx.store.settings.FontName, printableView(r),
                                         title(r.ctx, ShortTitleWidth));
                    }});
-    addReportKind({"long", "long  the long listing (landscape, with the hole scores)", [](ReportRequest& r) {
+    addReportKind(commands,
+                  {"long", "long  the long listing (landscape, with the hole scores)", [](ReportRequest& r) {
                        noArguments(r, "long");
                        printlongreport(r.printer, r.ctx.store.settings.FontName, printableView(r),
                                        title(r.ctx, LongTitleWidth));
                    }});
-    addReportKind(
-        {"chart", "chart COURSE TEE  the course handicap reference chart (tee 1, 2 or 3)", printChart});
+    addReportKind(commands, {"chart", "chart COURSE TEE  the course handicap reference chart (tee 1, 2 or 3)",
+                             printChart});
 }
 
 struct PrintArgs {
@@ -125,17 +122,17 @@ struct ListingArgs {
 
 } // namespace
 
-void addReportKind(ReportKind kind) {
-    for (ReportKind& existing : reportKinds())
+void addReportKind(Commands& commands, ReportKind kind) {
+    for (ReportKind& existing : commands.reports)
         if (existing.name == kind.name) {
             existing = std::move(kind);
             return;
         }
-    reportKinds().push_back(std::move(kind));
+    commands.reports.push_back(std::move(kind));
 }
 
 void addReportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
-    addListingReports();
+    addListingReports(commands);
 
     auto l = std::make_shared<ListingArgs>();
     CLI::App* listing = app.add_subcommand(
@@ -168,15 +165,15 @@ void addReportCommands(CLI::App& app, CliContext& ctx, Commands& commands) {
     output->add_option("--pdf", p->pdf, "Print to this PDF file");
     output->add_option("--text", p->text, "Write the printed text to this file (a form feed between pages)");
     output->require_option(1);
-    print->footer([] {
+    print->footer([&commands] {
         std::string text = "Reports:\n";
-        for (const ReportKind& kind : reportKinds())
+        for (const ReportKind& kind : commands.reports)
             text += "  " + kind.usage + "\n";
         return text;
     });
-    commands.push_back({print, [&ctx, p] {
+    commands.push_back({print, [&ctx, &commands, p] {
                             const ReportKind* kind = nullptr;
-                            for (const ReportKind& k : reportKinds())
+                            for (const ReportKind& k : commands.reports)
                                 if (k.name == p->report) kind = &k;
                             if (!kind) refuse("There is no report '" + p->report + "'.");
                             ctx.openLeague(p->league);

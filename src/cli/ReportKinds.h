@@ -1,7 +1,7 @@
 #pragma once
-// The printed reports of `tallyrock-cli print`: a table of report kinds that
-// each command file can add to (short, long and chart here; teams, charts and
-// cards in their own files).
+// The printed reports of `tallyrock-cli print`: what a report kind is and what
+// it is given (short, long and chart are in the report commands; teams, charts,
+// cards, the night's results and the worksheets in their own files).
 
 #include "CliContext.h"
 #include "services/ReportPrinter.h"
@@ -31,8 +31,5 @@ struct ReportKind {
     std::string usage; // one line for the help: "chart COURSE TEE  the course handicap chart"
     std::function<void(ReportRequest&)> print;
 };
-
-// Adds a report kind; call it from a command file's addXxxCommands.
-void addReportKind(ReportKind kind);
 
 } // namespace tallyrock::cli

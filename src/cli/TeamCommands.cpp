@@ -8,12 +8,13 @@
 
 namespace tallyrock::cli {
 
-void addTeamCommands(CLI::App& app, CliContext&, Commands&) {
+void addTeamCommands(CLI::App& app, CliContext&, Commands& commands) {
     CLI::App* print = app.get_subcommand("print");
     auto options = std::make_shared<TeamSummaryOptions>();
     print->add_flag("--names", options->names, "teams: list the member names of each team");
     print->add_flag("--last", options->lastOnly, "teams: print each team's last event only");
-    addReportKind({"teams", "teams [--names] [--last]  the team summary", [options](ReportRequest& r) {
+    addReportKind(commands,
+                  {"teams", "teams [--names] [--last]  the team summary", [options](ReportRequest& r) {
                        if (!r.args.empty()) refuse("The team summary takes no arguments.");
                        // As the menu item: nothing to print while no player belongs to a team.
                        if (r.ctx.store.teams.TeamsInUse != 1)
