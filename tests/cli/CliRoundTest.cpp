@@ -80,6 +80,7 @@ TEST_F(CliRounds, RecordRefusesBadInputWithTheImportsReasons) {
         {{"record", "Mon", "--player", "Ann Lee", "--course", "Elm", "--date", "06/05/24", "--out", "40"},
          "no course named \"Elm\""},
         {dated({"--holes", "4,4,4"}), "--holes needs 18 values, one for each hole"},
+        {dated({"--holes", holes94 + ",5"}), "--holes needs 18 values, one for each hole"},
         {{"record", "Nowhere", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "06/05/24"},
          "That name is not on the active list."},
         {{"edit-round", "Mon", "--player", "Ann Lee", "--slot", "3", "--out", "40"},

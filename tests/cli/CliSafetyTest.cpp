@@ -115,6 +115,8 @@ TEST_F(CliSafety, AFailedWriteChangesNothingAndExitsOne) {
     // A file-size limit stands for a disk that fills up: the league file cannot grow.
     std::size_t leagueSize = readFile(dir / "Mon.LGE").size();
     changesNothing({"add-player", "Mon", "Third Player"}, static_cast<long>(leagueSize + 100));
+    writeFile(dir / "week.csv", "date,player,course,out,in\r\n06/05/24,Player 1,Pine Hills,45,44\r\n");
+    changesNothing({"import", "Mon", "week.csv"}, static_cast<long>(leagueSize + 1));
     changesNothing({"delete-league", "Mon"}, 10);
     changesNothing({"create-league", std::string(250, 'L')});
     // The settings file cannot be replaced: neither it nor the league list changes.

@@ -113,7 +113,8 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
     writeFile(dir / "course.dat", file);
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out, "1\t\t\n2\tOak Creek\tOC\n");
 
-    ok(dir, {"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHE"});
+    // Initials are cut to three as the window's box cuts them.
+    ok(dir, {"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHEX"});
     ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "20,71.24,99.9", "--slopes",
              "55,124.5,155"});
     EXPECT_EQ(runCli(dir.path(), {"courses"}).out,
@@ -219,6 +220,7 @@ TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
          "That name is already taken!\n"},
         {{"rename-player", league, nunez, std::string(19, 'x')},
          "A player name has at most 18 characters.\n"},
+        {{"add-player", league, std::string(19, 'y')}, "A player name has at most 18 characters.\n"},
         {{"add-course", "--name", "Oak", "--pars", par72, "--initials", "O\nH"},
          "Course initials cannot contain a line break.\n"},
     };

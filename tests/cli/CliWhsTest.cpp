@@ -50,6 +50,7 @@ TEST_F(CliWhs, CourseDataCommandsWriteTheirFilesOrRefuse) {
     };
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {with(si, "1,1,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18"), siRefusal},
+        {with(si, straightIndexes + ",19"), siRefusal},
         {{"course-si", "--course", "Elm", "--tee", "2", "--si", straightIndexes}, "no course named \"Elm\""},
         {{"course-nines", "--course", "Pine Hills", "--tee", "2", "--front", "35.3", "--back", "35.9,129"},
          "--front needs RATING,SLOPE, for example 35.3,121"},
