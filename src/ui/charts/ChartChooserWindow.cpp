@@ -16,10 +16,7 @@ constexpr int SlotRole = Qt::UserRole;
 
 ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, ChartAdopter adopt,
                                        QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("ANchooseplayer");
-    setWindowTitle("Select Player");
-
+    : ToolWindow(store, services, parent, "ANchooseplayer", "Select Player"), m_adopt(std::move(adopt)) {
     auto* playerlabel = new QPushButton(this);
     playerlabel->setObjectName("Playerlabel");
     playerlabel->setFlat(true);

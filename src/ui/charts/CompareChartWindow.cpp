@@ -19,10 +19,7 @@
 namespace tallyrock {
 
 CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("compareform");
-    setWindowTitle("Tallyrock");
-
+    : ToolWindow(store, services, parent, "compareform", "Tallyrock") {
     // The list and its scale header share one fixed-pitch font, so the stars line up under the labels.
     QFont fixed = printFont("Courier New", 10, false);
     QLabel* panel = captionPanel("Panel3D2", this, "Handicap");

@@ -30,10 +30,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
 } // namespace
 
 HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("HcpCards");
-    setWindowTitle("Handicap Card Printing");
-
+    : ToolWindow(store, services, parent, "HcpCards", "Handicap Card Printing") {
     QVBoxLayout* listColumn = buildPlayerColumn();
 
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);

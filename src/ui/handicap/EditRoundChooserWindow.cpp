@@ -14,9 +14,7 @@ namespace tallyrock {
 
 EditRoundChooserWindow::EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                                QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("GPlayer");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "GPlayer"), m_adopt(std::move(adopt)) {
     m_message = new QLabel(SelectPlayerText, this);
     m_message->setObjectName("message");
     m_message->setAlignment(Qt::AlignCenter);

@@ -12,9 +12,7 @@
 namespace tallyrock {
 
 PlayerChooserWindow::PlayerChooserWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("chooseplayer");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "chooseplayer") {
     auto* Playerlabel = new QPushButton(qs(chooserCaption(m_store)), this);
     Playerlabel->setObjectName("Playerlabel");
     Playerlabel->setFlat(true);

@@ -40,11 +40,7 @@ QLabel* dateLabel(const char* name, QWidget* parent) {
 
 RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                    QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("selectplayers");
-    setWindowTitle(RoundSetupTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "selectplayers", RoundSetupTitle), m_adopt(std::move(adopt)) {
     auto* hint = new QLabel(RoundSetupHint, this);
     hint->setWordWrap(true);
     auto* oldestFirst = new QLabel(OldestFirstHint, this);

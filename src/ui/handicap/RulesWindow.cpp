@@ -47,11 +47,7 @@ void check(QButtonGroup* group, int id) {
 } // namespace
 
 RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("HcpRulesForm");
-    setWindowTitle("Handicapping Options / Methods");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "HcpRulesForm", "Handicapping Options / Methods") {
     QGroupBox* methodFrame = buildMethodFrame();
     buildRoundsFrame();
     QGroupBox* limitFrame = buildLimitFrame();

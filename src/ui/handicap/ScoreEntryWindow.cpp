@@ -76,10 +76,7 @@ QLineEdit* scoreBox(const QString& name, const QFont& font, QWidget* parent) {
 } // namespace
 
 ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent), m_recorder(store) {
-    setObjectName("roundsform");
-    setWindowTitle(ScoreEntryTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "roundsform", ScoreEntryTitle), m_recorder(store) {
     m_editing = m_store.EditSlot >= 1;
 
     buildNameLabels();

@@ -35,10 +35,7 @@ QString joined(const std::vector<std::string>& lines) {
 
 WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std::optional<Date> asOf,
                                  QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("Worksheetform");
-    setWindowTitle("Handicap Worksheet");
-
+    : ToolWindow(store, services, parent, "Worksheetform", "Handicap Worksheet") {
     m_Playercombo = new QComboBox(this);
     m_Playercombo->setObjectName("Playercombo");
     const int count = std::clamp<int>(store.league.PlayerCount, 0, MaxPlayers);

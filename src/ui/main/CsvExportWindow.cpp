@@ -17,10 +17,7 @@
 namespace tallyrock {
 
 CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("csvexportform");
-    setWindowTitle("Export as CSV");
-
+    : ToolWindow(store, services, parent, "csvexportform", "Export as CSV") {
     m_Kindbox = new QComboBox(this);
     m_Kindbox->setObjectName("Kindbox");
     for (const ExportKind& kind : exportKinds())

@@ -15,10 +15,7 @@
 namespace tallyrock {
 
 NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("nightform");
-    setWindowTitle("Results of a Date");
-
+    : ToolWindow(store, services, parent, "nightform", "Results of a Date") {
     auto* dateLabel = new QLabel("&Date (MM/DD/YY):", this);
     m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
     m_Datebox->setObjectName("Datebox");

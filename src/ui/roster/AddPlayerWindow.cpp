@@ -18,11 +18,7 @@
 namespace tallyrock {
 
 AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("playform");
-    setWindowTitle("Add Players to League");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "playform", "Add Players to League") {
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
     m_Text1->setMaxLength(PlayerNameMaxChars);

@@ -35,11 +35,7 @@ const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;
 } // namespace
 
 CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("course");
-    setWindowTitle("Course Information");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "course", "Course Information") {
     m_Nametext = new QLineEdit(this);
     m_Nametext->setObjectName("Nametext");
     m_Nametext->setMaxLength(CourseNameMaxChars);

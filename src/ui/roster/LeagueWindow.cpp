@@ -15,11 +15,7 @@
 namespace tallyrock {
 
 LeagueWindow::LeagueWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("Createleagueform");
-    setWindowTitle("Create League File");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "Createleagueform", "Create League File") {
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName("Text1");
     m_Text1->setMaxLength(30);

@@ -20,11 +20,7 @@
 namespace tallyrock {
 
 PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("sortform");
-    setWindowTitle("Player Listing  rearrange / Sort");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "sortform", "Player Listing  rearrange / Sort") {
     auto* Playerlabel = new QLabel(this);
     Playerlabel->setObjectName("Playerlabel");
     QFont bold = Playerlabel->font();

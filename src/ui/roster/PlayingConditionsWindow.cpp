@@ -19,10 +19,7 @@
 namespace tallyrock {
 
 PlayingConditionsWindow::PlayingConditionsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("pccform");
-    setWindowTitle("Playing Conditions");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "pccform", "Playing Conditions") {
     if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
 
     m_coursecombo = new QComboBox(this);

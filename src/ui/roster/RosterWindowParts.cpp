@@ -42,7 +42,6 @@ void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave tea
 
 PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent)
     : ToolWindow(store, services, parent), m_teamFile(teamFile) {
-    setAttribute(Qt::WA_DeleteOnClose);
     m_Playerlabel = sunkenPanel("Playerlabel", this);
     m_Playerlabel->installEventFilter(this);
     m_List1 = new QListWidget(this);

@@ -7,20 +7,35 @@
 #include "services/UiServices.h"
 #include "store/Store.h"
 
+#include <QPushButton>
 #include <QWidget>
 
-class QPushButton;
+#include <initializer_list>
+
+class QHBoxLayout;
+class QLineEdit;
 
 namespace tallyrock {
 
 // A push button with its caption and the name tests and screen readers find it by.
 QPushButton* namedButton(const QString& caption, const QString& objectName, QWidget* parent);
+// The same with the tip it shows under the pointer.
+QPushButton* namedButton(const QString& caption, const QString& objectName, const QString& toolTip,
+                         QWidget* parent);
+// A text box with the name tests find it by.
+QLineEdit* namedEdit(const QString& objectName, QWidget* parent);
+// The controls side by side, left to right; a null entry is a stretch that
+// pushes what follows it to the right.
+QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls);
 
 class ToolWindow : public QWidget {
     Q_OBJECT
   public:
     // A top-level window, deleted when closed.
     ToolWindow(Store& store, UiServices& services, QWidget* parent);
+    // The same, named for tests and with its title (none where `title` is null).
+    ToolWindow(Store& store, UiServices& services, QWidget* parent, const QString& objectName,
+               const QString& title = {});
 
   signals:
     // The window has closed: the main window enables itself again.
@@ -32,6 +47,22 @@ class ToolWindow : public QWidget {
     // The window's own closing work, run once, before closed() is emitted.
     virtual void onClosing() {}
     void closeEvent(QCloseEvent* event) override;
+
+    // A named button whose click runs `slot` of the window.
+    template <typename Window>
+    QPushButton* actionButton(const QString& caption, const QString& objectName, void (Window::*slot)(),
+                              const QString& toolTip = {}) {
+        QPushButton* button = namedButton(caption, objectName, toolTip, this);
+        connect(button, &QPushButton::clicked, static_cast<Window*>(this), slot);
+        return button;
+    }
+    // A named button that closes the window.
+    QPushButton* closeButton(const QString& caption, const QString& objectName, const QString& toolTip = {});
+    // A named button that asks for the window's help topic.
+    QPushButton* helpButton(const QString& caption, const QString& objectName, const QString& toolTip = {});
+    // Fits the window to its contents and centres it a little below the middle
+    // of the screen, where the program's small windows open.
+    void placeBelowMiddle();
 
     Store& m_store;
     UiServices& m_services;

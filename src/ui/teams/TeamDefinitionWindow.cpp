@@ -42,11 +42,7 @@ std::vector<std::string> selectedNames(const QListWidget* list) {
 } // namespace
 
 TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("createteamsform");
-    setWindowTitle("Team Set-up");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "createteamsform", "Team Set-up") {
     m_List1 = memberList("List1", this);
     m_List2 = memberList("List2", this);
     m_teamnametext = new QLineEdit(this);

@@ -31,11 +31,7 @@ QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
 } // namespace
 
 TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("teamdataform");
-    setWindowTitle("Greenquill");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "teamdataform", "Greenquill") {
     m_TeamNameLabel = new QLabel(this);
     m_TeamNameLabel->setObjectName("TeamNameLabel");
     m_RecordNumberLabel = new QLabel(this);

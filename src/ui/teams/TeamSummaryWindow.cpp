@@ -15,11 +15,7 @@
 namespace tallyrock {
 
 TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("PrintTeamform");
-    setWindowTitle("Team Report Printing Options");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "PrintTeamform", "Team Report Printing Options") {
     m_Namescheck = new QCheckBox("List Team member names ", this);
     m_Namescheck->setObjectName("Namescheck");
     auto* frame = new QGroupBox("Report Types", this);
