@@ -3,41 +3,9 @@
 #include "utilities/ScreenPlacement.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace tallyrock {
-
-QPushButton* namedButton(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
-QPushButton* namedButton(const QString& caption, const QString& objectName, const QString& toolTip,
-                         QWidget* parent) {
-    QPushButton* button = namedButton(caption, objectName, parent);
-    if (!toolTip.isEmpty()) button->setToolTip(toolTip);
-    return button;
-}
-
-QLineEdit* namedEdit(const QString& objectName, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
-
-QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* control : controls) {
-        if (control)
-            row->addWidget(control);
-        else
-            row->addStretch(1);
-    }
-    return row;
-}
 
 ToolWindow::ToolWindow(Store& store, UiServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store), m_services(services) {
@@ -49,6 +17,13 @@ ToolWindow::ToolWindow(Store& store, UiServices& services, QWidget* parent, cons
     : ToolWindow(store, services, parent) {
     setObjectName(objectName);
     if (!title.isNull()) setWindowTitle(title);
+}
+
+QPushButton* ToolWindow::actionButton(const QString& caption, const QString& objectName,
+                                      const std::function<void()>& run, const QString& toolTip) {
+    QPushButton* button = namedButton(caption, objectName, toolTip, this);
+    connect(button, &QPushButton::clicked, this, run);
+    return button;
 }
 
 QPushButton* ToolWindow::closeButton(const QString& caption, const QString& objectName,

@@ -7,26 +7,14 @@
 #include "services/UiServices.h"
 #include "store/Store.h"
 
+#include "services/NamedControls.h"
+
 #include <QPushButton>
 #include <QWidget>
 
-#include <initializer_list>
-
-class QHBoxLayout;
-class QLineEdit;
+#include <functional>
 
 namespace tallyrock {
-
-// A push button with its caption and the name tests and screen readers find it by.
-QPushButton* namedButton(const QString& caption, const QString& objectName, QWidget* parent);
-// The same with the tip it shows under the pointer.
-QPushButton* namedButton(const QString& caption, const QString& objectName, const QString& toolTip,
-                         QWidget* parent);
-// A text box with the name tests find it by.
-QLineEdit* namedEdit(const QString& objectName, QWidget* parent);
-// The controls side by side, left to right; a null entry is a stretch that
-// pushes what follows it to the right.
-QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls);
 
 class ToolWindow : public QWidget {
     Q_OBJECT
@@ -56,6 +44,9 @@ class ToolWindow : public QWidget {
         connect(button, &QPushButton::clicked, static_cast<Window*>(this), slot);
         return button;
     }
+    // A named button whose click runs `run`.
+    QPushButton* actionButton(const QString& caption, const QString& objectName,
+                              const std::function<void()>& run, const QString& toolTip = {});
     // A named button that closes the window.
     QPushButton* closeButton(const QString& caption, const QString& objectName, const QString& toolTip = {});
     // A named button that asks for the window's help topic.
