@@ -2,24 +2,18 @@
 // who already have 20 rounds (so every recording drops the oldest), with stroke
 // control, the differential, the index and the course handicap; then the save
 // of the league file. BM_ImportWeek does the same from a CSV text.
+#include "BenchLeague.h"
 #include "handicap/RoundImport.h"
 #include "handicap/RoundRecorder.h"
 #include "store/LeagueFile.h"
-#include "store/NumberText.h"
 
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 using namespace tallyrock;
-namespace fs = std::filesystem;
+using bench::countItems;
+using bench::Pars;
 
 namespace {
-
-constexpr int Pars[18] = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 
 HoleScores weekRound(int p) {
     HoleScores s{};
@@ -29,59 +23,30 @@ HoleScores weekRound(int p) {
 }
 
 // A full league of 100 players with 20 rounds each, on one course, in a temporary folder.
-class FullLeague {
+class FullLeague : public bench::TempLeague {
   public:
-    FullLeague() {
-        std::string pattern = (fs::temp_directory_path() / "tallyrock-engine-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        folder = pattern;
-        store.workDir = folder;
-        store.league.LeagueFilePath = "Full.LGE";
+    FullLeague() : TempLeague("engine") {
         SetDefaults(store.settings);
         store.settings.StrokeOption = 2;
         store.settings.NineHoleOption = 1;
+        bench::addPineHills(store, {" 71.2", " 71.2", " 71.2"}, {" 125", " 125", " 125"});
 
-        CourseTable& courses = store.courses;
-        courses.CourseCount = 1;
-        auto& f = courses.CourseField[1];
-        f[field::Name] = "Pine Hills";
-        f[field::TotalPar] = " 72";
-        for (int h = 1; h <= 18; ++h)
-            f[static_cast<std::size_t>(field::holePar(h))] = " " + plainNumber(Pars[h - 1]);
-        for (int t = 1; t <= 3; ++t) {
-            f[static_cast<std::size_t>(field::rating(t))] = " 71.2";
-            f[static_cast<std::size_t>(field::slope(t))] = " 125";
-        }
-
-        store.league.PlayerCount = MaxPlayers;
-        for (int p = 1; p <= MaxPlayers; ++p) {
-            PlayerRecord& pl = store.player(p);
-            pl.PlayerName = "Player " + std::to_string(p);
-            pl.PlayerTee = static_cast<int16_t>(1 + p % 3);
-            pl.RoundCount = MaxRounds;
-            for (int r = 1; r <= MaxRounds; ++r) {
-                RoundRecord& rd = pl.round[static_cast<std::size_t>(r)];
-                rd.HoleScore = weekRound(p + r);
-                rd.RoundDiff = static_cast<float>((p * 7 + r * 13) % 300) / 10.0f;
-                rd.RoundIndex = static_cast<float>((p * 3 + r) % 300) / 10.0f;
-                rd.RoundCourseHcp = static_cast<float>((p + r) % 36);
-                rd.RoundCourse = 1;
-                rd.RoundMonth = static_cast<int16_t>(1 + r % 12);
-                rd.RoundDay = static_cast<int16_t>(1 + r);
-                rd.RoundYear = 24;
-            }
-        }
+        bench::addPlayers(store, "Player ");
+        bench::fillRounds(store, [](RoundRecord& rd, int p, int r) {
+            rd.HoleScore = weekRound(p + r);
+            rd.RoundDiff = static_cast<float>((p * 7 + r * 13) % 300) / 10.0f;
+            rd.RoundIndex = static_cast<float>((p * 3 + r) % 300) / 10.0f;
+            rd.RoundCourseHcp = static_cast<float>((p + r) % 36);
+            rd.RoundCourse = 1;
+            rd.RoundMonth = static_cast<int16_t>(1 + r % 12);
+            rd.RoundDay = static_cast<int16_t>(1 + r);
+            rd.RoundYear = 24;
+        });
         store.CurrentCourse = 1;
         store.EntryMonth = 6;
         store.EntryDay = 5;
         store.EntryYear = 24;
     }
-    ~FullLeague() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    FullLeague(const FullLeague&) = delete;
-    FullLeague& operator=(const FullLeague&) = delete;
 
     void recordWeek(RoundRecorder& recorder) {
         for (int p = 1; p <= MaxPlayers; ++p) {
@@ -90,9 +55,6 @@ class FullLeague {
             benchmark::DoNotOptimize(result);
         }
     }
-
-    fs::path folder;
-    Store store;
 };
 
 void BM_RecordRoundForEachOf100Players(benchmark::State& state) {
@@ -100,7 +62,7 @@ void BM_RecordRoundForEachOf100Players(benchmark::State& state) {
     RoundRecorder recorder(league.store);
     for (auto _ : state)
         league.recordWeek(recorder);
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers);
+    countItems(state, MaxPlayers);
 }
 BENCHMARK(BM_RecordRoundForEachOf100Players)->Unit(benchmark::kMicrosecond);
 
@@ -111,7 +73,7 @@ void BM_RecordRoundForEachOf100PlayersAndSave(benchmark::State& state) {
         league.recordWeek(recorder);
         if (recorder.FinishEntry()) state.SkipWithError("the league file could not be written");
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers);
+    countItems(state, MaxPlayers);
 }
 BENCHMARK(BM_RecordRoundForEachOf100PlayersAndSave)->Unit(benchmark::kMillisecond);
 
@@ -125,7 +87,7 @@ void BM_ImportWeek(benchmark::State& state) {
         ImportResult result = importRounds(league.store, csv);
         if (result.recorded != MaxPlayers) state.SkipWithError("the week was not recorded");
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers);
+    countItems(state, MaxPlayers);
 }
 BENCHMARK(BM_ImportWeek)->Unit(benchmark::kMicrosecond);
 

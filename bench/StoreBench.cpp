@@ -2,11 +2,9 @@
 // The whole file is rewritten on every save, so this is the cost a user waits
 // for after each round entered. BM_CopyFile gives the plain copy of the same
 // file for comparison.
+#include "BenchLeague.h"
 #include "store/LeagueFile.h"
 
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -18,55 +16,33 @@ namespace {
 
 // A league as full as the tables allow, with values of every kind and sign.
 void fillFullLeague(Store& store) {
-    LeagueTables& league = store.league;
-    league.PlayerCount = MaxPlayers;
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        PlayerRecord& pl = store.player(p);
-        pl.PlayerName = "Player, Number " + std::to_string(p);
-        pl.PlayerTee = static_cast<int16_t>(1 + p % 3);
-        pl.RoundCount = MaxRounds;
-        for (int r = 1; r <= MaxRounds; ++r) {
-            RoundRecord& rd = pl.round[static_cast<std::size_t>(r)];
-            rd.RoundDiff = static_cast<float>((p * 7 + r * 13) % 400) / 10.0f - 2.5f;
-            rd.RoundMonth = static_cast<int16_t>(1 + r % 12);
-            rd.RoundDay = static_cast<int16_t>(1 + (p + r) % 28);
-            rd.RoundYear = static_cast<int16_t>((p + r) % 100);
-            rd.RoundIndex = static_cast<float>((p * 3 + r) % 360) / 10.0f;
-            rd.RoundCourseHcp = static_cast<float>((p + r) % 40);
-            rd.RoundCourse = static_cast<int16_t>(1 + (p + r) % 200);
-            int out = 0, in = 0;
-            for (int h = 1; h <= 18; ++h) {
-                auto score = static_cast<int16_t>(3 + (p + r + h) % 5);
-                rd.HoleScore[static_cast<std::size_t>(h)] = score;
-                (h <= 9 ? out : in) += score;
-            }
-            rd.HoleScore[OutSlot] = static_cast<int16_t>(out);
-            rd.HoleScore[InSlot] = static_cast<int16_t>(in);
+    bench::addPlayers(store, "Player, Number ");
+    bench::fillRounds(store, [](RoundRecord& rd, int p, int r) {
+        rd.RoundDiff = static_cast<float>((p * 7 + r * 13) % 400) / 10.0f - 2.5f;
+        rd.RoundMonth = static_cast<int16_t>(1 + r % 12);
+        rd.RoundDay = static_cast<int16_t>(1 + (p + r) % 28);
+        rd.RoundYear = static_cast<int16_t>((p + r) % 100);
+        rd.RoundIndex = static_cast<float>((p * 3 + r) % 360) / 10.0f;
+        rd.RoundCourseHcp = static_cast<float>((p + r) % 40);
+        rd.RoundCourse = static_cast<int16_t>(1 + (p + r) % 200);
+        int out = 0, in = 0;
+        for (int h = 1; h <= 18; ++h) {
+            auto score = static_cast<int16_t>(3 + (p + r + h) % 5);
+            rd.HoleScore[static_cast<std::size_t>(h)] = score;
+            (h <= 9 ? out : in) += score;
         }
-    }
+        rd.HoleScore[OutSlot] = static_cast<int16_t>(out);
+        rd.HoleScore[InSlot] = static_cast<int16_t>(in);
+    });
 }
 
 // A temporary working folder holding one saved full league.
-class FullLeague {
+class FullLeague : public bench::TempLeague {
   public:
-    FullLeague() {
-        std::string pattern = (fs::temp_directory_path() / "tallyrock-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        folder = pattern;
-        store.workDir = folder;
-        store.league.LeagueFilePath = "Full.LGE";
+    FullLeague() : TempLeague("bench") {
         fillFullLeague(store);
         if (SaveLeagueFile(store)) throw std::runtime_error("cannot write the league file");
     }
-    ~FullLeague() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    FullLeague(const FullLeague&) = delete;
-    FullLeague& operator=(const FullLeague&) = delete;
-
-    fs::path folder;
-    Store store;
 };
 
 void setBytes(benchmark::State& state, const FullLeague& league) {

@@ -3,22 +3,18 @@
 // oldest dropped, every held round's tee found again and its work redone); the
 // whole league worked again after an edit of each player's oldest round; and
 // the work of every player as the worksheet reads it.
+#include "BenchLeague.h"
 #include "handicap/RoundRecorder.h"
-#include "store/NumberText.h"
 
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
 using namespace tallyrock;
-namespace fs = std::filesystem;
+using bench::countItems;
+using bench::Pars;
 
 namespace {
-
-constexpr int Pars[18] = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 constexpr int16_t Indexes[19] = {0, 7, 15, 11, 1, 9, 17, 5, 13, 3, 8, 16, 12, 2, 10, 18, 6, 14, 4};
 
 HoleScores roundOf(int p, int r) {
@@ -32,49 +28,24 @@ HoleScores roundOf(int p, int r) {
     return s;
 }
 
-class WhsLeague {
+class WhsLeague : public bench::TempLeague {
   public:
-    WhsLeague() {
-        std::string pattern = (fs::temp_directory_path() / "tallyrock-whs-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        folder = pattern;
-        store.workDir = folder;
-        store.league.LeagueFilePath = "Full.LGE";
+    WhsLeague() : TempLeague("whs") {
         SetDefaults(store.settings);
         store.settings.HcpMethod = stored(HandicapMethod::Whs);
-        CourseTable& courses = store.courses;
-        courses.CourseCount = 1;
-        auto& f = courses.CourseField[1];
-        f[field::Name] = "Pine Hills";
+        bench::addPineHills(store, {" 70.1", " 71.2", " 73.5"}, {" 118", " 125", " 131"});
+        auto& f = store.courses.CourseField[1];
         f[field::OutPar] = "36";
         f[field::InPar] = "36";
-        f[field::TotalPar] = " 72";
-        for (int h = 1; h <= 18; ++h)
-            f[static_cast<std::size_t>(field::holePar(h))] = " " + plainNumber(Pars[h - 1]);
-        const char* ratings[] = {"", " 70.1", " 71.2", " 73.5"};
-        const char* slopes[] = {"", " 118", " 125", " 131"};
-        for (int t = 1; t <= 3; ++t) {
-            f[static_cast<std::size_t>(field::rating(t))] = ratings[t];
-            f[static_cast<std::size_t>(field::slope(t))] = slopes[t];
+        for (int t = 1; t <= 3; ++t)
             for (std::size_t h = 1; h <= 18; ++h)
                 store.whs.tees[{1, t}].StrokeIndex[h] = Indexes[h];
-        }
-        store.league.PlayerCount = MaxPlayers;
+        bench::addPlayers(store, "Player ");
         RoundRecorder recorder(store);
-        for (int p = 1; p <= MaxPlayers; ++p) {
-            store.player(p).PlayerName = "Player " + std::to_string(p);
-            store.player(p).PlayerTee = static_cast<int16_t>(1 + p % 3);
+        for (int p = 1; p <= MaxPlayers; ++p)
             for (int r = 1; r <= MaxRounds; ++r)
                 record(recorder, p, r, 0);
-        }
     }
-    ~WhsLeague() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    WhsLeague(const WhsLeague&) = delete;
-    WhsLeague& operator=(const WhsLeague&) = delete;
-
     void record(RoundRecorder& recorder, int p, int r, int editSlot) {
         store.CurrentPlayer = static_cast<int16_t>(p);
         store.CurrentCourse = 1;
@@ -87,35 +58,32 @@ class WhsLeague {
         if (recorder.record(roundOf(p, r), tee).outcome != RecordOutcome::Recorded)
             throw std::runtime_error("a round was refused");
     }
-
-    fs::path folder;
-    Store store;
 };
 
-void BM_WhsRecordRoundForEachOf100Players(benchmark::State& state) {
+// Each run records round `roundOfRun(run)` for every player, into `editSlot` (0: a new round).
+void recordEveryPlayer(benchmark::State& state, const std::function<int(int)>& roundOfRun, int editSlot) {
     WhsLeague league;
     RoundRecorder recorder(league.store);
-    int week = 21;
+    int run = 0;
     for (auto _ : state) {
         for (int p = 1; p <= MaxPlayers; ++p)
-            league.record(recorder, p, week, 0);
-        ++week;
+            league.record(recorder, p, roundOfRun(run), editSlot);
+        ++run;
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers);
+}
+
+void BM_WhsRecordRoundForEachOf100Players(benchmark::State& state) {
+    recordEveryPlayer(
+        state, [](int run) { return 21 + run; }, 0);
+    countItems(state, MaxPlayers);
 }
 BENCHMARK(BM_WhsRecordRoundForEachOf100Players)->Unit(benchmark::kMicrosecond);
 
 void BM_WhsWholeLeagueAgainAfterAnEdit(benchmark::State& state) {
-    WhsLeague league;
-    RoundRecorder recorder(league.store);
-    int version = 0;
-    for (auto _ : state) {
-        // The oldest round of every player corrected: all 20 rounds of each worked again.
-        for (int p = 1; p <= MaxPlayers; ++p)
-            league.record(recorder, p, 1 + version % 2, 1);
-        ++version;
-    }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers * MaxRounds);
+    // The oldest round of every player corrected: all 20 rounds of each worked again.
+    recordEveryPlayer(
+        state, [](int run) { return 1 + run % 2; }, 1);
+    countItems(state, MaxPlayers * MaxRounds);
 }
 BENCHMARK(BM_WhsWholeLeagueAgainAfterAnEdit)->Unit(benchmark::kMicrosecond);
 
@@ -124,7 +92,7 @@ void BM_WhsWorkOfEveryPlayer(benchmark::State& state) {
     for (auto _ : state)
         for (int p = 1; p <= MaxPlayers; ++p)
             benchmark::DoNotOptimize(playerWhs(league.store, p));
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * MaxPlayers);
+    countItems(state, MaxPlayers);
 }
 BENCHMARK(BM_WhsWorkOfEveryPlayer)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,6 @@
 #include "PieChart.h"
 
-#include "services/PrintJob.h"
+#include "ChartPage.h"
 #include "store/NumberText.h"
 
 #include <cmath>
@@ -18,8 +18,6 @@ int categoryOf(float score, float par) {
     if (score == par + 2) return DoubleBogies;
     return Other;
 }
-
-const std::string CaptionGap(15, ' ');
 } // namespace
 
 ScoreCounts countScores(const Store& store, int p) {
@@ -120,11 +118,8 @@ PieCaptions pieCaptions(const PlayerRecord& player, const ScoreCounts& counts) {
 
 void printPieChart(ReportPrinter& printer, const Canvas& picture, const PieCaptions& captions,
                    const std::string& fontName, const Date& today) {
-    printer.setDocumentName("Scoring averages");
-    SelectReportPrinter(printer);
+    startChartPage(printer, "Scoring averages", picture, 2.4);
     const double W = printer.pageWidth(), H = printer.pageHeight();
-    printer.drawPicture(picture, W / 20, H / 10, W / 1.1, H / 2.4);
-
     printer.setCurrentX(0.1 * W);
     printer.setCurrentY(0.55 * H);
     printer.print(" ");
@@ -137,12 +132,7 @@ void printPieChart(ReportPrinter& printer, const Canvas& picture, const PieCapti
     printer.print(captions.averageScore + CaptionGap);
     printer.print(" ");
     printer.print(captions.scoresCounted + CaptionGap);
-
-    printer.setCurrentX(0.85 * W);
-    printer.setCurrentY(0.9 * H);
-    printer.setFontSize(9);
-    printer.print(dashedDate(today));
-    printer.endDoc();
+    finishChartPage(printer, today);
 }
 
 } // namespace tallyrock

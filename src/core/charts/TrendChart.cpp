@@ -1,14 +1,10 @@
 #include "TrendChart.h"
 
+#include "ChartPage.h"
 #include "handicap/WhsEngine.h"
-#include "services/PrintJob.h"
 #include "store/NumberText.h"
 
 namespace tallyrock {
-
-namespace {
-const std::string CaptionGap(15, ' ');
-}
 
 double trendX(int i) {
     return 700 + 380.0 * i;
@@ -92,10 +88,8 @@ Message chartPrintQuestion() {
 
 void printTrendChart(ReportPrinter& printer, const Canvas& picture, const TrendCaptions& captions,
                      const std::string& fontName, const Date& today) {
-    printer.setDocumentName("Handicap trend");
-    SelectReportPrinter(printer);
+    startChartPage(printer, "Handicap trend", picture, 2.5);
     const double W = printer.pageWidth(), H = printer.pageHeight();
-    printer.drawPicture(picture, W / 20, H / 10, W / 1.1, H / 2.5);
 
     // The legends: a thick line in the series colour, then its name.
     auto legendLine = [&](double x, uint32_t colour) {
@@ -129,12 +123,7 @@ void printTrendChart(ReportPrinter& printer, const Canvas& picture, const TrendC
         printer.print(" ");
         printer.print(captions.note);
     }
-
-    printer.setCurrentX(0.85 * W);
-    printer.setCurrentY(0.9 * H);
-    printer.setFontSize(9);
-    printer.print(dashedDate(today));
-    printer.endDoc();
+    finishChartPage(printer, today);
 }
 
 } // namespace tallyrock

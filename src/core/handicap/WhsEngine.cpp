@@ -129,6 +129,19 @@ Fraction differentialOf(const Basis& b, int gross, int pcc, const std::optional<
     return whs::nineHoleDifferential(gross, b.rating, b.slope, pcc, e);
 }
 
+// The course handicap on the basis: of half the index on a nine.
+Fraction courseHandicapOn(const Basis& b, int indexTenths) {
+    return b.nine ? whs::nineHoleCourseHandicap(indexTenths, b.slope, b.rating, b.par)
+                  : whs::courseHandicap(indexTenths, b.slope, b.rating, b.par);
+}
+
+// The course handicap's sum in words, from the index it is taken of.
+std::string courseHandicapSum(int indexTenths, const Basis& b, const Fraction& exact, int rounded) {
+    return tenthsText(indexTenths) + " x " + plainNumber(b.slope) + " / 113 + (" +
+           whs::hundredthsText(b.rating) + " - " + plainNumber(b.par) + ") = " + twoDecimals(exact.value()) +
+           ", rounded " + plainNumber(rounded);
+}
+
 std::string teeText(int tee) {
     return teeName(tee);
 }
@@ -148,10 +161,8 @@ void describeRound(WhsRoundWork& w, const WhsRoundInput& in, const Basis& b, con
                     (w.indexBeforeApproximate ? " (its own: the round before is no longer held)" : ""));
     if (w.courseHandicap) {
         int index = b.nine ? whs::halfIndexTenths(*w.indexBefore) : *w.indexBefore;
-        L.push_back(std::string("Course handicap: ") + (b.nine ? "half the index " : "") + tenthsText(index) +
-                    " x " + plainNumber(b.slope) + " / 113 + (" + whs::hundredthsText(b.rating) + " - " +
-                    plainNumber(b.par) + ") = " + twoDecimals(w.courseHandicapExact->value()) + ", rounded " +
-                    plainNumber(*w.courseHandicap));
+        L.push_back(std::string("Course handicap: ") + (b.nine ? "half the index " : "") +
+                    courseHandicapSum(index, b, *w.courseHandicapExact, *w.courseHandicap));
     } else {
         L.push_back("Course handicap: none without an index; every hole's maximum is par + 5");
     }
@@ -362,9 +373,7 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
         w.nineRatingHalved = b.halved;
         w.strokeIndexes = b.hasSi;
         if (w.indexBefore && b.slope > 0) {
-            w.courseHandicapExact =
-                b.nine ? whs::nineHoleCourseHandicap(*w.indexBefore, b.slope, b.rating, b.par)
-                       : whs::courseHandicap(*w.indexBefore, b.slope, b.rating, b.par);
+            w.courseHandicapExact = courseHandicapOn(b, *w.indexBefore);
             w.courseHandicap = static_cast<int>(w.courseHandicapExact->rounded());
         }
         if (b.hasSi && w.courseHandicap)
@@ -441,16 +450,15 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
         result.course = rounds.back().course;
         Basis b = basisOf(store, result.course, defaultTee, eighteenHoles());
         if (newest.indexAfter && b.slope > 0) {
-            result.courseHandicapExact = whs::courseHandicap(*newest.indexAfter, b.slope, b.rating, b.par);
+            result.courseHandicapExact = courseHandicapOn(b, *newest.indexAfter);
             result.courseHandicap = static_cast<int>(result.courseHandicapExact->rounded());
             result.playingHandicap =
                 static_cast<int>(whs::playingHandicap(*result.courseHandicapExact, s.WhsAllowance));
-            result.handicapLines.push_back(
-                "Course handicap from the " + teeName(defaultTee) + " of " +
-                courseText(store, result.course) + ": " + tenthsText(*newest.indexAfter) + " x " +
-                plainNumber(b.slope) + " / 113 + (" + whs::hundredthsText(b.rating) + " - " +
-                plainNumber(b.par) + ") = " + twoDecimals(result.courseHandicapExact->value()) +
-                ", rounded " + plainNumber(*result.courseHandicap));
+            result.handicapLines.push_back("Course handicap from the " + teeName(defaultTee) + " of " +
+                                           courseText(store, result.course) + ": " +
+                                           courseHandicapSum(*newest.indexAfter, b,
+                                                             *result.courseHandicapExact,
+                                                             *result.courseHandicap));
             result.handicapLines.push_back(
                 "Playing handicap: " + twoDecimals(result.courseHandicapExact->value()) + " x " +
                 plainNumber(s.WhsAllowance) +
@@ -465,7 +473,7 @@ WhsPlayerWork workWhs(const Store& store, const std::vector<WhsRoundInput>& roun
 std::optional<int> whsCourseHandicap(const Store& store, int course, int tee, int indexTenths) {
     Basis b = basisOf(store, course, tee, eighteenHoles());
     if (b.slope <= 0) return std::nullopt;
-    return static_cast<int>(whs::courseHandicap(indexTenths, b.slope, b.rating, b.par).rounded());
+    return static_cast<int>(courseHandicapOn(b, indexTenths).rounded());
 }
 
 WhsPlayerWork playerWhs(const Store& store, int p) {

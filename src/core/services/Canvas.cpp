@@ -14,6 +14,18 @@ uint32_t paletteColor(int n) {
     return palette[n & 15];
 }
 
+namespace {
+
+// The drawing state with the item's shape and its position.
+CanvasItem placed(CanvasItem item, CanvasShape shape, double x, double y) {
+    item.shape = shape;
+    item.x = x;
+    item.y = y;
+    return item;
+}
+
+} // namespace
+
 void Canvas::clear() {
     m_items.clear();
     erase();
@@ -25,29 +37,20 @@ void Canvas::add(CanvasItem item) {
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2) {
-    CanvasItem item = m_state;
-    item.shape = CanvasShape::Line;
-    item.x = x1;
-    item.y = y1;
+    CanvasItem item = placed(m_state, CanvasShape::Line, x1, y1);
     item.x2 = x2;
     item.y2 = y2;
     add(std::move(item));
 }
 
 void Canvas::text(double x, double y, const std::string& text) {
-    CanvasItem item = m_state;
-    item.shape = CanvasShape::Text;
-    item.x = x;
-    item.y = y;
+    CanvasItem item = placed(m_state, CanvasShape::Text, x, y);
     item.text = text;
     add(std::move(item));
 }
 
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end) {
-    CanvasItem item = m_state;
-    item.shape = CanvasShape::Pie;
-    item.x = centreX;
-    item.y = centreY;
+    CanvasItem item = placed(m_state, CanvasShape::Pie, centreX, centreY);
     item.radius = radius;
     item.start = start;
     item.end = end;
@@ -55,10 +58,7 @@ void Canvas::pie(double centreX, double centreY, double radius, double start, do
 }
 
 void Canvas::box(double x, double y, double width, double height) {
-    CanvasItem item = m_state;
-    item.shape = CanvasShape::Box;
-    item.x = x;
-    item.y = y;
+    CanvasItem item = placed(m_state, CanvasShape::Box, x, y);
     item.width = width;
     item.height = height;
     add(std::move(item));

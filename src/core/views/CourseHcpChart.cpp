@@ -1,6 +1,7 @@
 #include "CourseHcpChart.h"
 
 #include "Listings.h"
+#include "handicap/HandicapCalculation.h"
 #include "handicap/WhsEngine.h"
 #include "store/NumberText.h"
 #include "store/RuleOptions.h"
@@ -79,15 +80,9 @@ int chartTeeAnswer(const std::string& typed) {
     return static_cast<int>(value);
 }
 
+// The chart spells the pro tee its own way and takes it for any other number.
 std::string chartTeeLabel(int tee) {
-    switch (tee) {
-    case LadiesTee:
-        return "Ladies Tee - slope ";
-    case MensTee:
-        return "Mens Tee - slope ";
-    default:
-        return "Pro tee - slope ";
-    }
+    return (tee == LadiesTee || tee == MensTee ? teeName(tee) : std::string("Pro tee")) + " - slope ";
 }
 
 void PrintChcpChart(ReportPrinter& printer, const Store& store, int course, int tee) {

@@ -49,17 +49,10 @@ std::string methodName(int method) {
     }
 }
 
+// The tee's name without the word "Tee".
 std::string shortTee(int tee) {
-    switch (tee) {
-    case LadiesTee:
-        return "Ladies";
-    case MensTee:
-        return "Mens";
-    case ProTee:
-        return "Pro";
-    default:
-        return "tee " + plainNumber(tee);
-    }
+    std::string name = teeName(tee);
+    return isTee(tee) ? name.substr(0, name.size() - std::string(" Tee").size()) : name;
 }
 
 // The tees whose rating and slope give the stored differential of slot r,

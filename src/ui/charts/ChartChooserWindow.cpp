@@ -1,4 +1,6 @@
 #include "ChartChooserWindow.h"
+
+#include "handicap/ChooserParts.h"
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
@@ -16,10 +18,7 @@ constexpr int SlotRole = Qt::UserRole;
 
 ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, ChartAdopter adopt,
                                        QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("ANchooseplayer");
-    setWindowTitle("Select Player");
-
+    : ToolWindow(store, services, parent, "ANchooseplayer", "Select Player"), m_adopt(std::move(adopt)) {
     auto* playerlabel = new QPushButton(this);
     playerlabel->setObjectName("Playerlabel");
     playerlabel->setFlat(true);
@@ -27,26 +26,19 @@ ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, Chart
     m_List1 = new QListWidget(this);
     m_List1->setObjectName("List1");
     m_List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* acceptbutton = new QPushButton("&Accept", this);
-    acceptbutton->setObjectName("acceptbutton");
-    acceptbutton->setToolTip("accept selection");
+    QPushButton* acceptbutton =
+        actionButton("&Accept", "acceptbutton", &ChartChooserWindow::acceptbutton_Click, "accept selection");
     acceptbutton->setDefault(true);
-    auto* exitbutton = new QPushButton("E&xit", this);
-    exitbutton->setObjectName("exitbutton");
+    QPushButton* exitbutton = actionButton("E&xit", "exitbutton", &ChartChooserWindow::exitbutton_Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(acceptbutton);
-    buttons->addWidget(exitbutton);
     auto* column = new QVBoxLayout(this);
     column->addWidget(playerlabel);
     column->addWidget(m_List1, 1);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({acceptbutton, exitbutton}));
     resize(300, 420);
 
     connect(playerlabel, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
-    connect(acceptbutton, &QPushButton::clicked, this, &ChartChooserWindow::acceptbutton_Click);
     connect(m_List1, &QListWidget::itemDoubleClicked, this, &ChartChooserWindow::acceptbutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &ChartChooserWindow::exitbutton_Click);
 
     m_store.CurrentPlayer = 0;
     playerlabel->setText(qs(chooserCaption(m_store)));
@@ -58,14 +50,11 @@ ChartChooserWindow::ChartChooserWindow(Store& store, UiServices& services, Chart
 }
 
 void ChartChooserWindow::acceptbutton_Click() {
-    QList<QListWidgetItem*> selected = m_List1->selectedItems();
-    if (selected.isEmpty()) {
-        m_services.dialogs.beep();
-        return;
-    }
+    QListWidgetItem* chosen = chosenEntry(m_List1, m_services.dialogs);
+    if (!chosen) return;
     BusyPointer busy(m_services.dialogs);
     // The entry's own slot: names left out of the list would shift a position.
-    m_store.CurrentPlayer = static_cast<int16_t>(selected.front()->data(SlotRole).toInt());
+    m_store.CurrentPlayer = static_cast<int16_t>(chosen->data(SlotRole).toInt());
     m_List1->clearSelection();
     openChartWindow(chartForKind(m_store.ChartKind), m_store, m_services, m_adopt);
     close();

@@ -37,12 +37,4 @@ QFrame* legendMark(const QString& name, uint32_t rgb, QWidget* parent) {
     return mark;
 }
 
-QPushButton* chartButton(const QString& name, const QString& caption, const QString& toolTip,
-                         QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    return button;
-}
-
 } // namespace tallyrock

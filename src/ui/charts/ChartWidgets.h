@@ -20,7 +20,5 @@ QLabel* captionPanel(const QString& name, QWidget* parent, const QString& text =
 QLabel* chartPicture(const QString& name, const QtCanvas& canvas, QWidget* parent);
 // A short thick line in a series colour, next to its legend text.
 QFrame* legendMark(const QString& name, uint32_t rgb, QWidget* parent);
-QPushButton* chartButton(const QString& name, const QString& caption, const QString& toolTip,
-                         QWidget* parent);
 
 } // namespace tallyrock

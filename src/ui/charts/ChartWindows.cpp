@@ -23,25 +23,19 @@ QWidget* openChartWindow(ChartChoice choice, Store& store, UiServices& services,
 }
 
 ChartWindowBase::ChartWindowBase(Store& store, UiServices& services, ChartAdopter adopt, ChartChoice other,
-                                 double width, double height, QWidget* parent)
-    : ToolWindow(store, services, parent), m_canvas(width, height), m_adopt(std::move(adopt)),
-      m_other(other) {}
+                                 const QString& objectName, const QString& title, double width, double height,
+                                 QWidget* parent)
+    : ToolWindow(store, services, parent, objectName, title), m_canvas(width, height),
+      m_adopt(std::move(adopt)), m_other(other) {}
 
 QHBoxLayout* ChartWindowBase::buttonRow(const QString& switchCaption, const QString& switchTip,
                                         const QString& printTip, const QString& doneName) {
-    auto* switchButton = chartButton("Command3d1", switchCaption, switchTip, this);
-    auto* printbutton = chartButton("Printbutton", "&Print", printTip, this);
-    auto* donebutton = chartButton(doneName, "&Done", "Close chart window", this);
-    connect(printbutton, &QPushButton::clicked, this, &ChartWindowBase::Printbutton_Click);
-    connect(switchButton, &QPushButton::clicked, this, &ChartWindowBase::Command3d1_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(switchButton);
-    buttons->addStretch(1);
-    buttons->addWidget(printbutton);
-    buttons->addWidget(donebutton);
-    return buttons;
+    QPushButton* switchButton =
+        actionButton(switchCaption, "Command3d1", &ChartWindowBase::Command3d1_Click, switchTip);
+    QPushButton* printbutton =
+        actionButton("&Print", "Printbutton", &ChartWindowBase::Printbutton_Click, printTip);
+    QPushButton* donebutton = closeButton("&Done", doneName, "Close chart window");
+    return rowOf({switchButton, nullptr, printbutton, donebutton});
 }
 
 void ChartWindowBase::Printbutton_Click() {

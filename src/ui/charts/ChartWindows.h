@@ -33,8 +33,9 @@ class ChartWindowBase : public ToolWindow {
 
   protected:
     // `other` is the chart the switch opens; the canvas size is in twips.
-    ChartWindowBase(Store& store, UiServices& services, ChartAdopter adopt, ChartChoice other, double width,
-                    double height, QWidget* parent);
+    ChartWindowBase(Store& store, UiServices& services, ChartAdopter adopt, ChartChoice other,
+                    const QString& objectName, const QString& title, double width, double height,
+                    QWidget* parent);
 
     // The switch, the print button and the done button, connected, in a row.
     QHBoxLayout* buttonRow(const QString& switchCaption, const QString& switchTip, const QString& printTip,

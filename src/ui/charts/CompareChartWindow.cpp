@@ -19,10 +19,7 @@
 namespace tallyrock {
 
 CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("compareform");
-    setWindowTitle("Tallyrock");
-
+    : ToolWindow(store, services, parent, "compareform", "Tallyrock") {
     // The list and its scale header share one fixed-pitch font, so the stars line up under the labels.
     QFont fixed = printFont("Courier New", 10, false);
     QLabel* panel = captionPanel("Panel3D2", this, "Handicap");
@@ -42,25 +39,19 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
                     m_List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_List1) + 1;
     for (QLabel* header : {headerLeft, headerRight})
         header->setIndent(textStart + QFontMetrics(fixed).horizontalAdvance(' '));
-    auto* printbutton = chartButton("Command3d1", "&Print", "Print listing", this);
-    auto* donebutton = chartButton("Donebutton", "&Done", "Close handicap window", this);
+    QPushButton* printbutton =
+        actionButton("&Print", "Command3d1", &CompareChartWindow::Command3d1_Click, "Print listing");
+    QPushButton* donebutton = closeButton("&Done", "Donebutton", "Close handicap window");
 
     // The right part of the header continues the left part: both sit in one place.
     auto* header = new QGridLayout;
     header->addWidget(headerLeft, 0, 0);
     header->addWidget(headerRight, 0, 0);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(printbutton);
-    buttons->addWidget(donebutton);
     auto* column = new QVBoxLayout(this);
     column->addWidget(panel);
     column->addLayout(header);
     column->addWidget(m_List1, 1);
-    column->addLayout(buttons);
-
-    connect(printbutton, &QPushButton::clicked, this, &CompareChartWindow::Command3d1_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    column->addLayout(rowOf({nullptr, printbutton, donebutton}));
 
     m_lines = compareLines(m_store.league, whsMethod(m_store.settings));
     for (const std::string& line : m_lines)

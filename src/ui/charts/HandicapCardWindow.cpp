@@ -21,29 +21,20 @@ namespace tallyrock {
 
 namespace {
 constexpr int SlotRole = Qt::UserRole;
-
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
 } // namespace
 
 HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("HcpCards");
-    setWindowTitle("Handicap Card Printing");
-
+    : ToolWindow(store, services, parent, "HcpCards", "Handicap Card Printing") {
     QVBoxLayout* listColumn = buildPlayerColumn();
 
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);
     commentLabel->setWordWrap(true);
-    m_Text1 = textBox("Text1", this);
+    m_Text1 = namedEdit("Text1", this);
     m_Text1->setToolTip("Date which will appear on printed cards");
     auto* offsets = new QGroupBox("Print alignment", this);
-    m_hoffsettext = textBox("hoffsettext", offsets);
-    m_WDOffSetText = textBox("WDOffSetText", offsets);
-    m_pscalingtext = textBox("pscalingtext", offsets);
+    m_hoffsettext = namedEdit("hoffsettext", offsets);
+    m_WDOffSetText = namedEdit("WDOffSetText", offsets);
+    m_pscalingtext = namedEdit("pscalingtext", offsets);
     auto* offsetRows = new QFormLayout(offsets);
     offsetRows->addRow("Starting height Offset", m_hoffsettext);
     offsetRows->addRow("Width Offset", m_WDOffSetText);
@@ -51,9 +42,11 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
 
     drawCardPicture(m_picture);
     QLabel* picture = chartPicture("Picture1", m_picture, this);
-    auto* printbutton = chartButton("PrintButton", "&Print", "Print hcp cards for selected players", this);
-    auto* donebutton = chartButton("donebutton", "&Done", "Close hcp card window", this);
-    auto* infobutton = chartButton("infobutton", "Info", "Card stock", this);
+    QPushButton* printbutton = actionButton("&Print", "PrintButton", &HandicapCardWindow::PrintButton_Click,
+                                            "Print hcp cards for selected players");
+    QPushButton* donebutton = closeButton("&Done", "donebutton", "Close hcp card window");
+    QPushButton* infobutton =
+        actionButton("Info", "infobutton", &HandicapCardWindow::infobutton_Click, "Card stock");
 
     auto* formColumn = new QVBoxLayout;
     formColumn->addWidget(picture, 0, Qt::AlignHCenter);
@@ -61,12 +54,7 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     formColumn->addWidget(m_Text1);
     formColumn->addWidget(offsets);
     formColumn->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(printbutton);
-    buttons->addWidget(donebutton);
-    formColumn->addLayout(buttons);
+    formColumn->addLayout(rowOf({infobutton, nullptr, printbutton, donebutton}));
     auto* row = new QHBoxLayout(this);
     row->addLayout(listColumn, 1);
     row->addLayout(formColumn);
@@ -75,9 +63,6 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     connect(m_pscalingtext, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_store.settings.CardScaling = toSingle(leadingNumber(str(text)));
     });
-    connect(printbutton, &QPushButton::clicked, this, &HandicapCardWindow::PrintButton_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &HandicapCardWindow::infobutton_Click);
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName("Timer1");
     connect(m_Timer1, &QTimer::timeout, this, &HandicapCardWindow::Timer1_Timer);
@@ -93,18 +78,14 @@ QVBoxLayout* HandicapCardWindow::buildPlayerColumn() {
     m_List1 = new QListWidget(this);
     m_List1->setObjectName("List1");
     m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_printcountlabel = new QLabel(this);
-    m_printcountlabel->setObjectName("printcountlabel");
-    auto* selectallbutton = chartButton("selectallbutton", "Select All", {}, this);
-    auto* unmarkbutton = chartButton("Command1", "Un-mark All", {}, this);
+    m_printcountlabel = namedLabel("printcountlabel", this);
+    QPushButton* selectallbutton = namedButton("Select All", "selectallbutton", this);
+    QPushButton* unmarkbutton = namedButton("Un-mark All", "Command1", this);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(heading);
     listColumn->addWidget(m_List1, 1);
     listColumn->addWidget(m_printcountlabel);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(selectallbutton);
-    listButtons->addWidget(unmarkbutton);
-    listColumn->addLayout(listButtons);
+    listColumn->addLayout(rowOf({selectallbutton, unmarkbutton}));
     connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
     connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
     return listColumn;

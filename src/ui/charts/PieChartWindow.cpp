@@ -2,7 +2,6 @@
 
 #include "ChartWidgets.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +10,8 @@
 namespace tallyrock {
 
 PieChartWindow::PieChartWindow(Store& store, UiServices& services, ChartAdopter adopt, QWidget* parent)
-    : ChartWindowBase(store, services, std::move(adopt), ChartChoice::Trend, PieWidth, PieHeight, parent) {
-    setObjectName("Piechart");
-    setWindowTitle("Individual Scoring Averages");
-
+    : ChartWindowBase(store, services, std::move(adopt), ChartChoice::Trend, "Piechart",
+                      "Individual Scoring Averages", PieWidth, PieHeight, parent) {
     QLabel* picture = chartPicture("P", m_canvas, this);
     QLabel* namelabel = captionPanel("Namelabel", this);
     QLabel* aveparlabel = captionPanel("aveparlabel", this);
@@ -29,8 +26,7 @@ PieChartWindow::PieChartWindow(Store& store, UiServices& services, ChartAdopter 
         column->addWidget(label);
     column->addLayout(buttons);
 
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
     int p = m_store.CurrentPlayer;
     ScoreCounts counts = countScores(m_store, p);
     DrawPie(m_canvas, pieSlices(counts));

@@ -13,10 +13,8 @@
 namespace tallyrock {
 
 TrendChartWindow::TrendChartWindow(Store& store, UiServices& services, ChartAdopter adopt, QWidget* parent)
-    : ChartWindowBase(store, services, std::move(adopt), ChartChoice::Pie, TrendWidth, TrendHeight, parent) {
-    setObjectName("GRform");
-    setWindowTitle("Handicap Differential and Index Trend");
-
+    : ChartWindowBase(store, services, std::move(adopt), ChartChoice::Pie, "GRform",
+                      "Handicap Differential and Index Trend", TrendWidth, TrendHeight, parent) {
     QLabel* picture = chartPicture("Picture1", m_canvas, this);
     QLabel* lab3 = captionPanel("Lab3", this);
     QLabel* differential = captionPanel("Lab2_1", this, "Handicap Differential");

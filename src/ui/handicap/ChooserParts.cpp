@@ -2,9 +2,11 @@
 
 #include "handicap/Choosers.h"
 #include "services/QtText.h"
+#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,6 +50,33 @@ void fillChooser(QListWidget* list, const std::vector<std::string>& lines) {
     list->clear();
     for (const std::string& line : lines)
         list->addItem(qs(line));
+}
+
+QListWidgetItem* chosenEntry(const QListWidget* list, Dialogs& dialogs) {
+    QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        dialogs.beep();
+        return nullptr;
+    }
+    return selected.front();
+}
+
+void ChooserWindow::buildChooserWindow(QWidget* caption, const QString& exitTip) {
+    ChooserParts parts = buildChooser(*this, caption, exitTip);
+    m_List1 = parts.list;
+    connect(parts.accept, &QPushButton::clicked, this, &ChooserWindow::acceptbutton_Click);
+    connect(parts.exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ChooserWindow::showPlayers() {
+    centreBelowMiddle(*this, 90);
+    fillChooser(m_List1, chooserNames(m_store.league));
+    m_List1->setFocus();
+}
+
+void ChooserWindow::mousePressEvent(QMouseEvent* event) {
+    m_List1->clearSelection();
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace tallyrock

@@ -1,16 +1,21 @@
 #pragma once
-// What the two player choosers share: a caption above a single-choice list,
-// the accept and exit buttons below it.
+// What the player choosers share: a caption above a single-choice list, the
+// accept and exit buttons below it, and the accept's first step.
+
+#include "services/ToolWindow.h"
 
 #include <QString>
 #include <string>
 #include <vector>
 
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QWidget;
 
 namespace tallyrock {
+
+class Dialogs;
 
 struct ChooserParts {
     QListWidget* list = nullptr;
@@ -24,5 +29,25 @@ ChooserParts buildChooser(QWidget& window, QWidget* caption, const QString& exit
 
 // Replaces the list's entries; none is selected.
 void fillChooser(QListWidget* list, const std::vector<std::string>& lines);
+
+// The entry selected in the list; with none, a beep and null.
+QListWidgetItem* chosenEntry(const QListWidget* list, Dialogs& dialogs);
+
+// The player and edit-round choosers: the chooser's layout, with exit closing
+// the window and a click on the window clearing the selection.
+class ChooserWindow : public ToolWindow {
+    Q_OBJECT
+  protected:
+    using ToolWindow::ToolWindow;
+
+    // Lays out the caption, the list and the buttons; accept runs acceptbutton_Click().
+    void buildChooserWindow(QWidget* caption, const QString& exitTip);
+    // Places the window, lists the league's players and gives the list the focus.
+    void showPlayers();
+    void mousePressEvent(QMouseEvent* event) override;
+    virtual void acceptbutton_Click() = 0;
+
+    QListWidget* m_List1 = nullptr;
+};
 
 } // namespace tallyrock

@@ -1,6 +1,7 @@
 #include "CourseHandicapWindow.h"
 
 #include "handicap/CourseHandicapCalculator.h"
+#include "services/NamedControls.h"
 #include "services/QtText.h"
 #include "utilities/ScreenPlacement.h"
 
@@ -20,24 +21,15 @@ CourseHandicapWindow::CourseHandicapWindow(UiServices& services, QWidget* parent
     setWindowTitle("Course Handicaps");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_Text1 = new QLineEdit(this);
-    m_Text1->setObjectName("Text1");
-    m_Text2 = new QLineEdit(this);
-    m_Text2->setObjectName("Text2");
-    m_Hcpmessage = new QLabel(this);
-    m_Hcpmessage->setObjectName("Hcpmessage");
-    m_Hcpmessage->setFrameShape(QFrame::Panel);
-    m_Hcpmessage->setFrameShadow(QFrame::Sunken);
+    m_Text1 = namedEdit("Text1", this);
+    m_Text2 = namedEdit("Text2", this);
+    m_Hcpmessage = namedLabel("Hcpmessage", this);
+    sinkPanel(m_Hcpmessage);
     m_Hcpmessage->setMinimumWidth(180);
-    QFont bold = m_Hcpmessage->font();
-    bold.setBold(true);
-    m_Hcpmessage->setFont(bold);
-    auto* Calcbutton = new QPushButton("&Calculate", this);
-    Calcbutton->setObjectName("Calcbutton");
-    auto* closebutton = new QPushButton("Cl&ose", this);
-    closebutton->setObjectName("closebutton");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
+    makeBold(m_Hcpmessage);
+    QPushButton* Calcbutton = namedButton("&Calculate", "Calcbutton", this);
+    QPushButton* closebutton = namedButton("Cl&ose", "closebutton", this);
+    QPushButton* infobutton = namedButton("&Help", "infobutton", this);
     for (QPushButton* b : {Calcbutton, closebutton, infobutton})
         b->setAutoDefault(true);
 
@@ -49,11 +41,7 @@ CourseHandicapWindow::CourseHandicapWindow(UiServices& services, QWidget* parent
     grid->addWidget(Calcbutton, 1, 2);
     grid->addWidget(new QLabel("Course Hcp.", this), 2, 0, Qt::AlignRight);
     grid->addWidget(m_Hcpmessage, 2, 1, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(closebutton);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(rowOf({infobutton, nullptr, closebutton}), 3, 0, 1, 3);
 
     connect(m_Text1, &QLineEdit::textChanged, m_Hcpmessage, &QLabel::clear);
     connect(m_Text2, &QLineEdit::textChanged, m_Hcpmessage, &QLabel::clear);

@@ -3,7 +3,6 @@
 #include "ChooserParts.h"
 #include "handicap/Choosers.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -14,39 +13,22 @@ namespace tallyrock {
 
 EditRoundChooserWindow::EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                                QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("GPlayer");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ChooserWindow(store, services, parent, "GPlayer"), m_adopt(std::move(adopt)) {
     m_message = new QLabel(SelectPlayerText, this);
     m_message->setObjectName("message");
     m_message->setAlignment(Qt::AlignCenter);
-    QFont bold = m_message->font();
-    bold.setBold(true);
-    m_message->setFont(bold);
-    ChooserParts parts = buildChooser(*this, m_message, "close player list");
-    m_List1 = parts.list;
-    connect(parts.accept, &QPushButton::clicked, this, &EditRoundChooserWindow::acceptbutton_Click);
-    connect(parts.exit, &QPushButton::clicked, this, &EditRoundChooserWindow::exitbutton_Click);
+    makeBold(m_message);
+    buildChooserWindow(m_message, "close player list");
 
     openEditRoundChooser(m_store);
-    centreBelowMiddle(*this, 90);
-    fillChooser(m_List1, chooserNames(m_store.league));
-    m_List1->setFocus();
-}
-
-void EditRoundChooserWindow::mousePressEvent(QMouseEvent* event) {
-    m_List1->clearSelection();
-    QWidget::mousePressEvent(event);
+    showPlayers();
 }
 
 void EditRoundChooserWindow::acceptbutton_Click() {
-    QList<QListWidgetItem*> selected = m_List1->selectedItems();
-    if (selected.isEmpty()) {
-        m_services.dialogs.beep();
-        return;
-    }
+    QListWidgetItem* chosen = chosenEntry(m_List1, m_services.dialogs);
+    if (!chosen) return;
     if (m_stage == "edit") {
-        chooseRoundPlayer(m_store, str(selected.front()->text()));
+        chooseRoundPlayer(m_store, str(chosen->text()));
         m_message->setText(SelectDateText);
         m_stage = "date";
         // Dates, initials and scores stand in columns.
@@ -56,16 +38,12 @@ void EditRoundChooserWindow::acceptbutton_Click() {
         fillChooser(m_List1, roundDateLines(m_store, m_store.CurrentPlayer));
         return;
     }
-    if (!chooseRoundDate(m_store, m_List1->row(selected.front()))) {
+    if (!chooseRoundDate(m_store, m_List1->row(chosen))) {
         m_services.dialogs.beep();
         return;
     }
     m_handedOver = true;
     openScoreEntry(m_store, m_services, m_adopt);
-    close();
-}
-
-void EditRoundChooserWindow::exitbutton_Click() {
     close();
 }
 

@@ -3,18 +3,17 @@
 // of the player's rounds by date, newest first; the round chosen opens score
 // entry to correct or delete it.
 
+#include "ChooserParts.h"
 #include "ScoreEntryWindow.h"
-#include "services/ToolWindow.h"
 #include "store/Store.h"
 
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 
 namespace tallyrock {
 
-class EditRoundChooserWindow : public ToolWindow {
+class EditRoundChooserWindow : public ChooserWindow {
     Q_OBJECT
   public:
     EditRoundChooserWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt = {},
@@ -28,18 +27,15 @@ class EditRoundChooserWindow : public ToolWindow {
     void exited();
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void onClosing() override;
 
   private:
-    void acceptbutton_Click();
-    void exitbutton_Click();
+    void acceptbutton_Click() override;
 
     ScoreEntryAdopter m_adopt;
     QString m_stage = "edit";
     bool m_handedOver = false;
     QLabel* m_message = nullptr;
-    QListWidget* m_List1 = nullptr;
 };
 
 } // namespace tallyrock

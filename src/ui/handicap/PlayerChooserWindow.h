@@ -3,16 +3,14 @@
 // Player"): the player chosen becomes CurrentPlayer and the main window shows
 // that player's rounds.
 
-#include "services/ToolWindow.h"
+#include "ChooserParts.h"
 #include "store/Store.h"
 
 #include <QWidget>
 
-class QListWidget;
-
 namespace tallyrock {
 
-class PlayerChooserWindow : public ToolWindow {
+class PlayerChooserWindow : public ChooserWindow {
     Q_OBJECT
   public:
     PlayerChooserWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
@@ -24,15 +22,12 @@ class PlayerChooserWindow : public ToolWindow {
     void exited();
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void onClosing() override;
 
   private:
-    void acceptbutton_Click();
-    void exitbutton_Click();
+    void acceptbutton_Click() override;
 
     bool m_accepted = false;
-    QListWidget* m_List1 = nullptr;
 };
 
 } // namespace tallyrock

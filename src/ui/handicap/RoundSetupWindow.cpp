@@ -24,15 +24,11 @@ namespace {
 constexpr int SlotRole = Qt::UserRole;
 
 QLabel* dateLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
+    QLabel* label = namedLabel(name, parent);
+    sinkPanel(label);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance("Mmmm") + 8);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    makeBold(label);
     return label;
 }
 
@@ -40,11 +36,7 @@ QLabel* dateLabel(const char* name, QWidget* parent) {
 
 RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntryAdopter adopt,
                                    QWidget* parent)
-    : ToolWindow(store, services, parent), m_adopt(std::move(adopt)) {
-    setObjectName("selectplayers");
-    setWindowTitle(RoundSetupTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "selectplayers", RoundSetupTitle), m_adopt(std::move(adopt)) {
     auto* hint = new QLabel(RoundSetupHint, this);
     hint->setWordWrap(true);
     auto* oldestFirst = new QLabel(OldestFirstHint, this);
@@ -59,17 +51,12 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     QGroupBox* courseFrame = buildCourseFrame();
     QGroupBox* dateFrame = buildDateFrame();
 
-    auto* allbutton = new QPushButton("&Select All", this);
-    allbutton->setObjectName("allbutton");
-    auto* acceptbutton = new QPushButton("&Accept", this);
-    acceptbutton->setObjectName("acceptbutton");
-    acceptbutton->setToolTip("Accept selection - continue");
-    auto* cancelbutton = new QPushButton("&Cancel", this);
-    cancelbutton->setObjectName("cancelbutton");
-    cancelbutton->setToolTip("Close Player Selection window");
-    auto* infobutton = new QPushButton("&Info", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help on entering rounds");
+    QPushButton* allbutton = actionButton("&Select All", "allbutton", &RoundSetupWindow::allbutton_Click);
+    QPushButton* acceptbutton = actionButton("&Accept", "acceptbutton", &RoundSetupWindow::acceptbutton_Click,
+                                             "Accept selection - continue");
+    QPushButton* cancelbutton = actionButton("&Cancel", "cancelbutton", &RoundSetupWindow::cancelbutton_Click,
+                                             "Close Player Selection window");
+    QPushButton* infobutton = helpButton("&Info", "infobutton", "Help on entering rounds");
     for (QPushButton* b : {allbutton, acceptbutton, cancelbutton, infobutton})
         b->setAutoDefault(true);
 
@@ -78,11 +65,7 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     side->addWidget(dateFrame);
     side->addWidget(allbutton, 0, Qt::AlignLeft);
     side->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(acceptbutton);
-    buttons->addWidget(cancelbutton);
-    buttons->addWidget(infobutton);
-    side->addLayout(buttons);
+    side->addLayout(rowOf({acceptbutton, cancelbutton, infobutton}));
     auto* middle = new QHBoxLayout;
     middle->addWidget(m_List1, 1);
     middle->addLayout(side);
@@ -90,11 +73,6 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     page->addWidget(hint);
     page->addLayout(middle, 1);
     page->addWidget(oldestFirst);
-
-    connect(allbutton, &QPushButton::clicked, this, &RoundSetupWindow::allbutton_Click);
-    connect(acceptbutton, &QPushButton::clicked, this, &RoundSetupWindow::acceptbutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &RoundSetupWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &RoundSetupWindow::helpRequested);
 
     showOpening();
 }

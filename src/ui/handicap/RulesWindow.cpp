@@ -47,11 +47,7 @@ void check(QButtonGroup* group, int id) {
 } // namespace
 
 RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("HcpRulesForm");
-    setWindowTitle("Handicapping Options / Methods");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "HcpRulesForm", "Handicapping Options / Methods") {
     QGroupBox* methodFrame = buildMethodFrame();
     buildRoundsFrame();
     QGroupBox* limitFrame = buildLimitFrame();
@@ -68,12 +64,10 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     factorRow->addWidget(new QLabel("default factor is .96", this));
     factorRow->addStretch(1);
 
-    auto* okbutton = new QPushButton("&Accept choices", this);
-    okbutton->setObjectName("okbutton");
-    okbutton->setToolTip("Accept choices");
+    QPushButton* okbutton =
+        actionButton("&Accept choices", "okbutton", &RulesWindow::okbutton_Click, "Accept choices");
     okbutton->setAutoDefault(true);
-    auto* infobutton = new QPushButton("&Help with Handicap Settings", this);
-    infobutton->setObjectName("infobutton");
+    QPushButton* infobutton = helpButton("&Help with Handicap Settings", "infobutton");
     infobutton->setAutoDefault(true);
 
     auto* left = new QVBoxLayout;
@@ -91,20 +85,14 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(okbutton);
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
-    page->addLayout(buttons);
+    page->addLayout(rowOf({infobutton, nullptr, okbutton}));
 
     connect(m_hcpoption, &QButtonGroup::idToggled, this, &RulesWindow::hcpoption_Click);
     connect(m_roundsoption, &QButtonGroup::idToggled, this, &RulesWindow::roundsoption_Click);
     connect(m_hcplimitoption, &QButtonGroup::idToggled, this, &RulesWindow::hcplimitoption_Click);
     connect(m_Strokeoption, &QButtonGroup::idToggled, this, &RulesWindow::Strokeoption_Click);
-    connect(infobutton, &QPushButton::clicked, this, &RulesWindow::helpRequested);
-    connect(okbutton, &QPushButton::clicked, this, &RulesWindow::okbutton_Click);
 
     showForm(rulesFormValues(m_store.settings));
     adjustSize();
@@ -114,8 +102,7 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
 
 // The method choices, with the Casual system's own Info button.
 QGroupBox* RulesWindow::buildMethodFrame() {
-    auto* methodFrame = new QGroupBox("Handicapping Method", this);
-    methodFrame->setObjectName("methodframe");
+    auto* methodFrame = namedGroup("Handicapping Method", "methodframe", this);
     m_hcpoption = optionGroup(
         methodFrame, "hcpoption",
         {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
@@ -130,8 +117,7 @@ QGroupBox* RulesWindow::buildMethodFrame() {
 }
 
 void RulesWindow::buildRoundsFrame() {
-    m_Frame3 = new QGroupBox(RoundsFrameCaption, this);
-    m_Frame3->setObjectName("Frame3");
+    m_Frame3 = namedGroup(RoundsFrameCaption, "Frame3", this);
     m_roundsoption = optionGroup(
         m_Frame3, "roundsoption",
         {{"Standard (similar to USGA && RCGA)", "Schedule similar to USGA"},
@@ -148,8 +134,7 @@ void RulesWindow::buildRoundsFrame() {
 }
 
 QGroupBox* RulesWindow::buildLimitFrame() {
-    auto* limitFrame = new QGroupBox("Handicap Limitations", this);
-    limitFrame->setObjectName("limitframe");
+    auto* limitFrame = namedGroup("Handicap Limitations", "limitframe", this);
     m_hcplimitoption = optionGroup(
         limitFrame, "hcplimitoption",
         {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
@@ -166,8 +151,7 @@ QGroupBox* RulesWindow::buildLimitFrame() {
 }
 
 QGroupBox* RulesWindow::buildStrokeFrame() {
-    auto* strokeFrame = new QGroupBox("Stroke Control Limits", this);
-    strokeFrame->setObjectName("strokeframe");
+    auto* strokeFrame = namedGroup("Stroke Control Limits", "strokeframe", this);
     m_Strokeoption =
         optionGroup(strokeFrame, "Strokeoption",
                     {{"Don't use any Stroke adjustments", "Any limits applied manually during play"},
@@ -183,8 +167,7 @@ QGroupBox* RulesWindow::buildStrokeFrame() {
 }
 
 QGroupBox* RulesWindow::buildNineHoleFrame() {
-    auto* nineFrame = new QGroupBox("9 Hole Round Processing", this);
-    nineFrame->setObjectName("nineholeframe");
+    auto* nineFrame = namedGroup("9 Hole Round Processing", "nineholeframe", this);
     m_NineHoleOption =
         optionGroup(nineFrame, "NineHoleOption",
                     {{"Program doubles 9 hole socres", "Our Recommendation - Produces an 18 hole handicap"},
@@ -195,8 +178,7 @@ QGroupBox* RulesWindow::buildNineHoleFrame() {
 
 // The World Handicap System's own numbers: the allowance and the expected nine-hole differential.
 QGroupBox* RulesWindow::buildWhsFrame() {
-    auto* frame = new QGroupBox("World Handicap System", this);
-    frame->setObjectName("whsframe");
+    auto* frame = namedGroup("World Handicap System", "whsframe", this);
     m_allowancetext = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame);
     m_ninefactortext = numberBox("ninefactortext", "Factor of the index, 0 to 1", frame);
     m_ninebasetext = numberBox("ninebasetext", "Added strokes, 0 to 5", frame);

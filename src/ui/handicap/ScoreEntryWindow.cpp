@@ -76,10 +76,7 @@ QLineEdit* scoreBox(const QString& name, const QFont& font, QWidget* parent) {
 } // namespace
 
 ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent), m_recorder(store) {
-    setObjectName("roundsform");
-    setWindowTitle(ScoreEntryTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "roundsform", ScoreEntryTitle), m_recorder(store) {
     m_editing = m_store.EditSlot >= 1;
 
     buildNameLabels();
@@ -120,15 +117,11 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
 }
 
 void ScoreEntryWindow::buildNameLabels() {
-    m_Namelabel = new QLabel(this);
-    m_Namelabel->setObjectName("Namelabel");
-    QFont bold = m_Namelabel->font();
-    bold.setBold(true);
-    m_Namelabel->setFont(bold);
-    m_Pnamelabel = new QLabel(this);
-    m_Pnamelabel->setObjectName("Pnamelabel");
-    QFont large = bold;
-    large.setPointSizeF(bold.pointSizeF() * 1.5);
+    m_Namelabel = namedLabel("Namelabel", this);
+    makeBold(m_Namelabel);
+    m_Pnamelabel = namedLabel("Pnamelabel", this);
+    QFont large = m_Namelabel->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
     m_Pnamelabel->setFont(large);
     m_Pnamelabel->setStyleSheet("color: rgb(0, 0, 128);");
 }
@@ -150,21 +143,22 @@ QGroupBox* ScoreEntryWindow::buildTeeFrame() {
 }
 
 QGridLayout* ScoreEntryWindow::buildButtons() {
-    auto button = [this](const char* caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
+    auto button = [this](const char* caption, const char* name, void (ScoreEntryWindow::*slot)()) {
+        QPushButton* b = actionButton(caption, name, slot);
         b->setAutoDefault(true); // Enter on a focused button presses it
         return b;
     };
-    m_recordbutton = button("&Record scores to file", "recordbutton");
-    m_skipbutton = button("&Skip Player", "skipbutton");
+    m_recordbutton = button("&Record scores to file", "recordbutton", &ScoreEntryWindow::recordbutton_Click);
+    m_skipbutton = button("&Skip Player", "skipbutton", &ScoreEntryWindow::skipbutton_Click);
     m_skipbutton->setToolTip("Skip this player");
-    m_deletebutton = button("&Delete this round", "deletebutton");
+    m_deletebutton = button("&Delete this round", "deletebutton", &ScoreEntryWindow::deletebutton_Click);
     m_deletebutton->hide();
     m_deletebutton->setEnabled(false);
-    QPushButton* cancelbutton = button("&Cancel score entry", "cancelbutton");
-    QPushButton* infobutton = button("&Help on entering scores", "infobutton");
-    QPushButton* viewMathButton = button("&View Math", "Command3D1");
+    QPushButton* cancelbutton =
+        button("&Cancel score entry", "cancelbutton", &ScoreEntryWindow::cancelbutton_Click);
+    QPushButton* infobutton =
+        button("&Help on entering scores", "infobutton", &ScoreEntryWindow::helpRequested);
+    QPushButton* viewMathButton = button("&View Math", "Command3D1", &ScoreEntryWindow::toggleCalculation);
     viewMathButton->setToolTip("Show calculation panel");
 
     auto* buttons = new QGridLayout;
@@ -174,23 +168,12 @@ QGridLayout* ScoreEntryWindow::buildButtons() {
     buttons->addWidget(cancelbutton, 1, 0);
     buttons->addWidget(viewMathButton, 1, 1);
     buttons->addWidget(infobutton, 2, 0, 1, 2);
-
-    connect(m_recordbutton, &QPushButton::clicked, this, &ScoreEntryWindow::recordbutton_Click);
-    connect(m_skipbutton, &QPushButton::clicked, this, &ScoreEntryWindow::skipbutton_Click);
-    connect(m_deletebutton, &QPushButton::clicked, this, &ScoreEntryWindow::deletebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &ScoreEntryWindow::cancelbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &ScoreEntryWindow::helpRequested);
-    connect(viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::toggleCalculation);
     return buttons;
 }
 
 void ScoreEntryWindow::buildTimers() {
-    m_Timer1 = new QTimer(this);
-    m_Timer1->setObjectName("Timer1");
-    m_Timer1->setInterval(600);
-    m_Timer2 = new QTimer(this);
-    m_Timer2->setObjectName("Timer2");
-    m_Timer2->setInterval(1000);
+    m_Timer1 = namedTimer("Timer1", 600, this);
+    m_Timer2 = namedTimer("Timer2", 1000, this);
     connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
     connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
 }
@@ -313,8 +296,7 @@ QWidget* ScoreEntryWindow::buildGrid() {
 
     m_TotalLabel = parLabel("TotalLabel");
     m_Totalscorelabel = parLabel("Totalscorelabel");
-    m_Totalscorelabel->setFrameShape(QFrame::Panel);
-    m_Totalscorelabel->setFrameShadow(QFrame::Sunken);
+    sinkPanel(m_Totalscorelabel);
     m_Totalscorelabel->setMinimumWidth(m_outscoretext->width());
     auto* totals = new QHBoxLayout;
     totals->setSpacing(8);

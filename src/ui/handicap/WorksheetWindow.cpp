@@ -35,10 +35,7 @@ QString joined(const std::vector<std::string>& lines) {
 
 WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std::optional<Date> asOf,
                                  QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("Worksheetform");
-    setWindowTitle("Handicap Worksheet");
-
+    : ToolWindow(store, services, parent, "Worksheetform", "Handicap Worksheet") {
     m_Playercombo = new QComboBox(this);
     m_Playercombo->setObjectName("Playercombo");
     const int count = std::clamp<int>(store.league.PlayerCount, 0, MaxPlayers);
@@ -52,19 +49,15 @@ WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std:
     m_Asofdate->setDisplayFormat("MM/dd/yyyy");
     m_Asofdate->setCalendarPopup(true);
 
-    m_Worksheettext = new QPlainTextEdit(this);
-    m_Worksheettext->setObjectName("Worksheettext");
-    m_Worksheettext->setReadOnly(true);
-    m_Worksheettext->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font = printFont(store.settings.FontName, 9, false);
-    m_Worksheettext->setFont(font);
+    m_Worksheettext = reportSheet("Worksheettext", font, this);
     QFontMetrics metrics(font);
     // A printed page's width of text (96 characters) and the scroll bar.
     m_Worksheettext->setMinimumSize(metrics.horizontalAdvance(QString(100, 'M')), metrics.lineSpacing() * 36);
 
-    QPushButton* printbutton = namedButton("&Print", "Printbutton", this);
-    QPushButton* copybutton = namedButton("&Copy", "Copybutton", this);
-    QPushButton* donebutton = namedButton("&Done", "Donebutton", this);
+    QPushButton* printbutton = actionButton("&Print", "Printbutton", &WorksheetWindow::Printbutton_Click);
+    QPushButton* copybutton = actionButton("&Copy", "Copybutton", &WorksheetWindow::Copybutton_Click);
+    QPushButton* donebutton = closeButton("&Done", "Donebutton");
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Player", this));
@@ -72,20 +65,13 @@ WorksheetWindow::WorksheetWindow(Store& store, UiServices& services, int p, std:
     choices->addSpacing(16);
     choices->addWidget(new QLabel("Index as of", this));
     choices->addWidget(m_Asofdate);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* b : {printbutton, copybutton, donebutton})
-        buttons->addWidget(b);
     auto* column = new QVBoxLayout(this);
     column->addLayout(choices);
     column->addWidget(m_Worksheettext, 1);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({nullptr, printbutton, copybutton, donebutton}));
 
     connect(m_Playercombo, &QComboBox::currentIndexChanged, this, &WorksheetWindow::showWorksheet);
     connect(m_Asofdate, &QDateEdit::dateChanged, this, &WorksheetWindow::showWorksheet);
-    connect(printbutton, &QPushButton::clicked, this, &WorksheetWindow::Printbutton_Click);
-    connect(copybutton, &QPushButton::clicked, this, &WorksheetWindow::Copybutton_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     showWorksheet();
     centreBelowMiddle(*this, 100);
 }

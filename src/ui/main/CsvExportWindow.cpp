@@ -17,10 +17,7 @@
 namespace tallyrock {
 
 CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("csvexportform");
-    setWindowTitle("Export as CSV");
-
+    : ToolWindow(store, services, parent, "csvexportform", "Export as CSV") {
     m_Kindbox = new QComboBox(this);
     m_Kindbox->setObjectName("Kindbox");
     for (const ExportKind& kind : exportKinds())
@@ -37,25 +34,20 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
         m_Playerbox->addItem(qs(m_store.player(p).PlayerName));
     m_Statuslabel = new QLabel(this);
     m_Statuslabel->setObjectName("Statuslabel");
-    QPushButton* exportbutton = namedButton("&Export...", "Exportbutton", this);
-    QPushButton* donebutton = namedButton("D&one", "Donebutton", this);
+    QPushButton* exportbutton =
+        actionButton("&Export...", "Exportbutton", &CsvExportWindow::Exportbutton_Click);
+    QPushButton* donebutton = closeButton("D&one", "Donebutton");
 
     auto* form = new QFormLayout;
     form->addRow("&Kind:", m_Kindbox);
     form->addRow(m_Datelabel, m_Datebox);
     form->addRow(m_Playerlabel, m_Playerbox);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(exportbutton);
-    buttons->addWidget(donebutton);
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addWidget(m_Statuslabel);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({nullptr, exportbutton, donebutton}));
 
     connect(m_Kindbox, &QComboBox::currentIndexChanged, this, &CsvExportWindow::Kindbox_Changed);
-    connect(exportbutton, &QPushButton::clicked, this, &CsvExportWindow::Exportbutton_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     Kindbox_Changed(m_Kindbox->currentIndex());
     centreBelowMiddle(*this, 100);
 }

@@ -7,6 +7,7 @@
 #include "print/PrintFonts.h"
 #include "roster/CourseOps.h"
 #include "services/BusyPointer.h"
+#include "services/NamedControls.h"
 #include "services/PrinterSetup.h"
 #include "services/QtText.h"
 #include "store/CourseFile.h"
@@ -47,15 +48,9 @@ MainWindow::MainWindow(Store& store, UiServices& services, QWidget* parent)
     setWindowTitle("Tallyrock");
     setWindowIcon(toolIcon(3));
 
-    m_Timer1 = new QTimer(this);
-    m_Timer1->setObjectName("Timer1");
-    m_Timer1->setInterval(500);
-    m_ViewTimer = new QTimer(this);
-    m_ViewTimer->setObjectName("ViewTimer");
-    m_ViewTimer->setInterval(1500);
-    m_messagetimer = new QTimer(this);
-    m_messagetimer->setObjectName("messagetimer");
-    m_messagetimer->setInterval(3000);
+    m_Timer1 = namedTimer("Timer1", 500, this);
+    m_ViewTimer = namedTimer("ViewTimer", 1500, this);
+    m_messagetimer = namedTimer("messagetimer", 3000, this);
     connect(m_Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
     connect(m_ViewTimer, &QTimer::timeout, this, &MainWindow::ViewTimer_Timer);
     connect(m_messagetimer, &QTimer::timeout, this, &MainWindow::messagetimer_Timer);
@@ -329,8 +324,8 @@ void MainWindow::buildMessagePanel(QWidget* parent) {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     spinRow->addWidget(down);
     spinRow->addWidget(up);
-    connect(down, &QToolButton::clicked, this, &MainWindow::Spin1_SpinDown);
-    connect(up, &QToolButton::clicked, this, &MainWindow::Spin1_SpinUp);
+    connect(down, &QToolButton::clicked, this, [this] { Spin1_Spin(true); });
+    connect(up, &QToolButton::clicked, this, [this] { Spin1_Spin(false); });
     m_messagepanel->installEventFilter(this);
     static_cast<QVBoxLayout*>(parent->layout())->addWidget(m_messagepanel);
 }
@@ -514,17 +509,9 @@ void MainWindow::showAction(const QString& text) {
     m_messagetimer->start();
 }
 
-void MainWindow::Spin1_SpinDown() {
+void MainWindow::Spin1_Spin(bool down) {
     m_actionmessage->setStyleSheet("color: rgb(0, 0, 160);");
-    std::optional<std::string> message = m_view.spinDown(m_store);
-    if (m_view.mode() == ViewMode::Player) return;
-    fillLists();
-    if (message) showAction(qs(*message));
-}
-
-void MainWindow::Spin1_SpinUp() {
-    m_actionmessage->setStyleSheet("color: rgb(0, 0, 160);");
-    std::optional<std::string> message = m_view.spinUp(m_store);
+    std::optional<std::string> message = down ? m_view.spinDown(m_store) : m_view.spinUp(m_store);
     if (m_view.mode() == ViewMode::Player) return;
     fillLists();
     if (message) showAction(qs(*message));

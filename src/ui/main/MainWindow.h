@@ -155,8 +155,8 @@ class MainWindow : public QMainWindow {
     // Handlers, named after their controls.
     void leaguesmenu_Click(int k);
     void Viewmenu_Click(int index);
-    void Spin1_SpinDown();
-    void Spin1_SpinUp();
+    // The message panel's spin buttons, down or up.
+    void Spin1_Spin(bool down);
     void Timer1_Timer();
     void ViewTimer_Timer();
     void messagetimer_Timer();

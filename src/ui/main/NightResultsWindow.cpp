@@ -15,43 +15,24 @@
 namespace tallyrock {
 
 NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("nightform");
-    setWindowTitle("Results of a Date");
-
+    : ToolWindow(store, services, parent, "nightform", "Results of a Date") {
     auto* dateLabel = new QLabel("&Date (MM/DD/YY):", this);
     m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
     m_Datebox->setObjectName("Datebox");
     dateLabel->setBuddy(m_Datebox);
-    QPushButton* showbutton = namedButton("&Show", "Showbutton", this);
-    m_Sheet = new QPlainTextEdit(this);
-    m_Sheet->setObjectName("Sheet");
-    m_Sheet->setReadOnly(true);
-    m_Sheet->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPushButton* showbutton = actionButton("&Show", "Showbutton", &NightResultsWindow::Showbutton_Click);
     QFont fixed = printFont(m_store.settings.FontName, 9, false);
-    m_Sheet->setFont(fixed);
-    m_Printbutton = namedButton("&Print", "Printbutton", this);
+    m_Sheet = reportSheet("Sheet", fixed, this);
+    m_Printbutton = actionButton("&Print", "Printbutton", &NightResultsWindow::Printbutton_Click);
     m_Printbutton->setEnabled(false);
-    QPushButton* donebutton = namedButton("D&one", "Donebutton", this);
+    QPushButton* donebutton = closeButton("D&one", "Donebutton");
 
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(dateLabel);
-    dateRow->addWidget(m_Datebox);
-    dateRow->addWidget(showbutton);
-    dateRow->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_Printbutton);
-    buttons->addWidget(donebutton);
     auto* column = new QVBoxLayout(this);
-    column->addLayout(dateRow);
+    column->addLayout(rowOf({dateLabel, m_Datebox, showbutton, nullptr}));
     column->addWidget(m_Sheet, 1);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({nullptr, m_Printbutton, donebutton}));
 
-    connect(showbutton, &QPushButton::clicked, this, &NightResultsWindow::Showbutton_Click);
     connect(m_Datebox, &QLineEdit::returnPressed, this, &NightResultsWindow::Showbutton_Click);
-    connect(m_Printbutton, &QPushButton::clicked, this, &NightResultsWindow::Printbutton_Click);
-    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
 
     int width = QFontMetrics(fixed).horizontalAdvance(QString(100, 'x'));
     resize(width + 40, 520);

@@ -4,7 +4,6 @@
 #include "TextBoxRule.h"
 #include "roster/PlayerOps.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,13 +17,8 @@
 namespace tallyrock {
 
 AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("playform");
-    setWindowTitle("Add Players to League");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    m_Text1 = new QLineEdit(this);
-    m_Text1->setObjectName("Text1");
+    : ToolWindow(store, services, parent, "playform", "Add Players to League") {
+    m_Text1 = namedEdit("Text1", this);
     m_Text1->setMaxLength(PlayerNameMaxChars);
     m_Text1->setMinimumWidth(m_Text1->fontMetrics().horizontalAdvance(QString(20, 'n')));
     applyTextRule(m_Text1, playerNameBoxText);
@@ -41,15 +35,10 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
     m_Option3D1[1]->setChecked(true);
 
     m_playernumlabel = sunkenPanel("playernumlabel", this);
-    auto* Addbutton = new QPushButton("Add Player", this);
-    Addbutton->setObjectName("Addbutton");
-    Addbutton->setToolTip("Click or press Enter to Add Player name");
-    auto* exitbutton = new QPushButton("Cl&ose", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("Close player window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Information on adding players");
+    QPushButton* Addbutton = actionButton("Add Player", "Addbutton", &AddPlayerWindow::Addbutton_Click,
+                                          "Click or press Enter to Add Player name");
+    QPushButton* exitbutton = closeButton("Cl&ose", "exitbutton", "Close player window");
+    QPushButton* infobutton = helpButton("&Help", "infobutton", "Information on adding players");
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel("Player Name", this));
@@ -59,15 +48,8 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
     column->addLayout(nameRow);
     column->addWidget(teeFrame);
     column->addWidget(m_playernumlabel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(exitbutton);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({infobutton, nullptr, exitbutton}));
 
-    connect(Addbutton, &QPushButton::clicked, this, &AddPlayerWindow::Addbutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &AddPlayerWindow::helpRequested);
     for (QWidget* control : findChildren<QWidget*>())
         control->installEventFilter(this);
 
@@ -76,8 +58,7 @@ AddPlayerWindow::AddPlayerWindow(Store& store, UiServices& services, QWidget* pa
     m_playernumlabel->setText(qs(memberCountText(m_store.league.PlayerCount)));
     openAddPlayers(m_store);
 
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
     m_Text1->setFocus();
 }
 

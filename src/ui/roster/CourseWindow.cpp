@@ -35,13 +35,8 @@ const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;
 } // namespace
 
 CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("course");
-    setWindowTitle("Course Information");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    m_Nametext = new QLineEdit(this);
-    m_Nametext->setObjectName("Nametext");
+    : ToolWindow(store, services, parent, "course", "Course Information") {
+    m_Nametext = namedEdit("Nametext", this);
     m_Nametext->setMaxLength(CourseNameMaxChars);
     keepTextSafe(m_Nametext);
     auto* nameRow = new QHBoxLayout;
@@ -100,24 +95,11 @@ void CourseWindow::showCourse() {
 
 // Help, Save and Cancel, connected.
 QHBoxLayout* CourseWindow::buildButtons() {
-    auto* savebutton = new QPushButton("&Save", this);
-    savebutton->setObjectName("savebutton");
-    savebutton->setToolTip("Save course information to disk");
-    auto* cancelbutton = new QPushButton("&Cancel", this);
-    cancelbutton->setObjectName("cancelbutton");
-    cancelbutton->setToolTip("Close course window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help on Courses");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(savebutton);
-    buttons->addWidget(cancelbutton);
-    connect(savebutton, &QPushButton::clicked, this, &CourseWindow::savebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &CourseWindow::helpRequested);
-    return buttons;
+    QPushButton* savebutton = actionButton("&Save", "savebutton", &CourseWindow::savebutton_Click,
+                                           "Save course information to disk");
+    QPushButton* cancelbutton = closeButton("&Cancel", "cancelbutton", "Close course window");
+    QPushButton* infobutton = helpButton("&Help", "infobutton", "Help on Courses");
+    return rowOf({infobutton, nullptr, savebutton, cancelbutton});
 }
 
 // Ratings and slopes of the three tees, typed or stepped with the spin buttons (and the

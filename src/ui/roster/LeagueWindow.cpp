@@ -4,7 +4,6 @@
 #include "roster/LeagueOps.h"
 #include "services/BusyPointer.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,50 +14,27 @@
 namespace tallyrock {
 
 LeagueWindow::LeagueWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("Createleagueform");
-    setWindowTitle("Create League File");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    m_Text1 = new QLineEdit(this);
-    m_Text1->setObjectName("Text1");
+    : ToolWindow(store, services, parent, "Createleagueform", "Create League File") {
+    m_Text1 = namedEdit("Text1", this);
     m_Text1->setMaxLength(30);
     m_Text1->setMinimumWidth(m_Text1->fontMetrics().horizontalAdvance(QString(32, 'n')));
     applyTextRule(m_Text1, leagueNameBoxText);
 
-    auto* Okbutton = new QPushButton("&Create", this);
-    Okbutton->setObjectName("Okbutton");
-    Okbutton->setToolTip("Create a new league file");
-    auto* deletebutton = new QPushButton("&Delete", this);
-    deletebutton->setObjectName("deletebutton");
-    deletebutton->setToolTip("Delete league file");
-    auto* Command3d1 = new QPushButton("Cl&ose", this);
-    Command3d1->setObjectName("Command3d1");
-    Command3d1->setToolTip("Close File create/delete window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help with league files");
+    QPushButton* Okbutton =
+        actionButton("&Create", "Okbutton", &LeagueWindow::Okbutton_Click, "Create a new league file");
+    QPushButton* deletebutton =
+        actionButton("&Delete", "deletebutton", &LeagueWindow::deletebutton_Click, "Delete league file");
+    QPushButton* Command3d1 = closeButton("Cl&ose", "Command3d1", "Close File create/delete window");
+    QPushButton* infobutton = helpButton("&Help", "infobutton", "Help with league files");
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel("Enter a name for your League file.", this));
     column->addWidget(m_Text1);
     column->addWidget(new QLabel("30 char max, do not include suffix", this));
     column->addSpacing(8);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Okbutton);
-    buttons->addWidget(deletebutton);
-    buttons->addStretch(1);
-    buttons->addWidget(infobutton);
-    buttons->addWidget(Command3d1);
-    column->addLayout(buttons);
+    column->addLayout(rowOf({Okbutton, deletebutton, nullptr, infobutton, Command3d1}));
 
-    connect(Okbutton, &QPushButton::clicked, this, &LeagueWindow::Okbutton_Click);
-    connect(deletebutton, &QPushButton::clicked, this, &LeagueWindow::deletebutton_Click);
-    connect(Command3d1, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &LeagueWindow::helpRequested);
-
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
     m_Text1->setFocus();
 }
 

@@ -5,7 +5,6 @@
 #include "roster/RosterChanges.h"
 #include "services/QtText.h"
 #include "store/TeamFile.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -20,36 +19,23 @@
 namespace tallyrock {
 
 PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("sortform");
-    setWindowTitle("Player Listing  rearrange / Sort");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    auto* Playerlabel = new QLabel(this);
-    Playerlabel->setObjectName("Playerlabel");
-    QFont bold = Playerlabel->font();
-    bold.setBold(true);
-    Playerlabel->setFont(bold);
+    : ToolWindow(store, services, parent, "sortform", "Player Listing  rearrange / Sort") {
+    QLabel* Playerlabel = namedLabel("Playerlabel", this);
+    makeBold(Playerlabel);
     m_List1 = new QListWidget(this);
     m_List1->setObjectName("List1");
     // The numbers are right-aligned in three characters: a fixed pitch keeps the names in line.
     m_List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_List1->setMinimumSize(260, 300);
-    m_Label1 = new QLabel(this);
-    m_Label1->setObjectName("Label1");
-    m_Label1->setFrameShape(QFrame::Panel);
-    m_Label1->setFrameShadow(QFrame::Sunken);
+    m_Label1 = namedLabel("Label1", this);
+    sinkPanel(m_Label1);
     m_Label1->setMinimumWidth(m_Label1->fontMetrics().horizontalAdvance(QString(20, 'n')));
-    m_Text1 = new QLineEdit(this);
-    m_Text1->setObjectName("Text1");
+    m_Text1 = namedEdit("Text1", this);
     m_Text1->setFixedWidth(56);
     auto* SpinButton1 = new SpinButton("SpinButton1", "Position", this);
-    m_changebutton = new QPushButton("Change Position", this);
-    m_changebutton->setObjectName("changebutton");
+    m_changebutton = actionButton("Change Position", "changebutton", &PlayerOrderWindow::changebutton_Click);
     m_changebutton->setEnabled(false);
-    auto* exitbutton = new QPushButton("Cl&ose", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("Close position sorting window");
+    QPushButton* exitbutton = closeButton("Cl&ose", "exitbutton", "Close position sorting window");
 
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel("Click on a name to Select.", this));
@@ -86,16 +72,13 @@ PlayerOrderWindow::PlayerOrderWindow(Store& store, UiServices& services, QWidget
     connect(m_Text1, &QLineEdit::textChanged, this, &PlayerOrderWindow::Text1_Change);
     connect(SpinButton1, &SpinButton::spinDown, this, [this] { SpinButton1_Spin(true); });
     connect(SpinButton1, &SpinButton::spinUp, this, [this] { SpinButton1_Spin(false); });
-    connect(m_changebutton, &QPushButton::clicked, this, &PlayerOrderWindow::changebutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 
     // Load
     Playerlabel->setText(qs(orderListCaption(m_store)));
     buildList();
     ReloadTeams(m_store);
 
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
 }
 
 void PlayerOrderWindow::buildList() {

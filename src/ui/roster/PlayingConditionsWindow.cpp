@@ -19,18 +19,14 @@
 namespace tallyrock {
 
 PlayingConditionsWindow::PlayingConditionsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("pccform");
-    setWindowTitle("Playing Conditions");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ToolWindow(store, services, parent, "pccform", "Playing Conditions") {
     if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
 
     m_coursecombo = new QComboBox(this);
     m_coursecombo->setObjectName("coursecombo");
     for (int c = 1; c <= m_store.courses.CourseCount; ++c)
         if (m_store.courses.offered(c)) m_coursecombo->addItem(qs(m_store.courses.name(c)), c);
-    m_datetext = new QLineEdit(this);
-    m_datetext->setObjectName("datetext");
+    m_datetext = namedEdit("datetext", this);
     m_datetext->setToolTip("Date of the rounds, MM/DD/YY");
     Date today = m_services.clock.today();
     m_datetext->setText(QString("%1/%2/%3")
@@ -50,27 +46,16 @@ PlayingConditionsWindow::PlayingConditionsWindow(Store& store, UiServices& servi
                             "takes this adjustment. 0 is a normal day.",
                             this);
 
-    auto* savebutton = new QPushButton("&Save", this);
-    savebutton->setObjectName("savebutton");
-    auto* cancelbutton = new QPushButton("&Cancel", this);
-    cancelbutton->setObjectName("cancelbutton");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(infobutton);
-    buttons->addStretch(1);
-    buttons->addWidget(savebutton);
-    buttons->addWidget(cancelbutton);
+    QPushButton* savebutton = actionButton("&Save", "savebutton", &PlayingConditionsWindow::savebutton_Click);
+    QPushButton* cancelbutton = closeButton("&Cancel", "cancelbutton");
+    QPushButton* infobutton = helpButton("&Help", "infobutton");
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
     page->addWidget(hint);
-    page->addLayout(buttons);
+    page->addLayout(rowOf({infobutton, nullptr, savebutton, cancelbutton}));
 
     connect(m_coursecombo, &QComboBox::currentIndexChanged, this, &PlayingConditionsWindow::showStored);
     connect(m_datetext, &QLineEdit::textChanged, this, &PlayingConditionsWindow::showStored);
-    connect(savebutton, &QPushButton::clicked, this, &PlayingConditionsWindow::savebutton_Click);
-    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, &PlayingConditionsWindow::helpRequested);
 
     showStored();
     adjustSize();

@@ -2,7 +2,6 @@
 
 #include "roster/RosterChanges.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -14,30 +13,15 @@ namespace tallyrock {
 // The close button and the window's own close both write the files; the team
 // point file always, so it follows the closed gap.
 RemovePlayerWindow::RemovePlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : PlayerListWindow(store, services, TeamFileSave::Always, parent) {
-    setObjectName("RMplayer");
-    setWindowTitle("Remove Player");
-
-    auto* removebutton = new QPushButton("Remove Player", this);
-    removebutton->setObjectName("removebutton");
+    : PlayerListWindow(store, services, TeamFileSave::Always, parent, "RMplayer", "Remove Player") {
+    QPushButton* removebutton =
+        actionButton("Remove Player", "removebutton", &RemovePlayerWindow::removebutton_Click);
     QPushButton* exitbutton = exitButton("Close the Remove Player window");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help on removing players");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(removebutton);
-    buttons->addStretch(1);
-    buttons->addWidget(infobutton);
-    buttons->addWidget(exitbutton);
-    m_column->addLayout(buttons);
-
-    connect(removebutton, &QPushButton::clicked, this, &RemovePlayerWindow::removebutton_Click);
+    QPushButton* infobutton = helpButton("&Help", "infobutton", "Help on removing players");
+    m_column->addLayout(rowOf({removebutton, nullptr, infobutton, exitbutton}));
     connect(m_List1, &QListWidget::itemDoubleClicked, this, &RemovePlayerWindow::removebutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &RemovePlayerWindow::helpRequested);
 
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
 }
 
 void RemovePlayerWindow::removebutton_Click() {

@@ -12,10 +12,6 @@ class RemovePlayerWindow : public PlayerListWindow {
   public:
     RemovePlayerWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
-  signals:
-    // The information button: the help window at the topic on players.
-    void helpRequested();
-
   private:
     void removebutton_Click();
 };

@@ -4,7 +4,6 @@
 #include "roster/PlayerOps.h"
 #include "roster/RosterChanges.h"
 #include "services/QtText.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,17 +16,12 @@ namespace tallyrock {
 
 // The close button and the window's own close both write the league file.
 RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidget* parent)
-    : PlayerListWindow(store, services, TeamFileSave::Never, parent) {
-    setObjectName("Playernm");
-    setWindowTitle("Change Player Name");
-
-    m_Text1 = new QLineEdit(this);
-    m_Text1->setObjectName("Text1");
+    : PlayerListWindow(store, services, TeamFileSave::Never, parent, "Playernm", "Change Player Name") {
+    m_Text1 = namedEdit("Text1", this);
     m_Text1->setMaxLength(PlayerNameMaxChars);
     keepTextSafe(m_Text1);
-    auto* renamebutton = new QPushButton("Rename", this);
-    renamebutton->setObjectName("renamebutton");
-    renamebutton->setToolTip("Rename highlighted name");
+    QPushButton* renamebutton = actionButton(
+        "Rename", "renamebutton", &RenamePlayerWindow::renamebutton_Click, "Rename highlighted name");
     QPushButton* exitbutton = exitButton("Close renaming window");
 
     m_column->addWidget(new QLabel("New name", this));
@@ -35,16 +29,11 @@ RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidg
     nameRow->addWidget(m_Text1, 1);
     nameRow->addWidget(renamebutton);
     m_column->addLayout(nameRow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(exitbutton);
-    m_column->addLayout(buttons);
+    m_column->addLayout(rowOf({nullptr, exitbutton}));
 
     connect(m_List1, &QListWidget::itemSelectionChanged, this, &RenamePlayerWindow::List1_Click);
-    connect(renamebutton, &QPushButton::clicked, this, &RenamePlayerWindow::renamebutton_Click);
 
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    placeBelowMiddle();
 }
 
 void RenamePlayerWindow::List1_Click() {

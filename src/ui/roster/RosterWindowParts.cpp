@@ -40,9 +40,9 @@ void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave tea
         services.dialogs.messageBox(failure);
 }
 
-PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent)
-    : ToolWindow(store, services, parent), m_teamFile(teamFile) {
-    setAttribute(Qt::WA_DeleteOnClose);
+PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent,
+                                   const QString& objectName, const QString& title)
+    : ToolWindow(store, services, parent, objectName, title), m_teamFile(teamFile) {
     m_Playerlabel = sunkenPanel("Playerlabel", this);
     m_Playerlabel->installEventFilter(this);
     m_List1 = new QListWidget(this);
@@ -57,11 +57,7 @@ PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileS
 }
 
 QPushButton* PlayerListWindow::exitButton(const QString& toolTip) {
-    auto* exitbutton = new QPushButton("Cl&ose", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip(toolTip);
-    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
-    return exitbutton;
+    return closeButton("Cl&ose", "exitbutton", toolTip);
 }
 
 bool PlayerListWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -33,7 +33,8 @@ class PlayerListWindow : public ToolWindow {
     Q_OBJECT
   protected:
     // Deleted when closed; the label and the filled list start the column.
-    PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent);
+    PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent,
+                     const QString& objectName, const QString& title);
 
     // The close button, with its tip.
     QPushButton* exitButton(const QString& toolTip);

@@ -7,20 +7,23 @@
 #include "services/UiServices.h"
 #include "store/Store.h"
 
+#include "services/NamedControls.h"
+
+#include <QPushButton>
 #include <QWidget>
 
-class QPushButton;
+#include <functional>
 
 namespace tallyrock {
-
-// A push button with its caption and the name tests and screen readers find it by.
-QPushButton* namedButton(const QString& caption, const QString& objectName, QWidget* parent);
 
 class ToolWindow : public QWidget {
     Q_OBJECT
   public:
     // A top-level window, deleted when closed.
     ToolWindow(Store& store, UiServices& services, QWidget* parent);
+    // The same, named for tests and with its title (none where `title` is null).
+    ToolWindow(Store& store, UiServices& services, QWidget* parent, const QString& objectName,
+               const QString& title = {});
 
   signals:
     // The window has closed: the main window enables itself again.
@@ -32,6 +35,25 @@ class ToolWindow : public QWidget {
     // The window's own closing work, run once, before closed() is emitted.
     virtual void onClosing() {}
     void closeEvent(QCloseEvent* event) override;
+
+    // A named button whose click runs `slot` of the window.
+    template <typename Window>
+    QPushButton* actionButton(const QString& caption, const QString& objectName, void (Window::*slot)(),
+                              const QString& toolTip = {}) {
+        QPushButton* button = namedButton(caption, objectName, toolTip, this);
+        connect(button, &QPushButton::clicked, static_cast<Window*>(this), slot);
+        return button;
+    }
+    // A named button whose click runs `run`.
+    QPushButton* actionButton(const QString& caption, const QString& objectName,
+                              const std::function<void()>& run, const QString& toolTip = {});
+    // A named button that closes the window.
+    QPushButton* closeButton(const QString& caption, const QString& objectName, const QString& toolTip = {});
+    // A named button that asks for the window's help topic.
+    QPushButton* helpButton(const QString& caption, const QString& objectName, const QString& toolTip = {});
+    // Fits the window to its contents and centres it a little below the middle
+    // of the screen, where the program's small windows open.
+    void placeBelowMiddle();
 
     Store& m_store;
     UiServices& m_services;

@@ -42,15 +42,10 @@ std::vector<std::string> selectedNames(const QListWidget* list) {
 } // namespace
 
 TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("createteamsform");
-    setWindowTitle("Team Set-up");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "createteamsform", "Team Set-up") {
     m_List1 = memberList("List1", this);
     m_List2 = memberList("List2", this);
-    m_teamnametext = new QLineEdit(this);
-    m_teamnametext->setObjectName("teamnametext");
+    m_teamnametext = namedEdit("teamnametext", this);
     keepTextSafe(m_teamnametext);
     m_recordnumberlabel = new QLabel("Team # 0 in Record", this);
     m_recordnumberlabel->setObjectName("recordnumberlabel");
@@ -61,16 +56,19 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     m_startlabel->setObjectName("startlabel");
     m_startlabel->setWordWrap(true);
     m_startlabel->hide();
-    QPushButton* addbutton = namedButton("->", "addbutton", this);
-    QPushButton* removebutton = namedButton("<-", "removebutton", this);
+    QPushButton* addbutton = actionButton("->", "addbutton", &TeamDefinitionWindow::addbutton_Click);
+    QPushButton* removebutton = actionButton("<-", "removebutton", &TeamDefinitionWindow::removebutton_Click);
     addbutton->setAccessibleName("Move into the team");
     removebutton->setAccessibleName("Move out of the team");
-    m_createbutton = namedButton("Create Additonal Teams", "createbutton", this);
-    QPushButton* deleteteambutton = namedButton("Remove Team", "deleteteambutton", this);
-    QPushButton* nextteambutton = namedButton("Next Team", "nextteambutton", this);
-    QPushButton* prevteambutton = namedButton("Previous Team", "prevteambutton", this);
-    QPushButton* exitbutton = namedButton("Close", "Exitbutton", this);
-    QPushButton* infobutton = namedButton("Info", "Infobutton", this);
+    m_createbutton =
+        actionButton("Create Additonal Teams", "createbutton", &TeamDefinitionWindow::createbutton_Click);
+    QPushButton* deleteteambutton =
+        actionButton("Remove Team", "deleteteambutton", &TeamDefinitionWindow::deleteteambutton_Click);
+    QPushButton* nextteambutton = actionButton("Next Team", "nextteambutton", [this] { stepTeam(true); });
+    QPushButton* prevteambutton =
+        actionButton("Previous Team", "prevteambutton", [this] { stepTeam(false); });
+    QPushButton* exitbutton = closeButton("Close", "Exitbutton");
+    QPushButton* infobutton = helpButton("Info", "Infobutton");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Unassigned Members", this), 0, 0);
@@ -88,21 +86,11 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     grid->addWidget(m_recordnumberlabel, 2, 2);
     grid->addWidget(m_List2, 3, 2);
     grid->addWidget(m_startlabel, 4, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b :
-         {prevteambutton, nextteambutton, m_createbutton, deleteteambutton, infobutton, exitbutton})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->addLayout(
+        rowOf({prevteambutton, nextteambutton, m_createbutton, deleteteambutton, infobutton, exitbutton}), 5,
+        0, 1, 3);
 
     connect(m_teamnametext, &QLineEdit::textChanged, this, &TeamDefinitionWindow::teamnametext_Change);
-    connect(addbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::addbutton_Click);
-    connect(removebutton, &QPushButton::clicked, this, &TeamDefinitionWindow::removebutton_Click);
-    connect(m_createbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::createbutton_Click);
-    connect(deleteteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::deleteteambutton_Click);
-    connect(nextteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::nextteambutton_Click);
-    connect(prevteambutton, &QPushButton::clicked, this, &TeamDefinitionWindow::prevteambutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &TeamDefinitionWindow::Exitbutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &TeamDefinitionWindow::helpRequested);
 
     // Load
     openTeamDefinition(m_store);
@@ -163,18 +151,9 @@ void TeamDefinitionWindow::deleteteambutton_Click() {
     AddNamestoList();
 }
 
-void TeamDefinitionWindow::nextteambutton_Click() {
-    nextTeam(m_store.teams);
+void TeamDefinitionWindow::stepTeam(bool forward) {
+    forward ? nextTeam(m_store.teams) : previousTeam(m_store.teams);
     AddNamestoList();
-}
-
-void TeamDefinitionWindow::prevteambutton_Click() {
-    previousTeam(m_store.teams);
-    AddNamestoList();
-}
-
-void TeamDefinitionWindow::Exitbutton_Click() {
-    close();
 }
 
 // The close button and the window's own close both keep the changes.

@@ -30,9 +30,8 @@ class TeamDefinitionWindow : public ToolWindow {
     void removebutton_Click();
     void createbutton_Click();
     void deleteteambutton_Click();
-    void nextteambutton_Click();
-    void prevteambutton_Click();
-    void Exitbutton_Click();
+    // Moves to the next team, or to the one before it, and shows it.
+    void stepTeam(bool forward);
 
     QListWidget* m_List1 = nullptr;
     QListWidget* m_List2 = nullptr;

@@ -22,8 +22,7 @@ namespace tallyrock {
 namespace {
 
 QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+    QLineEdit* box = namedEdit(name, parent);
     box->setToolTip(tip);
     return box;
 }
@@ -31,15 +30,9 @@ QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
 } // namespace
 
 TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("teamdataform");
-    setWindowTitle("Greenquill");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    m_TeamNameLabel = new QLabel(this);
-    m_TeamNameLabel->setObjectName("TeamNameLabel");
-    m_RecordNumberLabel = new QLabel(this);
-    m_RecordNumberLabel->setObjectName("RecordNumberLabel");
+    : ToolWindow(store, services, parent, "teamdataform", "Greenquill") {
+    m_TeamNameLabel = namedLabel("TeamNameLabel", this);
+    m_RecordNumberLabel = namedLabel("RecordNumberLabel", this);
     m_Membertext = textBox("Membertext", "Players in this Team", this);
     m_Membertext->setReadOnly(true);
     m_List1 = new QListWidget(this);
@@ -52,20 +45,21 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     keepTextSafe(m_Text1);
     m_ManualText = textBox("ManualText", "Total kept by you", this);
     m_Calculatedtext = textBox("Calculatedtext", "Totaled by the program", this);
-    m_TotalLabel = new QLabel(this);
-    m_TotalLabel->setObjectName("TotalLabel");
+    m_TotalLabel = namedLabel("TotalLabel", this);
     m_DateText = textBox("DateText", "Can be a note, date or location", this);
     keepTextSafe(m_DateText); // it starts the comments
     m_DateCheck = new QCheckBox("Begin each line with -->", this);
     m_DateCheck->setObjectName("DateCheck");
     m_DateCheck->setToolTip("Starting Date or comment");
-    QPushButton* addbutton = namedButton("Add Event Information", "Addbutton", this);
-    addbutton->setToolTip("Enter new information to the list");
-    QPushButton* removebutton = namedButton("Remove Entry", "Removebutton", this);
-    QPushButton* nextteambutton = namedButton("Next Team", "nextteambutton", this);
-    QPushButton* prevteambutton = namedButton("Previous Team", "prevteambutton", this);
-    QPushButton* exitbutton = namedButton("Close", "exitbutton", this);
-    exitbutton->setToolTip("Close Team point window");
+    QPushButton* addbutton =
+        actionButton("Add Event Information", "Addbutton", &TeamPointsWindow::Addbutton_Click,
+                     "Enter new information to the list");
+    QPushButton* removebutton =
+        actionButton("Remove Entry", "Removebutton", &TeamPointsWindow::Removebutton_Click);
+    QPushButton* nextteambutton = actionButton("Next Team", "nextteambutton", [this] { stepTeam(true); });
+    QPushButton* prevteambutton =
+        actionButton("Previous Team", "prevteambutton", [this] { stepTeam(false); });
+    QPushButton* exitbutton = closeButton("Close", "exitbutton", "Close Team point window");
     auto* image1 = new QToolButton(this);
     image1->setObjectName("Image1");
     image1->setText("?");
@@ -89,19 +83,11 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     grid->addWidget(m_DateText, 5, 1);
     grid->addWidget(new QLabel("Calculated running total:", this), 5, 2, Qt::AlignRight);
     grid->addWidget(m_TotalLabel, 5, 3);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {removebutton, prevteambutton, nextteambutton, exitbutton})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 6, 0, 1, 4);
+    grid->addLayout(rowOf({removebutton, prevteambutton, nextteambutton, exitbutton}), 6, 0, 1, 4);
     grid->setColumnStretch(0, 3);
     resize(720, 480);
 
-    connect(addbutton, &QPushButton::clicked, this, &TeamPointsWindow::Addbutton_Click);
-    connect(removebutton, &QPushButton::clicked, this, &TeamPointsWindow::Removebutton_Click);
     connect(m_DateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::DateCheck_Click);
-    connect(nextteambutton, &QPushButton::clicked, this, &TeamPointsWindow::nextteambutton_Click);
-    connect(prevteambutton, &QPushButton::clicked, this, &TeamPointsWindow::prevteambutton_Click);
-    connect(exitbutton, &QPushButton::clicked, this, &TeamPointsWindow::exitbutton_Click);
     connect(image1, &QToolButton::clicked, this, &TeamPointsWindow::helpRequested);
 
     // Load
@@ -170,22 +156,11 @@ void TeamPointsWindow::DateCheck_Click(bool checked) {
     if (checked && m_Text1->text().isEmpty()) m_Text1->setText(qs(commentStart(str(m_DateText->text()))));
 }
 
-void TeamPointsWindow::nextteambutton_Click() {
+void TeamPointsWindow::stepTeam(bool forward) {
     checkfornewinfo();
-    nextTeam(m_store.teams);
+    forward ? nextTeam(m_store.teams) : previousTeam(m_store.teams);
     showmembers();
     listinfo();
-}
-
-void TeamPointsWindow::prevteambutton_Click() {
-    checkfornewinfo();
-    previousTeam(m_store.teams);
-    showmembers();
-    listinfo();
-}
-
-void TeamPointsWindow::exitbutton_Click() {
-    close();
 }
 
 // The close button and the window's own close both ask about typed points and keep the entries.

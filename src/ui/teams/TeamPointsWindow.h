@@ -31,9 +31,8 @@ class TeamPointsWindow : public ToolWindow {
     void Addbutton_Click();
     void Removebutton_Click();
     void DateCheck_Click(bool checked);
-    void nextteambutton_Click();
-    void prevteambutton_Click();
-    void exitbutton_Click();
+    // Moves to the next team, or to the one before it, and shows it.
+    void stepTeam(bool forward);
 
     QLabel* m_TeamNameLabel = nullptr;
     QLabel* m_RecordNumberLabel = nullptr;

@@ -3,7 +3,6 @@
 #include "services/BusyPointer.h"
 #include "services/PrinterSetup.h"
 #include "teams/TeamSummary.h"
-#include "utilities/ScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,11 +14,7 @@
 namespace tallyrock {
 
 TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent)
-    : ToolWindow(store, services, parent) {
-    setObjectName("PrintTeamform");
-    setWindowTitle("Team Report Printing Options");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : ToolWindow(store, services, parent, "PrintTeamform", "Team Report Printing Options") {
     m_Namescheck = new QCheckBox("List Team member names ", this);
     m_Namescheck->setObjectName("Namescheck");
     auto* frame = new QGroupBox("Report Types", this);
@@ -31,25 +26,17 @@ TeamSummaryWindow::TeamSummaryWindow(Store& store, UiServices& services, QWidget
     auto* options = new QVBoxLayout(frame);
     options->addWidget(option0);
     options->addWidget(m_Option1_1);
-    QPushButton* printbutton = namedButton("&Print", "Printbutton", this);
-    QPushButton* printsetupbutton = namedButton("Printer &Setup", "Printsetupbutton", this);
-    QPushButton* donebutton = namedButton("&Done", "Donebutton", this);
-    QPushButton* infobutton = namedButton("Info", "Infobutton", this);
+    QPushButton* printbutton = actionButton("&Print", "Printbutton", &TeamSummaryWindow::Printbutton_Click);
+    QPushButton* printsetupbutton =
+        actionButton("Printer &Setup", "Printsetupbutton", &TeamSummaryWindow::Printsetupbutton_Click);
+    QPushButton* donebutton = closeButton("&Done", "Donebutton");
+    QPushButton* infobutton = helpButton("Info", "Infobutton");
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_Namescheck);
     column->addWidget(frame);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {printbutton, printsetupbutton, infobutton, donebutton})
-        buttons->addWidget(b);
-    column->addLayout(buttons);
-
-    connect(printbutton, &QPushButton::clicked, this, &TeamSummaryWindow::Printbutton_Click);
-    connect(printsetupbutton, &QPushButton::clicked, this, &TeamSummaryWindow::Printsetupbutton_Click);
-    connect(donebutton, &QPushButton::clicked, this, &TeamSummaryWindow::Donebutton_Click);
-    connect(infobutton, &QPushButton::clicked, this, &TeamSummaryWindow::helpRequested);
-    adjustSize();
-    centreBelowMiddle(*this, 90);
+    column->addLayout(rowOf({printbutton, printsetupbutton, infobutton, donebutton}));
+    placeBelowMiddle();
 }
 
 void TeamSummaryWindow::Printbutton_Click() {
@@ -62,10 +49,6 @@ void TeamSummaryWindow::Printbutton_Click() {
 
 void TeamSummaryWindow::Printsetupbutton_Click() {
     showPrinterSetup(m_services);
-}
-
-void TeamSummaryWindow::Donebutton_Click() {
-    close();
 }
 
 } // namespace tallyrock

@@ -21,7 +21,6 @@ class TeamSummaryWindow : public ToolWindow {
   private:
     void Printbutton_Click();
     void Printsetupbutton_Click();
-    void Donebutton_Click();
 
     QCheckBox* m_Namescheck = nullptr;
     QRadioButton* m_Option1_1 = nullptr;

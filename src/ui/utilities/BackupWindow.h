@@ -3,13 +3,11 @@
 // the chosen place: a mounted removable drive, the home folder, or a folder
 // browsed for. It closes itself two seconds after a successful backup.
 
-#include "store/Store.h"
+#include "FolderListWindow.h"
 #include "utilities/Backup.h"
 
-#include <QWidget>
 #include <vector>
 
-class QListWidget;
 class QPushButton;
 class QTimer;
 
@@ -19,7 +17,7 @@ class Dialogs;
 
 inline constexpr const char* BackupWindowTitle = "Tallyrock  Backup Utility";
 
-class BackupWindow : public QWidget {
+class BackupWindow : public FolderListWindow {
     Q_OBJECT
   public:
     // Offers this machine's drives and home folder.
@@ -27,21 +25,15 @@ class BackupWindow : public QWidget {
     // Offers the given destination roots, in their order.
     BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots, QWidget* parent = nullptr);
 
-  signals:
-    void closed();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void addRoot(const BackupRoot& root);
-    void browsebutton_Click();
+    void addBrowsed(const std::string& folder) override;
     void copybutton_Click();
     void Timer1_Timer();
 
-    Store& m_store;
-    Dialogs& m_dialogs;
-    QListWidget* m_DriveList = nullptr;
     QPushButton* m_copybutton = nullptr;
     QTimer* m_Timer1 = nullptr;
 };

@@ -21,6 +21,9 @@
 //   printer font window                                                   PrinterFont
 //   restore window                                                        BackupRestore
 
+#include <array>
+#include <cstddef>
+
 namespace tallyrock {
 
 // The topics of the instructions, in the order the text has them.
@@ -53,21 +56,13 @@ enum class HelpTopic {
     Tips,
 };
 
-inline constexpr HelpTopic AllHelpTopics[] = {
-    HelpTopic::Contents,        HelpTopic::Purpose,
-    HelpTopic::GettingStarted,  HelpTopic::QuickStart,
-    HelpTopic::PlayersNeeds,    HelpTopic::Definitions,
-    HelpTopic::CreatingLeague,  HelpTopic::AddingPlayers,
-    HelpTopic::Courses,         HelpTopic::EnteringScores,
-    HelpTopic::Viewing,         HelpTopic::Printing,
-    HelpTopic::CorrectingRound, HelpTopic::ProgramSettings,
-    HelpTopic::PrinterFont,     HelpTopic::TeamRecords,
-    HelpTopic::Charts,          HelpTopic::HandicapCards,
-    HelpTopic::BackupRestore,   HelpTopic::DataFiles,
-    HelpTopic::CommandLine,     HelpTopic::OfficialHandicaps,
-    HelpTopic::CourseHandicap,  HelpTopic::NineHoleRounds,
-    HelpTopic::Toolbar,         HelpTopic::Tips,
-};
+// Every topic, in the enumeration's order: Contents to Tips.
+inline constexpr auto AllHelpTopics = [] {
+    std::array<HelpTopic, static_cast<std::size_t>(HelpTopic::Tips) + 1> topics{};
+    for (std::size_t i = 0; i < topics.size(); ++i)
+        topics[i] = static_cast<HelpTopic>(i);
+    return topics;
+}();
 
 // The topic of a text position of the instructions the windows were first
 // written against (0 the top, 1477 purpose, 2442 getting started, 2470 quick

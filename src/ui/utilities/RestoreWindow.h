@@ -3,13 +3,10 @@
 // replaced, and copies the backed-up data files back into the working
 // directory (the files there now are first kept in "Before Restore").
 
-#include "store/Store.h"
+#include "FolderListWindow.h"
 #include "utilities/Backup.h"
 
-#include <QWidget>
 #include <vector>
-
-class QListWidget;
 
 namespace tallyrock {
 
@@ -17,7 +14,7 @@ class Dialogs;
 
 inline constexpr const char* RestoreWindowTitle = "Tallyrock  Restore Utility";
 
-class RestoreWindow : public QWidget {
+class RestoreWindow : public FolderListWindow {
     Q_OBJECT
   public:
     // Looks for backups on this machine's drives and in the home folder.
@@ -31,19 +28,11 @@ class RestoreWindow : public QWidget {
     void restored();
     // The information button: the help window at the backup topic.
     void helpRequested();
-    void closed();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void addFolder(const std::filesystem::path& folder);
-    void browsebutton_Click();
+    void addBrowsed(const std::string& folder) override;
     void restorebutton_Click();
-
-    Store& m_store;
-    Dialogs& m_dialogs;
-    QListWidget* m_BackupList = nullptr;
 };
 
 } // namespace tallyrock
