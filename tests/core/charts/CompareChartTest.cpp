@@ -60,25 +60,6 @@ TEST(CompareChart, StarRoundsHalfUpAndIsHeldInsideTheScale) {
     }
 }
 
-TEST(CompareChart, IndexesComeBackFromTheKeyWithOneDecimal) {
-    Store store;
-    for (int p = 1; p <= 100; ++p) {
-        addSamplePlayer(store, "P" + std::to_string(p));
-        // Indexes -10.0 to 38.0 in halves; players p and p + 97 share theirs.
-        addChartRound(store, p, 0, static_cast<float>((p * 37 % 97 - 20) / 2.0));
-    }
-    std::vector<CompareEntry> order = compareOrder(store.league);
-    ASSERT_EQ(order.size(), 100u);
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        EXPECT_NEAR(order[i].index, store.player(order[i].player).round[1].RoundIndex, 1e-4);
-        if (i > 0) {
-            EXPECT_TRUE(order[i - 1].index < order[i].index ||
-                        (order[i - 1].index == order[i].index && order[i - 1].player < order[i].player))
-                << i;
-        }
-    }
-}
-
 // The heading of every page: the job's opening lines, the title, the scale and the rule.
 std::vector<std::string> heading() {
     return {"",

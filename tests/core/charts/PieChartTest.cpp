@@ -137,13 +137,6 @@ TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClock) {
     EXPECT_NEAR(NormalizeAngle(a), 5.283186f, 1e-6f);
 }
 
-TEST_F(PieTest, PercentagesHaveOneDecimalAndNoPadding) {
-    EXPECT_EQ(pieLegendText("Pars", 1.0f), "Pars 100.0");
-    EXPECT_EQ(pieLegendText("Pars", 1.0f / 3.0f), "Pars 33.3");
-    EXPECT_EQ(pieLegendText("Other", 2.0f / 3.0f), "Other 66.7");
-    EXPECT_EQ(pieLegendText("Eagles", 1.0f / 360.0f), "Eagles 0.3");
-}
-
 TEST_F(PieTest, PrintedPictureAndCaptionsFollowThePageFractions) {
     setHoleScores(addChartRound(store, p, 0, 0), {4, 5});
     ScoreCounts counts = draw();

@@ -84,27 +84,6 @@ TEST_F(TrendTest, TwentyRoundsEndAt8300AndJoinEachToTheOneBefore) {
     EXPECT_NEAR(series(BlackColor).back().y2, 3000 - 70 * 10, 1e-9);
 }
 
-TEST_F(TrendTest, ValuesOffTheSurfaceAreDrawnUnclipped) {
-    addChartRound(store, p, 45.0f, 30.0f);
-    addChartRound(store, p, -12.0f, 2.0f);
-    draw();
-    auto diffs = series(LightRed);
-    ASSERT_EQ(diffs.size(), 2u);
-    EXPECT_NEAR(diffs[0].y, -150, 1e-9);  // above the top edge
-    EXPECT_NEAR(diffs[1].y2, 3840, 1e-9); // under the horizontal axis
-}
-
-TEST_F(TrendTest, CurrentIndexInGeneralFormat) {
-    addChartRound(store, p, 11.0f, 12.3f);
-    EXPECT_EQ(trendCaptions(store.player(p)).index, "Current Hcp. Index = 12.3");
-    addChartRound(store, p, 8.0f, 9.0f);
-    EXPECT_EQ(trendCaptions(store.player(p)).index, "Current Hcp. Index = 9");
-    addChartRound(store, p, -3.0f, -1.2f);
-    TrendCaptions captions = trendCaptions(store.player(p));
-    EXPECT_EQ(captions.index, "Current Hcp. Index = -1.2");
-    EXPECT_EQ(captions.rounds, "3 rounds played");
-}
-
 TEST_F(TrendTest, PrintedPageLayoutFollowsThePageFractions) {
     addChartRound(store, p, 11.0f, 9.0f);
     draw();

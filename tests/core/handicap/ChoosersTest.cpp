@@ -73,14 +73,3 @@ TEST_F(ChoosersTest, APositionStandsForTheSlotCountedFromTheNewest) {
     store.CurrentPlayer = 2; // no rounds: nothing to choose
     EXPECT_FALSE(chooseRoundDate(store, 0));
 }
-
-TEST_F(ChoosersTest, ExitClearsThePlayerAndTheViewChooserTakesTheLastOfTheName) {
-    store.CurrentPlayer = 3;
-    exitEditRoundChooser(store);
-    EXPECT_EQ(store.CurrentPlayer, 0);
-    EXPECT_TRUE(chooseViewPlayer(store, "Bob"));
-    EXPECT_EQ(store.CurrentPlayer, 4);
-    EXPECT_FALSE(chooseViewPlayer(store, "Zed"));
-    EXPECT_EQ(store.CurrentPlayer, 4);
-    EXPECT_TRUE(markedPlayers(store).empty()); // the view chooser marks nobody
-}

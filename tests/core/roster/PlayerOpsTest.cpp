@@ -34,7 +34,6 @@ TEST(PlayerOps, AddTakesTheNextSlotClearedOfOldValues) {
     EXPECT_EQ(zoe.PlayerTee, 3);
     EXPECT_EQ(zoe.RoundCount, 0);
     EXPECT_EQ(zoe.round[3].HoleScore[5], 0);
-    EXPECT_EQ(memberCountText(store.league.PlayerCount), "5 member(s)");
 }
 
 TEST(PlayerOps, ShortDuplicateOrTooManyNamesAreRefused) {
@@ -54,11 +53,6 @@ TEST(PlayerOps, ShortDuplicateOrTooManyNamesAreRefused) {
               AddPlayerResult::Duplicate);
     EXPECT_EQ(store.league.PlayerCount, 2);
     EXPECT_EQ(addPlayer(store, "\xC3\x85sa", 2), AddPlayerResult::Added);
-
-    Message m = duplicatePlayerName();
-    EXPECT_EQ(m.title, "Player entry error");
-    EXPECT_EQ(m.text, "That name is already taken!");
-    EXPECT_EQ(m.icon, Icon::Exclamation);
 
     Store full = leagueIn(dir, MaxPlayers);
     EXPECT_EQ(addPlayer(full, "One More", 2), AddPlayerResult::RosterFull);

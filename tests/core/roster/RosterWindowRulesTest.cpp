@@ -77,12 +77,3 @@ TEST(PlayerOrderSpin, StepsTheRoundedNumberWithinTheList) {
     EXPECT_EQ(orderSpin("0", 8, true), 1);
     EXPECT_EQ(orderSpin("0", 8, false), std::nullopt);
 }
-
-TEST(RosterCaptions, NameTheLeague) {
-    Store store;
-    store.league.LeagueFilePath = "Club.LGE";
-    EXPECT_EQ(addPlayersTitle(store), "Club Players");
-    EXPECT_EQ(playerListCaption(store), "Club.LGE Player List");
-    EXPECT_EQ(orderListCaption(store), "Club   Player List");
-    EXPECT_EQ(orderLineName("100  Zed"), "Zed");
-}

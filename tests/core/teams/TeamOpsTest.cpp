@@ -79,25 +79,6 @@ TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
     EXPECT_EQ(createTeam(store), CreateTeamResult::Unnamed); // team 2 has no name yet
 }
 
-TEST(TeamDefinition, ThreePlayersMoveAtOnceAndBackOut) {
-    TempDir dir;
-    Store store = clubOf(dir, 6);
-    openTeamDefinition(store);
-    nameTeam(store, "Eagles");
-    moveIntoTeam(store, {"Bob", "Dee", "Fay"});
-    EXPECT_EQ(teamMemberNames(store, 1), (Names{"Bob", "Dee", "Fay"}));
-    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Ann", "Cy", "Eve"}));
-
-    createTeam(store);
-    nameTeam(store, "Hawks");
-    moveIntoTeam(store, {"Ann"});
-    EXPECT_EQ(teamMemberNames(store, 2), (Names{"Ann"}));
-    previousTeam(store.teams);
-    moveOutOfTeam(store, {"Dee", "Fay"});
-    EXPECT_EQ(teamMemberNames(store, 1), (Names{"Bob"}));
-    EXPECT_EQ(teamMemberNames(store, 0), (Names{"Cy", "Dee", "Eve", "Fay"}));
-}
-
 TEST(TeamDefinition, RemovingTeamTwoOfFourRenumbersTheLaterTeams) {
     TempDir dir;
     Store store = fourTeams(dir);

@@ -113,9 +113,3 @@ TEST(TeamPointEntries, A151stEntryIsRefused) {
     EXPECT_EQ(store.teams.team[1].TeamEntryCount, MaxEntries);
     EXPECT_EQ(runningTotalText(store.teams, 1), "75");
 }
-
-TEST(TeamPointEntries, PendingNumbersAreAskedAbout) {
-    EXPECT_FALSE(pointsPending("", ""));
-    EXPECT_TRUE(pointsPending("3", ""));
-    EXPECT_TRUE(pointsPending("", "3"));
-}

@@ -121,8 +121,6 @@ TEST_F(RoundsViewTest, LeagueWithoutRoundsShowsOnlyTheHeadings) {
         EXPECT_EQ(view.spinUp(store), std::nullopt);
         EXPECT_EQ(view.lines().size(), 2u);
     }
-    EXPECT_EQ(nameUnderline(), std::string(30, '_'));
-    EXPECT_EQ(roundUnderline(), std::string(156, '_'));
 }
 
 TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
