@@ -172,6 +172,39 @@ TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
     EXPECT_EQ(indexAfter(store, twelve).panel[8], "HCP factor 0.95");
 }
 
+// The names stand for the numbers the settings files hold; an option never
+// chosen or out of range counts as the window shows it.
+TEST(RuleOptions, NamesKeepTheStoredNumbers) {
+    Settings s;
+    for (auto [stored, method] : {std::pair{0, HandicapMethod::Standard},
+                                  {1, HandicapMethod::Standard},
+                                  {2, HandicapMethod::ToPar},
+                                  {3, HandicapMethod::Casual},
+                                  {4, HandicapMethod::Whs},
+                                  {7, HandicapMethod::Whs},
+                                  {-2, HandicapMethod::Standard}}) {
+        s.HcpMethod = static_cast<int16_t>(stored);
+        EXPECT_EQ(effectiveMethod(s), method) << stored;
+    }
+    for (auto [stored, nine] : {std::pair{0, NineHoleScoring::DoubleScore},
+                                {2, NineHoleScoring::HalveRating},
+                                {3, NineHoleScoring::RatingsAsEntered},
+                                {4, NineHoleScoring::DoubleScore}}) {
+        s.NineHoleOption = static_cast<int16_t>(stored);
+        EXPECT_EQ(nineHoleScoring(s), nine) << stored;
+    }
+    s.RoundsOption = 4;
+    s.HcpLimitOption = 3;
+    s.StrokeOption = 2;
+    EXPECT_EQ(roundsSelection(s), RoundsSelection::LastN);
+    EXPECT_EQ(handicapLimit(s), HandicapLimit::Custom);
+    EXPECT_EQ(strokeControl(s), StrokeControl::StandardSchedule);
+    EXPECT_EQ(teeName(LadiesTee) + "," + teeName(MensTee) + "," + teeName(ProTee),
+              "Ladies Tee,Mens Tee,Pro Tee");
+    EXPECT_FALSE(isTee(0));
+    EXPECT_FALSE(isTee(4));
+}
+
 TEST(RoundRatingAndSlope, CourseWithoutSlopeOrRatingCannotGiveADifferential) {
     Store store = sampleStore();
     auto& fields = store.courses.CourseField[1];

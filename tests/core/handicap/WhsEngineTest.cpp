@@ -62,6 +62,16 @@ class WhsTest : public ::testing::Test {
         panel = recorder.panel();
         return result;
     }
+    // A league of four players, each with every p-th of the rounds, from several tees.
+    void recordLeague(const std::vector<Played>& rounds) {
+        for (int p = 2; p <= 4; ++p)
+            addSamplePlayer(store, "Player " + plainNumber(p), p - 1);
+        for (int p = 1; p <= 4; ++p) {
+            ann = p;
+            for (std::size_t r = 0; r < rounds.size(); r += static_cast<std::size_t>(p))
+                ASSERT_EQ(record(rounds[r], 1).outcome, RecordOutcome::Recorded);
+        }
+    }
     void recordAll(const std::vector<Played>& rounds, int course) {
         for (const Played& r : rounds)
             ASSERT_EQ(record(r, course).outcome, RecordOutcome::Recorded);
@@ -231,6 +241,91 @@ TEST_F(WhsTest, TheWorksheetMarksTheRoundsTheIndexUses) {
         text += line + "\n";
     EXPECT_NE(text.find("Lowest 1: 8.0, -2.0 for 3 differentials = 6.0"), std::string::npos) << text;
     EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
+}
+
+TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {
+    std::vector<Played> rounds = twelveRounds();
+    recordLeague(rounds);
+    for (int p = 1; p <= 4; ++p) {
+        WhsPlayerWork work = playerWhs(store, p);
+        const PlayerRecord& player = store.player(p);
+        ASSERT_EQ(work.rounds.size(), static_cast<std::size_t>(player.RoundCount));
+        for (const WhsRoundWork& w : work.rounds) {
+            const RoundRecord& rd = player.round[static_cast<std::size_t>(w.slot)];
+            EXPECT_EQ(w.differentialExact.rounded(), whs::toTenths(rd.RoundDiff)) << p << " " << w.slot;
+            EXPECT_EQ(w.indexAfter.value_or(-9999),
+                      hasHandicap(rd.RoundIndex) ? whs::toTenths(rd.RoundIndex) : -9999);
+            EXPECT_EQ(w.courseHandicap.value_or(-9999),
+                      hasHandicap(rd.RoundCourseHcp) ? static_cast<int>(rd.RoundCourseHcp) : -9999);
+            EXPECT_EQ(w.tee, rounds[static_cast<std::size_t>((w.slot - 1) * p)].tee)
+                << "the tee played, found again";
+        }
+        // The default tee on the newest round's course, and the allowance.
+        if (work.rounds.back().indexAfter) {
+            whs::Fraction ch = whs::courseHandicap(
+                *work.rounds.back().indexAfter,
+                static_cast<int>(store.courses.numeric(1, field::slope(p == 1 ? 2 : p - 1))),
+                whs::toHundredths(store.courses.numeric(1, field::rating(p == 1 ? 2 : p - 1))), 72);
+            EXPECT_EQ(work.courseHandicap, ch.rounded());
+            EXPECT_EQ(work.playingHandicap, whs::playingHandicap(ch, store.settings.WhsAllowance));
+        }
+    }
+}
+
+// The worksheet under the method, as of the last date and as of a date between
+// rounds: the index stored with the newest round up to the date, the rounds the
+// index table uses marked, and every step of every round on its lines.
+TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
+    recordLeague(twelveRounds());
+    for (int p = 1; p <= 4; ++p)
+        for (int k = 1; k <= store.player(p).RoundCount; ++k) {
+            ann = p;
+            SCOPED_TRACE("player " + plainNumber(p) + ", as of round " + plainNumber(k));
+            const RoundRecord& newest = slot(k);
+            Worksheet sheet =
+                buildWorksheet(store, p, Date{newest.RoundMonth, newest.RoundDay, 2000 + newest.RoundYear});
+            ASSERT_TRUE(sheet.whs.has_value());
+            ASSERT_EQ(sheet.rounds.size(), static_cast<std::size_t>(k));
+            EXPECT_EQ(sheet.index.has_value(), hasHandicap(newest.RoundIndex));
+            if (sheet.index) EXPECT_EQ(*sheet.index, newest.RoundIndex);
+
+            std::optional<whs::IndexTableRow> row = whs::indexTable(k);
+            const int used = sheet.index && row ? row->used : 0;
+            int marked = 0, worst = -100000, best = 100000;
+            for (std::size_t i = 0; i < sheet.rounds.size(); ++i) {
+                const int d = sheet.whs->rounds[i].adjustedDifferential;
+                if (sheet.rounds[i].used) {
+                    ++marked;
+                    worst = std::max(worst, d);
+                } else {
+                    best = std::min(best, d);
+                }
+                EXPECT_EQ(whs::toTenths(sheet.rounds[i].differential), sheet.whs->rounds[i].differential);
+            }
+            EXPECT_EQ(marked, used);
+            if (used > 0 && used < k) EXPECT_LE(worst, best) << "the lowest are the ones used";
+
+            std::string text;
+            for (const std::string& line : worksheetLines(sheet))
+                text += line + " ";
+            auto squeezed = [](std::string t) {
+                std::erase(t, ' ');
+                return t;
+            };
+            for (const WhsRoundWork& w : sheet.whs->rounds)
+                for (const std::string& line : w.lines)
+                    EXPECT_NE(squeezed(text).find(squeezed(line)), std::string::npos) << line;
+            EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
+
+            // Each tee's course handicap adds the rating less par, as the engine's does.
+            ASSERT_EQ(sheet.courseHandicaps.size(), sheet.index ? 3u : 0u);
+            for (const WorksheetCourseHandicap& c : sheet.courseHandicaps) {
+                whs::Fraction ch = whs::courseHandicap(
+                    whs::toTenths(*sheet.index), static_cast<int>(c.slope),
+                    whs::toHundredths(store.courses.numeric(1, field::rating(c.tee))), 72);
+                EXPECT_EQ(c.courseHandicap, static_cast<float>(ch.rounded())) << "tee " << c.tee;
+            }
+        }
 }
 
 // A night's results: the course handicap the round was played off, the

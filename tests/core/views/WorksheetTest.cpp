@@ -1,10 +1,13 @@
-// The handicap worksheet: its lines for the worked examples, and the index as
-// of dates before, between and beyond the rounds held.
+// The handicap worksheet: its index is the stored one for every player of a
+// full league under every method and rounds option, its lines for the worked
+// examples, and the index as of dates before, between and beyond the rounds held.
 #include "views/Worksheet.h"
 #include "core/Samples.h"
 #include "handicap/RoundRecorder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -25,16 +28,80 @@ Date weekOf(int r) {
     return {month, day, 2024};
 }
 
-// Records a round as score entry does, stroke control included.
-void record(Store& store, RoundRecorder& recorder, int p, int r, const HoleScores& typed, int tee = MensTee) {
+// Records a round from `tee` as score entry does, stroke control included.
+void record(Store& store, RoundRecorder& recorder, int p, int r, int course, int tee,
+            const HoleScores& typed) {
     Date d = weekOf(r);
     store.CurrentPlayer = static_cast<int16_t>(p);
-    store.CurrentCourse = 1;
+    store.CurrentCourse = static_cast<int16_t>(course);
     store.EditSlot = 0;
     store.EntryMonth = static_cast<int16_t>(d.month);
     store.EntryDay = static_cast<int16_t>(d.day);
     store.EntryYear = static_cast<int16_t>(d.year % 100);
-    ASSERT_EQ(recorder.recordTyped(typed, typed[1] != 0, tee).outcome, RecordOutcome::Recorded);
+    bool byHole =
+        std::any_of(typed.begin() + 1, typed.begin() + 19, [](int16_t score) { return score != 0; });
+    ASSERT_EQ(recorder.recordTyped(typed, byHole, tee).outcome, RecordOutcome::Recorded);
+}
+
+// 100 players of 20 rounds each, from a pattern: every third player now and
+// then plays another tee, every tenth is far above the limits, every seventh
+// round is a nine-hole round, and the rounds alternate between two courses.
+Store fullLeague(const Settings& rules) {
+    Store store = sampleStore();
+    addSampleCourse(store, "Oak Bend", {{{68.4, 112}, {69.9, 121}, {72.8, 135}}});
+    store.settings.HcpMethod = rules.HcpMethod;
+    store.settings.RoundsOption = rules.RoundsOption;
+    store.settings.RoundsToUse = rules.RoundsToUse;
+    store.settings.PercentRounds = rules.PercentRounds;
+    store.settings.StrokeOption = 2;
+    store.settings.HcpLimitOption = 2;
+    RoundRecorder recorder(store);
+    for (int p = 1; p <= MaxPlayers; ++p)
+        addSamplePlayer(store, "Player " + std::to_string(p), p % 3 + 1);
+    for (int r = 1; r <= MaxRounds; ++r)
+        for (int p = 1; p <= MaxPlayers; ++p) {
+            std::array<int, 18> holes{};
+            for (int h = 0; h < 18; ++h) {
+                int over = p % 10 == 0 ? 5 : (p * 7 + r * 3 + h * 5) % (p % 4 + 3);
+                holes[static_cast<std::size_t>(h)] =
+                    samplePars[static_cast<std::size_t>(h)] + over - (h % 9 == r % 9);
+                if (r % 7 == 3 && h >= 9) holes[static_cast<std::size_t>(h)] = 0;
+            }
+            int tee = p % 3 == 0 && r % 4 == 0 ? (p + r) % 3 + 1 : p % 3 + 1;
+            record(store, recorder, p, r, 1 + (p + r) % 2, tee, holeScores(holes));
+        }
+    return store;
+}
+
+TEST(Worksheet, IndexIsTheStoredOneForEveryPlayerOfAFullLeague) {
+    struct Rules {
+        int16_t method, option, toUse, percent;
+    };
+    for (int16_t method = 1; method <= 3; ++method)
+        for (Rules r : {Rules{method, 1, 10, 40}, Rules{method, 2, 10, 40}, Rules{method, 3, 10, 40},
+                        Rules{method, 4, 5, 40}}) {
+            Settings rules;
+            rules.HcpMethod = r.method;
+            rules.RoundsOption = r.option;
+            rules.RoundsToUse = r.toUse;
+            rules.PercentRounds = r.percent;
+            const Store store = fullLeague(rules);
+            int limited = 0;
+            for (int p = 1; p <= MaxPlayers; ++p)
+                for (int slot = 1; slot <= MaxRounds; ++slot) {
+                    Worksheet sheet = buildWorksheet(store, p, weekOf(slot));
+                    const RoundRecord& held = store.player(p).round[static_cast<std::size_t>(slot)];
+                    ASSERT_EQ(sheet.newestSlot, slot);
+                    ASSERT_FALSE(sheet.roundsMissing) << "method " << method << " option " << r.option;
+                    ASSERT_EQ(sheet.computedIndex, held.RoundIndex)
+                        << "method " << method << " option " << r.option << " player " << p << " slot "
+                        << slot;
+                    ASSERT_EQ(sheet.index, held.RoundIndex);
+                    limited +=
+                        sheet.steps.size() > 6 && sheet.steps[6].find(" is above ") != std::string::npos;
+                }
+            EXPECT_GT(limited, 0) << "the limits were never reached";
+        }
 }
 
 // A player whose rounds have these differentials, the index worked out after
@@ -194,7 +261,7 @@ TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
     int p = addSamplePlayer(store, "Ann", MensTee);
     // 25 rounds: the five oldest, the lowest, were dropped when the 21st to 25th came.
     for (int r = 1; r <= 25; ++r)
-        record(store, recorder, p, r, totalScores(r <= 5 ? 36 : 44 + r % 4, r <= 5 ? 36 : 45));
+        record(store, recorder, p, r, 1, MensTee, totalScores(r <= 5 ? 36 : 44 + r % 4, r <= 5 ? 36 : 45));
     const PlayerRecord& ann = store.player(p);
     ASSERT_EQ(ann.RoundCount, 20);
 
@@ -239,7 +306,8 @@ TEST(Worksheet, TextLinesAndSpreadsheetRows) {
     store.settings.MaxStrokesPerHole = 7;
     RoundRecorder recorder(store);
     int p = addSamplePlayer(store, "Ann Able", MensTee);
-    record(store, recorder, p, 1, holeScores({4, 9, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 8}), ProTee);
+    record(store, recorder, p, 1, 1, ProTee,
+           holeScores({4, 9, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 8}));
     Worksheet sheet = buildWorksheet(store, p, weekOf(2));
     // Holes 2 and 18 typed 9 and 8, kept as 7; from the Pro tee (78 - 73.5) x 113 / 131 = 3.88.
     Lines lines = worksheetLines(sheet);
