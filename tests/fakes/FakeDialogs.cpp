@@ -4,19 +4,8 @@ namespace tallyrock::test {
 
 namespace {
 const char* kindName(FakeDialogs::Kind kind) {
-    switch (kind) {
-    case FakeDialogs::Kind::Message:
-        return "message box";
-    case FakeDialogs::Kind::Input:
-        return "input box";
-    case FakeDialogs::Kind::SaveFile:
-        return "save dialog";
-    case FakeDialogs::Kind::Folder:
-        return "folder dialog";
-    case FakeDialogs::Kind::Choice:
-        return "choice";
-    }
-    return "dialog";
+    const char* const names[] = {"message box", "input box", "save dialog", "folder dialog", "choice"};
+    return names[static_cast<int>(kind)];
 }
 FakeDialogs::Call makeCall(FakeDialogs::Kind kind, const std::string& title, const std::string& text) {
     FakeDialogs::Call call;

@@ -1,8 +1,12 @@
 #pragma once
-// The real main window over a data folder, with the test services: dialogs that
-// fail the test when one is not expected, a recording printer and a fixed date.
-// Window tests inherit it beside QObject.
+// The base of every window test: a data folder, the test services (dialogs that
+// fail the test when one is not expected, a recording printer and help, a fixed
+// date), the real main window over the folder, and the steps a user takes:
+// a menu item, a window opened, a child found by its object name, a box typed
+// into, a button clicked. Window tests inherit it beside QObject; every helper
+// that finds a widget first leaves the test after an unexpected dialog.
 
+#include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
 #include "fakes/StopTest.h"
@@ -10,24 +14,168 @@
 #include "services/Clock.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
+#include "utilities/HelpLauncher.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QtTest>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace tallyrock::test {
 
+// A help viewer that only remembers the topics asked for.
+class RecordingHelp : public HelpViewer {
+  public:
+    void ShowHelpTopic(HelpTopic topic) override { topics.push_back(topic); }
+    std::vector<HelpTopic> topics;
+};
+
 struct MainWindowRig {
+    // A fresh folder under the test's temporary folder.
+    void makeFolder() {
+        static int serial = 0;
+        m_dir = caseFolder("case" + std::to_string(++serial));
+    }
+
+    // The test services; `Dialogs` may be a FakeDialogs that also watches.
+    template <class Dialogs = FakeDialogs> void makeServices(Date today) {
+        m_dialogs = std::make_unique<Dialogs>(failAtUnexpectedDialog);
+        m_printer = std::make_unique<RecordingPrinter>();
+        m_clock = std::make_unique<FixedClock>(today);
+        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
+    }
+
     // A new store over m_dir (settings in `settingsDir`) and a main window on it.
     void makeMainWindow(const std::filesystem::path& settingsDir, Date today) {
         m_store = std::make_unique<Store>();
         m_store->workDir = m_dir;
         m_store->settingsDir = settingsDir;
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-        m_printer = std::make_unique<RecordingPrinter>();
-        m_clock = std::make_unique<FixedClock>(today);
-        m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
+        if (!m_dialogs) makeServices(today);
         m_window = std::make_unique<MainWindow>(*m_store, *m_services);
+        m_window->setHelpViewer(&m_help);
     }
+    // The main window loaded as at start-up on a 1024-pixel screen.
+    void startMain(Date today, bool shown = false) {
+        makeMainWindow(m_dir / "config", today);
+        m_window->load(QRect(0, 0, 1024, 768), 1024);
+        if (shown) m_window->show();
+    }
+    // Opens the league of that League menu item.
+    void openLeague(const char* item, const QString& name) {
+        trigger(item);
+        QCOMPARE(m_window->messagePanelText(), "Current League - " + name);
+    }
+
+    // The end of every test function: no answer left over, no window left open.
+    void finish() {
+        if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
+        m_window.reset();
+        deleteLeftoverWindows();
+        m_dialogs.reset();
+        m_help.topics.clear();
+    }
+
+    // ------------------------------------------------------------ finding
+    template <class T> static T* child(const QObject* parent, const QString& name) {
+        stopAfterUnexpectedDialog();
+        T* found = parent ? parent->findChild<T*>(name) : nullptr;
+        if (!found) qWarning("no child %s", qPrintable(name));
+        return found;
+    }
+    // A child of the main window.
+    template <class T> T* child(const QString& name) const { return child<T>(m_window.get(), name); }
+    // The shown top-level window of that name.
+    static QWidget* opened(const QString& name) {
+        stopAfterUnexpectedDialog();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible()) return w;
+        return nullptr;
+    }
+    void trigger(const QString& action) {
+        QAction* a = child<QAction>(action);
+        if (!a) fail("no menu item " + action);
+        a->trigger();
+    }
+    // The window a menu item opens, shown over the disabled main window.
+    QWidget* open(const QString& action, const QString& window) {
+        trigger(action);
+        QWidget* w = opened(window);
+        if (!w) fail(action + " did not open " + window);
+        if (!QTest::qWaitForWindowExposed(w)) fail(window + " is not shown");
+        if (m_window->isEnabled()) fail("the main window stays enabled under " + window);
+        return w;
+    }
+    // Closes with the button; the main window (if any) is enabled once the window
+    // is gone, unless the window hands over to another.
+    void closeWith(QWidget* w, const QString& button, bool handsOver = false) {
+        QPointer<QWidget> alive(w);
+        click(w, button);
+        QTRY_VERIFY(alive.isNull());
+        if (m_window) QCOMPARE(m_window->isEnabled(), !handsOver);
+    }
+
+    // Fails the test function and leaves it.
+    [[noreturn]] static void fail(const QString& why) {
+        QTest::qFail(qPrintable(why), __FILE__, __LINE__);
+        throw StopTest{};
+    }
+
+    // ------------------------------------------------------------ driving
+    static void click(QWidget* w, const QString& button) { child<QAbstractButton>(w, button)->click(); }
+    // A box's or a label's text.
+    static QString text(QWidget* w, const QString& name) {
+        stopAfterUnexpectedDialog();
+        if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
+        return child<QLabel>(w, name)->text();
+    }
+    // Replaces a box's text as a user does: select everything, then type.
+    static void retype(QWidget* w, const QString& box, const QString& typed) {
+        auto* edit = child<QLineEdit>(w, box);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+    }
+    static void paste(QWidget* w, const QString& box, const QString& clip) {
+        auto* edit = child<QLineEdit>(w, box);
+        edit->selectAll();
+        QApplication::clipboard()->setText(clip);
+        QTest::keySequence(edit, QKeySequence::Paste);
+    }
+    // Keys as the user types them: each goes where the focus is; '\n' is Return.
+    static void typeKeys(const QString& keys) {
+        for (QChar c : keys)
+            if (c == '\n')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    static void activate(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    static QPoint rowCentre(QListWidget* list, int row) {
+        list->scrollToItem(list->item(row));
+        return list->visualItemRect(list->item(row)).center();
+    }
+    static void clickRow(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+    }
+    static void doubleClickRow(QListWidget* list, int row) {
+        QPoint at = rowCentre(list, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    const FakeDialogs::Call& lastCall() const { return m_dialogs->calls.back(); }
 
     std::filesystem::path m_dir;
     std::unique_ptr<Store> m_store;
@@ -35,6 +183,7 @@ struct MainWindowRig {
     std::unique_ptr<RecordingPrinter> m_printer;
     std::unique_ptr<FixedClock> m_clock;
     std::unique_ptr<UiServices> m_services;
+    RecordingHelp m_help;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -1,17 +1,9 @@
 #pragma once
-// How a window test ends at a dialog it did not script, and why a test that
-// ended early leaves nothing behind.
-//
-// The fake dialogs are called from inside Qt's event handling (a click, a
-// timer), where no exception may pass and QFAIL would only leave the fake
-// itself. So there the failure is only logged, and the window goes on with the
-// dialog's default answer. The test's helpers then throw StopTest as soon as
-// they are asked for a widget again; the exception passes through test code
-// alone and is caught by Stoppable, which calls every test function, so the
-// function ends there, failed, and the next one runs:
-//
-//     m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-//     ...
+// How a window test ends at a dialog it did not script. The fake dialogs are
+// called from inside Qt's event handling, where no exception may pass, so there
+// the failure is only logged and the window goes on with the default answer;
+// the test's helpers then throw StopTest when next asked for a widget, and
+// Stoppable, which calls every test function, catches it there:
 //     QTEST_MAIN(Stoppable<MainWindowTest>)
 
 #include <QApplication>

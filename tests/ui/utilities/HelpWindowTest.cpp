@@ -1,25 +1,16 @@
 // The help window: topics from its menu, from the contents list and from
 // ShowHelpTopic, printing, closing, and use beside a modal window.
 #include "utilities/HelpWindow.h"
-#include "core/TestFiles.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/StopTest.h"
-#include "utilities/HelpLauncher.h"
+#include "fakes/MainWindowRig.h"
 
-#include <QAction>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QtTest>
-#include <filesystem>
-#include <memory>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
-
-Q_DECLARE_METATYPE(tallyrock::HelpTopic)
 
 namespace {
 
@@ -61,12 +52,6 @@ const TopicRow Topics[] = {
     {HelpTopic::Tips, "Time-Saving Tips", nullptr, nullptr},
 };
 
-const char* headingOf(HelpTopic topic) {
-    for (const TopicRow& row : Topics)
-        if (row.topic == topic) return row.heading;
-    return "";
-}
-
 // The first block with this text: a heading, or a plain line such as a contents entry.
 QTextBlock findBlock(QTextBrowser* view, const QString& text, bool heading) {
     for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next())
@@ -84,7 +69,7 @@ int pageCount(const fs::path& pdf) {
 
 } // namespace
 
-class HelpWindowTest : public QObject {
+class HelpWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
@@ -94,8 +79,8 @@ class HelpWindowTest : public QObject {
     }
 
     // The topic's heading is the first line of the text, and the caret sits on it.
-    void verifyHeadingAtTop(HelpTopic topic) {
-        QString heading = QString::fromUtf8(headingOf(topic));
+    void verifyHeadingAtTop(const char* title) {
+        QString heading = QString::fromUtf8(title);
         QTextBlock block = findBlock(view(), heading, true);
         QVERIFY2(block.isValid(), qPrintable("no heading " + heading));
         int top = view()->cursorRect(QTextCursor(block)).top();
@@ -104,7 +89,6 @@ class HelpWindowTest : public QObject {
         QVERIFY(!view()->textCursor().hasSelection());
     }
 
-    void clickAt(const QPoint& point) { QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, point); }
     // A click as the window system delivers it, so a modal window's blocking applies.
     void clickOnScreen(const QPoint& point) {
         QWindow* window = m_help->window()->windowHandle();
@@ -113,7 +97,6 @@ class HelpWindowTest : public QObject {
                           window->mapFromGlobal(view()->viewport()->mapToGlobal(point)));
     }
 
-    std::unique_ptr<FakeDialogs> m_dialogs;
     std::unique_ptr<HelpLauncher> m_help;
     // What the print dialog was asked, and what it answers.
     std::vector<bool> m_printAsked;
@@ -122,14 +105,11 @@ class HelpWindowTest : public QObject {
 
   private slots:
     void init() {
-        m_dialogs = std::make_unique<FakeDialogs>(failAtUnexpectedDialog);
+        makeFolder();
+        makeServices(Date{7, 4, 2024});
         m_printAsked.clear();
         m_printAccepted = true;
-        const char* tmp = std::getenv("TALLYROCK_TEST_TMP");
-        fs::path folder = fs::path(tmp ? tmp : "/tmp/tallyrock-help-test");
-        fs::create_directories(folder);
-        m_pdf = folder / "help.pdf";
-        fs::remove(m_pdf);
+        m_pdf = m_dir / "help.pdf";
         m_help =
             std::make_unique<HelpLauncher>(*m_dialogs, [this](QPrinter& printer, bool selection, QWidget*) {
                 m_printAsked.push_back(selection);
@@ -141,62 +121,54 @@ class HelpWindowTest : public QObject {
         QVERIFY(m_help->window());
     }
 
-    void cleanup() { m_help.reset(); }
-
-    void topicMenuItemsBringTheirHeadingsToTheTop() {
-        // From the end of the text back to the start, and forward again, so every jump scrolls.
-        m_help->window()->showTopic(HelpTopic::Tips);
-        for (const TopicRow& row : Topics) {
-            if (!row.menu) continue;
-            QAction* action = m_help->window()->findChild<QAction*>(row.menu);
-            QVERIFY2(action, row.menu);
-            action->trigger();
-            verifyHeadingAtTop(row.topic);
-        }
+    void cleanup() {
+        m_help.reset();
+        finish();
     }
 
-    void everyTopicShownByShowHelpTopic_data() {
-        QTest::addColumn<HelpTopic>("topic");
+    void everyTopic_data() {
+        QTest::addColumn<int>("row");
         QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
-        for (HelpTopic topic : AllHelpTopics)
-            QTest::newRow(headingOf(topic)) << topic;
+        for (int row = 0; row < static_cast<int>(std::size(Topics)); ++row)
+            QTest::newRow(Topics[row].heading) << row;
     }
 
-    // The table other windows' information buttons rely on.
-    void everyTopicShownByShowHelpTopic() {
-        QFETCH(HelpTopic, topic);
+    // Each topic comes to the top from ShowHelpTopic (the table other windows'
+    // information buttons rely on) back from the end, and forward from the
+    // contents by its "Go to Topic" item and by a click on its contents entry,
+    // on the words and to the right of them.
+    void everyTopic() {
+        QFETCH(int, row);
+        const TopicRow& topic = Topics[row];
         m_help->ShowHelpTopic(HelpTopic::Tips);
-        m_help->ShowHelpTopic(topic);
-        verifyHeadingAtTop(topic);
-    }
-
-    void contentsEntriesJumpToTheirTopics() {
-        for (const TopicRow& row : Topics) {
-            if (!row.entry) continue;
-            QString text = QString::fromUtf8(*row.entry ? row.entry : row.heading);
-            // On the words of the entry, and to the right of them on the same line.
-            for (bool pastTheWords : {false, true}) {
-                m_help->ShowHelpTopic(HelpTopic::Contents);
-                QTextBlock line = findBlock(view(), text, false);
-                QVERIFY2(line.isValid(), qPrintable(text));
-                QTextCursor inside(line);
-                inside.setPosition(line.position() + 2);
-                QPoint point = view()->cursorRect(inside).center();
-                if (pastTheWords) point.setX(view()->viewport()->width() - 20);
-                clickAt(point);
-                verifyHeadingAtTop(row.topic);
-            }
+        m_help->ShowHelpTopic(topic.topic);
+        verifyHeadingAtTop(topic.heading);
+        if (topic.menu) {
+            m_help->ShowHelpTopic(HelpTopic::Contents);
+            child<QAction>(m_help->window(), topic.menu)->trigger();
+            verifyHeadingAtTop(topic.heading);
+        }
+        if (!topic.entry) return;
+        QString text = QString::fromUtf8(*topic.entry ? topic.entry : topic.heading);
+        for (bool pastTheWords : {false, true}) {
+            m_help->ShowHelpTopic(HelpTopic::Contents);
+            QTextBlock line = findBlock(view(), text, false);
+            QVERIFY2(line.isValid(), qPrintable(text));
+            QTextCursor inside(line);
+            inside.setPosition(line.position() + 2);
+            QPoint point = view()->cursorRect(inside).center();
+            if (pastTheWords) point.setX(view()->viewport()->width() - 20);
+            QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, point);
+            verifyHeadingAtTop(topic.heading);
         }
     }
 
-    void printSelectedAreaWithoutSelectionOnlyBeeps() {
+    // "Print Selected Area" prints the selection and only beeps without one;
+    // "Print Entire Instruction" prints the whole text, and a cancel nothing.
+    void printingPrintsTheSelectionOrTheWhole() {
         m_help->window()->findChild<QAction*>("PrintSelectedMenu")->trigger();
         QCOMPARE(m_dialogs->beeps, 1);
         QVERIFY(m_printAsked.empty());
-        QVERIFY(!fs::exists(m_pdf));
-    }
-
-    void printingPrintsTheSelectionWhenThereIsOne() {
         QTextBlock heading = findBlock(view(), "Nine Hole Rounds", true);
         QTextCursor selection(heading);
         selection.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
@@ -206,7 +178,6 @@ class HelpWindowTest : public QObject {
         QCOMPARE(m_printAsked, std::vector<bool>{true});
         QCOMPARE(pageCount(m_pdf), 1);
 
-        // Without one, "Print Entire Instruction" prints the whole document; a cancel prints nothing.
         fs::remove(m_pdf);
         view()->setTextCursor(QTextCursor(view()->document()));
         m_printAccepted = false;
@@ -226,7 +197,7 @@ class HelpWindowTest : public QObject {
             QTRY_VERIFY(!m_help->window());
             m_help->ShowHelpTopic(HelpTopic::BackupRestore);
             QVERIFY(m_help->window());
-            verifyHeadingAtTop(HelpTopic::BackupRestore);
+            verifyHeadingAtTop("Backup and Restore");
         }
     }
 
@@ -241,7 +212,7 @@ class HelpWindowTest : public QObject {
 
         QTextBlock line = findBlock(view(), "Team Record Keeping", false);
         clickOnScreen(view()->cursorRect(QTextCursor(line)).center() + QPoint(10, 0));
-        verifyHeadingAtTop(HelpTopic::TeamRecords);
+        verifyHeadingAtTop("Team Record Keeping");
 
         // When the modal window goes, the help window stays open where it was.
         HelpWindow* window = m_help->window();
