@@ -18,11 +18,11 @@ class ChartChooserWindow : public ToolWindow {
                        QWidget* parent = nullptr);
 
   private:
-    void acceptbutton_Click();
-    void exitbutton_Click();
+    void openChart();
+    void cancelChoice();
 
     ChartAdopter m_adopt;
-    QListWidget* m_List1 = nullptr;
+    QListWidget* m_playerList = nullptr;
 };
 
 } // namespace tallyrock

@@ -31,20 +31,20 @@ ChartWindowBase::ChartWindowBase(Store& store, UiServices& services, ChartAdopte
 QHBoxLayout* ChartWindowBase::buttonRow(const QString& switchCaption, const QString& switchTip,
                                         const QString& printTip, const QString& doneName) {
     QPushButton* switchButton =
-        actionButton(switchCaption, "Command3d1", &ChartWindowBase::Command3d1_Click, switchTip);
+        actionButton(switchCaption, "Command3d1", &ChartWindowBase::switchChart, switchTip);
     QPushButton* printbutton =
-        actionButton("&Print", "Printbutton", &ChartWindowBase::Printbutton_Click, printTip);
+        actionButton("&Print", "Printbutton", &ChartWindowBase::confirmAndPrint, printTip);
     QPushButton* donebutton = closeButton("&Done", doneName, "Close chart window");
     return rowOf({switchButton, nullptr, printbutton, donebutton});
 }
 
-void ChartWindowBase::Printbutton_Click() {
+void ChartWindowBase::confirmAndPrint() {
     if (m_services.dialogs.messageBox(chartPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
     BusyPointer busy(m_services.dialogs);
     printChart();
 }
 
-void ChartWindowBase::Command3d1_Click() {
+void ChartWindowBase::switchChart() {
     BusyPointer busy(m_services.dialogs);
     openChartWindow(m_other, m_store, m_services, m_adopt);
     m_switching = true;

@@ -47,8 +47,8 @@ class ChartWindowBase : public ToolWindow {
     QtCanvas m_canvas;
 
   private:
-    void Printbutton_Click();
-    void Command3d1_Click();
+    void confirmAndPrint();
+    void switchChart();
 
     ChartAdopter m_adopt;
     ChartChoice m_other;

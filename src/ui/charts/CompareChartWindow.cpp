@@ -28,19 +28,20 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
     headerLeft->setObjectName("Label1_0");
     auto* headerRight = new QLabel(CompareHeaderRight, this);
     headerRight->setObjectName("Label1_1");
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setStyleSheet("QListWidget::item { padding: 0px; margin: 0px; }");
+    m_compareList = new QListWidget(this);
+    m_compareList->setObjectName("List1");
+    m_compareList->setStyleSheet("QListWidget::item { padding: 0px; margin: 0px; }");
     for (QWidget* w : {static_cast<QWidget*>(headerLeft), static_cast<QWidget*>(headerRight),
-                       static_cast<QWidget*>(m_List1)})
+                       static_cast<QWidget*>(m_compareList)})
         w->setFont(fixed);
     // The labels start where the list's text starts, one column on, so each label ends over its star column.
-    int textStart = m_List1->frameWidth() +
-                    m_List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_List1) + 1;
+    int textStart =
+        m_compareList->frameWidth() +
+        m_compareList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_compareList) + 1;
     for (QLabel* header : {headerLeft, headerRight})
         header->setIndent(textStart + QFontMetrics(fixed).horizontalAdvance(' '));
     QPushButton* printbutton =
-        actionButton("&Print", "Command3d1", &CompareChartWindow::Command3d1_Click, "Print listing");
+        actionButton("&Print", "Command3d1", &CompareChartWindow::printList, "Print listing");
     QPushButton* donebutton = closeButton("&Done", "Donebutton", "Close handicap window");
 
     // The right part of the header continues the left part: both sit in one place.
@@ -50,18 +51,18 @@ CompareChartWindow::CompareChartWindow(Store& store, UiServices& services, QWidg
     auto* column = new QVBoxLayout(this);
     column->addWidget(panel);
     column->addLayout(header);
-    column->addWidget(m_List1, 1);
+    column->addWidget(m_compareList, 1);
     column->addLayout(rowOf({nullptr, printbutton, donebutton}));
 
     m_lines = compareLines(m_store.league, whsMethod(m_store.settings));
     for (const std::string& line : m_lines)
-        m_List1->addItem(qs(line));
+        m_compareList->addItem(qs(line));
     int width = QFontMetrics(fixed).horizontalAdvance(QString(80, 'x'));
-    resize(width + 2 * m_List1->frameWidth() + 40, 480);
+    resize(width + 2 * m_compareList->frameWidth() + 40, 480);
     centreBelowMiddle(*this, 100);
 }
 
-void CompareChartWindow::Command3d1_Click() {
+void CompareChartWindow::printList() {
     if (m_services.dialogs.messageBox(compareListPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
     BusyPointer busy(m_services.dialogs);
     printCompareList(m_services.printer, m_lines, m_store.settings.FontName, m_services.clock.today());

@@ -19,10 +19,10 @@ class CompareChartWindow : public ToolWindow {
     CompareChartWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void Command3d1_Click();
+    void printList();
 
     std::vector<std::string> m_lines;
-    QListWidget* m_List1 = nullptr;
+    QListWidget* m_compareList = nullptr;
 };
 
 } // namespace tallyrock

@@ -29,29 +29,29 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
 
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards", this);
     commentLabel->setWordWrap(true);
-    m_Text1 = namedEdit("Text1", this);
-    m_Text1->setToolTip("Date which will appear on printed cards");
+    m_dateText = namedEdit("Text1", this);
+    m_dateText->setToolTip("Date which will appear on printed cards");
     auto* offsets = new QGroupBox("Print alignment", this);
-    m_hoffsettext = namedEdit("hoffsettext", offsets);
-    m_WDOffSetText = namedEdit("WDOffSetText", offsets);
-    m_pscalingtext = namedEdit("pscalingtext", offsets);
+    m_heightOffsetText = namedEdit("hoffsettext", offsets);
+    m_widthOffsetText = namedEdit("WDOffSetText", offsets);
+    m_scalingText = namedEdit("pscalingtext", offsets);
     auto* offsetRows = new QFormLayout(offsets);
-    offsetRows->addRow("Starting height Offset", m_hoffsettext);
-    offsetRows->addRow("Width Offset", m_WDOffSetText);
-    offsetRows->addRow("Vertical Scaling factor", m_pscalingtext);
+    offsetRows->addRow("Starting height Offset", m_heightOffsetText);
+    offsetRows->addRow("Width Offset", m_widthOffsetText);
+    offsetRows->addRow("Vertical Scaling factor", m_scalingText);
 
     drawCardPicture(m_picture);
     QLabel* picture = chartPicture("Picture1", m_picture, this);
-    QPushButton* printbutton = actionButton("&Print", "PrintButton", &HandicapCardWindow::PrintButton_Click,
+    QPushButton* printbutton = actionButton("&Print", "PrintButton", &HandicapCardWindow::printCards,
                                             "Print hcp cards for selected players");
     QPushButton* donebutton = closeButton("&Done", "donebutton", "Close hcp card window");
     QPushButton* infobutton =
-        actionButton("Info", "infobutton", &HandicapCardWindow::infobutton_Click, "Card stock");
+        actionButton("Info", "infobutton", &HandicapCardWindow::showCardStockAdvice, "Card stock");
 
     auto* formColumn = new QVBoxLayout;
     formColumn->addWidget(picture, 0, Qt::AlignHCenter);
     formColumn->addWidget(commentLabel);
-    formColumn->addWidget(m_Text1);
+    formColumn->addWidget(m_dateText);
     formColumn->addWidget(offsets);
     formColumn->addStretch(1);
     formColumn->addLayout(rowOf({infobutton, nullptr, printbutton, donebutton}));
@@ -60,13 +60,13 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
     row->addLayout(formColumn);
     resize(560, 440);
 
-    connect(m_pscalingtext, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(m_scalingText, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_store.settings.CardScaling = toSingle(leadingNumber(str(text)));
     });
-    m_Timer1 = new QTimer(this);
-    m_Timer1->setObjectName("Timer1");
-    connect(m_Timer1, &QTimer::timeout, this, &HandicapCardWindow::Timer1_Timer);
-    m_Timer1->start(1000);
+    m_countTimer = new QTimer(this);
+    m_countTimer->setObjectName("Timer1");
+    connect(m_countTimer, &QTimer::timeout, this, &HandicapCardWindow::showPrintCount);
+    m_countTimer->start(1000);
 
     showOpening();
 }
@@ -75,19 +75,19 @@ HandicapCardWindow::HandicapCardWindow(Store& store, UiServices& services, QWidg
 QVBoxLayout* HandicapCardWindow::buildPlayerColumn() {
     auto* heading = new QLabel("Click to Select the Players who need Handicap Cards", this);
     heading->setWordWrap(true);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_printcountlabel = namedLabel("printcountlabel", this);
+    m_playerList = new QListWidget(this);
+    m_playerList->setObjectName("List1");
+    m_playerList->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_printCountLabel = namedLabel("printcountlabel", this);
     QPushButton* selectallbutton = namedButton("Select All", "selectallbutton", this);
     QPushButton* unmarkbutton = namedButton("Un-mark All", "Command1", this);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(heading);
-    listColumn->addWidget(m_List1, 1);
-    listColumn->addWidget(m_printcountlabel);
+    listColumn->addWidget(m_playerList, 1);
+    listColumn->addWidget(m_printCountLabel);
     listColumn->addLayout(rowOf({selectallbutton, unmarkbutton}));
-    connect(selectallbutton, &QPushButton::clicked, m_List1, &QListWidget::selectAll);
-    connect(unmarkbutton, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    connect(selectallbutton, &QPushButton::clicked, m_playerList, &QListWidget::selectAll);
+    connect(unmarkbutton, &QPushButton::clicked, m_playerList, &QListWidget::clearSelection);
     return listColumn;
 }
 
@@ -95,46 +95,47 @@ QVBoxLayout* HandicapCardWindow::buildPlayerColumn() {
 void HandicapCardWindow::showOpening() {
     centreBelowMiddle(*this, 0);
     CardForm opened = openCardForm(m_store.settings);
-    m_hoffsettext->setText(qs(opened.hOffset));
-    m_WDOffSetText->setText(qs(opened.wdOffset));
-    m_pscalingtext->setText(qs(opened.scaling));
+    m_heightOffsetText->setText(qs(opened.hOffset));
+    m_widthOffsetText->setText(qs(opened.wdOffset));
+    m_scalingText->setText(qs(opened.scaling));
     for (const PlayerEntry& entry : playerEntries(m_store.league)) {
-        auto* item = new QListWidgetItem(qs(entry.name), m_List1);
+        auto* item = new QListWidgetItem(qs(entry.name), m_playerList);
         item->setData(SlotRole, entry.slot);
     }
-    m_Text1->setText(qs(dashedDate(m_services.clock.today())));
-    Timer1_Timer();
+    m_dateText->setText(qs(dashedDate(m_services.clock.today())));
+    showPrintCount();
 }
 
 CardForm HandicapCardWindow::form() const {
-    return {str(m_hoffsettext->text()), str(m_WDOffSetText->text()), str(m_pscalingtext->text())};
+    return {str(m_heightOffsetText->text()), str(m_widthOffsetText->text()), str(m_scalingText->text())};
 }
 
-void HandicapCardWindow::PrintButton_Click() {
+void HandicapCardWindow::printCards() {
     if (m_services.dialogs.messageBox(cardPrintQuestion(), Buttons::OkCancel) != Answer::Ok) return;
     Failure refused = whileBusy(m_services.dialogs, [&] {
         // The offsets are used as typed; the scaling box shows the number it was read as.
         takeCardForm(m_store.settings, form());
-        m_pscalingtext->setText(qs(scalingBoxText(str(m_pscalingtext->text()))));
+        m_scalingText->setText(qs(scalingBoxText(str(m_scalingText->text()))));
         // Each entry keeps its own slot: names left out of the list would shift a position.
         std::vector<int> players;
-        for (int i = 0; i < m_List1->count(); ++i)
-            if (m_List1->item(i)->isSelected()) players.push_back(m_List1->item(i)->data(SlotRole).toInt());
-        return PrintHandicapCards(m_store, m_services.printer, players, str(m_Text1->text()), m_picture);
+        for (int i = 0; i < m_playerList->count(); ++i)
+            if (m_playerList->item(i)->isSelected())
+                players.push_back(m_playerList->item(i)->data(SlotRole).toInt());
+        return PrintHandicapCards(m_store, m_services.printer, players, str(m_dateText->text()), m_picture);
     });
     if (refused) m_services.dialogs.messageBox(*refused);
 }
 
-void HandicapCardWindow::infobutton_Click() {
+void HandicapCardWindow::showCardStockAdvice() {
     m_services.dialogs.messageBox(cardStockAdvice());
 }
 
-void HandicapCardWindow::Timer1_Timer() {
-    m_printcountlabel->setText(qs(cardsToPrintText(static_cast<int>(m_List1->selectedItems().size()))));
+void HandicapCardWindow::showPrintCount() {
+    m_printCountLabel->setText(qs(cardsToPrintText(static_cast<int>(m_playerList->selectedItems().size()))));
 }
 
 void HandicapCardWindow::onClosing() {
-    m_Timer1->stop();
+    m_countTimer->stop();
     m_services.dialogs.setBusy(false);
     closeCardForm(m_store, form());
 }

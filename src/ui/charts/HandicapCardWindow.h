@@ -31,20 +31,20 @@ class HandicapCardWindow : public ToolWindow {
   private:
     QVBoxLayout* buildPlayerColumn();
     void showOpening();
-    void PrintButton_Click();
-    void infobutton_Click();
-    void Timer1_Timer();
+    void printCards();
+    void showCardStockAdvice();
+    void showPrintCount();
     CardForm form() const;
 
     QtCanvas m_picture{CardPictureWidth, CardPictureHeight};
 
-    QListWidget* m_List1 = nullptr;
-    QLineEdit* m_Text1 = nullptr;
-    QLineEdit* m_hoffsettext = nullptr;
-    QLineEdit* m_WDOffSetText = nullptr;
-    QLineEdit* m_pscalingtext = nullptr;
-    QLabel* m_printcountlabel = nullptr;
-    QTimer* m_Timer1 = nullptr;
+    QListWidget* m_playerList = nullptr;
+    QLineEdit* m_dateText = nullptr;
+    QLineEdit* m_heightOffsetText = nullptr;
+    QLineEdit* m_widthOffsetText = nullptr;
+    QLineEdit* m_scalingText = nullptr;
+    QLabel* m_printCountLabel = nullptr;
+    QTimer* m_countTimer = nullptr;
 };
 
 } // namespace tallyrock

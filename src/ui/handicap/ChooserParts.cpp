@@ -63,19 +63,19 @@ QListWidgetItem* chosenEntry(const QListWidget* list, Dialogs& dialogs) {
 
 void ChooserWindow::buildChooserWindow(QWidget* caption, const QString& exitTip) {
     ChooserParts parts = buildChooser(*this, caption, exitTip);
-    m_List1 = parts.list;
-    connect(parts.accept, &QPushButton::clicked, this, &ChooserWindow::acceptbutton_Click);
+    m_choiceList = parts.list;
+    connect(parts.accept, &QPushButton::clicked, this, &ChooserWindow::acceptChoice);
     connect(parts.exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void ChooserWindow::showPlayers() {
     centreBelowMiddle(*this, 90);
-    fillChooser(m_List1, chooserNames(m_store.league));
-    m_List1->setFocus();
+    fillChooser(m_choiceList, chooserNames(m_store.league));
+    m_choiceList->setFocus();
 }
 
 void ChooserWindow::mousePressEvent(QMouseEvent* event) {
-    m_List1->clearSelection();
+    m_choiceList->clearSelection();
     QWidget::mousePressEvent(event);
 }
 

@@ -40,14 +40,14 @@ class ChooserWindow : public ToolWindow {
   protected:
     using ToolWindow::ToolWindow;
 
-    // Lays out the caption, the list and the buttons; accept runs acceptbutton_Click().
+    // Lays out the caption, the list and the buttons; accept runs acceptChoice().
     void buildChooserWindow(QWidget* caption, const QString& exitTip);
     // Places the window, lists the league's players and gives the list the focus.
     void showPlayers();
     void mousePressEvent(QMouseEvent* event) override;
-    virtual void acceptbutton_Click() = 0;
+    virtual void acceptChoice() = 0;
 
-    QListWidget* m_List1 = nullptr;
+    QListWidget* m_choiceList = nullptr;
 };
 
 } // namespace tallyrock

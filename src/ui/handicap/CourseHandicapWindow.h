@@ -26,13 +26,13 @@ class CourseHandicapWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void Calcbutton_Click();
+    void calculate();
 
     UiServices& m_services;
     bool m_closed = false;
-    QLineEdit* m_Text1 = nullptr;
-    QLineEdit* m_Text2 = nullptr;
-    QLabel* m_Hcpmessage = nullptr;
+    QLineEdit* m_indexText = nullptr;
+    QLineEdit* m_slopeText = nullptr;
+    QLabel* m_handicapMessage = nullptr;
 };
 
 } // namespace tallyrock

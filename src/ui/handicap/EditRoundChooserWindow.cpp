@@ -24,8 +24,8 @@ EditRoundChooserWindow::EditRoundChooserWindow(Store& store, UiServices& service
     showPlayers();
 }
 
-void EditRoundChooserWindow::acceptbutton_Click() {
-    QListWidgetItem* chosen = chosenEntry(m_List1, m_services.dialogs);
+void EditRoundChooserWindow::acceptChoice() {
+    QListWidgetItem* chosen = chosenEntry(m_choiceList, m_services.dialogs);
     if (!chosen) return;
     if (m_stage == "edit") {
         chooseRoundPlayer(m_store, str(chosen->text()));
@@ -33,12 +33,12 @@ void EditRoundChooserWindow::acceptbutton_Click() {
         m_stage = "date";
         // Dates, initials and scores stand in columns.
         QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        if (m_List1->font().pointSizeF() > 0) fixed.setPointSizeF(m_List1->font().pointSizeF());
-        m_List1->setFont(fixed);
-        fillChooser(m_List1, roundDateLines(m_store, m_store.CurrentPlayer));
+        if (m_choiceList->font().pointSizeF() > 0) fixed.setPointSizeF(m_choiceList->font().pointSizeF());
+        m_choiceList->setFont(fixed);
+        fillChooser(m_choiceList, roundDateLines(m_store, m_store.CurrentPlayer));
         return;
     }
-    if (!chooseRoundDate(m_store, m_List1->row(chosen))) {
+    if (!chooseRoundDate(m_store, m_choiceList->row(chosen))) {
         m_services.dialogs.beep();
         return;
     }
@@ -50,7 +50,7 @@ void EditRoundChooserWindow::acceptbutton_Click() {
 void EditRoundChooserWindow::onClosing() {
     m_stage.clear();
     if (!m_handedOver) {
-        m_List1->clearSelection();
+        m_choiceList->clearSelection();
         exitEditRoundChooser(m_store);
         emit exited();
     }

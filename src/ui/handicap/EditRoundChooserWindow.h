@@ -30,7 +30,7 @@ class EditRoundChooserWindow : public ChooserWindow {
     void onClosing() override;
 
   private:
-    void acceptbutton_Click() override;
+    void acceptChoice() override;
 
     ScoreEntryAdopter m_adopt;
     QString m_stage = "edit";

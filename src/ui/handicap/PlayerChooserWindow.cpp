@@ -18,15 +18,15 @@ PlayerChooserWindow::PlayerChooserWindow(Store& store, UiServices& services, QWi
     Playerlabel->setFocusPolicy(Qt::NoFocus);
     Playerlabel->setStyleSheet("QPushButton { border: 1px inset gray; padding: 4px; font-weight: bold; }");
     buildChooserWindow(Playerlabel, "Close player list");
-    connect(Playerlabel, &QPushButton::clicked, m_List1, &QListWidget::clearSelection);
+    connect(Playerlabel, &QPushButton::clicked, m_choiceList, &QListWidget::clearSelection);
     showPlayers();
 }
 
-void PlayerChooserWindow::acceptbutton_Click() {
-    QListWidgetItem* chosen = chosenEntry(m_List1, m_services.dialogs);
+void PlayerChooserWindow::acceptChoice() {
+    QListWidgetItem* chosen = chosenEntry(m_choiceList, m_services.dialogs);
     if (!chosen) return;
     chooseViewPlayer(m_store, str(chosen->text()));
-    m_List1->clearSelection();
+    m_choiceList->clearSelection();
     m_accepted = true;
     emit accepted();
     close();
@@ -34,7 +34,7 @@ void PlayerChooserWindow::acceptbutton_Click() {
 
 void PlayerChooserWindow::onClosing() {
     if (!m_accepted) {
-        m_List1->clearSelection();
+        m_choiceList->clearSelection();
         emit exited();
     }
 }

@@ -25,7 +25,7 @@ class PlayerChooserWindow : public ChooserWindow {
     void onClosing() override;
 
   private:
-    void acceptbutton_Click() override;
+    void acceptChoice() override;
 
     bool m_accepted = false;
 };

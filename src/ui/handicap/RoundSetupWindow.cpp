@@ -43,18 +43,18 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     oldestFirst->setWordWrap(true);
     oldestFirst->setStyleSheet("color: rgb(160, 0, 0);");
 
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_List1->setMinimumHeight(260);
+    m_playerList = new QListWidget(this);
+    m_playerList->setObjectName("List1");
+    m_playerList->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_playerList->setMinimumHeight(260);
 
     QGroupBox* courseFrame = buildCourseFrame();
     QGroupBox* dateFrame = buildDateFrame();
 
-    QPushButton* allbutton = actionButton("&Select All", "allbutton", &RoundSetupWindow::allbutton_Click);
-    QPushButton* acceptbutton = actionButton("&Accept", "acceptbutton", &RoundSetupWindow::acceptbutton_Click,
+    QPushButton* allbutton = actionButton("&Select All", "allbutton", &RoundSetupWindow::selectAllPlayers);
+    QPushButton* acceptbutton = actionButton("&Accept", "acceptbutton", &RoundSetupWindow::acceptSetup,
                                              "Accept selection - continue");
-    QPushButton* cancelbutton = actionButton("&Cancel", "cancelbutton", &RoundSetupWindow::cancelbutton_Click,
+    QPushButton* cancelbutton = actionButton("&Cancel", "cancelbutton", &RoundSetupWindow::cancelSetup,
                                              "Close Player Selection window");
     QPushButton* infobutton = helpButton("&Info", "infobutton", "Help on entering rounds");
     for (QPushButton* b : {allbutton, acceptbutton, cancelbutton, infobutton})
@@ -67,7 +67,7 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
     side->addStretch(1);
     side->addLayout(rowOf({acceptbutton, cancelbutton, infobutton}));
     auto* middle = new QHBoxLayout;
-    middle->addWidget(m_List1, 1);
+    middle->addWidget(m_playerList, 1);
     middle->addLayout(side);
     auto* page = new QVBoxLayout(this);
     page->addWidget(hint);
@@ -80,45 +80,45 @@ RoundSetupWindow::RoundSetupWindow(Store& store, UiServices& services, ScoreEntr
 // The course played: typed, or completed from the course list.
 QGroupBox* RoundSetupWindow::buildCourseFrame() {
     auto* courseFrame = new QGroupBox("Course Played", this);
-    m_coursecombo = new QComboBox(courseFrame);
-    m_coursecombo->setObjectName("coursecombo");
-    m_coursecombo->setEditable(true);
-    m_coursecombo->setInsertPolicy(QComboBox::NoInsert);
-    m_coursecombo->setMinimumContentsLength(24);
-    m_coursecombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    m_coursecombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
-    (new QVBoxLayout(courseFrame))->addWidget(m_coursecombo);
-    connect(m_coursecombo, &QComboBox::currentTextChanged, this, &RoundSetupWindow::coursecombo_Change);
+    m_courseCombo = new QComboBox(courseFrame);
+    m_courseCombo->setObjectName("coursecombo");
+    m_courseCombo->setEditable(true);
+    m_courseCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_courseCombo->setMinimumContentsLength(24);
+    m_courseCombo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    m_courseCombo->completer()->setCompletionMode(QCompleter::InlineCompletion);
+    (new QVBoxLayout(courseFrame))->addWidget(m_courseCombo);
+    connect(m_courseCombo, &QComboBox::currentTextChanged, this, &RoundSetupWindow::chooseCourse);
     return courseFrame;
 }
 
 // The round's date: month, day and year, each with its spin button.
 QGroupBox* RoundSetupWindow::buildDateFrame() {
     auto* dateFrame = new QGroupBox("Date of Round", this);
-    m_Monthlabel = dateLabel("Monthlabel", dateFrame);
-    m_daylabel = dateLabel("daylabel", dateFrame);
-    m_yearlabel = dateLabel("yearlabel", dateFrame);
+    m_monthLabel = dateLabel("Monthlabel", dateFrame);
+    m_dayLabel = dateLabel("daylabel", dateFrame);
+    m_yearLabel = dateLabel("yearlabel", dateFrame);
     auto* monthspin = new SpinButton("monthspin", "Month", dateFrame);
     monthspin->setToolTip("Change month");
     auto* Dayspin = new SpinButton("Dayspin", "Day", dateFrame);
     Dayspin->setToolTip("Change Day");
-    m_Yearspin = new SpinButton("Yearspin", "Year", dateFrame);
-    m_Yearspin->setToolTip("Change Year");
+    m_yearSpin = new SpinButton("Yearspin", "Year", dateFrame);
+    m_yearSpin->setToolTip("Change Year");
     auto* dateRow = new QHBoxLayout(dateFrame);
-    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_Monthlabel, monthspin},
-                               {m_daylabel, Dayspin},
-                               {m_yearlabel, m_Yearspin}}) {
+    for (auto [label, spin] : {std::pair<QLabel*, SpinButton*>{m_monthLabel, monthspin},
+                               {m_dayLabel, Dayspin},
+                               {m_yearLabel, m_yearSpin}}) {
         dateRow->addWidget(label);
         dateRow->addWidget(spin);
         dateRow->addSpacing(6);
     }
     dateRow->addStretch(1);
-    connect(monthspin, &SpinButton::spinDown, this, [this] { monthspin_Spin(false); });
-    connect(monthspin, &SpinButton::spinUp, this, [this] { monthspin_Spin(true); });
-    connect(Dayspin, &SpinButton::spinDown, this, [this] { Dayspin_Spin(false); });
-    connect(Dayspin, &SpinButton::spinUp, this, [this] { Dayspin_Spin(true); });
-    connect(m_Yearspin, &SpinButton::spinDown, this, [this] { Yearspin_Spin(false); });
-    connect(m_Yearspin, &SpinButton::spinUp, this, [this] { Yearspin_Spin(true); });
+    connect(monthspin, &SpinButton::spinDown, this, [this] { stepMonth(false); });
+    connect(monthspin, &SpinButton::spinUp, this, [this] { stepMonth(true); });
+    connect(Dayspin, &SpinButton::spinDown, this, [this] { stepDay(false); });
+    connect(Dayspin, &SpinButton::spinUp, this, [this] { stepDay(true); });
+    connect(m_yearSpin, &SpinButton::spinDown, this, [this] { stepYear(false); });
+    connect(m_yearSpin, &SpinButton::spinUp, this, [this] { stepYear(true); });
     return dateFrame;
 }
 
@@ -129,64 +129,65 @@ void RoundSetupWindow::showOpening() {
     m_year = opening.year;
     showDate();
     for (const PlayerEntry& entry : roundSetupPlayers(m_store.league)) {
-        auto* item = new QListWidgetItem(qs(entry.name), m_List1);
+        auto* item = new QListWidgetItem(qs(entry.name), m_playerList);
         item->setData(SlotRole, entry.slot);
     }
     {
-        QSignalBlocker quiet(m_coursecombo);
+        QSignalBlocker quiet(m_courseCombo);
         for (const std::string& name : courseChoices(m_store.courses))
-            m_coursecombo->addItem(qs(name));
-        m_coursecombo->setCurrentIndex(-1);
-        m_coursecombo->setEditText(QString());
+            m_courseCombo->addItem(qs(name));
+        m_courseCombo->setCurrentIndex(-1);
+        m_courseCombo->setEditText(QString());
     }
     resize(620, 420);
     centreBelowMiddle(*this, 100);
-    m_List1->setFocus();
-    if (m_List1->count() > 0) m_List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    m_playerList->setFocus();
+    if (m_playerList->count() > 0) m_playerList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     m_services.dialogs.setBusy(false);
     if (opening.courseLoad) m_services.dialogs.messageBox(*opening.courseLoad);
 }
 
 void RoundSetupWindow::showDate() {
-    m_Monthlabel->setText(qs(monthLabelText(m_store)));
-    m_daylabel->setText(QString::number(m_day));
-    m_yearlabel->setText(qs(yearLabelText(m_year)));
-    setyearcaption();
+    m_monthLabel->setText(qs(monthLabelText(m_store)));
+    m_dayLabel->setText(QString::number(m_day));
+    m_yearLabel->setText(qs(yearLabelText(m_year)));
+    setYearCaption();
 }
 
-void RoundSetupWindow::setyearcaption() {
-    m_Yearspin->setToolTip(qs(yearCaption(m_year)));
+void RoundSetupWindow::setYearCaption() {
+    m_yearSpin->setToolTip(qs(yearCaption(m_year)));
 }
 
-void RoundSetupWindow::allbutton_Click() {
-    m_List1->selectAll();
+void RoundSetupWindow::selectAllPlayers() {
+    m_playerList->selectAll();
 }
 
-void RoundSetupWindow::coursecombo_Change(const QString& text) {
+void RoundSetupWindow::chooseCourse(const QString& text) {
     chooseSetupCourse(m_store, str(text));
 }
 
-void RoundSetupWindow::monthspin_Spin(bool up) {
+void RoundSetupWindow::stepMonth(bool up) {
     monthSpin(m_store, up);
     showDate();
 }
 
-void RoundSetupWindow::Dayspin_Spin(bool up) {
+void RoundSetupWindow::stepDay(bool up) {
     m_day = daySpin(m_day, up);
     showDate();
 }
 
-void RoundSetupWindow::Yearspin_Spin(bool up) {
+void RoundSetupWindow::stepYear(bool up) {
     m_year = yearSpin(m_year, up);
     showDate();
 }
 
-void RoundSetupWindow::acceptbutton_Click() {
+void RoundSetupWindow::acceptSetup() {
     m_services.dialogs.setBusy(true);
     std::vector<int> chosen;
-    for (int i = 0; i < m_List1->count(); ++i)
-        if (m_List1->item(i)->isSelected()) chosen.push_back(m_List1->item(i)->data(SlotRole).toInt());
-    const std::string course = str(m_coursecombo->currentText());
+    for (int i = 0; i < m_playerList->count(); ++i)
+        if (m_playerList->item(i)->isSelected())
+            chosen.push_back(m_playerList->item(i)->data(SlotRole).toInt());
+    const std::string course = str(m_courseCombo->currentText());
     SetupAccept accept = acceptRoundSetup(m_store, chosen, course, m_day, m_year);
     if (accept.outcome == SetupOutcome::NoCourse || accept.outcome == SetupOutcome::NoPlayers) {
         m_services.dialogs.setBusy(false);
@@ -205,14 +206,14 @@ void RoundSetupWindow::acceptbutton_Click() {
     m_services.dialogs.setBusy(false);
 }
 
-void RoundSetupWindow::cancelbutton_Click() {
+void RoundSetupWindow::cancelSetup() {
     close();
 }
 
 // Enter anywhere the focus leaves it accepts, as a dialog's default button does.
 void RoundSetupWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        acceptbutton_Click();
+        acceptSetup();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -32,26 +32,26 @@ class RoundSetupWindow : public ToolWindow {
     QGroupBox* buildDateFrame();
     void showOpening();
     void showDate();
-    void setyearcaption();
-    void allbutton_Click();
-    void coursecombo_Change(const QString& text);
-    void monthspin_Spin(bool up);
-    void Dayspin_Spin(bool up);
-    void Yearspin_Spin(bool up);
-    void acceptbutton_Click();
-    void cancelbutton_Click();
+    void setYearCaption();
+    void selectAllPlayers();
+    void chooseCourse(const QString& text);
+    void stepMonth(bool up);
+    void stepDay(bool up);
+    void stepYear(bool up);
+    void acceptSetup();
+    void cancelSetup();
 
     ScoreEntryAdopter m_adopt;
     bool m_handedOver = false;
     int m_day = 1;
     int m_year = 0;
 
-    QListWidget* m_List1 = nullptr;
-    QComboBox* m_coursecombo = nullptr;
-    QLabel* m_Monthlabel = nullptr;
-    QLabel* m_daylabel = nullptr;
-    QLabel* m_yearlabel = nullptr;
-    SpinButton* m_Yearspin = nullptr;
+    QListWidget* m_playerList = nullptr;
+    QComboBox* m_courseCombo = nullptr;
+    QLabel* m_monthLabel = nullptr;
+    QLabel* m_dayLabel = nullptr;
+    QLabel* m_yearLabel = nullptr;
+    SpinButton* m_yearSpin = nullptr;
 };
 
 } // namespace tallyrock

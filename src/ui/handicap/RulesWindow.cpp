@@ -55,27 +55,27 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     m_nineFrame = buildNineHoleFrame();
     m_whsFrame = buildWhsFrame();
 
-    m_dateremindcheck = new QCheckBox("Double check dates when entering Rounds", this);
-    m_dateremindcheck->setObjectName("dateremindcheck");
-    m_hcptext = numberBox("hcptext", "default factor is .96", this);
+    m_dateRemindCheck = new QCheckBox("Double check dates when entering Rounds", this);
+    m_dateRemindCheck->setObjectName("dateremindcheck");
+    m_factorText = numberBox("hcptext", "default factor is .96", this);
     auto* factorRow = new QHBoxLayout;
     factorRow->addWidget(new QLabel("Handicap Multiplier", this));
-    factorRow->addWidget(m_hcptext);
+    factorRow->addWidget(m_factorText);
     factorRow->addWidget(new QLabel("default factor is .96", this));
     factorRow->addStretch(1);
 
     QPushButton* okbutton =
-        actionButton("&Accept choices", "okbutton", &RulesWindow::okbutton_Click, "Accept choices");
+        actionButton("&Accept choices", "okbutton", &RulesWindow::acceptRulesAndClose, "Accept choices");
     okbutton->setAutoDefault(true);
     QPushButton* infobutton = helpButton("&Help with Handicap Settings", "infobutton");
     infobutton->setAutoDefault(true);
 
     auto* left = new QVBoxLayout;
     left->addWidget(methodFrame);
-    left->addWidget(m_Frame3);
+    left->addWidget(m_roundsFrame);
     left->addWidget(m_whsFrame);
     left->addLayout(factorRow);
-    left->addWidget(m_dateremindcheck);
+    left->addWidget(m_dateRemindCheck);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(limitFrame);
@@ -89,21 +89,21 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
     page->addLayout(columns);
     page->addLayout(rowOf({infobutton, nullptr, okbutton}));
 
-    connect(m_hcpoption, &QButtonGroup::idToggled, this, &RulesWindow::hcpoption_Click);
-    connect(m_roundsoption, &QButtonGroup::idToggled, this, &RulesWindow::roundsoption_Click);
-    connect(m_hcplimitoption, &QButtonGroup::idToggled, this, &RulesWindow::hcplimitoption_Click);
-    connect(m_Strokeoption, &QButtonGroup::idToggled, this, &RulesWindow::Strokeoption_Click);
+    connect(m_methodOption, &QButtonGroup::idToggled, this, &RulesWindow::enableForMethod);
+    connect(m_roundsOption, &QButtonGroup::idToggled, this, &RulesWindow::enableForRoundsUsed);
+    connect(m_limitOption, &QButtonGroup::idToggled, this, &RulesWindow::enableForLimit);
+    connect(m_strokeOption, &QButtonGroup::idToggled, this, &RulesWindow::enableForStrokeControl);
 
     showForm(rulesFormValues(m_store.settings));
     adjustSize();
     centreBelowMiddle(*this, 0);
-    if (QAbstractButton* chosen = m_hcpoption->checkedButton()) chosen->setFocus();
+    if (QAbstractButton* chosen = m_methodOption->checkedButton()) chosen->setFocus();
 }
 
 // The method choices, with the Casual system's own Info button.
 QGroupBox* RulesWindow::buildMethodFrame() {
     auto* methodFrame = namedGroup("Handicapping Method", "methodframe", this);
-    m_hcpoption = optionGroup(
+    m_methodOption = optionGroup(
         methodFrame, "hcpoption",
         {{"Standard (similar to USGA && RCGA)", "The most popular Handicapping Method"},
          {"Handicap to Par", "Handicap to course par rather than course ratings"},
@@ -112,39 +112,39 @@ QGroupBox* RulesWindow::buildMethodFrame() {
     auto* CasualInfoButton = new QPushButton("Info", methodFrame);
     CasualInfoButton->setObjectName("CasualInfoButton");
     static_cast<QGridLayout*>(methodFrame->layout())->addWidget(CasualInfoButton, 3, 1);
-    connect(CasualInfoButton, &QPushButton::clicked, this, &RulesWindow::CasualInfoButton_Click);
+    connect(CasualInfoButton, &QPushButton::clicked, this, &RulesWindow::showCasualDescription);
     return methodFrame;
 }
 
 void RulesWindow::buildRoundsFrame() {
-    m_Frame3 = namedGroup(RoundsFrameCaption, "Frame3", this);
-    m_roundsoption = optionGroup(
-        m_Frame3, "roundsoption",
+    m_roundsFrame = namedGroup(RoundsFrameCaption, "Frame3", this);
+    m_roundsOption = optionGroup(
+        m_roundsFrame, "roundsoption",
         {{"Standard (similar to USGA && RCGA)", "Schedule similar to USGA"},
          {"All until 9 rounds have been recorded", "Reverts back to Std. Schedule after 9 rounds"},
          {"Use Best", PercentTip},
          {"Use Each Players Last", "10 is Std. 20 Maximum"}});
-    m_percentroundstext = numberBox("percentroundstext", PercentTip, m_Frame3);
-    m_Roundstext = numberBox("Roundstext", "10 is Std. 20 Maximum", m_Frame3);
-    auto* roundsGrid = static_cast<QGridLayout*>(m_Frame3->layout());
-    roundsGrid->addWidget(m_percentroundstext, 3, 1);
-    roundsGrid->addWidget(new QLabel("% of Rounds played", m_Frame3), 3, 2);
-    roundsGrid->addWidget(m_Roundstext, 4, 1);
-    roundsGrid->addWidget(new QLabel("Rounds", m_Frame3), 4, 2);
+    m_percentRoundsText = numberBox("percentroundstext", PercentTip, m_roundsFrame);
+    m_roundsText = numberBox("Roundstext", "10 is Std. 20 Maximum", m_roundsFrame);
+    auto* roundsGrid = static_cast<QGridLayout*>(m_roundsFrame->layout());
+    roundsGrid->addWidget(m_percentRoundsText, 3, 1);
+    roundsGrid->addWidget(new QLabel("% of Rounds played", m_roundsFrame), 3, 2);
+    roundsGrid->addWidget(m_roundsText, 4, 1);
+    roundsGrid->addWidget(new QLabel("Rounds", m_roundsFrame), 4, 2);
 }
 
 QGroupBox* RulesWindow::buildLimitFrame() {
     auto* limitFrame = namedGroup("Handicap Limitations", "limitframe", this);
-    m_hcplimitoption = optionGroup(
+    m_limitOption = optionGroup(
         limitFrame, "hcplimitoption",
         {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
-    m_menshcpmaxtext = numberBox("menshcpmaxtext", LimitTip, limitFrame);
-    m_womenshcpmaxtext = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
+    m_menMaxText = numberBox("menshcpmaxtext", LimitTip, limitFrame);
+    m_womenMaxText = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
     auto* customRow = new QHBoxLayout;
     customRow->addWidget(new QLabel("Men", limitFrame));
-    customRow->addWidget(m_menshcpmaxtext);
+    customRow->addWidget(m_menMaxText);
     customRow->addWidget(new QLabel("Women", limitFrame));
-    customRow->addWidget(m_womenshcpmaxtext);
+    customRow->addWidget(m_womenMaxText);
     customRow->addStretch(1);
     static_cast<QGridLayout*>(limitFrame->layout())->addLayout(customRow, 3, 1);
     return limitFrame;
@@ -152,23 +152,23 @@ QGroupBox* RulesWindow::buildLimitFrame() {
 
 QGroupBox* RulesWindow::buildStrokeFrame() {
     auto* strokeFrame = namedGroup("Stroke Control Limits", "strokeframe", this);
-    m_Strokeoption =
+    m_strokeOption =
         optionGroup(strokeFrame, "Strokeoption",
                     {{"Don't use any Stroke adjustments", "Any limits applied manually during play"},
                      {"Standard (similar to USGA sched.)", "Hole score limits by Handicap Schedule"},
                      {"Strokes above Par", AboveParTip},
                      {"Maximum per Hole", MaxStrokeTip}});
-    m_abovepartext = numberBox("abovepartext", AboveParTip, strokeFrame);
-    m_Maxstroketext = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
+    m_aboveParText = numberBox("abovepartext", AboveParTip, strokeFrame);
+    m_maxStrokeText = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
     auto* strokeGrid = static_cast<QGridLayout*>(strokeFrame->layout());
-    strokeGrid->addWidget(m_abovepartext, 3, 1);
-    strokeGrid->addWidget(m_Maxstroketext, 4, 1);
+    strokeGrid->addWidget(m_aboveParText, 3, 1);
+    strokeGrid->addWidget(m_maxStrokeText, 4, 1);
     return strokeFrame;
 }
 
 QGroupBox* RulesWindow::buildNineHoleFrame() {
     auto* nineFrame = namedGroup("9 Hole Round Processing", "nineholeframe", this);
-    m_NineHoleOption =
+    m_nineHoleOption =
         optionGroup(nineFrame, "NineHoleOption",
                     {{"Program doubles 9 hole socres", "Our Recommendation - Produces an 18 hole handicap"},
                      {"Program divides course rating by 2", NineHoleTip},
@@ -179,18 +179,18 @@ QGroupBox* RulesWindow::buildNineHoleFrame() {
 // The World Handicap System's own numbers: the allowance and the expected nine-hole differential.
 QGroupBox* RulesWindow::buildWhsFrame() {
     auto* frame = namedGroup("World Handicap System", "whsframe", this);
-    m_allowancetext = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame);
-    m_ninefactortext = numberBox("ninefactortext", "Factor of the index, 0 to 1", frame);
-    m_ninebasetext = numberBox("ninebasetext", "Added strokes, 0 to 5", frame);
+    m_allowanceText = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame);
+    m_nineFactorText = numberBox("ninefactortext", "Factor of the index, 0 to 1", frame);
+    m_nineBaseText = numberBox("ninebasetext", "Added strokes, 0 to 5", frame);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(new QLabel("Allowance", frame), 0, 0);
-    grid->addWidget(m_allowancetext, 0, 1);
+    grid->addWidget(m_allowanceText, 0, 1);
     grid->addWidget(new QLabel("%", frame), 0, 2);
     grid->addWidget(new QLabel("Expected 9-hole differential", frame), 1, 0);
     auto* expected = new QHBoxLayout;
-    expected->addWidget(m_ninefactortext);
+    expected->addWidget(m_nineFactorText);
     expected->addWidget(new QLabel("x index +", frame));
-    expected->addWidget(m_ninebasetext);
+    expected->addWidget(m_nineBaseText);
     expected->addStretch(1);
     grid->addLayout(expected, 1, 1, 1, 3);
     auto* note = new QLabel("An approximation: the handicap authorities do not publish theirs.", frame);
@@ -218,83 +218,83 @@ QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
 }
 
 void RulesWindow::showForm(const RulesForm& f) {
-    check(m_hcpoption, f.method);
-    check(m_roundsoption, f.roundsOption);
-    m_percentroundstext->setText(qs(f.percentText));
-    m_Roundstext->setText(qs(f.roundsText));
-    check(m_NineHoleOption, f.nineHole);
-    check(m_hcplimitoption, f.limitOption);
-    m_menshcpmaxtext->setText(qs(f.mensText));
-    m_womenshcpmaxtext->setText(qs(f.womensText));
-    m_dateremindcheck->setChecked(f.dateRemind);
-    m_hcptext->setText(qs(f.factorText));
-    check(m_Strokeoption, f.strokeOption);
-    m_abovepartext->setText(qs(f.aboveParText));
-    m_Maxstroketext->setText(qs(f.maxStrokeText));
-    m_allowancetext->setText(qs(f.allowanceText));
-    m_ninefactortext->setText(qs(f.nineFactorText));
-    m_ninebasetext->setText(qs(f.nineBaseText));
+    check(m_methodOption, f.method);
+    check(m_roundsOption, f.roundsOption);
+    m_percentRoundsText->setText(qs(f.percentText));
+    m_roundsText->setText(qs(f.roundsText));
+    check(m_nineHoleOption, f.nineHole);
+    check(m_limitOption, f.limitOption);
+    m_menMaxText->setText(qs(f.mensText));
+    m_womenMaxText->setText(qs(f.womensText));
+    m_dateRemindCheck->setChecked(f.dateRemind);
+    m_factorText->setText(qs(f.factorText));
+    check(m_strokeOption, f.strokeOption);
+    m_aboveParText->setText(qs(f.aboveParText));
+    m_maxStrokeText->setText(qs(f.maxStrokeText));
+    m_allowanceText->setText(qs(f.allowanceText));
+    m_nineFactorText->setText(qs(f.nineFactorText));
+    m_nineBaseText->setText(qs(f.nineBaseText));
     // A selection raises the click handlers, so the enabled states follow.
-    hcpoption_Click();
-    roundsoption_Click();
-    hcplimitoption_Click();
-    Strokeoption_Click();
+    enableForMethod();
+    enableForRoundsUsed();
+    enableForLimit();
+    enableForStrokeControl();
 }
 
 RulesForm RulesWindow::form() const {
     RulesForm f;
-    f.method = m_hcpoption->checkedId();
-    f.roundsOption = m_roundsoption->checkedId();
-    f.percentText = text(m_percentroundstext);
-    f.roundsText = text(m_Roundstext);
-    f.limitOption = m_hcplimitoption->checkedId();
-    f.mensText = text(m_menshcpmaxtext);
-    f.womensText = text(m_womenshcpmaxtext);
-    f.strokeOption = m_Strokeoption->checkedId();
-    f.aboveParText = text(m_abovepartext);
-    f.maxStrokeText = text(m_Maxstroketext);
-    f.nineHole = std::max(0, m_NineHoleOption->checkedId());
-    f.dateRemind = m_dateremindcheck->isChecked();
-    f.factorText = text(m_hcptext);
-    f.allowanceText = text(m_allowancetext);
-    f.nineFactorText = text(m_ninefactortext);
-    f.nineBaseText = text(m_ninebasetext);
+    f.method = m_methodOption->checkedId();
+    f.roundsOption = m_roundsOption->checkedId();
+    f.percentText = text(m_percentRoundsText);
+    f.roundsText = text(m_roundsText);
+    f.limitOption = m_limitOption->checkedId();
+    f.mensText = text(m_menMaxText);
+    f.womensText = text(m_womenMaxText);
+    f.strokeOption = m_strokeOption->checkedId();
+    f.aboveParText = text(m_aboveParText);
+    f.maxStrokeText = text(m_maxStrokeText);
+    f.nineHole = std::max(0, m_nineHoleOption->checkedId());
+    f.dateRemind = m_dateRemindCheck->isChecked();
+    f.factorText = text(m_factorText);
+    f.allowanceText = text(m_allowanceText);
+    f.nineFactorText = text(m_nineFactorText);
+    f.nineBaseText = text(m_nineBaseText);
     return f;
 }
 
-void RulesWindow::hcpoption_Click() {
-    bool casual = m_hcpoption->checkedId() == 3;
+void RulesWindow::enableForMethod() {
+    bool casual = m_methodOption->checkedId() == 3;
     bool whs = whsChosen(form());
-    m_Frame3->setEnabled(!casual && !whs);
-    m_Frame3->setTitle(casual ? CasualFrameCaption : whs ? WhsFrameCaption : RoundsFrameCaption);
+    m_roundsFrame->setEnabled(!casual && !whs);
+    m_roundsFrame->setTitle(casual ? CasualFrameCaption : whs ? WhsFrameCaption : RoundsFrameCaption);
     // Net double bogey, the index table and the method's own nine-hole rule take their places.
     m_strokeFrame->setEnabled(!whs);
     m_nineFrame->setEnabled(!whs);
-    m_hcptext->setEnabled(!whs);
+    m_factorText->setEnabled(!whs);
     m_whsFrame->setEnabled(whs);
 }
 
-void RulesWindow::roundsoption_Click() {
-    m_percentroundstext->setEnabled(m_roundsoption->checkedId() == 3);
-    m_Roundstext->setEnabled(m_roundsoption->checkedId() == 4);
+void RulesWindow::enableForRoundsUsed() {
+    m_percentRoundsText->setEnabled(m_roundsOption->checkedId() == 3);
+    m_roundsText->setEnabled(m_roundsOption->checkedId() == 4);
 }
 
-void RulesWindow::hcplimitoption_Click() {
-    bool custom = m_hcplimitoption->checkedId() == 3;
-    m_menshcpmaxtext->setEnabled(custom);
-    m_womenshcpmaxtext->setEnabled(custom);
+void RulesWindow::enableForLimit() {
+    bool custom = m_limitOption->checkedId() == 3;
+    m_menMaxText->setEnabled(custom);
+    m_womenMaxText->setEnabled(custom);
 }
 
-void RulesWindow::Strokeoption_Click() {
-    m_abovepartext->setEnabled(m_Strokeoption->checkedId() == 3);
-    m_Maxstroketext->setEnabled(m_Strokeoption->checkedId() == 4);
+void RulesWindow::enableForStrokeControl() {
+    m_aboveParText->setEnabled(m_strokeOption->checkedId() == 3);
+    m_maxStrokeText->setEnabled(m_strokeOption->checkedId() == 4);
 }
 
-void RulesWindow::CasualInfoButton_Click() {
+void RulesWindow::showCasualDescription() {
     m_services.dialogs.messageBox(casualDescription());
 }
 
-void RulesWindow::okbutton_Click() {
+void RulesWindow::acceptRulesAndClose() {
     RulesForm chosen = form();
     hide();
     if (Failure failure = acceptRules(m_store, chosen)) m_services.dialogs.messageBox(*failure);

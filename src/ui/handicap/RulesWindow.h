@@ -39,33 +39,33 @@ class RulesWindow : public ToolWindow {
     void showForm(const RulesForm& form);
     RulesForm form() const;
     // The option click handlers: which boxes and frames are enabled.
-    void hcpoption_Click();
-    void roundsoption_Click();
-    void hcplimitoption_Click();
-    void Strokeoption_Click();
-    void CasualInfoButton_Click();
-    void okbutton_Click();
+    void enableForMethod();
+    void enableForRoundsUsed();
+    void enableForLimit();
+    void enableForStrokeControl();
+    void showCasualDescription();
+    void acceptRulesAndClose();
 
-    QButtonGroup* m_hcpoption = nullptr;
-    QButtonGroup* m_roundsoption = nullptr;
-    QButtonGroup* m_hcplimitoption = nullptr;
-    QButtonGroup* m_Strokeoption = nullptr;
-    QButtonGroup* m_NineHoleOption = nullptr;
-    QGroupBox* m_Frame3 = nullptr;
+    QButtonGroup* m_methodOption = nullptr;
+    QButtonGroup* m_roundsOption = nullptr;
+    QButtonGroup* m_limitOption = nullptr;
+    QButtonGroup* m_strokeOption = nullptr;
+    QButtonGroup* m_nineHoleOption = nullptr;
+    QGroupBox* m_roundsFrame = nullptr;
     QGroupBox* m_strokeFrame = nullptr;
     QGroupBox* m_nineFrame = nullptr;
     QGroupBox* m_whsFrame = nullptr;
-    QLineEdit* m_allowancetext = nullptr;
-    QLineEdit* m_ninefactortext = nullptr;
-    QLineEdit* m_ninebasetext = nullptr;
-    QLineEdit* m_percentroundstext = nullptr;
-    QLineEdit* m_Roundstext = nullptr;
-    QLineEdit* m_menshcpmaxtext = nullptr;
-    QLineEdit* m_womenshcpmaxtext = nullptr;
-    QLineEdit* m_abovepartext = nullptr;
-    QLineEdit* m_Maxstroketext = nullptr;
-    QLineEdit* m_hcptext = nullptr;
-    QCheckBox* m_dateremindcheck = nullptr;
+    QLineEdit* m_allowanceText = nullptr;
+    QLineEdit* m_nineFactorText = nullptr;
+    QLineEdit* m_nineBaseText = nullptr;
+    QLineEdit* m_percentRoundsText = nullptr;
+    QLineEdit* m_roundsText = nullptr;
+    QLineEdit* m_menMaxText = nullptr;
+    QLineEdit* m_womenMaxText = nullptr;
+    QLineEdit* m_aboveParText = nullptr;
+    QLineEdit* m_maxStrokeText = nullptr;
+    QLineEdit* m_factorText = nullptr;
+    QCheckBox* m_dateRemindCheck = nullptr;
 };
 
 } // namespace tallyrock

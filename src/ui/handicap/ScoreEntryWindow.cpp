@@ -82,11 +82,11 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     buildNameLabels();
     QWidget* grid = buildGrid();
     QGroupBox* teeFrame = buildTeeFrame();
-    m_eqlabel = new QLabel(StrokeControlNote, this);
-    m_eqlabel->setObjectName("eqlabel");
-    m_eqlabel->setWordWrap(true);
-    m_eqlabel->setStyleSheet("color: rgb(160, 0, 0);");
-    m_eqlabel->hide();
+    m_eqLabel = new QLabel(StrokeControlNote, this);
+    m_eqLabel->setObjectName("eqlabel");
+    m_eqLabel->setWordWrap(true);
+    m_eqLabel->setStyleSheet("color: rgb(160, 0, 0);");
+    m_eqLabel->hide();
     QGridLayout* buttons = buildButtons();
 
     auto* entry = new QWidget(this);
@@ -96,7 +96,7 @@ ScoreEntryWindow::ScoreEntryWindow(Store& store, UiServices& services, QWidget* 
     column->addWidget(m_Pnamelabel);
     column->addWidget(grid);
     column->addWidget(teeFrame);
-    column->addWidget(m_eqlabel);
+    column->addWidget(m_eqLabel);
     column->addLayout(buttons);
 
     // The calculation panel stands right of the entry area, shown by View Math.
@@ -128,7 +128,7 @@ void ScoreEntryWindow::buildNameLabels() {
 
 QGroupBox* ScoreEntryWindow::buildTeeFrame() {
     auto* teeFrame = new QGroupBox("Tee played", this);
-    m_teebutton = new QButtonGroup(teeFrame);
+    m_teeButtons = new QButtonGroup(teeFrame);
     auto* teeRow = new QHBoxLayout(teeFrame);
     const char* teeCaptions[] = {"", "&Ladies Tee", "&Mens Tee", "&Pro Tee"};
     const QColor teeColours[] = {{}, QColor(220, 30, 30), QColor(255, 255, 255), QColor(30, 60, 220)};
@@ -136,7 +136,7 @@ QGroupBox* ScoreEntryWindow::buildTeeFrame() {
         auto* tee = new QRadioButton(teeCaptions[t], teeFrame);
         tee->setObjectName(QString("teebutton%1").arg(t));
         tee->setIcon(teeIcon(teeColours[t]));
-        m_teebutton->addButton(tee, t);
+        m_teeButtons->addButton(tee, t);
         teeRow->addWidget(tee);
     }
     return teeFrame;
@@ -148,23 +148,22 @@ QGridLayout* ScoreEntryWindow::buildButtons() {
         b->setAutoDefault(true); // Enter on a focused button presses it
         return b;
     };
-    m_recordbutton = button("&Record scores to file", "recordbutton", &ScoreEntryWindow::recordbutton_Click);
-    m_skipbutton = button("&Skip Player", "skipbutton", &ScoreEntryWindow::skipbutton_Click);
-    m_skipbutton->setToolTip("Skip this player");
-    m_deletebutton = button("&Delete this round", "deletebutton", &ScoreEntryWindow::deletebutton_Click);
-    m_deletebutton->hide();
-    m_deletebutton->setEnabled(false);
-    QPushButton* cancelbutton =
-        button("&Cancel score entry", "cancelbutton", &ScoreEntryWindow::cancelbutton_Click);
+    m_recordButton = button("&Record scores to file", "recordbutton", &ScoreEntryWindow::checkAndRecord);
+    m_skipButton = button("&Skip Player", "skipbutton", &ScoreEntryWindow::skipPlayer);
+    m_skipButton->setToolTip("Skip this player");
+    m_deleteButton = button("&Delete this round", "deletebutton", &ScoreEntryWindow::confirmDeleteRound);
+    m_deleteButton->hide();
+    m_deleteButton->setEnabled(false);
+    QPushButton* cancelbutton = button("&Cancel score entry", "cancelbutton", &ScoreEntryWindow::cancelEntry);
     QPushButton* infobutton =
         button("&Help on entering scores", "infobutton", &ScoreEntryWindow::helpRequested);
     QPushButton* viewMathButton = button("&View Math", "Command3D1", &ScoreEntryWindow::toggleCalculation);
     viewMathButton->setToolTip("Show calculation panel");
 
     auto* buttons = new QGridLayout;
-    buttons->addWidget(m_recordbutton, 0, 0);
-    buttons->addWidget(m_skipbutton, 0, 1);
-    buttons->addWidget(m_deletebutton, 0, 1);
+    buttons->addWidget(m_recordButton, 0, 0);
+    buttons->addWidget(m_skipButton, 0, 1);
+    buttons->addWidget(m_deleteButton, 0, 1);
     buttons->addWidget(cancelbutton, 1, 0);
     buttons->addWidget(viewMathButton, 1, 1);
     buttons->addWidget(infobutton, 2, 0, 1, 2);
@@ -172,28 +171,28 @@ QGridLayout* ScoreEntryWindow::buildButtons() {
 }
 
 void ScoreEntryWindow::buildTimers() {
-    m_Timer1 = namedTimer("Timer1", 600, this);
-    m_Timer2 = namedTimer("Timer2", 1000, this);
-    connect(m_Timer1, &QTimer::timeout, this, &ScoreEntryWindow::Timer1_Timer);
-    connect(m_Timer2, &QTimer::timeout, this, &ScoreEntryWindow::Timer2_Timer);
+    m_recordTimer = namedTimer("Timer1", 600, this);
+    m_focusTimer = namedTimer("Timer2", 1000, this);
+    connect(m_recordTimer, &QTimer::timeout, this, &ScoreEntryWindow::recordRound);
+    connect(m_focusTimer, &QTimer::timeout, this, &ScoreEntryWindow::focusFirstHole);
 }
 
 // Each hole box and both totals watched; Tab through the holes, then to the record button.
 void ScoreEntryWindow::connectHoleBoxes() {
     for (int i = 1; i <= 18; ++i) {
-        connect(m_scoretext[i], &QLineEdit::textEdited, this, [this, i] { scoretext_Change(i, true); });
-        m_scoretext[i]->installEventFilter(this);
+        connect(m_scoreText[i], &QLineEdit::textEdited, this, [this, i] { takeHoleScore(i, true); });
+        m_scoreText[i]->installEventFilter(this);
     }
-    for (QLineEdit* total : {m_outscoretext, m_inscoretext}) {
-        connect(total, &QLineEdit::textChanged, this, &ScoreEntryWindow::totals_Change);
+    for (QLineEdit* total : {m_outScoreText, m_inScoreText}) {
+        connect(total, &QLineEdit::textChanged, this, &ScoreEntryWindow::showTotalScore);
         total->installEventFilter(this);
     }
-    QWidget* previous = m_scoretext[1];
+    QWidget* previous = m_scoreText[1];
     for (QWidget* next : std::initializer_list<QWidget*>{
-             m_scoretext[2],  m_scoretext[3],  m_scoretext[4],  m_scoretext[5],  m_scoretext[6],
-             m_scoretext[7],  m_scoretext[8],  m_scoretext[9],  m_scoretext[10], m_scoretext[11],
-             m_scoretext[12], m_scoretext[13], m_scoretext[14], m_scoretext[15], m_scoretext[16],
-             m_scoretext[17], m_scoretext[18], m_recordbutton,  m_outscoretext,  m_inscoretext}) {
+             m_scoreText[2],  m_scoreText[3],  m_scoreText[4],  m_scoreText[5],  m_scoreText[6],
+             m_scoreText[7],  m_scoreText[8],  m_scoreText[9],  m_scoreText[10], m_scoreText[11],
+             m_scoreText[12], m_scoreText[13], m_scoreText[14], m_scoreText[15], m_scoreText[16],
+             m_scoreText[17], m_scoreText[18], m_recordButton,  m_outScoreText,  m_inScoreText}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -202,39 +201,39 @@ void ScoreEntryWindow::connectHoleBoxes() {
 // The player's name, the course's pars and, for a correction, the stored round.
 void ScoreEntryWindow::showOpeningRound() {
     if (m_editing) {
-        m_skipbutton->setEnabled(false);
-        m_skipbutton->hide();
-        m_deletebutton->setEnabled(true);
-        m_deletebutton->show();
+        m_skipButton->setEnabled(false);
+        m_skipButton->hide();
+        m_deleteButton->setEnabled(true);
+        m_deleteButton->show();
     }
     m_Namelabel->setText(qs(roundCaption(m_store)));
     ParDisplay pars = parDisplay(m_store.courses, m_store.CurrentCourse);
     for (std::size_t i = 1; i <= 18; ++i)
-        m_Partext[i]->setText(qs(pars.holes[i]));
-    m_Outlabel->setText(qs(pars.out));
-    m_Inlabel->setText(qs(pars.in));
+        m_parText[i]->setText(qs(pars.holes[i]));
+    m_outLabel->setText(qs(pars.out));
+    m_inLabel->setText(qs(pars.in));
     m_TotalLabel->setText(qs(pars.total));
     m_services.dialogs.setBusy(false);
     m_recorder.FindNextMarkedPlayer();
-    m_outscoretext->setText(EmptyTotalText);
-    m_inscoretext->setText(EmptyTotalText);
+    m_outScoreText->setText(EmptyTotalText);
+    m_inScoreText->setText(EmptyTotalText);
     if (m_editing) {
         StoredRoundBoxes stored = storedRoundBoxes(m_store, m_store.CurrentPlayer, m_store.EditSlot);
         for (int i = 1; i <= 18; ++i)
             setHoleText(i, stored.holes[i]);
-        m_outscoretext->setText(qs(stored.out));
-        m_inscoretext->setText(qs(stored.in));
+        m_outScoreText->setText(qs(stored.out));
+        m_inScoreText->setText(qs(stored.in));
     }
     showPlayer();
     const bool whs = whsMethod(m_store.settings);
-    m_eqlabel->setText(whs ? NetDoubleBogeyNote : StrokeControlNote);
-    m_eqlabel->setVisible(whs || m_recorder.strokeControlOn());
+    m_eqLabel->setText(whs ? NetDoubleBogeyNote : StrokeControlNote);
+    m_eqLabel->setVisible(whs || m_recorder.strokeControlOn());
 
     adjustSize();
     m_narrowWidth = width();
     centreBelowMiddle(*this, 100);
     focusHole(1); // a corrected round's first score is ready to be typed over
-    m_Timer2->start();
+    m_focusTimer->start();
 }
 
 QWidget* ScoreEntryWindow::buildGrid() {
@@ -278,26 +277,26 @@ QWidget* ScoreEntryWindow::buildGrid() {
             par->setReadOnly(true);
             par->setFocusPolicy(Qt::NoFocus); // pars come from the course, never typed
             par->setStyleSheet("background: palette(window); color: rgb(0, 100, 0);");
-            m_Partext[i] = par;
+            m_parText[i] = par;
             grid->addWidget(par, top + 1, k);
-            m_scoretext[i] = scoreBox(QString("scoretext%1").arg(i), fixed, frame);
-            grid->addWidget(m_scoretext[i], top + 2, k);
+            m_scoreText[i] = scoreBox(QString("scoretext%1").arg(i), fixed, frame);
+            grid->addWidget(m_scoreText[i], top + 2, k);
         }
         grid->addWidget(heading(nine == 0 ? "Out" : "In"), top, 10);
     }
-    m_Outlabel = parLabel("Outlabel");
-    m_Inlabel = parLabel("Inlabel");
-    m_outscoretext = totalBox("outscoretext");
-    m_inscoretext = totalBox("inscoretext");
-    grid->addWidget(m_Outlabel, 1, 10);
-    grid->addWidget(m_outscoretext, 2, 10);
-    grid->addWidget(m_Inlabel, 4, 10);
-    grid->addWidget(m_inscoretext, 5, 10);
+    m_outLabel = parLabel("Outlabel");
+    m_inLabel = parLabel("Inlabel");
+    m_outScoreText = totalBox("outscoretext");
+    m_inScoreText = totalBox("inscoretext");
+    grid->addWidget(m_outLabel, 1, 10);
+    grid->addWidget(m_outScoreText, 2, 10);
+    grid->addWidget(m_inLabel, 4, 10);
+    grid->addWidget(m_inScoreText, 5, 10);
 
     m_TotalLabel = parLabel("TotalLabel");
-    m_Totalscorelabel = parLabel("Totalscorelabel");
-    sinkPanel(m_Totalscorelabel);
-    m_Totalscorelabel->setMinimumWidth(m_outscoretext->width());
+    m_totalScoreLabel = parLabel("Totalscorelabel");
+    sinkPanel(m_totalScoreLabel);
+    m_totalScoreLabel->setMinimumWidth(m_outScoreText->width());
     auto* totals = new QHBoxLayout;
     totals->setSpacing(8);
     totals->addStretch(1);
@@ -305,7 +304,7 @@ QWidget* ScoreEntryWindow::buildGrid() {
     totals->addWidget(m_TotalLabel);
     totals->addSpacing(16);
     totals->addWidget(new QLabel("Total", frame));
-    totals->addWidget(m_Totalscorelabel);
+    totals->addWidget(m_totalScoreLabel);
     grid->addLayout(totals, 6, 0, 1, 11);
     return frame;
 }
@@ -315,19 +314,19 @@ void ScoreEntryWindow::showPlayer() {
     const PlayerRecord* player = p >= 1 && p <= MaxPlayers ? &m_store.player(p) : nullptr;
     m_Pnamelabel->setText(player ? qs(player->PlayerName) : QString());
     int tee = player ? player->PlayerTee : 0;
-    if (QAbstractButton* shown = m_teebutton->button(tee)) {
+    if (QAbstractButton* shown = m_teeButtons->button(tee)) {
         shown->setChecked(true);
         return;
     }
     // A tee outside 1..3 selects none.
-    m_teebutton->setExclusive(false);
-    for (QAbstractButton* b : m_teebutton->buttons())
+    m_teeButtons->setExclusive(false);
+    for (QAbstractButton* b : m_teeButtons->buttons())
         b->setChecked(false);
-    m_teebutton->setExclusive(true);
+    m_teeButtons->setExclusive(true);
 }
 
 void ScoreEntryWindow::focusHole(int hole) {
-    QLineEdit* box = m_scoretext[hole];
+    QLineEdit* box = m_scoreText[hole];
     box->setFocus();
     box->selectAll(); // typing replaces a score already there
 }
@@ -335,17 +334,17 @@ void ScoreEntryWindow::focusHole(int hole) {
 HoleBoxes ScoreEntryWindow::holeTexts() const {
     HoleBoxes texts;
     for (std::size_t i = 1; i <= 18; ++i)
-        texts[i] = str(m_scoretext[i]->text());
+        texts[i] = str(m_scoreText[i]->text());
     return texts;
 }
 
 void ScoreEntryWindow::setHoleText(int hole, const std::string& text) {
-    m_scoretext[hole]->setText(qs(text));
-    scoretext_Change(hole, false);
+    m_scoreText[hole]->setText(qs(text));
+    takeHoleScore(hole, false);
 }
 
 int ScoreEntryWindow::shownTee() const {
-    return std::max(0, m_teebutton->checkedId());
+    return std::max(0, m_teeButtons->checkedId());
 }
 
 // ---------------------------------------------------------------- boxes
@@ -364,7 +363,7 @@ bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         for (int i = 1; i < 18; ++i)
-            if (watched == m_scoretext[i]) focusHole(i + 1);
+            if (watched == m_scoreText[i]) focusHole(i + 1);
         return true;
     }
     return !keyPasses(*key);
@@ -379,8 +378,8 @@ void ScoreEntryWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
-    QLineEdit* box = m_scoretext[hole];
+void ScoreEntryWindow::takeHoleScore(int hole, bool typed) {
+    QLineEdit* box = m_scoreText[hole];
     if (!box->text().isEmpty()) {
         HoleBoxChange change = holeBoxChange(str(box->text()), hole, !m_editing);
         if (qs(change.text) != box->text()) box->setText(qs(change.text));
@@ -388,17 +387,17 @@ void ScoreEntryWindow::scoretext_Change(int hole, bool typed) {
     }
     // The nine's total follows every change, also a box emptied, so it never
     // keeps a score that is no longer there.
-    QLineEdit* total = hole < 10 ? m_outscoretext : m_inscoretext;
+    QLineEdit* total = hole < 10 ? m_outScoreText : m_inScoreText;
     total->setText(qs(nineTotalText(holeTexts(), hole < 10)));
 }
 
-void ScoreEntryWindow::totals_Change() {
-    m_Totalscorelabel->setText(qs(totalScoreText(str(m_outscoretext->text()), str(m_inscoretext->text()))));
+void ScoreEntryWindow::showTotalScore() {
+    m_totalScoreLabel->setText(qs(totalScoreText(str(m_outScoreText->text()), str(m_inScoreText->text()))));
 }
 
 // ---------------------------------------------------------------- recording
 
-void ScoreEntryWindow::recordbutton_Click() {
+void ScoreEntryWindow::checkAndRecord() {
     if (int hole = firstMissingHole(holeTexts())) {
         Answer answer = m_services.dialogs.messageBox(missingHoleQuestion(hole), Buttons::YesNo, Answer::No);
         if (answer != Answer::Yes) {
@@ -413,12 +412,12 @@ void ScoreEntryWindow::recordbutton_Click() {
         for (int i = 1; i <= 18; ++i)
             if (!capped[i].empty()) setHoleText(i, capped[i]);
     }
-    m_Timer1->start();
+    m_recordTimer->start();
 }
 
-void ScoreEntryWindow::Timer1_Timer() {
-    m_Timer1->stop();
-    HoleScores scores = boxScores(holeTexts(), str(m_outscoretext->text()), str(m_inscoretext->text()));
+void ScoreEntryWindow::recordRound() {
+    m_recordTimer->stop();
+    HoleScores scores = boxScores(holeTexts(), str(m_outScoreText->text()), str(m_inScoreText->text()));
     RecordResult result = m_recorder.record(scores, shownTee());
     if (result.outcome != RecordOutcome::Recorded) {
         // Nothing stored: the window stays on this player.
@@ -443,10 +442,10 @@ void ScoreEntryWindow::backToHole1() {
     focusHole(1);
 }
 
-void ScoreEntryWindow::Timer2_Timer() {
-    m_Timer2->stop();
+void ScoreEntryWindow::focusFirstHole() {
+    m_focusTimer->stop();
     // Scores typed within the first second stay where they went.
-    for (QLineEdit* box : m_scoretext)
+    for (QLineEdit* box : m_scoreText)
         if (box && box->hasFocus()) return;
     focusHole(1);
 }
@@ -455,9 +454,9 @@ bool ScoreEntryWindow::AdvanceToNextPlayer() {
     if (!m_recorder.AdvanceToNextPlayer()) return false;
     showPlayer();
     for (std::size_t i = 1; i <= 18; ++i)
-        m_scoretext[i]->clear();
-    m_outscoretext->setText(EmptyTotalText);
-    m_inscoretext->setText(EmptyTotalText);
+        m_scoreText[i]->clear();
+    m_outScoreText->setText(EmptyTotalText);
+    m_inScoreText->setText(EmptyTotalText);
     return true;
 }
 
@@ -468,7 +467,7 @@ void ScoreEntryWindow::FinishEntry() {
     close();
 }
 
-void ScoreEntryWindow::skipbutton_Click() {
+void ScoreEntryWindow::skipPlayer() {
     if (m_editing) {
         m_services.dialogs.beep();
         return;
@@ -479,7 +478,7 @@ void ScoreEntryWindow::skipbutton_Click() {
         FinishEntry();
 }
 
-void ScoreEntryWindow::deletebutton_Click() {
+void ScoreEntryWindow::confirmDeleteRound() {
     if (m_services.dialogs.messageBox(deleteRoundQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     hide();
@@ -489,7 +488,7 @@ void ScoreEntryWindow::deletebutton_Click() {
     close();
 }
 
-void ScoreEntryWindow::cancelbutton_Click() {
+void ScoreEntryWindow::cancelEntry() {
     close();
 }
 
@@ -503,8 +502,8 @@ void ScoreEntryWindow::toggleCalculation() {
 }
 
 void ScoreEntryWindow::onClosing() {
-    m_Timer1->stop();
-    m_Timer2->stop();
+    m_recordTimer->stop();
+    m_focusTimer->stop();
     closeScoreEntry(m_store);
 }
 

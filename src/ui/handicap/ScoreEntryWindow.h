@@ -58,15 +58,15 @@ class ScoreEntryWindow : public ToolWindow {
     bool AdvanceToNextPlayer();
     void FinishEntry();
 
-    // Handlers, named after their controls.
-    void scoretext_Change(int hole, bool typed);
-    void totals_Change();
-    void recordbutton_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void skipbutton_Click();
-    void deletebutton_Click();
-    void cancelbutton_Click();
+    // What the controls and timers do.
+    void takeHoleScore(int hole, bool typed);
+    void showTotalScore();
+    void checkAndRecord();
+    void recordRound();
+    void focusFirstHole();
+    void skipPlayer();
+    void confirmDeleteRound();
+    void cancelEntry();
     void toggleCalculation();
 
     RoundRecorder m_recorder;
@@ -74,24 +74,24 @@ class ScoreEntryWindow : public ToolWindow {
     bool m_calcShown = false;
     int m_narrowWidth = 0;
 
-    std::array<QLineEdit*, 19> m_scoretext{};
-    std::array<QLineEdit*, 19> m_Partext{};
-    QLineEdit* m_outscoretext = nullptr;
-    QLineEdit* m_inscoretext = nullptr;
-    QLabel* m_Totalscorelabel = nullptr;
-    QLabel* m_Outlabel = nullptr;
-    QLabel* m_Inlabel = nullptr;
+    std::array<QLineEdit*, 19> m_scoreText{};
+    std::array<QLineEdit*, 19> m_parText{};
+    QLineEdit* m_outScoreText = nullptr;
+    QLineEdit* m_inScoreText = nullptr;
+    QLabel* m_totalScoreLabel = nullptr;
+    QLabel* m_outLabel = nullptr;
+    QLabel* m_inLabel = nullptr;
     QLabel* m_TotalLabel = nullptr;
     QLabel* m_Namelabel = nullptr;
     QLabel* m_Pnamelabel = nullptr;
-    QLabel* m_eqlabel = nullptr;
-    QButtonGroup* m_teebutton = nullptr;
+    QLabel* m_eqLabel = nullptr;
+    QButtonGroup* m_teeButtons = nullptr;
     QListWidget* m_calcPanel = nullptr;
-    QPushButton* m_recordbutton = nullptr;
-    QPushButton* m_skipbutton = nullptr;
-    QPushButton* m_deletebutton = nullptr;
-    QTimer* m_Timer1 = nullptr;
-    QTimer* m_Timer2 = nullptr;
+    QPushButton* m_recordButton = nullptr;
+    QPushButton* m_skipButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QTimer* m_recordTimer = nullptr;
+    QTimer* m_focusTimer = nullptr;
 };
 
 // Told of the score-entry window that round set-up or the edit-round chooser

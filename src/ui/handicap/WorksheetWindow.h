@@ -26,12 +26,12 @@ class WorksheetWindow : public ToolWindow {
     void showWorksheet();
     int chosenPlayer() const;
     Date chosenDate() const;
-    void Printbutton_Click();
-    void Copybutton_Click();
+    void printWorksheet();
+    void copyWorksheet();
 
-    QComboBox* m_Playercombo = nullptr;
-    QDateEdit* m_Asofdate = nullptr;
-    QPlainTextEdit* m_Worksheettext = nullptr;
+    QComboBox* m_playerCombo = nullptr;
+    QDateEdit* m_asOfDate = nullptr;
+    QPlainTextEdit* m_worksheetText = nullptr;
 };
 
 } // namespace tallyrock

@@ -18,55 +18,54 @@ namespace tallyrock {
 
 CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "csvexportform", "Export as CSV") {
-    m_Kindbox = new QComboBox(this);
-    m_Kindbox->setObjectName("Kindbox");
+    m_kindBox = new QComboBox(this);
+    m_kindBox->setObjectName("Kindbox");
     for (const ExportKind& kind : exportKinds())
-        m_Kindbox->addItem(qs(kind.title));
-    m_Datelabel = new QLabel("&Date (MM/DD/YY):", this);
-    m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
-    m_Datebox->setObjectName("Datebox");
-    m_Datelabel->setBuddy(m_Datebox);
-    m_Playerlabel = new QLabel("&Player:", this);
-    m_Playerbox = new QComboBox(this);
-    m_Playerbox->setObjectName("Playerbox");
-    m_Playerlabel->setBuddy(m_Playerbox);
+        m_kindBox->addItem(qs(kind.title));
+    m_dateLabel = new QLabel("&Date (MM/DD/YY):", this);
+    m_dateBox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
+    m_dateBox->setObjectName("Datebox");
+    m_dateLabel->setBuddy(m_dateBox);
+    m_playerLabel = new QLabel("&Player:", this);
+    m_playerBox = new QComboBox(this);
+    m_playerBox->setObjectName("Playerbox");
+    m_playerLabel->setBuddy(m_playerBox);
     for (int p = 1; p <= m_store.league.PlayerCount && p <= MaxPlayers; ++p)
-        m_Playerbox->addItem(qs(m_store.player(p).PlayerName));
-    m_Statuslabel = new QLabel(this);
-    m_Statuslabel->setObjectName("Statuslabel");
-    QPushButton* exportbutton =
-        actionButton("&Export...", "Exportbutton", &CsvExportWindow::Exportbutton_Click);
+        m_playerBox->addItem(qs(m_store.player(p).PlayerName));
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName("Statuslabel");
+    QPushButton* exportbutton = actionButton("&Export...", "Exportbutton", &CsvExportWindow::exportCsv);
     QPushButton* donebutton = closeButton("D&one", "Donebutton");
 
     auto* form = new QFormLayout;
-    form->addRow("&Kind:", m_Kindbox);
-    form->addRow(m_Datelabel, m_Datebox);
-    form->addRow(m_Playerlabel, m_Playerbox);
+    form->addRow("&Kind:", m_kindBox);
+    form->addRow(m_dateLabel, m_dateBox);
+    form->addRow(m_playerLabel, m_playerBox);
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
-    column->addWidget(m_Statuslabel);
+    column->addWidget(m_statusLabel);
     column->addLayout(rowOf({nullptr, exportbutton, donebutton}));
 
-    connect(m_Kindbox, &QComboBox::currentIndexChanged, this, &CsvExportWindow::Kindbox_Changed);
-    Kindbox_Changed(m_Kindbox->currentIndex());
+    connect(m_kindBox, &QComboBox::currentIndexChanged, this, &CsvExportWindow::showKindArguments);
+    showKindArguments(m_kindBox->currentIndex());
     centreBelowMiddle(*this, 100);
 }
 
-void CsvExportWindow::Kindbox_Changed(int index) {
+void CsvExportWindow::showKindArguments(int index) {
     const ExportArgument argument = exportKinds().at(static_cast<std::size_t>(index)).argument;
-    for (QWidget* w : {static_cast<QWidget*>(m_Datelabel), static_cast<QWidget*>(m_Datebox)})
+    for (QWidget* w : {static_cast<QWidget*>(m_dateLabel), static_cast<QWidget*>(m_dateBox)})
         w->setVisible(argument == ExportArgument::Date);
-    for (QWidget* w : {static_cast<QWidget*>(m_Playerlabel), static_cast<QWidget*>(m_Playerbox)})
+    for (QWidget* w : {static_cast<QWidget*>(m_playerLabel), static_cast<QWidget*>(m_playerBox)})
         w->setVisible(argument == ExportArgument::Player);
-    m_Statuslabel->clear();
+    m_statusLabel->clear();
 }
 
-void CsvExportWindow::Exportbutton_Click() {
-    const ExportKind& kind = exportKinds().at(static_cast<std::size_t>(m_Kindbox->currentIndex()));
-    std::string argument = kind.argument == ExportArgument::Date     ? str(m_Datebox->text())
-                           : kind.argument == ExportArgument::Player ? str(m_Playerbox->currentText())
+void CsvExportWindow::exportCsv() {
+    const ExportKind& kind = exportKinds().at(static_cast<std::size_t>(m_kindBox->currentIndex()));
+    std::string argument = kind.argument == ExportArgument::Date     ? str(m_dateBox->text())
+                           : kind.argument == ExportArgument::Player ? str(m_playerBox->currentText())
                                                                      : std::string();
-    m_Statuslabel->clear();
+    m_statusLabel->clear();
     ExportRows rows = whileBusy(m_services.dialogs, [&] {
         return kind.rows({m_store, argument, m_services.clock.today()});
     });
@@ -86,7 +85,7 @@ void CsvExportWindow::Exportbutton_Click() {
         m_services.dialogs.messageBox(*failure);
         return;
     }
-    m_Statuslabel->setText(QString("%1 records written to %2")
+    m_statusLabel->setText(QString("%1 records written to %2")
                                .arg(rows.rows.size() - 1)
                                .arg(qs(target.file->filename().string())));
 }

@@ -20,15 +20,15 @@ class CsvExportWindow : public ToolWindow {
     CsvExportWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void Kindbox_Changed(int index);
-    void Exportbutton_Click();
+    void showKindArguments(int index);
+    void exportCsv();
 
-    QComboBox* m_Kindbox = nullptr;
-    QLabel* m_Datelabel = nullptr;
-    QLineEdit* m_Datebox = nullptr;
-    QLabel* m_Playerlabel = nullptr;
-    QComboBox* m_Playerbox = nullptr;
-    QLabel* m_Statuslabel = nullptr;
+    QComboBox* m_kindBox = nullptr;
+    QLabel* m_dateLabel = nullptr;
+    QLineEdit* m_dateBox = nullptr;
+    QLabel* m_playerLabel = nullptr;
+    QComboBox* m_playerBox = nullptr;
+    QLabel* m_statusLabel = nullptr;
 };
 
 } // namespace tallyrock

@@ -48,12 +48,12 @@ MainWindow::MainWindow(Store& store, UiServices& services, QWidget* parent)
     setWindowTitle("Tallyrock");
     setWindowIcon(toolIcon(3));
 
-    m_Timer1 = namedTimer("Timer1", 500, this);
-    m_ViewTimer = namedTimer("ViewTimer", 1500, this);
-    m_messagetimer = namedTimer("messagetimer", 3000, this);
-    connect(m_Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-    connect(m_ViewTimer, &QTimer::timeout, this, &MainWindow::ViewTimer_Timer);
-    connect(m_messagetimer, &QTimer::timeout, this, &MainWindow::messagetimer_Timer);
+    m_playerViewTimer = namedTimer("Timer1", 500, this);
+    m_viewTimer = namedTimer("ViewTimer", 1500, this);
+    m_messageTimer = namedTimer("messagetimer", 3000, this);
+    connect(m_playerViewTimer, &QTimer::timeout, this, &MainWindow::showChosenPlayer);
+    connect(m_viewTimer, &QTimer::timeout, this, &MainWindow::refreshTickedView);
+    connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::clearActionMessage);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -91,9 +91,9 @@ void MainWindow::buildMenus() {
     buildResultMenus();
 
     // Disabled in the design until a league is opened.
-    for (QAction* action : {m_printcardsmenu, m_editroundmenu, m_Playermenu[1], m_Playermenu[2],
-                            m_Playermenu[3], m_Playernamesmenu, m_leaguehcmenu, m_graphmenu[0],
-                            m_graphmenu[1], m_nightmenu, m_csvexportmenu, m_worksheetmenu})
+    for (QAction* action : {m_printCardsMenu, m_editRoundMenu, m_playerMenu[1], m_playerMenu[2],
+                            m_playerMenu[3], m_playerNamesMenu, m_leagueHcMenu, m_graphMenu[0],
+                            m_graphMenu[1], m_nightMenu, m_csvExportMenu, m_worksheetMenu})
         action->setEnabled(false);
 }
 
@@ -105,18 +105,18 @@ void MainWindow::buildFileMenu() {
     m_leaguesMenu->setObjectName("Openmenu");
     QAction* noEntries = m_leaguesMenu->addAction(NoEntries);
     noEntries->setObjectName("leaguesmenu0");
-    connect(noEntries, &QAction::triggered, this, [this] { leaguesmenu_Click(0); });
+    connect(noEntries, &QAction::triggered, this, [this] { chooseLeague(0); });
     m_leagueItems.push_back(noEntries);
     menuItem(file, "&Create or Delete a League File", "Creatmenu", opener(Window::LeagueCreation));
     file->addSeparator();
-    menuItem(file, "&Print", "Printmenu", &MainWindow::Printmenu_Click);
-    menuItem(file, "Export Listing as Text", "printfilemenu", &MainWindow::printfilemenu_Click);
-    m_csvexportmenu = menuItem(file, "Export as CSV...", "csvexportmenu", opener(Window::CsvExport));
-    m_printcardsmenu =
+    menuItem(file, "&Print", "Printmenu", &MainWindow::printListing);
+    menuItem(file, "Export Listing as Text", "printfilemenu", &MainWindow::exportListing);
+    m_csvExportMenu = menuItem(file, "Export as CSV...", "csvexportmenu", opener(Window::CsvExport));
+    m_printCardsMenu =
         menuItem(file, "Print Handicap &Cards", "printcardsmenu", opener(Window::HandicapCards));
     file->addSeparator();
     menuItem(file, "Printer &Font", "settingsmenu", opener(Window::PrinterFont));
-    menuItem(file, "Printer Setup", "Printsetupmenu", &MainWindow::Printsetupmenu_Click);
+    menuItem(file, "Printer Setup", "Printsetupmenu", &MainWindow::setUpPrinter);
     file->addSeparator();
     menuItem(file, "&Handicapping Rules and Methods", "Rulesmenu", opener(Window::Rules));
     menuItem(file, "&Backup your data files", "backupmainmenu", opener(Window::Backup));
@@ -139,34 +139,34 @@ void MainWindow::buildRecordMenus() {
         action->setEnabled(false);
     buildUndoItem(edit);
     edit->addSeparator();
-    m_editroundmenu = menuItem(edit, "Correct / &Edit or Delete a Round", "editroundmenu",
-                               &MainWindow::editroundmenu_Click);
+    m_editRoundMenu =
+        menuItem(edit, "Correct / &Edit or Delete a Round", "editroundmenu", &MainWindow::editRound);
 
-    m_entermenu = menuBar()->addAction("&Enter Rounds");
-    m_entermenu->setObjectName("entermenu");
-    connect(m_entermenu, &QAction::triggered, this, &MainWindow::entermenu_Click);
+    m_enterMenu = menuBar()->addAction("&Enter Rounds");
+    m_enterMenu->setObjectName("entermenu");
+    connect(m_enterMenu, &QAction::triggered, this, &MainWindow::enterScores);
 
     QMenu* players = menuBar()->addMenu("&Player Mgt.");
     players->setObjectName("Playersmenu");
-    m_Playermenu[1] = menuItem(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
-    m_Playermenu[2] =
+    m_playerMenu[1] = menuItem(players, "&Add Player", "Playermenu1", opener(Window::AddPlayer));
+    m_playerMenu[2] =
         menuItem(players, "&Sort / Arrange Player List", "Playermenu2", opener(Window::PlayerOrder));
-    m_Playermenu[3] = menuItem(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
-    m_Playernamesmenu =
+    m_playerMenu[3] = menuItem(players, "&Remove Player", "Playermenu3", opener(Window::RemovePlayer));
+    m_playerNamesMenu =
         menuItem(players, "&Edit Player Names", "Playernamesmenu", opener(Window::RenamePlayers));
 
-    m_coursesmenu = menuBar()->addMenu("&Course Mgt.");
-    m_coursesmenu->setObjectName("coursesmenu");
+    m_coursesMenu = menuBar()->addMenu("&Course Mgt.");
+    m_coursesMenu->setObjectName("coursesmenu");
     for (int i = 1; i <= 3; ++i) {
         const char* captions[] = {"", "&Add New Course", "&Edit Course", "&Delete Course"};
-        menuItem(m_coursesmenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { GCmenu_Click(i); });
+        menuItem(m_coursesMenu, captions[i], QString("GCmenu%1").arg(i), [this, i] { manageCourses(i); });
     }
-    m_coursesmenu->addSeparator();
-    menuItem(m_coursesmenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
-             &MainWindow::CHCPChartmenu_Click);
-    menuItem(m_coursesmenu, "&Calculate Course Handicap", "coursehcpmenu",
+    m_coursesMenu->addSeparator();
+    menuItem(m_coursesMenu, "&Print Course Handicap Reference Chart", "CHCPChartmenu",
+             &MainWindow::showCourseChart);
+    menuItem(m_coursesMenu, "&Calculate Course Handicap", "coursehcpmenu",
              opener(Window::CourseHcpCalculator));
-    menuItem(m_coursesmenu, "Playing Conditions", "pccmenu", opener(Window::PlayingConditions));
+    menuItem(m_coursesMenu, "Playing Conditions", "pccmenu", opener(Window::PlayingConditions));
 }
 
 // Display Results, Team Points, Trends and Help.
@@ -175,31 +175,29 @@ void MainWindow::buildResultMenus() {
     views->setObjectName("Vmenu");
     const char* viewCaptions[] = {"", "Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int i = 1; i <= 3; ++i) {
-        m_Viewmenu[i] =
-            menuItem(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { Viewmenu_Click(i); });
-        m_Viewmenu[i]->setCheckable(true);
+        m_viewMenu[i] =
+            menuItem(views, viewCaptions[i], QString("Viewmenu%1").arg(i), [this, i] { chooseView(i); });
+        m_viewMenu[i]->setCheckable(true);
     }
-    m_Viewmenu[1]->setChecked(true);
+    m_viewMenu[1]->setChecked(true);
     views->addSeparator();
-    m_nightmenu = menuItem(views, "Results of a Date", "nightmenu", opener(Window::NightResults));
-    m_worksheetmenu = menuItem(views, "Handicap &Worksheet", "worksheetmenu", [this] { openWorksheet({}); });
+    m_nightMenu = menuItem(views, "Results of a Date", "nightmenu", opener(Window::NightResults));
+    m_worksheetMenu = menuItem(views, "Handicap &Worksheet", "worksheetmenu", [this] { openWorksheet({}); });
 
     QMenu* teams = menuBar()->addMenu("&Team Points");
     teams->setObjectName("teammenu");
-    m_defineteammenu = menuItem(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
-    m_enterteamresultsmenu = menuItem(teams, "&Enter Team Results", "enterteamresultsmenu",
-                                      &MainWindow::enterteamresultsmenu_Click);
-    m_teamsummarymenu =
-        menuItem(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::teamsummarymenu_Click);
+    m_defineTeamMenu = menuItem(teams, "&Define Teams", "defineteammenu", opener(Window::TeamDefinition));
+    m_enterTeamResultsMenu =
+        menuItem(teams, "&Enter Team Results", "enterteamresultsmenu", &MainWindow::enterTeamResults);
+    m_teamSummaryMenu =
+        menuItem(teams, "&Team Summary Reports", "teamsummarymenu", &MainWindow::openTeamSummary);
 
     QMenu* trends = menuBar()->addMenu("&Trends");
     trends->setObjectName("Analmenu");
-    m_leaguehcmenu =
+    m_leagueHcMenu =
         menuItem(trends, "Current League Handicaps", "leaguehcmenu", opener(Window::ComparisonChart));
-    m_graphmenu[0] =
-        menuItem(trends, "Individual Handicap Trends", "graphmenu0", [this] { graphmenu_Click(0); });
-    m_graphmenu[1] =
-        menuItem(trends, "Individual Scoring Averages", "graphmenu1", [this] { graphmenu_Click(1); });
+    m_graphMenu[0] = menuItem(trends, "Individual Handicap Trends", "graphmenu0", [this] { openChart(0); });
+    m_graphMenu[1] = menuItem(trends, "Individual Scoring Averages", "graphmenu1", [this] { openChart(1); });
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("Helpmenu");
@@ -210,7 +208,7 @@ void MainWindow::buildResultMenus() {
              [this] { showHelp(HelpTopic::Purpose); });
     helpMenu->addSeparator();
     menuItem(helpMenu, "Programming Information", "programmenu", opener(Window::ProgramInfo));
-    menuItem(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::aboutmenu_Click);
+    menuItem(helpMenu, "About Tallyrock", "aboutmenu", &MainWindow::showAbout);
 }
 
 void MainWindow::buildToolPanel(QWidget* parent) {
@@ -228,11 +226,11 @@ void MainWindow::buildToolPanel(QWidget* parent) {
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, i] { toolbutton_Click(i); });
-        m_toolbutton[i] = button;
+        connect(button, &QToolButton::clicked, this, [this, i] { runTool(i); });
+        m_toolButtons[i] = button;
         row->addWidget(button);
     }
-    m_toolbutton[0]->installEventFilter(this);
+    m_toolButtons[0]->installEventFilter(this);
     row->addStretch(1);
     auto* title = new QLabel("Greenquill", panel);
     title->setObjectName("Panel3D2");
@@ -255,7 +253,7 @@ void MainWindow::buildRoundsArea(QWidget* parent) {
     double pt = logicalDpiX() / 72.0;
     stack->setContentsMargins(static_cast<int>(6 * pt), 4, 4, 4);
     m_roundsArea = new RoundsArea(middle);
-    connect(m_roundsArea, &RoundsArea::lineActivated, this, &MainWindow::roundLine_DoubleClick);
+    connect(m_roundsArea, &RoundsArea::lineActivated, this, &MainWindow::openRoundWorksheet);
     stack->addWidget(m_roundsArea, 1);
     m_coursePanel = new CourseSelectionPanel(middle);
     connect(m_coursePanel, &CourseSelectionPanel::chosen, this, &MainWindow::chooseCourse);
@@ -294,28 +292,28 @@ QGroupBox* MainWindow::buildHelpPanel(QWidget* middle) {
 }
 
 void MainWindow::buildMessagePanel(QWidget* parent) {
-    m_messagepanel = new QFrame(parent);
-    m_messagepanel->setObjectName("messagepanel");
-    m_messagepanel->setFrameShape(QFrame::Panel);
-    m_messagepanel->setFrameShadow(QFrame::Sunken);
-    m_messagepanel->setMinimumHeight(28);
-    m_messageText = new QLabel(OpenLeagueHint, m_messagepanel);
+    m_messagePanel = new QFrame(parent);
+    m_messagePanel->setObjectName("messagepanel");
+    m_messagePanel->setFrameShape(QFrame::Panel);
+    m_messagePanel->setFrameShadow(QFrame::Sunken);
+    m_messagePanel->setMinimumHeight(28);
+    m_messageText = new QLabel(OpenLeagueHint, m_messagePanel);
     m_messageText->setObjectName("messagetext");
-    m_actionmessage = new QLabel(m_messagepanel);
-    m_actionmessage->setObjectName("actionmessage");
-    m_actionmessage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_Spin1 = new QWidget(m_messagepanel);
-    m_Spin1->setObjectName("Spin1");
-    m_Spin1->setToolTip(SpinToolTip);
-    auto* spinRow = new QHBoxLayout(m_Spin1);
+    m_actionMessage = new QLabel(m_messagePanel);
+    m_actionMessage->setObjectName("actionmessage");
+    m_actionMessage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_viewSpin = new QWidget(m_messagePanel);
+    m_viewSpin->setObjectName("Spin1");
+    m_viewSpin->setToolTip(SpinToolTip);
+    auto* spinRow = new QHBoxLayout(m_viewSpin);
     spinRow->setContentsMargins(0, 0, 0, 0);
     spinRow->setSpacing(1);
-    auto* down = new QToolButton(m_Spin1);
+    auto* down = new QToolButton(m_viewSpin);
     down->setObjectName("Spin1Down");
     down->setArrowType(Qt::LeftArrow);
     down->setToolTip(SpinToolTip);
     down->setAccessibleName("View earlier rounds");
-    auto* up = new QToolButton(m_Spin1);
+    auto* up = new QToolButton(m_viewSpin);
     up->setObjectName("Spin1Up");
     up->setArrowType(Qt::RightArrow);
     up->setToolTip(SpinToolTip);
@@ -324,36 +322,36 @@ void MainWindow::buildMessagePanel(QWidget* parent) {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     spinRow->addWidget(down);
     spinRow->addWidget(up);
-    connect(down, &QToolButton::clicked, this, [this] { Spin1_Spin(true); });
-    connect(up, &QToolButton::clicked, this, [this] { Spin1_Spin(false); });
-    m_messagepanel->installEventFilter(this);
-    static_cast<QVBoxLayout*>(parent->layout())->addWidget(m_messagepanel);
+    connect(down, &QToolButton::clicked, this, [this] { stepView(true); });
+    connect(up, &QToolButton::clicked, this, [this] { stepView(false); });
+    m_messagePanel->installEventFilter(this);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(m_messagePanel);
 }
 
 // The strip is 6.5 % of the window's height; the hint ends 250 points before
 // its right end ... in short, as the layout rule of the window says.
 void MainWindow::layoutMessagePanel() {
     int h = std::max(28, static_cast<int>(height() * 0.065));
-    if (m_messagepanel->height() != h) m_messagepanel->setFixedHeight(h);
-    QRect strip = m_messagepanel->rect();
+    if (m_messagePanel->height() != h) m_messagePanel->setFixedHeight(h);
+    QRect strip = m_messagePanel->rect();
     double pt = logicalDpiX() / 72.0;
     int spinLeft = static_cast<int>(strip.width() * 0.91);
-    m_Spin1->setGeometry(spinLeft, static_cast<int>(h * 0.17),
-                         std::max(30, static_cast<int>(strip.width() * 0.06)), static_cast<int>(h * 0.52));
+    m_viewSpin->setGeometry(spinLeft, static_cast<int>(h * 0.17),
+                            std::max(30, static_cast<int>(strip.width() * 0.06)), static_cast<int>(h * 0.52));
     int actionLeft = std::max(0, strip.width() - static_cast<int>(250 * pt));
     // A longer action message ("Undone: Rename Player ...") takes room from
     // the message on the left, which keeps at least a third of the strip.
-    const int needed = m_actionmessage->fontMetrics().horizontalAdvance(m_actionmessage->text()) + 4;
+    const int needed = m_actionMessage->fontMetrics().horizontalAdvance(m_actionMessage->text()) + 4;
     actionLeft = std::min(actionLeft, std::max(strip.width() / 3, spinLeft - 8 - needed));
     int actionWidth = std::max(0, spinLeft - 8 - actionLeft);
-    m_actionmessage->setGeometry(actionLeft, static_cast<int>(h * 0.2), actionWidth,
+    m_actionMessage->setGeometry(actionLeft, static_cast<int>(h * 0.2), actionWidth,
                                  std::max(12, static_cast<int>(h * 0.6)));
     m_messageText->setGeometry(8, 0, std::max(0, actionLeft - 12), h);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_messagepanel && event->type() == QEvent::Resize) layoutMessagePanel();
-    if (watched == m_toolbutton[0] && event->type() == QEvent::Enter) showAction("Loads latest League file");
+    if (watched == m_messagePanel && event->type() == QEvent::Resize) layoutMessagePanel();
+    if (watched == m_toolButtons[0] && event->type() == QEvent::Enter) showAction("Loads latest League file");
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -385,7 +383,7 @@ void MainWindow::setLeagueMenu(const std::vector<std::string>& captions) {
         if (!action) {
             action = m_leaguesMenu->addAction(QString());
             action->setObjectName(QString("leaguesmenu%1").arg(k));
-            connect(action, &QAction::triggered, this, [this, k] { leaguesmenu_Click(static_cast<int>(k)); });
+            connect(action, &QAction::triggered, this, [this, k] { chooseLeague(static_cast<int>(k)); });
             m_leagueItems.push_back(action);
         }
         action->setText(qs(captions[k]));
@@ -414,16 +412,16 @@ void MainWindow::showNoLeagueOpen() {
 
 void MainWindow::setLeagueItemsEnabled(bool enabled) {
     for (QAction* action :
-         {m_entermenu, m_graphmenu[0], m_graphmenu[1], m_leaguehcmenu, m_Playernamesmenu, m_editroundmenu,
-          m_printcardsmenu, m_Playermenu[1], m_Playermenu[2], m_Playermenu[3], m_Viewmenu[1], m_Viewmenu[2],
-          m_Viewmenu[3], m_defineteammenu, m_enterteamresultsmenu, m_teamsummarymenu, m_nightmenu,
-          m_csvexportmenu, m_worksheetmenu})
+         {m_enterMenu, m_graphMenu[0], m_graphMenu[1], m_leagueHcMenu, m_playerNamesMenu, m_editRoundMenu,
+          m_printCardsMenu, m_playerMenu[1], m_playerMenu[2], m_playerMenu[3], m_viewMenu[1], m_viewMenu[2],
+          m_viewMenu[3], m_defineTeamMenu, m_enterTeamResultsMenu, m_teamSummaryMenu, m_nightMenu,
+          m_csvExportMenu, m_worksheetMenu})
         action->setEnabled(enabled);
 }
 
 // ---------------------------------------------------------------- league and views
 
-void MainWindow::leaguesmenu_Click(int k) {
+void MainWindow::chooseLeague(int k) {
     OpenLeague(k);
 }
 
@@ -463,13 +461,13 @@ void MainWindow::ShowRoundsView() {
     if (m_view.mode() != ViewMode::Player) {
         m_view.show(m_store);
         fillLists();
-        m_Spin1->show();
+        m_viewSpin->show();
     }
 }
 
 void MainWindow::HideRoundsView() {
     m_roundsArea->setShown(false);
-    m_Spin1->hide();
+    m_viewSpin->hide();
     m_roundsShown = false;
 }
 
@@ -480,11 +478,11 @@ void MainWindow::fillLists() {
 
 void MainWindow::tickView(ViewMode mode) {
     for (int i = 1; i <= 3; ++i)
-        m_Viewmenu[i]->setChecked(i == static_cast<int>(mode));
+        m_viewMenu[i]->setChecked(i == static_cast<int>(mode));
     m_view.setMode(mode);
 }
 
-void MainWindow::Viewmenu_Click(int index) {
+void MainWindow::chooseView(int index) {
     if (m_store.league.LeagueFilePath.empty()) {
         tickView(m_view.mode()); // the click does not move the tick
         return;
@@ -504,13 +502,13 @@ void MainWindow::Viewmenu_Click(int index) {
 }
 
 void MainWindow::showAction(const QString& text) {
-    m_actionmessage->setText(text);
+    m_actionMessage->setText(text);
     layoutMessagePanel();
-    m_messagetimer->start();
+    m_messageTimer->start();
 }
 
-void MainWindow::Spin1_Spin(bool down) {
-    m_actionmessage->setStyleSheet("color: rgb(0, 0, 160);");
+void MainWindow::stepView(bool down) {
+    m_actionMessage->setStyleSheet("color: rgb(0, 0, 160);");
     std::optional<std::string> message = down ? m_view.spinDown(m_store) : m_view.spinUp(m_store);
     if (m_view.mode() == ViewMode::Player) return;
     fillLists();
@@ -518,21 +516,21 @@ void MainWindow::Spin1_Spin(bool down) {
 }
 
 void MainWindow::startTimer1() {
-    m_Timer1->start();
+    m_playerViewTimer->start();
 }
 void MainWindow::startViewTimer() {
-    m_ViewTimer->start();
+    m_viewTimer->start();
 }
 
-void MainWindow::Timer1_Timer() {
-    m_Timer1->stop();
+void MainWindow::showChosenPlayer() {
+    m_playerViewTimer->stop();
     ShowRoundsView();
     m_view.fillPlayer(m_store, m_store.CurrentPlayer);
     fillLists();
 }
 
-void MainWindow::ViewTimer_Timer() {
-    m_ViewTimer->stop();
+void MainWindow::refreshTickedView() {
+    m_viewTimer->stop();
     showTickedView();
 }
 
@@ -544,9 +542,9 @@ void MainWindow::showTickedView() {
     fillLists();
 }
 
-void MainWindow::messagetimer_Timer() {
-    m_messagetimer->stop();
-    m_actionmessage->clear();
+void MainWindow::clearActionMessage() {
+    m_messageTimer->stop();
+    m_actionMessage->clear();
     layoutMessagePanel();
 }
 
@@ -608,30 +606,30 @@ void MainWindow::showHelp(HelpTopic topic) {
     if (m_helpViewer) m_helpViewer->ShowHelpTopic(topic);
 }
 
-void MainWindow::entermenu_Click() {
+void MainWindow::enterScores() {
     if (!hasOpener(Window::RoundSetup)) return;
     HideRoundsView();
     m_services.dialogs.setBusy(true);
     openWindow(Window::RoundSetup);
 }
 
-void MainWindow::editroundmenu_Click() {
+void MainWindow::editRound() {
     if (!hasOpener(Window::EditRoundChooser)) return;
     HideRoundsView();
     openWindow(Window::EditRoundChooser);
 }
 
-void MainWindow::enterteamresultsmenu_Click() {
+void MainWindow::enterTeamResults() {
     ReloadTeams(m_store);
     if (m_store.teams.TeamsInUse) openWindow(Window::TeamPoints);
 }
 
-void MainWindow::teamsummarymenu_Click() {
+void MainWindow::openTeamSummary() {
     ReloadTeams(m_store);
     if (m_store.teams.TeamsInUse) openWindow(Window::TeamSummary);
 }
 
-void MainWindow::graphmenu_Click(int index) {
+void MainWindow::openChart(int index) {
     m_store.ChartKind = index == 0 ? "line" : "pie";
     openWindow(Window::ChartChooser);
 }
@@ -643,7 +641,7 @@ void MainWindow::openWorksheet(std::optional<Date> asOf) {
 }
 
 // In the player view a round's line opens the player's worksheet as of that round.
-void MainWindow::roundLine_DoubleClick(int row) {
+void MainWindow::openRoundWorksheet(int row) {
     const int p = m_store.CurrentPlayer;
     if (m_view.mode() != ViewMode::Player || p < 1 || p > m_store.league.PlayerCount || row < 2) return;
     const PlayerRecord& player = m_store.player(p);
@@ -653,14 +651,14 @@ void MainWindow::roundLine_DoubleClick(int row) {
     openWorksheet(Date{round.RoundMonth, round.RoundDay, fullYear(round.RoundYear)});
 }
 
-void MainWindow::aboutmenu_Click() {
+void MainWindow::showAbout() {
     hide();
     setEnabled(false);
     auto* splash = new SplashWindow(*this, false);
     splash->show();
 }
 
-void MainWindow::toolbutton_Click(int index) {
+void MainWindow::runTool(int index) {
     switch (index) {
     case 0: {
         LeagueToLoad load = leagueToLoad(m_store.settings, leagueMenu());
@@ -671,13 +669,13 @@ void MainWindow::toolbutton_Click(int index) {
         break;
     }
     case 1:
-        if (m_entermenu->isEnabled()) entermenu_Click();
+        if (m_enterMenu->isEnabled()) enterScores();
         break;
     case 2:
-        if (m_Playermenu[1]->isEnabled()) openWindow(Window::AddPlayer);
+        if (m_playerMenu[1]->isEnabled()) openWindow(Window::AddPlayer);
         break;
     case 3:
-        GCmenu_Click(1);
+        manageCourses(1);
         break;
     case 4:
         showHelp(HelpTopic::Contents);
@@ -690,7 +688,7 @@ void MainWindow::toolbutton_Click(int index) {
 
 // ---------------------------------------------------------------- printing
 
-void MainWindow::Printmenu_Click() {
+void MainWindow::printListing() {
     if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     Answer answer = m_services.dialogs.messageBox(listingQuestion(), Buttons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel) return;
@@ -704,7 +702,7 @@ void MainWindow::Printmenu_Click() {
                          listingTitle(m_store.league.LeagueFilePath, today, ShortTitleWidth));
 }
 
-void MainWindow::printfilemenu_Click() {
+void MainWindow::exportListing() {
     if (!listingOffered(m_view.lines(), m_roundsShown && m_roundsArea->listsVisibleTo(this))) return;
     std::optional<std::string> chosen =
         m_services.dialogs.saveFileName("Export Listing as Text", m_store.workDir.string(), "", ExportFilter);
@@ -720,7 +718,7 @@ void MainWindow::printfilemenu_Click() {
         m_services.dialogs.messageBox(*failure);
 }
 
-void MainWindow::Printsetupmenu_Click() {
+void MainWindow::setUpPrinter() {
     showPrinterSetup(m_services);
 }
 
@@ -729,10 +727,10 @@ void MainWindow::Printsetupmenu_Click() {
 void MainWindow::enableCourseMenu() {
     // An edit or delete under way in the course panel keeps the menu until the panel is done.
     if (m_coursePanel->isVisibleTo(this) && m_panelMode != CoursePanelMode::Chart) return;
-    m_coursesmenu->setEnabled(true);
+    m_coursesMenu->setEnabled(true);
 }
 
-void MainWindow::GCmenu_Click(int index) {
+void MainWindow::manageCourses(int index) {
     if (index == 1) {
         if (!hasOpener(Window::CourseSetup)) return;
         m_store.CourseFormMode = CourseWindowMode::Add;
@@ -744,14 +742,14 @@ void MainWindow::GCmenu_Click(int index) {
     openCoursePanel(index == 2 ? CoursePanelMode::Edit : CoursePanelMode::Delete);
 }
 
-void MainWindow::CHCPChartmenu_Click() {
+void MainWindow::showCourseChart() {
     openCoursePanel(CoursePanelMode::Chart);
 }
 
 void MainWindow::openCoursePanel(CoursePanelMode mode) {
     // The menu itself, not only its item: a menu follows the main window back to
     // enabled when another window closes, unless it was disabled in its own right.
-    m_coursesmenu->setEnabled(false);
+    m_coursesMenu->setEnabled(false);
     if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
     if (m_store.courses.CourseCount < 1) {
         enableCourseMenu();

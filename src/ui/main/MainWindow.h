@@ -152,35 +152,35 @@ class MainWindow : public QMainWindow {
     void showAction(const QString& text);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Handlers, named after their controls.
-    void leaguesmenu_Click(int k);
-    void Viewmenu_Click(int index);
+    // What the menu items, buttons and timers do.
+    void chooseLeague(int k);
+    void chooseView(int index);
     // The message panel's spin buttons, down or up.
-    void Spin1_Spin(bool down);
-    void Timer1_Timer();
-    void ViewTimer_Timer();
-    void messagetimer_Timer();
-    void Printmenu_Click();
-    void printfilemenu_Click();
-    void Printsetupmenu_Click();
-    void entermenu_Click();
-    void editroundmenu_Click();
-    void GCmenu_Click(int index);
-    void CHCPChartmenu_Click();
+    void stepView(bool down);
+    void showChosenPlayer();
+    void refreshTickedView();
+    void clearActionMessage();
+    void printListing();
+    void exportListing();
+    void setUpPrinter();
+    void enterScores();
+    void editRound();
+    void manageCourses(int index);
+    void showCourseChart();
     void openCoursePanel(CoursePanelMode mode);
     void chooseCourse();
     void cancelCourseChoice();
-    void enterteamresultsmenu_Click();
-    void teamsummarymenu_Click();
-    void graphmenu_Click(int index);
-    void aboutmenu_Click();
-    void toolbutton_Click(int index);
+    void enterTeamResults();
+    void openTeamSummary();
+    void openChart(int index);
+    void showAbout();
+    void runTool(int index);
     // Undo (MainWindowUndo.cpp): the item above the clipboard items, and what it does.
     void buildUndoItem(QMenu* edit);
-    void undomenu_Click();
+    void undoNewestChange();
     // Reads the files again after an undo: the league list, and the open league when it is still listed.
     void reloadFiles();
-    void roundLine_DoubleClick(int row);
+    void openRoundWorksheet(int row);
 
     Store& m_store;
     UiServices& m_services;
@@ -193,36 +193,36 @@ class MainWindow : public QMainWindow {
     // Menus and items.
     QMenu* m_leaguesMenu = nullptr;
     std::vector<QAction*> m_leagueItems;
-    QAction* m_entermenu = nullptr;
-    QAction* m_editroundmenu = nullptr;
-    QAction* m_undomenu = nullptr;
-    QAction* m_printcardsmenu = nullptr;
-    QAction* m_Playernamesmenu = nullptr;
-    QAction* m_leaguehcmenu = nullptr;
-    QAction* m_defineteammenu = nullptr;
-    QAction* m_enterteamresultsmenu = nullptr;
-    QAction* m_teamsummarymenu = nullptr;
-    QAction* m_nightmenu = nullptr;
-    QAction* m_csvexportmenu = nullptr;
-    QMenu* m_coursesmenu = nullptr;
-    std::array<QAction*, 4> m_Viewmenu{};
-    std::array<QAction*, 4> m_Playermenu{};
-    std::array<QAction*, 2> m_graphmenu{};
-    QAction* m_worksheetmenu = nullptr;
+    QAction* m_enterMenu = nullptr;
+    QAction* m_editRoundMenu = nullptr;
+    QAction* m_undoMenu = nullptr;
+    QAction* m_printCardsMenu = nullptr;
+    QAction* m_playerNamesMenu = nullptr;
+    QAction* m_leagueHcMenu = nullptr;
+    QAction* m_defineTeamMenu = nullptr;
+    QAction* m_enterTeamResultsMenu = nullptr;
+    QAction* m_teamSummaryMenu = nullptr;
+    QAction* m_nightMenu = nullptr;
+    QAction* m_csvExportMenu = nullptr;
+    QMenu* m_coursesMenu = nullptr;
+    std::array<QAction*, 4> m_viewMenu{};
+    std::array<QAction*, 4> m_playerMenu{};
+    std::array<QAction*, 2> m_graphMenu{};
+    QAction* m_worksheetMenu = nullptr;
     std::optional<Date> m_worksheetDate;
 
     // Tool bar, lists, panels and timers.
-    std::array<QToolButton*, 6> m_toolbutton{};
+    std::array<QToolButton*, 6> m_toolButtons{};
     RoundsArea* m_roundsArea = nullptr;
     QWidget* m_helpPanel = nullptr;
     CourseSelectionPanel* m_coursePanel = nullptr;
-    QFrame* m_messagepanel = nullptr;
+    QFrame* m_messagePanel = nullptr;
     QLabel* m_messageText = nullptr;
-    QLabel* m_actionmessage = nullptr;
-    QWidget* m_Spin1 = nullptr;
-    QTimer* m_Timer1 = nullptr;
-    QTimer* m_ViewTimer = nullptr;
-    QTimer* m_messagetimer = nullptr;
+    QLabel* m_actionMessage = nullptr;
+    QWidget* m_viewSpin = nullptr;
+    QTimer* m_playerViewTimer = nullptr;
+    QTimer* m_viewTimer = nullptr;
+    QTimer* m_messageTimer = nullptr;
     bool m_roundsShown = false;
 };
 

@@ -51,25 +51,25 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::buildUndoItem(QMenu* edit) {
     QAction* first = edit->actions().value(0);
-    m_undomenu = new QAction("Undo", edit);
-    m_undomenu->setObjectName("undomenu");
-    m_undomenu->setShortcut(QKeySequence::Undo);
-    m_undomenu->setEnabled(false);
-    edit->insertAction(first, m_undomenu);
+    m_undoMenu = new QAction("Undo", edit);
+    m_undoMenu->setObjectName("undomenu");
+    m_undoMenu->setShortcut(QKeySequence::Undo);
+    m_undoMenu->setEnabled(false);
+    edit->insertAction(first, m_undoMenu);
     edit->insertSeparator(first);
-    connect(m_undomenu, &QAction::triggered, this, &MainWindow::undomenu_Click);
+    connect(m_undoMenu, &QAction::triggered, this, &MainWindow::undoNewestChange);
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::refreshUndoItem);
 }
 
 void MainWindow::refreshUndoItem() {
-    if (!m_undomenu) return;
+    if (!m_undoMenu) return;
     std::vector<UndoEntry> list = undoList(m_store);
     QString label = list.empty() ? QString() : qs(list.front().label).replace('&', "&&");
-    m_undomenu->setText(label.isEmpty() ? QString("Undo") : "Undo " + label);
-    m_undomenu->setEnabled(!list.empty());
+    m_undoMenu->setText(label.isEmpty() ? QString("Undo") : "Undo " + label);
+    m_undoMenu->setEnabled(!list.empty());
 }
 
-void MainWindow::undomenu_Click() {
+void MainWindow::undoNewestChange() {
     std::vector<UndoEntry> named = undoList(m_store);
     bool unsaved = unsavedRounds(m_store) > 0;
     if (!settleUnsavedRounds()) return;

@@ -17,34 +17,34 @@ namespace tallyrock {
 NightResultsWindow::NightResultsWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "nightform", "Results of a Date") {
     auto* dateLabel = new QLabel("&Date (MM/DD/YY):", this);
-    m_Datebox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
-    m_Datebox->setObjectName("Datebox");
-    dateLabel->setBuddy(m_Datebox);
-    QPushButton* showbutton = actionButton("&Show", "Showbutton", &NightResultsWindow::Showbutton_Click);
+    m_dateBox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
+    m_dateBox->setObjectName("Datebox");
+    dateLabel->setBuddy(m_dateBox);
+    QPushButton* showbutton = actionButton("&Show", "Showbutton", &NightResultsWindow::showResults);
     QFont fixed = printFont(m_store.settings.FontName, 9, false);
-    m_Sheet = reportSheet("Sheet", fixed, this);
-    m_Printbutton = actionButton("&Print", "Printbutton", &NightResultsWindow::Printbutton_Click);
-    m_Printbutton->setEnabled(false);
+    m_sheetText = reportSheet("Sheet", fixed, this);
+    m_printButton = actionButton("&Print", "Printbutton", &NightResultsWindow::printResults);
+    m_printButton->setEnabled(false);
     QPushButton* donebutton = closeButton("D&one", "Donebutton");
 
     auto* column = new QVBoxLayout(this);
-    column->addLayout(rowOf({dateLabel, m_Datebox, showbutton, nullptr}));
-    column->addWidget(m_Sheet, 1);
-    column->addLayout(rowOf({nullptr, m_Printbutton, donebutton}));
+    column->addLayout(rowOf({dateLabel, m_dateBox, showbutton, nullptr}));
+    column->addWidget(m_sheetText, 1);
+    column->addLayout(rowOf({nullptr, m_printButton, donebutton}));
 
-    connect(m_Datebox, &QLineEdit::returnPressed, this, &NightResultsWindow::Showbutton_Click);
+    connect(m_dateBox, &QLineEdit::returnPressed, this, &NightResultsWindow::showResults);
 
     int width = QFontMetrics(fixed).horizontalAdvance(QString(100, 'x'));
     resize(width + 40, 520);
     centreBelowMiddle(*this, 100);
-    if (!m_Datebox->text().isEmpty()) Showbutton_Click();
+    if (!m_dateBox->text().isEmpty()) showResults();
 }
 
-void NightResultsWindow::Showbutton_Click() {
-    NightChoice choice = nightResultsOf(m_store, str(m_Datebox->text()));
+void NightResultsWindow::showResults() {
+    NightChoice choice = nightResultsOf(m_store, str(m_dateBox->text()));
     m_sheet.reset();
-    m_Sheet->clear();
-    m_Printbutton->setEnabled(!choice.refusal);
+    m_sheetText->clear();
+    m_printButton->setEnabled(!choice.refusal);
     if (choice.refusal) {
         m_services.dialogs.messageBox(*choice.refusal);
         return;
@@ -53,10 +53,10 @@ void NightResultsWindow::Showbutton_Click() {
     QStringList lines;
     for (const std::string& line : nightSheetLines(m_store, *m_sheet, m_services.clock.today()))
         lines << qs(line);
-    m_Sheet->setPlainText(lines.join('\n'));
+    m_sheetText->setPlainText(lines.join('\n'));
 }
 
-void NightResultsWindow::Printbutton_Click() {
+void NightResultsWindow::printResults() {
     if (!m_sheet) return;
     BusyPointer busy(m_services.dialogs);
     printNightResults(m_services.printer, m_store, *m_sheet, m_services.clock.today());

@@ -21,12 +21,12 @@ class NightResultsWindow : public ToolWindow {
     NightResultsWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void Showbutton_Click();
-    void Printbutton_Click();
+    void showResults();
+    void printResults();
 
-    QLineEdit* m_Datebox = nullptr;
-    QPlainTextEdit* m_Sheet = nullptr;
-    QPushButton* m_Printbutton = nullptr;
+    QLineEdit* m_dateBox = nullptr;
+    QPlainTextEdit* m_sheetText = nullptr;
+    QPushButton* m_printButton = nullptr;
     std::optional<NightSheet> m_sheet; // the sheet shown
 };
 

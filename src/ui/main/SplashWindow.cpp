@@ -42,11 +42,11 @@ SplashWindow::SplashWindow(MainWindow& main, bool loadMain, QWidget* parent)
     m_screenWidthPx = static_cast<int>(area.width() * (screen ? screen->devicePixelRatio() : 1.0));
     if (loadMain) m_main.load(area, m_screenWidthPx);
 
-    m_Image1 = new QLabel(this);
-    m_Image1->setObjectName("Image1");
-    m_Image1->setPixmap(splashArtwork(ArtworkSize));
-    m_Image1->setGeometry(0, 0, ArtworkSize.width(), ArtworkSize.height());
-    m_Image1->installEventFilter(this);
+    m_artwork = new QLabel(this);
+    m_artwork->setObjectName("Image1");
+    m_artwork->setPixmap(splashArtwork(ArtworkSize));
+    m_artwork->setGeometry(0, 0, ArtworkSize.width(), ArtworkSize.height());
+    m_artwork->installEventFilter(this);
 
     auto label = [this](const char* name, const char* caption, int points, QPoint at) {
         auto* l = new QLabel(caption, this);
@@ -69,40 +69,40 @@ SplashWindow::SplashWindow(MainWindow& main, bool loadMain, QWidget* parent)
 
     int stripHeight = static_cast<int>(ArtworkSize.height() * 0.05);
     setFixedSize(ArtworkSize.width(), static_cast<int>(ArtworkSize.height() * 1.05));
-    m_Picture2 = new QLabel(this);
-    m_Picture2->setObjectName("Picture2");
-    m_Picture2->setGeometry(0, ArtworkSize.height(), ArtworkSize.width(), height() - ArtworkSize.height());
-    m_Picture2->setAutoFillBackground(true);
-    QPalette strip = m_Picture2->palette();
+    m_stripLabel = new QLabel(this);
+    m_stripLabel->setObjectName("Picture2");
+    m_stripLabel->setGeometry(0, ArtworkSize.height(), ArtworkSize.width(), height() - ArtworkSize.height());
+    m_stripLabel->setAutoFillBackground(true);
+    QPalette strip = m_stripLabel->palette();
     strip.setColor(QPalette::Window, Qt::black);
     strip.setColor(QPalette::WindowText, TitleGreen);
-    m_Picture2->setPalette(strip);
-    QFont small = m_Picture2->font();
+    m_stripLabel->setPalette(strip);
+    QFont small = m_stripLabel->font();
     small.setPointSize(6);
-    m_Picture2->setFont(small);
-    m_Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_Picture2->setContentsMargins(1, 1, 0, 0);
-    m_Picture2->setMinimumHeight(stripHeight);
+    m_stripLabel->setFont(small);
+    m_stripLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_stripLabel->setContentsMargins(1, 1, 0, 0);
+    m_stripLabel->setMinimumHeight(stripHeight);
     m_toggle = false;
     writeStrip(SplashTitleLine);
 
     int below = static_cast<int>(10 * logicalDpiY() / 72.0);
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 + below);
 
-    m_Timer1 = new QTimer(this);
-    m_Timer1->setObjectName("Timer1");
-    m_Timer1->setInterval(5000);
-    connect(m_Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-    m_Timer1->start();
+    m_stripTimer = new QTimer(this);
+    m_stripTimer->setObjectName("Timer1");
+    m_stripTimer->setInterval(5000);
+    connect(m_stripTimer, &QTimer::timeout, this, &SplashWindow::alternateStrip);
+    m_stripTimer->start();
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void SplashWindow::writeStrip(const QString& text) {
     m_stripText = text;
-    m_Picture2->setText(text);
+    m_stripLabel->setText(text);
 }
 
-void SplashWindow::Timer1_Timer() {
+void SplashWindow::alternateStrip() {
     if (!m_toggle) {
         writeStrip(SplashHelpLine);
         m_toggle = true;
@@ -113,7 +113,7 @@ void SplashWindow::Timer1_Timer() {
 }
 
 void SplashWindow::closeSplash() {
-    m_Timer1->stop();
+    m_stripTimer->stop();
     m_main.setEnabled(true);
     m_main.show();
     m_main.activateWindow();
@@ -134,7 +134,7 @@ void SplashWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_Image1 && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_artwork && event->type() == QEvent::MouseButtonPress) {
         closeSplash();
         return true;
     }

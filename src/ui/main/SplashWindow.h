@@ -34,14 +34,14 @@ class SplashWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Timer1_Timer();
+    void alternateStrip();
     void writeStrip(const QString& text);
     void closeSplash();
 
     MainWindow& m_main;
-    QLabel* m_Image1 = nullptr;
-    QLabel* m_Picture2 = nullptr;
-    QTimer* m_Timer1 = nullptr;
+    QLabel* m_artwork = nullptr;
+    QLabel* m_stripLabel = nullptr;
+    QTimer* m_stripTimer = nullptr;
     QString m_stripText;
     bool m_toggle = false;
     int m_screenWidthPx = 0;

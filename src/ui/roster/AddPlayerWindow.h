@@ -27,12 +27,12 @@ class AddPlayerWindow : public ToolWindow {
     void onClosing() override;
 
   private:
-    bool Form_KeyPress(QKeyEvent* event);
-    void Addbutton_Click();
+    bool addOnEnter(QKeyEvent* event);
+    void addTypedPlayer();
 
-    QLineEdit* m_Text1 = nullptr;
-    std::array<QRadioButton*, 3> m_Option3D1{}; // Red, White, Blue: tees 1, 2, 3
-    QLabel* m_playernumlabel = nullptr;
+    QLineEdit* m_nameText = nullptr;
+    std::array<QRadioButton*, 3> m_teeOption{}; // Red, White, Blue: tees 1, 2, 3
+    QLabel* m_memberCountLabel = nullptr;
 };
 
 } // namespace tallyrock

@@ -36,12 +36,12 @@ const char* const TeeColours[] = {"", "background: rgb(192, 0, 0); color: white;
 
 CourseWindow::CourseWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "course", "Course Information") {
-    m_Nametext = namedEdit("Nametext", this);
-    m_Nametext->setMaxLength(CourseNameMaxChars);
-    keepTextSafe(m_Nametext);
+    m_nameText = namedEdit("Nametext", this);
+    m_nameText->setMaxLength(CourseNameMaxChars);
+    keepTextSafe(m_nameText);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel("Course Name :", this));
-    nameRow->addWidget(m_Nametext, 1);
+    nameRow->addWidget(m_nameText, 1);
 
     QFrame* card = buildScorecard();
     QGridLayout* tees = buildTeePanels();
@@ -64,39 +64,39 @@ void CourseWindow::showCourse() {
     if (m_store.CourseFormMode == CourseWindowMode::Add)
         if (Failure failure = LoadCourseFile(m_store)) m_services.dialogs.messageBox(*failure);
     CourseForm form = openCourseForm(m_store);
-    m_Outlabel->setText("0");
-    m_Inlabel->setText("0");
-    m_Nametext->setText(qs(form.name));
+    m_outLabel->setText("0");
+    m_inLabel->setText("0");
+    m_nameText->setText(qs(form.name));
     for (int h = 1; h <= 18; ++h)
-        m_Partext[h]->setText(qs(form.parText[h]));
+        m_parText[h]->setText(qs(form.parText[h]));
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
-        showPanel(m_ratepanel[i], qs(ratingPanelText(form.rating[i])));
-        showPanel(m_slopepanel[i], qs(slopePanelText(form.slope[i])));
+        showPanel(m_ratingPanel[i], qs(ratingPanelText(form.rating[i])));
+        showPanel(m_slopePanel[i], qs(slopePanelText(form.slope[i])));
     }
-    m_initialstext->setText(qs(form.initials));
+    m_initialsText->setText(qs(form.initials));
     TeeHolesForms holes = m_store.CourseFormMode == CourseWindowMode::Edit
                               ? teeHolesForms(m_store, m_store.CurrentCourse)
                               : TeeHolesForms{};
     for (std::size_t t = 1; t <= 3; ++t) {
         for (std::size_t h = 1; h <= 18; ++h)
-            m_SItext[t][h]->setText(qs(holes[t].strokeIndex[h]));
+            m_strokeIndexText[t][h]->setText(qs(holes[t].strokeIndex[h]));
         const std::string* nine[] = {&holes[t].frontRating, &holes[t].frontSlope, &holes[t].backRating,
                                      &holes[t].backSlope};
         for (std::size_t k = 0; k < 4; ++k)
-            m_ninetext[t][k]->setText(qs(*nine[k]));
+            m_nineText[t][k]->setText(qs(*nine[k]));
     }
 
     adjustSize();
     centreBelowMiddle(*this, 100);
-    m_Nametext->setFocus();
+    m_nameText->setFocus();
     m_services.dialogs.setBusy(false);
 }
 
 // Help, Save and Cancel, connected.
 QHBoxLayout* CourseWindow::buildButtons() {
-    QPushButton* savebutton = actionButton("&Save", "savebutton", &CourseWindow::savebutton_Click,
-                                           "Save course information to disk");
+    QPushButton* savebutton =
+        actionButton("&Save", "savebutton", &CourseWindow::saveCourse, "Save course information to disk");
     QPushButton* cancelbutton = closeButton("&Cancel", "cancelbutton", "Close course window");
     QPushButton* infobutton = helpButton("&Help", "infobutton", "Help on Courses");
     return rowOf({infobutton, nullptr, savebutton, cancelbutton});
@@ -117,39 +117,39 @@ QGridLayout* CourseWindow::buildTeePanels() {
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
         tees->addWidget(heading(teeNames[t], this), 0, 2 * t - 1);
-        m_ratepanel[i] = new QLineEdit(this);
-        m_ratepanel[i]->setObjectName(ratePanels[t]);
-        m_ratepanel[i]->setAccessibleName(teeNames[t] + " tee rating");
-        m_slopepanel[i] = new QLineEdit(this);
-        m_slopepanel[i]->setObjectName(slopePanels[t]);
-        m_slopepanel[i]->setAccessibleName(teeNames[t] + " tee slope");
-        for (QLineEdit* p : {m_ratepanel[i], m_slopepanel[i]}) {
+        m_ratingPanel[i] = new QLineEdit(this);
+        m_ratingPanel[i]->setObjectName(ratePanels[t]);
+        m_ratingPanel[i]->setAccessibleName(teeNames[t] + " tee rating");
+        m_slopePanel[i] = new QLineEdit(this);
+        m_slopePanel[i]->setObjectName(slopePanels[t]);
+        m_slopePanel[i]->setAccessibleName(teeNames[t] + " tee slope");
+        for (QLineEdit* p : {m_ratingPanel[i], m_slopePanel[i]}) {
             p->setStyleSheet(QString("QLineEdit { %1 }").arg(TeeColours[t]));
             p->setAlignment(Qt::AlignCenter);
             p->setMaxLength(8);
             p->setFixedWidth(56);
             p->installEventFilter(this);
         }
-        connect(m_ratepanel[i], &QLineEdit::editingFinished, this, [this, t] { ratepanel_Typed(t); });
-        connect(m_slopepanel[i], &QLineEdit::editingFinished, this, [this, t] { slopepanel_Typed(t); });
+        connect(m_ratingPanel[i], &QLineEdit::editingFinished, this, [this, t] { checkTypedRating(t); });
+        connect(m_slopePanel[i], &QLineEdit::editingFinished, this, [this, t] { checkTypedSlope(t); });
         auto* rateSpin = new SpinButton(rateSpins[t], teeNames[t] + " tee rating", this);
         auto* slopeSpin = new SpinButton(slopeSpins[t], teeNames[t] + " tee slope", this);
-        tees->addWidget(m_ratepanel[i], 1, 2 * t - 1);
+        tees->addWidget(m_ratingPanel[i], 1, 2 * t - 1);
         tees->addWidget(rateSpin, 1, 2 * t);
-        tees->addWidget(m_slopepanel[i], 2, 2 * t - 1);
+        tees->addWidget(m_slopePanel[i], 2, 2 * t - 1);
         tees->addWidget(slopeSpin, 2, 2 * t);
-        connect(rateSpin, &SpinButton::spinUp, this, [this, t] { ratingSpin_Spin(t, true); });
-        connect(rateSpin, &SpinButton::spinDown, this, [this, t] { ratingSpin_Spin(t, false); });
-        connect(slopeSpin, &SpinButton::spinUp, this, [this, t] { slopeSpin_Spin(t, true); });
-        connect(slopeSpin, &SpinButton::spinDown, this, [this, t] { slopeSpin_Spin(t, false); });
+        connect(rateSpin, &SpinButton::spinUp, this, [this, t] { stepRating(t, true); });
+        connect(rateSpin, &SpinButton::spinDown, this, [this, t] { stepRating(t, false); });
+        connect(slopeSpin, &SpinButton::spinUp, this, [this, t] { stepSlope(t, true); });
+        connect(slopeSpin, &SpinButton::spinDown, this, [this, t] { stepSlope(t, false); });
     }
-    m_initialstext = new QLineEdit(this);
-    m_initialstext->setObjectName("initialstext");
-    m_initialstext->setMaxLength(CourseInitialsMaxChars);
-    keepTextSafe(m_initialstext);
-    m_initialstext->setFixedWidth(56);
+    m_initialsText = new QLineEdit(this);
+    m_initialsText->setObjectName("initialstext");
+    m_initialsText->setMaxLength(CourseInitialsMaxChars);
+    keepTextSafe(m_initialsText);
+    m_initialsText->setFixedWidth(56);
     tees->addWidget(new QLabel("Initials", this), 1, 8, Qt::AlignRight);
-    tees->addWidget(m_initialstext, 1, 9);
+    tees->addWidget(m_initialsText, 1, 9);
     tees->setColumnMinimumWidth(7, 24);
     tees->setColumnStretch(10, 1);
     return tees;
@@ -174,7 +174,7 @@ QGridLayout* CourseWindow::buildNinePanels() {
             box->setMaxLength(5);
             box->setStyleSheet(TeeColours[t]);
             grid->addWidget(box, t, k + 1);
-            m_ninetext[t][k] = box;
+            m_nineText[t][k] = box;
         }
     }
     grid->setColumnStretch(5, 1);
@@ -189,9 +189,9 @@ QFrame* CourseWindow::buildScorecard() {
     grid->setHorizontalSpacing(3);
     grid->addWidget(new QLabel("Hole", card), 0, 0);
     grid->addWidget(new QLabel("Par", card), 1, 0);
-    m_Outlabel = sunkenPanel("Outlabel", card);
-    m_Inlabel = sunkenPanel("Inlabel", card);
-    m_Totallabel = sunkenPanel("Totallabel", card);
+    m_outLabel = sunkenPanel("Outlabel", card);
+    m_inLabel = sunkenPanel("Inlabel", card);
+    m_totalLabel = sunkenPanel("Totallabel", card);
     for (int h = 1; h <= 18; ++h) {
         auto* box = new QLineEdit(card);
         box->setObjectName(QString("Partext%1").arg(h));
@@ -201,8 +201,8 @@ QFrame* CourseWindow::buildScorecard() {
         int column = h <= 9 ? h : h + 1;
         grid->addWidget(heading(QString::number(h), card), 0, column);
         grid->addWidget(box, 1, column);
-        m_Partext[h] = box;
-        connect(box, &QLineEdit::textChanged, this, [this, h] { Partext_Change(h); });
+        m_parText[h] = box;
+        connect(box, &QLineEdit::textChanged, this, [this, h] { takePar(h); });
     }
     // A stroke index row for each tee.
     const char* const siNames[] = {"", "Red SI", "White SI", "Blue SI"};
@@ -218,15 +218,15 @@ QFrame* CourseWindow::buildScorecard() {
             box->setMaxLength(2);
             box->setStyleSheet(TeeColours[t]);
             grid->addWidget(box, 1 + t, h <= 9 ? h : h + 1);
-            m_SItext[t][h] = box;
+            m_strokeIndexText[t][h] = box;
         }
     }
     grid->addWidget(heading("Out", card), 0, 10);
-    grid->addWidget(m_Outlabel, 1, 10);
+    grid->addWidget(m_outLabel, 1, 10);
     grid->addWidget(heading("In", card), 0, 20);
-    grid->addWidget(m_Inlabel, 1, 20);
+    grid->addWidget(m_inLabel, 1, 20);
     grid->addWidget(heading("Total", card), 0, 21);
-    grid->addWidget(m_Totallabel, 1, 21);
+    grid->addWidget(m_totalLabel, 1, 21);
     return card;
 }
 
@@ -238,15 +238,15 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
         for (int t = 1; t <= 3; ++t) {
             auto i = static_cast<std::size_t>(t);
-            if (watched == m_ratepanel[i]) ratingSpin_Spin(t, key->key() == Qt::Key_Up);
-            if (watched == m_slopepanel[i]) slopeSpin_Spin(t, key->key() == Qt::Key_Up);
-            if (watched == m_ratepanel[i] || watched == m_slopepanel[i]) return true;
+            if (watched == m_ratingPanel[i]) stepRating(t, key->key() == Qt::Key_Up);
+            if (watched == m_slopePanel[i]) stepSlope(t, key->key() == Qt::Key_Up);
+            if (watched == m_ratingPanel[i] || watched == m_slopePanel[i]) return true;
         }
     }
     for (int h = 1; h <= 18; ++h) {
-        if (watched != m_Partext[h]) continue;
+        if (watched != m_parText[h]) continue;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (h < 18) m_Partext[h + 1]->setFocus();
+            if (h < 18) m_parText[h + 1]->setFocus();
             return true;
         }
         QString text = key->text();
@@ -258,8 +258,8 @@ bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CourseWindow::Partext_Change(int h) {
-    QLineEdit* box = m_Partext[h];
+void CourseWindow::takePar(int h) {
+    QLineEdit* box = m_parText[h];
     QString text = qs(parBoxText(str(box->text())));
     if (text != box->text()) {
         box->setText(text); // changes the box again; that pass finds nothing to do
@@ -268,33 +268,33 @@ void CourseWindow::Partext_Change(int h) {
     box->setCursorPosition(static_cast<int>(text.size()));
     CourseForm form = currentForm();
     if (h <= 9)
-        m_Outlabel->setText(qs(form.outText()));
+        m_outLabel->setText(qs(form.outText()));
     else
-        m_Inlabel->setText(qs(form.inText()));
-    m_Totallabel->setText(qs(form.totalText()));
+        m_inLabel->setText(qs(form.inText()));
+    m_totalLabel->setText(qs(form.totalText()));
 }
 
 // A spin steps from the value typed last, once it is checked.
-void CourseWindow::ratingSpin_Spin(int tee, bool up) {
-    QLineEdit* p = m_ratepanel[tee];
-    ratepanel_Typed(tee);
+void CourseWindow::stepRating(int tee, bool up) {
+    QLineEdit* p = m_ratingPanel[tee];
+    checkTypedRating(tee);
     showPanel(p, qs(ratingSpin(str(p->text()), up)));
 }
 
-void CourseWindow::slopeSpin_Spin(int tee, bool up) {
-    QLineEdit* p = m_slopepanel[tee];
-    slopepanel_Typed(tee);
+void CourseWindow::stepSlope(int tee, bool up) {
+    QLineEdit* p = m_slopePanel[tee];
+    checkTypedSlope(tee);
     showPanel(p, qs(slopeSpin(str(p->text()), up)));
 }
 
-bool CourseWindow::ratepanel_Typed(int tee) {
-    QLineEdit* p = m_ratepanel[tee];
+bool CourseWindow::checkTypedRating(int tee) {
+    QLineEdit* p = m_ratingPanel[tee];
     std::optional<double> value = typedRating(str(p->text()));
     return panelTyped(p, value, value ? ratingPanelText(*value) : std::string());
 }
 
-bool CourseWindow::slopepanel_Typed(int tee) {
-    QLineEdit* p = m_slopepanel[tee];
+bool CourseWindow::checkTypedSlope(int tee) {
+    QLineEdit* p = m_slopePanel[tee];
     std::optional<double> value = typedSlope(str(p->text()));
     return panelTyped(p, value, value ? slopePanelText(*value) : std::string());
 }
@@ -318,15 +318,15 @@ void CourseWindow::showPanel(QLineEdit* panel, const QString& text) {
 
 CourseForm CourseWindow::currentForm() const {
     CourseForm form;
-    form.name = str(m_Nametext->text());
+    form.name = str(m_nameText->text());
     for (int h = 1; h <= 18; ++h)
-        form.parText[h] = str(m_Partext[h]->text());
+        form.parText[h] = str(m_parText[h]->text());
     for (int t = 1; t <= 3; ++t) {
         auto i = static_cast<std::size_t>(t);
-        form.rating[i] = leadingNumber(str(m_ratepanel[i]->text()));
-        form.slope[i] = leadingNumber(str(m_slopepanel[i]->text()));
+        form.rating[i] = leadingNumber(str(m_ratingPanel[i]->text()));
+        form.slope[i] = leadingNumber(str(m_slopePanel[i]->text()));
     }
-    form.initials = str(m_initialstext->text());
+    form.initials = str(m_initialsText->text());
     return form;
 }
 
@@ -334,18 +334,18 @@ TeeHolesForms CourseWindow::currentTeeHoles() const {
     TeeHolesForms holes;
     for (std::size_t t = 1; t <= 3; ++t) {
         for (std::size_t h = 1; h <= 18; ++h)
-            holes[t].strokeIndex[h] = str(m_SItext[t][h]->text());
+            holes[t].strokeIndex[h] = str(m_strokeIndexText[t][h]->text());
         std::string* nine[] = {&holes[t].frontRating, &holes[t].frontSlope, &holes[t].backRating,
                                &holes[t].backSlope};
         for (std::size_t k = 0; k < 4; ++k)
-            *nine[k] = str(m_ninetext[t][k]->text());
+            *nine[k] = str(m_nineText[t][k]->text());
     }
     return holes;
 }
 
-void CourseWindow::savebutton_Click() {
+void CourseWindow::saveCourse() {
     for (int t = 1; t <= 3; ++t)
-        if (!ratepanel_Typed(t) || !slopepanel_Typed(t)) return;
+        if (!checkTypedRating(t) || !checkTypedSlope(t)) return;
     CourseForm form = currentForm();
     TeeHolesForms holes = currentTeeHoles();
     Failure refusal = checkCourseForm(m_store, form);

@@ -39,32 +39,32 @@ class CourseWindow : public ToolWindow {
     QGridLayout* buildTeePanels();
     QFrame* buildScorecard();
     QGridLayout* buildNinePanels();
-    void Partext_Change(int h);
-    void ratingSpin_Spin(int tee, bool up);
-    void slopeSpin_Spin(int tee, bool up);
+    void takePar(int h);
+    void stepRating(int tee, bool up);
+    void stepSlope(int tee, bool up);
     // A rating or slope typed into its panel: shown as its spin shows it, or,
     // when it is no rating or slope, a beep and the value shown before. False then.
-    bool ratepanel_Typed(int tee);
-    bool slopepanel_Typed(int tee);
+    bool checkTypedRating(int tee);
+    bool checkTypedSlope(int tee);
     bool panelTyped(QLineEdit* panel, std::optional<double> value, const std::string& shown);
     void showPanel(QLineEdit* panel, const QString& text);
-    void savebutton_Click();
+    void saveCourse();
     // The form as the controls hold it now.
     CourseForm currentForm() const;
     TeeHolesForms currentTeeHoles() const;
 
-    QLineEdit* m_Nametext = nullptr;
-    std::array<QLineEdit*, 19> m_Partext{}; // 1..18
-    QLabel* m_Outlabel = nullptr;
-    QLabel* m_Inlabel = nullptr;
-    QLabel* m_Totallabel = nullptr;
-    std::array<QLineEdit*, 4> m_ratepanel{};  // tees 1..3
-    std::array<QLineEdit*, 4> m_slopepanel{}; // tees 1..3
-    QLineEdit* m_initialstext = nullptr;
+    QLineEdit* m_nameText = nullptr;
+    std::array<QLineEdit*, 19> m_parText{}; // 1..18
+    QLabel* m_outLabel = nullptr;
+    QLabel* m_inLabel = nullptr;
+    QLabel* m_totalLabel = nullptr;
+    std::array<QLineEdit*, 4> m_ratingPanel{}; // tees 1..3
+    std::array<QLineEdit*, 4> m_slopePanel{};  // tees 1..3
+    QLineEdit* m_initialsText = nullptr;
     // The World Handicap System: stroke indexes and the nines' ratings and slopes, per tee.
-    std::array<std::array<QLineEdit*, 19>, 4> m_SItext{};
+    std::array<std::array<QLineEdit*, 19>, 4> m_strokeIndexText{};
     std::array<std::array<QLineEdit*, 4>, 4>
-        m_ninetext{}; // front rating, front slope, back rating, back slope
+        m_nineText{}; // front rating, front slope, back rating, back slope
 };
 
 } // namespace tallyrock

@@ -15,27 +15,27 @@ namespace tallyrock {
 
 LeagueWindow::LeagueWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "Createleagueform", "Create League File") {
-    m_Text1 = namedEdit("Text1", this);
-    m_Text1->setMaxLength(30);
-    m_Text1->setMinimumWidth(m_Text1->fontMetrics().horizontalAdvance(QString(32, 'n')));
-    applyTextRule(m_Text1, leagueNameBoxText);
+    m_leagueNameText = namedEdit("Text1", this);
+    m_leagueNameText->setMaxLength(30);
+    m_leagueNameText->setMinimumWidth(m_leagueNameText->fontMetrics().horizontalAdvance(QString(32, 'n')));
+    applyTextRule(m_leagueNameText, leagueNameBoxText);
 
-    QPushButton* Okbutton =
-        actionButton("&Create", "Okbutton", &LeagueWindow::Okbutton_Click, "Create a new league file");
+    QPushButton* createButton =
+        actionButton("&Create", "Okbutton", &LeagueWindow::createLeagueFile, "Create a new league file");
     QPushButton* deletebutton =
-        actionButton("&Delete", "deletebutton", &LeagueWindow::deletebutton_Click, "Delete league file");
+        actionButton("&Delete", "deletebutton", &LeagueWindow::deleteLeagueFile, "Delete league file");
     QPushButton* Command3d1 = closeButton("Cl&ose", "Command3d1", "Close File create/delete window");
     QPushButton* infobutton = helpButton("&Help", "infobutton", "Help with league files");
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel("Enter a name for your League file.", this));
-    column->addWidget(m_Text1);
+    column->addWidget(m_leagueNameText);
     column->addWidget(new QLabel("30 char max, do not include suffix", this));
     column->addSpacing(8);
-    column->addLayout(rowOf({Okbutton, deletebutton, nullptr, infobutton, Command3d1}));
+    column->addLayout(rowOf({createButton, deletebutton, nullptr, infobutton, Command3d1}));
 
     placeBelowMiddle();
-    m_Text1->setFocus();
+    m_leagueNameText->setFocus();
 }
 
 void LeagueWindow::showMessages(const std::vector<Message>& messages) {
@@ -43,8 +43,8 @@ void LeagueWindow::showMessages(const std::vector<Message>& messages) {
         m_services.dialogs.messageBox(message);
 }
 
-void LeagueWindow::Okbutton_Click() {
-    std::string name = str(m_Text1->text());
+void LeagueWindow::createLeagueFile() {
+    std::string name = str(m_leagueNameText->text());
     if (name.empty()) {
         m_services.dialogs.beep();
         return;
@@ -52,24 +52,24 @@ void LeagueWindow::Okbutton_Click() {
     LeagueResult result = whileBusy(m_services.dialogs, [&] { return createLeague(m_store, name); });
     if (!result.done) {
         showMessages(result.messages);
-        m_Text1->clear();
-        m_Text1->setFocus();
+        m_leagueNameText->clear();
+        m_leagueNameText->setFocus();
         return;
     }
-    emit leagueCreated(m_Text1->text(), m_store.settings.LeagueCount);
+    emit leagueCreated(m_leagueNameText->text(), m_store.settings.LeagueCount);
     showMessages(result.messages);
     close();
 }
 
-void LeagueWindow::deletebutton_Click() {
-    std::string name = str(m_Text1->text());
+void LeagueWindow::deleteLeagueFile() {
+    std::string name = str(m_leagueNameText->text());
     if (name.empty()) {
         m_services.dialogs.beep();
         return;
     }
     if (Failure refusal = checkLeagueToDelete(m_store.settings, name)) {
         m_services.dialogs.messageBox(*refusal);
-        m_Text1->clear();
+        m_leagueNameText->clear();
         return;
     }
     if (m_services.dialogs.messageBox(deleteLeagueQuestion(), Buttons::YesNo, Answer::No) != Answer::Yes)
@@ -81,7 +81,7 @@ void LeagueWindow::deletebutton_Click() {
     showMessages(result.messages);
     if (result.fileLeft) {
         // The list no longer holds the name; the window stays open for another try.
-        m_Text1->clear();
+        m_leagueNameText->clear();
         return;
     }
     close();

@@ -25,11 +25,11 @@ class LeagueWindow : public ToolWindow {
 
   private:
     void Text1_Edited(const QString& text);
-    void Okbutton_Click();
-    void deletebutton_Click();
+    void createLeagueFile();
+    void deleteLeagueFile();
     void showMessages(const std::vector<Message>& messages);
 
-    QLineEdit* m_Text1 = nullptr;
+    QLineEdit* m_leagueNameText = nullptr;
 };
 
 } // namespace tallyrock

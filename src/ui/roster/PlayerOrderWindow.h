@@ -25,18 +25,18 @@ class PlayerOrderWindow : public ToolWindow {
 
   private:
     void buildList();
-    void List1_Click(int row);
-    void Text1_Change();
-    void SpinButton1_Spin(bool down);
-    void changebutton_Click();
+    void selectPlayer(int row);
+    void takePosition();
+    void stepPosition(bool down);
+    void movePlayerToPosition();
 
-    int m_FromPosition = 0;
-    int m_ToPosition = 0;
+    int m_fromPosition = 0;
+    int m_toPosition = 0;
 
-    QListWidget* m_List1 = nullptr;
-    QLabel* m_Label1 = nullptr;
-    QLineEdit* m_Text1 = nullptr;
-    QPushButton* m_changebutton = nullptr;
+    QListWidget* m_orderList = nullptr;
+    QLabel* m_movingPlayerLabel = nullptr;
+    QLineEdit* m_positionText = nullptr;
+    QPushButton* m_changeButton = nullptr;
 };
 
 } // namespace tallyrock

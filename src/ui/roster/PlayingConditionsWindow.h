@@ -24,11 +24,11 @@ class PlayingConditionsWindow : public ToolWindow {
     int course() const;
     // The value stored for the course and date shown.
     void showStored();
-    void savebutton_Click();
+    void savePcc();
 
-    QComboBox* m_coursecombo = nullptr;
-    QLineEdit* m_datetext = nullptr;
-    QSpinBox* m_pccspin = nullptr;
+    QComboBox* m_courseCombo = nullptr;
+    QLineEdit* m_dateText = nullptr;
+    QSpinBox* m_pccSpin = nullptr;
 };
 
 } // namespace tallyrock

@@ -15,17 +15,17 @@ namespace tallyrock {
 RemovePlayerWindow::RemovePlayerWindow(Store& store, UiServices& services, QWidget* parent)
     : PlayerListWindow(store, services, TeamFileSave::Always, parent, "RMplayer", "Remove Player") {
     QPushButton* removebutton =
-        actionButton("Remove Player", "removebutton", &RemovePlayerWindow::removebutton_Click);
+        actionButton("Remove Player", "removebutton", &RemovePlayerWindow::removeSelectedPlayer);
     QPushButton* exitbutton = exitButton("Close the Remove Player window");
     QPushButton* infobutton = helpButton("&Help", "infobutton", "Help on removing players");
     m_column->addLayout(rowOf({removebutton, nullptr, infobutton, exitbutton}));
-    connect(m_List1, &QListWidget::itemDoubleClicked, this, &RemovePlayerWindow::removebutton_Click);
+    connect(m_playerList, &QListWidget::itemDoubleClicked, this, &RemovePlayerWindow::removeSelectedPlayer);
 
     placeBelowMiddle();
 }
 
-void RemovePlayerWindow::removebutton_Click() {
-    const QList<QListWidgetItem*> selected = m_List1->selectedItems();
+void RemovePlayerWindow::removeSelectedPlayer() {
+    const QList<QListWidgetItem*> selected = m_playerList->selectedItems();
     if (selected.isEmpty()) {
         m_services.dialogs.beep();
         return;
@@ -36,7 +36,7 @@ void RemovePlayerWindow::removebutton_Click() {
         removePlayer(m_store, findPlayer(m_store.league, name));
         delete selected.front(); // the line leaves the list
     }
-    m_List1->clearSelection();
+    m_playerList->clearSelection();
 }
 
 } // namespace tallyrock

@@ -13,7 +13,7 @@ class RemovePlayerWindow : public PlayerListWindow {
     RemovePlayerWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void removebutton_Click();
+    void removeSelectedPlayer();
 };
 
 } // namespace tallyrock

@@ -17,33 +17,33 @@ namespace tallyrock {
 // The close button and the window's own close both write the league file.
 RenamePlayerWindow::RenamePlayerWindow(Store& store, UiServices& services, QWidget* parent)
     : PlayerListWindow(store, services, TeamFileSave::Never, parent, "Playernm", "Change Player Name") {
-    m_Text1 = namedEdit("Text1", this);
-    m_Text1->setMaxLength(PlayerNameMaxChars);
-    keepTextSafe(m_Text1);
+    m_newNameText = namedEdit("Text1", this);
+    m_newNameText->setMaxLength(PlayerNameMaxChars);
+    keepTextSafe(m_newNameText);
     QPushButton* renamebutton = actionButton(
-        "Rename", "renamebutton", &RenamePlayerWindow::renamebutton_Click, "Rename highlighted name");
+        "Rename", "renamebutton", &RenamePlayerWindow::renameSelectedPlayer, "Rename highlighted name");
     QPushButton* exitbutton = exitButton("Close renaming window");
 
     m_column->addWidget(new QLabel("New name", this));
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_Text1, 1);
+    nameRow->addWidget(m_newNameText, 1);
     nameRow->addWidget(renamebutton);
     m_column->addLayout(nameRow);
     m_column->addLayout(rowOf({nullptr, exitbutton}));
 
-    connect(m_List1, &QListWidget::itemSelectionChanged, this, &RenamePlayerWindow::List1_Click);
+    connect(m_playerList, &QListWidget::itemSelectionChanged, this, &RenamePlayerWindow::copySelectedName);
 
     placeBelowMiddle();
 }
 
-void RenamePlayerWindow::List1_Click() {
-    std::string name = selectedLine(m_List1);
-    if (!name.empty()) m_Text1->setText(qs(name));
+void RenamePlayerWindow::copySelectedName() {
+    std::string name = selectedLine(m_playerList);
+    if (!name.empty()) m_newNameText->setText(qs(name));
 }
 
-void RenamePlayerWindow::renamebutton_Click() {
-    std::string selected = selectedLine(m_List1);
-    std::string newName = str(m_Text1->text());
+void RenamePlayerWindow::renameSelectedPlayer() {
+    std::string selected = selectedLine(m_playerList);
+    std::string newName = str(m_newNameText->text());
     RenameCheck check = checkRename(m_store.league, newName);
     if (selected.empty() || check == RenameCheck::TooShort) {
         m_services.dialogs.beep();
@@ -59,9 +59,9 @@ void RenamePlayerWindow::renamebutton_Click() {
     }
     if (m_services.dialogs.messageBox(renameQuestion(), Buttons::YesNo, Answer::No) == Answer::Yes) {
         renamePlayer(m_store, findPlayer(m_store.league, selected), newName);
-        fillList(m_List1, rosterNames(m_store.league));
+        fillList(m_playerList, rosterNames(m_store.league));
     }
-    m_List1->clearSelection();
+    m_playerList->clearSelection();
 }
 
 } // namespace tallyrock

@@ -14,10 +14,10 @@ class RenamePlayerWindow : public PlayerListWindow {
     RenamePlayerWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void List1_Click();
-    void renamebutton_Click();
+    void copySelectedName();
+    void renameSelectedPlayer();
 
-    QLineEdit* m_Text1 = nullptr;
+    QLineEdit* m_newNameText = nullptr;
 };
 
 } // namespace tallyrock

@@ -43,17 +43,17 @@ void saveRosterFilesShowing(Store& store, UiServices& services, TeamFileSave tea
 PlayerListWindow::PlayerListWindow(Store& store, UiServices& services, TeamFileSave teamFile, QWidget* parent,
                                    const QString& objectName, const QString& title)
     : ToolWindow(store, services, parent, objectName, title), m_teamFile(teamFile) {
-    m_Playerlabel = sunkenPanel("Playerlabel", this);
-    m_Playerlabel->installEventFilter(this);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setMinimumSize(300, 240);
+    m_playerLabel = sunkenPanel("Playerlabel", this);
+    m_playerLabel->installEventFilter(this);
+    m_playerList = new QListWidget(this);
+    m_playerList->setObjectName("List1");
+    m_playerList->setMinimumSize(300, 240);
     m_column = new QVBoxLayout(this);
-    m_column->addWidget(m_Playerlabel);
-    m_column->addWidget(m_List1, 1);
+    m_column->addWidget(m_playerLabel);
+    m_column->addWidget(m_playerList, 1);
 
-    m_Playerlabel->setText(qs(playerListCaption(m_store)));
-    fillList(m_List1, rosterNames(m_store.league));
+    m_playerLabel->setText(qs(playerListCaption(m_store)));
+    fillList(m_playerList, rosterNames(m_store.league));
 }
 
 QPushButton* PlayerListWindow::exitButton(const QString& toolTip) {
@@ -61,17 +61,17 @@ QPushButton* PlayerListWindow::exitButton(const QString& toolTip) {
 }
 
 bool PlayerListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_Playerlabel && event->type() == QEvent::MouseButtonPress) m_List1->clearSelection();
+    if (watched == m_playerLabel && event->type() == QEvent::MouseButtonPress) m_playerList->clearSelection();
     return QWidget::eventFilter(watched, event);
 }
 
 void PlayerListWindow::mousePressEvent(QMouseEvent* event) {
-    m_List1->clearSelection();
+    m_playerList->clearSelection();
     QWidget::mousePressEvent(event);
 }
 
 void PlayerListWindow::onClosing() {
-    m_List1->clearSelection();
+    m_playerList->clearSelection();
     saveRosterFilesShowing(m_store, m_services, m_teamFile);
 }
 

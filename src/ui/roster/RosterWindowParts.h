@@ -42,8 +42,8 @@ class PlayerListWindow : public ToolWindow {
     void mousePressEvent(QMouseEvent* event) override;
     void onClosing() override;
 
-    QLabel* m_Playerlabel = nullptr;
-    QListWidget* m_List1 = nullptr;
+    QLabel* m_playerLabel = nullptr;
+    QListWidget* m_playerList = nullptr;
     QVBoxLayout* m_column = nullptr;
 
   private:

@@ -43,27 +43,27 @@ std::vector<std::string> selectedNames(const QListWidget* list) {
 
 TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "createteamsform", "Team Set-up") {
-    m_List1 = memberList("List1", this);
-    m_List2 = memberList("List2", this);
-    m_teamnametext = namedEdit("teamnametext", this);
-    keepTextSafe(m_teamnametext);
-    m_recordnumberlabel = new QLabel("Team # 0 in Record", this);
-    m_recordnumberlabel->setObjectName("recordnumberlabel");
-    m_startlabel =
+    m_unassignedList = memberList("List1", this);
+    m_memberList = memberList("List2", this);
+    m_teamNameText = namedEdit("teamnametext", this);
+    keepTextSafe(m_teamNameText);
+    m_recordNumberLabel = new QLabel("Team # 0 in Record", this);
+    m_recordNumberLabel->setObjectName("recordnumberlabel");
+    m_startLabel =
         new QLabel("Type a team name in the box in the upper right to begin, then select players from "
                    "the list on the left.",
                    this);
-    m_startlabel->setObjectName("startlabel");
-    m_startlabel->setWordWrap(true);
-    m_startlabel->hide();
-    QPushButton* addbutton = actionButton("->", "addbutton", &TeamDefinitionWindow::addbutton_Click);
-    QPushButton* removebutton = actionButton("<-", "removebutton", &TeamDefinitionWindow::removebutton_Click);
+    m_startLabel->setObjectName("startlabel");
+    m_startLabel->setWordWrap(true);
+    m_startLabel->hide();
+    QPushButton* addbutton = actionButton("->", "addbutton", &TeamDefinitionWindow::addToTeam);
+    QPushButton* removebutton = actionButton("<-", "removebutton", &TeamDefinitionWindow::takeOutOfTeam);
     addbutton->setAccessibleName("Move into the team");
     removebutton->setAccessibleName("Move out of the team");
-    m_createbutton =
-        actionButton("Create Additonal Teams", "createbutton", &TeamDefinitionWindow::createbutton_Click);
+    m_createButton =
+        actionButton("Create Additonal Teams", "createbutton", &TeamDefinitionWindow::createNextTeam);
     QPushButton* deleteteambutton =
-        actionButton("Remove Team", "deleteteambutton", &TeamDefinitionWindow::deleteteambutton_Click);
+        actionButton("Remove Team", "deleteteambutton", &TeamDefinitionWindow::deleteTeam);
     QPushButton* nextteambutton = actionButton("Next Team", "nextteambutton", [this] { stepTeam(true); });
     QPushButton* prevteambutton =
         actionButton("Previous Team", "prevteambutton", [this] { stepTeam(false); });
@@ -73,8 +73,8 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Unassigned Members", this), 0, 0);
     grid->addWidget(new QLabel("Team Name", this), 0, 2);
-    grid->addWidget(m_List1, 1, 0, 3, 1);
-    grid->addWidget(m_teamnametext, 1, 2);
+    grid->addWidget(m_unassignedList, 1, 0, 3, 1);
+    grid->addWidget(m_teamNameText, 1, 2);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
     middle->addWidget(new QLabel("Move players", this));
@@ -83,51 +83,51 @@ TeamDefinitionWindow::TeamDefinitionWindow(Store& store, UiServices& services, Q
     middle->addWidget(removebutton);
     middle->addStretch();
     grid->addLayout(middle, 1, 1, 3, 1);
-    grid->addWidget(m_recordnumberlabel, 2, 2);
-    grid->addWidget(m_List2, 3, 2);
-    grid->addWidget(m_startlabel, 4, 0, 1, 3);
+    grid->addWidget(m_recordNumberLabel, 2, 2);
+    grid->addWidget(m_memberList, 3, 2);
+    grid->addWidget(m_startLabel, 4, 0, 1, 3);
     grid->addLayout(
-        rowOf({prevteambutton, nextteambutton, m_createbutton, deleteteambutton, infobutton, exitbutton}), 5,
+        rowOf({prevteambutton, nextteambutton, m_createButton, deleteteambutton, infobutton, exitbutton}), 5,
         0, 1, 3);
 
-    connect(m_teamnametext, &QLineEdit::textChanged, this, &TeamDefinitionWindow::teamnametext_Change);
+    connect(m_teamNameText, &QLineEdit::textChanged, this, &TeamDefinitionWindow::renameTeam);
 
     // Load
     openTeamDefinition(m_store);
-    AddNamestoList();
+    showTeam();
     if (m_store.teams.TeamCount == 0) {
-        m_createbutton->setEnabled(false);
-        m_startlabel->show();
+        m_createButton->setEnabled(false);
+        m_startLabel->show();
     }
     adjustSize();
     centreBelowMiddle(*this, 90);
 }
 
-void TeamDefinitionWindow::AddNamestoList() {
+void TeamDefinitionWindow::showTeam() {
     const TeamTables& teams = m_store.teams;
-    fill(m_List1, teamMemberNames(m_store, 0));
-    fill(m_List2, teamMemberNames(m_store, teams.CurrentTeam));
-    m_teamnametext->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
-    m_recordnumberlabel->setText(qs(teamRecordText(teams)));
+    fill(m_unassignedList, teamMemberNames(m_store, 0));
+    fill(m_memberList, teamMemberNames(m_store, teams.CurrentTeam));
+    m_teamNameText->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
+    m_recordNumberLabel->setText(qs(teamRecordText(teams)));
 }
 
-void TeamDefinitionWindow::teamnametext_Change(const QString& text) {
-    m_createbutton->setEnabled(true);
+void TeamDefinitionWindow::renameTeam(const QString& text) {
+    m_createButton->setEnabled(true);
     if (Failure refusal = nameTeam(m_store, str(text))) m_services.dialogs.messageBox(*refusal);
-    m_recordnumberlabel->setText(qs(teamRecordText(m_store.teams)));
+    m_recordNumberLabel->setText(qs(teamRecordText(m_store.teams)));
 }
 
-void TeamDefinitionWindow::addbutton_Click() {
-    moveIntoTeam(m_store, selectedNames(m_List1));
-    AddNamestoList();
+void TeamDefinitionWindow::addToTeam() {
+    moveIntoTeam(m_store, selectedNames(m_unassignedList));
+    showTeam();
 }
 
-void TeamDefinitionWindow::removebutton_Click() {
-    moveOutOfTeam(m_store, selectedNames(m_List2));
-    AddNamestoList();
+void TeamDefinitionWindow::takeOutOfTeam() {
+    moveOutOfTeam(m_store, selectedNames(m_memberList));
+    showTeam();
 }
 
-void TeamDefinitionWindow::createbutton_Click() {
+void TeamDefinitionWindow::createNextTeam() {
     switch (createTeam(m_store)) {
     case CreateTeamResult::Unnamed:
         m_services.dialogs.beep();
@@ -138,22 +138,22 @@ void TeamDefinitionWindow::createbutton_Click() {
     case CreateTeamResult::Created:
         break;
     }
-    AddNamestoList();
-    m_startlabel->hide();
+    showTeam();
+    m_startLabel->hide();
 }
 
-void TeamDefinitionWindow::deleteteambutton_Click() {
+void TeamDefinitionWindow::deleteTeam() {
     if (removeTeam(m_store) == RemoveTeamResult::RosterNotEmpty) {
         m_services.dialogs.beep();
         m_services.dialogs.messageBox(rosterNotEmpty());
         return;
     }
-    AddNamestoList();
+    showTeam();
 }
 
 void TeamDefinitionWindow::stepTeam(bool forward) {
     forward ? nextTeam(m_store.teams) : previousTeam(m_store.teams);
-    AddNamestoList();
+    showTeam();
 }
 
 // The close button and the window's own close both keep the changes.

@@ -24,21 +24,21 @@ class TeamDefinitionWindow : public ToolWindow {
     void onClosing() override;
 
   private:
-    void AddNamestoList();
-    void teamnametext_Change(const QString& text);
-    void addbutton_Click();
-    void removebutton_Click();
-    void createbutton_Click();
-    void deleteteambutton_Click();
+    void showTeam();
+    void renameTeam(const QString& text);
+    void addToTeam();
+    void takeOutOfTeam();
+    void createNextTeam();
+    void deleteTeam();
     // Moves to the next team, or to the one before it, and shows it.
     void stepTeam(bool forward);
 
-    QListWidget* m_List1 = nullptr;
-    QListWidget* m_List2 = nullptr;
-    QLineEdit* m_teamnametext = nullptr;
-    QLabel* m_recordnumberlabel = nullptr;
-    QLabel* m_startlabel = nullptr;
-    QPushButton* m_createbutton = nullptr;
+    QListWidget* m_unassignedList = nullptr;
+    QListWidget* m_memberList = nullptr;
+    QLineEdit* m_teamNameText = nullptr;
+    QLabel* m_recordNumberLabel = nullptr;
+    QLabel* m_startLabel = nullptr;
+    QPushButton* m_createButton = nullptr;
 };
 
 } // namespace tallyrock

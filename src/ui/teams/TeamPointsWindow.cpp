@@ -31,31 +31,30 @@ QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
 
 TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* parent)
     : ToolWindow(store, services, parent, "teamdataform", "Greenquill") {
-    m_TeamNameLabel = namedLabel("TeamNameLabel", this);
-    m_RecordNumberLabel = namedLabel("RecordNumberLabel", this);
-    m_Membertext = textBox("Membertext", "Players in this Team", this);
-    m_Membertext->setReadOnly(true);
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
-    m_List1->setToolTip("Click to select lines");
-    m_List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_List1->setFont(printFont("Courier New", 9, false)); // the columns are built with spaces
-    m_Text1 = textBox("Text1", "Description or Event", this);
-    m_Text1->setMaxLength(CommentMaxChars);
-    keepTextSafe(m_Text1);
-    m_ManualText = textBox("ManualText", "Total kept by you", this);
-    m_Calculatedtext = textBox("Calculatedtext", "Totaled by the program", this);
-    m_TotalLabel = namedLabel("TotalLabel", this);
-    m_DateText = textBox("DateText", "Can be a note, date or location", this);
-    keepTextSafe(m_DateText); // it starts the comments
-    m_DateCheck = new QCheckBox("Begin each line with -->", this);
-    m_DateCheck->setObjectName("DateCheck");
-    m_DateCheck->setToolTip("Starting Date or comment");
-    QPushButton* addbutton =
-        actionButton("Add Event Information", "Addbutton", &TeamPointsWindow::Addbutton_Click,
-                     "Enter new information to the list");
+    m_teamNameLabel = namedLabel("TeamNameLabel", this);
+    m_recordNumberLabel = namedLabel("RecordNumberLabel", this);
+    m_memberText = textBox("Membertext", "Players in this Team", this);
+    m_memberText->setReadOnly(true);
+    m_entryList = new QListWidget(this);
+    m_entryList->setObjectName("List1");
+    m_entryList->setToolTip("Click to select lines");
+    m_entryList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_entryList->setFont(printFont("Courier New", 9, false)); // the columns are built with spaces
+    m_commentText = textBox("Text1", "Description or Event", this);
+    m_commentText->setMaxLength(CommentMaxChars);
+    keepTextSafe(m_commentText);
+    m_manualText = textBox("ManualText", "Total kept by you", this);
+    m_calculatedText = textBox("Calculatedtext", "Totaled by the program", this);
+    m_totalLabel = namedLabel("TotalLabel", this);
+    m_dateText = textBox("DateText", "Can be a note, date or location", this);
+    keepTextSafe(m_dateText); // it starts the comments
+    m_dateCheck = new QCheckBox("Begin each line with -->", this);
+    m_dateCheck->setObjectName("DateCheck");
+    m_dateCheck->setToolTip("Starting Date or comment");
+    QPushButton* addbutton = actionButton("Add Event Information", "Addbutton", &TeamPointsWindow::addEntry,
+                                          "Enter new information to the list");
     QPushButton* removebutton =
-        actionButton("Remove Entry", "Removebutton", &TeamPointsWindow::Removebutton_Click);
+        actionButton("Remove Entry", "Removebutton", &TeamPointsWindow::removeSelectedEntries);
     QPushButton* nextteambutton = actionButton("Next Team", "nextteambutton", [this] { stepTeam(true); });
     QPushButton* prevteambutton =
         actionButton("Previous Team", "prevteambutton", [this] { stepTeam(false); });
@@ -67,68 +66,68 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     image1->setAccessibleName("Team Information Help");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_TeamNameLabel, 0, 0, 1, 2);
-    grid->addWidget(m_RecordNumberLabel, 0, 2);
+    grid->addWidget(m_teamNameLabel, 0, 0, 1, 2);
+    grid->addWidget(m_recordNumberLabel, 0, 2);
     grid->addWidget(image1, 0, 3, Qt::AlignRight);
-    grid->addWidget(m_Membertext, 1, 0, 1, 4);
-    grid->addWidget(m_List1, 2, 0, 1, 4);
+    grid->addWidget(m_memberText, 1, 0, 1, 4);
+    grid->addWidget(m_entryList, 2, 0, 1, 4);
     grid->addWidget(new QLabel("Event or Comment", this), 3, 0);
     grid->addWidget(new QLabel("Points or count", this), 3, 1);
     grid->addWidget(new QLabel("Pts. to Add", this), 3, 2);
-    grid->addWidget(m_Text1, 4, 0);
-    grid->addWidget(m_ManualText, 4, 1);
-    grid->addWidget(m_Calculatedtext, 4, 2);
+    grid->addWidget(m_commentText, 4, 0);
+    grid->addWidget(m_manualText, 4, 1);
+    grid->addWidget(m_calculatedText, 4, 2);
     grid->addWidget(addbutton, 4, 3);
-    grid->addWidget(m_DateCheck, 5, 0);
-    grid->addWidget(m_DateText, 5, 1);
+    grid->addWidget(m_dateCheck, 5, 0);
+    grid->addWidget(m_dateText, 5, 1);
     grid->addWidget(new QLabel("Calculated running total:", this), 5, 2, Qt::AlignRight);
-    grid->addWidget(m_TotalLabel, 5, 3);
+    grid->addWidget(m_totalLabel, 5, 3);
     grid->addLayout(rowOf({removebutton, prevteambutton, nextteambutton, exitbutton}), 6, 0, 1, 4);
     grid->setColumnStretch(0, 3);
     resize(720, 480);
 
-    connect(m_DateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::DateCheck_Click);
+    connect(m_dateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::startCommentWithDate);
     connect(image1, &QToolButton::clicked, this, &TeamPointsWindow::helpRequested);
 
     // Load
     openTeamPoints(m_store);
-    showmembers();
-    m_DateText->setText(qs(dashedDate(m_services.clock.today())));
-    listinfo();
+    showMembers();
+    m_dateText->setText(qs(dashedDate(m_services.clock.today())));
+    listEntries();
     centreBelowMiddle(*this, 0);
 }
 
-void TeamPointsWindow::showmembers() {
+void TeamPointsWindow::showMembers() {
     const TeamTables& teams = m_store.teams;
-    m_Membertext->setText(qs(memberText(m_store, teams.CurrentTeam)));
-    m_TeamNameLabel->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
-    m_RecordNumberLabel->setText(qs(teamRecordText(teams)));
+    m_memberText->setText(qs(memberText(m_store, teams.CurrentTeam)));
+    m_teamNameLabel->setText(qs(teamRecord(teams, teams.CurrentTeam).TeamName));
+    m_recordNumberLabel->setText(qs(teamRecordText(teams)));
 }
 
-void TeamPointsWindow::listinfo() {
-    m_List1->clear();
+void TeamPointsWindow::listEntries() {
+    m_entryList->clear();
     for (const std::string& line : pointsEntryLines(m_store.teams, m_store.teams.CurrentTeam))
-        m_List1->addItem(qs(line));
-    m_Text1->clear();
-    m_ManualText->clear();
-    m_Calculatedtext->clear();
-    if (m_DateCheck->isChecked()) m_Text1->setText(qs(commentStart(str(m_DateText->text()))));
-    countpoints();
+        m_entryList->addItem(qs(line));
+    m_commentText->clear();
+    m_manualText->clear();
+    m_calculatedText->clear();
+    if (m_dateCheck->isChecked()) m_commentText->setText(qs(commentStart(str(m_dateText->text()))));
+    showTotal();
 }
 
-void TeamPointsWindow::countpoints() {
-    m_TotalLabel->setText(qs(runningTotalText(m_store.teams, m_store.teams.CurrentTeam)));
+void TeamPointsWindow::showTotal() {
+    m_totalLabel->setText(qs(runningTotalText(m_store.teams, m_store.teams.CurrentTeam)));
 }
 
-void TeamPointsWindow::checkfornewinfo() {
-    if (!pointsPending(str(m_ManualText->text()), str(m_Calculatedtext->text()))) return;
+void TeamPointsWindow::offerPendingPoints() {
+    if (!pointsPending(str(m_manualText->text()), str(m_calculatedText->text()))) return;
     if (m_services.dialogs.messageBox(pendingPointsQuestion(), Buttons::YesNo, Answer::Yes) == Answer::Yes)
-        Addbutton_Click();
+        addEntry();
 }
 
-void TeamPointsWindow::Addbutton_Click() {
-    const std::string comment = str(m_Text1->text());
-    switch (addTeamEntry(m_store, comment, str(m_ManualText->text()), str(m_Calculatedtext->text()))) {
+void TeamPointsWindow::addEntry() {
+    const std::string comment = str(m_commentText->text());
+    switch (addTeamEntry(m_store, comment, str(m_manualText->text()), str(m_calculatedText->text()))) {
     case AddEntryResult::Refused:
         m_services.dialogs.messageBox(*checkComment(comment));
         return;
@@ -141,31 +140,32 @@ void TeamPointsWindow::Addbutton_Click() {
     case AddEntryResult::Added:
         break;
     }
-    listinfo();
+    listEntries();
 }
 
-void TeamPointsWindow::Removebutton_Click() {
+void TeamPointsWindow::removeSelectedEntries() {
     std::vector<int> entries;
-    for (int i = 0; i < m_List1->count(); ++i)
-        if (m_List1->item(i)->isSelected()) entries.push_back(i + 1);
+    for (int i = 0; i < m_entryList->count(); ++i)
+        if (m_entryList->item(i)->isSelected()) entries.push_back(i + 1);
     removeTeamEntries(m_store, entries);
-    listinfo();
+    listEntries();
 }
 
-void TeamPointsWindow::DateCheck_Click(bool checked) {
-    if (checked && m_Text1->text().isEmpty()) m_Text1->setText(qs(commentStart(str(m_DateText->text()))));
+void TeamPointsWindow::startCommentWithDate(bool checked) {
+    if (checked && m_commentText->text().isEmpty())
+        m_commentText->setText(qs(commentStart(str(m_dateText->text()))));
 }
 
 void TeamPointsWindow::stepTeam(bool forward) {
-    checkfornewinfo();
+    offerPendingPoints();
     forward ? nextTeam(m_store.teams) : previousTeam(m_store.teams);
-    showmembers();
-    listinfo();
+    showMembers();
+    listEntries();
 }
 
 // The close button and the window's own close both ask about typed points and keep the entries.
 void TeamPointsWindow::onClosing() {
-    checkfornewinfo();
+    offerPendingPoints();
     if (Failure failure = SaveTeamFile(m_store)) m_services.dialogs.messageBox(*failure);
 }
 

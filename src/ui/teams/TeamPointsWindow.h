@@ -24,26 +24,26 @@ class TeamPointsWindow : public ToolWindow {
     void onClosing() override;
 
   private:
-    void showmembers();
-    void listinfo();
-    void countpoints();
-    void checkfornewinfo();
-    void Addbutton_Click();
-    void Removebutton_Click();
-    void DateCheck_Click(bool checked);
+    void showMembers();
+    void listEntries();
+    void showTotal();
+    void offerPendingPoints();
+    void addEntry();
+    void removeSelectedEntries();
+    void startCommentWithDate(bool checked);
     // Moves to the next team, or to the one before it, and shows it.
     void stepTeam(bool forward);
 
-    QLabel* m_TeamNameLabel = nullptr;
-    QLabel* m_RecordNumberLabel = nullptr;
-    QLineEdit* m_Membertext = nullptr;
-    QListWidget* m_List1 = nullptr;
-    QLineEdit* m_Text1 = nullptr;
-    QLineEdit* m_ManualText = nullptr;
-    QLineEdit* m_Calculatedtext = nullptr;
-    QLabel* m_TotalLabel = nullptr;
-    QLineEdit* m_DateText = nullptr;
-    QCheckBox* m_DateCheck = nullptr;
+    QLabel* m_teamNameLabel = nullptr;
+    QLabel* m_recordNumberLabel = nullptr;
+    QLineEdit* m_memberText = nullptr;
+    QListWidget* m_entryList = nullptr;
+    QLineEdit* m_commentText = nullptr;
+    QLineEdit* m_manualText = nullptr;
+    QLineEdit* m_calculatedText = nullptr;
+    QLabel* m_totalLabel = nullptr;
+    QLineEdit* m_dateText = nullptr;
+    QCheckBox* m_dateCheck = nullptr;
 };
 
 } // namespace tallyrock

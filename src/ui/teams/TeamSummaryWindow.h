@@ -19,11 +19,11 @@ class TeamSummaryWindow : public ToolWindow {
     TeamSummaryWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   private:
-    void Printbutton_Click();
-    void Printsetupbutton_Click();
+    void printSummary();
+    void setUpPrinter();
 
-    QCheckBox* m_Namescheck = nullptr;
-    QRadioButton* m_Option1_1 = nullptr;
+    QCheckBox* m_namesCheck = nullptr;
+    QRadioButton* m_lastOnlyOption = nullptr;
 };
 
 } // namespace tallyrock

@@ -23,19 +23,19 @@ BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoo
                      "files will be overwritten when future backups are performed"},
                     "Choose the location for your backup", "DriveFrame", "DriveList",
                     "Choose another folder for the backup", "Choose the location for your backup");
-    m_copybutton = namedButton("Backup VEXA Data files", "copybutton", this);
-    buildButtonRow(m_copybutton, nullptr, "Close backup window");
+    m_copyButton = namedButton("Backup VEXA Data files", "copybutton", this);
+    buildButtonRow(m_copyButton, nullptr, "Close backup window");
 
     for (const BackupRoot& root : roots)
         addRoot(root);
-    m_Timer1 = namedTimer("Timer1", 2000, this);
-    m_Timer1->setSingleShot(true);
+    m_closeTimer = namedTimer("Timer1", 2000, this);
+    m_closeTimer->setSingleShot(true);
     // Focus goes to the destination once the window is up.
     startOnFirstPlace();
 
-    connect(m_copybutton, &QPushButton::clicked, this, &BackupWindow::copybutton_Click);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &BackupWindow::copybutton_Click);
-    connect(m_Timer1, &QTimer::timeout, this, &BackupWindow::Timer1_Timer);
+    connect(m_copyButton, &QPushButton::clicked, this, &BackupWindow::copyToFolder);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &BackupWindow::copyToFolder);
+    connect(m_closeTimer, &QTimer::timeout, this, &BackupWindow::finishBackup);
 
     resize(480, 360);
     centreBelowMiddle(*this, 100);
@@ -49,9 +49,9 @@ void BackupWindow::addBrowsed(const std::string& folder) {
     addRoot(chosenBackupRoot(folder));
 }
 
-void BackupWindow::copybutton_Click() {
+void BackupWindow::copyToFolder() {
     std::optional<std::string> path = currentPath();
-    if (!path || m_Timer1->isActive()) {
+    if (!path || m_closeTimer->isActive()) {
         m_dialogs.beep();
         return;
     }
@@ -64,17 +64,17 @@ void BackupWindow::copybutton_Click() {
         return;
     }
     // No message: the window closing two seconds later tells the user it is done.
-    m_Timer1->start();
+    m_closeTimer->start();
 }
 
-void BackupWindow::Timer1_Timer() {
+void BackupWindow::finishBackup() {
     m_dialogs.setBusy(false);
     close();
 }
 
 void BackupWindow::closeEvent(QCloseEvent* event) {
-    if (m_Timer1->isActive()) {
-        m_Timer1->stop();
+    if (m_closeTimer->isActive()) {
+        m_closeTimer->stop();
         m_dialogs.setBusy(false);
     }
     FolderListWindow::closeEvent(event);

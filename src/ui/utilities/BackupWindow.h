@@ -31,11 +31,11 @@ class BackupWindow : public FolderListWindow {
   private:
     void addRoot(const BackupRoot& root);
     void addBrowsed(const std::string& folder) override;
-    void copybutton_Click();
-    void Timer1_Timer();
+    void copyToFolder();
+    void finishBackup();
 
-    QPushButton* m_copybutton = nullptr;
-    QTimer* m_Timer1 = nullptr;
+    QPushButton* m_copyButton = nullptr;
+    QTimer* m_closeTimer = nullptr;
 };
 
 } // namespace tallyrock

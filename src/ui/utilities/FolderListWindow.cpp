@@ -40,7 +40,7 @@ void FolderListWindow::buildFolderList(std::initializer_list<const char*> lines,
     m_list = new QListWidget(frame);
     m_list->setObjectName(listName);
     QPushButton* browsebutton = namedButton("Browse...", "browsebutton", browseTip, frame);
-    connect(browsebutton, &QPushButton::clicked, this, &FolderListWindow::browsebutton_Click);
+    connect(browsebutton, &QPushButton::clicked, this, &FolderListWindow::browseForFolder);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_list);
     frameLayout->addWidget(browsebutton, 0, Qt::AlignRight);
@@ -81,7 +81,7 @@ std::optional<std::string> FolderListWindow::currentPath() const {
     return str(current->data(PathRole).toString());
 }
 
-void FolderListWindow::browsebutton_Click() {
+void FolderListWindow::browseForFolder() {
     std::optional<std::string> folder =
         m_dialogs.folderName(m_browseCaption, currentPath().value_or(std::string()));
     if (!folder || folder->empty()) return;

@@ -53,7 +53,7 @@ class FolderListWindow : public QWidget {
     QListWidget* m_list = nullptr;
 
   private:
-    void browsebutton_Click();
+    void browseForFolder();
 
     std::string m_browseCaption;
 };

@@ -23,15 +23,15 @@ FontWindow::FontWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(FontWindowTitle);
     setWindowModality(Qt::ApplicationModal);
 
-    m_List1 = new QListWidget(this);
-    m_List1->setObjectName("List1");
+    m_fontList = new QListWidget(this);
+    m_fontList->setObjectName("List1");
     auto* frame = new QGroupBox("Current font", this);
-    m_fontlabel = new QLabel(frame);
-    m_fontlabel->setObjectName("fontlabel");
-    m_fontlabel->setMinimumHeight(48);
-    m_fontlabel->setAlignment(Qt::AlignCenter);
+    m_fontLabel = new QLabel(frame);
+    m_fontLabel->setObjectName("fontlabel");
+    m_fontLabel->setMinimumHeight(48);
+    m_fontLabel->setAlignment(Qt::AlignCenter);
     auto* frameRow = new QVBoxLayout(frame);
-    frameRow->addWidget(m_fontlabel);
+    frameRow->addWidget(m_fontLabel);
 
     auto* recommended = new QLabel(RecommendedFontHint, this);
     auto* monospace = new QLabel(MonospaceHint, this);
@@ -50,39 +50,39 @@ FontWindow::FontWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(okbutton);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(m_List1, 1);
+    column->addWidget(m_fontList, 1);
     column->addWidget(frame);
     column->addWidget(recommended);
     column->addWidget(monospace);
     column->addLayout(buttons);
     resize(380, 460);
 
-    connect(m_List1, &QListWidget::itemClicked, this, &FontWindow::List1_Click);
-    connect(okbutton, &QPushButton::clicked, this, &FontWindow::okbutton_Click);
+    connect(m_fontList, &QListWidget::itemClicked, this, &FontWindow::previewFont);
+    connect(okbutton, &QPushButton::clicked, this, &FontWindow::acceptFont);
     connect(infobutton, &QToolButton::clicked, this, &FontWindow::helpRequested);
 
     centreBelowMiddle(*this, 0);
     const std::string& stored = m_store.settings.FontName;
-    m_fontlabel->setFont(printFont(stored, 14, false));
-    m_fontlabel->setText(qs(stored));
+    m_fontLabel->setFont(printFont(stored, 14, false));
+    m_fontLabel->setText(qs(stored));
     for (const QString& family : printableFontFamilies())
-        m_List1->addItem(family);
-    for (int i = 0; i < m_List1->count(); ++i)
-        if (str(m_List1->item(i)->text()) == stored) m_List1->setCurrentRow(i);
+        m_fontList->addItem(family);
+    for (int i = 0; i < m_fontList->count(); ++i)
+        if (str(m_fontList->item(i)->text()) == stored) m_fontList->setCurrentRow(i);
     openPrinterFont(m_store.settings);
     m_dialogs.setBusy(false);
 }
 
-void FontWindow::List1_Click(QListWidgetItem* item) {
+void FontWindow::previewFont(QListWidgetItem* item) {
     if (!item) return;
     QFont font(item->text());
     font.setPointSize(14);
-    m_fontlabel->setFont(font);
-    m_fontlabel->setText(item->text());
+    m_fontLabel->setFont(font);
+    m_fontLabel->setText(item->text());
 }
 
-void FontWindow::okbutton_Click() {
-    std::string caption = str(m_fontlabel->text());
+void FontWindow::acceptFont() {
+    std::string caption = str(m_fontLabel->text());
     hide();
     if (Failure failure = acceptPrinterFont(m_store, caption)) m_dialogs.messageBox(*failure);
     close();

@@ -25,13 +25,13 @@ class FontWindow : public QWidget {
     void helpRequested();
 
   private:
-    void List1_Click(QListWidgetItem* item);
-    void okbutton_Click();
+    void previewFont(QListWidgetItem* item);
+    void acceptFont();
 
     Store& m_store;
     Dialogs& m_dialogs;
-    QListWidget* m_List1 = nullptr;
-    QLabel* m_fontlabel = nullptr;
+    QListWidget* m_fontList = nullptr;
+    QLabel* m_fontLabel = nullptr;
 };
 
 } // namespace tallyrock

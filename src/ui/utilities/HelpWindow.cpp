@@ -150,9 +150,9 @@ HelpWindow::HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter, QtReportPri
       m_printouts(printouts) {
     setObjectName("HelpForm");
     setWindowTitle(HelpWindowTitle);
-    m_RichTextBox1 = new HelpTextView(this, [this](const QString& anchor) { showAnchor(anchor); });
-    m_RichTextBox1->setObjectName("RichTextBox1");
-    setCentralWidget(m_RichTextBox1);
+    m_helpText = new HelpTextView(this, [this](const QString& anchor) { showAnchor(anchor); });
+    m_helpText->setObjectName("RichTextBox1");
+    setCentralWidget(m_helpText);
     buildMenus();
     loadDocument();
     placeOnScreen();
@@ -161,7 +161,7 @@ HelpWindow::HelpWindow(Dialogs& dialogs, PrinterQuestion askPrinter, QtReportPri
 HelpWindow::~HelpWindow() = default;
 
 QTextBrowser* HelpWindow::textView() const {
-    return m_RichTextBox1;
+    return m_helpText;
 }
 
 void HelpWindow::buildMenus() {
@@ -177,29 +177,29 @@ void HelpWindow::buildMenus() {
     topics->addSeparator();
     QAction* exitItem = topics->addAction("Exit");
     exitItem->setObjectName("ExitMenu");
-    connect(exitItem, &QAction::triggered, this, &HelpWindow::CloseHelpMenu_Click);
+    connect(exitItem, &QAction::triggered, this, &HelpWindow::closeHelp);
 
     QMenu* print = menuBar()->addMenu("Print");
     print->setObjectName("Printmenu");
     QAction* selected = print->addAction("Print Selected Area");
     selected->setObjectName("PrintSelectedMenu");
-    connect(selected, &QAction::triggered, this, &HelpWindow::PrintSelectedMenu_Click);
+    connect(selected, &QAction::triggered, this, &HelpWindow::printSelection);
     QAction* entire = print->addAction("Print Entire Instruction");
     entire->setObjectName("PrintEntireMenu");
-    connect(entire, &QAction::triggered, this, &HelpWindow::PrintEntireMenu_Click);
+    connect(entire, &QAction::triggered, this, &HelpWindow::printWholeDocument);
 
     QMenu* close = menuBar()->addMenu("Close");
     close->setObjectName("CloseMenu");
     QAction* closeItem = close->addAction("Close Help Window");
     closeItem->setObjectName("CloseHelpMenu");
-    connect(closeItem, &QAction::triggered, this, &HelpWindow::CloseHelpMenu_Click);
+    connect(closeItem, &QAction::triggered, this, &HelpWindow::closeHelp);
 }
 
 void HelpWindow::loadDocument() {
     registerHelpDocument();
     QFile file(":/help/tallyrock-help.html");
-    if (file.open(QIODevice::ReadOnly)) m_RichTextBox1->setHtml(QString::fromUtf8(file.readAll()));
-    m_RichTextBox1->keepRoomBelow();
+    if (file.open(QIODevice::ReadOnly)) m_helpText->setHtml(QString::fromUtf8(file.readAll()));
+    m_helpText->keepRoomBelow();
 }
 
 void HelpWindow::placeOnScreen() {
@@ -214,7 +214,7 @@ void HelpWindow::showTopic(HelpTopic topic) {
 }
 
 void HelpWindow::showAnchor(const QString& anchor) {
-    QTextDocument* document = m_RichTextBox1->document();
+    QTextDocument* document = m_helpText->document();
     QTextBlock heading = document->begin();
     if (!anchor.isEmpty()) {
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -227,24 +227,24 @@ void HelpWindow::showAnchor(const QString& anchor) {
             }
         }
     }
-    m_RichTextBox1->keepRoomBelow();
+    m_helpText->keepRoomBelow();
     QTextCursor caret(heading);
-    m_RichTextBox1->setTextCursor(caret);
+    m_helpText->setTextCursor(caret);
     // Scroll the heading's block straight to the top of the text.
     qreal top = document->documentLayout()->blockBoundingRect(heading).top();
-    m_RichTextBox1->verticalScrollBar()->setValue(heading == document->begin() ? 0 : static_cast<int>(top));
+    m_helpText->verticalScrollBar()->setValue(heading == document->begin() ? 0 : static_cast<int>(top));
 }
 
-void HelpWindow::PrintSelectedMenu_Click() {
+void HelpWindow::printSelection() {
     printDocument(true);
 }
 
-void HelpWindow::PrintEntireMenu_Click() {
+void HelpWindow::printWholeDocument() {
     printDocument(false);
 }
 
 void HelpWindow::printDocument(bool selectedOnly) {
-    bool hasSelection = m_RichTextBox1->textCursor().hasSelection();
+    bool hasSelection = m_helpText->textCursor().hasSelection();
     if (selectedOnly && !hasSelection) {
         m_dialogs.beep();
         return;
@@ -259,11 +259,11 @@ void HelpWindow::printDocument(bool selectedOnly) {
     }
     // Whichever item was chosen, a selection prints only the selected part.
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
-    m_RichTextBox1->print(&printer);
+    m_helpText->print(&printer);
     if (pdf) m_printouts->printoutWritten(*pdf);
 }
 
-void HelpWindow::CloseHelpMenu_Click() {
+void HelpWindow::closeHelp() {
     hide();
     setEnabled(false);
     close();

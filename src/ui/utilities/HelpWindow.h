@@ -51,15 +51,15 @@ class HelpWindow : public QMainWindow {
     void loadDocument();
     void placeOnScreen();
     void showAnchor(const QString& anchor);
-    void PrintSelectedMenu_Click();
-    void PrintEntireMenu_Click();
+    void printSelection();
+    void printWholeDocument();
     void printDocument(bool selectedOnly);
-    void CloseHelpMenu_Click();
+    void closeHelp();
 
     Dialogs& m_dialogs;
     PrinterQuestion m_askPrinter;
     QtReportPrinter* m_printouts = nullptr;
-    HelpTextView* m_RichTextBox1 = nullptr;
+    HelpTextView* m_helpText = nullptr;
 };
 
 } // namespace tallyrock

@@ -37,7 +37,7 @@ RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<B
         addFolder(folder);
     startOnFirstPlace();
 
-    connect(restorebutton, &QPushButton::clicked, this, &RestoreWindow::restorebutton_Click);
+    connect(restorebutton, &QPushButton::clicked, this, &RestoreWindow::restoreFromFolder);
     connect(infobutton, &QToolButton::clicked, this, &RestoreWindow::helpRequested);
 
     resize(480, 320);
@@ -52,7 +52,7 @@ void RestoreWindow::addBrowsed(const std::string& folder) {
     addFolder(backupFolderFor(folder));
 }
 
-void RestoreWindow::restorebutton_Click() {
+void RestoreWindow::restoreFromFolder() {
     std::optional<std::string> path = currentPath();
     if (!path) {
         m_dialogs.beep();

@@ -32,7 +32,7 @@ class RestoreWindow : public FolderListWindow {
   private:
     void addFolder(const std::filesystem::path& folder);
     void addBrowsed(const std::string& folder) override;
-    void restorebutton_Click();
+    void restoreFromFolder();
 };
 
 } // namespace tallyrock
