@@ -16,7 +16,7 @@ class PlayerChooserWindow : public ChooserWindow {
     PlayerChooserWindow(Store& store, UiServices& services, QWidget* parent = nullptr);
 
   signals:
-    // CurrentPlayer is set: the main window starts its Timer1.
+    // CurrentPlayer is set: the main window starts its player-view timer.
     void accepted();
     // Left without a player: the main window ticks its first view.
     void exited();

@@ -515,7 +515,7 @@ void MainWindow::stepView(bool down) {
     if (message) showAction(qs(*message));
 }
 
-void MainWindow::startTimer1() {
+void MainWindow::startPlayerViewTimer() {
     m_playerViewTimer->start();
 }
 void MainWindow::startViewTimer() {

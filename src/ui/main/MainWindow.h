@@ -92,8 +92,8 @@ class MainWindow : public QMainWindow {
     const RoundsView& roundsView() const { return m_view; }
 
     // Entry points for other windows.
-    void startTimer1();    // after the player chooser has set CurrentPlayer
-    void startViewTimer(); // when score entry closes
+    void startPlayerViewTimer(); // after the player chooser has set CurrentPlayer
+    void startViewTimer();       // when score entry closes
     void enableCourseMenu();
     void ShowRoundsView();
     void HideRoundsView();

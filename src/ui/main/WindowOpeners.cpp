@@ -89,7 +89,7 @@ void installHandicapOpeners(MainWindow& main) {
     });
     main.setOpener(Window::ViewPlayerChooser, [](MainWindow& m) -> QWidget* {
         auto* chooser = new PlayerChooserWindow(m.store(), m.services());
-        QObject::connect(chooser, &PlayerChooserWindow::accepted, &m, &MainWindow::startTimer1);
+        QObject::connect(chooser, &PlayerChooserWindow::accepted, &m, &MainWindow::startPlayerViewTimer);
         QObject::connect(chooser, &PlayerChooserWindow::exited, &m, [&m] { showRecentView(m); });
         return chooser;
     });

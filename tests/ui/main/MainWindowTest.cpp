@@ -203,7 +203,7 @@ class MainWindowTest : public QObject, MainWindowRig {
         // View 3 through the player chooser, which sets the player and starts Timer1.
         m_window->setOpener(MainWindow::Window::ViewPlayerChooser, [](MainWindow& main) -> QWidget* {
             main.store().CurrentPlayer = 2;
-            main.startTimer1();
+            main.startPlayerViewTimer();
             return nullptr;
         });
         trigger("Viewmenu3");
