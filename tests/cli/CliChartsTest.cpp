@@ -27,9 +27,7 @@ class CliChartsTest : public ::testing::Test {
                        "--initials", "PH"})
                       .status,
                   0);
-        Store store;
-        store.workDir = dir.path();
-        store.league.LeagueFilePath = "Club.LGE";
+        Store store = storeIn(dir.path(), "Club.LGE");
         int ann = addSamplePlayer(store, "Ann Smith");
         addSamplePlayer(store, "Bob Jones");
         int cy = addSamplePlayer(store, "Cy Park");

@@ -20,15 +20,11 @@ class CliExportTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(makeFridayAtPineCreek(dir.path()));
-        Store store;
-        store.workDir = dir.path();
-        store.league.LeagueFilePath = "Friday.LGE";
+        Store store = storeIn(dir.path(), "Friday.LGE");
         int ann = addSamplePlayer(store, "Smith, Ann");
         int bob = addSamplePlayer(store, "Bob \"Ace\" Baker", 1);
-        addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
-        addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 13});
-        addRound(store, bob, RoundSample{6, 1, 6, 1, 40, 0, 5.0f, 5});
-        addRound(store, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.2f, 5});
+        addRounds(store, ann, {{6, 1, 6, 1, 44, 45, 12.3f, 14}, {7, 3, 6, 1, 45, 43, 11.8f, 13}});
+        addRounds(store, bob, {{6, 1, 6, 1, 40, 0, 5.0f, 5}, {7, 3, 6, 1, 40, 41, 5.2f, 5}});
         ASSERT_FALSE(SaveLeagueFile(store));
     }
     CliResult run(std::vector<std::string> args) {
@@ -37,9 +33,7 @@ class CliExportTest : public ::testing::Test {
     }
     // The league as the tool reads it.
     Store onDisk() {
-        Store store;
-        store.workDir = dir.path();
-        store.league.LeagueFilePath = "Friday.LGE";
+        Store store = storeIn(dir.path(), "Friday.LGE");
         EXPECT_FALSE(LoadLeagueFile(store));
         EXPECT_FALSE(LoadCourseFile(store));
         return store;

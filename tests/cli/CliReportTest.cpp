@@ -21,13 +21,10 @@ class CliReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(makeFridayAtPineCreek(dir.path()));
-        Store store;
-        store.workDir = dir.path();
-        store.league.LeagueFilePath = "Friday.LGE";
+        Store store = storeIn(dir.path(), "Friday.LGE");
         int ann = addSamplePlayer(store, "Ann Able");
         int bob = addSamplePlayer(store, "Bob Baker");
-        addRound(store, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 12});
-        addRound(store, ann, RoundSample{7, 3, 6, 1, 45, 43, 11.8f, 12});
+        addRounds(store, ann, {{6, 1, 6, 1, 44, 45, 12.3f, 12}, {7, 3, 6, 1, 45, 43, 11.8f, 12}});
         addRound(store, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 5});
         ASSERT_FALSE(SaveLeagueFile(store));
     }
@@ -149,13 +146,10 @@ TEST_F(CliReportTest, PrintToPdfKeepsTheColumnsAligned) {
 }
 
 TEST_F(CliReportTest, LinesPastTheLastPageBreakGoOnTheNextPage) {
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Friday.LGE";
+    Store store = storeIn(dir.path(), "Friday.LGE");
     for (int i = 1; i <= 70; ++i) {
         int p = addSamplePlayer(store, "Player " + std::to_string(i));
-        addRound(store, p, RoundSample{8, 1, 6});
-        addRound(store, p, RoundSample{8, 1, 6});
+        addRounds(store, p, {{8, 1, 6}, {8, 1, 6}});
     }
     ASSERT_FALSE(SaveLeagueFile(store));
     CliResult r = run({"print", "Friday", "long", "--view", "date", "--pdf", "many.pdf"});

@@ -20,10 +20,7 @@ std::size_t slotLine(int r, int k) {
 class CliRounds : public ::testing::Test {
   protected:
     CliRounds() {
-        run({"create-league", "Mon"});
-        run({"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
-             "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"});
-        run({"add-player", "Mon", "Ann Lee", "--tee", "2"});
+        EXPECT_TRUE(makeMonAtPineHills(dir.path()));
         run({"add-player", "Mon", "Lee, Bo", "--tee", "1"});
         run({"rules", "--nine-hole", "1"});
     }

@@ -19,6 +19,15 @@ bool makeFridayAtPineCreek(const fs::path& folder) {
                    .status == 0;
 }
 
+bool makeMonAtPineHills(const fs::path& folder) {
+    return runCli(folder, {"create-league", "Mon"}).status == 0 &&
+           runCli(folder,
+                  {"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
+                   "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"})
+                   .status == 0 &&
+           runCli(folder, {"add-player", "Mon", "Ann Lee", "--tee", "2"}).status == 0;
+}
+
 CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);

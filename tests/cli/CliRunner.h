@@ -19,6 +19,10 @@ CliResult runCli(const std::filesystem::path& folder, const std::vector<std::str
 // League "Friday" and the all-par-4 course "Pine Creek Club" (initials PCC,
 // slopes 113, 126 and 131), made by the tool; false when either is refused.
 bool makeFridayAtPineCreek(const std::filesystem::path& folder);
+// League "Mon", the course "Pine Hills" (PH; pars 36 and 36; ratings 70.1, 71.2
+// and 73.5; slopes 118, 125 and 131) and Ann Lee on the Mens tee, made by the
+// tool; false when any is refused.
+bool makeMonAtPineHills(const std::filesystem::path& folder);
 // The same in a working folder removed after the tool's process changed into it.
 CliResult runCliInRemovedFolder(const std::filesystem::path& folder, const std::vector<std::string>& args);
 

@@ -1,6 +1,7 @@
 // The command-line tool beside other programs and on a failing disk: nothing
 // lost, and an exit status that tells the truth.
 #include "cli/CliRunner.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "store/ChangeSet.h"
 #include "store/FileLock.h"
@@ -94,8 +95,7 @@ TEST_F(CliSafety, WaitsForAnotherProgramThenNamesIt) {
 
 TEST_F(CliSafety, ALeagueOpenInTheDesktopProgramIsRefused) {
     league(1);
-    Store desktop;
-    desktop.workDir = dir.path();
+    Store desktop = storeIn(dir.path());
     ASSERT_FALSE(holdLeagueOpen(desktop, "Mon.LGE"));
     std::string expected =
         "Mon is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.\n";

@@ -18,10 +18,7 @@ const std::string note = "computed by Tallyrock by the WHS rules; not an officia
 class CliWhs : public ::testing::Test {
   protected:
     CliWhs() {
-        run({"create-league", "Mon"});
-        run({"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
-             "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"});
-        run({"add-player", "Mon", "Ann Lee", "--tee", "2"});
+        EXPECT_TRUE(makeMonAtPineHills(dir.path()));
         run({"rules", "--method", "4"});
     }
     void run(const std::vector<std::string>& args) {

@@ -78,6 +78,18 @@ int addSamplePlayer(Store& store, const std::string& name, int tee) {
     return p;
 }
 
+void addRounds(Store& store, int p, std::initializer_list<RoundSample> rounds) {
+    for (const RoundSample& round : rounds)
+        addRound(store, p, round);
+}
+
+Store storeIn(const std::filesystem::path& folder, const std::string& leagueFile) {
+    Store store;
+    store.workDir = folder;
+    store.league.LeagueFilePath = leagueFile;
+    return store;
+}
+
 void addRound(Store& store, int p, const RoundSample& sample) {
     PlayerRecord& player = store.player(p);
     RoundRecord& round = player.round[static_cast<std::size_t>(++player.RoundCount)];

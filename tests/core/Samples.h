@@ -5,6 +5,7 @@
 #include "store/Store.h"
 
 #include <array>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ struct RoundSample {
 };
 // Records the round as the newest of player p.
 void addRound(Store& store, int p, const RoundSample& round);
+// Records the rounds, oldest first, as the newest of player p.
+void addRounds(Store& store, int p, std::initializer_list<RoundSample> rounds);
+// An empty store over the folder, with its league file named when one is given.
+Store storeIn(const std::filesystem::path& folder, const std::string& leagueFile = {});
 // Appends a round with its differential and index; the course handicap is the index rounded.
 RoundRecord& addChartRound(Store& store, int p, float diff, float index, int course = 1);
 // Sets the hole scores 1..n of a round (0 for holes not played) and their totals.

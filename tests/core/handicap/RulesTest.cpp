@@ -1,6 +1,7 @@
 // The rules window: what it shows, the silent corrections of its accept, and
 // the two files it writes.
 #include "handicap/Rules.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
 #include "store/SettingsFile.h"
@@ -97,8 +98,7 @@ TEST(Rules, UnsetRoundsAndNineHoleOptionShowWhatTheCalculationUses) {
 
 TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {
     TempDir dir;
-    Store store;
-    store.workDir = dir / "work";
+    Store store = storeIn(dir / "work");
     store.settingsDir = dir / "config";
     std::filesystem::create_directories(store.workDir);
     store.settings = defaults();
@@ -124,8 +124,7 @@ TEST(Rules, AcceptWritesTheLeagueListThenTheSettingsFile) {
 
 TEST(Rules, LeagueListWriteFailureIsReturned) {
     TempDir dir;
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     store.settingsDir = dir.path();
     store.settings = defaults();
     store.writer = std::make_shared<FailingWriter>("vexa.dat");

@@ -1,5 +1,6 @@
 // The course window's save, its boxes and spins, deleted slots and the full table.
 #include "roster/CourseOps.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "store/CourseFile.h"
@@ -13,8 +14,7 @@ namespace {
 
 // A working folder with `count` courses saved.
 Store storeIn(const TempDir& dir, int count = 0) {
-    Store store;
-    store.workDir = dir.path();
+    Store store = tallyrock::test::storeIn(dir.path());
     store.courses.CourseCount = static_cast<int16_t>(count);
     for (int c = 1; c <= count; ++c)
         fillCourse(store.courses, c, "Course " + std::to_string(c));

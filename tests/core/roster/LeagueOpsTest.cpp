@@ -1,6 +1,7 @@
 // Creating and deleting leagues: the files written, the refusals, and files
 // that are kept rather than wiped.
 #include "roster/LeagueOps.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
@@ -19,8 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 Store storeIn(const TempDir& dir) {
-    Store store;
-    store.workDir = dir.path();
+    Store store = tallyrock::test::storeIn(dir.path());
     SetDefaults(store.settings);
     return store;
 }
@@ -178,8 +178,7 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
     for (const char* file : {"evil.LGE", "evil.tea", "abs.LGE"})
         writeFile(root / "outside" / file, crlf({" 0 "}));
     writeFile(root / "work" / ".hidden.LGE", crlf({" 0 "}));
-    Store store;
-    store.workDir = root / "work";
+    Store store = storeIn(root / "work");
     SetDefaults(store.settings);
     const std::vector<std::string> planted{"../outside/evil",
                                            (root / "outside" / "abs").string(),
@@ -204,8 +203,7 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
         EXPECT_EQ(store.league.LeagueFilePath, "Good.LGE");
         expectRefusal(deleteLeague(store, entry), "Illegal Name for file");
 
-        Store direct;
-        direct.workDir = store.workDir;
+        Store direct = storeIn(store.workDir);
         direct.league.LeagueFilePath = entry + ".LGE";
         direct.league.PlayerCount = 1;
         direct.teams.TeamCount = 1;

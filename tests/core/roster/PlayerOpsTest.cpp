@@ -1,5 +1,6 @@
 // Adding players: the new slot, the refusals, the name box and the window's close.
 #include "roster/PlayerOps.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "store/LeagueFile.h"
@@ -13,9 +14,7 @@ using namespace tallyrock::test;
 namespace {
 
 Store leagueIn(const TempDir& dir, int players) {
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Monday.LGE";
+    Store store = storeIn(dir.path(), "Monday.LGE");
     fillLeague(store, players, 3);
     return store;
 }

@@ -1,6 +1,7 @@
 // Removing and reordering players: whole records move, files follow. The
 // windows' tests add renaming and removing the last player.
 #include "roster/RosterChanges.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "roster/PlayerOps.h"
 #include "store/LeagueFile.h"
@@ -16,9 +17,7 @@ namespace {
 // A league of n players "P1".."Pn"; player p has p rounds whose differential is p * 10 + r,
 // and, when teams are given, team number teams[p - 1].
 Store leagueOf(const TempDir& dir, int n, std::vector<int16_t> teams = {}) {
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Club.LGE";
+    Store store = storeIn(dir.path(), "Club.LGE");
     for (int p = 1; p <= n; ++p) {
         PlayerRecord& pl = store.player(p);
         pl.PlayerName = "P" + std::to_string(p);

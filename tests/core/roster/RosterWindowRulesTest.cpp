@@ -1,6 +1,7 @@
 // The rules the league and player windows take from the core: the league
 // name box, the league menu after a create or a delete, the order window's
 // spin button and the windows' captions.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "roster/LeagueOps.h"
 #include "roster/PlayerOps.h"
@@ -46,8 +47,7 @@ TEST(LeagueMenu, CreateAndDeleteKeepTheItemsInStep) {
 
 TEST(LeagueMenu, AFileThatCannotBeDeletedIsReportedAndTheListKept) {
     TempDir dir;
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     SetDefaults(store.settings);
     for (const char* name : {"Monday", "Seniors"})
         ASSERT_TRUE(createLeague(store, name).messages.empty());

@@ -1,6 +1,7 @@
 // Changes that write several files land whole or not at all, a crash midway is
 // finished by the next program, and no program overwrites what another wrote.
 #include "store/ChangeSet.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
@@ -126,8 +127,7 @@ TEST(ChangeSet, KilledMidwayLeavesNoMixedPair) {
     for (int round = 0; round < 25; ++round) {
         pid_t child = fork();
         if (child == 0) {
-            Store store;
-            store.workDir = dir.path();
+            Store store = storeIn(dir.path());
             for (int generation = 0;; ++generation) {
                 ChangeSet change(store);
                 std::string text = "generation " + std::to_string(generation) + std::string(20000, 'x');
@@ -139,8 +139,7 @@ TEST(ChangeSet, KilledMidwayLeavesNoMixedPair) {
         usleep(2000 + random() % 20000);
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        Store next;
-        next.workDir = dir.path();
+        Store next = storeIn(dir.path());
         tidyDataFolder(next);
         if (fs::exists(dir / "A.LGE") && readFile(dir / "A.LGE") != readFile(dir / "A.tea")) ++mixed;
         if (!undoList(next).empty() && undoLastChange(next)) ++notUndoable;
@@ -165,8 +164,7 @@ TEST(FileLock, ASecondProgramWaitsThenNamesTheHolder) {
     EXPECT_TRUE(FileLock::acquire(path, "tallyrock-cli", std::chrono::milliseconds(0)));
 
     // A change that cannot get the lock writes nothing and says who holds it.
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     store.lockWait = std::chrono::milliseconds(20);
     auto again = FileLock::acquire(path, "Tallyrock (process 2)", std::chrono::milliseconds(0));
     Failure failure = SaveCourseFile(store);
@@ -233,8 +231,7 @@ TEST(ChangeSet, StartUpRemovesOnlyOldTemporaryFiles) {
     writeFile(dir / ".Course.dat.tmpNEW000", "x");
     for (const char* name : {".Monday.LGE.tmpAbC123", ".vexa.dat.tmpzzzzzz", "keep.tmp123456"})
         fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     tidyDataFolder(store);
     EXPECT_FALSE(fs::exists(dir / ".Monday.LGE.tmpAbC123"));
     EXPECT_FALSE(fs::exists(dir / ".vexa.dat.tmpzzzzzz"));

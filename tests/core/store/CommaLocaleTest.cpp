@@ -1,6 +1,7 @@
 // Number text under a C locale with a decimal comma, as the desktop program
 // runs for most European users: every data file reads and writes the same
 // bytes as under the "C" locale, and every number text keeps its point.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "store/CourseFile.h"
@@ -36,17 +37,15 @@ class ProcessLocale {
     bool m_active = false;
 };
 
-Store storeIn(const fs::path& dir) {
-    Store store;
-    store.workDir = dir;
+Store mondayIn(const fs::path& dir) {
+    Store store = storeIn(dir, "Monday.LGE");
     store.settingsDir = dir;
-    store.league.LeagueFilePath = "Monday.LGE";
     return store;
 }
 
 // A store whose every file holds fractions, negatives and exponents.
 Store filledStore(const fs::path& dir) {
-    Store store = storeIn(dir);
+    Store store = mondayIn(dir);
     fillLeague(store, 12, 20);
     store.player(3).round[4].RoundIndex = 1e7f;
     store.player(3).round[5].RoundDiff = 0.0001f;
@@ -103,14 +102,14 @@ TEST(CommaLocale, EveryFileKindAndNumberTextKeepsItsPoint) {
 
     // Each file read and written again under the comma locale: the same bytes.
     for (const FileKind& kind : Kinds) {
-        Store store = storeIn(dir / "c");
+        Store store = mondayIn(dir / "c");
         store.league.PlayerCount = original.league.PlayerCount; // the team file reads as many players
         ASSERT_TRUE(kind.load(store)) << kind.file;
         store.workDir = store.settingsDir = dir / "comma";
         ASSERT_TRUE(kind.save(store)) << kind.file;
         EXPECT_EQ(readFile(dir / "comma" / kind.file), readFile(dir / "c" / kind.file)) << kind.file;
     }
-    Store back = storeIn(dir / "comma");
+    Store back = mondayIn(dir / "comma");
     ASSERT_TRUE(Kinds[0].load(back));
     for (int p = 1; p <= original.league.PlayerCount; ++p)
         EXPECT_TRUE(samePlayer(original.player(p), back.player(p))) << "player " << p;

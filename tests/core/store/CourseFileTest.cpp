@@ -1,5 +1,6 @@
 // The course file: layout, round trips, damaged files and its file name.
 #include "store/CourseFile.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 
@@ -11,8 +12,7 @@ using namespace tallyrock::test;
 namespace {
 
 Store storeIn(const TempDir& dir, int courses = 0) {
-    Store store;
-    store.workDir = dir.path();
+    Store store = tallyrock::test::storeIn(dir.path());
     store.courses.CourseCount = static_cast<int16_t>(courses);
     for (int c = 1; c <= courses; ++c)
         fillCourse(store.courses, c, c == 2 ? "Oak Creek, \"East\"" : "Course " + std::to_string(c));

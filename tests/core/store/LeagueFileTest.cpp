@@ -1,6 +1,7 @@
 // The league file: layout, number form, round trips, damaged files and the
 // copy kept before a damaged file is replaced; the letter case of data file names.
 #include "store/LeagueFile.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "store/CourseFile.h"
@@ -16,8 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 Store storeIn(const TempDir& dir, const std::string& leagueFile) {
-    Store store;
-    store.workDir = dir.path();
+    Store store = tallyrock::test::storeIn(dir.path());
     store.league.LeagueFilePath = leagueFile;
     return store;
 }

@@ -1,5 +1,6 @@
 // The league list file: layout, the factor and font as start-up reads them,
 // and a file that cannot be read.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "store/SettingsFile.h"
 
@@ -9,12 +10,6 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 
 namespace {
-
-Store storeIn(const TempDir& dir) {
-    Store store;
-    store.workDir = dir.path();
-    return store;
-}
 
 // The main window's load: read the list, then the defaults it applies.
 Failure startUp(Store& store) {
@@ -35,7 +30,7 @@ void expectListLoadFailure(const Failure& failure) {
 
 TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
     TempDir dir;
-    Store store = storeIn(dir);
+    Store store = storeIn(dir.path());
     Settings& s = store.settings;
     SetDefaults(s);
     ASSERT_FALSE(SaveLeagueList(store));
@@ -52,7 +47,7 @@ TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
     EXPECT_EQ(readFile(dir / "vexa.dat"),
               crlf({" 2 ", "Monday, Seniors", "Friday", " .96 ", "Courier New", " 2 ", " 1 ", " 3 ", " 1 "}));
 
-    Store back = storeIn(dir);
+    Store back = storeIn(dir.path());
     back.settings.LeagueList[3] = "Stale";
     ASSERT_FALSE(startUp(back));
     EXPECT_EQ(back.settings.LeagueList[3], "");
@@ -69,13 +64,13 @@ TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
          {Font{"DejaVu Sans Mono", "DejaVu Sans Mono"}, Font{"Ünïcode Mono", "Ünïcode Mono"},
           Font{"Mono \"Q\"", "Mono \"Q\""}, Font{"Courier New, Bold", "\"Courier New, Bold\""},
           Font{" Lead", "\" Lead\""}, Font{"Trail ", "\"Trail \""}}) {
-        Store store = storeIn(dir);
+        Store store = storeIn(dir.path());
         SetDefaults(store.settings);
         store.settings.FontName = f.name;
         ASSERT_TRUE(fontNameStorable(f.name)) << f.name;
         ASSERT_FALSE(SaveLeagueList(store));
         EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], f.line);
-        Store back = storeIn(dir);
+        Store back = storeIn(dir.path());
         ASSERT_FALSE(startUp(back));
         EXPECT_EQ(back.settings.FontName, f.name);
     }
@@ -89,7 +84,7 @@ TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
                           Case{" .3 ", "", 0.96f, "Courier New"}, Case{" .5 ", "", 0.5f, "Courier New"},
                           Case{" 0 ", "", 0.96f, "Courier New"}, Case{" 1.1 ", "", 1.1f, "Courier New"}}) {
         writeFile(dir / "vexa.dat", crlf({" 0 ", c.factor, c.font, " 1 ", " 0 ", " 2 ", " 0 "}));
-        Store read = storeIn(dir);
+        Store read = storeIn(dir.path());
         ASSERT_FALSE(startUp(read));
         EXPECT_EQ(read.settings.IndexFactor, c.expectedFactor) << c.factor;
         EXPECT_EQ(read.settings.FontName, c.expectedFont);
@@ -99,7 +94,7 @@ TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
 
 TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     TempDir dir;
-    Store store = storeIn(dir);
+    Store store = storeIn(dir.path());
     bool missing = false;
     expectListLoadFailure(LoadLeagueList(store, &missing));
     EXPECT_TRUE(missing);
@@ -109,7 +104,7 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     EXPECT_EQ(store.settings.HcpLimitOption, 1);
 
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday", "Friday", " .3 ", "Arial"}));
-    Store shortFile = storeIn(dir);
+    Store shortFile = storeIn(dir.path());
     expectListLoadFailure(LoadLeagueList(shortFile, &missing));
     EXPECT_FALSE(missing);
     ApplyLeagueListDefaults(shortFile, false);
@@ -120,7 +115,7 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     for (const std::string count : {" 16 ", "-1 ", "two", ""}) {
         writeFile(dir / "vexa.dat",
                   crlf({count, "Monday", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
-        Store bad = storeIn(dir);
+        Store bad = storeIn(dir.path());
         expectListLoadFailure(LoadLeagueList(bad));
         EXPECT_EQ(bad.settings.LeagueCount, 0) << count;
     }

@@ -2,6 +2,7 @@
 // valid files (cuts, huge and negative counts, garbage and binary lines,
 // deleted and repeated lines) must load without a crash and leave every count
 // inside its table. A file that still loads must save back to the same text.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "store/CourseFile.h"
@@ -249,8 +250,7 @@ void replaceFile(const std::filesystem::path& file, const std::string& text) {
 
 void damageAndLoad(const Kind& kind, std::uint32_t seed) {
     TempDir dir;
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     store.settingsDir = dir.path();
     std::filesystem::path file = dir / kind.fileName;
 
@@ -303,8 +303,7 @@ TEST(Robustness, FilesFarLargerThanTheirKindAreNotRead) {
         for (std::uintmax_t padding : {std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
             writeFile(file, kind.valid);
             std::filesystem::resize_file(file, kind.valid.size() + padding);
-            Store store;
-            store.workDir = dir.path();
+            Store store = storeIn(dir.path());
             store.settingsDir = dir.path();
             store.league.PlayerCount = 4;
             bool loaded = kind.load(store) && kind.saved(store) == kind.valid;

@@ -1,6 +1,7 @@
 // A save that fails leaves the previous file byte-identical, returns the
 // file's message and leaves the tables as they were; the atomic writer never
 // leaves a temporary file behind.
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
@@ -142,9 +143,7 @@ TEST(SaveFailure, ReadOnlyFolderKeepsThePreviousFiles) {
 TEST(SaveFailure, TeamFileMessageNamesTheFileAsItIsOnDisk) {
     TempDir dir;
     writeFile(dir / "FRIDAY.TEA", " 0 \r\n");
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Friday.LGE";
+    Store store = storeIn(dir.path(), "Friday.LGE");
     store.writer = std::make_shared<FailingWriter>();
     expectMessage(SaveTeamFile(store), "Tallyrock",
                   "Cannot Write FRIDAY.TEA, Please check disk write protect, freespace etc.", Icon::None);
@@ -154,9 +153,7 @@ TEST(SaveFailure, CopyOfADamagedFileFailingStopsTheSave) {
     TempDir dir;
     const std::string damaged = crlf({" 3 ", "Ann", " 2 "});
     writeFile(dir / "Club.LGE", damaged);
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Club.LGE";
+    Store store = storeIn(dir.path(), "Club.LGE");
     ASSERT_TRUE(LoadLeagueFile(store));
 
     auto writer = std::make_shared<FailingWriter>("Club.LGE.damaged");

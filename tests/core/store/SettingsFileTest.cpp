@@ -1,6 +1,7 @@
 // The settings file: defaults for a missing or short file, the saved layout,
 // and where the file lives.
 #include "store/SettingsFile.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 Store storeIn(const TempDir& dir) {
-    Store store;
-    store.workDir = dir / "work";
+    Store store = tallyrock::test::storeIn(dir / "work");
     store.settingsDir = dir / "config";
     fs::create_directories(store.workDir);
     fs::create_directories(store.settingsDir);

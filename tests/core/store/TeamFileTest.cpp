@@ -1,5 +1,6 @@
 // The team point file: layout, reading as far as it goes, and ReloadTeams.
 #include "store/TeamFile.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 
@@ -11,9 +12,7 @@ using namespace tallyrock::test;
 namespace {
 
 Store leagueIn(const TempDir& dir, int players) {
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Monday.LGE";
+    Store store = storeIn(dir.path(), "Monday.LGE");
     store.league.PlayerCount = static_cast<int16_t>(players);
     return store;
 }

@@ -1,6 +1,7 @@
 // The World Handicap System's files: their layout, created only when used,
 // refusals, a damaged file, a deleted course, and whs.ini beside the settings file.
 #include "store/WhsFiles.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "handicap/Rules.h"
@@ -55,8 +56,7 @@ TEST_F(WhsFiles, WrittenWhenFirstUsedInTheirLayoutAndReadBack) {
     EXPECT_TRUE(tees.starts_with(crlf({" 1 ", " 2 ", " 1 ", " 1 ", " 2 ", " 3 "}))) << tees;
     EXPECT_TRUE(tees.ends_with(crlf({" 18 ", " 35.3 ", " 121 ", " 36.1 ", " 125 "}))) << tees;
 
-    Store again;
-    again.workDir = store.workDir;
+    Store again = storeIn(store.workDir);
     EXPECT_FALSE(LoadCourseFile(again));
     EXPECT_EQ(whsTeesText(again.whs), tees);
     EXPECT_EQ(again.whs.pccOn(1, 20240605), -1);
@@ -101,8 +101,7 @@ TEST_F(WhsFiles, ADeletedCourseTakesItsDataAlong) {
     ASSERT_FALSE(setStrokeIndexes(store, 2, 2, straight));
     ASSERT_FALSE(setPcc(store, 1, 6, 5, 24, 2));
     ASSERT_FALSE(deleteCourse(store, 1));
-    Store again;
-    again.workDir = store.workDir;
+    Store again = storeIn(store.workDir);
     ASSERT_FALSE(LoadCourseFile(again));
     EXPECT_FALSE(again.whs.tee(1, 2));
     EXPECT_TRUE(again.whs.tee(2, 2));

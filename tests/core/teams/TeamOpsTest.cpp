@@ -1,5 +1,6 @@
 // Team definition: naming, moving players, creating and removing teams, and the file it leaves.
 #include "teams/TeamOps.h"
+#include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "store/TeamFile.h"
 #include "teams/TeamPoints.h"
@@ -16,9 +17,7 @@ using Names = std::vector<std::string>;
 // A league "Club" of players "Ann", "Bob", "Cy", ... in a temporary folder, without a team file.
 Store clubOf(const TempDir& dir, int players) {
     static const Names names{"Ann", "Bob", "Cy", "Dee", "Eve", "Fay", "Gus", "Hal"};
-    Store store;
-    store.workDir = dir.path();
-    store.league.LeagueFilePath = "Club.LGE";
+    Store store = storeIn(dir.path(), "Club.LGE");
     for (int p = 1; p <= players; ++p)
         store.player(p).PlayerName = names[static_cast<std::size_t>(p - 1)];
     store.league.PlayerCount = static_cast<int16_t>(players);

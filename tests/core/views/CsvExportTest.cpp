@@ -155,8 +155,7 @@ TEST(ExportTarget, StaysInTheDataFolderAndOffTheDataFiles) {
 
 TEST(ExportWrite, ReplacesAnExistingFileWholeOrNotAtAll) {
     TempDir dir;
-    Store store;
-    store.workDir = dir.path();
+    Store store = storeIn(dir.path());
     const fs::path file = dir / "week.csv";
     writeFile(file, "old\r\n");
     ASSERT_FALSE(writeCsvExport(store, file, {{"player"}, {"Smith, Bob"}}));

@@ -90,9 +90,7 @@ TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
     int a = addSamplePlayer(store, "Ann");
     int b = addSamplePlayer(store, "Ben");
     addRound(store, b, RoundSample{8, 1, 6});
-    addRound(store, a, RoundSample{6, 15, 6});
-    addRound(store, a, RoundSample{8, 1, 6});
-    addRound(store, a, RoundSample{7, 4, 6});
+    addRounds(store, a, {{6, 15, 6}, {8, 1, 6}, {7, 4, 6}});
     view.setMode(ViewMode::ByDate);
     view.show(store);
     EXPECT_EQ(view.dateCount(), 3);

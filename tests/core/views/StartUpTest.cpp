@@ -58,8 +58,7 @@ TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
     EXPECT_TRUE(missing.listFailure);
     EXPECT_EQ(missing.leagueMenu, std::vector<std::string>{NoEntries});
 
-    Store empty;
-    empty.workDir = dir.path();
+    Store empty = storeIn(dir.path());
     empty.settingsDir = dir / "config";
     writeFile(dir / "vexa.dat", crlf({" 0 ", " .9 ", "Arial", " 1 ", " 0 ", " 1 ", " 0 "}));
     StartUpResult none = loadAtStartUp(empty);
@@ -74,8 +73,7 @@ class OpenLeagueTest : public StartUpTest {
         StartUpTest::SetUp();
         writeList(" .96 ", " 1 ");
         loadAtStartUp(store);
-        Store files;
-        files.workDir = dir.path();
+        Store files = storeIn(dir.path());
         setCourse(files, 1, "Pine Creek Club", "PCC");
         ASSERT_FALSE(SaveCourseFile(files));
         for (const char* league : {"Monday", "Friday"}) {

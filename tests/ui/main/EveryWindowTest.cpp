@@ -61,8 +61,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
     // A league with three players, one course and one team of one, open.
     void initTestCase() {
         makeFolder();
-        Store files;
-        files.workDir = m_dir;
+        Store files = storeIn(m_dir);
         setCourse(files, 1, "Pine Creek Club", "PCC");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Club.LGE";

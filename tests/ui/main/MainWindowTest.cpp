@@ -38,19 +38,17 @@ class MainWindowTest : public QObject, MainWindowRig {
         if (withList)
             writeFile(m_dir / "vexa.dat",
                       " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
-        Store files;
-        files.workDir = m_dir;
+        Store files = storeIn(m_dir);
         setCourse(files, 1, "Pine Creek Club", "PCC");
         setCourse(files, 2, "Oak Hollow", "OH");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Friday.LGE";
         int ann = addSamplePlayer(files, "Ann Able");
         int bob = addSamplePlayer(files, "Bob Baker");
-        addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
-        addRound(files, ann, RoundSample{7, 3, 6, 2, 45, 43, 11.8f, 13});
-        addRound(files, bob, RoundSample{7, 3, 6, 1, 40, 41, 5.0f, 6});
-        addRound(files, bob, RoundSample{7, 10, 6, 1, 41, 40, 4.9f, 5});
-        addRound(files, bob, RoundSample{7, 17, 6, 2, 42, 42, 5.1f, 6});
+        addRounds(files, ann, {{6, 1, 6, 1, 44, 45, 12.3f, 14}, {7, 3, 6, 2, 45, 43, 11.8f, 13}});
+        addRounds(
+            files, bob,
+            {{7, 3, 6, 1, 40, 41, 5.0f, 6}, {7, 10, 6, 1, 41, 40, 4.9f, 5}, {7, 17, 6, 2, 42, 42, 5.1f, 6}});
         QVERIFY(!SaveLeagueFile(files));
         files.league = LeagueTables{};
         files.league.LeagueFilePath = "Monday.LGE";
@@ -105,8 +103,7 @@ class MainWindowTest : public QObject, MainWindowRig {
         QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
 
         // A second desktop program is refused too.
-        Store secondStore;
-        secondStore.workDir = m_dir;
+        Store secondStore = storeIn(m_dir);
         secondStore.settingsDir = m_dir / "config";
         MainWindow second(secondStore, *m_services);
         second.load(QRect(0, 0, 1024, 768), 1024);

@@ -37,18 +37,16 @@ class ResultWindowsTest : public QObject, MainWindowRig {
     void openFriday() {
         makeFolder();
         writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
-        Store files;
-        files.workDir = m_dir;
+        Store files = storeIn(m_dir);
         setCourse(files, 1, "Pine Creek Club", "PCC");
         QVERIFY(!SaveCourseFile(files));
         files.league.LeagueFilePath = "Friday.LGE";
         int ann = addSamplePlayer(files, "Smith, Ann");
         int bob = addSamplePlayer(files, "Bob Baker");
-        addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 12});
-        addRound(files, ann, RoundSample{7, 3, 6, 1, 45, 0, 11.8f, 12});
-        addRound(files, bob, RoundSample{6, 1, 6, 1, 40, 41, 5.0f, 5});
-        addRound(files, bob, RoundSample{7, 3, 6, 1, 40, 0, 5.2f, 5});
-        addRound(files, bob, RoundSample{7, 17, 6, 1, 42, 42, 5.1f, 5});
+        addRounds(files, ann, {{6, 1, 6, 1, 44, 45, 12.3f, 12}, {7, 3, 6, 1, 45, 0, 11.8f, 12}});
+        addRounds(
+            files, bob,
+            {{6, 1, 6, 1, 40, 41, 5.0f, 5}, {7, 3, 6, 1, 40, 0, 5.2f, 5}, {7, 17, 6, 1, 42, 42, 5.1f, 5}});
         QVERIFY(!SaveLeagueFile(files));
         startMain(Today);
         openLeague("leaguesmenu0", "Friday");

@@ -44,8 +44,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         for (const std::string& name : leagues)
             s.LeagueList[static_cast<std::size_t>(++s.LeagueCount)] = name;
         writeFile(m_dir / "vexa.dat", leagueListText(s));
-        Store files;
-        files.workDir = m_dir;
+        Store files = storeIn(m_dir);
         int c = 0;
         for (const auto& [name, initials] : courses)
             setCourse(files, ++c, name, initials);
@@ -57,9 +56,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
     // team teams[p - 1] (no team file without teams).
     void openClub(int n, const std::vector<int16_t>& teams = {}) {
         start({"Club"});
-        Store files;
-        files.workDir = m_dir;
-        files.league.LeagueFilePath = "Club.LGE";
+        Store files = storeIn(m_dir, "Club.LGE");
         for (int p = 1; p <= n; ++p) {
             addSamplePlayer(files, Names[p - 1], 1 + p % 3);
             std::vector<float> diffs;
@@ -89,8 +86,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         return store;
     }
     CourseTable loadCourses() {
-        Store store;
-        store.workDir = m_dir;
+        Store store = storeIn(m_dir);
         if (LoadCourseFile(store)) qWarning("course.dat does not load");
         return store.courses;
     }
