@@ -116,6 +116,20 @@ class MainWindowTest : public QObject, MainWindowRig {
         QCOMPARE(runCli(m_dir, record).status, 0);
     }
 
+    // A new user's first start, in an empty folder: a greeting instead of the
+    // warning, and "Load League" says why it opens nothing.
+    void firstStartInAnEmptyFolder() {
+        MainWindowRig::makeFolder();
+        makeMainWindow(m_dir / "config", Today);
+        m_window->load(QRect(0, 0, 640, 480), 640);
+        QVERIFY(m_dialogs->calls.empty());
+        QCOMPARE(panelText(), QString(FirstStartGreeting));
+        m_dialogs->answerMessage(Answer::Ok);
+        clickTool("toolbutton0");
+        QCOMPARE(lastCall().text, std::string("There are no leagues yet.\r\nCreate the first one "
+                                              "with File > Create or Delete a League File."));
+    }
+
     // Data files but no league list: the warning stays, and nothing opens.
     void startUpWithoutLeagueList() {
         makeFolder(false);
