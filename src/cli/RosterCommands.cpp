@@ -60,9 +60,12 @@ struct ChangeArgs {
 };
 
 // A command on one player of a league: LEAGUE and the player's name come first.
-std::pair<CLI::App*, std::shared_ptr<ChangeArgs>> addPlayerCommand(CLI::App& app, const char* command,
-                                                                   const char* help, const char* nameWord,
-                                                                   const char* nameHelp) {
+struct PlayerCommand {
+    CLI::App* sub;
+    std::shared_ptr<ChangeArgs> args;
+};
+PlayerCommand addPlayerCommand(CLI::App& app, const char* command, const char* help, const char* nameWord,
+                               const char* nameHelp) {
     auto a = std::make_shared<ChangeArgs>();
     CLI::App* sub = app.add_subcommand(command, help);
     addLeagueArgument(sub, a->league);
@@ -71,10 +74,10 @@ std::pair<CLI::App*, std::shared_ptr<ChangeArgs>> addPlayerCommand(CLI::App& app
 }
 
 void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto [sub, a] =
+    PlayerCommand command =
         addPlayerCommand(app, "remove-player", "Remove a player and all of the player's rounds (confirmed)",
                          "NAME", "Player name");
-    commands.push_back({sub, [&ctx, a] {
+    commands.push_back({command.sub, [&ctx, a = command.args] {
                             ctx.openLeague(a->league);
                             removePlayer(ctx.store, playerSlot(ctx.store, a->name));
                             reportAll(saveRosterFiles(ctx.store, TeamFileSave::Always));
@@ -82,10 +85,10 @@ void addRemovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
 }
 
 void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto [sub, a] =
+    PlayerCommand command =
         addPlayerCommand(app, "rename-player", "Rename a player (confirmed)", "OLD", "Current name");
-    sub->add_option("NEW", a->newName, "New name, 4 to 18 characters")->required();
-    commands.push_back({sub, [&ctx, a] {
+    command.sub->add_option("NEW", command.args->newName, "New name, 4 to 18 characters")->required();
+    commands.push_back({command.sub, [&ctx, a = command.args] {
                             ctx.openLeague(a->league);
                             int k = playerSlot(ctx.store, a->name);
                             const std::string& newName = a->newName;
@@ -105,11 +108,12 @@ void addRenamePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
 }
 
 void addMovePlayer(CLI::App& app, CliContext& ctx, Commands& commands) {
-    auto [sub, a] = addPlayerCommand(
+    PlayerCommand command = addPlayerCommand(
         app, "move-player", "Move a player to another position in the player list", "NAME", "Player name");
-    sub->add_option("POSITION", a->position, "New position, 1 to the number of players")->required();
+    command.sub->add_option("POSITION", command.args->position, "New position, 1 to the number of players")
+        ->required();
     commands.push_back(
-        {sub, [&ctx, a] {
+        {command.sub, [&ctx, a = command.args] {
              ctx.openLeague(a->league); // reads the teams as the order window's load does
              int k = playerSlot(ctx.store, a->name);
              auto slots = rosterSlots(ctx.store.league);
