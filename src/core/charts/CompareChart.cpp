@@ -42,6 +42,7 @@ std::vector<CompareEntry> compareOrder(const LeagueTables& league) {
     });
 
     std::vector<CompareEntry> order;
+    order.reserve(keys.size());
     for (const Keyed& k : keys)
         order.push_back(
             {k.player, k.key >= AfterEveryIndex ? NoHandicap : std::floor(k.key / 10.0f) / 10.0f});

@@ -340,6 +340,7 @@ Failure ChangeSet::commit() {
     std::vector<Step> steps = std::move(m_staging->steps);
     m_staging->steps.clear();
     std::vector<fs::path> targets;
+    targets.reserve(steps.size());
     for (const Step& step : steps)
         targets.push_back(step.target);
     auto drop = [&](Message message) -> Failure {
@@ -373,6 +374,7 @@ Failure ChangeSet::commit() {
     // What the files held before goes to the versions folder in the same
     // change; when it cannot be kept, the change lands all the same.
     std::vector<ChangedFile> changed;
+    changed.reserve(steps.size());
     for (const Step& step : steps)
         changed.push_back({step.target, step.newHash});
     for (const VersionWrite& write : versionWrites(m_store, changed, !m_unrecorded))

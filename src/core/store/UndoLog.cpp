@@ -232,6 +232,7 @@ bool savedBy(const PendingChange& note, const std::vector<fs::path>& targets) {
 
 std::vector<fs::path> targetsOf(const std::vector<ChangedFile>& files) {
     std::vector<fs::path> out;
+    out.reserve(files.size());
     for (const ChangedFile& file : files)
         out.push_back(file.target);
     return out;

@@ -96,6 +96,7 @@ std::vector<DataFile> dataFiles(const Settings& settings) {
     for (int k = 1; k <= count; ++k)
         if (isLegalLeagueName(settings.LeagueList[k])) leagues.push_back(settings.LeagueList[k]);
     std::vector<DataFile> files;
+    files.reserve(2 * leagues.size() + 4);
     for (const std::string& league : leagues)
         files.push_back({league + ".lge", true});
     files.push_back({LeagueListFileName, true});
