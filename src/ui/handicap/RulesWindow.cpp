@@ -2,6 +2,7 @@
 
 #include "handicap/Rules.h"
 #include "services/QtText.h"
+#include "store/RuleOptions.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QButtonGroup>
@@ -27,6 +28,11 @@ const char* const LimitTip = "45 is the maximum limit";
 const char* const AboveParTip = "Range 2 - 8 strokes";
 const char* const MaxStrokeTip = "10 stroke maximum recommended";
 const char* const NineHoleTip = "Click on the lower Info button for considerations";
+
+// The radio buttons' ids are the numbers the settings store for each option.
+template <typename Option> bool isChosen(const QButtonGroup* group, Option option) {
+    return group->checkedId() == stored(option);
+}
 
 std::string text(const QLineEdit* box) {
     return str(box->text());
@@ -263,7 +269,7 @@ RulesForm RulesWindow::form() const {
 }
 
 void RulesWindow::enableForMethod() {
-    bool casual = m_methodOption->checkedId() == 3;
+    bool casual = isChosen(m_methodOption, HandicapMethod::Casual);
     bool whs = whsChosen(form());
     m_roundsFrame->setEnabled(!casual && !whs);
     m_roundsFrame->setTitle(casual ? CasualFrameCaption : whs ? WhsFrameCaption : RoundsFrameCaption);
@@ -275,19 +281,19 @@ void RulesWindow::enableForMethod() {
 }
 
 void RulesWindow::enableForRoundsUsed() {
-    m_percentRoundsText->setEnabled(m_roundsOption->checkedId() == 3);
-    m_roundsText->setEnabled(m_roundsOption->checkedId() == 4);
+    m_percentRoundsText->setEnabled(isChosen(m_roundsOption, RoundsSelection::BestPercentage));
+    m_roundsText->setEnabled(isChosen(m_roundsOption, RoundsSelection::LastN));
 }
 
 void RulesWindow::enableForLimit() {
-    bool custom = m_limitOption->checkedId() == 3;
+    bool custom = isChosen(m_limitOption, HandicapLimit::Custom);
     m_menMaxText->setEnabled(custom);
     m_womenMaxText->setEnabled(custom);
 }
 
 void RulesWindow::enableForStrokeControl() {
-    m_aboveParText->setEnabled(m_strokeOption->checkedId() == 3);
-    m_maxStrokeText->setEnabled(m_strokeOption->checkedId() == 4);
+    m_aboveParText->setEnabled(isChosen(m_strokeOption, StrokeControl::StrokesAbovePar));
+    m_maxStrokeText->setEnabled(isChosen(m_strokeOption, StrokeControl::MaxPerHole));
 }
 
 void RulesWindow::showCasualDescription() {
