@@ -5,20 +5,11 @@
 using namespace tallyrock;
 
 TEST(NumberText, FileFormOfSinglesAndIntegers) {
+    // 15 x 0.96 in single precision is 14.3999996; seven digits give 14.4.
     const std::vector<std::pair<float, std::string>> singles = {
-        {12.3f, " 12.3 "},
-        {0.5f, " .5 "},
-        {-1.2f, "-1.2 "},
-        {18.0f, " 18 "},
-        {0.96f, " .96 "},
-        {-0.5f, "-.5 "},
-        {0.0f, " 0 "},
-        {-0.0f, " 0 "},
-        {1234567.0f, " 1234567 "},
-        {1e7f, " 1E+07 "},
-        {0.0001f, " .0001 "},
-        // 15 x 0.96 in single precision is 14.3999996; seven digits give 14.4.
-        {15.0f * 0.96f, " 14.4 "}};
+        {12.3f, " 12.3 "},         {0.5f, " .5 "},    {-1.2f, "-1.2 "},     {18.0f, " 18 "},
+        {0.96f, " .96 "},          {-0.5f, "-.5 "},   {0.0f, " 0 "},        {-0.0f, " 0 "},
+        {1234567.0f, " 1234567 "}, {1e7f, " 1E+07 "}, {0.0001f, " .0001 "}, {15.0f * 0.96f, " 14.4 "}};
     for (const auto& [value, text] : singles) {
         EXPECT_EQ(fileNumber(value), text);
         EXPECT_EQ(static_cast<float>(fileFieldNumber(text).value_or(-999)), value) << text;
