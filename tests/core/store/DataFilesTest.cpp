@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <optional>
+#include <regex>
 #include <stdexcept>
 
 using namespace tallyrock;
@@ -49,25 +51,6 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t count) 
 
 } // namespace
 
-TEST(LeagueFile, EmptyAndOnePlayerLayouts) {
-    TempDir dir;
-    Store store = storeIn(dir.path(), "One.LGE");
-    fillLeague(store, 3, 2);
-    ClearLeague(store);
-    EXPECT_EQ(store.player(2).round[1].RoundDiff, 0);
-    ASSERT_FALSE(SaveLeagueFile(store));
-    EXPECT_EQ(readFile(dir / "One.LGE"), " 0 \r\n");
-
-    store.league.PlayerCount = 1;
-    store.player(1).PlayerName = "Ann";
-    store.player(1).PlayerTee = 2;
-    ASSERT_FALSE(SaveLeagueFile(store));
-    std::string expected = crlf({" 1 ", "Ann", " 2 ", " 0 "});
-    for (int i = 0; i < 20 * 27; ++i)
-        expected += " 0 \r\n";
-    EXPECT_EQ(readFile(dir / "One.LGE"), expected);
-}
-
 TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
     // Written by hand: one player, round 1 filled, rounds 2..20 empty.
     std::vector<std::string> lines = {
@@ -87,10 +70,7 @@ TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
     TempDir dir;
     const std::string text = joinLines(lines, lines.size());
     // Line feeds alone read the same as CR LF.
-    std::string lf;
-    for (const auto& line : lines)
-        lf += line + "\n";
-    for (const std::string& file : {text, lf}) {
+    for (const std::string& file : {text, std::regex_replace(text, std::regex("\r\n"), "\n")}) {
         writeFile(dir / "Hand.LGE", file);
         Store store = storeIn(dir.path(), "Hand.LGE");
         ASSERT_FALSE(LoadLeagueFile(store));
@@ -99,6 +79,11 @@ TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
         store.league.LeagueFilePath = "Copy.LGE";
         ASSERT_FALSE(SaveLeagueFile(store));
         EXPECT_EQ(readFile(dir / "Copy.LGE"), text);
+        // An empty league is its count alone.
+        ClearLeague(store);
+        EXPECT_TRUE(samePlayer(PlayerRecord{}, store.player(1)));
+        ASSERT_FALSE(SaveLeagueFile(store));
+        EXPECT_EQ(readFile(dir / "Copy.LGE"), " 0 \r\n");
     }
 }
 
@@ -525,22 +510,6 @@ std::vector<double> values(const Settings& s) {
             s.CardScaling};
 }
 
-// Sets or unsets an environment variable for the life of the object.
-class EnvVar {
-  public:
-    EnvVar(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 } // namespace
 
 TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
@@ -604,13 +573,18 @@ TEST(SettingsFile, SavedFileHasThirteenLinesHeightOffsetBeforeWidthWhereTheEnvir
     EXPECT_TRUE(fs::exists(dir / "work" / "vexa.ini"));
     EXPECT_EQ(work.settings.HcpMethod, 3);
 
-    struct Case {
-        const char *xdg, *home, *expected;
-    };
-    for (const Case& c : {Case{"/x/conf", "/home/u", "/x/conf/tallyrock"},
-                          Case{"", "/home/u", "/home/u/.config/tallyrock"}, Case{nullptr, nullptr, ""}}) {
-        EnvVar xdg("XDG_CONFIG_HOME", c.xdg);
-        EnvVar home("HOME", c.home);
-        EXPECT_EQ(GetSettingsDir(), fs::path(c.expected));
+    // The settings folder follows XDG_CONFIG_HOME, then HOME.
+    const std::array<const char*, 2> names = {"XDG_CONFIG_HOME", "HOME"};
+    std::array<std::optional<std::string>, 2> kept;
+    for (std::size_t i : {0, 1})
+        if (const char* value = std::getenv(names[i])) kept[i] = value;
+    for (auto [xdg, home, expected] : {std::tuple{"/x/conf", "/home/u", "/x/conf/tallyrock"},
+                                       {"", "/home/u", "/home/u/.config/tallyrock"},
+                                       {nullptr, nullptr, ""}}) {
+        for (auto [name, value] : {std::pair{names[0], xdg}, {names[1], home}})
+            value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        EXPECT_EQ(GetSettingsDir(), fs::path(expected));
     }
+    for (std::size_t i : {0, 1})
+        kept[i] ? ::setenv(names[i], kept[i]->c_str(), 1) : ::unsetenv(names[i]);
 }

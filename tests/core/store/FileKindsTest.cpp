@@ -19,6 +19,7 @@
 #include <clocale>
 #include <cstdint>
 #include <functional>
+#include <regex>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -196,9 +197,7 @@ void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
             use(form);
     }
     for (const char* ending : {"\n", "\r"}) {
-        std::string text = valid;
-        for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", end + 1))
-            text.replace(end, 2, ending);
+        const std::string text = std::regex_replace(valid, std::regex("\r\n"), ending);
         use(text);
         use(text.substr(0, text.size() - 1));
     }
