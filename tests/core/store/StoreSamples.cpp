@@ -1,5 +1,8 @@
 #include "StoreSamples.h"
 
+#include <array>
+#include <tuple>
+
 namespace tallyrock::test {
 
 void fillLeague(Store& store, int players, int rounds) {
@@ -36,12 +39,10 @@ void fillCourse(CourseTable& courses, int c, const std::string& name) {
     f[field::TotalPar] = " 72";
     for (int h = 1; h <= 18; ++h)
         f[static_cast<std::size_t>(field::holePar(h))] = " 4";
-    f[static_cast<std::size_t>(field::rating(1))] = " 70.5";
-    f[static_cast<std::size_t>(field::rating(2))] = " 71.2";
-    f[static_cast<std::size_t>(field::rating(3))] = " 72.8";
-    f[static_cast<std::size_t>(field::slope(1))] = " 120";
-    f[static_cast<std::size_t>(field::slope(2))] = " 125";
-    f[static_cast<std::size_t>(field::slope(3))] = " 131";
+    for (int t = 1; t <= 3; ++t) {
+        f[static_cast<std::size_t>(field::rating(t))] = std::array{" 70.5", " 71.2", " 72.8"}[t - 1];
+        f[static_cast<std::size_t>(field::slope(t))] = std::array{" 120", " 125", " 131"}[t - 1];
+    }
     f[field::Initials] = name.substr(0, 2);
     f[field::Unused] = "kept";
 }
@@ -67,15 +68,22 @@ void fillTeams(Store& store) {
                << "name '" << actual.PlayerName << "', expected '" << expected.PlayerName << "'";
     if (expected.PlayerTee != actual.PlayerTee || expected.RoundCount != actual.RoundCount)
         return ::testing::AssertionFailure() << "tee or round count differs for " << expected.PlayerName;
-    for (std::size_t r = 1; r <= MaxRounds; ++r) {
-        const RoundRecord& a = expected.round[r];
-        const RoundRecord& b = actual.round[r];
-        if (a.RoundDiff != b.RoundDiff || a.RoundMonth != b.RoundMonth || a.RoundDay != b.RoundDay ||
-            a.RoundYear != b.RoundYear || a.RoundIndex != b.RoundIndex ||
-            a.RoundCourseHcp != b.RoundCourseHcp || a.RoundCourse != b.RoundCourse ||
-            a.HoleScore != b.HoleScore)
+    auto values = [](const RoundRecord& r) {
+        return std::tie(r.RoundDiff, r.RoundMonth, r.RoundDay, r.RoundYear, r.RoundIndex, r.RoundCourseHcp,
+                        r.RoundCourse, r.HoleScore);
+    };
+    for (std::size_t r = 1; r <= MaxRounds; ++r)
+        if (values(expected.round[r]) != values(actual.round[r]))
             return ::testing::AssertionFailure() << "round " << r << " differs for " << expected.PlayerName;
-    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult isMessage(const Failure& failure, const std::string& title,
+                                     const std::string& text, Icon icon) {
+    if (!failure) return ::testing::AssertionFailure() << "no failure, expected \"" << text << "\"";
+    if (failure->title != title || failure->text != text || failure->icon != icon)
+        return ::testing::AssertionFailure() << "failure \"" << failure->title << "\": \"" << failure->text
+                                             << "\", icon " << static_cast<int>(failure->icon);
     return ::testing::AssertionSuccess();
 }
 

@@ -3,6 +3,7 @@
 // they leave on disk.
 
 #include "core/TestFiles.h"
+#include "store/Message.h"
 #include "store/Store.h"
 
 #include <gtest/gtest.h>
@@ -25,5 +26,8 @@ void fillCourse(CourseTable& courses, int c, const std::string& name);
 void fillTeams(Store& store);
 
 ::testing::AssertionResult samePlayer(const PlayerRecord& expected, const PlayerRecord& actual);
+// The failure is there and carries this title, text and icon.
+::testing::AssertionResult isMessage(const Failure& failure, const std::string& title,
+                                     const std::string& text, Icon icon = Icon::None);
 
 } // namespace tallyrock::test

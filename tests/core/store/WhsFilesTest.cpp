@@ -1,5 +1,5 @@
-// The World Handicap System's files: their layout, created only when used,
-// refusals, a damaged file, a deleted course, and whs.ini beside the settings file.
+// The World Handicap System's files: their layout, created only when used, a
+// deleted course, refusals, a damaged file, and whs.ini beside the settings file.
 #include "store/WhsFiles.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
@@ -18,14 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::array<int16_t, 19> indexes(std::initializer_list<int> values) {
+std::array<int16_t, 19> straightIndexes() {
     std::array<int16_t, 19> si{};
-    std::size_t h = 1;
-    for (int v : values)
-        si[h++] = static_cast<int16_t>(v);
+    for (std::size_t h = 1; h <= 18; ++h)
+        si[h] = static_cast<int16_t>(h);
     return si;
 }
-const auto straight = indexes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18});
+const auto straight = straightIndexes();
 
 class WhsFiles : public ::testing::Test {
   protected:
@@ -63,6 +62,15 @@ TEST_F(WhsFiles, WrittenWhenFirstUsedInTheirLayoutAndReadBack) {
 
     ASSERT_FALSE(setPcc(store, 1, 6, 5, 24, 0)); // 0 is the default: the entry goes
     EXPECT_EQ(readFile(store.workDir / WhsPccFileName), crlf({" 0 "}));
+
+    // A deleted course takes its data along.
+    ASSERT_FALSE(setStrokeIndexes(store, 1, 2, straight));
+    ASSERT_FALSE(setPcc(store, 1, 6, 5, 24, 2));
+    ASSERT_FALSE(deleteCourse(store, 1));
+    ASSERT_FALSE(LoadCourseFile(again));
+    EXPECT_FALSE(again.whs.tee(1, 2));
+    EXPECT_TRUE(again.whs.tee(2, 1));
+    EXPECT_EQ(again.whs.pccOn(1, 20240605), 0);
 }
 
 TEST_F(WhsFiles, RefusalsChangeNothing) {
@@ -94,18 +102,6 @@ TEST_F(WhsFiles, ADamagedFileIsReportedUnusedAndKeptWhenReplaced) {
     EXPECT_TRUE(store.whs.tees.empty());
     ASSERT_FALSE(setStrokeIndexes(store, 1, 2, straight));
     EXPECT_EQ(readFile(store.workDir / "whs-tees.dat.damaged"), crlf({" 1 ", " 1 ", " 2 ", " 7 "}));
-}
-
-TEST_F(WhsFiles, ADeletedCourseTakesItsDataAlong) {
-    ASSERT_FALSE(setStrokeIndexes(store, 1, 2, straight));
-    ASSERT_FALSE(setStrokeIndexes(store, 2, 2, straight));
-    ASSERT_FALSE(setPcc(store, 1, 6, 5, 24, 2));
-    ASSERT_FALSE(deleteCourse(store, 1));
-    Store again = storeIn(store.workDir);
-    ASSERT_FALSE(LoadCourseFile(again));
-    EXPECT_FALSE(again.whs.tee(1, 2));
-    EXPECT_TRUE(again.whs.tee(2, 2));
-    EXPECT_EQ(again.whs.pccOn(1, 20240605), 0);
 }
 
 TEST_F(WhsFiles, SettingsBesideTheThirteenLines) {

@@ -1,0 +1,844 @@
+// The data files: each kind's layout, reading as far as a short or damaged
+// file goes, the message of a file that cannot be read, the copy kept before a
+// damaged file is replaced, and file names whatever their letter case. Every
+// kind at once: read and written again under a C locale with a decimal comma
+// (as the desktop program runs for most European users) it keeps its bytes;
+// damaged in thousands of ways (cuts, huge and negative counts, garbage and
+// binary lines, deleted and repeated lines, other line ends) it loads without a
+// crash and leaves every count inside its table, and a file that still loads
+// saves back to the same text.
+#include "core/Samples.h"
+#include "core/TestFiles.h"
+#include "core/store/StoreSamples.h"
+#include "store/CourseFile.h"
+#include "store/LeagueFile.h"
+#include "store/NumberText.h"
+#include "store/SettingsFile.h"
+#include "store/TeamFile.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <regex>
+#include <stdexcept>
+
+using namespace tallyrock;
+using namespace tallyrock::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int Players = 4;
+
+struct Kind {
+    std::string fileName;
+    std::vector<std::size_t> keyLines; // counts and values with a range, where damage matters most
+    std::function<bool(Store&)> load;  // true when the file read without failure
+    std::function<std::string(const Store&)> text;
+};
+
+const Kind Kinds[] = {
+    {"Monday.LGE",
+     {0, 2, 3, 10, 37, 545, 546, 553, 580}, // counts, tees and course numbers of two players
+     [](Store& s) { return !LoadLeagueFile(s); },
+     [](const Store& s) { return leagueFileText(s.league); }},
+    {"course.dat",
+     {0, 1, 30, 31},
+     [](Store& s) { return !LoadCourseFile(s); },
+     [](const Store& s) { return courseFileText(s.courses); }},
+    {"vexa.ini",
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+     [](Store& s) {
+         LoadSettings(s);
+         SetDefaults(s.settings);
+         return true;
+     },
+     [](const Store& s) { return settingsFileText(s.settings); }},
+    {"vexa.dat",
+     {0, 4, 5, 6, 7, 8, 9},
+     [](Store& s) {
+         Failure failure = LoadLeagueList(s);
+         ApplyLeagueListDefaults(s, !failure);
+         return !failure.has_value();
+     },
+     [](const Store& s) { return leagueListText(s.settings); }},
+    {"Monday.tea",
+     {0, 3, 4, 5, 6, 7, 14},
+     [](Store& s) {
+         ReloadTeams(s);
+         return LoadTeamFile(s);
+     },
+     [](const Store& s) { return teamFileText(s.teams, s.league.PlayerCount); }},
+};
+
+Store mondayIn(const fs::path& dir) {
+    Store store = storeIn(dir, "Monday.LGE");
+    store.settingsDir = dir;
+    store.league.PlayerCount = Players; // the team file reads as many players
+    return store;
+}
+
+// Every table filled with fractions, negatives, exponents and commas.
+Store filledStore(const fs::path& dir) {
+    Store store = mondayIn(dir);
+    fillLeague(store, Players, 20);
+    store.player(2).PlayerName = "Smith, John \"Jack\"";
+    store.player(3).round[4].RoundIndex = 1e7f;
+    store.player(3).round[5].RoundDiff = 0.0001f;
+    store.courses.CourseCount = 3;
+    for (int c = 1; c <= 3; ++c)
+        fillCourse(store.courses, c, "Course, " + std::to_string(c));
+    Settings& s = store.settings;
+    SetDefaults(s);
+    s.LeagueCount = 3;
+    s.LeagueList = {"", "Monday, Seniors", "Friday", "Weekend"};
+    s.FontName = "Arial";
+    s.RoundsToUse = 10;
+    s.IndexFactor = 0.85f;
+    s.MensHcpMax = 36.4f;
+    s.CardHOffset = 0.5f;
+    s.CardWDOffset = -1.25f;
+    s.CardScaling = 1.125f;
+    fillTeams(store);
+    return store;
+}
+
+// Switches the whole C locale of the process for the life of the object.
+class ProcessLocale {
+  public:
+    explicit ProcessLocale(const char* name) : m_old(std::setlocale(LC_ALL, nullptr)) {
+        m_active = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ProcessLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
+    ProcessLocale(const ProcessLocale&) = delete;
+    ProcessLocale& operator=(const ProcessLocale&) = delete;
+    bool active() const { return m_active; }
+
+  private:
+    std::string m_old;
+    bool m_active = false;
+};
+
+} // namespace
+
+TEST(CommaLocale, EveryFileKindAndNumberTextKeepsItsPoint) {
+    TempDir dir;
+    fs::create_directories(dir / "c");
+    fs::create_directories(dir / "comma");
+    // The files as saved under the "C" locale the tests start in.
+    Store original = filledStore(dir / "c");
+    ASSERT_FALSE(SaveLeagueFile(original));
+    ASSERT_FALSE(SaveCourseFile(original));
+    ASSERT_TRUE(SaveSettings(original));
+    ASSERT_FALSE(SaveLeagueList(original));
+    ASSERT_FALSE(SaveTeamFile(original));
+    ASSERT_NE(readFile(dir / "c" / "Monday.LGE").find(" 1E+07 "), std::string::npos);
+
+    ProcessLocale comma("de_DE.UTF-8");
+    ASSERT_TRUE(comma.active()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
+    // Each file read and saved again under the comma locale: the same bytes.
+    Store store = mondayIn(dir / "c");
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.load(store)) << kind.fileName;
+    store.workDir = store.settingsDir = dir / "comma";
+    ASSERT_FALSE(SaveLeagueFile(store));
+    ASSERT_FALSE(SaveCourseFile(store));
+    ASSERT_TRUE(SaveSettings(store));
+    ASSERT_FALSE(SaveLeagueList(store));
+    ASSERT_FALSE(SaveTeamFile(store));
+    EXPECT_EQ(folderSnapshot(dir / "comma"), folderSnapshot(dir / "c"));
+    for (int p = 1; p <= Players; ++p)
+        EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
+
+    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
+    EXPECT_EQ(generalNumber(0.96f), "0.96");
+    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
+    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
+    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
+    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
+    EXPECT_EQ(leadingNumber("72,8"), 72);
+    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
+    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+}
+
+namespace {
+
+// Calls `use` with damaged forms of a CR LF text: each of the first 60 lines
+// and each key line replaced by each hostile value, deleted, repeated, or the
+// file cut before it or inside it; and the whole text with other line ends.
+void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
+                    const std::function<void(const std::string&)>& use) {
+    static const std::array<const char*, 24> hostile = {
+        " 32767 ", " 32768 ", " 2147483648 ", " 9223372036854775808 ",
+        " 1E+30 ", " 1e400 ", " 101 ",        " 151 ",
+        " 201 ",   " 21 ",    " 16 ",         "-1 ",
+        "-32769 ", "-1e400 ", "-.5 ",         "",
+        "abc",     " 12abc ", "1,2,3",        "\"quoted",
+        "nan",     "-inf",    " 0x1F ",       "Smith, John"};
+    const std::vector<std::string> lines = fileLines(valid);
+    auto join = [](auto begin, auto end) {
+        std::string text;
+        for (auto line = begin; line != end; ++line)
+            text += *line + "\r\n";
+        return text;
+    };
+    for (std::size_t i = 0; i < 60; ++i)
+        at.push_back(i);
+    for (std::size_t i : at) {
+        if (i >= lines.size()) continue;
+        const std::string before = join(lines.begin(), lines.begin() + i);
+        const std::string rest = join(lines.begin() + i + 1, lines.end());
+        for (const char* value : hostile)
+            use(before + value + "\r\n" + rest);
+        for (const std::string& form : {before + rest, before + lines[i] + "\r\n" + lines[i] + "\r\n" + rest,
+                                        before, before + lines[i].substr(0, lines[i].size() / 2),
+                                        before + std::string("\xff\x00\x7f\x80", 4) + "\r\n" + rest})
+            use(form);
+    }
+    for (const char* ending : {"\n", "\r"}) {
+        const std::string text = std::regex_replace(valid, std::regex("\r\n"), ending);
+        use(text);
+        use(text.substr(0, text.size() - 1));
+    }
+}
+
+// Every count and table index of every table lies inside its table.
+::testing::AssertionResult tablesInRange(const Store& s) {
+    std::vector<std::tuple<const char*, int, int>> values = {
+        {"PlayerCount", s.league.PlayerCount, MaxPlayers},
+        {"CourseCount", s.courses.CourseCount, MaxCourses},
+        {"LeagueCount", s.settings.LeagueCount, MaxLeagues},
+        {"TeamCount", s.teams.TeamCount, MaxTeams}};
+    for (int p = 1; p <= std::clamp<int>(s.league.PlayerCount, 0, MaxPlayers); ++p) {
+        const PlayerRecord& pl = s.player(p);
+        values.insert(values.end(),
+                      {{"PlayerTee", pl.PlayerTee, 3}, {"RoundCount", pl.RoundCount, MaxRounds}});
+        for (const RoundRecord& r : pl.round)
+            values.emplace_back("RoundCourse", r.RoundCourse, MaxCourses);
+    }
+    for (int t = 1; t <= std::clamp<int>(s.teams.TeamCount, 0, MaxTeams); ++t)
+        values.emplace_back("TeamEntryCount", s.teams.team[static_cast<std::size_t>(t)].TeamEntryCount,
+                            MaxEntries);
+    for (int16_t number : s.teams.PlayerTeam)
+        values.emplace_back("PlayerTeam", number, MaxTeams);
+    for (const auto& [what, value, last] : values)
+        if (value < 0 || value > last)
+            return ::testing::AssertionFailure() << what << " " << value << " lies outside its table";
+    return ::testing::AssertionSuccess();
+}
+
+// A new file each time: rewriting a file in place makes some file systems
+// flush it to disk on close, which would make this test crawl.
+void replaceFile(const fs::path& file, const std::string& text) {
+    fs::remove(file);
+    writeFile(file, text);
+}
+
+} // namespace
+
+TEST(Robustness, DamagedFilesOfEveryKind) {
+    TempDir dir;
+    const Store sample = filledStore(dir.path());
+    for (const Kind& kind : Kinds) {
+        SCOPED_TRACE(kind.fileName);
+        const std::string valid = kind.text(sample);
+        Store store = mondayIn(dir.path());
+        fs::path file = dir / kind.fileName;
+        replaceFile(file, valid);
+        ASSERT_TRUE(kind.load(store)) << "the undamaged file must load";
+        ASSERT_EQ(kind.text(store), valid);
+        int i = 0;
+        forEachDamaged(valid, kind.keyLines, [&](const std::string& damaged) {
+            if (HasFailure()) return;
+            // The team file is read against rosters of different sizes.
+            store.league.PlayerCount = static_cast<int16_t>(++i % 5 == 0 ? MaxPlayers : Players);
+            replaceFile(file, damaged);
+            bool loaded = kind.load(store);
+            ASSERT_TRUE(tablesInRange(store)) << "damaged file " << i;
+            if (!loaded) return;
+            // What loads cleanly saves to a file that loads to the same tables.
+            std::string text = kind.text(store);
+            replaceFile(file, text);
+            ASSERT_TRUE(kind.load(store)) << "damaged file " << i;
+            ASSERT_EQ(kind.text(store), text) << "damaged file " << i;
+        });
+    }
+}
+
+TEST(Robustness, FilesFarLargerThanTheirKindAreNotRead) {
+    TempDir dir;
+    const Store sample = filledStore(dir.path());
+    for (const Kind& kind : Kinds) {
+        const std::string valid = kind.text(sample);
+        // What follows the last line is never read: a little of it loads as the file alone,
+        // 64 MB of it makes the file one that is refused before it is read.
+        for (std::uintmax_t padding : {std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
+            writeFile(dir / kind.fileName, valid);
+            fs::resize_file(dir / kind.fileName, valid.size() + padding);
+            Store store = mondayIn(dir.path());
+            bool loaded = kind.load(store) && kind.text(store) == valid;
+            EXPECT_EQ(loaded, padding == 4096) << kind.fileName << " with " << padding << " bytes more";
+        }
+    }
+}
+
+namespace {
+
+std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i)
+        out += lines[i] + "\r\n";
+    return out;
+}
+
+::testing::AssertionResult isLeagueLoadFailure(const Failure& failure) {
+    return isMessage(
+        failure, "Tallyrock",
+        "Unable to load league file, please check the\r\nworking directory specified by your launcher.",
+        Icon::Exclamation);
+}
+::testing::AssertionResult isCourseLoadFailure(const Failure& failure) {
+    return isMessage(
+        failure, "Loading...",
+        "No courses have been saved or\r\nproblem reading file.\r\nIgnore this if you are entering "
+        "your\r\nfirst course.",
+        Icon::Exclamation);
+}
+::testing::AssertionResult isListLoadFailure(const Failure& failure) {
+    return isMessage(failure, "Tallyrock",
+                     "Cannot Load vexa.dat, Please check your working\r\ndirectory or Launchers startup "
+                     "directory setting.");
+}
+
+} // namespace
+
+TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
+    // Written by hand: one player, round 1 filled, rounds 2..20 empty.
+    std::vector<std::string> lines = {
+        " 1 ", "Ann \"Birdie\" Lee", " 3 ", " 1 ", "-1.2 ", " 7 ", " 4 ", " 99 ", " .5 ", " 12 ", " 3 "};
+    PlayerRecord ann;
+    ann.PlayerName = "Ann \"Birdie\" Lee";
+    ann.PlayerTee = 3;
+    ann.RoundCount = 1;
+    ann.round[1] = {-1.2f, 7, 4, 99, 0.5f, 12, 3, {}};
+    for (int h = 1; h <= 20; ++h) {
+        lines.push_back(" " + std::to_string(h + 2) + " ");
+        ann.round[1].HoleScore[static_cast<std::size_t>(h)] = static_cast<int16_t>(h + 2);
+    }
+    lines.resize(lines.size() + 19 * 27, " 0 ");
+    EXPECT_EQ(fullYear(99), 1999);
+    EXPECT_EQ(fullYear(84), 2084);
+    TempDir dir;
+    const std::string text = joinLines(lines, lines.size());
+    // Line feeds alone read the same as CR LF.
+    for (const std::string& file : {text, std::regex_replace(text, std::regex("\r\n"), "\n")}) {
+        writeFile(dir / "Hand.LGE", file);
+        Store store = storeIn(dir.path(), "Hand.LGE");
+        ASSERT_FALSE(LoadLeagueFile(store));
+        EXPECT_TRUE(samePlayer(ann, store.player(1)));
+        // Singles are written shortest, without a leading zero.
+        store.league.LeagueFilePath = "Copy.LGE";
+        ASSERT_FALSE(SaveLeagueFile(store));
+        EXPECT_EQ(readFile(dir / "Copy.LGE"), text);
+        // An empty league is its count alone.
+        ClearLeague(store);
+        EXPECT_TRUE(samePlayer(PlayerRecord{}, store.player(1)));
+        ASSERT_FALSE(SaveLeagueFile(store));
+        EXPECT_EQ(readFile(dir / "Copy.LGE"), " 0 \r\n");
+    }
+}
+
+TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
+    TempDir dir;
+    Store saved = storeIn(dir.path(), "Cut.LGE");
+    fillLeague(saved, 12, 20);
+    // The count, nine whole players, then the tenth's name, tee, count, two
+    // whole rounds and the first five values of round 3.
+    writeFile(dir / "Cut.LGE",
+              joinLines(fileLines(leagueFileText(saved.league)), 1 + 9 * 543 + 3 + 2 * 27 + 5));
+
+    // The league open before holds other values in every slot.
+    Store store = storeIn(dir.path(), "Cut.LGE");
+    fillLeague(store, 15, 20);
+    for (int p = 1; p <= 15; ++p) {
+        store.player(p).PlayerName = "Other " + std::to_string(p);
+        for (auto& r : store.player(p).round) {
+            r = RoundRecord{77.5f, 9, 9, 9, 55.5f, 88, 9, {}};
+            r.HoleScore.fill(9);
+        }
+    }
+    EXPECT_TRUE(isLeagueLoadFailure(LoadLeagueFile(store)));
+
+    EXPECT_EQ(store.league.PlayerCount, 12);
+    for (int p = 1; p <= 9; ++p)
+        EXPECT_TRUE(samePlayer(saved.player(p), store.player(p))) << "player " << p;
+    // The tenth as far as the file goes; what it never reached shows nothing
+    // of the league open before.
+    PlayerRecord tenth = saved.player(10);
+    tenth.round[3].RoundCourseHcp = tenth.round[3].RoundCourse = 0;
+    tenth.round[3].HoleScore = {};
+    for (std::size_t r = 4; r <= MaxRounds; ++r)
+        tenth.round[r] = {};
+    EXPECT_TRUE(samePlayer(tenth, store.player(10)));
+    for (int p = 11; p <= 12; ++p)
+        EXPECT_TRUE(samePlayer(PlayerRecord{}, store.player(p))) << "player " << p;
+    // Beyond the file's count the slots keep what they held.
+    EXPECT_EQ(store.player(13).PlayerName, "Other 13");
+
+    Store missing = storeIn(dir.path(), "Gone.LGE");
+    fillLeague(missing, 5, 1);
+    EXPECT_TRUE(isLeagueLoadFailure(LoadLeagueFile(missing)));
+    EXPECT_EQ(missing.league.PlayerCount, 0);
+}
+
+TEST(LeagueFile, CountsAndValuesOutOfRangeEndTheRead) {
+    TempDir dir;
+    Store full = storeIn(dir.path(), "Big.LGE");
+    fillLeague(full, 100, 1);
+    auto lines = fileLines(leagueFileText(full.league));
+    lines[0] = " 101 ";
+    lines.push_back("Player 101"); // the 101st would start here
+    writeFile(dir / "Big.LGE", joinLines(lines, lines.size()));
+    Store big = storeIn(dir.path(), "Big.LGE");
+    EXPECT_TRUE(isLeagueLoadFailure(LoadLeagueFile(big)));
+    EXPECT_EQ(big.league.PlayerCount, 100);
+    EXPECT_TRUE(samePlayer(full.player(100), big.player(100)));
+
+    Store one = storeIn(dir.path(), "Bad.LGE");
+    fillLeague(one, 1, 1);
+    const auto good = fileLines(leagueFileText(one.league));
+    struct Case {
+        std::size_t line;
+        std::string text;
+    };
+    for (const Case& c : {Case{0, " 0 "}, Case{0, "-1 "}, Case{0, "many"}, Case{2, " 4 "}, Case{2, "-1 "},
+                          Case{3, " 21 "}, Case{3, "-2 "}, Case{5, "July"}, Case{10, " 201 "},
+                          Case{10, "-1 "}, Case{11, " 40000 "}, Case{4, ""}}) {
+        auto bad = good;
+        bad[c.line] = c.text;
+        writeFile(dir / "Bad.LGE", joinLines(bad, bad.size()));
+        Store store = storeIn(dir.path(), "Bad.LGE");
+        // " 0 " stands for the unchanged file, which must load.
+        EXPECT_EQ(LoadLeagueFile(store).has_value(), c.text != " 0 ")
+            << "line " << c.line << " '" << c.text << "'";
+        EXPECT_GE(store.league.PlayerCount, 0);
+        EXPECT_LE(store.player(1).RoundCount, MaxRounds);
+        EXPECT_LE(store.player(1).PlayerTee, 3);
+    }
+}
+
+TEST(LeagueFile, FirstSaveOverADamagedFileKeepsTheOriginalBesideIt) {
+    TempDir dir;
+    const std::string damaged = crlf({" 2 ", "Ann", " 2 ", " 0 ", " 1.5 "});
+    writeFile(dir / "Club.LGE", damaged);
+
+    Store store = storeIn(dir.path(), "Club.LGE");
+    ASSERT_TRUE(LoadLeagueFile(store));
+    ASSERT_FALSE(SaveLeagueFile(store));
+    EXPECT_EQ(readFile(dir / "Club.LGE.damaged"), damaged);
+    std::string saved = readFile(dir / "Club.LGE");
+    EXPECT_EQ(lineCount(saved), 1 + 2 * 543);
+    EXPECT_EQ(fileLines(saved)[1], "Ann");
+    // Later saves replace the file without another copy.
+    ASSERT_FALSE(SaveLeagueFile(store));
+
+    // A second damaged file gets the next free name.
+    const std::string damagedAgain = crlf({" 1 ", "Bea"});
+    writeFile(dir / "Club.LGE", damagedAgain);
+    ASSERT_TRUE(LoadLeagueFile(store));
+    ASSERT_FALSE(SaveLeagueFile(store));
+    EXPECT_EQ(readFile(dir / "Club.LGE.damaged"), damaged);
+    EXPECT_EQ(readFile(dir / "Club.LGE.damaged2"), damagedAgain);
+
+    // No copy after a good load, nor for a missing file.
+    ASSERT_FALSE(LoadLeagueFile(store));
+    ASSERT_FALSE(SaveLeagueFile(store));
+    Store missing = storeIn(dir.path(), "Missing.LGE");
+    ASSERT_TRUE(LoadLeagueFile(missing));
+    ASSERT_FALSE(SaveLeagueFile(missing));
+    EXPECT_EQ(folderSnapshot(dir.path()).size(), 4u);
+}
+
+TEST(DataFiles, NamesMatchWithoutRegardToCaseAndKeepTheirSpelling) {
+    TempDir dir;
+    const Store sample = filledStore(dir.path());
+    writeFile(dir / "monday.lge", leagueFileText(sample.league));
+    writeFile(dir / "MONDAY.TEA", teamFileText(sample.teams, Players));
+    writeFile(dir / "Course.DAT", courseFileText(sample.courses));
+    writeFile(dir / "VEXA.DAT", leagueListText(sample.settings));
+
+    Store store = storeIn(dir.path(), "Monday.LGE");
+    ASSERT_FALSE(LoadLeagueFile(store));
+    EXPECT_TRUE(samePlayer(sample.player(2), store.player(2)));
+    ReloadTeams(store);
+    EXPECT_EQ(store.teams.TeamsInUse, 1);
+    ASSERT_FALSE(LoadCourseFile(store));
+    ASSERT_FALSE(LoadLeagueList(store));
+    EXPECT_EQ(store.settings.LeagueList[3], "Weekend");
+
+    store.player(1).PlayerName = store.teams.team[1].TeamName = "Renamed";
+    store.courses.CourseField[1][field::Name] = store.settings.LeagueList[1] = "Renamed";
+    ASSERT_FALSE(SaveLeagueFile(store));
+    ASSERT_FALSE(SaveTeamFile(store));
+    ASSERT_FALSE(SaveCourseFile(store));
+    ASSERT_FALSE(SaveLeagueList(store));
+    // The existing files are written, under their own spelling; no second file appears.
+    auto files = folderSnapshot(dir.path());
+    ASSERT_EQ(files.size(), 4u);
+    for (const char* name : {"monday.lge", "MONDAY.TEA", "Course.DAT", "VEXA.DAT"})
+        EXPECT_EQ(fileLines(files[name])[1], "Renamed") << name;
+}
+
+TEST(DataFiles, TablesHoldSlotsFromZeroToTheLastAndNoOther) {
+    LeagueTables league;
+    league.player[MaxPlayers].round[MaxRounds].RoundCourse = 7;
+    const LeagueTables& read = league;
+    EXPECT_EQ(read.player[MaxPlayers].round[MaxRounds].RoundCourse, 7);
+    EXPECT_EQ(read.player[0].round[0].RoundCourse, 0);
+    EXPECT_THROW(league.player[MaxPlayers + 1], std::out_of_range);
+    EXPECT_THROW(league.player[-1], std::out_of_range);
+    EXPECT_THROW(read.player[1].round[MaxRounds + 1], std::out_of_range);
+}
+
+TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
+    TempDir dir;
+    auto courses = [&](int count) {
+        Store store = storeIn(dir.path());
+        store.courses.CourseCount = static_cast<int16_t>(count);
+        for (int c = 1; c <= count; ++c)
+            fillCourse(store.courses, c, c == 2 ? "Oak Creek, \"East\"" : "Course " + std::to_string(c));
+        return store;
+    };
+    Store store = courses(1);
+    EXPECT_TRUE(isCourseLoadFailure(LoadCourseFile(store))); // missing: the table stays as it was
+    EXPECT_EQ(store.courses.name(1), "Course 1");
+    Store empty = courses(0);
+    ASSERT_FALSE(SaveCourseFile(empty));
+    EXPECT_EQ(readFile(dir / "course.dat"), " 0 \r\n");
+
+    store = courses(3);
+    store.courses.CourseField[3][field::Unused] = "";
+    ASSERT_FALSE(SaveCourseFile(store));
+    auto lines = fileLines(readFile(dir / "course.dat"));
+    ASSERT_EQ(lines.size(), 91u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
+              (std::vector<std::string>{" 3 ", "Course 1"}));
+    EXPECT_EQ(lines[23], " 70.5"); // field 23 of course 1
+    EXPECT_EQ(lines[26], " 120");  // field 26
+    EXPECT_EQ(lines[30], "kept");  // field 30
+    EXPECT_EQ(lines[31], "Oak Creek, \"East\"");
+    EXPECT_EQ(store.courses.numeric(1, field::rating(1)), 70.5);
+
+    // A short file keeps the courses read so far.
+    writeFile(dir / "course.dat", joinLines(lines, 1 + 30 + 10));
+    Store back = courses(0);
+    EXPECT_TRUE(isCourseLoadFailure(LoadCourseFile(back)));
+    EXPECT_EQ(back.courses.CourseCount, 3);
+    EXPECT_EQ(back.courses.CourseField[1][field::Unused], "kept");
+    EXPECT_EQ(back.courses.CourseField[2][10], " 4");
+    EXPECT_EQ(back.courses.CourseField[2][11], "");
+
+    // A count outside the table changes nothing.
+    for (const std::string count : {" 201 ", "-1 ", "x", " 99999 "}) {
+        writeFile(dir / "course.dat", crlf({count, "Pine Hills"}));
+        Store bad = courses(1);
+        EXPECT_TRUE(isCourseLoadFailure(LoadCourseFile(bad))) << count;
+        EXPECT_EQ(bad.courses.CourseCount, 1) << count;
+        EXPECT_EQ(bad.courses.name(1), "Course 1") << count;
+    }
+}
+
+TEST(CourseFile, OfferedOnlyWithANameLongerThanOneCharacter) {
+    CourseTable courses;
+    courses.CourseCount = 3;
+    courses.CourseField[1][field::Name] = "A";
+    courses.CourseField[2][field::Name] = "\xC3\x85"; // one character, two bytes
+    courses.CourseField[3][field::Name] = "Ab";
+    EXPECT_EQ(std::tuple(courses.offered(1), courses.offered(2), courses.offered(3),
+                         courses.offered(MaxCourses + 1)),
+              std::tuple(false, false, true, false));
+    EXPECT_EQ(courses.numeric(MaxCourses + 1, 1), 0);
+}
+
+TEST(TeamFile, LayoutAndFilesWithoutMembers) {
+    EXPECT_EQ(teamFileName("A.b.LGE"), "A.b.tea");
+    TempDir dir;
+    Store store = mondayIn(dir.path());
+    store.league.PlayerCount = 3;
+    ASSERT_FALSE(SaveTeamFile(store));
+    EXPECT_EQ(readFile(dir / "Monday.tea"), crlf({" 0 ", " 0 ", " 0 ", " 0 "}));
+
+    store.league.PlayerCount = 4;
+    fillTeams(store);
+    ASSERT_FALSE(SaveTeamFile(store));
+    EXPECT_EQ(readFile(dir / "Monday.tea"),
+              crlf({" 2 ", "Eagles, North", "Birdies", " 1 ", " 2 ", " 0 ", " 1 ", " 2 ", "Week 1, 05-02",
+                    " 12.5 ", " 3 ", "Week 2", "-1.5 ", " .5 ", " 0 "}));
+    TeamTables teams = store.teams;
+    store.teams = {};
+    ReloadTeams(store);
+    EXPECT_EQ(store.teams.TeamsInUse, 1);
+    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryManual, -1.5f);
+    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryPoints, 0.5f);
+
+    // No file, or no members: no teams in use, nothing of the league open before.
+    store.teams = teams;
+    store.teams.TeamsInUse = 1;
+    fs::remove(dir / "Monday.tea");
+    ReloadTeams(store);
+    EXPECT_EQ(std::tuple(store.teams.TeamsInUse, store.teams.TeamCount, store.teams.PlayerTeam[1]),
+              std::tuple(int16_t{0}, int16_t{0}, int16_t{0}));
+    writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 0 ", " 0 ", " 0 "}));
+    ReloadTeams(store);
+    EXPECT_EQ(store.teams.TeamCount, 1);
+    EXPECT_EQ(store.teams.TeamsInUse, 0);
+}
+
+TEST(TeamFile, ShortOrDamagedFilesAreReadSilentlyAsFarAsTheyGo) {
+    TempDir dir;
+    // Written when the league had two players; two more were added since.
+    writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 "}));
+    Store store = mondayIn(dir.path());
+    store.teams.PlayerTeam[3] = 1;
+    ReloadTeams(store);
+    EXPECT_EQ(store.teams.TeamsInUse, 1);
+    EXPECT_EQ(store.teams.PlayerTeam[2], 1);
+    EXPECT_EQ(store.teams.PlayerTeam[3], 0);
+    EXPECT_FALSE(LoadTeamFile(store)); // reports the early end to a caller that asks
+
+    // Nothing of the league open before shows through a damaged file.
+    fillTeams(store);
+    store.teams.team[3].TeamName = "Hawks";
+    writeFile(dir / "Monday.tea", crlf({" 3 ", "Aces"}));
+    ReloadTeams(store);
+    EXPECT_EQ(store.teams.TeamCount, 3);
+    EXPECT_EQ(store.teams.team[1].TeamName, "Aces");
+    EXPECT_EQ(store.teams.team[1].TeamEntryCount, 0);
+    EXPECT_EQ(store.teams.team[2].TeamName + store.teams.team[3].TeamName, "");
+
+    struct Case {
+        std::string text;
+        int teamCount;
+    };
+    for (const Case& c :
+         {Case{crlf({"two", "Aces"}), 0}, Case{crlf({" 101 ", "A"}), 0}, Case{crlf({"-1 ", "A"}), 0},
+          Case{crlf({" 1 ", "A", " 101 ", " 0 "}), 1}, Case{crlf({" 1 ", "A", " 1 ", " 1 ", " 151 "}), 1},
+          Case{crlf({" 1 ", "A", " 1 ", " 1 ", "-3 "}), 1}}) {
+        writeFile(dir / "Monday.tea", c.text);
+        store.league.PlayerCount = 2;
+        fillTeams(store);
+        ReloadTeams(store);
+        EXPECT_FALSE(LoadTeamFile(store));
+        EXPECT_EQ(store.teams.TeamCount, c.teamCount);
+        EXPECT_LE(store.teams.PlayerTeam[1], MaxTeams);
+        EXPECT_GE(store.teams.team[1].TeamEntryCount, 0);
+        EXPECT_LE(store.teams.team[1].TeamEntryCount, MaxEntries);
+    }
+}
+
+TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
+    TempDir dir;
+    Store store = storeIn(dir.path());
+    Settings& s = store.settings;
+    SetDefaults(s);
+    ASSERT_FALSE(SaveLeagueList(store));
+    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+
+    s.LeagueCount = 2;
+    s.LeagueList[1] = "Monday, Seniors";
+    s.LeagueList[2] = "Friday";
+    s.NineHoleOption = 2;
+    s.CurrentLeague = 1;
+    s.HcpLimitOption = 3;
+    s.DateRemind = 1;
+    ASSERT_FALSE(SaveLeagueList(store));
+    EXPECT_EQ(readFile(dir / "vexa.dat"),
+              crlf({" 2 ", "Monday, Seniors", "Friday", " .96 ", "Courier New", " 2 ", " 1 ", " 3 ", " 1 "}));
+    s.LeagueList[3] = "Stale";
+    ASSERT_FALSE(LoadLeagueList(store));
+    EXPECT_EQ(s.LeagueList[3], "");
+}
+
+TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
+    TempDir dir;
+    auto startUp = [&](Store& store) { // the main window's load: the list, then its defaults
+        Failure failure = LoadLeagueList(store);
+        ApplyLeagueListDefaults(store, !failure);
+        return failure;
+    };
+    struct Font {
+        std::string name, line;
+    };
+    // A name is written as it is unless the comma-delimited read would cut or trim it; then it is quoted.
+    for (const Font& f :
+         {Font{"DejaVu Sans Mono", "DejaVu Sans Mono"}, Font{"Ünïcode Mono", "Ünïcode Mono"},
+          Font{"Mono \"Q\"", "Mono \"Q\""}, Font{"Courier New, Bold", "\"Courier New, Bold\""},
+          Font{" Lead", "\" Lead\""}, Font{"Trail ", "\"Trail \""}}) {
+        Store store = storeIn(dir.path());
+        SetDefaults(store.settings);
+        store.settings.FontName = f.name;
+        ASSERT_TRUE(fontNameStorable(f.name)) << f.name;
+        ASSERT_FALSE(SaveLeagueList(store));
+        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], f.line);
+        Store back = storeIn(dir.path());
+        ASSERT_FALSE(startUp(back));
+        EXPECT_EQ(back.settings.FontName, f.name);
+    }
+
+    struct Case {
+        std::string factor, font;
+        float expectedFactor;
+        std::string expectedFont;
+    };
+    for (const Case& c : {Case{" .9 ", "  \"Arial, Narrow\"", 0.9f, "Arial, Narrow"},
+                          Case{" .3 ", "", 0.96f, "Courier New"}, Case{" .5 ", "", 0.5f, "Courier New"},
+                          Case{" 0 ", "", 0.96f, "Courier New"}, Case{" 1.1 ", "", 1.1f, "Courier New"}}) {
+        writeFile(dir / "vexa.dat", crlf({" 0 ", c.factor, c.font, " 1 ", " 0 ", " 2 ", " 0 "}));
+        Store read = storeIn(dir.path());
+        ASSERT_FALSE(startUp(read));
+        EXPECT_EQ(std::tuple(read.settings.IndexFactor, read.settings.FontName, read.settings.HcpLimitOption),
+                  std::tuple(c.expectedFactor, c.expectedFont, int16_t{2}))
+            << c.factor;
+    }
+}
+
+TEST(LeagueListFile, MissingShortOrBadFilesFail) {
+    TempDir dir;
+    Store store = storeIn(dir.path());
+    bool missing = false;
+    EXPECT_TRUE(isListLoadFailure(LoadLeagueList(store, &missing)));
+    EXPECT_TRUE(missing);
+    ApplyLeagueListDefaults(store, false);
+    EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
+              std::tuple(0.96f, "Courier New", int16_t{1}));
+
+    writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday", "Friday", " .3 ", "Arial"}));
+    Store shortFile = storeIn(dir.path());
+    EXPECT_TRUE(isListLoadFailure(LoadLeagueList(shortFile, &missing)));
+    EXPECT_FALSE(missing);
+    ApplyLeagueListDefaults(shortFile, false);
+    EXPECT_EQ(shortFile.settings.LeagueList[2], "Friday");
+    EXPECT_EQ(shortFile.settings.FontName, "Arial");
+    EXPECT_EQ(shortFile.settings.IndexFactor, 0.3f); // corrected only after a good read
+
+    for (const std::string count : {" 16 ", "-1 ", "two", ""}) {
+        writeFile(dir / "vexa.dat",
+                  crlf({count, "Monday", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
+        Store bad = storeIn(dir.path());
+        EXPECT_TRUE(isListLoadFailure(LoadLeagueList(bad)));
+        EXPECT_EQ(bad.settings.LeagueCount, 0) << count;
+    }
+}
+
+namespace {
+
+Store settingsStore(const TempDir& dir) {
+    Store store = storeIn(dir / "work");
+    store.settingsDir = dir / "config";
+    fs::create_directories(store.workDir);
+    fs::create_directories(store.settingsDir);
+    return store;
+}
+
+// The thirteen values of the settings file, in file order.
+std::vector<double> values(const Settings& s) {
+    return {double(s.HcpMethod),
+            double(s.RoundsOption),
+            double(s.RoundsToUse),
+            double(s.PercentRounds),
+            s.MensHcpMax,
+            s.WomensHcpMax,
+            double(s.StrokesAbovePar),
+            double(s.MaxStrokesPerHole),
+            double(s.StrokeOption),
+            s.Reserved,
+            s.CardHOffset,
+            s.CardWDOffset,
+            s.CardScaling};
+}
+
+} // namespace
+
+TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
+    TempDir dir;
+    Store store = settingsStore(dir);
+    LoadSettings(store);
+    EXPECT_EQ(store.SettingsPath, (dir / "config" / "vexa.ini").string());
+    ApplyLeagueListDefaults(store, false); // no league list either
+    EXPECT_EQ(values(store.settings), (std::vector<double>{1, 1, 0, 50, 35, 40, 4, 10, 1, 0, 0, 0, 1}));
+    EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
+              std::tuple(0.96f, "Courier New", int16_t{1}));
+
+    writeFile(dir / "config" / "vexa.ini", crlf({" 2 ", " 4 ", " 12 ", " 80 "}));
+    Store four = settingsStore(dir);
+    LoadSettings(four);
+    EXPECT_EQ(values(four.settings), (std::vector<double>{2, 4, 12, 80, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    SetDefaults(four.settings);
+    EXPECT_EQ(values(four.settings), (std::vector<double>{2, 4, 12, 80, 35, 40, 4, 10, 1, 0, 0, 0, 1}));
+
+    // Values after a line that is not a number keep what they held.
+    writeFile(dir / "config" / "vexa.ini", crlf({" 3 ", " 1 ", " 10 ", " 50 ", " 30.5 ", "forty"}));
+    Store bad = settingsStore(dir);
+    bad.settings.WomensHcpMax = 38;
+    bad.settings.CardHOffset = 2;
+    LoadSettings(bad);
+    EXPECT_EQ(std::tuple(bad.settings.MensHcpMax, bad.settings.WomensHcpMax, bad.settings.CardHOffset,
+                         bad.settings.CardScaling),
+              std::tuple(30.5f, 38.0f, 0.0f, 1.0f));
+}
+
+TEST(SettingsFile, SavedFileHasThirteenLinesHeightOffsetBeforeWidthWhereTheEnvironmentSays) {
+    TempDir dir;
+    Store store = settingsStore(dir);
+    Settings& s = store.settings;
+    s.HcpMethod = 1;
+    s.RoundsOption = 4;
+    s.RoundsToUse = 10;
+    s.PercentRounds = 50;
+    s.MensHcpMax = 36.4f;
+    s.WomensHcpMax = 40.4f;
+    s.StrokesAbovePar = 3;
+    s.MaxStrokesPerHole = 10;
+    s.StrokeOption = 2;
+    s.Reserved = 7;
+    s.CardHOffset = 0.5f;
+    s.CardWDOffset = -1.25f;
+    s.CardScaling = 1;
+    fs::remove_all(dir / "config"); // created when needed
+    ASSERT_TRUE(SaveSettings(store));
+    EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),
+              crlf({" 1 ", " 4 ", " 10 ", " 50 ", " 36.4 ", " 40.4 ", " 3 ", " 10 ", " 2 ", " 7 ", " .5 ",
+                    "-1.25 ", " 1 "}));
+
+    // Without a settings folder the working directory is used.
+    store.settingsDir.clear();
+    s.HcpMethod = 3;
+    ASSERT_TRUE(SaveSettings(store));
+    Store work = settingsStore(dir);
+    work.settingsDir.clear();
+    LoadSettings(work);
+    EXPECT_TRUE(fs::exists(dir / "work" / "vexa.ini"));
+    EXPECT_EQ(work.settings.HcpMethod, 3);
+
+    // The settings folder follows XDG_CONFIG_HOME, then HOME.
+    const std::array<const char*, 2> names = {"XDG_CONFIG_HOME", "HOME"};
+    std::array<std::optional<std::string>, 2> kept;
+    for (std::size_t i : {0, 1})
+        if (const char* value = std::getenv(names[i])) kept[i] = value;
+    for (auto [xdg, home, expected] : {std::tuple{"/x/conf", "/home/u", "/x/conf/tallyrock"},
+                                       {"", "/home/u", "/home/u/.config/tallyrock"},
+                                       {nullptr, nullptr, ""}}) {
+        for (auto [name, value] : {std::pair{names[0], xdg}, {names[1], home}})
+            value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        EXPECT_EQ(GetSettingsDir(), fs::path(expected));
+    }
+    for (std::size_t i : {0, 1})
+        kept[i] ? ::setenv(names[i], kept[i]->c_str(), 1) : ::unsetenv(names[i]);
+}
