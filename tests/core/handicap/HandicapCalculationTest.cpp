@@ -1,7 +1,9 @@
-// The calculation step by step on the worked examples: differentials, the
-// index and its panel, limits, stroke control and the course handicap.
+// The calculation step by step on worked examples: differentials, the index
+// and its panel, limits, stroke control and the course handicap; then the
+// World Handicap System's arithmetic on published and derived cases.
 #include "handicap/HandicapCalculation.h"
 #include "core/Samples.h"
+#include "handicap/WhsRules.h"
 
 #include <gtest/gtest.h>
 
@@ -62,37 +64,65 @@ TEST(Differential, NineHoleRoundsAndHalfUpRounding) {
     }
 }
 
-TEST(HandicapIndex, SingleDifferentialTimesFactorRoundsEachStepToSingle) {
+// The panels worked by hand: the differentials lowest first, then the counts,
+// the average and the index, cut to a tenth.
+TEST(HandicapIndex, PanelsOfTheMethodsAndRoundOptions) {
+    struct Case {
+        int method, roundsOption; // 0: as a fresh start has them
+        std::vector<float> diffs;
+        Lines panel;
+        float index;
+    };
+    const Case cases[] = {
+        // 15 x 0.96 is 14.3999996 as a Single, 144.0 after x 10: 14.4, not 14.3.
+        {0,
+         0,
+         {15.0f},
+         {"15", "total rounds = 1", "# of rounds used = 1", "Avg. = 15.00", "Hcp index = 14.4"},
+         14.4f},
+        // Casual: the two oldest rounds (5.0 and 3.0) are lower than all others but no longer count.
+        {3,
+         0,
+         {5.0f, 3.0f, 12.3f, 8.1f, 20.0f, 9.9f, 15.5f, 7.2f},
+         {"7.2", "8.1", "9.9", "12.3", "15.5", "20", "HCP factor 0.95", "Rounds Considered = 6",
+          "# of rounds used = 4", "Avg. = 9.38", "Hcp index = 8.9"},
+         8.9f},
+        // The last 10 of 14: the four oldest are the lowest; only the ten newest count, all of them.
+        {0,
+         4,
+         {1, 2, 3, 4, 10.5f, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+         {"10.5", "11", "12", "13", "14", "15", "16", "17", "18", "19", "total rounds = 14",
+          "# of rounds used = 10", "Avg. = 14.55", "Hcp index = 13.9"},
+         13.9f},
+        // The best 40 % of 6 is 2.4, so 2: (10 + 12) / 2 = 11, x 0.96 = 10.56, cut to 10.5.
+        {0,
+         3,
+         {18, 10, 16, 12, 14, 20},
+         {"10", "12", "14", "16", "18", "20", "total rounds = 6", "# of rounds used = 2", "Avg. = 11.00",
+          "Hcp index = 10.5"},
+         10.5f},
+    };
+    for (const Case& c : cases) {
+        Store store = sampleStore();
+        if (c.method) store.settings.HcpMethod = static_cast<int16_t>(c.method);
+        if (c.roundsOption) {
+            store.settings.RoundsOption = static_cast<int16_t>(c.roundsOption);
+            store.settings.RoundsToUse = 10;
+            store.settings.PercentRounds = 40;
+        }
+        IndexRun run = indexAfter(store, c.diffs);
+        Lines panel{"Ann", "differentials"};
+        panel.insert(panel.end(), c.panel.begin(), c.panel.end());
+        EXPECT_EQ(run.panel, panel) << c.diffs.size() << " rounds";
+        // stored in the slot the calculation started from
+        EXPECT_EQ(run.index, c.index) << c.diffs.size() << " rounds";
+        EXPECT_EQ(run.values.RoundSlot, static_cast<int16_t>(c.diffs.size()));
+    }
+    // 40 % of 2 is none: still the lowest one.
     Store store = sampleStore();
-    IndexRun run = indexAfter(store, {15.0f});
-    // 15 x 0.96 is 14.3999996 as a Single, 144.0 after x 10: 14.4, not 14.3.
-    EXPECT_EQ(run.index, 14.4f);
-    EXPECT_EQ(run.panel, (Lines{"Ann", "differentials", "15", "total rounds = 1", "# of rounds used = 1",
-                                "Avg. = 15.00", "Hcp index = 14.4"}));
-}
-
-TEST(HandicapIndex, CasualConsidersTheSixNewestAndAveragesTheBestFour) {
-    Store store = sampleStore();
-    store.settings.HcpMethod = 3;
-    // The two oldest rounds (5.0 and 3.0) are lower than all others but no longer count.
-    IndexRun run = indexAfter(store, {5.0f, 3.0f, 12.3f, 8.1f, 20.0f, 9.9f, 15.5f, 7.2f});
-    EXPECT_EQ(run.panel,
-              (Lines{"Ann", "differentials", "7.2", "8.1", "9.9", "12.3", "15.5", "20", "HCP factor 0.95",
-                     "Rounds Considered = 6", "# of rounds used = 4", "Avg. = 9.38", "Hcp index = 8.9"}));
-    EXPECT_EQ(run.index, 8.9f); // stored in slot 8, the slot the calculation started from
-    EXPECT_EQ(run.values.RoundSlot, 8);
-}
-
-TEST(HandicapIndex, LastTenOfFourteenAreAllAveraged) {
-    Store store = sampleStore();
-    store.settings.RoundsOption = 4;
-    store.settings.RoundsToUse = 10;
-    // The four oldest are the lowest; only the ten newest count, all of them.
-    IndexRun run = indexAfter(store, {1, 2, 3, 4, 10.5f, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-    EXPECT_EQ(run.panel,
-              (Lines{"Ann", "differentials", "10.5", "11", "12", "13", "14", "15", "16", "17", "18", "19",
-                     "total rounds = 14", "# of rounds used = 10", "Avg. = 14.55", "Hcp index = 13.9"}));
-    EXPECT_EQ(run.index, 13.9f);
+    store.settings.RoundsOption = 3;
+    store.settings.PercentRounds = 40;
+    EXPECT_EQ(indexAfter(store, {18, 10}).values.RoundsUsed, 1);
 }
 
 TEST(HandicapIndex, AllRoundsUntilNineThenTheSchedule) {
@@ -113,19 +143,6 @@ TEST(HandicapIndex, AllRoundsUntilNineThenTheSchedule) {
     EXPECT_EQ(nine.index, 4.3f);
 }
 
-TEST(HandicapIndex, BestPercentageOfTheRoundsRoundedDown) {
-    Store store = sampleStore();
-    store.settings.RoundsOption = 3;
-    store.settings.PercentRounds = 40;
-    // 40 % of 6 is 2.4, so 2: (10 + 12) / 2 = 11, x 0.96 = 10.56, cut to 10.5.
-    IndexRun six = indexAfter(store, {18, 10, 16, 12, 14, 20});
-    EXPECT_EQ(six.panel,
-              (Lines{"Ann", "differentials", "10", "12", "14", "16", "18", "20", "total rounds = 6",
-                     "# of rounds used = 2", "Avg. = 11.00", "Hcp index = 10.5"}));
-    // 40 % of 2 is none: still the lowest one.
-    EXPECT_EQ(indexAfter(store, {18, 10}).values.RoundsUsed, 1);
-}
-
 TEST(HandicapIndex, PlusHandicapIsCutTowardZero) {
     Store store = sampleStore();
     store.settings.IndexFactor = 1.0f;
@@ -139,12 +156,12 @@ TEST(HandicapIndex, PlusHandicapIsCutTowardZero) {
 TEST(HandicapIndex, LimitsGoByTheTee) {
     Store store = sampleStore();
     store.settings.IndexFactor = 1.0f;
+    store.settings.MensHcpMax = 30;
+    store.settings.WomensHcpMax = 33.5f;
     struct Case {
         int option, tee;
         float diff, expected;
     };
-    store.settings.MensHcpMax = 30;
-    store.settings.WomensHcpMax = 33.5f;
     for (Case c : {Case{2, 2, 38.7f, 36.4f}, Case{2, 3, 38.7f, 38.7f}, Case{2, 1, 38.7f, 38.7f},
                    Case{2, 1, 41.0f, 40.4f}, Case{3, 2, 38.7f, 30.0f}, Case{3, 1, 38.7f, 33.5f},
                    Case{3, 3, 38.7f, 38.7f}, Case{1, 2, 50.0f, 50.0f}}) {
@@ -153,6 +170,7 @@ TEST(HandicapIndex, LimitsGoByTheTee) {
     }
 }
 
+// Options stored outside what the window offers count as the window shows them.
 TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
     std::vector<float> twelve{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     Store store = sampleStore();
@@ -172,59 +190,6 @@ TEST(HandicapIndex, SettingsNoWindowWouldAcceptStayInsideTheTables) {
     EXPECT_EQ(indexAfter(store, twelve).panel[8], "HCP factor 0.95");
 }
 
-// The names stand for the numbers the settings files hold; an option never
-// chosen or out of range counts as the window shows it.
-TEST(RuleOptions, NamesKeepTheStoredNumbers) {
-    Settings s;
-    for (auto [stored, method] : {std::pair{0, HandicapMethod::Standard},
-                                  {1, HandicapMethod::Standard},
-                                  {2, HandicapMethod::ToPar},
-                                  {3, HandicapMethod::Casual},
-                                  {4, HandicapMethod::Whs},
-                                  {7, HandicapMethod::Whs},
-                                  {-2, HandicapMethod::Standard}}) {
-        s.HcpMethod = static_cast<int16_t>(stored);
-        EXPECT_EQ(effectiveMethod(s), method) << stored;
-    }
-    for (auto [stored, nine] : {std::pair{0, NineHoleScoring::DoubleScore},
-                                {2, NineHoleScoring::HalveRating},
-                                {3, NineHoleScoring::RatingsAsEntered},
-                                {4, NineHoleScoring::DoubleScore}}) {
-        s.NineHoleOption = static_cast<int16_t>(stored);
-        EXPECT_EQ(nineHoleScoring(s), nine) << stored;
-    }
-    s.RoundsOption = 4;
-    s.HcpLimitOption = 3;
-    s.StrokeOption = 2;
-    EXPECT_EQ(roundsSelection(s), RoundsSelection::LastN);
-    EXPECT_EQ(handicapLimit(s), HandicapLimit::Custom);
-    EXPECT_EQ(strokeControl(s), StrokeControl::StandardSchedule);
-    EXPECT_EQ(teeName(LadiesTee) + "," + teeName(MensTee) + "," + teeName(ProTee),
-              "Ladies Tee,Mens Tee,Pro Tee");
-    EXPECT_FALSE(isTee(0));
-    EXPECT_FALSE(isTee(4));
-}
-
-TEST(RoundRatingAndSlope, CourseWithoutSlopeOrRatingCannotGiveADifferential) {
-    Store store = sampleStore();
-    auto& fields = store.courses.CourseField[1];
-    fields[static_cast<std::size_t>(field::slope(2))] = " 0";
-    fields[static_cast<std::size_t>(field::rating(3))] = "";
-    auto reason = [&](int course, int tee) {
-        CalcValues v;
-        setRoundRatingAndSlope(v, store, course, tee);
-        return unusableCourseReason(v, store, course, tee);
-    };
-    EXPECT_EQ(reason(1, 2), "the course Pine Hills has no slope for the Mens Tee");
-    EXPECT_EQ(reason(1, 3), "the course Pine Hills has no course rating for the Pro Tee");
-    EXPECT_EQ(reason(1, 1), "");
-    store.settings.HcpMethod = 2; // to par: the course's par and 113 instead of the tee's values
-    EXPECT_EQ(reason(1, 2), "");
-    CalcValues toPar;
-    setRoundRatingAndSlope(toPar, store, 1, 3);
-    EXPECT_EQ(std::pair(toPar.RoundRating, toPar.RoundSlope), std::pair(72.0f, 113.0f));
-}
-
 // Stroke control of hole 1 (par 4) after a round with this course handicap.
 int cappedFirstHole(Store& store, float previousHcp, int score, int editSlot = 0) {
     int p = store.league.PlayerCount ? 1 : addSamplePlayer(store, "Ann", 2);
@@ -238,27 +203,16 @@ int cappedFirstHole(Store& store, float previousHcp, int score, int editSlot = 0
     return EQadjust(store, holes)[1];
 }
 
-TEST(StrokeControl, StandardScheduleByPreviousCourseHandicap) {
-    Store store = sampleStore();
-    store.settings.StrokeOption = 2;
-    EXPECT_EQ(cappedFirstHole(store, 12, 9), 7);
-    EXPECT_EQ(cappedFirstHole(store, 8, 9), 6); // double bogey
-    for (auto [hcp, max] : {std::pair{-3.0f, 6},
-                            {9.0f, 6},
-                            {10.0f, 7},
-                            {19.0f, 7},
-                            {20.0f, 8},
-                            {29.0f, 8},
-                            {30.0f, 9},
-                            {39.0f, 9},
-                            {40.0f, 10},
-                            {54.0f, 10}})
-        EXPECT_EQ(cappedFirstHole(store, hcp, 15), max) << hcp;
-    EXPECT_EQ(cappedFirstHole(store, 12, 15, 1), 10); // editing slot 1: no earlier round
-}
-
 TEST(StrokeControl, EachOptionsMaximumOnAParFour) {
     Store store = sampleStore();
+    store.settings.StrokeOption = 2; // the standard schedule by the previous course handicap
+    EXPECT_EQ(cappedFirstHole(store, 12, 9), 7);
+    EXPECT_EQ(cappedFirstHole(store, 8, 9), 6); // double bogey
+    const std::pair<float, int> schedule[] = {{-3.0f, 6}, {9.0f, 6},  {10.0f, 7}, {19.0f, 7},  {20.0f, 8},
+                                              {29.0f, 8}, {30.0f, 9}, {39.0f, 9}, {40.0f, 10}, {54.0f, 10}};
+    for (auto [hcp, max] : schedule)
+        EXPECT_EQ(cappedFirstHole(store, hcp, 15), max) << hcp;
+    EXPECT_EQ(cappedFirstHole(store, 12, 15, 1), 10); // editing slot 1: no earlier round
     store.settings.StrokesAbovePar = 3;
     store.settings.MaxStrokesPerHole = 9;
     for (auto [option, max] : {std::pair{3, 7}, {4, 9}}) {
@@ -272,15 +226,157 @@ TEST(CourseHandicap, IndexTimesSlopeOver113HalfUp) {
     int p = addSamplePlayer(store, "Ann", 2);
     CalcValues v;
     v.RoundSlot = 1;
-    for (auto [index, slope, expected] : {std::tuple{14.4f, 125.0f, 16.0f},
-                                          {12.5f, 113.0f, 13.0f},
-                                          {-2.5f, 113.0f, -2.0f},
-                                          {-1.2f, 125.0f, -1.0f}}) {
+    const std::tuple<float, float, float> cases[] = {
+        {14.4f, 125.0f, 16.0f}, {12.5f, 113.0f, 13.0f}, {-2.5f, 113.0f, -2.0f}, {-1.2f, 125.0f, -1.0f}};
+    for (auto [index, slope, expected] : cases) {
         store.player(p).round[1].RoundIndex = index;
         v.RoundSlope = slope;
         storeCourseHandicap(v, store, p);
         EXPECT_EQ(store.player(p).round[1].RoundCourseHcp, expected) << index << " " << slope;
     }
+}
+
+// ------------------------------------------------ World Handicap System
+
+using namespace tallyrock::whs;
+
+TEST(WhsRules, RoundingIsHalfUpOnExactTenths) {
+    struct Case {
+        long long num, den, rounded;
+    };
+    // -1.54, -1.55, -1.56 in tenths of tenths; 10.15 and 0.05 stay exact.
+    const Case cases[] = {{-154, 10, -15}, {-155, 10, -15}, {-156, 10, -16}, {1015, 10, 102},
+                          {5, 10, 1},      {-5, 10, 0},     {7, 2, 4},       {-7, 2, -3}};
+    for (Case c : cases)
+        EXPECT_EQ(divHalfUp(c.num, c.den), c.rounded) << c.num << "/" << c.den;
+    EXPECT_EQ(tenthsText(-15) + " " + tenthsText(-5) + " " + hundredthsText(3525), "-1.5 -0.5 35.25");
+    for (float stored : {10.2f, -1.5f, 54.0f, 0.1f}) // Singles read back from the files
+        EXPECT_EQ(toTenths(stored) / 10.0f, stored);
+}
+
+TEST(WhsRules, Differentials) {
+    struct Case {
+        int gross, ratingHundredths, slope, pcc;
+        double unrounded; // whole strokes
+        int tenths;
+    };
+    for (Case c : {Case{94, 7300, 125, 0, 18.984, 190}, // published: 19.0
+                   {94, 7300, 125, 2, 17.176, 172},
+                   {72, 7350, 131, -1, -0.431, -4},
+                   {85, 7120, 113, 0, 13.8, 138}}) {
+        Fraction d = scoreDifferential(c.gross, c.ratingHundredths, c.slope, c.pcc);
+        EXPECT_NEAR(d.value() / 10, c.unrounded, 0.0005) << c.gross << " " << c.pcc;
+        EXPECT_EQ(d.rounded(), c.tenths) << c.gross << " " << c.pcc;
+    }
+    // Nine holes: 113 / 121 x (45 - 35.3 - 0.5) = 8.59, expected 0.52 x 8.7 + 1.2 = 5.724: 14.3.
+    Fraction expected = expectedNineDifferential(87, 52, 12);
+    EXPECT_DOUBLE_EQ(expected.value() / 10, 5.724);
+    EXPECT_EQ(nineHoleDifferential(45, 3530, 121, 1, expected).rounded(), 143);
+    EXPECT_EQ(nineHoleDifferential(45, 3530, 121, 1, expectedNineDifferential(87, 40, 0)).rounded(), 121);
+}
+
+TEST(WhsRules, CourseAndPlayingHandicaps) {
+    Fraction ch = courseHandicap(277, 129, 7110, 72);
+    EXPECT_NEAR(ch.value(), 30.72, 0.005);
+    EXPECT_EQ(ch.rounded(), 31);
+    EXPECT_EQ(playingHandicap(ch, 85), 26); // 30.72 x 85 % = 26.11, rounded once
+    EXPECT_EQ(playingHandicap(ch, 100), 31);
+    EXPECT_EQ(halfIndexTenths(87), 44);
+    EXPECT_EQ(nineHoleCourseHandicap(87, 121, 3530, 36).rounded(), 4); // 4.4 x 121 / 113 - 0.7 = 4.01
+    EXPECT_EQ(courseHandicap(-24, 113, 7200, 72).rounded(), -2);       // plus 2.4
+    EXPECT_EQ(courseHandicap(5, 113, 7200, 72).rounded(), 1);          // 0.5 rounds up
+    EXPECT_EQ(courseHandicap(-5, 113, 7200, 72).rounded(), 0);         // -0.5 rounds up too
+}
+
+TEST(WhsRules, StrokesAndNetDoubleBogey) {
+    StrokeIndexes si{}; // hole 1 index 1, hole 10 index 2 ... hole 18 index 18
+    for (int h = 1; h <= 9; ++h) {
+        si[static_cast<std::size_t>(h)] = 2 * h - 1;
+        si[static_cast<std::size_t>(h + 9)] = 2 * h;
+    }
+    struct Case {
+        int courseHcp, hole, strokes;
+    };
+    // On plus 2, hole 17 (index 16) gives nothing back, hole 9 (index 17) one stroke.
+    const Case cases[] = {{24, 10, 2}, {24, 12, 2}, {24, 13, 1},  {15, 6, 1},  {15, 18, 0}, {18, 18, 1},
+                          {36, 18, 2}, {40, 10, 3}, {-2, 18, -1}, {-2, 17, 0}, {-2, 9, -1}, {0, 1, 0}};
+    for (Case c : cases)
+        EXPECT_EQ(strokesReceived(c.courseHcp, si)[static_cast<std::size_t>(c.hole)], c.strokes)
+            << "CH " << c.courseHcp << " hole " << c.hole;
+
+    // The published cases, by stroke index: gross 9 on a par 4 with CH 24 at index 2 counts 8.
+    struct Max {
+        int par, courseHcp, strokeIndex, maximum;
+    };
+    for (Max m : {Max{4, 24, 2, 8}, {4, 15, 11, 7}, {4, 15, 17, 6}, {4, -2, 18, 5}, {5, 0, 1, 7}}) {
+        int hole = m.strokeIndex % 2 ? (m.strokeIndex + 1) / 2 : m.strokeIndex / 2 + 9;
+        EXPECT_EQ(holeMaximum(m.par, strokesReceived(m.courseHcp, si)[static_cast<std::size_t>(hole)], true),
+                  m.maximum)
+            << "CH " << m.courseHcp << " index " << m.strokeIndex;
+    }
+    EXPECT_EQ(holeMaximum(4, 0, false), 9); // no index yet: par + 5
+
+    // Nine holes: the back nine's holes ranked by their indexes 2, 4 ... 18.
+    HoleValues nine = nineHoleStrokes(4, si, false);
+    EXPECT_EQ(nine[10] + nine[11] + nine[12] + nine[13], 4);
+    EXPECT_EQ(nine[14] + nine[1], 0);
+    EXPECT_EQ(nineHoleStrokes(-1, si, true)[9], -1); // the easiest hole of the nine gives it back
+
+    EXPECT_TRUE(validStrokeIndexes(si));
+    si[3] = si[4];
+    EXPECT_FALSE(validStrokeIndexes(si));
+}
+
+TEST(WhsRules, ExceptionalScores) {
+    struct Case {
+        int differential, indexBefore, reduction;
+    };
+    for (Case c : {Case{80, 150, -10}, {81, 150, 0}, {50, 150, -20}, {51, 150, -10}, {-30, 70, -20}})
+        EXPECT_EQ(exceptionalScoreReduction(c.differential, c.indexBefore), c.reduction) << c.differential;
+}
+
+TEST(WhsRules, IndexFromTheMostRecentDifferentials) {
+    struct Case {
+        std::vector<int> differentials;
+        int index;
+    };
+    for (const Case& c : {Case{{150, 123, 200}, 103},               // lowest 12.3 - 2.0
+                          Case{{150, 123, 200, 160}, 113},          // - 1.0
+                          Case{{150, 123, 200, 160, 170}, 123},     // lowest 1
+                          Case{{101, 104, 200, 160, 170, 190}, 93}, // (10.1 + 10.4) / 2 = 10.25: 10.3 - 1.0
+                          Case{{101, 104, 200, 160, 170, 190, 99}, 100}}) // (9.9 + 10.1) / 2
+        EXPECT_EQ(indexFromDifferentials(c.differentials)->indexTenths, c.index) << c.differentials.size();
+    EXPECT_FALSE(indexFromDifferentials({100, 120}));
+
+    std::vector<int> twenty;
+    for (int i = 0; i < 20; ++i)
+        twenty.push_back(300 - 10 * i); // 30.0 down to 11.0; the lowest 8: 11.0 .. 18.0
+    auto index = indexFromDifferentials(twenty);
+    EXPECT_EQ(index->row.used, 8);
+    EXPECT_EQ(index->indexTenths, 145);
+    twenty.insert(twenty.begin(), 0); // only the most recent 20 count
+    EXPECT_EQ(indexFromDifferentials(twenty)->indexTenths, 145);
+
+    for (auto [count, used] : {std::pair{8, 2}, {11, 3}, {14, 4}, {16, 5}, {18, 6}, {19, 7}})
+        EXPECT_EQ(indexTable(count)->used, used) << count;
+}
+
+TEST(WhsRules, Caps) {
+    struct Case {
+        int index, low, capped;
+        bool soft, hard;
+    };
+    for (Case c : {Case{116, 65, 106, true, false}, // published: 6.5 + 3.0 + 2.1 / 2 = 10.55: 10.6
+                   {95, 65, 95, false, false},
+                   {96, 65, 96, true, false}, // 3.1 above: 9.5 + 0.05 = 9.55: 9.6
+                   {140, 65, 115, true, true},
+                   {40, 65, 40, false, false}}) {
+        auto capped = applyCaps(c.index, c.low);
+        EXPECT_EQ(std::tuple(capped.indexTenths, capped.softCap, capped.hardCap),
+                  std::tuple(c.capped, c.soft, c.hard))
+            << c.index;
+    }
+    EXPECT_EQ(dayNumber(2024, 6, 5) - dayNumber(2023, 6, 6), 365);
 }
 
 } // namespace

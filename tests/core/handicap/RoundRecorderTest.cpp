@@ -1,9 +1,12 @@
 // Recording, editing and deleting rounds: slots, stored values and the order
-// of the calculation.
+// of the calculation; rounds given as text: the checks of each round and the
+// all-or-nothing import.
 #include "handicap/RoundRecorder.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
+#include "handicap/CourseHandicapCalculator.h"
+#include "handicap/RoundImport.h"
 #include "store/LeagueFile.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +15,8 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 
 namespace {
+
+using Fields = std::vector<std::string>;
 
 // 49 out, 45 in: a differential of 20.6 from the white tee of Pine Hills.
 const HoleScores sampleRound = holeScores({5, 5, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
@@ -91,9 +96,8 @@ TEST_F(RecorderTest, TwentyFirstRoundDropsTheOldest) {
     RoundRecord second = slot(2), last = slot(20);
     ASSERT_EQ(recorder.record(sampleRound, 2).outcome, RecordOutcome::Recorded);
     EXPECT_EQ(store.player(ann).RoundCount, 20);
-    EXPECT_EQ(slot(1).RoundDiff, second.RoundDiff);
-    EXPECT_EQ(slot(1).RoundMonth, second.RoundMonth);
-    EXPECT_EQ(slot(1).HoleScore, second.HoleScore);
+    EXPECT_EQ(std::tuple(slot(1).RoundDiff, slot(1).RoundMonth, slot(1).HoleScore),
+              std::tuple(second.RoundDiff, second.RoundMonth, second.HoleScore));
     EXPECT_EQ(slot(19).RoundCourseHcp, last.RoundCourseHcp);
     EXPECT_EQ(slot(20).HoleScore, sampleRound);
     // The lowest ten of 2..20 and 20.6: 65 / 10 x 0.96 = 6.24. With the dropped
@@ -177,22 +181,172 @@ TEST_F(RecorderTest, DeleteReportsAFailedSave) {
     EXPECT_EQ(failure->text, leagueSaveFailure().text);
 }
 
-TEST_F(RecorderTest, MarkedPlayersAreEnteredInOrder) {
-    for (const char* name : {"Bo", "Cy", "Di"})
-        addSamplePlayer(store, name, 2);
-    store.player(2).PlayerMark = 1;
-    store.player(4).PlayerMark = 1;
-    recorder.FindNextMarkedPlayer();
-    EXPECT_EQ(store.CurrentPlayer, 2);
-    EXPECT_TRUE(recorder.AdvanceToNextPlayer());
-    EXPECT_EQ(store.CurrentPlayer, 4);
-    EXPECT_EQ(store.player(2).PlayerMark, 0);
-    EXPECT_FALSE(recorder.AdvanceToNextPlayer());
-    EXPECT_EQ(store.CurrentPlayer, 0);
-    store.CourseFormMode = CourseWindowMode::Add;
-    EXPECT_FALSE(recorder.FinishEntry());
-    EXPECT_EQ(store.CourseFormMode, CourseWindowMode::None);
-    EXPECT_TRUE(std::filesystem::exists(dir / "Test.LGE"));
+TEST(RoundDate, TwoOrFourDigitYearsFrom1985To2084) {
+    int16_t m = 0, d = 0, y = 0;
+    ASSERT_TRUE(parseRoundDate("6/5/1999", m, d, y));
+    EXPECT_EQ(m * 10000 + d * 100 + y, 60599);
+    ASSERT_TRUE(parseRoundDate("1999-06-05", m, d, y));
+    EXPECT_EQ(m * 10000 + d * 100 + y, 60599);
+    for (const char* good : {"12/31/1985", "01/01/2084", "02/29/2024", "01/01/85", "12/31/84", "2/9/00",
+                             "2084-01-01", "2024-02-29"})
+        EXPECT_TRUE(parseRoundDate(good, m, d, y)) << good;
+    for (const char* bad : {"01/01/1984", "01/01/2085", "02/29/2023", "04/31/24", "13/01/24", "06/00/24",
+                            "6-5-24", "06/05/124", "06/05/2024/1", "06/05", "", "006/05/24", "24-06-05",
+                            "1984-12-31", "2023-02-29", "2024-06-05-1", "2024/06-05"})
+        EXPECT_FALSE(parseRoundDate(bad, m, d, y)) << bad;
+}
+
+class RoundChecks : public ::testing::Test {
+  protected:
+    RoundChecks() : store(sampleStore()) {
+        addSamplePlayer(store, "Lee, Ann", 2);
+        addSamplePlayer(store, "Bo", 1);
+        fields.date = "06/05/2024";
+        fields.player = "Lee, Ann";
+        fields.course = "PINE HILLS";
+        fields.out = "45";
+        fields.in = "44";
+    }
+    std::string reason() {
+        RoundInput input;
+        return checkNewRound(store, fields, input);
+    }
+    void setHoles(const std::array<int, 18>& holes) {
+        for (std::size_t h = 1; h <= 18; ++h)
+            fields.holes[h] = std::to_string(holes[h - 1]);
+    }
+    Store store;
+    RoundFields fields;
+};
+
+TEST_F(RoundChecks, GoodRoundsOfTotalsOrOfHoles) {
+    RoundInput input;
+    ASSERT_EQ(checkNewRound(store, fields, input), "");
+    EXPECT_EQ(input.player, 1);
+    EXPECT_EQ(input.tee, 2); // the player's default
+    EXPECT_EQ(input.year, 24);
+    EXPECT_FALSE(input.fromHoles);
+    EXPECT_EQ(input.scores, totalScores(45, 44));
+
+    setHoles({5, 5, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
+    fields.out = "49"; // a total beside the holes must add up
+    fields.in = "";
+    fields.tee = " 3 ";
+    ASSERT_EQ(checkNewRound(store, fields, input), "");
+    EXPECT_TRUE(input.fromHoles);
+    EXPECT_EQ(input.tee, 3);
+    EXPECT_EQ(input.scores[6], 9);
+    EXPECT_EQ(input.scores[InSlot], 45);
+}
+
+TEST_F(RoundChecks, BadValuesHaveTheirReasons) {
+    RoundFields good = fields;
+    fields.player = "lee, ann"; // names match exactly
+    EXPECT_EQ(reason(), "no player named \"lee, ann\"");
+    fields = good;
+    fields.holes[7] = "4.5";
+    EXPECT_EQ(reason(), "hole 7 \"4.5\" is not a whole number from 0 to 99");
+    fields = good;
+    setHoles({5, 5, 4, 6, 5, 9, 4, 6, 5, 5, 5, 4, 6, 5, 5, 4, 6, 5});
+    fields.out = "49";
+    EXPECT_EQ(reason(), "in 44 does not match holes 10-18, which add up to 45");
+    fields = good;
+    fields.out = "0";
+    fields.in = "";
+    EXPECT_EQ(reason(), "no score: out and in are both 0");
+    fields = good;
+    store.courses.CourseField[1][static_cast<std::size_t>(field::slope(2))] = "";
+    EXPECT_EQ(reason(), "the course Pine Hills has no slope for the Mens Tee");
+    fields.tee = "1";
+    EXPECT_EQ(reason(), "");
+    store.player(1).PlayerTee = 0;
+    fields.tee = "";
+    EXPECT_EQ(reason(), "the player's default tee 0 is not 1, 2 or 3");
+}
+
+class Import : public RoundChecks {};
+
+TEST_F(Import, RowsAreRecordedInFileOrder) {
+    ImportResult result = importRounds(store, "Player, Course ,DATE,out,in,tee\r\n"
+                                              "\"Lee, Ann\",Pine Hills,06/05/24,45,44,\r\n"
+                                              ",,,,,\r\n"
+                                              "Bo,pine hills,6/6/2024,50,0,3\r\n"
+                                              "\"Lee, Ann\",Pine Hills,06/12/24,40,41,\r\n");
+    EXPECT_EQ(result.errors, Fields{});
+    EXPECT_EQ(result.recorded, 3);
+    ASSERT_EQ(store.player(1).RoundCount, 2);
+    EXPECT_EQ(store.player(1).round[1].RoundDiff, 16.1f); // 89 from the white tee
+    EXPECT_EQ(store.player(1).round[2].RoundDay, 12);
+    // A doubled nine from the blue tee: (100 - 73.5) x 113 / 131.
+    EXPECT_EQ(store.player(2).round[1].RoundDiff, 22.9f);
+}
+
+TEST_F(Import, HoleColumnsAreAddedUpAfterStrokeControl) {
+    store.settings.StrokeOption = 4;
+    store.settings.MaxStrokesPerHole = 7;
+    std::string header = "date,player,course", row = "06/05/24,Bo,Pine Hills";
+    for (int h = 1; h <= 18; ++h) {
+        header += ",h" + std::to_string(h);
+        row += h == 3 ? ",11" : h > 9 ? "," : ",4";
+    }
+    ASSERT_EQ(importRounds(store, header + "\n" + row + "\n").errors, Fields{});
+    EXPECT_EQ(store.player(2).round[1].HoleScore[3], 7);
+    EXPECT_EQ(store.player(2).round[1].HoleScore[OutSlot], 39);
+}
+
+TEST_F(Import, HeaderProblems) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "line 1: the header row naming the columns is missing"},
+        {"date,player,out\n", "line 1: the column \"course\" is missing"},
+        {"date,player,course,h19\n", "line 1: unknown column \"h19\""},
+        {"h99999999999,date,player,course\n", "line 1: unknown column \"h99999999999\""},
+        {"date,player,course,Out,OUT\n", "line 1: column \"OUT\" appears twice"},
+        {"\n\ndate,player,course,notes\n", "line 3: unknown column \"notes\""},
+        {"date,player,course\n06/05/24,Bo\n", "line 2: 2 fields where the header names 3 columns"},
+        {"date,player,course\n\"06/05/24,Bo\n", "line 2: a quoted field is not closed"}};
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ(importRounds(store, text).errors, Fields{error}) << text;
+}
+
+TEST_F(Import, OneBadRowAmongFourHundredRecordsNothing) {
+    std::string csv = "date,player,course,out,in\r\n";
+    for (int i = 2; i <= 401; ++i)
+        csv += (i == 250 ? "06/31/24" : "06/05/24") + std::string(i % 2 ? ",Bo," : ",\"Lee, Ann\",") +
+               "Pine Hills,45," + std::to_string(40 + i % 9) + "\r\n";
+    const std::string before = leagueFileText(store.league);
+    ImportResult result = importRounds(store, csv);
+    EXPECT_EQ(result.recorded, 0);
+    EXPECT_EQ(
+        result.errors,
+        Fields{"line 250: date \"06/31/24\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084"});
+    EXPECT_EQ(leagueFileText(store.league), before);
+
+    // Every bad row is named.
+    result = importRounds(
+        store, "date,player,course,out,in\n06/05/24,Al,Pine Hills,45,44\n06/05/24,Bo,Pine Hills,0,0\n");
+    EXPECT_EQ(result.errors,
+              (Fields{"line 2: no player named \"Al\"", "line 3: no score: out and in are both 0"}));
+}
+
+TEST_F(Import, ARoundThatStrokeControlEmptiesUndoesTheWholeFile) {
+    store.settings.StrokeOption = 4;
+    store.settings.MaxStrokesPerHole = 0; // a settings file no window would write
+    const std::string before = leagueFileText(store.league);
+    ImportResult result = importRounds(store, "date,player,course,out,in,h1\n"
+                                              "06/05/24,Bo,Pine Hills,45,44,\n"
+                                              "06/05/24,\"Lee, Ann\",Pine Hills,,,5\n");
+    EXPECT_EQ(result.recorded, 0);
+    EXPECT_EQ(result.errors, Fields{"line 3: no score after stroke control"});
+    EXPECT_EQ(leagueFileText(store.league), before);
+}
+
+TEST(CourseHandicapCalculator, MissingOrOverlargeValuesBeep) {
+    EXPECT_EQ(calculateCourseHandicap("12", "abc").text, "Course Handicap = 0");
+    CalculatorResult tooLarge = calculateCourseHandicap("1e300", "1e300");
+    EXPECT_EQ(std::pair(tooLarge.text, tooLarge.beep),
+              std::pair(std::string("Index or slope too large"), true));
+    EXPECT_FALSE(calculateCourseHandicap("12", "113").beep);
+    EXPECT_TRUE(calculateCourseHandicap("", "130").beep && calculateCourseHandicap("12.3", "").beep);
 }
 
 } // namespace

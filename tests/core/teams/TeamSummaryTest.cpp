@@ -48,67 +48,45 @@ void addMembers(Store& store, int n, int t, const std::function<std::string(int)
     store.league.PlayerCount = static_cast<int16_t>(n);
 }
 
-Lines header() {
-    return {" ", " ", " ", " ", Title, ""};
-}
-
-Lines concat(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
+// The page head, then each team: its rule, name, entries, footer rule and "Total: " line.
+Lines page(std::initializer_list<std::tuple<std::string, Lines, std::string>> teams) {
+    Lines all{" ", " ", " ", " ", Title, ""};
+    for (const auto& [name, entries, total] : teams) {
+        all.insert(all.end(), {" ", Rule, "    Team: " + name, " "});
+        all.insert(all.end(), entries.begin(), entries.end());
+        all.insert(all.end(), {FooterRule, spaces(53) + "Total: " + total, " "});
+    }
     return all;
 }
 
 } // namespace
 
-TEST(TeamSummary, OneTeamWithThreeEntriesLineByLine) {
+TEST(TeamSummary, TeamsLineByLine) {
     Store store = teamsWith({"Eagles"}, {3});
     TeamRecord& team = store.teams.team[1];
     team.entry[1] = {"Week 1", 12, 3.5f};
     team.entry[2] = {"Week 2", 15.5f, 4};
     team.entry[3] = {"Week 3 at Pine Valley", 100, 10.25f};
+    // An entry: the comment padded to 60, the hand-kept total and the points in 6 each, 3 apart.
+    // The total: the last hand-kept total, one space, the sum's two alignment spaces and two more.
+    EXPECT_EQ(
+        teamSummaryPages(store, {}, Today),
+        (ReportPages{page({{"Eagles",
+                            {"    Week 1" + spaces(50) + "  12.0" + spaces(3) + "   3.5",
+                             "    Week 2" + spaces(50) + "  15.5" + spaces(3) + "   4.0",
+                             "    Week 3 at Pine Valley" + spaces(35) + " 100.0" + spaces(3) + "  10.3"},
+                            " 100.0" + spaces(5) + "17.8"}})}));
 
-    ReportPages pages = teamSummaryPages(store, {}, Today);
-    ASSERT_EQ(pages.size(), 1u);
-    Lines expected =
-        concat({header(),
-                {" ", Rule, "    Team: Eagles", " ", "    Week 1" + spaces(50) + "  12.0" + "   " + "   3.5",
-                 "    Week 2" + spaces(50) + "  15.5" + "   " + "   4.0",
-                 "    Week 3 at Pine Valley" + spaces(35) + " 100.0" + "   " + "  10.3", FooterRule,
-                 // last hand-kept total, one space, the sum's two alignment spaces and two more
-                 spaces(53) + "Total: " + " 100.0" + " " + "  " + "  " + "17.8", " "}});
-    EXPECT_EQ(pages[0], expected);
-    // The decimal points stand at characters 65 and 74 on every entry and total line.
-    for (std::size_t i : {10, 11, 12, 14}) {
-        EXPECT_EQ(pages[0][i].size(), 75u) << i;
-        EXPECT_EQ(pages[0][i][64], '.') << i;
-        EXPECT_EQ(pages[0][i][73], '.') << i;
-    }
-}
-
-TEST(TeamSummary, LastEventOnlyStillTotalsEveryEntry) {
-    Store store = teamsWith({"Eagles", "Hawks"}, {4, 2});
-    ReportPages pages = teamSummaryPages(store, {false, true}, Today);
-    ASSERT_EQ(pages.size(), 1u);
-    Lines expected = concat(
-        {header(),
-         {" ", Rule, "    Team: Eagles", " ", "    T1 event 4" + spaces(46) + "   4.0" + "   " + "   2.0",
-          FooterRule,
-          spaces(53) + "Total: " + "   4.0" + " " + "   " + "  " + "5.0", // 0.5 + 1 + 1.5 + 2
-          " ", " ", Rule, "    Team: Hawks", " ", "    T2 event 2" + spaces(46) + "   2.0" + "   " + "   1.0",
-          FooterRule, spaces(53) + "Total: " + "   2.0" + " " + "   " + "  " + "1.5", " "}});
-    EXPECT_EQ(pages[0], expected);
-}
-
-TEST(TeamSummary, ATeamWithoutEntriesShowsZeroTotals) {
-    Store store = teamsWith({"Empty"}, {0});
-    for (bool lastOnly : {false, true}) {
-        ReportPages pages = teamSummaryPages(store, {false, lastOnly}, Today);
-        ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(pages[0], concat({header(),
-                                    {" ", Rule, "    Team: Empty", " ", FooterRule,
-                                     spaces(53) + "Total: " + "   0.0" + " " + "   " + "  " + "0.0", " "}}));
-    }
+    // The last event only, still totalling every entry (0.5 + 1 + 1.5 + 2); no entries total 0.
+    store = teamsWith({"Eagles", "Hawks", "Empty"}, {4, 2, 0});
+    EXPECT_EQ(teamSummaryPages(store, {false, true}, Today),
+              (ReportPages{page({{"Eagles",
+                                  {"    T1 event 4" + spaces(46) + "   4.0" + spaces(3) + "   2.0"},
+                                  "   4.0" + spaces(6) + "5.0"},
+                                 {"Hawks",
+                                  {"    T2 event 2" + spaces(46) + "   2.0" + spaces(3) + "   1.0"},
+                                  "   2.0" + spaces(6) + "1.5"},
+                                 {"Empty", {}, "   0.0" + spaces(6) + "0.0"}})}));
 }
 
 TEST(TeamSummary, MemberNamesWrapBefore70Characters) {
@@ -152,24 +130,21 @@ TEST(TeamSummary, ANewTeamStartsANewPageAfter45Lines) {
     EXPECT_EQ(pages[0].size(), 45u + 4 + 1 + 3);
 }
 
+// A team's page breaks after line 52; printed, each page opens with a space
+// line and sets the font again.
 TEST(TeamSummary, WithinATeamANewPageStartsAfterLine52) {
     Store store = teamsWith({"Long", "Next"}, {50, 1});
+    store.settings.FontName = "Lucida Console";
     ReportPages pages = teamSummaryPages(store, {}, Today);
     ASSERT_EQ(pages.size(), 2u);
     // 6 + 4 lines, then entries 1..43: the 43rd makes 53.
     ASSERT_EQ(pages[0].size(), 53u);
     EXPECT_EQ(pages[0].back().substr(0, 17), "    T1 event 43  ");
     ASSERT_EQ(pages[1].size(), 2u + 7 + 3 + 4 + 1 + 3);
-    EXPECT_EQ(pages[1][0], " ");
-    EXPECT_EQ(pages[1][1], " ");
+    EXPECT_EQ(pages[1][0] + pages[1][1], "  ");
     EXPECT_EQ(pages[1][2].substr(0, 17), "    T1 event 44  ");
-    EXPECT_EQ(pages[1][10], spaces(53) + "Total: " + "  50.0" + " " + " " + "  " + "637.5"); // 1275 / 2
-}
+    EXPECT_EQ(pages[1][10], spaces(53) + "Total: " + "  50.0" + spaces(4) + "637.5"); // 1275 / 2
 
-TEST(TeamSummary, PrintingOpensEachPageWithASpaceLineAndSetsTheFont) {
-    Store store = teamsWith({"Long", "Next"}, {50, 1});
-    store.settings.FontName = "Lucida Console";
-    ReportPages pages = teamSummaryPages(store, {}, Today);
     RecordingPrinter printer;
     printTeamSummary(printer, store, {}, Today);
 
