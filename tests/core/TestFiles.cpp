@@ -72,6 +72,14 @@ std::vector<std::string> fileLines(const std::string& text) {
     return lines;
 }
 
+std::vector<std::string> printedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))

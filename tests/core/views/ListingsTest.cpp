@@ -7,29 +7,16 @@
 #include "services/TextPrinter.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tallyrock::test {
 namespace {
 
-const std::string Heading =
-    "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 "
-    "16 17 18  C Hcp # rounds";
-// The long heading is cut after 132 characters, inside "# rounds", and ends in "rnd".
-const std::string LongHeading = "           Name               Date   Course  Out  In Total Hcp Index  1  2  "
-                                "3  4  5  6  7  8  9 10 11 12 13 "
-                                "14 15 16 17 18  C Hcp # rnd";
+using Lines = std::vector<std::string>;
+
 const std::string ShortHeading =
     "            Name               Date   Course  Out  In Total Hcp Index   C Hcp # rounds";
+const std::string ShortRule = "      " + std::string(82, '_');
 const Date Today{7, 4, 2024};
-
-std::vector<std::string> linesOf(const std::string& page) {
-    std::vector<std::string> lines;
-    std::istringstream in(page);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 class ListingsTest : public ::testing::Test {
   protected:
@@ -61,65 +48,65 @@ TEST_F(ListingsTest, ShortListingOfOnePlayer) {
     ViewLines lines = recentView(1, 12); // no part of the first hole shows in the short form
     printshortreport(printer, "Courier New", lines, title);
     EXPECT_TRUE(printer.ended());
-    EXPECT_EQ(linesOf(printer.text()),
-              (std::vector<std::string>{
-                  " ", " ", " ", " ", " ", title, "", ShortHeading, "      " + std::string(82, '_'),
-                  "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1"}));
+    EXPECT_EQ(printedLines(printer.text()),
+              (Lines{" ", " ", " ", " ", " ", title, "", ShortHeading, ShortRule,
+                     "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1"}));
 }
 
-TEST_F(ListingsTest, ShortListingBreaksThePageAfterItem53) {
-    ViewLines lines = recentView(60);
-    printshortreport(printer, "Courier New", lines, "title");
-    std::vector<std::string> pages = split(printer.text(), '\f');
-    ASSERT_EQ(pages.size(), 2u);
-    std::vector<std::string> first = linesOf(pages[0]), second = linesOf(pages[1]);
-    EXPECT_EQ(first.size(), 7u + 54u);
-    EXPECT_EQ(first.back(), shortListingLines(lines)[53]);
-    std::vector<std::string> top{" ", " ", " ", " ", " ", ShortHeading, "      " + std::string(82, '_'), " "};
-    EXPECT_EQ(std::vector<std::string>(second.begin(), second.begin() + 8), top);
-    EXPECT_EQ(second.size(), 8u + 8u); // items 54..61
-}
-
-TEST_F(ListingsTest, LongListingOfHundredLinesBreaksAfterItems43And86) {
+// The short form breaks after item 53, the long one after items 43 and 86 (the
+// heading lines count as items); each later page repeats the heading.
+TEST_F(ListingsTest, PageBreaksOfHundredLines) {
     ViewLines lines = recentView(100);
-    printlongreport(printer, "Courier New", lines, listingTitle("Monday.LGE", Today, LongTitleWidth));
-    const std::string& heading = LongHeading;
-    std::string separator = "      " + std::string(129, '-');
-    std::vector<std::string> pages = split(printer.text(), '\f');
-    ASSERT_EQ(pages.size(), 3u);
-    std::vector<std::string> first = linesOf(pages[0]);
-    ASSERT_EQ(first.size(), 7u + 44u);
-    EXPECT_EQ(first[5], listingTitle("Monday.LGE", Today, LongTitleWidth));
-    EXPECT_EQ(first[7], heading);
-    EXPECT_EQ(first[8], separator);
-    EXPECT_EQ(first[9], "      Bob Smith             " + lines.rounds[2]);
-    for (std::size_t page = 1; page < 3; ++page) {
-        std::vector<std::string> body = linesOf(pages[page]);
-        std::vector<std::string> top{" ", " ", " ", " ", " ", heading, separator, " "};
-        EXPECT_EQ(std::vector<std::string>(body.begin(), body.begin() + 8), top);
-        EXPECT_EQ(body.size(), page == 1 ? 8u + 43u : 8u + 15u);
+    TextPrinter longPrinter;
+    printshortreport(printer, "Courier New", lines, "title");
+    printlongreport(longPrinter, "Courier New", lines, "title");
+    // The long heading is cut after 132 characters, inside "# rounds", and ends in "rnd".
+    const std::string longHeading =
+        "           Name               Date   Course  Out  In Total Hcp Index  1  2  "
+        "3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C Hcp # rnd";
+    struct Form {
+        const TextPrinter& printed;
+        Lines listing;
+        std::string heading, rule;
+        std::vector<std::size_t> pageEnds;
+    };
+    for (const Form& f : {Form{printer, shortListingLines(lines), ShortHeading, ShortRule, {54, 102}},
+                          Form{longPrinter,
+                               longListingLines(lines),
+                               longHeading,
+                               "      " + std::string(129, '-'),
+                               {44, 87, 102}}}) {
+        SCOPED_TRACE(f.heading);
+        ASSERT_EQ(f.listing.size(), 102u);
+        std::vector<std::string> pages = split(f.printed.text(), '\f');
+        ASSERT_EQ(pages.size(), f.pageEnds.size());
+        for (std::size_t page = 0, from = 0; page < pages.size(); from = f.pageEnds[page++]) {
+            Lines expected{" ", " ", " ", " ", " "};
+            if (page == 0)
+                expected.insert(expected.end(), {"title", ""});
+            else
+                expected.insert(expected.end(), {f.heading, f.rule, " "});
+            expected.insert(expected.end(), f.listing.begin() + static_cast<long>(from),
+                            f.listing.begin() + static_cast<long>(f.pageEnds[page]));
+            EXPECT_EQ(printedLines(pages[page]), expected) << "page " << page + 1;
+        }
+        EXPECT_EQ(Lines(f.listing.begin(), f.listing.begin() + 2), (Lines{f.heading, f.rule}));
     }
-    EXPECT_EQ(linesOf(pages[1])[8], longListingLines(lines)[44]);
-}
-
-TEST_F(ListingsTest, ListingIsOfferedOnlyForAShownViewWithRounds) {
-    ViewLines empty = recentView(0);
-    EXPECT_FALSE(listingOffered(empty, true));
-    ViewLines one = recentView(1);
-    EXPECT_TRUE(listingOffered(one, true));
-    EXPECT_FALSE(listingOffered(one, false));
+    EXPECT_EQ(longListingLines(lines)[2], "      Bob Smith             " + lines.rounds[2]);
 }
 
 TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
+    EXPECT_FALSE(listingOffered(recentView(0), true)); // only a view shown with rounds is listed
     TempDir dir;
     ViewLines lines = recentView(2);
+    EXPECT_TRUE(listingOffered(lines, true));
+    EXPECT_FALSE(listingOffered(lines, false));
     std::string title = listingTitle("Monday.LGE", Today, ShortTitleWidth);
     ASSERT_FALSE(shortprintfile(store, dir / "list.txt", lines, title));
-    EXPECT_EQ(readFile(dir / "list.txt"), crlf({title, " ", ShortHeading, "      " + std::string(82, '_'),
+    EXPECT_EQ(readFile(dir / "list.txt"), crlf({title, " ", ShortHeading, ShortRule,
                                                 shortListingLines(lines)[2], shortListingLines(lines)[3]}));
 
-    auto failing = std::make_shared<FailingWriter>();
-    store.writer = failing;
+    store.writer = std::make_shared<FailingWriter>();
     writeFile(dir / "keep.txt", "old");
     Failure failure = shortprintfile(store, dir / "keep.txt", lines, title);
     ASSERT_TRUE(failure);

@@ -20,43 +20,34 @@ class RoundsViewTest : public ::testing::Test {
     RoundsView view;
 };
 
-TEST_F(RoundsViewTest, RoundLineOfTheExampleRound) {
-    int p = addSamplePlayer(store, "Bob Smith");
-    addRound(store, p, pccRound());
-    store.player(p).PlayerMark = 1;
-    std::string expected = std::string("07/03/06   PCC   45   43   88    12.3    ") +
-                           " 5  5  4  6  5  5  4  5  6  5  5  4  6  5  5  4  4  - " + "  14     " + " 1";
-    EXPECT_EQ(roundLine(store, p, 1, ViewMode::Recent), expected);
-}
+TEST_F(RoundsViewTest, RoundLinesKeepTheirColumns) {
+    int bob = addSamplePlayer(store, "Bob Smith");
+    addRound(store, bob, pccRound());
+    store.player(bob).PlayerMark = 1;
+    EXPECT_EQ(roundLine(store, bob, 1, ViewMode::Recent),
+              "07/03/06   PCC   45   43   88    12.3     5  5  4  6  5  5  4  5  6  5  5  4  6  5  5  4  4  -"
+              "   14      1");
 
-TEST_F(RoundsViewTest, IndexAndCourseHandicapKeepTheirColumns) {
-    int p = addSamplePlayer(store, "Bob Smith");
+    int cy = addSamplePlayer(store, "Cy Moss");
     for (float index : {5.0f, 10.4f, -1.2f}) {
         RoundSample r = pccRound();
         r.index = index;
         r.courseHcp = index < 0 ? -1 : 7;
-        addRound(store, p, r);
+        addRound(store, cy, r);
     }
-    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(29, 12), "     5.0    ");
-    EXPECT_EQ(roundLine(store, p, 2, ViewMode::ByDate).substr(29, 12), "    10.4    ");
-    EXPECT_EQ(roundLine(store, p, 3, ViewMode::ByDate).substr(29, 12), "    -1.2    ");
+    EXPECT_EQ(roundLine(store, cy, 1, ViewMode::ByDate).substr(29, 12), "     5.0    ");
+    EXPECT_EQ(roundLine(store, cy, 2, ViewMode::ByDate).substr(29, 12), "    10.4    ");
+    EXPECT_EQ(roundLine(store, cy, 3, ViewMode::ByDate).substr(29, 12), "    -1.2    ");
     // The course handicap column: one space in front of a single digit.
-    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(95), "   7      3");
-    EXPECT_EQ(roundLine(store, p, 3, ViewMode::ByDate).substr(95), "  -1      3");
-}
+    EXPECT_EQ(roundLine(store, cy, 1, ViewMode::ByDate).substr(95), "   7      3");
+    EXPECT_EQ(roundLine(store, cy, 3, ViewMode::ByDate).substr(95), "  -1      3");
 
-TEST_F(RoundsViewTest, ShortInitialsAndUnknownCoursesArePaddedToTheSameColumn) {
+    // Short initials and unknown courses are padded to the same column.
     setCourse(store, 2, "Oak Hollow", "OH");
-    int p = addSamplePlayer(store, "Al Brown");
-    RoundSample r = pccRound();
-    r.course = 2;
-    r.out = 5;
-    r.in = 4;
-    addRound(store, p, r);
-    r.course = 0;
-    addRound(store, p, r);
-    EXPECT_EQ(roundLine(store, p, 1, ViewMode::ByDate).substr(0, 30), "07/03/06   OH     5    4   9  ");
-    EXPECT_EQ(roundLine(store, p, 2, ViewMode::ByDate).substr(0, 30), "07/03/06          5    4   9  ");
+    int al = addSamplePlayer(store, "Al Brown");
+    addRounds(store, al, {{7, 3, 6, 2, 5, 4}, {7, 3, 6, 0, 5, 4}});
+    EXPECT_EQ(roundLine(store, al, 1, ViewMode::ByDate).substr(0, 30), "07/03/06   OH     5    4   9  ");
+    EXPECT_EQ(roundLine(store, al, 2, ViewMode::ByDate).substr(0, 30), "07/03/06          5    4   9  ");
 }
 
 TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
@@ -138,13 +129,13 @@ TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
 }
 
 TEST_F(RoundsViewTest, DateKeysFollowTheCalendar) {
-    RoundRecord endOf86, startOf87, in1999, in1980;
-    endOf86.RoundMonth = 12, endOf86.RoundDay = 28, endOf86.RoundYear = 86;
-    startOf87.RoundMonth = 1, startOf87.RoundDay = 4, startOf87.RoundYear = 87;
-    in1999.RoundMonth = 12, in1999.RoundDay = 31, in1999.RoundYear = 99;
-    in1980.RoundMonth = 1, in1980.RoundDay = 1, in1980.RoundYear = 80;
-    EXPECT_LT(dateKey(endOf86), dateKey(startOf87));
-    EXPECT_LT(dateKey(in1999), dateKey(in1980)); // 2080 comes after 1999
+    auto key = [](int16_t month, int16_t day, int16_t year) {
+        RoundRecord round;
+        round.RoundMonth = month, round.RoundDay = day, round.RoundYear = year;
+        return dateKey(round);
+    };
+    EXPECT_LT(key(12, 28, 86), key(1, 4, 87));
+    EXPECT_LT(key(12, 31, 99), key(1, 1, 80)); // 2080 comes after 1999
 }
 
 TEST_F(RoundsViewTest, MoreThanTwoHundredDatesAreAllKept) {
