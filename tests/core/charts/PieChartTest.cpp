@@ -36,6 +36,11 @@ struct PieTest : ::testing::Test {
             out.push_back(item.fillColor);
         return out;
     }
+    // The averages and the count shown beside the chart.
+    std::vector<std::string> captions(const ScoreCounts& counts) const {
+        PieCaptions c = pieCaptions(store.player(p), counts);
+        return {c.name, c.averagePar, c.averageScore, c.scoresCounted};
+    }
     // Eagles, birdies, pars, bogies, double bogies, other.
     static std::vector<int> categories(const ScoreCounts& counts) {
         return {counts.counter.begin() + 1, counts.counter.end()};
@@ -51,11 +56,9 @@ TEST_F(PieTest, NoHoleScoresLeaveAnEmptySurfaceAndThePanelTexts) {
     EXPECT_EQ(pieSlices(counts).count, 0);
     EXPECT_EQ(canvas.erased, 1);
     EXPECT_TRUE(canvas.items().empty());
-    PieCaptions captions = pieCaptions(store.player(p), counts);
-    EXPECT_EQ(captions.name, "Bob Jones");
-    EXPECT_EQ(captions.averagePar, "Avg. Par per hole =");
-    EXPECT_EQ(captions.averageScore, "Avg. Score per hole =");
-    EXPECT_EQ(captions.scoresCounted, "# of scores recorded = 0");
+    EXPECT_EQ(captions(counts),
+              (std::vector<std::string>{
+                  "Bob Jones", "Avg. Par per hole =", "Avg. Score per hole =", "# of scores recorded = 0"}));
 }
 
 TEST_F(PieTest, EveryParIsOneFullDiscInLightBlue) {
@@ -71,21 +74,30 @@ TEST_F(PieTest, EveryParIsOneFullDiscInLightBlue) {
     EXPECT_EQ(disc.y, 1777.5);
     EXPECT_EQ(disc.radius, 1263);
     EXPECT_EQ(legend(), std::vector<std::string>{"Pars 100.0%"});
-    PieCaptions captions = pieCaptions(store.player(p), counts);
-    EXPECT_EQ(captions.averagePar, "avg. par per hole = 4.0");
-    EXPECT_EQ(captions.averageScore, "avg. score per hole = 4.0");
-    EXPECT_EQ(captions.scoresCounted, "# of scores recorded = 18");
+    EXPECT_EQ(captions(counts),
+              (std::vector<std::string>{"Bob Jones", "avg. par per hole = 4.0", "avg. score per hole = 4.0",
+                                        "# of scores recorded = 18"}));
 }
 
-TEST_F(PieTest, CategoriesAgainstParTheHoleInOneAndParlessCourses) {
-    // par 4: hole in one, eagle, birdie, par, bogey, double, triple; par 3 on hole 8: 9 is other
-    setChartCourse(store, 1, {4, 4, 4, 4, 4, 4, 4, 3}, "PH");
-    setHoleScores(addChartRound(store, p, 0, 0), {1, 2, 3, 4, 5, 6, 7, 9});
+TEST_F(PieTest, CategoriesAgainstParTheHoleInOneNineHoleRoundsAndParlessCourses) {
+    // Par 4: hole in one, eagle, birdie, par, bogey, double, triple; 9 on the par 3 and 3 on the par 5.
+    setChartCourse(store, 1, {4, 4, 4, 4, 4, 4, 4, 3, 5}, "PH");
+    setHoleScores(addChartRound(store, p, 0, 0), {1, 2, 3, 4, 5, 6, 7, 9, 3});
     ScoreCounts counts = countScores(store, p);
-    EXPECT_EQ(categories(counts), (std::vector<int>{1, 1, 1, 1, 1, 3}));
-    EXPECT_EQ(counts.scoresCounted, 8);
-    EXPECT_EQ(counts.parSum, 31);
-    EXPECT_EQ(counts.scoreSum, 37);
+    EXPECT_EQ(categories(counts), (std::vector<int>{2, 1, 1, 1, 1, 3}));
+    EXPECT_EQ(counts.scoresCounted, 9);
+    EXPECT_EQ(counts.parSum, 36);
+    EXPECT_EQ(counts.scoreSum, 40);
+
+    // A nine-hole round counts only its nine holes.
+    setChartCourse(store, 1, std::vector<int>(18, 4), "PH");
+    setHoleScores(store.player(p).round[1], {4, 5, 4, 5, 4, 5, 4, 5, 4});
+    setHoleScores(addChartRound(store, p, 0, 0), {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 6});
+    counts = countScores(store, p);
+    EXPECT_EQ(categories(counts), (std::vector<int>{0, 0, 5, 4 + 17, 1, 0}));
+    EXPECT_EQ(captions(counts), (std::vector<std::string>{"Bob Jones", "avg. par per hole = 4.0",
+                                                          "avg. score per hole = 4.9", // 131 / 27 = 4.85
+                                                          "# of scores recorded = 27"}));
 
     // Without pars a 1 and a 2 stand against par 0.
     Store parless;
@@ -96,31 +108,7 @@ TEST_F(PieTest, CategoriesAgainstParTheHoleInOneAndParlessCourses) {
     EXPECT_EQ(counts.parSum, 0);
 }
 
-TEST_F(PieTest, NineHoleRoundsCountOnlyTheEnteredHoles) {
-    setHoleScores(addChartRound(store, p, 0, 0), {4, 5, 4, 5, 4, 5, 4, 5, 4});
-    setHoleScores(addChartRound(store, p, 0, 0), {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 6});
-    ScoreCounts counts = countScores(store, p);
-    EXPECT_EQ(counts.scoresCounted, 27);
-    EXPECT_EQ(categories(counts), (std::vector<int>{0, 0, 5, 4 + 17, 1, 0}));
-    PieCaptions captions = pieCaptions(store.player(p), counts);
-    EXPECT_EQ(captions.averageScore, "avg. score per hole = 4.9"); // 131 / 27 = 4.85
-    EXPECT_EQ(captions.averagePar, "avg. par per hole = 4.0");
-}
-
-TEST_F(PieTest, SliceColoursFollowSliceOrderNotCategory) {
-    setHoleScores(addChartRound(store, p, 0, 0), {4, 4, 5});
-    draw();
-    EXPECT_EQ(legend(), (std::vector<std::string>{"Pars 66.7%", "Bogies 33.3%"}));
-    EXPECT_EQ(colours(canvas.pies()), (std::vector<uint32_t>{LightBlue, LightGreen}));
-
-    setHoleScores(store.player(p).round[1], {4, 4, 5, 3});
-    draw();
-    EXPECT_EQ(legend(), (std::vector<std::string>{"Birdies 25.0%", "Pars 50.0%", "Bogies 25.0%"}));
-    EXPECT_EQ(colours(canvas.pies()), (std::vector<uint32_t>{LightBlue, LightGreen, LightCyan}));
-    EXPECT_EQ(colours(canvas.boxes()), colours(canvas.pies())); // each legend box has its slice's colour
-}
-
-TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClock) {
+TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrder) {
     setHoleScores(addChartRound(store, p, 0, 0), {4, 4, 4, 5});
     draw();
     auto pies = canvas.pies();
@@ -130,6 +118,15 @@ TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClock) {
     EXPECT_NEAR(pies[0].end, 3.926991, 1e-5);
     EXPECT_EQ(pies[1].start, pies[0].end);
     EXPECT_NEAR(pies[1].end, 5.497787, 1e-5);
+    EXPECT_EQ(legend(), (std::vector<std::string>{"Pars 75.0%", "Bogies 25.0%"}));
+    EXPECT_EQ(colours(pies), (std::vector<uint32_t>{LightBlue, LightGreen}));
+
+    setHoleScores(store.player(p).round[1], {4, 4, 5, 3});
+    draw();
+    EXPECT_EQ(legend(), (std::vector<std::string>{"Birdies 25.0%", "Pars 50.0%", "Bogies 25.0%"}));
+    EXPECT_EQ(colours(canvas.pies()), (std::vector<uint32_t>{LightBlue, LightGreen, LightCyan}));
+    EXPECT_EQ(colours(canvas.boxes()), colours(canvas.pies())); // each legend box has its slice's colour
+
     // A whole turn or none would make no slice: such angles become 0.001.
     float a = 6.283186f;
     EXPECT_EQ(NormalizeAngle(a), 0.001f);
