@@ -80,6 +80,17 @@ std::vector<std::string> printedLines(const std::string& text) {
     return lines;
 }
 
+std::vector<std::string> textParts(const std::string& text, char at) {
+    std::vector<std::string> parts{""};
+    for (char c : text) {
+        if (c == at)
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    }
+    return parts;
+}
+
 std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
