@@ -80,15 +80,15 @@ std::vector<std::string> printedLines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string> textParts(const std::string& text, char at) {
-    std::vector<std::string> parts{""};
+std::vector<std::string> splitText(const std::string& text, char at) {
+    std::vector<std::string> pieces{""};
     for (char c : text) {
         if (c == at)
-            parts.emplace_back();
+            pieces.emplace_back();
         else
-            parts.back().push_back(c);
+            pieces.back().push_back(c);
     }
-    return parts;
+    return pieces;
 }
 
 std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {

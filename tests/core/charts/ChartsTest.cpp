@@ -105,7 +105,7 @@ TEST(ComparePrint, FiftyLinesToAPageAndAHeadingOnEachPage) {
         TextPrinter printer;
         printCompareList(printer, lines, "Courier New", Date{3, 9, 2025});
         EXPECT_TRUE(printer.ended());
-        std::vector<std::string> pages = textParts(printer.text(), '\f');
+        std::vector<std::string> pages = splitText(printer.text(), '\f');
         ASSERT_EQ(pages.size(), perPage.size());
         auto next = lines.begin();
         for (std::size_t page = 0; page < pages.size(); ++page) {
@@ -375,9 +375,9 @@ struct CardsTest : ::testing::Test {
     // The names printed on each page.
     static std::vector<std::vector<std::string>> namesByPage(const TextPrinter& printed) {
         std::vector<std::vector<std::string>> pages;
-        for (const std::string& page : textParts(printed.text(), '\f')) {
+        for (const std::string& page : splitText(printed.text(), '\f')) {
             pages.emplace_back();
-            for (const std::string& line : textParts(page, '\n'))
+            for (const std::string& line : splitText(page, '\n'))
                 if (line.rfind("Player ", 0) == 0) pages.back().push_back(line);
         }
         return pages;
@@ -404,7 +404,7 @@ TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
     addGross(p, 98).RoundIndex = 12.3f;
     store.player(p).round[1].RoundCourseHcp = 14;
     ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "06-05-2007", picture));
-    EXPECT_EQ(textParts(printer.text(), '\n'),
+    EXPECT_EQ(splitText(printer.text(), '\n'),
               (std::vector<std::string>{" ", "Ann Smith", " ", "  Hcp Index: 12.3", " ", "PH CHCP: 14", " ",
                                         "  PH98  ", " ", "", " ", "", " ", "", " ", "06-05-2007", ""}));
     EXPECT_TRUE(printer.ended());
@@ -413,7 +413,7 @@ TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
 TEST_F(CardsTest, APlayerWithoutRoundsShowsTheZerosOfSlotZero) {
     int p = addSamplePlayer(store, "New Player");
     ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "", picture));
-    std::vector<std::string> lines = textParts(printer.text(), '\n');
+    std::vector<std::string> lines = splitText(printer.text(), '\n');
     EXPECT_EQ(lines[3], "  Hcp Index: 0");
     EXPECT_EQ(lines[5], " CHCP: 0");
     EXPECT_EQ(lines[7], "");
@@ -516,7 +516,7 @@ TEST(CardForm, OpeningClosingAndTheScalingBox) {
     form = {"60", "-15x", "1.05"};
     closeCardForm(store, form);
     EXPECT_EQ(store.settings.CardScaling, 1.05f);
-    std::vector<std::string> lines = textParts(readFile(dir / SettingsFileName), '\n');
+    std::vector<std::string> lines = splitText(readFile(dir / SettingsFileName), '\n');
     ASSERT_GE(lines.size(), 13u);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 10, lines.begin() + 13),
               (std::vector<std::string>{" 60 \r", "-15 \r", " 1.05 \r"}));

@@ -122,7 +122,7 @@ TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
     const std::vector<std::string> lines = nightSheetLines(store, sheet, Today);
     TextPrinter printer;
     printNightResults(printer, store, sheet, Today);
-    std::vector<std::string> pages = textParts(printer.text(), '\f');
+    std::vector<std::string> pages = splitText(printer.text(), '\f');
     ASSERT_EQ(pages.size(), 2u);
     std::string first = " \n", second = " \n" + lines[4] + "\n" + lines[5] + "\n";
     for (std::size_t i = 0; i < lines.size(); ++i)

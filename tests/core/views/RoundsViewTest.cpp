@@ -226,7 +226,7 @@ TEST_F(ListingsTest, PageBreaksOfHundredLines) {
                                {44, 87, 102}}}) {
         SCOPED_TRACE(f.heading);
         ASSERT_EQ(f.listing.size(), 102u);
-        std::vector<std::string> pages = textParts(f.printed.text(), '\f');
+        std::vector<std::string> pages = splitText(f.printed.text(), '\f');
         ASSERT_EQ(pages.size(), f.pageEnds.size());
         for (std::size_t page = 0, from = 0; page < pages.size(); from = f.pageEnds[page++]) {
             Lines expected{" ", " ", " ", " ", " "};
