@@ -72,6 +72,25 @@ std::vector<std::string> fileLines(const std::string& text) {
     return lines;
 }
 
+std::vector<std::string> printedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> splitText(const std::string& text, char at) {
+    std::vector<std::string> pieces{""};
+    for (char c : text) {
+        if (c == at)
+            pieces.emplace_back();
+        else
+            pieces.back().push_back(c);
+    }
+    return pieces;
+}
+
 std::map<std::string, std::string> folderSnapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))

@@ -34,6 +34,10 @@ std::string crlf(std::initializer_list<std::string> lines);
 int lineCount(const std::string& text);
 // The lines of a CR LF text, without their ends.
 std::vector<std::string> fileLines(const std::string& text);
+// The lines of a printed text (LF line ends), without their ends.
+std::vector<std::string> printedLines(const std::string& text);
+// The pieces of a text between the separators (an ending separator leaves an empty last piece).
+std::vector<std::string> splitText(const std::string& text, char at);
 // Every file under the folder (relative name -> content), lock files and the
 // versions kept for undo left out, to show that nothing changed.
 std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& folder);

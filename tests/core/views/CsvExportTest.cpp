@@ -90,10 +90,7 @@ TEST(RoundsExport, ImportedIntoTheSameLeagueGivesTheSameLeagueFile) {
     EXPECT_EQ(leagueFileText(copy.league), leagueFileText(original.league));
 
     // Player by player, oldest first; names quoted as RFC 4180 says.
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = exported.find("\r\n", start)) != std::string::npos;
-         start = end + 2)
-        lines.push_back(exported.substr(start, end - start));
+    std::vector<std::string> lines = fileLines(exported);
     ASSERT_EQ(lines.size(), 37u);
     EXPECT_EQ(lines[0],
               "date,player,course,tee,out,in,h1,h2,h3,h4,h5,h6,h7,h8,h9,h10,h11,h12,h13,h14,h15,h16,"

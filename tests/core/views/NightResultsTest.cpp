@@ -3,6 +3,7 @@
 // before and after, and the team standings; as CSV, text and printed pages.
 #include "views/NightResults.h"
 #include "core/Samples.h"
+#include "core/TestFiles.h"
 #include "services/TextPrinter.h"
 #include "store/CsvWriter.h"
 
@@ -121,13 +122,7 @@ TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
     const std::vector<std::string> lines = nightSheetLines(store, sheet, Today);
     TextPrinter printer;
     printNightResults(printer, store, sheet, Today);
-    std::vector<std::string> pages{""};
-    for (char c : printer.text()) {
-        if (c == '\f')
-            pages.emplace_back();
-        else
-            pages.back().push_back(c);
-    }
+    std::vector<std::string> pages = splitText(printer.text(), '\f');
     ASSERT_EQ(pages.size(), 2u);
     std::string first = " \n", second = " \n" + lines[4] + "\n" + lines[5] + "\n";
     for (std::size_t i = 0; i < lines.size(); ++i)

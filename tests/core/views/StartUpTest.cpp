@@ -13,35 +13,28 @@
 namespace tallyrock::test {
 namespace {
 
+using Names = std::vector<std::string>;
+
 class StartUpTest : public ::testing::Test {
   protected:
     void SetUp() override {
         store.workDir = dir.path();
         store.settingsDir = dir / "config";
     }
-    void writeList(const std::string& factor, const std::string& current = " 0 ") {
-        writeFile(dir / "vexa.dat", crlf({" 3 ", "Monday", "Friday", "Seniors", factor, "Courier New", " 1 ",
-                                          current, " 1 ", " 0 "}));
+    std::string list(const std::string& current) {
+        return crlf(
+            {" 3 ", "Monday", "Friday", "Seniors", " .96 ", "Courier New", " 1 ", current, " 1 ", " 0 "});
     }
     TempDir dir;
     Store store;
 };
-
-TEST_F(StartUpTest, ThreeLeaguesGiveThreeMenuItemsInFileOrder) {
-    writeList(" .96 ");
-    StartUpResult result = loadAtStartUp(store);
-    EXPECT_FALSE(result.listFailure);
-    EXPECT_EQ(result.leagueMenu, (std::vector<std::string>{"Monday", "Friday", "Seniors"}));
-    EXPECT_TRUE(store.league.LeagueFilePath.empty());
-    EXPECT_EQ(store.MonthName[7], "July");
-}
 
 TEST_F(StartUpTest, AFolderWithoutDataFilesIsAFirstStartNotAFailure) {
     writeFile(dir / "notes.txt", "a file of the user's own");
     StartUpResult first = loadAtStartUp(store);
     EXPECT_FALSE(first.listFailure);
     EXPECT_TRUE(first.firstStart);
-    EXPECT_EQ(first.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_EQ(first.leagueMenu, Names{NoEntries});
     EXPECT_FLOAT_EQ(store.settings.IndexFactor, 0.96f);
     for (const char* name : {"COURSE.DAT", "Club.lge", "club.TEA", "Vexa.Dat"}) {
         TempDir other;
@@ -56,23 +49,27 @@ TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
     StartUpResult missing = loadAtStartUp(store);
     EXPECT_FALSE(missing.firstStart);
     EXPECT_TRUE(missing.listFailure);
-    EXPECT_EQ(missing.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_EQ(missing.leagueMenu, Names{NoEntries});
 
     Store empty = storeIn(dir.path());
     empty.settingsDir = dir / "config";
     writeFile(dir / "vexa.dat", crlf({" 0 ", " .9 ", "Arial", " 1 ", " 0 ", " 1 ", " 0 "}));
     StartUpResult none = loadAtStartUp(empty);
     EXPECT_FALSE(none.listFailure);
-    EXPECT_EQ(none.leagueMenu, std::vector<std::string>{NoEntries});
+    EXPECT_EQ(none.leagueMenu, Names{NoEntries});
     EXPECT_EQ(empty.settings.FontName, "Arial");
 }
 
+// Three leagues, Friday current; Monday and Friday have their files, Seniors none.
 class OpenLeagueTest : public StartUpTest {
   protected:
     void SetUp() override {
         StartUpTest::SetUp();
-        writeList(" .96 ", " 1 ");
-        loadAtStartUp(store);
+        writeFile(dir / "vexa.dat", list(" 1 "));
+        StartUpResult result = loadAtStartUp(store);
+        ASSERT_EQ(result.leagueMenu, (Names{"Monday", "Friday", "Seniors"}));
+        EXPECT_TRUE(store.league.LeagueFilePath.empty());
+        EXPECT_EQ(store.MonthName[7], "July");
         Store files = storeIn(dir.path());
         setCourse(files, 1, "Pine Creek Club", "PCC");
         ASSERT_FALSE(SaveCourseFile(files));
@@ -82,36 +79,30 @@ class OpenLeagueTest : public StartUpTest {
             addRound(files, addSamplePlayer(files, std::string(league) + " player"), RoundSample{});
             ASSERT_FALSE(SaveLeagueFile(files));
         }
-        writer = std::make_shared<FailingWriter>("no file has this name");
         store.writer = writer;
     }
-    std::shared_ptr<FailingWriter> writer;
+    std::shared_ptr<FailingWriter> writer = std::make_shared<FailingWriter>("no file has this name");
 };
 
-TEST_F(OpenLeagueTest, TheCurrentLeagueOpensWithoutRewritingTheList) {
+TEST_F(OpenLeagueTest, TheCurrentLeagueOpensWithoutRewritingTheListAnotherRewritesIt) {
     LeagueOpening opening = OpenLeague(store, 1, "Friday");
     EXPECT_EQ(opening.outcome, OpenOutcome::Opened);
     EXPECT_TRUE(opening.messages.empty());
     EXPECT_FALSE(opening.listSaved);
     EXPECT_TRUE(writer->targets.empty());
-    EXPECT_EQ(store.league.LeagueFilePath, "Friday.LGE");
     EXPECT_EQ(store.player(1).PlayerName, "Friday player");
     EXPECT_EQ(store.courses.name(1), "Pine Creek Club");
     EXPECT_EQ(currentLeagueText(store), "Current League - Friday");
-}
 
-TEST_F(OpenLeagueTest, AnotherLeagueBecomesCurrentAndTheListIsWritten) {
-    LeagueOpening opening = OpenLeague(store, 0, "Monday");
-    EXPECT_TRUE(opening.listSaved);
-    EXPECT_EQ(writer->targets, std::vector<std::string>{"vexa.dat"});
-    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 3 ", "Monday", "Friday", "Seniors", " .96 ", "Courier New",
-                                                " 1 ", " 0 ", " 1 ", " 0 "}));
+    EXPECT_TRUE(OpenLeague(store, 0, "Monday").listSaved);
+    EXPECT_EQ(writer->targets, Names{"vexa.dat"});
+    EXPECT_EQ(readFile(dir / "vexa.dat"), list(" 0 "));
+    EXPECT_EQ(store.league.LeagueFilePath, "Monday.LGE");
     EXPECT_EQ(store.player(1).PlayerName, "Monday player");
 }
 
 TEST_F(OpenLeagueTest, NoEntriesIsRefusedAndAnUnreadableLeagueStillOpens) {
-    LeagueOpening none = OpenLeague(store, 0, NoEntries);
-    EXPECT_EQ(none.outcome, OpenOutcome::Refused);
+    EXPECT_EQ(OpenLeague(store, 0, NoEntries).outcome, OpenOutcome::Refused);
     EXPECT_TRUE(store.league.LeagueFilePath.empty());
 
     std::filesystem::remove(dir / "course.dat");

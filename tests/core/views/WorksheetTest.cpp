@@ -15,6 +15,8 @@ using namespace tallyrock::test;
 namespace {
 
 using Lines = std::vector<std::string>;
+using Diffs = std::vector<float>;
+using Slots = std::vector<int>;
 
 // Round r of a season: weekly from 04/02/24 (r = 1), as the league file dates it.
 Date weekOf(int r) {
@@ -26,6 +28,13 @@ Date weekOf(int r) {
             ++month;
         }
     return {month, day, 2024};
+}
+
+void setRules(Store& store, int16_t method, int16_t option, int16_t toUse = 10, int16_t percent = 40) {
+    store.settings.HcpMethod = method;
+    store.settings.RoundsOption = option;
+    store.settings.RoundsToUse = toUse;
+    store.settings.PercentRounds = percent;
 }
 
 // Records a round from `tee` as score entry does, stroke control included.
@@ -46,13 +55,10 @@ void record(Store& store, RoundRecorder& recorder, int p, int r, int course, int
 // 100 players of 20 rounds each, from a pattern: every third player now and
 // then plays another tee, every tenth is far above the limits, every seventh
 // round is a nine-hole round, and the rounds alternate between two courses.
-Store fullLeague(const Settings& rules) {
+Store fullLeague(int16_t method, int16_t option, int16_t toUse) {
     Store store = sampleStore();
     addSampleCourse(store, "Oak Bend", {{{68.4, 112}, {69.9, 121}, {72.8, 135}}});
-    store.settings.HcpMethod = rules.HcpMethod;
-    store.settings.RoundsOption = rules.RoundsOption;
-    store.settings.RoundsToUse = rules.RoundsToUse;
-    store.settings.PercentRounds = rules.PercentRounds;
+    setRules(store, method, option, toUse);
     store.settings.StrokeOption = 2;
     store.settings.HcpLimitOption = 2;
     RoundRecorder recorder(store);
@@ -74,28 +80,18 @@ Store fullLeague(const Settings& rules) {
 }
 
 TEST(Worksheet, IndexIsTheStoredOneForEveryPlayerOfAFullLeague) {
-    struct Rules {
-        int16_t method, option, toUse, percent;
-    };
     for (int16_t method = 1; method <= 3; ++method)
-        for (Rules r : {Rules{method, 1, 10, 40}, Rules{method, 2, 10, 40}, Rules{method, 3, 10, 40},
-                        Rules{method, 4, 5, 40}}) {
-            Settings rules;
-            rules.HcpMethod = r.method;
-            rules.RoundsOption = r.option;
-            rules.RoundsToUse = r.toUse;
-            rules.PercentRounds = r.percent;
-            const Store store = fullLeague(rules);
+        for (auto [option, toUse] : {std::pair<int16_t, int16_t>{1, 10}, {2, 10}, {3, 10}, {4, 5}}) {
+            SCOPED_TRACE("method " + std::to_string(method) + " option " + std::to_string(option));
+            const Store store = fullLeague(method, option, toUse);
             int limited = 0;
             for (int p = 1; p <= MaxPlayers; ++p)
                 for (int slot = 1; slot <= MaxRounds; ++slot) {
                     Worksheet sheet = buildWorksheet(store, p, weekOf(slot));
                     const RoundRecord& held = store.player(p).round[static_cast<std::size_t>(slot)];
                     ASSERT_EQ(sheet.newestSlot, slot);
-                    ASSERT_FALSE(sheet.roundsMissing) << "method " << method << " option " << r.option;
-                    ASSERT_EQ(sheet.computedIndex, held.RoundIndex)
-                        << "method " << method << " option " << r.option << " player " << p << " slot "
-                        << slot;
+                    ASSERT_FALSE(sheet.roundsMissing);
+                    ASSERT_EQ(sheet.computedIndex, held.RoundIndex) << "player " << p << " slot " << slot;
                     ASSERT_EQ(sheet.index, held.RoundIndex);
                     limited +=
                         sheet.steps.size() > 6 && sheet.steps[6].find(" is above ") != std::string::npos;
@@ -106,7 +102,7 @@ TEST(Worksheet, IndexIsTheStoredOneForEveryPlayerOfAFullLeague) {
 
 // A player whose rounds have these differentials, the index worked out after
 // each as recording does; dated weekly.
-int playerWith(Store& store, const std::vector<float>& diffs, int tee = MensTee) {
+int playerWith(Store& store, const Diffs& diffs, int tee = MensTee) {
     int p = addSamplePlayer(store, "Ann", tee);
     setDifferentials(store, p, diffs);
     for (int r = 1; r <= static_cast<int>(diffs.size()); ++r) {
@@ -123,130 +119,82 @@ int playerWith(Store& store, const std::vector<float>& diffs, int tee = MensTee)
     return p;
 }
 
-std::vector<int> usedSlots(const Worksheet& sheet) {
-    std::vector<int> slots;
-    for (const WorksheetRound& r : sheet.rounds)
-        if (r.used) slots.push_back(r.slot);
-    return slots;
-}
-
 TEST(Worksheet, WorkedExamplesLineByLine) {
     struct Example {
         int16_t method, option;
-        std::vector<float> diffs;
+        Diffs diffs;
         std::string rule;
         Lines steps;
-        std::vector<int> considered, used;
+        Slots considered, used;
     };
     const Example examples[] = {
         // One differential of 15.0: 15 x 0.96 is 14.3999996 as a Single, 144.0 after x 10.
-        {1,
-         1,
-         {15.0f},
-         "best 1 of 1 round by the standard schedule",
-         {"Differentials considered, lowest first: 15.0", "Rounds used: the lowest 1 of 1", "Sum: 15.0",
-          "Average: 15.0 / 1 = 15.00", "Multiplier: 15.00 x 0.96 = 14.4", "Cut to a tenth, not rounded: 14.4",
-          "Limit: none (the rules set no limit)", "Handicap index: 14.4"},
-         {1},
-         {1}},
+        {1, 1, Diffs{15.0f}, "best 1 of 1 round by the standard schedule",
+         Lines{"Differentials considered, lowest first: 15.0", "Rounds used: the lowest 1 of 1", "Sum: 15.0",
+               "Average: 15.0 / 1 = 15.00", "Multiplier: 15.00 x 0.96 = 14.4",
+               "Cut to a tenth, not rounded: 14.4", "Limit: none (the rules set no limit)",
+               "Handicap index: 14.4"},
+         Slots{1}, Slots{1}},
         // Casual, 8 rounds: the six newest, the best four of them, times 0.95.
-        {3,
-         1,
-         {5.0f, 3.0f, 12.3f, 8.1f, 20.0f, 9.9f, 15.5f, 7.2f},
+        {3, 1, Diffs{5.0f, 3.0f, 12.3f, 8.1f, 20.0f, 9.9f, 15.5f, 7.2f},
          "casual: 4 of the 6 most recent, multiplier 0.95",
-         {"Differentials considered, lowest first: 7.2 8.1 9.9 12.3 15.5 20.0",
-          "Rounds used: the lowest 4 of 6", "Sum: 7.2 + 8.1 + 9.9 + 12.3 = 37.5",
-          "Average: 37.5 / 4 = 9.375 (Avg. = 9.38)", "Multiplier: 9.375 x 0.95 = 8.90625",
-          "Cut to a tenth, not rounded: 8.9", "Limit: none (the rules set no limit)", "Handicap index: 8.9"},
-         {3, 4, 5, 6, 7, 8},
-         {3, 4, 6, 8}},
+         Lines{"Differentials considered, lowest first: 7.2 8.1 9.9 12.3 15.5 20.0",
+               "Rounds used: the lowest 4 of 6", "Sum: 7.2 + 8.1 + 9.9 + 12.3 = 37.5",
+               "Average: 37.5 / 4 = 9.375 (Avg. = 9.38)", "Multiplier: 9.375 x 0.95 = 8.90625",
+               "Cut to a tenth, not rounded: 8.9", "Limit: none (the rules set no limit)",
+               "Handicap index: 8.9"},
+         Slots{3, 4, 5, 6, 7, 8}, Slots{3, 4, 6, 8}},
         // Each player's last 10, 14 rounds: the ten newest, all of them averaged; the
         // product is the Single 13.9679995, written with seven digits as the panel writes it.
-        {1,
-         4,
-         {1, 2, 3, 4, 10.5f, 11, 12, 13, 14, 15, 16, 17, 18, 19},
-         "the 10 most recent",
-         {"Differentials considered, lowest first: 10.5 11.0 12.0 13.0 14.0 15.0 16.0 17.0 18.0 19.0",
-          "Rounds used: the lowest 10 of 10",
-          "Sum: 10.5 + 11.0 + 12.0 + 13.0 + 14.0 + 15.0 + 16.0 + 17.0 + 18.0 + 19.0 = 145.5",
-          "Average: 145.5 / 10 = 14.55", "Multiplier: 14.55 x 0.96 = 13.968",
-          "Cut to a tenth, not rounded: 13.9", "Limit: none (the rules set no limit)",
-          "Handicap index: 13.9"},
-         {5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
-         {5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+        {1, 4, Diffs{1, 2, 3, 4, 10.5f, 11, 12, 13, 14, 15, 16, 17, 18, 19}, "the 10 most recent",
+         Lines{"Differentials considered, lowest first: 10.5 11.0 12.0 13.0 14.0 15.0 16.0 17.0 18.0 19.0",
+               "Rounds used: the lowest 10 of 10",
+               "Sum: 10.5 + 11.0 + 12.0 + 13.0 + 14.0 + 15.0 + 16.0 + 17.0 + 18.0 + 19.0 = 145.5",
+               "Average: 145.5 / 10 = 14.55", "Multiplier: 14.55 x 0.96 = 13.968",
+               "Cut to a tenth, not rounded: 13.9", "Limit: none (the rules set no limit)",
+               "Handicap index: 13.9"},
+         Slots{5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, Slots{5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
     };
     for (const Example& e : examples) {
+        SCOPED_TRACE(e.rule);
         Store store = sampleStore();
-        store.settings.HcpMethod = e.method;
-        store.settings.RoundsOption = e.option;
-        store.settings.RoundsToUse = 10;
-        int p = playerWith(store, e.diffs);
-        Worksheet sheet = buildWorksheet(store, p, {12, 31, 2024});
+        setRules(store, e.method, e.option);
+        Worksheet sheet = buildWorksheet(store, playerWith(store, e.diffs), {12, 31, 2024});
         EXPECT_EQ(sheet.rule, e.rule);
         EXPECT_EQ(sheet.steps, e.steps);
-        std::vector<int> considered;
-        for (const WorksheetRound& r : sheet.rounds)
+        Slots considered, used;
+        for (const WorksheetRound& r : sheet.rounds) {
             considered.push_back(r.slot);
-        EXPECT_EQ(considered, e.considered) << e.rule;
-        EXPECT_EQ(usedSlots(sheet), e.used) << e.rule;
+            if (r.used) used.push_back(r.slot);
+        }
+        EXPECT_EQ(considered, e.considered);
+        EXPECT_EQ(used, e.used);
         EXPECT_EQ(sheet.history.size(), e.diffs.size());
     }
 }
 
 TEST(Worksheet, RuleAndLimitInWords) {
     struct Case {
-        int16_t method, option, toUse, percent, limit;
-        std::vector<float> diffs;
+        int16_t method, option, percent, limit;
+        Diffs diffs;
         std::string rule, limitLine;
     };
     const Case cases[] = {
-        {2,
-         1,
-         10,
-         40,
-         2,
-         {38, 40, 41, 45, 50, 39, 42},
+        {2, 1, 40, 2, Diffs{38, 40, 41, 45, 50, 39, 42},
          "to par: best 2 of 7 rounds by the standard schedule",
          "Limit: 36.9 is above 36.4, the standard limit from the Mens Tee: 36.4"},
-        {1,
-         2,
-         10,
-         40,
-         2,
-         {12, 14, 9},
-         "all 3 rounds until 9 are held",
+        {1, 2, 40, 2, Diffs{12, 14, 9}, "all 3 rounds until 9 are held",
          "Limit: 36.4 from the Mens Tee (the standard limit), not reached"},
-        {1,
-         3,
-         10,
-         15,
-         1,
-         {12, 14, 9, 10},
-         "best 1 of 4 rounds, 15 percent, at least one",
+        {1, 3, 15, 1, Diffs{12, 14, 9, 10}, "best 1 of 4 rounds, 15 percent, at least one",
          "Limit: none (the rules set no limit)"},
-        {1,
-         4,
-         10,
-         40,
-         1,
-         {12, 14, 9},
-         "all 3 rounds (the rules take the 10 most recent)",
+        {1, 4, 40, 1, Diffs{12, 14, 9}, "all 3 rounds (the rules take the 10 most recent)",
          "Limit: none (the rules set no limit)"},
-        {3,
-         1,
-         10,
-         40,
-         2,
-         {12},
-         "casual: the only round, multiplier 0.80",
+        {3, 1, 40, 2, Diffs{12}, "casual: the only round, multiplier 0.80",
          "Limit: 36.4 from the Mens Tee (the standard limit), not reached"},
     };
     for (const Case& c : cases) {
         Store store = sampleStore();
-        store.settings.HcpMethod = c.method;
-        store.settings.RoundsOption = c.option;
-        store.settings.RoundsToUse = c.toUse;
-        store.settings.PercentRounds = c.percent;
+        setRules(store, c.method, c.option, 10, c.percent);
         store.settings.HcpLimitOption = c.limit;
         Worksheet sheet = buildWorksheet(store, playerWith(store, c.diffs), {12, 31, 2024});
         EXPECT_EQ(sheet.rule, c.rule);
@@ -275,10 +223,11 @@ TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
     for (Case c :
          {Case{1, weekOf(5), 0, false}, Case{1, between, 3, true}, Case{1, weekOf(25), 20, false},
           Case{1, weekOf(15), 10, true}, Case{3, weekOf(15), 10, false}, Case{3, between, 3, true}}) {
+        SCOPED_TRACE(std::to_string(c.asOf.month) + "/" + std::to_string(c.asOf.day));
         store.settings.HcpMethod = c.method;
         Worksheet sheet = buildWorksheet(store, p, c.asOf);
-        EXPECT_EQ(sheet.newestSlot, c.newestSlot) << c.asOf.month << "/" << c.asOf.day;
-        EXPECT_EQ(sheet.roundsMissing, c.missing) << c.asOf.month << "/" << c.asOf.day;
+        EXPECT_EQ(sheet.newestSlot, c.newestSlot);
+        EXPECT_EQ(sheet.roundsMissing, c.missing);
         EXPECT_EQ(sheet.history.size(), static_cast<std::size_t>(c.newestSlot));
         if (c.newestSlot == 0) {
             EXPECT_FALSE(sheet.index);
@@ -287,9 +236,8 @@ TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
                              "Older rounds are no longer held (the league keeps the last 20)."}));
             continue;
         }
-        const RoundRecord& newest = ann.round[static_cast<std::size_t>(c.newestSlot)];
         if (c.method == 1) {
-            EXPECT_EQ(sheet.index, newest.RoundIndex);
+            EXPECT_EQ(sheet.index, ann.round[static_cast<std::size_t>(c.newestSlot)].RoundIndex);
         }
         if (c.missing) {
             EXPECT_EQ(sheet.rounds.size(), static_cast<std::size_t>(c.newestSlot));
