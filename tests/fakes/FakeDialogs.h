@@ -1,58 +1,78 @@
 #pragma once
-// Dialogs for tests: every dialog takes the next scripted answer, every call
-// is recorded, and a dialog that was not scripted (or scripted as another
-// kind) fails the test through the failure handler and gets its default
-// answer. Window tests pass failAtUnexpectedDialog (fakes/StopTest.h).
+// Dialogs for window tests: every dialog takes the next scripted answer and is
+// recorded. One not scripted (or scripted as another kind) fails the test and
+// gets its default answer. The dialogs are called inside Qt's event handling,
+// where no exception may pass, so there the failure is only logged; the test's
+// helpers throw StopTest when next asked for a widget, and Stoppable, which
+// calls every test function, catches it:  QTEST_MAIN(Stoppable<MainWindowTest>)
 
 #include "services/Dialogs.h"
 
+#include <QApplication>
+#include <QWidget>
+#include <QtTest>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tallyrock::test {
 
+// Thrown by a test's helpers, never through Qt.
+struct StopTest {};
+
+inline bool& unexpectedDialogCame() {
+    static bool came = false;
+    return came;
+}
+// Called by the helpers that find widgets: leaves the test after an unexpected dialog.
+inline void stopAfterUnexpectedDialog() {
+    if (unexpectedDialogCame()) throw StopTest{};
+}
+
 class FakeDialogs : public Dialogs {
   public:
     enum class Kind { Message, Input, SaveFile, Folder, Choice };
-
     struct Call {
         Kind kind = Kind::Message;
         std::string title, text; // text: the message or the prompt
-        Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         Answer defaultButton = Answer::Ok;
     };
 
-    // `fail` is called with a description of an unexpected dialog.
-    explicit FakeDialogs(std::function<void(const std::string&)> fail) : m_fail(std::move(fail)) {}
-
     // The next answers, in the order the dialogs will appear.
-    void answerMessage(Answer answer);
-    void answerInput(std::optional<std::string> text);
-    void answerFolder(std::optional<std::string> name);
-    void answerSaveFile(std::optional<std::string> name);
+    void answerMessage(Answer answer) { m_answers.push_back({Kind::Message, answer, {}}); }
+    void answerInput(std::optional<std::string> text) { m_answers.push_back({Kind::Input, {}, text}); }
+    void answerFolder(std::optional<std::string> name) { m_answers.push_back({Kind::Folder, {}, name}); }
+    void answerSaveFile(std::optional<std::string> name) { m_answers.push_back({Kind::SaveFile, {}, name}); }
 
-    Answer messageBox(const Message& message, Buttons buttons = Buttons::Ok,
-                      Answer defaultButton = Answer::Ok) override;
+    Answer messageBox(const Message& message, Buttons buttons, Answer defaultButton) override {
+        std::optional<Scripted> s =
+            next({Kind::Message, message.title, message.text, buttons, defaultButton});
+        return s ? s->answer : defaultButton;
+    }
     std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
-                                        const std::string& initial) override;
-    std::optional<std::string> saveFileName(const std::string& title, const std::string& folder,
-                                            const std::string& suggested, const std::string& filter) override;
-    std::optional<std::string> folderName(const std::string& title, const std::string& start) override;
+                                        const std::string&) override {
+        return answered(next({Kind::Input, title, prompt}));
+    }
+    std::optional<std::string> saveFileName(const std::string& title, const std::string&, const std::string&,
+                                            const std::string& filter) override {
+        return answered(next({Kind::SaveFile, title, filter}));
+    }
+    std::optional<std::string> folderName(const std::string& title, const std::string& start) override {
+        return answered(next({Kind::Folder, title, start}));
+    }
     std::optional<std::string> chooseItem(const std::string& title, const std::string& prompt,
-                                          const std::vector<std::string>& items,
-                                          const std::string& current) override;
+                                          const std::vector<std::string>&, const std::string&) override {
+        return answered(next({Kind::Choice, title, prompt}));
+    }
     void beep() override { ++beeps; }
     void setBusy(bool on) override { busy = on; }
 
     std::vector<Call> calls;
     int beeps = 0;
     bool busy = false;
-    // Scripted answers not yet taken.
-    std::size_t pending() const { return m_answers.size(); }
+    std::size_t pending() const { return m_answers.size(); } // scripted answers not yet taken
 
   private:
     struct Scripted {
@@ -60,11 +80,58 @@ class FakeDialogs : public Dialogs {
         Answer answer = Answer::Ok;
         std::optional<std::string> text;
     };
-    // The next answer when it is of this kind; otherwise the failure is reported.
-    std::optional<Scripted> next(Kind kind, const Call& call);
-
-    std::function<void(const std::string&)> m_fail;
+    static std::optional<std::string> answered(const std::optional<Scripted>& s) {
+        return s ? s->text : std::nullopt;
+    }
+    std::optional<Scripted> next(const Call& call) {
+        calls.push_back(call);
+        if (!m_answers.empty() && m_answers.front().kind == call.kind) {
+            Scripted answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        }
+        const char* const kinds[] = {"message box", "input box", "save dialog", "folder dialog", "choice"};
+        std::string expected =
+            m_answers.empty() ? "nothing" : kinds[static_cast<int>(m_answers.front().kind)];
+        QTest::qFail(("unexpected " + std::string(kinds[static_cast<int>(call.kind)]) + " \"" + call.title +
+                      "\": \"" + call.text + "\" (expected " + expected + ")")
+                         .c_str(),
+                     __FILE__, __LINE__);
+        unexpectedDialogCame() = true;
+        return std::nullopt;
+    }
     std::deque<Scripted> m_answers;
+};
+
+// Deletes the windows a test left open: they outlive the main window and refer
+// to the test's store and services, so the next test must not find them.
+inline void deleteLeftoverWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget()) delete window;
+}
+
+// The test object as Qt Test sees it: each test function called (through the
+// static call function of the meta-object Qt Test takes from metaObject())
+// inside a try block that ends it at StopTest.
+template <class Test> class Stoppable : public Test {
+  public:
+    const QMetaObject* metaObject() const override { return &s_meta; }
+
+  private:
+    static void call(QObject* object, QMetaObject::Call kind, int id, void** args) {
+        if (kind != QMetaObject::InvokeMetaMethod)
+            return Test::staticMetaObject.d.static_metacall(object, kind, id, args);
+        unexpectedDialogCame() = false;
+        try {
+            Test::staticMetaObject.d.static_metacall(object, kind, id, args);
+        } catch (const StopTest&) {
+        }
+    }
+    static inline const QMetaObject s_meta = [] {
+        QMetaObject meta = Test::staticMetaObject;
+        meta.d.static_metacall = &Stoppable::call;
+        return meta;
+    }();
 };
 
 } // namespace tallyrock::test

@@ -1,25 +1,24 @@
 #pragma once
-// The base of every window test: a data folder, the test services (dialogs that
-// fail the test when one is not expected, a recording printer and help, a fixed
-// date), the real main window over the folder, and the steps a user takes:
-// a menu item, a window opened, a child found by its object name, a box typed
-// into, a button clicked. Window tests inherit it beside QObject; every helper
-// that finds a widget first leaves the test after an unexpected dialog.
+// The base of every window test: a data folder, the test services, the real main
+// window over the folder, and the steps a user takes: a menu item, a window
+// opened, a child found by its object name, a box typed into, a button clicked.
+// Every helper that finds a widget first leaves the test after an unexpected dialog.
 
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingPrinter.h"
-#include "fakes/StopTest.h"
 #include "main/MainWindow.h"
 #include "services/Clock.h"
 #include "services/UiServices.h"
 #include "store/Store.h"
 #include "utilities/HelpLauncher.h"
+#include "views/RoundsView.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,8 +27,23 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tallyrock::test {
+
+// The lines of a list widget, and core lines as the same kind of list, for comparing them.
+inline QStringList items(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+inline QStringList qlist(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
 
 // A help viewer that only remembers the topics asked for.
 class RecordingHelp : public HelpViewer {
@@ -45,9 +59,9 @@ struct MainWindowRig {
         m_dir = caseFolder("case" + std::to_string(++serial));
     }
 
-    // The test services; `Dialogs` may be a FakeDialogs that also watches.
+    // The test services (dialogs, printer, clock); `Dialogs` may be a FakeDialogs that also watches.
     template <class Dialogs = FakeDialogs> void makeServices(Date today) {
-        m_dialogs = std::make_unique<Dialogs>(failAtUnexpectedDialog);
+        m_dialogs = std::make_unique<Dialogs>();
         m_printer = std::make_unique<RecordingPrinter>();
         m_clock = std::make_unique<FixedClock>(today);
         m_services = std::make_unique<UiServices>(UiServices{*m_dialogs, *m_printer, *m_clock, nullptr});
@@ -83,7 +97,6 @@ struct MainWindowRig {
         m_help.topics.clear();
     }
 
-    // ------------------------------------------------------------ finding
     template <class T> static T* child(const QObject* parent, const QString& name) {
         stopAfterUnexpectedDialog();
         T* found = parent ? parent->findChild<T*>(name) : nullptr;
@@ -122,13 +135,19 @@ struct MainWindowRig {
         if (m_window) QCOMPARE(m_window->isEnabled(), !handsOver);
     }
 
+    // The main window's course panel, opened by that menu item, answered with that course.
+    void chooseCourse(const char* menu, const char* course) {
+        trigger(menu);
+        child<QComboBox>("Selectcoursecombo")->setEditText(course);
+        click(m_window.get(), "okordeletebutton");
+    }
+
     // Fails the test function and leaves it.
     [[noreturn]] static void fail(const QString& why) {
         QTest::qFail(qPrintable(why), __FILE__, __LINE__);
         throw StopTest{};
     }
 
-    // ------------------------------------------------------------ driving
     static void click(QWidget* w, const QString& button) { child<QAbstractButton>(w, button)->click(); }
     // A box's or a label's text.
     static QString text(QWidget* w, const QString& name) {
@@ -162,20 +181,27 @@ struct MainWindowRig {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
-    static QPoint rowCentre(QListWidget* list, int row) {
+    static void clickRow(QListWidget* list, int row, bool twice = false) {
         list->scrollToItem(list->item(row));
-        return list->visualItemRect(list->item(row)).center();
-    }
-    static void clickRow(QListWidget* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-    }
-    static void doubleClickRow(QListWidget* list, int row) {
-        QPoint at = rowCentre(list, row);
+        QPoint at = list->visualItemRect(list->item(row)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        if (!twice) return;
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     }
+    static void doubleClickRow(QListWidget* list, int row) { clickRow(list, row, true); }
     const FakeDialogs::Call& lastCall() const { return m_dialogs->calls.back(); }
+    // The lines the core's rounds view shows for the tables as they are now (view 3: of that player).
+    ViewLines coreLines(ViewMode mode, int player = 0) const {
+        Store copy = *m_store;
+        RoundsView view;
+        view.setMode(mode);
+        if (player)
+            view.fillPlayer(copy, player);
+        else
+            view.show(copy);
+        return view.lines();
+    }
 
     std::filesystem::path m_dir;
     std::unique_ptr<Store> m_store;

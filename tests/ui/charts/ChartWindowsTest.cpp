@@ -1,13 +1,9 @@
-// The chart windows and the card window, driven as a user drives them: the
-// chooser, the trend graph and pie chart and the switch between them, the
-// comparison list, and the handicap cards with their settings.
+// The chart chooser and the card window, driven as a user drives them.
 #include "charts/ChartChooserWindow.h"
-#include "charts/CompareChartWindow.h"
 #include "charts/HandicapCardWindow.h"
 #include "charts/PieChartWindow.h"
 #include "charts/TrendChartWindow.h"
 #include "core/Samples.h"
-#include "fakes/ListText.h"
 #include "fakes/MainWindowRig.h"
 #include "store/SettingsFile.h"
 
@@ -15,16 +11,6 @@
 
 using namespace tallyrock;
 using namespace tallyrock::test;
-
-namespace {
-
-void select(QListWidget* list, const QString& name) {
-    QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    found.front()->setSelected(true);
-}
-
-} // namespace
 
 class ChartWindowsTest : public QObject, MainWindowRig {
     Q_OBJECT
@@ -68,83 +54,31 @@ class ChartWindowsTest : public QObject, MainWindowRig {
         finish();
     }
 
-    // The chooser opens the chart of its kind for the chosen entry's slot.
+    // The chooser opens the chart of its kind for the chosen entry's slot (Cy:
+    // list position 2, slot 3), by its button or by a double click.
     void chooserOpensTheChartOfTheChosenEntrysSlot() {
-        m_store->ChartKind = "line";
-        ChartChooserWindow chooser(*m_store, *m_services, adopter());
-        QSignalSpy closed(&chooser, &ChartChooserWindow::closed);
-        auto* list = child<QListWidget>(&chooser, "List1");
-        QCOMPARE(items(list), (QStringList{"Ann", "Cy", "Dee"}));
-        select(list, "Cy"); // list position 2, slot 3
-        click(&chooser, "acceptbutton");
-        QCOMPARE(closed.count(), 1);
-        auto* trend = adopted<TrendChartWindow>(1);
-        QVERIFY(trend);
-        QCOMPARE(text(trend, "Lab3"), QString("Cy"));
-        QCOMPARE(text(trend, "Lab2_4"), QString("Current Hcp. Index = 8.1"));
-    }
-
-    void chooserWithPieKindOpensThePieChartOnADoubleClick() {
-        m_store->ChartKind = "pie";
-        ChartChooserWindow chooser(*m_store, *m_services, adopter());
-        chooser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
-        auto* list = child<QListWidget>(&chooser, "List1");
-        const QPoint first = list->visualItemRect(list->item(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
-        auto* pie = adopted<PieChartWindow>(1);
-        QVERIFY(pie);
-        QCOMPARE(text(pie, "Namelabel"), QString("Ann"));
-        QCOMPARE(text(pie, "totalholeslabel"), QString("# of scores recorded = 9"));
-    }
-
-    void trendSwitchesToThePieAndBackKeepingThePlayer() {
-        m_store->CurrentPlayer = 3;
-        auto* trend = new TrendChartWindow(*m_store, *m_services, adopter());
-        trend->setAttribute(Qt::WA_DeleteOnClose);
-        trend->show();
-        closeWith(trend, "Command3d1");
-        auto* pie = adopted<PieChartWindow>(1);
-        QVERIFY(pie);
-        QCOMPARE(text(pie, "Namelabel"), QString("Cy"));
-        click(pie, "Command3d1");
-        auto* again = adopted<TrendChartWindow>(2);
-        QVERIFY(again);
-        QCOMPARE(text(again, "Lab3"), QString("Cy"));
-        QSignalSpy closed(again, &TrendChartWindow::closed);
-        click(again, "Donebutton");
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(m_store->CurrentPlayer, int16_t{0});
-    }
-
-    // The chart and the comparison list print after Ok only.
-    void printingAsksFirst() {
-        m_store->CurrentPlayer = 3;
-        TrendChartWindow trend(*m_store, *m_services, adopter());
-        CompareChartWindow compare(*m_store, *m_services);
-        auto* list = child<QListWidget>(&compare, "List1");
-        QCOMPARE(list->count(), 2); // Dee has no rounds
-        QVERIFY(list->item(0)->text().startsWith(" Cy "));
-        const struct {
-            QWidget* window;
-            const char* button;
-            std::string question, printed;
-        } printing[] = {
-            {&trend, "Printbutton", "Ready to send chart to Printer", "Current Hcp. Index = 8.1"},
-            {&compare, "Command3d1", "Ready to send List to the Printer.",
-             "     " + list->item(1)->text().toStdString() + "\n"},
-        };
-        for (const auto& p : printing) {
-            *m_printer = RecordingPrinter{};
-            m_dialogs->answerMessage(Answer::Cancel);
-            click(p.window, p.button);
-            QCOMPARE(lastCall().text, p.question);
-            QVERIFY(m_printer->calls.empty());
-            m_dialogs->answerMessage(Answer::Ok);
-            click(p.window, p.button);
-            QCOMPARE(m_printer->count("endDoc"), 1);
-            QVERIFY(m_printer->text().find(p.printed) != std::string::npos);
+        for (bool pie : {false, true}) {
+            m_store->ChartKind = pie ? "pie" : "line";
+            ChartChooserWindow chooser(*m_store, *m_services, adopter());
+            activate(&chooser);
+            auto* list = child<QListWidget>(&chooser, "List1");
+            QCOMPARE(items(list), (QStringList{"Ann", "Cy", "Dee"}));
+            if (pie) {
+                doubleClickRow(list, 0);
+                auto* chart = adopted<PieChartWindow>(2);
+                QVERIFY(chart);
+                QCOMPARE(text(chart, "Namelabel"), QString("Ann"));
+                QCOMPARE(text(chart, "totalholeslabel"), QString("# of scores recorded = 9"));
+            } else {
+                QSignalSpy closed(&chooser, &ChartChooserWindow::closed);
+                list->item(1)->setSelected(true);
+                click(&chooser, "acceptbutton");
+                QCOMPARE(closed.count(), 1);
+                auto* chart = adopted<TrendChartWindow>(1);
+                QVERIFY(chart);
+                QCOMPARE(text(chart, "Lab3"), QString("Cy"));
+                QCOMPARE(text(chart, "Lab2_4"), QString("Current Hcp. Index = 8.1"));
+            }
         }
     }
 
@@ -158,7 +92,7 @@ class ChartWindowsTest : public QObject, MainWindowRig {
         click(cards.get(), "Command1");
         QTRY_COMPARE_WITH_TIMEOUT(text(cards.get(), "printcountlabel"), QString("Cards to Print :  0"), 2500);
 
-        select(child<QListWidget>(cards.get(), "List1"), "Cy"); // list position 2, slot 3
+        child<QListWidget>(cards.get(), "List1")->item(1)->setSelected(true); // Cy: slot 3
         child<QLineEdit>(cards.get(), "Text1")->setText("Spring league");
         m_dialogs->answerMessage(Answer::Ok);
         click(cards.get(), "PrintButton");

@@ -1,10 +1,7 @@
-// The handicap windows on their own, driven through their widgets: the rules
-// window with its enabling rules and silent corrections, the course handicap
-// calculator, the date spins of round set-up, and score entry's hole boxes.
+// The rules window with its enabling rules and silent corrections, and score
+// entry's note on the hole maximum, each window on its own.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
-#include "handicap/CourseHandicapWindow.h"
-#include "handicap/RoundSetupWindow.h"
 #include "handicap/Rules.h"
 #include "handicap/RulesWindow.h"
 #include "handicap/ScoreEntryRules.h"
@@ -35,14 +32,6 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
         window->setAttribute(Qt::WA_DeleteOnClose);
         activate(window);
         return window;
-    }
-    // Score entry for player 1 on course 1, June 5, 2007.
-    void enterScoresForPlayerOne() {
-        m_store->player(1).PlayerMark = 1;
-        m_store->CurrentCourse = 1;
-        m_store->EntryMonth = 6;
-        m_store->EntryDay = 5;
-        m_store->EntryYear = 7;
     }
 
   private slots:
@@ -126,53 +115,14 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
         QVERIFY(m_dialogs->calls.empty());                           // corrections are silent
     }
 
-    void calculatorFromIndexToCourseHandicap() {
-        CourseHandicapWindow window(*m_services);
-        activate(&window);
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(&window, "Text1"));
-        typeKeys("12.3\n130\n"); // Enter goes on to the slope, then calculates
-        QCOMPARE(text(&window, "Hcpmessage"), QString("Course Handicap = 14"));
-        QCOMPARE(child<QLineEdit>(&window, "Text1")->selectedText(), QString("12.3"));
-        typeKeys("-2.0");                                 // replaces the selected index
-        QCOMPARE(text(&window, "Hcpmessage"), QString()); // a change empties the result
-        retype(&window, "Text2", "140");
-        click(&window, "Calcbutton");
-        QCOMPARE(text(&window, "Hcpmessage"), QString("Course Handicap = -2"));
-        child<QLineEdit>(&window, "Text1")->clear();
-        click(&window, "Calcbutton");
-        QCOMPARE(text(&window, "Hcpmessage"), QString("Enter your Hcp Index"));
-        QCOMPARE(m_dialogs->beeps, 1);
-    }
-
-    void roundSetUpDateSpins() {
-        m_clock->set(Date{2, 28, 1999});
-        m_store->settings.DateRemind = 2;
-        auto* window = show<RoundSetupWindow>();
-        click(window, "YearspinUp");
-        QCOMPARE(text(window, "yearlabel"), QString("00"));
-        QCOMPARE(child<QWidget>(window, "Yearspin")->toolTip(), QString("Year 2000"));
-        // The day runs to 31 in any month; the month stops at its ends.
-        for (int i = 0; i < 4; ++i)
-            click(window, "DayspinUp");
-        QCOMPARE(text(window, "daylabel"), QString("31"));
-        click(window, "monthspinDown");
-        click(window, "monthspinDown");
-        QCOMPARE(text(window, "Monthlabel"), QString("Jan"));
-        QCOMPARE(m_store->EntryMonth, int16_t{1});
-        QTest::keyClick(child<QWidget>(window, "Dayspin"),
-                        Qt::Key_Down); // keys on a focused spin step it too
-        QCOMPARE(text(window, "daylabel"), QString("30"));
-        // Cancel: no player takes part, and a reminder of 2 becomes 1.
-        m_store->player(2).PlayerMark = 1;
-        closeWith(window, "cancelbutton");
-        QCOMPARE(m_store->player(2).PlayerMark, int16_t{0});
-        QCOMPARE(m_store->settings.DateRemind, int16_t{1});
-    }
-
     // The note under the holes says which maximum a hole is held to: stroke
     // control's when it is on, net double bogey's under the World Handicap System.
     void theHoleMaximumNoteFollowsTheRules() {
-        enterScoresForPlayerOne();
+        m_store->player(1).PlayerMark = 1; // score entry for Ann on Pine Hills, June 5, 2007
+        m_store->CurrentCourse = 1;
+        m_store->EntryMonth = 6;
+        m_store->EntryDay = 5;
+        m_store->EntryYear = 7;
         m_store->whs.tees[{1, m_store->player(1).PlayerTee}].StrokeIndex = {
             0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 2, 4, 6, 8, 10, 12, 14, 16, 18};
         m_store->settings.StrokeOption = 2;

@@ -1,11 +1,7 @@
-// The road of a round through the real main window: round set-up, score
-// entry with typed keys, the calculation, the league file written and the
-// rounds view redrawn; correcting and deleting a round through the edit-round
-// chooser; the view player chooser; and a whole round from the keyboard alone.
-// What the windows write is compared with what the core computes for the
-// same input.
+// A round's road through the real main window: set-up, score entry by keys,
+// the file written and the view redrawn, correcting and deleting through the
+// edit-round chooser; what the windows write is what the core computes.
 #include "core/Samples.h"
-#include "fakes/ListText.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
 #include "handicap/RoundSetup.h"
@@ -13,9 +9,7 @@
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
-#include "views/RoundsView.h"
 
-#include <QComboBox>
 #include <QRadioButton>
 #include <clocale>
 #include <cstdlib>
@@ -80,7 +74,6 @@ Store league(const fs::path& dir, int dateRemind) {
 // Remembers the calculation panel as it stands while " Pausing..." holds it on screen.
 class PausingDialogs : public FakeDialogs {
   public:
-    using FakeDialogs::FakeDialogs;
     Answer messageBox(const Message& message, Buttons buttons, Answer defaultButton) override {
         if (message.text == " Pausing...")
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -147,17 +140,9 @@ class RoundEntryTest : public QObject, MainWindowRig {
         m_expectedPanel = qlist(recorder.panel());
     }
     std::string leagueOnDisk() const { return readFile(m_dir / "Friday.LGE"); }
-    // The rounds view the core draws for the tables as they are now.
-    QStringList coreView() const {
-        Store copy = *m_store;
-        RoundsView view;
-        view.setMode(ViewMode::Recent);
-        view.show(copy);
-        return qlist(view.lines().rounds);
-    }
     void expectFileAndView() {
         QCOMPARE(leagueOnDisk(), leagueFileText(m_expected->league));
-        QTRY_COMPARE(items(child<QListWidget>("List2")), coreView());
+        QTRY_COMPARE(items(child<QListWidget>("List2")), qlist(coreLines(ViewMode::Recent).rounds));
     }
 
     std::unique_ptr<Store> m_expected;
@@ -342,23 +327,6 @@ class RoundEntryTest : public QObject, MainWindowRig {
         const RoundRecord& bob = m_store->player(3).round[1];
         QCOMPARE(bob.HoleScore[3], int16_t{5});
         QCOMPARE(bob.HoleScore[7], int16_t{6});
-    }
-
-    // With one player's rounds in view, a correction shows them again.
-    void theIndividualViewComesBackAfterACorrection() {
-        openLeague(0);
-        QWidget* players = open("Viewmenu3", "chooseplayer");
-        doubleClickRow(child<QListWidget>(players, "List1"), 0); // Ann
-        QTRY_COMPARE(items(child<QListWidget>("List1")).mid(2), (QStringList{"Ann", "Ann"}));
-        ScoreEntryWindow* entry = correct(0, 0);
-        QVERIFY(entry);
-        QVERIFY(!child<QListWidget>("List2")->isVisible());
-        closeWith(entry, "recordbutton");
-        RoundsView ann;
-        ann.setMode(ViewMode::Player);
-        ann.fillPlayer(*m_store, 1);
-        QTRY_COMPARE(items(child<QListWidget>("List2")),
-                     qlist(ann.lines().rounds)); // the index worked out again
     }
 
     void twoPlayersOfOneNameOnlyTheChosenIsCorrected() {

@@ -1,7 +1,7 @@
-// Every window the real main window opens: centred on the screen, each button
-// named for a screen reader, the information button opening the help window
-// at its own topic and beside the window, lists of players selecting alike,
-// and the real message boxes standing over their windows.
+// Every window the real main window opens: centred, each button named for a
+// screen reader, the information button opening the help at the window's topic
+// and beside it, lists of players selecting alike, and the real message boxes;
+// and every help topic.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "print/QtReportPrinter.h"
@@ -10,12 +10,16 @@
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
 #include "store/TeamFile.h"
+#include "utilities/HelpWindow.h"
 #include "utilities/ScreenPlacement.h"
 
 #include <QMessageBox>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 #include <map>
 #include <set>
@@ -31,7 +35,6 @@ using W = MainWindow::Window;
 // The scripted dialogs, or, while `real` is set, the program's own message boxes.
 class SwitchDialogs : public FakeDialogs {
   public:
-    using FakeDialogs::FakeDialogs;
     Answer messageBox(const Message& message, Buttons buttons, Answer defaultButton) override {
         return real ? real->messageBox(message, buttons, defaultButton)
                     : FakeDialogs::messageBox(message, buttons, defaultButton);
@@ -49,6 +52,51 @@ struct BoxSeen {
     QRect frame;
 };
 
+// Every topic: its heading, its "Go to Topic" item (if any) and its line in the
+// contents list (if any; Listed: the heading itself).
+constexpr const char* Listed = "";
+struct TopicRow {
+    HelpTopic topic;
+    const char* heading;
+    const char* menu;
+    const char* entry;
+};
+const TopicRow Topics[] = {
+    {HelpTopic::Contents, "Tallyrock", "ContentsMenu", nullptr},
+    {HelpTopic::Purpose, "Purpose & Intent of this Program", "PurposeMenu", Listed},
+    {HelpTopic::GettingStarted, "Getting Started", "GettingStartedMenu", Listed},
+    {HelpTopic::QuickStart, "Quick Start Basics", nullptr, nullptr},
+    {HelpTopic::PlayersNeeds, "What Players Need to Do", nullptr, "What Players need to do…"},
+    {HelpTopic::Definitions, "Necessary Definitions", "DefinitionsMenu", Listed},
+    {HelpTopic::CreatingLeague, "Creating a League File", "CreatingMenu", Listed},
+    {HelpTopic::AddingPlayers, "Adding Players", "AddingPlayersMenu", Listed},
+    {HelpTopic::Courses, "Adding or Editing Courses", "CoursesMenu", Listed},
+    {HelpTopic::EnteringScores, "Entering Scores", "EnterScoresMenu", Listed},
+    {HelpTopic::Viewing, "Viewing the Information", "ViewMenu", Listed},
+    {HelpTopic::Printing, "Listings, Printing and Export", "PrintingMenu", Listed},
+    {HelpTopic::CorrectingRound, "Edit / Correct a Round", "EditRoundMenu", Listed},
+    {HelpTopic::ProgramSettings, "Program Settings and Handicap Methods", "SettingsMenu", Listed},
+    {HelpTopic::PrinterFont, "Printer Font", nullptr, nullptr},
+    {HelpTopic::TeamRecords, "Team Record Keeping", "TeamMenu", Listed},
+    {HelpTopic::Charts, "Charts and Trends", "ChartsMenu", Listed},
+    {HelpTopic::HandicapCards, "Handicap Cards", "CardsMenu", Listed},
+    {HelpTopic::BackupRestore, "Backup and Restore", "BackupMenu", Listed},
+    {HelpTopic::DataFiles, "Your Data Files and Where They Live", "DataFilesMenu", Listed},
+    {HelpTopic::CommandLine, "The Command-Line Tool", "CommandLineMenu", Listed},
+    {HelpTopic::OfficialHandicaps, "About Official Handicaps", "OfficialHandicapsMenu", Listed},
+    {HelpTopic::CourseHandicap, "Course Handicap Calculation", "CourseHandicapMenu", Listed},
+    {HelpTopic::NineHoleRounds, "Nine Hole Rounds", "NineHoleMenu", Listed},
+    {HelpTopic::Toolbar, "ToolBar Operation", "ToolbarMenu", Listed},
+    {HelpTopic::Tips, "Time-Saving Tips", nullptr, nullptr},
+};
+
+// The first block with this text: a heading, or a plain line such as a contents entry.
+QTextBlock findBlock(QTextBrowser* view, const QString& text, bool heading) {
+    for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next())
+        if (b.text() == text && (b.blockFormat().headingLevel() > 0) == heading) return b;
+    return {};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MainWindow::Window)
@@ -61,30 +109,31 @@ class EveryWindowTest : public QObject, MainWindowRig {
     // A league with three players, one course and one team of one, open.
     void initTestCase() {
         makeFolder();
-        Store files = storeIn(m_dir);
+        Store files = storeIn(m_dir, "Club.LGE");
         setCourse(files, 1, "Pine Creek Club", "PCC");
-        QVERIFY(!SaveCourseFile(files));
-        files.league.LeagueFilePath = "Club.LGE";
-        int ann = addSamplePlayer(files, "Ann Able");
+        addRound(files, addSamplePlayer(files, "Ann Able"), RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         addSamplePlayer(files, "Bob Baker");
         addSamplePlayer(files, "Cyd Cole");
-        addRound(files, ann, RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
-        QVERIFY(!SaveLeagueFile(files));
         files.teams.TeamCount = 1;
         files.teams.team[1].TeamName = "Eagles";
         files.teams.PlayerTeam[1] = 1;
-        QVERIFY(!SaveTeamFile(files));
         SetDefaults(files.settings);
         files.settings.LeagueCount = 1;
         files.settings.LeagueList[1] = "Club";
-        QVERIFY(!SaveLeagueList(files));
+        QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files) && !SaveTeamFile(files) &&
+                !SaveLeagueList(files));
         makeServices<SwitchDialogs>(Date{7, 4, 2024});
+        m_launcher =
+            std::make_unique<HelpLauncher>(*m_dialogs, [](QPrinter&, bool, QWidget*) { return false; });
         startMain(Date{7, 4, 2024}, true);
         openLeague("leaguesmenu0", "Club");
     }
     // Every window a test opened is gone, so the main window is enabled again.
     void cleanup() { QVERIFY(m_window->isEnabled()); }
-    void cleanupTestCase() { finish(); }
+    void cleanupTestCase() {
+        m_launcher.reset();
+        finish();
+    }
 
     void everyWindow_data() {
         QTest::addColumn<W>("window");
@@ -229,7 +278,57 @@ class EveryWindowTest : public QObject, MainWindowRig {
         QCOMPARE(m_window->messagePanelText(), "Printout saved as Printouts/" + written[0]);
     }
 
+    void everyTopic_data() {
+        QTest::addColumn<int>("row");
+        QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
+        for (int row = 0; row < static_cast<int>(std::size(Topics)); ++row)
+            QTest::newRow(Topics[row].heading) << row;
+    }
+
+    // Each help topic comes to the top from ShowHelpTopic (which the information
+    // buttons use) back from the end, and from the contents by its "Go to Topic"
+    // item and by a click to the right of its contents entry.
+    void everyTopic() {
+        QFETCH(int, row);
+        const TopicRow& topic = Topics[row];
+        m_launcher->ShowHelpTopic(HelpTopic::Tips);
+        m_launcher->ShowHelpTopic(topic.topic);
+        verifyHeadingAtTop(topic.heading);
+        if (topic.menu) {
+            m_launcher->ShowHelpTopic(HelpTopic::Contents);
+            child<QAction>(m_launcher->window(), topic.menu)->trigger();
+            verifyHeadingAtTop(topic.heading);
+        }
+        if (!topic.entry) return;
+        m_launcher->ShowHelpTopic(HelpTopic::Contents);
+        QTextBlock line =
+            findBlock(view(), QString::fromUtf8(*topic.entry ? topic.entry : topic.heading), false);
+        QVERIFY(line.isValid());
+        QPoint pastTheWords(view()->viewport()->width() - 20,
+                            view()->cursorRect(QTextCursor(line)).center().y());
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, pastTheWords);
+        verifyHeadingAtTop(topic.heading);
+    }
+
   private:
+    QTextBrowser* view() {
+        stopAfterUnexpectedDialog();
+        return m_launcher->window()->textView();
+    }
+
+    // The topic's heading is the first line of the text, and the caret sits on it.
+    void verifyHeadingAtTop(const char* title) {
+        QString heading = QString::fromUtf8(title);
+        QTextBlock block = findBlock(view(), heading, true);
+        QVERIFY2(block.isValid(), qPrintable("no heading " + heading));
+        int top = view()->cursorRect(QTextCursor(block)).top();
+        QVERIFY2(top >= 0 && top <= 8, qPrintable(heading + " is at " + QString::number(top)));
+        QCOMPARE(view()->textCursor().block().text(), heading);
+        QVERIFY(!view()->textCursor().hasSelection());
+    }
+
+    std::unique_ptr<HelpLauncher> m_launcher; // for the help window's own tests
+
     // The window the main window opens, shown.
     QWidget* open(W window) {
         m_store->CourseFormMode = CourseWindowMode::Add;

@@ -1,43 +1,30 @@
 // The main window, driven as a user drives it: start-up, opening leagues, the
-// three views and the spin button, the course panel, listings and export.
-#include "cli/CliRunner.h"
+// three views and the spin button, and the course panel.
 #include "core/Samples.h"
-#include "fakes/ListText.h"
 #include "fakes/MainWindowRig.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
-#include "views/CourseHcpChart.h"
-#include "views/Listings.h"
-#include "views/RoundsView.h"
 #include "views/StartUp.h"
 
-#include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
-#include <unistd.h>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
-namespace fs = std::filesystem;
-
-namespace {
 
 const Date Today{7, 4, 2024};
-
-} // namespace
 
 class MainWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
-    // A fresh working folder with data and, on request, the league list (LF line ends, so a rewrite shows).
-    void makeFolder(bool withList) {
-        MainWindowRig::makeFolder();
-        if (withList)
-            writeFile(m_dir / "vexa.dat",
-                      " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
+    // A fresh working folder with data and the league list (LF line ends, so a rewrite shows).
+    void makeLeagues() {
+        makeFolder();
+        writeFile(m_dir / "vexa.dat",
+                  " 3 \nMonday\nFriday\nSeniors\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         Store files = storeIn(m_dir);
         setCourse(files, 1, "Pine Creek Club", "PCC");
         setCourse(files, 2, "Oak Hollow", "OH");
@@ -56,7 +43,7 @@ class MainWindowTest : public QObject, MainWindowRig {
         QVERIFY(!SaveLeagueFile(files));
     }
     void openFriday() {
-        makeFolder(true);
+        makeLeagues();
         startMain(Today);
         openLeague("leaguesmenu1", "Friday");
     }
@@ -69,52 +56,8 @@ class MainWindowTest : public QObject, MainWindowRig {
         m_dialogs->answerMessage(Answer::Yes);
         closeWith(window, "deletebutton");
     }
-    // The course panel of the main window answered with that course.
-    void chooseCourse(const char* menu, const char* course) {
-        trigger(menu);
-        child<QComboBox>("Selectcoursecombo")->setEditText(course);
-        child<QPushButton>("okordeletebutton")->click();
-    }
-    // The view the core builds for the store as it is now.
-    RoundsView coreView(ViewMode mode) {
-        Store copy = *m_store;
-        RoundsView view;
-        view.setMode(mode);
-        view.show(copy);
-        return view;
-    }
-
   private slots:
     void cleanup() { finish(); }
-
-    // The real command-line tool beside this desktop program: it may read the
-    // open league but not change it, and a second desktop program cannot open it.
-    void aLeagueOpenHereIsKeptFromOtherPrograms() {
-        openFriday();
-        std::string league = readFile(m_dir / "Friday.LGE");
-        std::string refusal =
-            "Friday is open in Tallyrock (process " + std::to_string(getpid()) + "); close it there first.";
-        const std::vector<std::string> record{"record",   "Friday",     "--player", "Ann Able",
-                                              "--course", "Oak Hollow", "--date",   "07/20/24",
-                                              "--out",    "44",         "--in",     "44"};
-        CliResult refused = runCli(m_dir, record);
-        QCOMPARE(refused.status, 1);
-        QCOMPARE(refused.err, refusal + "\n");
-        QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
-
-        // A second desktop program is refused too.
-        Store secondStore = storeIn(m_dir);
-        secondStore.settingsDir = m_dir / "config";
-        MainWindow second(secondStore, *m_services);
-        second.load(QRect(0, 0, 1024, 768), 1024);
-        m_dialogs->answerMessage(Answer::Ok);
-        second.findChild<QAction*>("leaguesmenu1")->trigger();
-        QCOMPARE(lastCall().text, refusal);
-        QCOMPARE(second.messagePanelText(), QString("Open a League file to begin"));
-        // Closed here (another league opened), it is free for the others.
-        trigger("leaguesmenu0");
-        QCOMPARE(runCli(m_dir, record).status, 0);
-    }
 
     // A new user's first start, in an empty folder: a greeting instead of the
     // warning, and "Load League" says why it opens nothing.
@@ -130,25 +73,9 @@ class MainWindowTest : public QObject, MainWindowRig {
                                               "with File > Create or Delete a League File."));
     }
 
-    // Data files but no league list: the warning stays, and nothing opens.
-    void startUpWithoutLeagueList() {
-        makeFolder(false);
-        makeMainWindow(m_dir / "config", Today);
-        m_dialogs->answerMessage(Answer::Ok);
-        m_window->load(QRect(0, 0, 640, 480), 640);
-        QCOMPARE(lastCall().text, std::string("Cannot Load vexa.dat, Please check your working\r\n"
-                                              "directory or Launchers startup directory setting."));
-        QCOMPARE(m_window->leagueMenu(), (std::vector<std::string>{"No Entries"}));
-        trigger("leaguesmenu0");
-        QCOMPARE(m_dialogs->beeps, 1);
-        clickTool("toolbutton1"); // the tool button follows its disabled menu item
-        QCOMPARE(m_dialogs->calls.size(), std::size_t{1});
-        QCOMPARE(panelText(), QString("Open a League file to begin"));
-    }
-
     // Three leagues and no league open until one is chosen; the items that need one follow.
     void startUpAndOpeningALeague() {
-        makeFolder(true);
+        makeLeagues();
         std::string listBefore = readFile(m_dir / "vexa.dat");
         startMain(Today);
         QCOMPARE(m_window->leagueMenu(), (std::vector<std::string>{"Monday", "Friday", "Seniors"}));
@@ -195,8 +122,8 @@ class MainWindowTest : public QObject, MainWindowRig {
         openFriday();
         auto* list1 = child<QListWidget>("List1");
         auto* list2 = child<QListWidget>("List2");
-        QCOMPARE(items(list1), qlist(coreView(ViewMode::Recent).lines().names));
-        QCOMPARE(items(list2), qlist(coreView(ViewMode::Recent).lines().rounds));
+        QCOMPARE(items(list1), qlist(coreLines(ViewMode::Recent).names));
+        QCOMPARE(items(list2), qlist(coreLines(ViewMode::Recent).rounds));
         QCOMPARE(list2->item(3)->text().left(37), QString("07/17/06   OH    42   42   84     5.1"));
         auto* action = child<QLabel>("actionmessage");
         clickTool("Spin1Down");
@@ -206,7 +133,7 @@ class MainWindowTest : public QObject, MainWindowRig {
         QCOMPARE(action->text(), QString("Viewing more recently entered rounds"));
 
         trigger("Viewmenu2");
-        QCOMPARE(items(list2), qlist(coreView(ViewMode::ByDate).lines().rounds));
+        QCOMPARE(items(list2), qlist(coreLines(ViewMode::ByDate).rounds));
         clickTool("Spin1Down");
         QCOMPARE(action->text(), QString("Viewing earlier dates"));
         QCOMPARE(list2->item(2)->text().left(8), QString("07/10/06"));
@@ -219,11 +146,8 @@ class MainWindowTest : public QObject, MainWindowRig {
         });
         trigger("Viewmenu3");
         QTRY_COMPARE(list2->count(), 5);
-        RoundsView player;
-        player.setMode(ViewMode::Player);
-        player.fillPlayer(*m_store, 2);
-        QCOMPARE(items(list1), qlist(player.lines().names));
-        QCOMPARE(items(list2), qlist(player.lines().rounds));
+        QCOMPARE(items(list1), qlist(coreLines(ViewMode::Player, 2).names));
+        QCOMPARE(items(list2), qlist(coreLines(ViewMode::Player, 2).rounds));
         QVERIFY(!child<QWidget>("Spin1")->isVisibleTo(m_window.get()));
     }
 
@@ -280,55 +204,9 @@ class MainWindowTest : public QObject, MainWindowRig {
         for (const auto& end : ends) {
             end();
             QVERIFY(list2->isVisibleTo(m_window.get()));
-            QCOMPARE(items(list2), qlist(coreView(ViewMode::ByDate).lines().rounds));
+            QCOMPARE(items(list2), qlist(coreLines(ViewMode::ByDate).rounds));
         }
         QVERIFY(!items(list2).join("").contains(" OH ")); // the deleted course's initials are gone
-    }
-
-    void coursePanelPrintsTheChart() {
-        openFriday();
-        m_dialogs->answerInput("5"); // above 3: asked again
-        m_dialogs->answerInput("3");
-        chooseCourse("CHCPChartmenu", "Pine Creek Club");
-        QCOMPARE(m_dialogs->calls[0].title, std::string("Course Handicap Reference Chart for Posting"));
-        TextPrinter expected;
-        PrintChcpChart(expected, *m_store, 1, 3);
-        QCOMPARE(m_printer->text(), expected.text());
-        QVERIFY(m_printer->ended());
-        // An empty answer prints nothing.
-        std::size_t printed = m_printer->calls.size();
-        m_dialogs->answerInput(std::nullopt);
-        chooseCourse("CHCPChartmenu", "Oak Hollow");
-        QCOMPARE(m_printer->calls.size(), printed);
-    }
-
-    // The question chooses the short listing (portrait) or the long one with
-    // hole scores (landscape); Cancel prints nothing.
-    void listingQuestionAndPages() {
-        openFriday();
-        m_dialogs->answerMessage(Answer::Cancel);
-        trigger("Printmenu");
-        QCOMPARE(lastCall().text, std::string("Include individual hole scores?   (Click Yes)\r\n\r\nList "
-                                              "including hole scores prints Landscape\r\n\r\nShort list "
-                                              "(click No) prints Portrait"));
-        QVERIFY(m_printer->calls.empty());
-        m_dialogs->answerMessage(Answer::No);
-        trigger("Printmenu");
-        TextPrinter shortForm;
-        printshortreport(shortForm, "Courier New", coreView(ViewMode::Recent).lines(),
-                         listingTitle("Friday.LGE", Today, ShortTitleWidth));
-        QCOMPARE(m_printer->text(), shortForm.text());
-        QCOMPARE(m_printer->calls[1], std::string("setOrientation Portrait"));
-
-        *m_printer = RecordingPrinter{};
-        m_dialogs->answerMessage(Answer::Yes);
-        trigger("Printmenu");
-        QCOMPARE(m_printer->pages().size(), std::size_t{1});
-        std::vector<std::string> page = m_printer->pages()[0];
-        QCOMPARE(page.size(), std::size_t{7 + 4});
-        QCOMPARE(page[5], listingTitle("Friday.LGE", Today, LongTitleWidth));
-        QVERIFY(page[7].ends_with(" 18  C Hcp # rnd"));
-        QCOMPARE(m_printer->count("setOrientation Landscape"), 1);
     }
 };
 

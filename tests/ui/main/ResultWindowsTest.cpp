@@ -1,20 +1,21 @@
-// Results of a Date and Export as CSV, opened from the main window's menus
-// and driven through their widgets: they show, print and write what the core
-// gives for the open league.
+// Results of a Date, Export as CSV and the handicap worksheet, opened from the
+// main window's menus and driven through their widgets: they show, print and
+// write what the core gives for the open league.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
+#include "handicap/RoundRecorder.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "views/CsvExport.h"
 #include "views/NightResults.h"
+#include "views/Worksheet.h"
 
-#include <QComboBox>
+#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -33,23 +34,27 @@ class ResultWindowsTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
-    // League Friday (the only one listed) with rounds on three dates, opened in the main window.
+    // League Friday, the only one listed, of these tables, opened in the main window.
+    void openFriday(Store files) {
+        writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
+        files.workDir = m_dir;
+        files.league.LeagueFilePath = "Friday.LGE";
+        QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files));
+        startMain(Today);
+        openLeague("leaguesmenu0", "Friday");
+    }
+    // Friday with rounds on three dates, nine-hole rounds among them.
     void openFriday() {
         makeFolder();
-        writeFile(m_dir / "vexa.dat", " 1 \nFriday\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
-        Store files = storeIn(m_dir);
+        Store files;
         setCourse(files, 1, "Pine Creek Club", "PCC");
-        QVERIFY(!SaveCourseFile(files));
-        files.league.LeagueFilePath = "Friday.LGE";
         int ann = addSamplePlayer(files, "Smith, Ann");
         int bob = addSamplePlayer(files, "Bob Baker");
         addRounds(files, ann, {{6, 1, 6, 1, 44, 45, 12.3f, 12}, {7, 3, 6, 1, 45, 0, 11.8f, 12}});
         addRounds(
             files, bob,
             {{6, 1, 6, 1, 40, 41, 5.0f, 5}, {7, 3, 6, 1, 40, 0, 5.2f, 5}, {7, 17, 6, 1, 42, 42, 5.1f, 5}});
-        QVERIFY(!SaveLeagueFile(files));
-        startMain(Today);
-        openLeague("leaguesmenu0", "Friday");
+        openFriday(files);
     }
     QString sheet(QWidget* window) { return child<QPlainTextEdit>(window, "Sheet")->toPlainText(); }
 
@@ -98,6 +103,42 @@ class ResultWindowsTest : public QObject, MainWindowRig {
         click(window, "Exportbutton");
         QVERIFY(lastCall().text.find("is one of Tallyrock's data files") != std::string::npos);
         QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
+    }
+
+    // League "Friday": Ann with three rounds recorded as score entry records them, and Bob.
+    void worksheetAsOfADatePrintedAndCopied() {
+        makeFolder();
+        Store files = sampleStore();
+        files.CurrentPlayer = static_cast<int16_t>(addSamplePlayer(files, "Ann Able", MensTee));
+        addSamplePlayer(files, "Bob Baker", LadiesTee);
+        files.CurrentCourse = 1;
+        files.EntryMonth = 6;
+        files.EntryYear = 24;
+        for (auto [day, out, in] : {std::tuple{4, 45, 44}, std::tuple{11, 47, 46}, std::tuple{18, 43, 44}}) {
+            files.EntryDay = static_cast<int16_t>(day);
+            QCOMPARE(RoundRecorder(files).record(totalScores(out, in), MensTee).outcome,
+                     RecordOutcome::Recorded);
+        }
+        openFriday(files);
+        QWidget* window = open("worksheetmenu", "Worksheetform");
+        auto* text = child<QPlainTextEdit>(window, "Worksheettext");
+        QCOMPARE(child<QComboBox>(window, "Playercombo")->currentText(), QString("Ann Able"));
+        QCOMPARE(text->toPlainText(),
+                 qlist(worksheetLines(buildWorksheet(files, 1, Today))).join('\n') + '\n');
+        // As of a date between the second and the third round (the core checks the as-of dates).
+        child<QDateEdit>(window, "Asofdate")->setDate(QDate(2024, 6, 12));
+        QVERIFY(text->toPlainText().contains("\nHandicap index: 15.4\n"));
+        click(window, "Printbutton");
+        auto pages = m_printer->pages();
+        QCOMPARE(pages.size(), std::size_t{1});
+        QVERIFY(std::find(pages[0].begin(), pages[0].end(), "Handicap index: 15.4") != pages[0].end());
+        QCOMPARE(m_printer->documentName, std::string("Handicap worksheets"));
+        click(window, "Copybutton");
+        QCOMPARE(QApplication::clipboard()->text(), text->toPlainText());
+
+        child<QComboBox>(window, "Playercombo")->setCurrentIndex(1);
+        QVERIFY(text->toPlainText().startsWith("Handicap Worksheet: Bob Baker, as of 06/12/2024\n"));
+        closeWith(window, "Donebutton");
     }
 };
 

@@ -12,7 +12,6 @@
 
 using namespace tallyrock;
 using namespace tallyrock::test;
-namespace fs = std::filesystem;
 
 class UndoWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
@@ -92,27 +91,6 @@ class UndoWindowTest : public QObject, MainWindowRig {
         auto* message = child<QLabel>("actionmessage");
         QCOMPARE(message->text(), QString("Undone: Add Course ") + longName);
         QVERIFY(message->contentsRect().width() >= message->fontMetrics().horizontalAdvance(message->text()));
-        QCOMPARE(dataFiles(m_dir), before);
-    }
-
-    void nothingToUndoAndAFileChangedSince() {
-        m_dir = caseFolder("empty");
-        writeFile(m_dir / "vexa.dat", crlf({" 0 ", " .96 ", "Courier New", " 1 ", " 0 ", " 1 ", " 0 "}));
-        makeWindow();
-        QCOMPARE(undoText(), QString("Undo"));
-        QVERIFY(!child<QAction>("undomenu")->isEnabled());
-        m_window.reset();
-
-        makeClub();
-        makeWindow();
-        writeFile(m_dir / "Club.LGE", readFile(m_dir / "Club.LGE") + "\r\n");
-        auto before = dataFiles(m_dir);
-        m_dialogs->answerMessage(Answer::Ok);
-        child<QAction>("undomenu")->trigger();
-        QCOMPARE(m_dialogs->calls.back().text,
-                 std::string("Club.LGE has been changed since \"Record Round for "
-                             "Cyd Moss\",\r\nso undoing it would lose that later "
-                             "change. No file was changed."));
         QCOMPARE(dataFiles(m_dir), before);
     }
 
