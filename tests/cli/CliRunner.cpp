@@ -1,7 +1,5 @@
 #include "CliRunner.h"
 
-#include "core/TestFiles.h"
-
 #include <atomic>
 #include <cstdlib>
 #include <sys/resource.h>
@@ -13,22 +11,20 @@ namespace fs = std::filesystem;
 
 bool makeFridayAtPineCreek(const fs::path& folder) {
     return runCli(folder, {"create-league", "Friday"}).status == 0 &&
-           runCli(folder,
-                  {"add-course", "--name", "Pine Creek Club", "--pars", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4",
-                   "--initials", "PCC", "--slopes", "113,126,131"})
+           runCli(folder, {"add-course", "--name", "Pine Creek Club", "--pars", par4s, "--initials", "PCC",
+                           "--slopes", "113,126,131"})
                    .status == 0;
 }
 
 bool makeMonAtPineHills(const fs::path& folder) {
     return runCli(folder, {"create-league", "Mon"}).status == 0 &&
-           runCli(folder,
-                  {"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
-                   "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"})
+           runCli(folder, {"add-course", "--name", "Pine Hills", "--pars", par72, "--ratings",
+                           "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"})
                    .status == 0 &&
            runCli(folder, {"add-player", "Mon", "Ann Lee", "--tee", "2"}).status == 0;
 }
 
-CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, CliOptions options) {
+CliProcess startCli(const fs::path& folder, const Args& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);
     CliProcess process;
@@ -53,7 +49,7 @@ CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args
         std::vector<char*> argv;
         std::string program = TALLYROCK_CLI;
         argv.push_back(program.data());
-        std::vector<std::string> copy = args;
+        Args copy = args;
         for (auto& a : copy)
             argv.push_back(a.data());
         argv.push_back(nullptr);
@@ -75,12 +71,54 @@ CliResult waitCli(const CliProcess& process) {
     return result;
 }
 
-CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
+CliResult runCli(const fs::path& folder, const Args& args) {
     return waitCli(startCli(folder, args));
 }
 
-CliResult runCliInRemovedFolder(const fs::path& folder, const std::vector<std::string>& args) {
-    return waitCli(startCli(folder, args, {0, true}));
+Args operator+(Args args, const Args& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+std::string text(std::initializer_list<std::string> lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\n";
+    return out;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        out.push_back(text.substr(start, end - start));
+    return out;
+}
+
+CliResult CliTest::run(const Args& args) const {
+    return runCli(dir.path(), Args{"--today", "07-04-2024"} + args);
+}
+
+std::string CliTest::ok(const Args& args) const {
+    CliResult r = run(args);
+    EXPECT_EQ(r.status, 0) << args.front() << ": " << r.err;
+    return r.out;
+}
+
+CliResult CliTest::refused(const Args& args, const std::string& message, int status,
+                           long fileSizeLimit) const {
+    const auto before = folderSnapshot(dir.path());
+    CliResult r = waitCli(startCli(dir.path(), Args{"--today", "07-04-2024"} + args, {fileSizeLimit, false}));
+    const std::string what = args.front() + " " + args.back();
+    EXPECT_EQ(r.status, status) << what << ": " << r.err;
+    if (message.empty()) {
+        EXPECT_NE(r.err, "") << what;
+    } else {
+        EXPECT_EQ(r.err, message) << what;
+    }
+    EXPECT_EQ(r.out, "") << what;
+    EXPECT_EQ(folderSnapshot(dir.path()), before) << what;
+    return r;
 }
 
 } // namespace tallyrock::test
