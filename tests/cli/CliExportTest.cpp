@@ -27,6 +27,14 @@ void expectMembers(const json& actual, const std::string& expected) {
         EXPECT_EQ(actual[key], value) << key;
 }
 
+// One member of every element of an array.
+json column(const json& array, const std::string& key) {
+    json values = json::array();
+    for (const json& element : array)
+        values.push_back(element[key]);
+    return values;
+}
+
 class CliExplainTest : public CliTest {
   protected:
     void SetUp() override {
@@ -62,25 +70,16 @@ TEST_F(CliExplainTest, LinesAndJsonOfTheSameWorksheet) {
     expectMembers(j["rounds"][2], R"({"slot": 3, "date": "2024-06-18", "course": "PCC", "tee": 2, "out": 43,
                                      "in": 44, "gross": 87, "rating": 70.1, "differential": 15.4})");
     EXPECT_EQ(j["rounds"][2]["holes"], json(std::vector<int>(18, 0)));
-    std::vector<bool> used;
-    std::vector<double> after;
-    for (const json& round : j["rounds"]) {
-        used.push_back(round["used"]);
-        after.push_back(round["index_after"]);
-    }
-    EXPECT_EQ(used, (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(after, (std::vector<double>{16.5, 16.5, 14.7}));
+    EXPECT_EQ(column(j["rounds"], "used"), json::parse("[false, false, true]"));
+    EXPECT_EQ(column(j["rounds"], "index_after"), json::parse("[16.5, 16.5, 14.7]"));
     EXPECT_EQ(j["history"],
               json::parse(R"([{"date":"2024-06-04","index":16.5},{"date":"2024-06-11","index":16.5},
                                             {"date":"2024-06-18","index":14.7}])"));
     // 14.7 x 118, 124, 131 / 113, half up.
-    std::vector<int> handicaps;
-    for (const json& c : j["course_handicaps"])
-        handicaps.push_back(c["course_handicap"]);
-    EXPECT_EQ(handicaps, (std::vector<int>{15, 16, 17}));
+    EXPECT_EQ(column(j["course_handicaps"], "course_handicap"), json::parse("[15, 16, 17]"));
 }
 
-TEST_F(CliExplainTest, AsOfAnEarlierDate) {
+TEST_F(CliExplainTest, AsOfAnEarlierDateAndPrintedOnePlayerToAPage) {
     for (auto [asOf, index, history] : {std::tuple<std::string, json, std::size_t>{"06/12/24", 16.5, 2},
                                         {"06/01/2024", nullptr, 0},
                                         {"12/31/24", 14.7, 3}}) {
@@ -91,9 +90,6 @@ TEST_F(CliExplainTest, AsOfAnEarlierDate) {
     refused({"explain", "Friday", "Ann Able", "--as-of", "13/01/24"});
     refused({"explain", "Friday", "Nobody"});
     refused({"explain", "Friday", "Ann Able", "--json", "--text", "a.txt"}, "", 2);
-}
-
-TEST_F(CliExplainTest, PrintedWorksheetsOnePlayerToAPage) {
     ok({"print", "Friday", "worksheets", "--as-of", "06/30/24", "--text", "all.txt"});
     std::string text = readFile(dir / "all.txt");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1);
@@ -106,7 +102,7 @@ TEST_F(CliExplainTest, PrintedWorksheetsOnePlayerToAPage) {
 class CliExportTest : public CliTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(makeFridayAtPineCreek(dir.path()));
+        makeFridayAtPineCreek();
         Store store = storeIn(dir.path(), "Friday.LGE");
         int ann = addSamplePlayer(store, "Smith, Ann");
         int bob = addSamplePlayer(store, "Bob \"Ace\" Baker", 1);
@@ -114,18 +110,13 @@ class CliExportTest : public CliTest {
         addRounds(store, bob, {{6, 1, 6, 1, 40, 0, 5.0f, 5}, {7, 3, 6, 1, 40, 41, 5.2f, 5}});
         ASSERT_FALSE(SaveLeagueFile(store));
     }
-    // The league as the tool reads it.
-    Store onDisk() {
-        Store store = storeIn(dir.path(), "Friday.LGE");
-        EXPECT_FALSE(LoadLeagueFile(store));
-        EXPECT_FALSE(LoadCourseFile(store));
-        return store;
-    }
 };
 
-TEST_F(CliExportTest, PrintNightGivesTheCoreSheet) {
+TEST_F(CliExportTest, TheNightSheetAndEachExportGiveTheCoreRows) {
     ok({"print", "Friday", "night", "07/03/06", "--text", "night.txt"});
-    Store store = onDisk();
+    // The league as the tool reads it.
+    Store store = storeIn(dir.path(), "Friday.LGE");
+    ASSERT_FALSE(LoadLeagueFile(store) || LoadCourseFile(store));
     TextPrinter expected;
     printNightResults(expected, store, nightResults(store, 7, 3, 6), Date{7, 4, 2024});
     EXPECT_EQ(readFile(dir / "night.txt"), expected.text());
@@ -133,10 +124,6 @@ TEST_F(CliExportTest, PrintNightGivesTheCoreSheet) {
     refused({"print", "Friday", "night", "07/04/06", "--text", "none.txt"},
             "No round of this league was played on 07/04/06.\n");
     refused({"print", "Friday", "night", "--text", "none.txt"});
-}
-
-TEST_F(CliExportTest, EachKindWritesTheCoreRows) {
-    Store store = onDisk();
     const std::pair<Args, CsvRows> cases[] = {
         {{"rounds", "rounds.csv"}, roundsCsvRows(store)},
         {{"players", "players"}, playersCsvRows(store)},

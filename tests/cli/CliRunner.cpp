@@ -9,21 +9,6 @@
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
-bool makeFridayAtPineCreek(const fs::path& folder) {
-    return runCli(folder, {"create-league", "Friday"}).status == 0 &&
-           runCli(folder, {"add-course", "--name", "Pine Creek Club", "--pars", par4s, "--initials", "PCC",
-                           "--slopes", "113,126,131"})
-                   .status == 0;
-}
-
-bool makeMonAtPineHills(const fs::path& folder) {
-    return runCli(folder, {"create-league", "Mon"}).status == 0 &&
-           runCli(folder, {"add-course", "--name", "Pine Hills", "--pars", par72, "--ratings",
-                           "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"})
-                   .status == 0 &&
-           runCli(folder, {"add-player", "Mon", "Ann Lee", "--tee", "2"}).status == 0;
-}
-
 CliProcess startCli(const fs::path& folder, const Args& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);
@@ -119,6 +104,19 @@ CliResult CliTest::refused(const Args& args, const std::string& message, int sta
     EXPECT_EQ(r.out, "") << what;
     EXPECT_EQ(folderSnapshot(dir.path()), before) << what;
     return r;
+}
+
+void CliTest::makeFridayAtPineCreek() const {
+    ok({"create-league", "Friday"});
+    ok({"add-course", "--name", "Pine Creek Club", "--pars", par4s, "--initials", "PCC", "--slopes",
+        "113,126,131"});
+}
+
+void CliTest::makeMonAtPineHills() const {
+    ok({"create-league", "Mon"});
+    ok({"add-course", "--name", "Pine Hills", "--pars", par72, "--ratings", "70.1,71.2,73.5", "--slopes",
+        "118,125,131", "--initials", "PH"});
+    ok({"add-player", "Mon", "Ann Lee", "--tee", "2"});
 }
 
 } // namespace tallyrock::test

@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <sys/types.h>
-#include <vector>
 
 namespace tallyrock::test {
 
@@ -22,18 +19,10 @@ inline const std::string holes94 = "5,5,4,6,5,9,4,6,5,5,5,4,6,5,5,4,6,5";
 
 struct CliResult {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 CliResult runCli(const std::filesystem::path& folder, const Args& args);
-// League "Friday" and the all-par-4 course "Pine Creek Club" (initials PCC,
-// slopes 113, 126 and 131), made by the tool; false when either is refused.
-bool makeFridayAtPineCreek(const std::filesystem::path& folder);
-// League "Mon", the course "Pine Hills" (PH; par72; ratings 70.1, 71.2 and 73.5;
-// slopes 118, 125 and 131) and Ann Lee on the Mens tee, made by the tool; false
-// when any is refused.
-bool makeMonAtPineHills(const std::filesystem::path& folder);
 
 // A run started and not yet waited for, so several can run side by side.
 struct CliProcess {
@@ -63,6 +52,10 @@ class CliTest : public ::testing::Test {
     // with `message` its error text (any, when empty).
     CliResult refused(const Args& args, const std::string& message = {}, int status = 1,
                       long fileSizeLimit = 0) const;
+    // Friday at the all-par-4 Pine Creek Club (PCC; slopes 113, 126, 131).
+    void makeFridayAtPineCreek() const;
+    // Mon at Pine Hills (PH; par72; ratings 70.1, 71.2, 73.5; slopes 118, 125, 131), Ann Lee on the Mens tee.
+    void makeMonAtPineHills() const;
     TempDir dir;
 };
 

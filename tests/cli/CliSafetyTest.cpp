@@ -58,7 +58,7 @@ TEST_F(CliSafety, CommandsStartedTogetherAllLand) {
     EXPECT_EQ(std::count(courseList.begin(), courseList.end(), '\n'), 7);
 }
 
-TEST_F(CliSafety, WaitsForAnotherProgramThenNamesIt) {
+TEST_F(CliSafety, WaitsForAnotherProgramAndRefusesALeagueOpenInTheDesktopOne) {
     league(1);
     auto held =
         FileLock::acquire(folderLockPath(dir.path()), "Tallyrock (process 99)", std::chrono::milliseconds(0));
@@ -68,10 +68,6 @@ TEST_F(CliSafety, WaitsForAnotherProgramThenNamesIt) {
             "Nothing was changed. Try again when it has finished.\n");
     held->release();
     ok({"--wait", "0.2", "add-player", "Mon", "Waiting Wanda"});
-}
-
-TEST_F(CliSafety, ALeagueOpenInTheDesktopProgramIsRefused) {
-    league(1);
     Store desktop = storeIn(dir.path());
     ASSERT_FALSE(holdLeagueOpen(desktop, "Mon.LGE"));
     const std::string expected =
