@@ -1,6 +1,4 @@
-// The handicap worksheet, the results of a date and the CSV exports through the
-// command-line tool: the worksheet's lines and JSON, the same sheet and rows as
-// the core gives for the league on disk, and the refusals.
+// The worksheet, the results of a date and the CSV exports through the command-line tool.
 #include "cli/CliRunner.h"
 #include "core/Samples.h"
 #include "roster/PlayerOps.h"
@@ -51,7 +49,7 @@ class CliExplainTest : public CliTest {
     }
 };
 
-TEST_F(CliExplainTest, LinesAndJsonOfTheSameWorksheet) {
+TEST_F(CliExplainTest, LinesAndJsonOfTheSameWorksheetAsOfTodayOrAnEarlierDate) {
     std::string text = ok({"explain", "Friday", "Ann Able"});
     EXPECT_EQ(text.substr(0, text.find('\n')), "Handicap Worksheet: Ann Able, as of 07/04/2024");
     EXPECT_NE(text.find("\nRule: best 1 of 3 rounds by the standard schedule\n"), std::string::npos);
@@ -77,24 +75,21 @@ TEST_F(CliExplainTest, LinesAndJsonOfTheSameWorksheet) {
                                             {"date":"2024-06-18","index":14.7}])"));
     // 14.7 x 118, 124, 131 / 113, half up.
     EXPECT_EQ(column(j["course_handicaps"], "course_handicap"), json::parse("[15, 16, 17]"));
-}
-
-TEST_F(CliExplainTest, AsOfAnEarlierDateAndPrintedOnePlayerToAPage) {
     for (auto [asOf, index, history] : {std::tuple<std::string, json, std::size_t>{"06/12/24", 16.5, 2},
                                         {"06/01/2024", nullptr, 0},
                                         {"12/31/24", 14.7, 3}}) {
-        json j = json::parse(ok({"explain", "Friday", "Ann Able", "--as-of", asOf, "--json"}));
-        EXPECT_EQ(j["index"], index) << asOf;
-        EXPECT_EQ(j["history"].size(), history) << asOf;
+        json earlier = json::parse(ok({"explain", "Friday", "Ann Able", "--as-of", asOf, "--json"}));
+        EXPECT_EQ(earlier["index"], index) << asOf;
+        EXPECT_EQ(earlier["history"].size(), history) << asOf;
     }
     refused({"explain", "Friday", "Ann Able", "--as-of", "13/01/24"});
     refused({"explain", "Friday", "Nobody"});
     refused({"explain", "Friday", "Ann Able", "--json", "--text", "a.txt"}, "", 2);
     ok({"print", "Friday", "worksheets", "--as-of", "06/30/24", "--text", "all.txt"});
-    std::string text = readFile(dir / "all.txt");
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1);
-    EXPECT_NE(text.find("Handicap Worksheet: Ann Able, as of 06/30/2024"), std::string::npos);
-    EXPECT_GT(text.find("Handicap Worksheet: Bob Baker, as of 06/30/2024"), text.find('\f'));
+    const std::string sheets = readFile(dir / "all.txt");
+    EXPECT_EQ(std::count(sheets.begin(), sheets.end(), '\f'), 1);
+    EXPECT_NE(sheets.find("Handicap Worksheet: Ann Able, as of 06/30/2024"), std::string::npos);
+    EXPECT_GT(sheets.find("Handicap Worksheet: Bob Baker, as of 06/30/2024"), sheets.find('\f'));
     ok({"explain", "Friday", "Ann Able", "--pdf", "ann.pdf"});
     EXPECT_EQ(readFile(dir / "ann.pdf").substr(0, 5), "%PDF-");
 }

@@ -21,24 +21,19 @@ CliProcess startCli(const fs::path& folder, const Args& args, CliOptions options
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
         if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr))
             _exit(127);
-        if (options.removeFolder) {
-            std::error_code ec;
-            fs::remove_all(folder, ec);
-            if (ec) _exit(127);
-        }
+        std::error_code ec; // remove_all gives -1 on an error
+        if (options.removeFolder && fs::remove_all(folder, ec) == static_cast<std::uintmax_t>(-1)) _exit(127);
         if (options.fileSizeLimit > 0) {
             rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
                          static_cast<rlim_t>(options.fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        Args words = Args{TALLYROCK_CLI} + args;
         std::vector<char*> argv;
-        std::string program = TALLYROCK_CLI;
-        argv.push_back(program.data());
-        Args copy = args;
-        for (auto& a : copy)
-            argv.push_back(a.data());
+        for (std::string& word : words)
+            argv.push_back(word.data());
         argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     return process;
@@ -47,10 +42,8 @@ CliProcess startCli(const fs::path& folder, const Args& args, CliOptions options
 CliResult waitCli(const CliProcess& process) {
     int status = 0;
     waitpid(process.pid, &status, 0);
-    CliResult result;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(process.out);
-    result.err = readFile(process.err);
+    CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(process.out),
+                     readFile(process.err)};
     fs::remove(process.out);
     fs::remove(process.err);
     return result;

@@ -1,6 +1,5 @@
 #pragma once
-// Runs tallyrock-cli in a folder, with its own settings folder, and captures
-// its exit status and output.
+// Runs tallyrock-cli in a folder, with its own settings folder, capturing its status and output.
 
 #include "core/TestFiles.h"
 

@@ -121,7 +121,7 @@ TEST_F(CliStore, RulesPrintAndAcceptWithCorrections) {
                     " 0 ", " 1 "}));
 }
 
-TEST_F(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
+TEST_F(CliStore, DamagedFilesOrADeletedFolderRefuseEveryCommandChangingNothing) {
     ok({"create-league", "Monday"});
     ok({"create-league", "Friday"});
     ok({"add-course", "--name", "Lakes", "--pars", par72});
@@ -139,11 +139,23 @@ TEST_F(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
         refused(args,
                 "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers startup directory "
                 "setting.\n");
+    // A working folder deleted under the tool.
+    const auto before = folderSnapshot(dir.path());
+    for (const Args& args :
+         {Args{"leagues"}, Args{"create-league", "Monday"}, Args{"course-handicap", "12", "113"}}) {
+        fs::create_directory(dir / "gone");
+        CliResult r = waitCli(startCli(dir / "gone", args, {0, true}));
+        EXPECT_EQ(r.status, 1) << args.front();
+        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(folderSnapshot(dir.path()), before);
+    }
 }
 
-// Names no data file can hold are refused, exit 1, every file as it was; names
-// match whatever the letter case of every letter; a new name as long as an added one.
-TEST_F(CliStore, HostileNamesAreRefusedWritingNothing) {
+// Names no data file can hold are refused, exit 1, every file as it was (names match whatever
+// the letter case; a new name as long as an added one); so are entries of a planted league list
+// that lead out of the folder, hide a file or hold a control character, inside and outside alike.
+TEST_F(CliStore, HostileNamesAndListEntriesWithPathsAreRefusedWritingNothing) {
     const std::string nunez = "John N\xC3\xBA\xC3\xB1"
                               "ez",
                       league = "\xC3\x89t\xC3\xA9"; // Été
@@ -168,14 +180,8 @@ TEST_F(CliStore, HostileNamesAreRefusedWritingNothing) {
     ok({"print", "\xC3\xA9T\xC3\xA9", "chart", "\xC3\xA9TANG", "2", "--text", "chart.txt"});
     ok({"rename-player", league, nunez, std::string(18, 'x')});
     EXPECT_EQ(fileLines(readFile(dir / (league + ".LGE")))[1], std::string(18, 'x'));
-}
 
-// A planted league list: entries that lead out of the folder, hide a file or
-// hold a control character name no file, whatever the command; the folder
-// outside and the working folder stay as they were.
-TEST(CliStoreList, EntriesWithPathsNameNoFile) {
-    TempDir root;
-    const fs::path work = root / "work", outside = root / "outside";
+    const fs::path work = dir / "work", outside = dir / "outside";
     fs::create_directory(work);
     fs::create_directory(outside);
     for (const fs::path& file : {outside / "evil.LGE", outside / "evil.tea", outside / "abs.LGE",
@@ -187,7 +193,7 @@ TEST(CliStoreList, EntriesWithPathsNameNoFile) {
         list += entry + "\r\n";
     writeFile(work / "vexa.dat", list + crlf({"Monday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
 
-    const auto before = folderSnapshot(root.path());
+    const auto before = folderSnapshot(dir.path());
     for (const std::string& entry : planted)
         for (const Args& args :
              {Args{"add-player", entry, "Evil Name"}, Args{"delete-league", entry}, Args{"listing", entry},
@@ -197,20 +203,8 @@ TEST(CliStoreList, EntriesWithPathsNameNoFile) {
             EXPECT_EQ(r.status, 1) << args.front() << " " << entry;
             EXPECT_EQ(r.err, "Illegal Name for file\n") << args.front() << " " << entry;
         }
-    EXPECT_EQ(folderSnapshot(root.path()), before);
+    EXPECT_EQ(folderSnapshot(dir.path()), before);
     EXPECT_EQ(runCli(work, {"add-player", "Monday", "Ann Lee"}).status, 0);
-}
-
-TEST_F(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {
-    for (const Args& args :
-         {Args{"leagues"}, Args{"create-league", "Monday"}, Args{"course-handicap", "12", "113"}}) {
-        fs::create_directory(dir / "gone");
-        CliResult r = waitCli(startCli(dir / "gone", args, {0, true}));
-        EXPECT_EQ(r.status, 1) << args.front();
-        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
-        EXPECT_EQ(r.out, "");
-        EXPECT_TRUE(folderSnapshot(dir.path()).empty());
-    }
 }
 
 // A run builds only the named command's file: each command listed in the whole
@@ -219,9 +213,8 @@ TEST_F(CliStore, EveryCommandOfTheHelpAnswersItsOwnHelp) {
     std::string all = ok({"--help"});
     std::istringstream listed(all.substr(all.find("Subcommands:")));
     std::string line;
-    std::getline(listed, line);
     int commands = 0;
-    for (; std::getline(listed, line) && line.starts_with("  "); ++commands) {
+    for (std::getline(listed, line); std::getline(listed, line) && line.starts_with("  "); ++commands) {
         std::string name = line.substr(2, line.find(' ', 2) - 2);
         CliResult own = runCli(dir.path(), {"--wait", "1", name, "--help"});
         EXPECT_EQ(own.status, 0) << name;
