@@ -1,7 +1,5 @@
 #include "CliRunner.h"
 
-#include "core/TestFiles.h"
-
 #include <atomic>
 #include <cstdlib>
 #include <sys/resource.h>
@@ -11,24 +9,7 @@
 namespace tallyrock::test {
 namespace fs = std::filesystem;
 
-bool makeFridayAtPineCreek(const fs::path& folder) {
-    return runCli(folder, {"create-league", "Friday"}).status == 0 &&
-           runCli(folder,
-                  {"add-course", "--name", "Pine Creek Club", "--pars", "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4",
-                   "--initials", "PCC", "--slopes", "113,126,131"})
-                   .status == 0;
-}
-
-bool makeMonAtPineHills(const fs::path& folder) {
-    return runCli(folder, {"create-league", "Mon"}).status == 0 &&
-           runCli(folder,
-                  {"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4",
-                   "--ratings", "70.1,71.2,73.5", "--slopes", "118,125,131", "--initials", "PH"})
-                   .status == 0 &&
-           runCli(folder, {"add-player", "Mon", "Ann Lee", "--tee", "2"}).status == 0;
-}
-
-CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args, CliOptions options) {
+CliProcess startCli(const fs::path& folder, const Args& args, CliOptions options) {
     static std::atomic<int> runs{0};
     std::string tag = std::to_string(getpid()) + "-" + std::to_string(runs++);
     CliProcess process;
@@ -40,24 +21,19 @@ CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args
         setenv("XDG_CONFIG_HOME", (folder / ".config").c_str(), 1);
         if (!freopen(process.out.c_str(), "wb", stdout) || !freopen(process.err.c_str(), "wb", stderr))
             _exit(127);
-        if (options.removeFolder) {
-            std::error_code ec;
-            fs::remove_all(folder, ec);
-            if (ec) _exit(127);
-        }
+        std::error_code ec; // remove_all gives -1 on an error
+        if (options.removeFolder && fs::remove_all(folder, ec) == static_cast<std::uintmax_t>(-1)) _exit(127);
         if (options.fileSizeLimit > 0) {
             rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
                          static_cast<rlim_t>(options.fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        Args words = Args{TALLYROCK_CLI} + args;
         std::vector<char*> argv;
-        std::string program = TALLYROCK_CLI;
-        argv.push_back(program.data());
-        std::vector<std::string> copy = args;
-        for (auto& a : copy)
-            argv.push_back(a.data());
+        for (std::string& word : words)
+            argv.push_back(word.data());
         argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     return process;
@@ -66,21 +42,74 @@ CliProcess startCli(const fs::path& folder, const std::vector<std::string>& args
 CliResult waitCli(const CliProcess& process) {
     int status = 0;
     waitpid(process.pid, &status, 0);
-    CliResult result;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(process.out);
-    result.err = readFile(process.err);
+    CliResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(process.out),
+                     readFile(process.err)};
     fs::remove(process.out);
     fs::remove(process.err);
     return result;
 }
 
-CliResult runCli(const fs::path& folder, const std::vector<std::string>& args) {
+CliResult runCli(const fs::path& folder, const Args& args) {
     return waitCli(startCli(folder, args));
 }
 
-CliResult runCliInRemovedFolder(const fs::path& folder, const std::vector<std::string>& args) {
-    return waitCli(startCli(folder, args, {0, true}));
+Args operator+(Args args, const Args& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+std::string text(std::initializer_list<std::string> lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\n";
+    return out;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        out.push_back(text.substr(start, end - start));
+    return out;
+}
+
+CliResult CliTest::run(const Args& args) const {
+    return runCli(dir.path(), Args{"--today", "07-04-2024"} + args);
+}
+
+std::string CliTest::ok(const Args& args) const {
+    CliResult r = run(args);
+    EXPECT_EQ(r.status, 0) << args.front() << ": " << r.err;
+    return r.out;
+}
+
+CliResult CliTest::refused(const Args& args, const std::string& message, int status,
+                           long fileSizeLimit) const {
+    const auto before = folderSnapshot(dir.path());
+    CliResult r = waitCli(startCli(dir.path(), Args{"--today", "07-04-2024"} + args, {fileSizeLimit, false}));
+    const std::string what = args.front() + " " + args.back();
+    EXPECT_EQ(r.status, status) << what << ": " << r.err;
+    if (message.empty()) {
+        EXPECT_NE(r.err, "") << what;
+    } else {
+        EXPECT_EQ(r.err, message) << what;
+    }
+    EXPECT_EQ(r.out, "") << what;
+    EXPECT_EQ(folderSnapshot(dir.path()), before) << what;
+    return r;
+}
+
+void CliTest::makeFridayAtPineCreek() const {
+    ok({"create-league", "Friday"});
+    ok({"add-course", "--name", "Pine Creek Club", "--pars", par4s, "--initials", "PCC", "--slopes",
+        "113,126,131"});
+}
+
+void CliTest::makeMonAtPineHills() const {
+    ok({"create-league", "Mon"});
+    ok({"add-course", "--name", "Pine Hills", "--pars", par72, "--ratings", "70.1,71.2,73.5", "--slopes",
+        "118,125,131", "--initials", "PH"});
+    ok({"add-player", "Mon", "Ann Lee", "--tee", "2"});
 }
 
 } // namespace tallyrock::test

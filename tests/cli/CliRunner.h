@@ -1,30 +1,27 @@
 #pragma once
-// Runs tallyrock-cli in a folder, with its own settings folder, and captures
-// its exit status and output.
+// Runs tallyrock-cli in a folder, with its own settings folder, capturing its status and output.
 
-#include <filesystem>
-#include <string>
+#include "core/TestFiles.h"
+
+#include <gtest/gtest.h>
+
 #include <sys/types.h>
-#include <vector>
 
 namespace tallyrock::test {
 
+using Args = std::vector<std::string>;
+
+// An all-par-4 course, a par-72 course, and 94 strokes on the par-72 one (49 + 45).
+inline const std::string par4s = "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4";
+inline const std::string par72 = "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4";
+inline const std::string holes94 = "5,5,4,6,5,9,4,6,5,5,5,4,6,5,5,4,6,5";
+
 struct CliResult {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-CliResult runCli(const std::filesystem::path& folder, const std::vector<std::string>& args);
-// League "Friday" and the all-par-4 course "Pine Creek Club" (initials PCC,
-// slopes 113, 126 and 131), made by the tool; false when either is refused.
-bool makeFridayAtPineCreek(const std::filesystem::path& folder);
-// League "Mon", the course "Pine Hills" (PH; pars 36 and 36; ratings 70.1, 71.2
-// and 73.5; slopes 118, 125 and 131) and Ann Lee on the Mens tee, made by the
-// tool; false when any is refused.
-bool makeMonAtPineHills(const std::filesystem::path& folder);
-// The same in a working folder removed after the tool's process changed into it.
-CliResult runCliInRemovedFolder(const std::filesystem::path& folder, const std::vector<std::string>& args);
+CliResult runCli(const std::filesystem::path& folder, const Args& args);
 
 // A run started and not yet waited for, so several can run side by side.
 struct CliProcess {
@@ -35,8 +32,30 @@ struct CliOptions {
     long fileSizeLimit = 0;    // bytes, 0 for none: larger writes fail as on a full disk
     bool removeFolder = false; // the folder is removed once the tool is in it
 };
-CliProcess startCli(const std::filesystem::path& folder, const std::vector<std::string>& args,
-                    CliOptions options = {});
+CliProcess startCli(const std::filesystem::path& folder, const Args& args, CliOptions options = {});
 CliResult waitCli(const CliProcess& process);
+
+Args operator+(Args args, const Args& more);
+// Lines each ended by "\n", as the tool prints them.
+std::string text(std::initializer_list<std::string> lines);
+// The "\n"-ended lines of a text, without their ends.
+std::vector<std::string> lines(const std::string& text);
+
+// A fresh folder for the tool, and its runs with today being 07-04-2024.
+class CliTest : public ::testing::Test {
+  protected:
+    CliResult run(const Args& args) const;
+    // A run that must succeed; what it printed.
+    std::string ok(const Args& args) const;
+    // A run that must end with `status`, print no result and change no file;
+    // with `message` its error text (any, when empty).
+    CliResult refused(const Args& args, const std::string& message = {}, int status = 1,
+                      long fileSizeLimit = 0) const;
+    // Friday at the all-par-4 Pine Creek Club (PCC; slopes 113, 126, 131).
+    void makeFridayAtPineCreek() const;
+    // Mon at Pine Hills (PH; par72; ratings 70.1, 71.2, 73.5; slopes 118, 125, 131), Ann Lee on the Mens tee.
+    void makeMonAtPineHills() const;
+    TempDir dir;
+};
 
 } // namespace tallyrock::test

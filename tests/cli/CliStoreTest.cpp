@@ -1,109 +1,76 @@
-// Leagues, courses, players and rules through the command-line tool.
+// Leagues, courses, players, rules and undo through the command-line tool.
 #include "cli/CliRunner.h"
-#include "core/TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
-using namespace tallyrock::test;
+namespace tallyrock::test {
+namespace {
 namespace fs = std::filesystem;
 
-namespace {
+using CliStore = CliTest;
 
-const std::string par72 = "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4";
-
-// Runs a command that must succeed.
-void ok(const TempDir& dir, const std::vector<std::string>& args) {
-    CliResult r = runCli(dir.path(), args);
-    ASSERT_EQ(r.status, 0) << args.front() << ": " << r.err;
-}
-
-// Runs a command that must be refused with `message` (any message when empty), changing no file.
-void refused(const TempDir& dir, const std::vector<std::string>& args, const std::string& message) {
-    auto before = folderSnapshot(dir.path());
-    CliResult r = runCli(dir.path(), args);
-    EXPECT_EQ(r.status, 1) << args.front() << " " << args.back();
-    if (message.empty()) {
-        EXPECT_NE(r.err, "") << args.front();
-    } else {
-        EXPECT_EQ(r.err, message) << args.front() << " " << args.back();
-    }
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(folderSnapshot(dir.path()), before) << args.front();
-}
-
-} // namespace
-
-TEST(CliStore, CreateListAndDeleteLeagues) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    ok(dir, {"create-league", "Friday"});
+TEST_F(CliStore, LeaguesAndPlayersWithTheirTees) {
+    ok({"create-league", "Monday"});
+    ok({"create-league", "Friday"});
     EXPECT_EQ(readFile(dir / "Monday.LGE"), " 0 \r\n");
-    EXPECT_EQ(runCli(dir.path(), {"leagues"}).out, "Monday\nFriday\n");
-    ok(dir, {"delete-league", "monday"});
+    EXPECT_EQ(ok({"leagues"}), "Monday\nFriday\n");
+    ok({"add-player", "friday", "Ann Lee"});
+    ok({"add-player", "Friday", "Bob", "--tee", "3"});
+    auto league = fileLines(readFile(dir / "Friday.LGE"));
+    ASSERT_EQ(league.size(), 1u + 2 * 543);
+    EXPECT_EQ((Args{league[0], league[1], league[2], league[544], league[545]}),
+              (Args{" 2 ", "Ann Lee", " 2 ", "Bob", " 3 "}));
+    EXPECT_FALSE(fs::exists(dir / "Friday.tea")); // no teams in use
+
+    ok({"delete-league", "monday"});
     EXPECT_FALSE(fs::exists(dir / "Monday.LGE"));
-    EXPECT_EQ(runCli(dir.path(), {"leagues"}).out, "Friday\n");
+    EXPECT_EQ(ok({"leagues"}), "Friday\n");
     // Monday was the league "Load League" opens (the first, none opened yet): now there is none.
     EXPECT_EQ(readFile(dir / "vexa.dat"),
               crlf({" 1 ", "Friday", " .96 ", "Courier New", " 0 ", "-1 ", " 1 ", " 0 "}));
 }
 
-TEST(CliStore, UsageErrorsExitWithTwo) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    CliResult r = runCli(dir.path(), {"create-league"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Usage"), std::string::npos);
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"no-such-command"},
-                                               {"add-player", "Monday", "Cy Young", "--tee", "4"},
-                                               {"rules", "--method", "5"}})
-        EXPECT_EQ(runCli(dir.path(), args).status, 2) << args.front();
-    EXPECT_EQ(runCli(dir.path(), {"--help"}).status, 0);
-}
-
-TEST(CliStore, RefusalsNameTheProblemAndChangeNothing) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    ok(dir, {"add-player", "Monday", "Ann Lee"});
-    ok(dir, {"rules", "--nine-hole", "2"});
+TEST_F(CliStore, RefusalsNameTheProblemAndChangeNothing) {
+    ok({"create-league", "Monday"});
+    ok({"add-player", "Monday", "Ann Lee"});
+    ok({"rules", "--nine-hole", "2"});
     const std::string courseRefusal =
         "Insufficient information to save\nCourse data.  Please provide a name\nand the par values "
         "for each hole.\nFor nine hole courses, duplicate the values\nof the first nine holes "
         "for holes 10 - 18\n";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"create-league", "MONDAY"}, "That name is already in use.\n"},
-        {{"add-course", "--name", "Front Only", "--pars", "4,4,3,5,4,4,3,5,4,,,,,,,,,"}, courseRefusal},
-        {{"add-course", "--name", "Short", "--pars", "4,4,4"}, ""},
-        {{"add-player", "Friday", "Cy Young"}, "That name is not on the active list.\n"},
+    const Args oak{"add-course", "--name", "Oak", "--pars", par72};
+    const std::tuple<Args, std::string, int> cases[] = {
+        {{"create-league", "MONDAY"}, "That name is already in use.\n", 1},
+        {{"create-league", "a/b"}, "Illegal Name for file\n", 1},
+        {{"add-course", "--name", "Front Only", "--pars", "4,4,3,5,4,4,3,5,4,,,,,,,,,"}, courseRefusal, 1},
+        {{"add-course", "--name", "Short", "--pars", "4,4,4"}, "", 1},
+        {{"add-player", "Friday", "Cy Young"}, "That name is not on the active list.\n", 1},
         // Values that are no number are refused naming the option, not corrected as typed text is.
-        {{"rules", "--factor", "nan"}, "--factor: 'nan' is not a number\n"},
-        {{"rules", "--percent", "50%"}, "--percent: '50%' is not a number\n"},
+        {{"rules", "--factor", "nan"}, "--factor: 'nan' is not a number\n", 1},
+        {{"rules", "--percent", "50%"}, "--percent: '50%' is not a number\n", 1},
         // Ratings and slopes stay within what the course window's spin buttons reach.
-        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "19.9,70,70"},
-         "--ratings: '19.9' is not a rating from 20.0 to 99.9\n"},
-        {{"add-course", "--name", "Oak", "--pars", par72, "--ratings", "70,70,99.95"},
-         "--ratings: '99.95' is not a rating from 20.0 to 99.9\n"},
-        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,54,113"},
-         "--slopes: '54' is not a slope from 55 to 155\n"},
-        {{"add-course", "--name", "Oak", "--pars", par72, "--slopes", "113,113,1e9"},
-         "--slopes: '1e9' is not a slope from 55 to 155\n"},
+        {oak + Args{"--ratings", "19.9,70,70"}, "--ratings: '19.9' is not a rating from 20.0 to 99.9\n", 1},
+        {oak + Args{"--ratings", "70,70,99.95"}, "--ratings: '99.95' is not a rating from 20.0 to 99.9\n", 1},
+        {oak + Args{"--slopes", "113,54,113"}, "--slopes: '54' is not a slope from 55 to 155\n", 1},
+        {oak + Args{"--slopes", "113,113,1e9"}, "--slopes: '1e9' is not a slope from 55 to 155\n", 1},
+        // Usage errors exit with 2.
+        {{"create-league"}, "", 2},
+        {{"no-such-command"}, "", 2},
+        {{"add-player", "Monday", "Cy Young", "--tee", "4"}, "", 2},
+        {{"rules", "--method", "5"}, "", 2},
     };
-    for (const auto& [args, message] : cases)
-        refused(dir, args, message);
-    refused(dir, {"create-league", "a/b"}, "Illegal Name for file\n");
+    for (const auto& [args, message, status] : cases)
+        refused(args, message, status);
 
     for (int i = 2; i <= 15; ++i)
-        ok(dir, {"create-league", "League" + std::to_string(i)});
-    refused(dir, {"create-league", "League16"}, "");
-    std::string listed = runCli(dir.path(), {"leagues"}).out;
+        ok({"create-league", "League" + std::to_string(i)});
+    refused({"create-league", "League16"});
+    std::string listed = ok({"leagues"});
     EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 15);
 }
 
-TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
-    TempDir dir;
+TEST_F(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
     std::string file = " 2 \r\n";
     for (int f = 1; f <= 30; ++f)
         file += "\r\n"; // course 1 was deleted
@@ -111,60 +78,40 @@ TEST(CliStore, AddCourseFillsTheFirstBlankSlotWithTheWindowTexts) {
     for (int f = 2; f <= 30; ++f)
         file += (f == 29 ? "OC" : "x") + std::string("\r\n");
     writeFile(dir / "course.dat", file);
-    EXPECT_EQ(runCli(dir.path(), {"courses"}).out, "1\t\t\n2\tOak Creek\tOC\n");
+    EXPECT_EQ(ok({"courses"}), "1\t\t\n2\tOak Creek\tOC\n");
 
     // Initials are cut to three as the window's box cuts them.
-    ok(dir, {"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHEX"});
-    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "20,71.24,99.9", "--slopes",
-             "55,124.5,155"});
-    EXPECT_EQ(runCli(dir.path(), {"courses"}).out,
-              "1\tPine Hills, East\tPHE\n2\tOak Creek\tOC\n3\tLakes\t\n");
+    ok({"add-course", "--name", "Pine Hills, East", "--pars", par72, "--initials", "PHEX"});
+    ok({"add-course", "--name", "Lakes", "--pars", par72, "--ratings", "20,71.24,99.9", "--slopes",
+        "55,124.5,155"});
+    EXPECT_EQ(ok({"courses"}), "1\tPine Hills, East\tPHE\n2\tOak Creek\tOC\n3\tLakes\t\n");
     auto lines = fileLines(readFile(dir / "course.dat"));
     ASSERT_EQ(lines.size(), 91u);
     EXPECT_EQ(lines[0], " 3 ");
-    std::vector<std::string> pine(lines.begin() + 1, lines.begin() + 31);
-    EXPECT_EQ(std::vector<std::string>(pine.begin(), pine.begin() + 6),
-              (std::vector<std::string>{"Pine Hills, East", "36", "36", " 72", " 4", " 4"}));
-    EXPECT_EQ(std::vector<std::string>(pine.begin() + 22, pine.end()),
-              (std::vector<std::string>{" 65", " 65", " 65", " 113", " 113", " 113", "PHE", ""}));
+    EXPECT_EQ(Args(lines.begin() + 1, lines.begin() + 7),
+              (Args{"Pine Hills, East", "36", "36", " 72", " 4", " 4"}));
+    EXPECT_EQ(Args(lines.begin() + 23, lines.begin() + 31),
+              (Args{" 65", " 65", " 65", " 113", " 113", " 113", "PHE", ""}));
     EXPECT_EQ(lines[60], "x"); // course 2's field 30 untouched
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 83, lines.end()),
-              (std::vector<std::string>{" 20", " 71.2", " 99.9", " 55", " 125", " 155", "", ""}));
+    EXPECT_EQ(Args(lines.begin() + 83, lines.end()),
+              (Args{" 20", " 71.2", " 99.9", " 55", " 125", " 155", "", ""}));
 }
 
-TEST(CliStore, AddPlayerWithItsTee) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    ok(dir, {"add-player", "monday", "Ann Lee"});
-    ok(dir, {"add-player", "Monday", "Bob", "--tee", "3"});
-    auto lines = fileLines(readFile(dir / "Monday.LGE"));
-    ASSERT_EQ(lines.size(), 1u + 2 * 543);
-    EXPECT_EQ(lines[0], " 2 ");
-    EXPECT_EQ(lines[1], "Ann Lee");
-    EXPECT_EQ(lines[2], " 2 ");
-    EXPECT_EQ(lines[544], "Bob");
-    EXPECT_EQ(lines[545], " 3 ");
-    EXPECT_FALSE(fs::exists(dir / "Monday.tea")); // no teams in use
-}
-
-TEST(CliStore, RulesPrintAndAcceptWithCorrections) {
-    TempDir dir;
-    CliResult shown = runCli(dir.path(), {"rules"});
-    EXPECT_EQ(shown.status, 0);
+TEST_F(CliStore, RulesPrintAndAcceptWithCorrections) {
     // The last-N count and the nine-hole option, never chosen, show the values the calculation uses.
     EXPECT_EQ(
-        shown.out,
+        ok({"rules"}),
         "HcpMethod 1\nRoundsOption 1\nRoundsToUse 10\nPercentRounds 50\nHcpLimitOption 1\nMensHcpMax 35\n"
         "WomensHcpMax 40\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 1\n"
         "DateRemind 0\nIndexFactor 0.96\n");
     EXPECT_FALSE(fs::exists(dir / "vexa.dat")); // showing writes nothing
 
-    ok(dir, {"rules", "--method", "2", "--rounds-option", "4", "--rounds", "21", "--percent", "100",
-             "--mens-max", "45", "--womens-max", "46", "--factor", "1.11", "--nine-hole", "3"});
+    ok({"rules", "--method", "2", "--rounds-option", "4", "--rounds", "21", "--percent", "100", "--mens-max",
+        "45", "--womens-max", "46", "--factor", "1.11", "--nine-hole", "3"});
     // Options not given keep their values.
-    ok(dir, {"rules", "--factor", ".5", "--date-remind", "1", "--above-par", "8", "--mens-max", "36.4"});
+    ok({"rules", "--factor", ".5", "--date-remind", "1", "--above-par", "8", "--mens-max", "36.4"});
     EXPECT_EQ(
-        runCli(dir.path(), {"rules"}).out,
+        ok({"rules"}),
         "HcpMethod 2\nRoundsOption 4\nRoundsToUse 10\nPercentRounds 100\nHcpLimitOption 1\nMensHcpMax 36.4\n"
         "WomensHcpMax 45\nStrokeOption 1\nStrokesAbovePar 4\nMaxStrokesPerHole 10\nNineHoleOption 3\n"
         "DateRemind 1\nIndexFactor 0.5\n");
@@ -174,45 +121,48 @@ TEST(CliStore, RulesPrintAndAcceptWithCorrections) {
                     " 0 ", " 1 "}));
 }
 
-TEST(CliStore, DamagedFilesRefuseEveryCommandChangingNothing) {
-    TempDir dir;
-    ok(dir, {"create-league", "Monday"});
-    ok(dir, {"create-league", "Friday"});
-    ok(dir, {"add-course", "--name", "Lakes", "--pars", par72});
+TEST_F(CliStore, DamagedFilesOrADeletedFolderRefuseEveryCommandChangingNothing) {
+    ok({"create-league", "Monday"});
+    ok({"create-league", "Friday"});
+    ok({"add-course", "--name", "Lakes", "--pars", par72});
     writeFile(dir / "Monday.LGE", crlf({" 2 ", "Ann", " 2 "}));
     fs::remove(dir / "Friday.LGE");
     writeFile(dir / "course.dat", crlf({" 3 ", "Lakes"}));
-    const std::string leagueMessage =
-        "Unable to load league file, please check the\nworking directory specified by your launcher.\n";
-    const std::string courseMessage = "No courses have been saved or\nproblem reading file.\nIgnore this if "
-                                      "you are entering your\nfirst course.\n";
-    const std::string listMessage = "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers "
-                                    "startup directory setting.\n";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"add-player", "Friday", "Bob"}, leagueMessage},
-        {{"add-course", "--name", "Oak", "--pars", par72}, courseMessage},
-    };
-    for (const auto& [args, message] : cases)
-        refused(dir, args, message);
-
+    refused({"add-player", "Friday", "Bob"},
+            "Unable to load league file, please check the\nworking directory specified by your launcher.\n");
+    refused(
+        {"add-course", "--name", "Oak", "--pars", par72},
+        "No courses have been saved or\nproblem reading file.\nIgnore this if you are entering your\nfirst "
+        "course.\n");
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday"}));
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"leagues"}, {"create-league", "Sunday"}})
-        refused(dir, args, listMessage);
+    for (const Args& args : {Args{"leagues"}, Args{"create-league", "Sunday"}})
+        refused(args,
+                "Cannot Load vexa.dat, Please check your working\ndirectory or Launchers startup directory "
+                "setting.\n");
+    // A working folder deleted under the tool.
+    const auto before = folderSnapshot(dir.path());
+    for (const Args& args :
+         {Args{"leagues"}, Args{"create-league", "Monday"}, Args{"course-handicap", "12", "113"}}) {
+        fs::create_directory(dir / "gone");
+        CliResult r = waitCli(startCli(dir / "gone", args, {0, true}));
+        EXPECT_EQ(r.status, 1) << args.front();
+        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(folderSnapshot(dir.path()), before);
+    }
 }
 
-// Names no data file can hold are refused, exit 1, every file as it was; names
-// match whatever the letter case of every letter; a new name as long as an added one.
-TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
-    TempDir dir;
+// Names no data file can hold are refused, exit 1, every file as it was (names match whatever
+// the letter case; a new name as long as an added one); so are entries of a planted league list
+// that lead out of the folder, hide a file or hold a control character, inside and outside alike.
+TEST_F(CliStore, HostileNamesAndListEntriesWithPathsAreRefusedWritingNothing) {
     const std::string nunez = "John N\xC3\xBA\xC3\xB1"
                               "ez",
-                      etang = "\xC3\x89tang";
-    ok(dir, {"create-league", "\xC3\x89t\xC3\xA9"}); // Été
-    ok(dir, {"add-player", "\xC3\xA9t\xC3\xA9", nunez});
-    ok(dir, {"add-course", "--name", etang, "--pars", par72});
-    const std::string league = "\xC3\x89t\xC3\xA9";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
+                      league = "\xC3\x89t\xC3\xA9"; // Été
+    ok({"create-league", league});
+    ok({"add-player", "\xC3\xA9t\xC3\xA9", nunez});
+    ok({"add-course", "--name", "\xC3\x89tang", "--pars", par72});
+    const std::pair<Args, std::string> cases[] = {
         {{"create-league", "\xC3\x89T\xC3\x89"}, "That name is already in use.\n"}, // ÉTÉ
         {{"add-player", league,
           "JOHN N\xC3\x9A\xC3\x91"
@@ -225,83 +175,100 @@ TEST(CliStore, HostileNamesAreRefusedWritingNothing) {
          "Course initials cannot contain a line break.\n"},
     };
     for (const auto& [args, message] : cases)
-        refused(dir, args, message);
+        refused(args, message);
 
-    ok(dir, {"print", "\xC3\xA9T\xC3\xA9", "chart", "\xC3\xA9TANG", "2", "--text", "chart.txt"});
-    ok(dir, {"rename-player", league, nunez, std::string(18, 'x')});
+    ok({"print", "\xC3\xA9T\xC3\xA9", "chart", "\xC3\xA9TANG", "2", "--text", "chart.txt"});
+    ok({"rename-player", league, nunez, std::string(18, 'x')});
     EXPECT_EQ(fileLines(readFile(dir / (league + ".LGE")))[1], std::string(18, 'x'));
-}
 
-// A planted league list: entries that lead out of the folder, hide a file or
-// hold a control character name no file, whatever the command; the folder
-// outside and the working folder stay as they were.
-TEST(CliStore, ListEntriesWithPathsNameNoFile) {
-    TempDir root;
-    const fs::path work = root / "work", outside = root / "outside";
+    const fs::path work = dir / "work", outside = dir / "outside";
     fs::create_directory(work);
     fs::create_directory(outside);
-    writeFile(outside / "evil.LGE", " 0 \r\n");
-    writeFile(outside / "evil.tea", " 0 \r\n");
-    writeFile(outside / "abs.LGE", " 0 \r\n");
-    writeFile(work / ".hidden.LGE", " 0 \r\n");
-    writeFile(work / "Monday.LGE", " 0 \r\n");
-    const std::vector<std::string> planted{"../outside/evil", (outside / "abs").string(), ".hidden",
-                                           "Bad\x1BName"};
-    std::string list = " " + std::to_string(planted.size() + 1) + " \r\n";
+    for (const fs::path& file : {outside / "evil.LGE", outside / "evil.tea", outside / "abs.LGE",
+                                 work / ".hidden.LGE", work / "Monday.LGE"})
+        writeFile(file, " 0 \r\n");
+    const Args planted{"../outside/evil", (outside / "abs").string(), ".hidden", "Bad\x1BName"};
+    std::string list = " 5 \r\n";
     for (const std::string& entry : planted)
         list += entry + "\r\n";
-    list += "Monday\r\n" + crlf({" .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "});
-    writeFile(work / "vexa.dat", list);
+    writeFile(work / "vexa.dat", list + crlf({"Monday", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
 
-    const auto before = folderSnapshot(root.path());
+    const auto before = folderSnapshot(dir.path());
     for (const std::string& entry : planted)
-        for (const std::vector<std::string>& args :
-             std::vector<std::vector<std::string>>{{"add-player", entry, "Evil Name"},
-                                                   {"delete-league", entry},
-                                                   {"listing", entry},
-                                                   {"record", entry, "--player", "Ann", "--course", "Oak",
-                                                    "--date", "06/05/24", "--out", "40", "--in", "40"}}) {
+        for (const Args& args :
+             {Args{"add-player", entry, "Evil Name"}, Args{"delete-league", entry}, Args{"listing", entry},
+              Args{"record", entry, "--player", "Ann", "--course", "Oak", "--date", "06/05/24", "--out", "40",
+                   "--in", "40"}}) {
             CliResult r = runCli(work, args);
             EXPECT_EQ(r.status, 1) << args.front() << " " << entry;
             EXPECT_EQ(r.err, "Illegal Name for file\n") << args.front() << " " << entry;
         }
-    EXPECT_EQ(folderSnapshot(root.path()), before);
+    EXPECT_EQ(folderSnapshot(dir.path()), before);
     EXPECT_EQ(runCli(work, {"add-player", "Monday", "Ann Lee"}).status, 0);
-}
-
-TEST(CliStore, DeletedWorkingFolderIsAMessageNotACrash) {
-    TempDir dir;
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"leagues"}, {"create-league", "Monday"}, {"course-handicap", "12", "113"}}) {
-        fs::create_directory(dir / "gone");
-        CliResult r = runCliInRemovedFolder(dir / "gone", args);
-        EXPECT_EQ(r.status, 1) << args.front();
-        EXPECT_EQ(r.err, "the working folder cannot be found: it may have been deleted\n");
-        EXPECT_EQ(r.out, "");
-        EXPECT_TRUE(folderSnapshot(dir.path()).empty());
-    }
 }
 
 // A run builds only the named command's file: each command listed in the whole
 // tool's help must still answer for itself, and print must offer every report.
-TEST(CliStore, EveryCommandOfTheHelpAnswersItsOwnHelp) {
-    TempDir dir;
-    CliResult all = runCli(dir.path(), {"--help"});
-    ASSERT_EQ(all.status, 0);
-    std::istringstream lines(all.out.substr(all.out.find("Subcommands:")));
+TEST_F(CliStore, EveryCommandOfTheHelpAnswersItsOwnHelp) {
+    std::string all = ok({"--help"});
+    std::istringstream listed(all.substr(all.find("Subcommands:")));
     std::string line;
-    std::getline(lines, line);
     int commands = 0;
-    while (std::getline(lines, line) && line.starts_with("  ")) {
+    for (std::getline(listed, line); std::getline(listed, line) && line.starts_with("  "); ++commands) {
         std::string name = line.substr(2, line.find(' ', 2) - 2);
         CliResult own = runCli(dir.path(), {"--wait", "1", name, "--help"});
         EXPECT_EQ(own.status, 0) << name;
         EXPECT_NE(own.out.find("Usage: tallyrock-cli " + name + " "), std::string::npos) << name << own.out;
-        ++commands;
     }
     EXPECT_EQ(commands, 23);
-    std::string print = runCli(dir.path(), {"print", "--help"}).out;
+    std::string print = ok({"print", "--help"});
     for (const char* report :
          {"short", "long", "chart", "teams", "trend", "pie", "compare", "cards", "night", "worksheets"})
         EXPECT_NE(print.find("\n  " + std::string(report) + " "), std::string::npos) << report;
 }
+
+// `undo --list` and `undo`: a removed player comes back with rounds and team,
+// byte for byte; nothing to undo, or a file changed since by hand, is refused.
+TEST_F(CliStore, UndoBringsARemovedPlayerWithRoundsAndTeamBackByteForByte) {
+    refused({"undo"}, "There is nothing to undo.\n");
+    EXPECT_EQ(ok({"undo", "--list"}), "");
+    ok({"create-league", "Club"});
+    ok({"add-course", "--name", "Pine Hills", "--pars", par72});
+    for (const char* name : {"Ann Lee", "Mary O'Hara", "Cyd Moss"}) {
+        ok({"add-player", "Club", name});
+        for (const char* date : {"06/05/26", "06/12/26"})
+            ok({"record", "Club", "--player", name, "--course", "Pine Hills", "--date", date, "--out", "45",
+                "--in", "43"});
+    }
+    // Ann and Cyd in Eagles with two entries, Mary in Hawks.
+    writeFile(dir / "Club.tea", crlf({" 2 ", "Eagles", "Hawks", " 1 ", " 2 ", " 1 ", " 2 ", "Week 1", " 12 ",
+                                      " 3.5 ", "Week 2", " 15 ", " 4 ", " 0 "}));
+    // An export and a printout in the data folder are no change to undo: the list below does not hold them.
+    ok({"export", "Club", "rounds", "rounds.csv"});
+    ok({"print", "Club", "short", "--text", "short.txt"});
+    auto before = dataFiles(dir.path());
+    ok({"remove-player", "Club", "Mary O'Hara"});
+    auto removed = dataFiles(dir.path());
+    ASSERT_NE(removed.at("Club.LGE"), before.at("Club.LGE"));
+    ASSERT_NE(removed.at("Club.tea"), before.at("Club.tea"));
+    writeFile(dir / "Club.LGE", removed.at("Club.LGE") + " 1 \r\n");
+    refused({"undo"}, "Club.LGE has been changed since \"Remove Player Mary O'Hara\",\n"
+                      "so undoing it would lose that later change. No file was changed.\n");
+    writeFile(dir / "Club.LGE", removed.at("Club.LGE"));
+
+    auto list = lines(ok({"undo", "--list"}));
+    ASSERT_EQ(list.size(), 12u); // the league, the course, three players with two rounds each, the removal
+    EXPECT_TRUE(list[0].starts_with("1  ") && list[0].ends_with("  tallyrock-cli  Remove Player Mary O'Hara"))
+        << list[0];
+    EXPECT_TRUE(list[1].ends_with("  Record Round for Cyd Moss")) << list[1];
+    EXPECT_TRUE(list[11].starts_with("12  ") && list[11].ends_with("  Create League Club")) << list[11];
+
+    EXPECT_EQ(ok({"undo"}), "Undone: Remove Player Mary O'Hara\n");
+    EXPECT_EQ(dataFiles(dir.path()), before);
+    EXPECT_TRUE(lines(ok({"undo", "--list"})).at(0).ends_with("  Undo Remove Player Mary O'Hara"));
+    EXPECT_EQ(ok({"undo"}), "Undone: Undo Remove Player Mary O'Hara\n");
+    EXPECT_EQ(dataFiles(dir.path()), removed);
+}
+
+} // namespace
+} // namespace tallyrock::test
