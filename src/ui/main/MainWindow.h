@@ -227,6 +227,6 @@ class MainWindow : public QMainWindow {
 };
 
 // Registers the openers of the windows that exist (WindowOpeners.cpp).
-void installWindowOpeners(MainWindow& window);
+void installWindowOpeners(MainWindow& main);
 
 } // namespace tallyrock

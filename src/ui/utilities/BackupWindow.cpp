@@ -15,7 +15,8 @@ namespace tallyrock {
 BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent)
     : BackupWindow(store, dialogs, systemBackupRoots(), parent) {}
 
-BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots, QWidget* parent)
+BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
+                           QWidget* parent)
     : FolderListWindow(store, dialogs, parent, "Backupform", BackupWindowTitle) {
     buildFolderList({"Click on the button below to copy all your League, Course",
                      "and Settings files.  A directory named \\VEXA Backup will be",

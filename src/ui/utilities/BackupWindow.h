@@ -23,7 +23,8 @@ class BackupWindow : public FolderListWindow {
     // Offers this machine's drives and home folder.
     BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
     // Offers the given destination roots, in their order.
-    BackupWindow(Store& store, Dialogs& dialogs, std::vector<BackupRoot> roots, QWidget* parent = nullptr);
+    BackupWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
+                 QWidget* parent = nullptr);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

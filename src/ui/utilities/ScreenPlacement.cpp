@@ -6,13 +6,14 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tallyrock {
 
 int twipsToPixels(int twips) {
     QScreen* screen = QGuiApplication::primaryScreen();
     double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    return static_cast<int>(twips * dpi / 1440.0 + 0.5);
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
 void centreBelowMiddle(QWidget& window, int twipsBelow) {

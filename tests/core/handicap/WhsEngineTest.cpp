@@ -252,7 +252,9 @@ TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
             ASSERT_TRUE(sheet.whs.has_value());
             ASSERT_EQ(sheet.rounds.size(), static_cast<std::size_t>(k));
             EXPECT_EQ(sheet.index.has_value(), hasHandicap(newest.RoundIndex));
-            if (sheet.index) EXPECT_EQ(*sheet.index, newest.RoundIndex);
+            if (sheet.index) {
+                EXPECT_EQ(*sheet.index, newest.RoundIndex);
+            }
 
             std::optional<whs::IndexTableRow> row = whs::indexTable(k);
             const int used = sheet.index && row ? row->used : 0;
@@ -268,7 +270,9 @@ TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
                 EXPECT_EQ(whs::toTenths(sheet.rounds[i].differential), sheet.whs->rounds[i].differential);
             }
             EXPECT_EQ(marked, used);
-            if (used > 0 && used < k) EXPECT_LE(worst, best) << "the lowest are the ones used";
+            if (used > 0 && used < k) {
+                EXPECT_LE(worst, best) << "the lowest are the ones used";
+            }
 
             std::string text;
             for (const std::string& line : worksheetLines(sheet))

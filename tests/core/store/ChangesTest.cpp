@@ -425,7 +425,9 @@ TEST(Undo, OperationsNameTheirChanges) {
         Folder f;
         ASSERT_TRUE(c.change(f.store)) << c.label;
         EXPECT_EQ(undoList(f.store).size(), c.label.empty() ? 1u : 2u) << c.label;
-        if (!c.label.empty()) EXPECT_EQ(f.newest(), c.label);
+        if (!c.label.empty()) {
+            EXPECT_EQ(f.newest(), c.label);
+        }
         EXPECT_EQ(unsavedRounds(f.store), 0) << c.label;
     }
 }

@@ -105,7 +105,9 @@ TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
         c.change(sample);
         Failure failure = BackupDataFiles(*sample.store, sample.drive());
         EXPECT_EQ(failure.has_value(), c.copied.size() < 3) << c.what;
-        if (failure) EXPECT_TRUE(isBackupFailure(failure)) << c.what;
+        if (failure) {
+            EXPECT_TRUE(isBackupFailure(failure)) << c.what;
+        }
         FolderFiles copied = folderFiles(sample.backup());
         EXPECT_EQ(names(copied), c.copied) << c.what;
         for (const auto& [name, content] : copied)
