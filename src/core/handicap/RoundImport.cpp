@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <string>
+#include <variant>
 
 namespace tallyrock {
 
@@ -227,6 +229,87 @@ std::string lineText(int line) {
     return "line " + plainNumber(line) + ": ";
 }
 
+// The column kinds the header names, or the reason it cannot be read.
+std::variant<std::vector<int>, std::string> headerKinds(const CsvRecord& header) {
+    std::vector<int> kinds;
+    for (const std::string& name : header.fields) {
+        auto kind = columnKind(name);
+        if (!kind) return lineText(header.line) + "unknown column " + inQuotes(name);
+        if (std::find(kinds.begin(), kinds.end(), *kind) != kinds.end())
+            return lineText(header.line) + "column " + inQuotes(name) + " appears twice";
+        kinds.push_back(*kind);
+    }
+    for (auto [kind, name] :
+         {std::pair{DateColumn, "date"}, {PlayerColumn, "player"}, {CourseColumn, "course"}}) {
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
+            return lineText(header.line) + "the column " + inQuotes(name) + " is missing";
+    }
+    return kinds;
+}
+
+// A row's fields by the kinds of their columns.
+RoundFields roundFields(const std::vector<int>& kinds, const CsvRecord& record) {
+    RoundFields fields;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        const std::string& value = record.fields[k];
+        switch (kinds[k]) {
+        case DateColumn:
+            fields.date = value;
+            break;
+        case PlayerColumn:
+            fields.player = value;
+            break;
+        case CourseColumn:
+            fields.course = value;
+            break;
+        case TeeColumn:
+            fields.tee = value;
+            break;
+        case OutColumn:
+            fields.out = value;
+            break;
+        case InColumn:
+            fields.in = value;
+            break;
+        case DifferentialColumn:
+        case IndexColumn:
+        case CourseHandicapColumn:
+            break;
+        default:
+            fields.holes[kinds[k]] = value;
+            break;
+        }
+    }
+    return fields;
+}
+
+struct ImportRow {
+    int line;
+    RoundInput input;
+};
+
+// Records the checked rows in turn. Stroke control can still empty a round's
+// score; then nothing of the file is kept.
+void recordRows(Store& store, const std::vector<ImportRow>& rows, ImportResult& result) {
+    const LeagueTables before = store.league;
+    RoundRecorder recorder(store);
+    for (const ImportRow& row : rows) {
+        RecordResult recorded = recordRound(store, recorder, row.input, 0);
+        if (recorded.outcome != RecordOutcome::Recorded) {
+            store.league = before;
+            result.errors.push_back(lineText(row.line) + (recorded.message
+                                                              ? recorded.message->text
+                                                              : "no score after stroke control"));
+            return;
+        }
+        if (whsMethod(store.settings)) {
+            result.panel.push_back(store.player(row.input.player).PlayerName);
+            result.panel.insert(result.panel.end(), recorder.panel().begin(), recorder.panel().end());
+        }
+    }
+    result.recorded = static_cast<int>(rows.size());
+}
+
 } // namespace
 
 ImportResult importRounds(Store& store, std::string_view csvText) {
@@ -242,33 +325,14 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
         result.errors.push_back(lineText(1) + "the header row naming the columns is missing");
         return result;
     }
-
-    std::vector<int> kinds;
-    for (const std::string& name : header->fields) {
-        auto kind = columnKind(name);
-        if (!kind) {
-            result.errors.push_back(lineText(header->line) + "unknown column " + inQuotes(name));
-            return result;
-        }
-        if (std::find(kinds.begin(), kinds.end(), *kind) != kinds.end()) {
-            result.errors.push_back(lineText(header->line) + "column " + inQuotes(name) + " appears twice");
-            return result;
-        }
-        kinds.push_back(*kind);
+    auto kindsOrReason = headerKinds(*header);
+    if (auto* reason = std::get_if<std::string>(&kindsOrReason)) {
+        result.errors.push_back(*reason);
+        return result;
     }
-    for (auto [kind, name] :
-         {std::pair{DateColumn, "date"}, {PlayerColumn, "player"}, {CourseColumn, "course"}}) {
-        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) {
-            result.errors.push_back(lineText(header->line) + "the column " + inQuotes(name) + " is missing");
-            return result;
-        }
-    }
+    const auto& kinds = std::get<std::vector<int>>(kindsOrReason);
 
-    struct Row {
-        int line;
-        RoundInput input;
-    };
-    std::vector<Row> rows;
+    std::vector<ImportRow> rows;
     for (auto record = header + 1; record != csv.records.end(); ++record) {
         if (blankRecord(*record)) continue;
         if (record->fields.size() != kinds.size()) {
@@ -278,63 +342,14 @@ ImportResult importRounds(Store& store, std::string_view csvText) {
                                     plainNumber(static_cast<long long>(kinds.size())) + " columns");
             continue;
         }
-        RoundFields fields;
-        for (std::size_t k = 0; k < kinds.size(); ++k) {
-            const std::string& value = record->fields[k];
-            switch (kinds[k]) {
-            case DateColumn:
-                fields.date = value;
-                break;
-            case PlayerColumn:
-                fields.player = value;
-                break;
-            case CourseColumn:
-                fields.course = value;
-                break;
-            case TeeColumn:
-                fields.tee = value;
-                break;
-            case OutColumn:
-                fields.out = value;
-                break;
-            case InColumn:
-                fields.in = value;
-                break;
-            case DifferentialColumn:
-            case IndexColumn:
-            case CourseHandicapColumn:
-                break;
-            default:
-                fields.holes[kinds[k]] = value;
-                break;
-            }
-        }
-        Row row{record->line, {}};
-        if (std::string reason = checkNewRound(store, fields, row.input); !reason.empty())
+        ImportRow row{record->line, {}};
+        if (std::string reason = checkNewRound(store, roundFields(kinds, *record), row.input);
+            !reason.empty())
             result.errors.push_back(lineText(record->line) + reason);
         else
             rows.push_back(row);
     }
-    if (!result.errors.empty()) return result;
-
-    // Stroke control can still empty a round's score; then nothing of the file is kept.
-    const LeagueTables before = store.league;
-    RoundRecorder recorder(store);
-    for (const Row& row : rows) {
-        RecordResult recorded = recordRound(store, recorder, row.input, 0);
-        if (recorded.outcome != RecordOutcome::Recorded) {
-            store.league = before;
-            result.errors.push_back(lineText(row.line) + (recorded.message
-                                                              ? recorded.message->text
-                                                              : "no score after stroke control"));
-            return result;
-        }
-        if (whsMethod(store.settings)) {
-            result.panel.push_back(store.player(row.input.player).PlayerName);
-            result.panel.insert(result.panel.end(), recorder.panel().begin(), recorder.panel().end());
-        }
-    }
-    result.recorded = static_cast<int>(rows.size());
+    if (result.errors.empty()) recordRows(store, rows, result);
     return result;
 }
 
