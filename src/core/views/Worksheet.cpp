@@ -293,6 +293,31 @@ std::string roundDateText(int month, int day, int year) {
     return twoDigits(month) + "/" + twoDigits(day) + "/" + twoDigits(year % 100);
 }
 
+namespace {
+
+// The sheet of a player without a round on or before the as-of date.
+void noRoundHeld(Worksheet& sheet, const PlayerRecord& player, const Date& asOf, int count) {
+    sheet.rule = "no round on or before " + asOfText(asOf);
+    sheet.steps.push_back("No round of " + player.PlayerName + " on or before " + asOfText(asOf) +
+                          " is held.");
+    if (count == MaxRounds)
+        sheet.steps.push_back("Older rounds are no longer held (the league keeps the last 20).");
+}
+
+// Round r as the sheet shows it: the newest (slot k) from the tee its index
+// was found with, the others from the tee that gives their differential.
+WorksheetRound shownRound(const Store& store, int p, int r, int k, int limitTee, bool newestTeeFound) {
+    if (r == k) return roundOf(store, p, r, limitTee, newestTeeFound);
+    std::vector<int> found = teesGivingDifferential(store, p, r);
+    return roundOf(store, p, r, shownTee(found, store.player(p)), !found.empty());
+}
+
+std::string storedWithTheRoundOf(const RoundRecord& newest) {
+    return roundDateText(newest.RoundMonth, newest.RoundDay, newest.RoundYear);
+}
+
+} // namespace
+
 Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     Worksheet sheet;
     sheet.asOf = asOf;
@@ -312,11 +337,7 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
         sheet.history.push_back({rd.RoundMonth, rd.RoundDay, rd.RoundYear, rd.RoundIndex});
     }
     if (k == 0) {
-        sheet.rule = "no round on or before " + asOfText(asOf);
-        sheet.steps.push_back("No round of " + player.PlayerName + " on or before " + asOfText(asOf) +
-                              " is held.");
-        if (count == MaxRounds)
-            sheet.steps.push_back("Older rounds are no longer held (the league keeps the last 20).");
+        noRoundHeld(sheet, player, asOf, count);
         return sheet;
     }
     if (whsMethod(store.settings)) {
@@ -341,23 +362,15 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     sheet.computedIndex = steps.index;
     sheet.panel = steps.panel;
 
-    auto shownRound = [&](int r) {
-        if (r == k) return roundOf(store, p, r, limitTee, !tees.empty());
-        std::vector<int> found = teesGivingDifferential(store, p, r);
-        return roundOf(store, p, r, shownTee(found, player), !found.empty());
-    };
-
     if (steps.index != storedIndex && mayNeedDroppedRounds(store, p, k)) {
         sheet.roundsMissing = true;
         sheet.index = storedIndex;
         sheet.rule = "rounds it needs are no longer held";
         for (int r = 1; r <= k; ++r)
-            sheet.rounds.push_back(shownRound(r));
+            sheet.rounds.push_back(shownRound(store, p, r, k, limitTee, !tees.empty()));
         sheet.steps = {
             "Rounds this index was worked out from are no longer held (the league keeps the last 20).",
-            "Index stored with the round of " +
-                roundDateText(newest.RoundMonth, newest.RoundDay, newest.RoundYear) + ": " +
-                tenths(storedIndex)};
+            "Index stored with the round of " + storedWithTheRoundOf(newest) + ": " + tenths(storedIndex)};
         addCourseHandicaps(sheet, store);
         return sheet;
     }
@@ -367,7 +380,7 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     std::vector<int> slots(steps.slot.begin() + 1, steps.slot.begin() + 1 + steps.considered);
     std::sort(slots.begin(), slots.end());
     for (int r : slots) {
-        WorksheetRound round = shownRound(r);
+        WorksheetRound round = shownRound(store, p, r, k, limitTee, !tees.empty());
         for (int i = 1; i <= steps.roundsUsed; ++i)
             round.used = round.used || steps.slot[i] == r;
         sheet.rounds.push_back(std::move(round));
@@ -376,8 +389,7 @@ Worksheet buildWorksheet(const Store& store, int p, const Date& asOf) {
     sheet.steps.push_back(limitLine(store.settings, steps, limitTee));
     sheet.steps.push_back("Handicap index: " + tenths(steps.index));
     if (steps.index != storedIndex)
-        sheet.steps.push_back("The index stored with the round of " +
-                              roundDateText(newest.RoundMonth, newest.RoundDay, newest.RoundYear) + " is " +
+        sheet.steps.push_back("The index stored with the round of " + storedWithTheRoundOf(newest) + " is " +
                               tenths(storedIndex) +
                               ": it was worked out under other rules or before a round was changed.");
     addCourseHandicaps(sheet, store);

@@ -218,11 +218,12 @@ TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
         Date asOf;
         int newestSlot;
         bool missing;
+        std::string newestDate = {}; // of the round whose stored index a sheet with missing rounds shows
     };
     const Date between = {weekOf(8).month, weekOf(8).day + 3, 2024};
-    for (Case c :
-         {Case{1, weekOf(5), 0, false}, Case{1, between, 3, true}, Case{1, weekOf(25), 20, false},
-          Case{1, weekOf(15), 10, true}, Case{3, weekOf(15), 10, false}, Case{3, between, 3, true}}) {
+    for (Case c : {Case{1, weekOf(5), 0, false}, Case{1, between, 3, true, "05/21/24"},
+                   Case{1, weekOf(25), 20, false}, Case{1, weekOf(15), 10, true, "07/09/24"},
+                   Case{3, weekOf(15), 10, false}, Case{3, between, 3, true, "05/21/24"}}) {
         SCOPED_TRACE(std::to_string(c.asOf.month) + "/" + std::to_string(c.asOf.day));
         store.settings.HcpMethod = c.method;
         Worksheet sheet = buildWorksheet(store, p, c.asOf);
@@ -244,6 +245,9 @@ TEST(Worksheet, AsOfBeforeBetweenAndBeyondTheRoundsHeld) {
             EXPECT_EQ(
                 sheet.steps.front(),
                 "Rounds this index was worked out from are no longer held (the league keeps the last 20).");
+            ASSERT_EQ(sheet.steps.size(), 2u);
+            EXPECT_EQ(sheet.steps[1].rfind("Index stored with the round of " + c.newestDate + ": ", 0), 0u)
+                << sheet.steps[1];
         }
     }
 }
