@@ -132,6 +132,55 @@ struct RulesArgs {
     std::vector<std::string> expectedNine; // A,B
 };
 
+// Settings never chosen show what the calculation uses, as the rules window does.
+void printRules(const Settings& s) {
+    std::cout << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption << "\nRoundsToUse "
+              << effectiveRoundsToUse(s) << "\nPercentRounds " << s.PercentRounds << "\nHcpLimitOption "
+              << s.HcpLimitOption << "\nMensHcpMax " << generalNumber(s.MensHcpMax) << "\nWomensHcpMax "
+              << generalNumber(s.WomensHcpMax) << "\nStrokeOption " << s.StrokeOption << "\nStrokesAbovePar "
+              << s.StrokesAbovePar << "\nMaxStrokesPerHole " << s.MaxStrokesPerHole << "\nNineHoleOption "
+              << effectiveNineHoleOption(s) << "\nDateRemind " << s.DateRemind << "\nIndexFactor "
+              << generalNumber(s.IndexFactor) << "\n";
+    if (whsMethod(s))
+        std::cout << "WhsAllowance " << s.WhsAllowance << "\nWhsExpectedNine "
+                  << formatPattern(s.WhsNineFactor / 100.0, "0.00") << ","
+                  << formatPattern(s.WhsNineBase / 10.0, "0.0") << "\n";
+}
+
+// The rules window's form as it stands, with what the options change typed in.
+RulesForm rulesForm(const RulesArgs& a, const Settings& s) {
+    // The window corrects a number out of range; what is no number at all is refused.
+    const std::pair<const char*, const std::optional<std::string>&> texts[] = {
+        {"--percent", a.percent},      {"--rounds", a.rounds},      {"--mens-max", a.mensMax},
+        {"--womens-max", a.womensMax}, {"--above-par", a.abovePar}, {"--max-per-hole", a.maxPerHole},
+        {"--factor", a.factor},        {"--allowance", a.allowance}};
+    for (const auto& [option, text] : texts)
+        if (text && !completeNumber(*text)) refuse(std::string(option) + ": '" + *text + "' is not a number");
+    RulesForm form = rulesFormValues(s);
+    if (a.method) form.method = *a.method;
+    if (a.roundsOption) form.roundsOption = *a.roundsOption;
+    if (a.percent) form.percentText = *a.percent;
+    if (a.rounds) form.roundsText = *a.rounds;
+    if (a.limitOption) form.limitOption = *a.limitOption;
+    if (a.mensMax) form.mensText = *a.mensMax;
+    if (a.womensMax) form.womensText = *a.womensMax;
+    if (a.strokeOption) form.strokeOption = *a.strokeOption;
+    if (a.abovePar) form.aboveParText = *a.abovePar;
+    if (a.maxPerHole) form.maxStrokeText = *a.maxPerHole;
+    if (a.nineHole) form.nineHole = *a.nineHole;
+    if (a.dateRemind) form.dateRemind = *a.dateRemind == 1;
+    if (a.factor) form.factorText = *a.factor;
+    if (a.allowance) form.allowanceText = *a.allowance;
+    if (!a.expectedNine.empty()) {
+        const std::vector<std::string>& ab = a.expectedNine;
+        if (ab.size() != 2 || !completeNumber(ab[0]) || !completeNumber(ab[1]))
+            refuse("--expected-nine needs A,B, for example 0.52,1.2");
+        form.nineFactorText = ab[0];
+        form.nineBaseText = ab[1];
+    }
+    return form;
+}
+
 void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
     auto a = std::make_shared<RulesArgs>();
     CLI::App* rules = app.add_subcommand(
@@ -172,61 +221,14 @@ void addRulesCommand(CLI::App& app, CliContext& ctx, Commands& commands) {
         ->check(CLI::Range(0, 1));
     rules->add_option("--factor", a->factor, "Handicap multiplier (0.5..1.1, default .96)");
     commands.push_back({rules, [&ctx, a, rules] {
-                            Settings& s = ctx.store.settings;
-                            bool anyOption = false;
-                            for (const CLI::Option* option : rules->get_options())
-                                if (option->get_name() != "--help" && option->count() > 0) anyOption = true;
-                            if (!anyOption) {
-                                // Settings never chosen show what the calculation uses, as the rules window
-                                // does.
-                                std::cout
-                                    << "HcpMethod " << s.HcpMethod << "\nRoundsOption " << s.RoundsOption
-                                    << "\nRoundsToUse " << effectiveRoundsToUse(s) << "\nPercentRounds "
-                                    << s.PercentRounds << "\nHcpLimitOption " << s.HcpLimitOption
-                                    << "\nMensHcpMax " << generalNumber(s.MensHcpMax) << "\nWomensHcpMax "
-                                    << generalNumber(s.WomensHcpMax) << "\nStrokeOption " << s.StrokeOption
-                                    << "\nStrokesAbovePar " << s.StrokesAbovePar << "\nMaxStrokesPerHole "
-                                    << s.MaxStrokesPerHole << "\nNineHoleOption "
-                                    << effectiveNineHoleOption(s) << "\nDateRemind " << s.DateRemind
-                                    << "\nIndexFactor " << generalNumber(s.IndexFactor) << "\n";
-                                if (whsMethod(s))
-                                    std::cout << "WhsAllowance " << s.WhsAllowance << "\nWhsExpectedNine "
-                                              << formatPattern(s.WhsNineFactor / 100.0, "0.00") << ","
-                                              << formatPattern(s.WhsNineBase / 10.0, "0.0") << "\n";
+                            auto chosen = rules->get_options([](const CLI::Option* option) {
+                                return option->get_name() != "--help" && option->count() > 0;
+                            });
+                            if (chosen.empty()) {
+                                printRules(ctx.store.settings);
                                 return;
                             }
-                            // The window corrects a number out of range; what is no number at all is refused.
-                            const std::pair<const char*, const std::optional<std::string>&> texts[] = {
-                                {"--percent", a->percent},    {"--rounds", a->rounds},
-                                {"--mens-max", a->mensMax},   {"--womens-max", a->womensMax},
-                                {"--above-par", a->abovePar}, {"--max-per-hole", a->maxPerHole},
-                                {"--factor", a->factor},      {"--allowance", a->allowance}};
-                            for (const auto& [option, text] : texts)
-                                if (text && !completeNumber(*text))
-                                    refuse(std::string(option) + ": '" + *text + "' is not a number");
-                            RulesForm form = rulesFormValues(s);
-                            if (a->method) form.method = *a->method;
-                            if (a->roundsOption) form.roundsOption = *a->roundsOption;
-                            if (a->percent) form.percentText = *a->percent;
-                            if (a->rounds) form.roundsText = *a->rounds;
-                            if (a->limitOption) form.limitOption = *a->limitOption;
-                            if (a->mensMax) form.mensText = *a->mensMax;
-                            if (a->womensMax) form.womensText = *a->womensMax;
-                            if (a->strokeOption) form.strokeOption = *a->strokeOption;
-                            if (a->abovePar) form.aboveParText = *a->abovePar;
-                            if (a->maxPerHole) form.maxStrokeText = *a->maxPerHole;
-                            if (a->nineHole) form.nineHole = *a->nineHole;
-                            if (a->dateRemind) form.dateRemind = *a->dateRemind == 1;
-                            if (a->factor) form.factorText = *a->factor;
-                            if (a->allowance) form.allowanceText = *a->allowance;
-                            if (!a->expectedNine.empty()) {
-                                const std::vector<std::string>& ab = a->expectedNine;
-                                if (ab.size() != 2 || !completeNumber(ab[0]) || !completeNumber(ab[1]))
-                                    refuse("--expected-nine needs A,B, for example 0.52,1.2");
-                                form.nineFactorText = ab[0];
-                                form.nineBaseText = ab[1];
-                            }
-                            CliContext::check(acceptRules(ctx.store, form));
+                            CliContext::check(acceptRules(ctx.store, rulesForm(*a, ctx.store.settings)));
                         }});
 }
 
