@@ -1,5 +1,5 @@
 // The worksheet, the results of a date and the CSV exports through the command-line tool.
-#include "cli/CliRunner.h"
+#include "cli/CliTest.h"
 #include "core/Samples.h"
 #include "roster/PlayerOps.h"
 #include "services/TextPrinter.h"

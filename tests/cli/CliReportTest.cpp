@@ -1,5 +1,5 @@
 // The rounds view, the reports, charts, cards and team summary through the command-line tool.
-#include "cli/CliRunner.h"
+#include "cli/CliTest.h"
 #include "core/Samples.h"
 #include "store/LeagueFile.h"
 

@@ -1,5 +1,5 @@
 // Rounds, the course handicap calculator and the WHS course data through the command-line tool.
-#include "cli/CliRunner.h"
+#include "cli/CliTest.h"
 
 namespace tallyrock::test {
 namespace {

@@ -1,5 +1,5 @@
 // The tool beside other programs and on a failing disk: nothing lost, a truthful exit status.
-#include "cli/CliRunner.h"
+#include "cli/CliTest.h"
 #include "core/Samples.h"
 #include "store/ChangeSet.h"
 #include "store/FileLock.h"

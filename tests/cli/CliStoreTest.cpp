@@ -1,5 +1,5 @@
 // Leagues, courses, players, rules and undo through the command-line tool.
-#include "cli/CliRunner.h"
+#include "cli/CliTest.h"
 
 #include <algorithm>
 #include <sstream>
