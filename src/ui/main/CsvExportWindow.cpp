@@ -22,14 +22,10 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
     m_kindBox->setObjectName("Kindbox");
     for (const ExportKind& kind : exportKinds())
         m_kindBox->addItem(qs(kind.title));
-    m_dateLabel = new QLabel("&Date (MM/DD/YY):", this);
     m_dateBox = new QLineEdit(qs(latestRoundDateText(m_store)), this);
     m_dateBox->setObjectName("Datebox");
-    m_dateLabel->setBuddy(m_dateBox);
-    m_playerLabel = new QLabel("&Player:", this);
     m_playerBox = new QComboBox(this);
     m_playerBox->setObjectName("Playerbox");
-    m_playerLabel->setBuddy(m_playerBox);
     for (int p = 1; p <= m_store.league.PlayerCount && p <= MaxPlayers; ++p)
         m_playerBox->addItem(qs(m_store.player(p).PlayerName));
     m_statusLabel = new QLabel(this);
@@ -37,12 +33,12 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
     QPushButton* exportbutton = actionButton("&Export...", "Exportbutton", &CsvExportWindow::exportCsv);
     QPushButton* donebutton = closeButton("D&one", "Donebutton");
 
-    auto* form = new QFormLayout;
-    form->addRow("&Kind:", m_kindBox);
-    form->addRow(m_dateLabel, m_dateBox);
-    form->addRow(m_playerLabel, m_playerBox);
+    m_form = new QFormLayout;
+    m_form->addRow("&Kind:", m_kindBox);
+    m_form->addRow("&Date (MM/DD/YY):", m_dateBox);
+    m_form->addRow("&Player:", m_playerBox);
     auto* column = new QVBoxLayout(this);
-    column->addLayout(form);
+    column->addLayout(m_form);
     column->addWidget(m_statusLabel);
     column->addLayout(rowOf({nullptr, exportbutton, donebutton}));
 
@@ -53,10 +49,8 @@ CsvExportWindow::CsvExportWindow(Store& store, UiServices& services, QWidget* pa
 
 void CsvExportWindow::showKindArguments(int index) {
     const ExportArgument argument = exportKinds().at(static_cast<std::size_t>(index)).argument;
-    for (QWidget* w : {static_cast<QWidget*>(m_dateLabel), static_cast<QWidget*>(m_dateBox)})
-        w->setVisible(argument == ExportArgument::Date);
-    for (QWidget* w : {static_cast<QWidget*>(m_playerLabel), static_cast<QWidget*>(m_playerBox)})
-        w->setVisible(argument == ExportArgument::Player);
+    m_form->setRowVisible(m_dateBox, argument == ExportArgument::Date);
+    m_form->setRowVisible(m_playerBox, argument == ExportArgument::Player);
     m_statusLabel->clear();
 }
 

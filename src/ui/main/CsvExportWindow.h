@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 
@@ -23,10 +24,10 @@ class CsvExportWindow : public ToolWindow {
     void showKindArguments(int index);
     void exportCsv();
 
+    // The date and player rows show only for the kinds that take them.
+    QFormLayout* m_form = nullptr;
     QComboBox* m_kindBox = nullptr;
-    QLabel* m_dateLabel = nullptr;
     QLineEdit* m_dateBox = nullptr;
-    QLabel* m_playerLabel = nullptr;
     QComboBox* m_playerBox = nullptr;
     QLabel* m_statusLabel = nullptr;
 };
