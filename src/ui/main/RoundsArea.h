@@ -38,13 +38,16 @@ class RoundsArea : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QFrame* addList(const char* frameName, const char* listName, QListWidget*& list);
+    // A list in the frame that gives it its border.
+    struct FramedList {
+        QFrame* frame = nullptr;
+        QListWidget* list = nullptr;
+    };
+    FramedList addList(const char* frameName, const char* listName);
     void updateScrollRanges();
 
-    QFrame* m_nameFrame = nullptr;
-    QFrame* m_roundFrame = nullptr;
-    QListWidget* m_nameList = nullptr;
-    QListWidget* m_roundList = nullptr;
+    FramedList m_names;
+    FramedList m_rounds;
     QScrollBar* m_verticalScroll = nullptr;
     QScrollBar* m_horizontalScroll = nullptr;
 };
