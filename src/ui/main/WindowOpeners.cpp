@@ -184,11 +184,11 @@ void installChartOpeners(MainWindow& main) {
 void installBackupOpeners(MainWindow& main) {
     using Window = MainWindow::Window;
     main.setOpener(Window::Backup, [](MainWindow& m) -> QWidget* {
-        return new BackupWindow(m.store(), m.services().dialogs);
+        return new BackupWindow(m.store(), m.services().dialogs, systemBackupRoots());
     });
     main.setOpener(Window::Restore, [](MainWindow& m) -> QWidget* {
-        auto* window =
-            withHelp(new RestoreWindow(m.store(), m.services().dialogs), m, HelpTopic::BackupRestore);
+        auto* window = withHelp(new RestoreWindow(m.store(), m.services().dialogs, systemBackupRoots()), m,
+                                HelpTopic::BackupRestore);
         // What the program holds is out of date now: read the restored list
         // again and close the league, so no later save overwrites a restored file.
         QObject::connect(window, &RestoreWindow::restored, &m, [&m] {

@@ -12,9 +12,6 @@
 
 namespace tallyrock {
 
-BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent)
-    : BackupWindow(store, dialogs, systemBackupRoots(), parent) {}
-
 BackupWindow::BackupWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                            QWidget* parent)
     : FolderListWindow(store, dialogs, parent, "Backupform", BackupWindowTitle) {

@@ -20,9 +20,7 @@ inline constexpr const char* BackupWindowTitle = "Tallyrock  Backup Utility";
 class BackupWindow : public FolderListWindow {
     Q_OBJECT
   public:
-    // Offers this machine's drives and home folder.
-    BackupWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
-    // Offers the given destination roots, in their order.
+    // Offers the given destination roots, in their order (the machine's own: systemBackupRoots()).
     BackupWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                  QWidget* parent = nullptr);
 

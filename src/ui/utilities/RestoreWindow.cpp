@@ -14,9 +14,6 @@
 
 namespace tallyrock {
 
-RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, QWidget* parent)
-    : RestoreWindow(store, dialogs, systemBackupRoots(), parent) {}
-
 RestoreWindow::RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                              QWidget* parent)
     : FolderListWindow(store, dialogs, parent, "Restoreform", RestoreWindowTitle) {

@@ -17,9 +17,7 @@ inline constexpr const char* RestoreWindowTitle = "Tallyrock  Restore Utility";
 class RestoreWindow : public FolderListWindow {
     Q_OBJECT
   public:
-    // Looks for backups on this machine's drives and in the home folder.
-    RestoreWindow(Store& store, Dialogs& dialogs, QWidget* parent = nullptr);
-    // Looks for backups under the given roots, in their order.
+    // Looks for backups under the given roots, in their order (the machine's own: systemBackupRoots()).
     RestoreWindow(Store& store, Dialogs& dialogs, const std::vector<BackupRoot>& roots,
                   QWidget* parent = nullptr);
 
