@@ -34,18 +34,6 @@ template <typename Option> bool isChosen(const QButtonGroup* group, Option optio
     return group->checkedId() == stored(option);
 }
 
-std::string text(const QLineEdit* box) {
-    return str(box->text());
-}
-
-QLineEdit* numberBox(const char* name, const QString& tip, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    box->setMaximumWidth(56);
-    return box;
-}
-
 void check(QButtonGroup* group, int id) {
     if (QAbstractButton* button = group->button(id)) button->setChecked(true);
 }
@@ -63,7 +51,7 @@ RulesWindow::RulesWindow(Store& store, UiServices& services, QWidget* parent)
 
     m_dateRemindCheck = new QCheckBox("Double check dates when entering Rounds", this);
     m_dateRemindCheck->setObjectName("dateremindcheck");
-    m_factorText = numberBox("hcptext", "default factor is .96", this);
+    m_factorText = numberBox("hcptext", "default factor is .96", this, &RulesForm::factorText);
     auto* factorRow = new QHBoxLayout;
     factorRow->addWidget(new QLabel("Handicap Multiplier", this));
     factorRow->addWidget(m_factorText);
@@ -130,8 +118,8 @@ void RulesWindow::buildRoundsFrame() {
          {"All until 9 rounds have been recorded", "Reverts back to Std. Schedule after 9 rounds"},
          {"Use Best", PercentTip},
          {"Use Each Players Last", "10 is Std. 20 Maximum"}});
-    m_percentRoundsText = numberBox("percentroundstext", PercentTip, m_roundsFrame);
-    m_roundsText = numberBox("Roundstext", "10 is Std. 20 Maximum", m_roundsFrame);
+    m_percentRoundsText = numberBox("percentroundstext", PercentTip, m_roundsFrame, &RulesForm::percentText);
+    m_roundsText = numberBox("Roundstext", "10 is Std. 20 Maximum", m_roundsFrame, &RulesForm::roundsText);
     auto* roundsGrid = static_cast<QGridLayout*>(m_roundsFrame->layout());
     roundsGrid->addWidget(m_percentRoundsText, 3, 1);
     roundsGrid->addWidget(new QLabel("% of Rounds played", m_roundsFrame), 3, 2);
@@ -144,8 +132,8 @@ QGroupBox* RulesWindow::buildLimitFrame() {
     m_limitOption = optionGroup(
         limitFrame, "hcplimitoption",
         {{"Don't Limit Handicap Indexes", ""}, {"Sandard 36.4 men 40.4 women", ""}, {"Custom", ""}});
-    m_menMaxText = numberBox("menshcpmaxtext", LimitTip, limitFrame);
-    m_womenMaxText = numberBox("womenshcpmaxtext", LimitTip, limitFrame);
+    m_menMaxText = numberBox("menshcpmaxtext", LimitTip, limitFrame, &RulesForm::mensText);
+    m_womenMaxText = numberBox("womenshcpmaxtext", LimitTip, limitFrame, &RulesForm::womensText);
     auto* customRow = new QHBoxLayout;
     customRow->addWidget(new QLabel("Men", limitFrame));
     customRow->addWidget(m_menMaxText);
@@ -164,8 +152,8 @@ QGroupBox* RulesWindow::buildStrokeFrame() {
                      {"Standard (similar to USGA sched.)", "Hole score limits by Handicap Schedule"},
                      {"Strokes above Par", AboveParTip},
                      {"Maximum per Hole", MaxStrokeTip}});
-    m_aboveParText = numberBox("abovepartext", AboveParTip, strokeFrame);
-    m_maxStrokeText = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame);
+    m_aboveParText = numberBox("abovepartext", AboveParTip, strokeFrame, &RulesForm::aboveParText);
+    m_maxStrokeText = numberBox("Maxstroketext", MaxStrokeTip, strokeFrame, &RulesForm::maxStrokeText);
     auto* strokeGrid = static_cast<QGridLayout*>(strokeFrame->layout());
     strokeGrid->addWidget(m_aboveParText, 3, 1);
     strokeGrid->addWidget(m_maxStrokeText, 4, 1);
@@ -185,18 +173,20 @@ QGroupBox* RulesWindow::buildNineHoleFrame() {
 // The World Handicap System's own numbers: the allowance and the expected nine-hole differential.
 QGroupBox* RulesWindow::buildWhsFrame() {
     auto* frame = namedGroup("World Handicap System", "whsframe", this);
-    m_allowanceText = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame);
-    m_nineFactorText = numberBox("ninefactortext", "Factor of the index, 0 to 1", frame);
-    m_nineBaseText = numberBox("ninebasetext", "Added strokes, 0 to 5", frame);
+    QLineEdit* allowance = numberBox("allowancetext", "Playing handicap allowance, 1 to 100 %", frame,
+                                     &RulesForm::allowanceText);
+    QLineEdit* nineFactor =
+        numberBox("ninefactortext", "Factor of the index, 0 to 1", frame, &RulesForm::nineFactorText);
+    QLineEdit* nineBase = numberBox("ninebasetext", "Added strokes, 0 to 5", frame, &RulesForm::nineBaseText);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(new QLabel("Allowance", frame), 0, 0);
-    grid->addWidget(m_allowanceText, 0, 1);
+    grid->addWidget(allowance, 0, 1);
     grid->addWidget(new QLabel("%", frame), 0, 2);
     grid->addWidget(new QLabel("Expected 9-hole differential", frame), 1, 0);
     auto* expected = new QHBoxLayout;
-    expected->addWidget(m_nineFactorText);
+    expected->addWidget(nineFactor);
     expected->addWidget(new QLabel("x index +", frame));
-    expected->addWidget(m_nineBaseText);
+    expected->addWidget(nineBase);
     expected->addStretch(1);
     grid->addLayout(expected, 1, 1, 1, 3);
     auto* note = new QLabel("An approximation: the handicap authorities do not publish theirs.", frame);
@@ -204,6 +194,16 @@ QGroupBox* RulesWindow::buildWhsFrame() {
     grid->addWidget(note, 2, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return frame;
+}
+
+QLineEdit* RulesWindow::numberBox(const char* name, const QString& tip, QWidget* parent,
+                                  std::string RulesForm::*field) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    box->setMaximumWidth(56);
+    m_numberBoxes.emplace_back(box, field);
+    return box;
 }
 
 QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
@@ -226,20 +226,12 @@ QButtonGroup* RulesWindow::optionGroup(QGroupBox* frame, const char* name,
 void RulesWindow::showForm(const RulesForm& f) {
     check(m_methodOption, f.method);
     check(m_roundsOption, f.roundsOption);
-    m_percentRoundsText->setText(qs(f.percentText));
-    m_roundsText->setText(qs(f.roundsText));
     check(m_nineHoleOption, f.nineHole);
     check(m_limitOption, f.limitOption);
-    m_menMaxText->setText(qs(f.mensText));
-    m_womenMaxText->setText(qs(f.womensText));
     m_dateRemindCheck->setChecked(f.dateRemind);
-    m_factorText->setText(qs(f.factorText));
     check(m_strokeOption, f.strokeOption);
-    m_aboveParText->setText(qs(f.aboveParText));
-    m_maxStrokeText->setText(qs(f.maxStrokeText));
-    m_allowanceText->setText(qs(f.allowanceText));
-    m_nineFactorText->setText(qs(f.nineFactorText));
-    m_nineBaseText->setText(qs(f.nineBaseText));
+    for (const auto& [box, field] : m_numberBoxes)
+        box->setText(qs(f.*field));
     // A selection raises the click handlers, so the enabled states follow.
     enableForMethod();
     enableForRoundsUsed();
@@ -251,20 +243,12 @@ RulesForm RulesWindow::form() const {
     RulesForm f;
     f.method = m_methodOption->checkedId();
     f.roundsOption = m_roundsOption->checkedId();
-    f.percentText = text(m_percentRoundsText);
-    f.roundsText = text(m_roundsText);
     f.limitOption = m_limitOption->checkedId();
-    f.mensText = text(m_menMaxText);
-    f.womensText = text(m_womenMaxText);
     f.strokeOption = m_strokeOption->checkedId();
-    f.aboveParText = text(m_aboveParText);
-    f.maxStrokeText = text(m_maxStrokeText);
     f.nineHole = std::max(0, m_nineHoleOption->checkedId());
     f.dateRemind = m_dateRemindCheck->isChecked();
-    f.factorText = text(m_factorText);
-    f.allowanceText = text(m_allowanceText);
-    f.nineFactorText = text(m_nineFactorText);
-    f.nineBaseText = text(m_nineBaseText);
+    for (const auto& [box, field] : m_numberBoxes)
+        f.*field = str(box->text());
     return f;
 }
 

@@ -5,6 +5,7 @@
 // nine-hole differential. Accepting stores them and writes the league list and settings
 // files; closing it any other way changes nothing.
 
+#include "handicap/Rules.h"
 #include "services/ToolWindow.h"
 #include "store/Store.h"
 
@@ -20,8 +21,6 @@ class QLineEdit;
 
 namespace tallyrock {
 
-struct RulesForm;
-
 class RulesWindow : public ToolWindow {
     Q_OBJECT
   public:
@@ -36,6 +35,9 @@ class RulesWindow : public ToolWindow {
     QGroupBox* buildWhsFrame();
     QButtonGroup* optionGroup(QGroupBox* frame, const char* name,
                               const std::vector<std::pair<QString, QString>>& options);
+    // A number box that shows, and gives back, the form's `field`.
+    QLineEdit* numberBox(const char* name, const QString& tip, QWidget* parent,
+                         std::string RulesForm::*field);
     void showForm(const RulesForm& form);
     RulesForm form() const;
     // The option click handlers: which boxes and frames are enabled.
@@ -55,9 +57,6 @@ class RulesWindow : public ToolWindow {
     QGroupBox* m_strokeFrame = nullptr;
     QGroupBox* m_nineFrame = nullptr;
     QGroupBox* m_whsFrame = nullptr;
-    QLineEdit* m_allowanceText = nullptr;
-    QLineEdit* m_nineFactorText = nullptr;
-    QLineEdit* m_nineBaseText = nullptr;
     QLineEdit* m_percentRoundsText = nullptr;
     QLineEdit* m_roundsText = nullptr;
     QLineEdit* m_menMaxText = nullptr;
@@ -66,6 +65,7 @@ class RulesWindow : public ToolWindow {
     QLineEdit* m_maxStrokeText = nullptr;
     QLineEdit* m_factorText = nullptr;
     QCheckBox* m_dateRemindCheck = nullptr;
+    std::vector<std::pair<QLineEdit*, std::string RulesForm::*>> m_numberBoxes;
 };
 
 } // namespace tallyrock
