@@ -43,15 +43,16 @@ class RoundSetupWindow : public ToolWindow {
 
     ScoreEntryAdopter m_adopt;
     bool m_handedOver = false;
-    int m_day = 1;
-    int m_year = 0;
 
     QListWidget* m_playerList = nullptr;
     QComboBox* m_courseCombo = nullptr;
+    // The round's date: the month is the store's, the day and the year are this window's until accepted.
     QLabel* m_monthLabel = nullptr;
     QLabel* m_dayLabel = nullptr;
     QLabel* m_yearLabel = nullptr;
     SpinButton* m_yearSpin = nullptr;
+    int m_day = 1;
+    int m_year = 0;
 };
 
 } // namespace tallyrock

@@ -40,11 +40,11 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     m_entryList->setToolTip("Click to select lines");
     m_entryList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_entryList->setFont(printFont("Courier New", 9, false)); // the columns are built with spaces
-    m_commentText = textBox("Text1", "Description or Event", this);
-    m_commentText->setMaxLength(CommentMaxChars);
-    keepTextSafe(m_commentText);
-    m_manualText = textBox("ManualText", "Total kept by you", this);
-    m_calculatedText = textBox("Calculatedtext", "Totaled by the program", this);
+    m_typed.comment = textBox("Text1", "Description or Event", this);
+    m_typed.comment->setMaxLength(CommentMaxChars);
+    keepTextSafe(m_typed.comment);
+    m_typed.manual = textBox("ManualText", "Total kept by you", this);
+    m_typed.calculated = textBox("Calculatedtext", "Totaled by the program", this);
     m_totalLabel = namedLabel("TotalLabel", this);
     m_dateText = textBox("DateText", "Can be a note, date or location", this);
     keepTextSafe(m_dateText); // it starts the comments
@@ -74,9 +74,9 @@ TeamPointsWindow::TeamPointsWindow(Store& store, UiServices& services, QWidget* 
     grid->addWidget(new QLabel("Event or Comment", this), 3, 0);
     grid->addWidget(new QLabel("Points or count", this), 3, 1);
     grid->addWidget(new QLabel("Pts. to Add", this), 3, 2);
-    grid->addWidget(m_commentText, 4, 0);
-    grid->addWidget(m_manualText, 4, 1);
-    grid->addWidget(m_calculatedText, 4, 2);
+    grid->addWidget(m_typed.comment, 4, 0);
+    grid->addWidget(m_typed.manual, 4, 1);
+    grid->addWidget(m_typed.calculated, 4, 2);
     grid->addWidget(addbutton, 4, 3);
     grid->addWidget(m_dateCheck, 5, 0);
     grid->addWidget(m_dateText, 5, 1);
@@ -108,10 +108,10 @@ void TeamPointsWindow::listEntries() {
     m_entryList->clear();
     for (const std::string& line : pointsEntryLines(m_store.teams, m_store.teams.CurrentTeam))
         m_entryList->addItem(qs(line));
-    m_commentText->clear();
-    m_manualText->clear();
-    m_calculatedText->clear();
-    if (m_dateCheck->isChecked()) m_commentText->setText(qs(commentStart(str(m_dateText->text()))));
+    m_typed.comment->clear();
+    m_typed.manual->clear();
+    m_typed.calculated->clear();
+    if (m_dateCheck->isChecked()) m_typed.comment->setText(qs(commentStart(str(m_dateText->text()))));
     showTotal();
 }
 
@@ -120,14 +120,14 @@ void TeamPointsWindow::showTotal() {
 }
 
 void TeamPointsWindow::offerPendingPoints() {
-    if (!pointsPending(str(m_manualText->text()), str(m_calculatedText->text()))) return;
+    if (!pointsPending(str(m_typed.manual->text()), str(m_typed.calculated->text()))) return;
     if (m_services.dialogs.messageBox(pendingPointsQuestion(), Buttons::YesNo, Answer::Yes) == Answer::Yes)
         addEntry();
 }
 
 void TeamPointsWindow::addEntry() {
-    const std::string comment = str(m_commentText->text());
-    switch (addTeamEntry(m_store, comment, str(m_manualText->text()), str(m_calculatedText->text()))) {
+    const std::string comment = str(m_typed.comment->text());
+    switch (addTeamEntry(m_store, comment, str(m_typed.manual->text()), str(m_typed.calculated->text()))) {
     case AddEntryResult::Refused:
         m_services.dialogs.messageBox(*checkComment(comment));
         return;
@@ -152,8 +152,8 @@ void TeamPointsWindow::removeSelectedEntries() {
 }
 
 void TeamPointsWindow::startCommentWithDate(bool checked) {
-    if (checked && m_commentText->text().isEmpty())
-        m_commentText->setText(qs(commentStart(str(m_dateText->text()))));
+    if (checked && m_typed.comment->text().isEmpty())
+        m_typed.comment->setText(qs(commentStart(str(m_dateText->text()))));
 }
 
 void TeamPointsWindow::stepTeam(bool forward) {

@@ -38,9 +38,12 @@ class TeamPointsWindow : public ToolWindow {
     QLabel* m_recordNumberLabel = nullptr;
     QLineEdit* m_memberText = nullptr;
     QListWidget* m_entryList = nullptr;
-    QLineEdit* m_commentText = nullptr;
-    QLineEdit* m_manualText = nullptr;
-    QLineEdit* m_calculatedText = nullptr;
+    // The entry being typed: its comment and its points, as kept by hand or as to be added.
+    struct TypedEntry {
+        QLineEdit* comment = nullptr;
+        QLineEdit* manual = nullptr;
+        QLineEdit* calculated = nullptr;
+    } m_typed;
     QLabel* m_totalLabel = nullptr;
     QLineEdit* m_dateText = nullptr;
     QCheckBox* m_dateCheck = nullptr;
