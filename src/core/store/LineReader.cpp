@@ -79,35 +79,57 @@ std::optional<std::string_view> LineReader::peek(std::size_t& after) const {
     return rest.substr(0, end);
 }
 
-bool LineReader::line(std::string& out) {
+namespace {
+
+// Leading blanks skipped; a quoted field ends at its closing quote, an
+// unquoted one at a comma, and loses its trailing blanks.
+std::string firstField(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    if (i < text.size() && text[i] == '"') {
+        std::size_t close = text.find('"', i + 1);
+        return std::string(
+            text.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1));
+    }
+    std::size_t end = text.find(',', i);
+    std::string out(text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+    while (!out.empty() && (out.back() == ' ' || out.back() == '\t'))
+        out.pop_back();
+    return out;
+}
+
+} // namespace
+
+template <typename Take> bool LineReader::nextLine(Take take) {
     std::size_t after = 0;
     auto text = peek(after);
-    if (!text) return false;
-    out.assign(*text);
+    if (!text || !take(*text)) return false;
     m_next = after;
     return true;
+}
+
+bool LineReader::line(std::string& out) {
+    return nextLine([&](std::string_view text) {
+        out.assign(text);
+        return true;
+    });
 }
 
 bool LineReader::number(float& out) {
-    std::size_t after = 0;
-    auto text = peek(after);
-    if (!text) return false;
-    auto value = fileFieldNumber(*text);
-    if (!value) return false;
-    m_next = after;
-    out = toSingle(*value);
-    return true;
+    return nextLine([&](std::string_view text) {
+        auto value = fileFieldNumber(text);
+        if (value) out = toSingle(*value);
+        return value.has_value();
+    });
 }
 
 bool LineReader::integer(int16_t& out) {
-    std::size_t after = 0;
-    auto text = peek(after);
-    if (!text) return false;
-    auto value = fileFieldInteger(*text);
-    if (!value) return false;
-    m_next = after;
-    out = *value;
-    return true;
+    return nextLine([&](std::string_view text) {
+        auto value = fileFieldInteger(text);
+        if (value) out = *value;
+        return value.has_value();
+    });
 }
 
 bool LineReader::integerIn(int16_t& out, int low, int high) {
@@ -123,25 +145,10 @@ bool LineReader::integerIn(int16_t& out, int low, int high) {
 }
 
 bool LineReader::delimitedField(std::string& out) {
-    std::size_t after = 0;
-    auto line = peek(after);
-    if (!line) return false;
-    m_next = after;
-    std::string_view text = *line;
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    if (i < text.size() && text[i] == '"') {
-        std::size_t close = text.find('"', i + 1);
-        out = text.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1);
+    return nextLine([&](std::string_view text) {
+        out = firstField(text);
         return true;
-    }
-    std::size_t end = text.find(',', i);
-    out = text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i);
-    // Unquoted fields lose their trailing blanks.
-    while (!out.empty() && (out.back() == ' ' || out.back() == '\t'))
-        out.pop_back();
-    return true;
+    });
 }
 
 } // namespace tallyrock

@@ -44,6 +44,9 @@ class LineReader {
     // nothing past the last line. Lines are cut as they are read, so a large
     // file costs one copy of its text, not one string per line.
     std::optional<std::string_view> peek(std::size_t& after) const;
+    // Reads the next line when `take` (the line's text to whether it is good)
+    // takes it; a line it refuses is left to be read again.
+    template <typename Take> bool nextLine(Take take);
 
     std::string m_text;
     std::size_t m_next = 0; // where the next line starts
