@@ -1,8 +1,5 @@
-// The calculation step by step on worked examples: differentials, the index
-// and its panel, limits, stroke control and the course handicap; then the
-// World Handicap System's arithmetic on published and derived cases, and the
-// system over a player's rounds: recording, editing and deleting rounds, the
-// exceptional score reductions, the caps, and the work the worksheet shows.
+// The calculation on worked examples, step by step; then the World Handicap
+// System's arithmetic on published cases, and over a player's rounds.
 #include "handicap/HandicapCalculation.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"

@@ -1,8 +1,5 @@
-// Recording, editing and deleting rounds: slots, stored values and the order
-// of the calculation; rounds given as text: the checks of each round and the
-// all-or-nothing import; and the windows' rules on the way to a round: the
-// player and round choosers, round set-up's checks, the score boxes, and the
-// rules window with its files.
+// Recording, editing, deleting and importing rounds; and the windows' rules
+// on the way to a round: choosers, set-up, score boxes and the rules window.
 #include "handicap/RoundRecorder.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
@@ -194,9 +191,10 @@ TEST(RoundDate, TwoOrFourDigitYearsFrom1985To2084) {
         EXPECT_FALSE(parseRoundDate(bad, m, d, y)) << bad;
 }
 
-class RoundChecks : public ::testing::Test {
+// Rounds given as text, field by field or as a file.
+class Import : public ::testing::Test {
   protected:
-    RoundChecks() : store(sampleStore()) {
+    Import() : store(sampleStore()) {
         addSamplePlayer(store, "Lee, Ann", 2);
         addSamplePlayer(store, "Bo", 1);
         fields.date = "06/05/2024";
@@ -209,11 +207,19 @@ class RoundChecks : public ::testing::Test {
         RoundInput input;
         return checkNewRound(store, fields, input);
     }
+    // The file is refused with these reasons and the league stays as it was.
+    void expectNothingRecorded(const std::string& csv, const Fields& errors) {
+        const std::string before = leagueFileText(store.league);
+        ImportResult result = importRounds(store, csv);
+        EXPECT_EQ(result.recorded, 0);
+        EXPECT_EQ(result.errors, errors) << csv.substr(0, 60);
+        EXPECT_EQ(leagueFileText(store.league), before);
+    }
     Store store;
     RoundFields fields;
 };
 
-TEST_F(RoundChecks, BadValuesHaveTheirReasons) {
+TEST_F(Import, BadFieldsHaveTheirReasons) {
     RoundFields good = fields;
     fields.player = "lee, ann"; // names match exactly
     EXPECT_EQ(reason(), "no player named \"lee, ann\"");
@@ -238,18 +244,6 @@ TEST_F(RoundChecks, BadValuesHaveTheirReasons) {
     fields.tee = "";
     EXPECT_EQ(reason(), "the player's default tee 0 is not 1, 2 or 3");
 }
-
-class Import : public RoundChecks {
-  protected:
-    // The file is refused with these reasons and the league stays as it was.
-    void expectNothingRecorded(const std::string& csv, const Fields& errors) {
-        const std::string before = leagueFileText(store.league);
-        ImportResult result = importRounds(store, csv);
-        EXPECT_EQ(result.recorded, 0);
-        EXPECT_EQ(result.errors, errors) << csv.substr(0, 60);
-        EXPECT_EQ(leagueFileText(store.league), before);
-    }
-};
 
 TEST_F(Import, RowsAreRecordedInFileOrder) {
     ImportResult result = importRounds(store, "Player, Course ,DATE,out,in,tee\r\n"

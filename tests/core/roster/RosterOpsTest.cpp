@@ -1,7 +1,5 @@
-// The roster windows' operations: creating and deleting leagues with the
-// files written, refused or kept, the league menu and name box; adding,
-// removing and reordering players with the files following; and the course
-// window's save: refusals, deleted slots, the field it keeps and the full table.
+// The roster windows' operations on leagues, players and courses, and the
+// files they write, refuse or keep.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"

@@ -1,6 +1,5 @@
-// Teams: naming, moving players, creating and removing teams, the file they
-// leave, the point entries with their lines and running total, and the printed
-// summary with its member wrapping, page breaks and print job.
+// Teams: definition, the file they leave, point entries and their lines, and
+// the printed summary.
 #include "teams/TeamOps.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
