@@ -1,10 +1,9 @@
 #pragma once
-// Dialogs for window tests: every dialog takes the next scripted answer and is
-// recorded. One not scripted (or scripted as another kind) fails the test and
-// gets its default answer. The dialogs are called inside Qt's event handling,
-// where no exception may pass, so there the failure is only logged; the test's
-// helpers throw StopTest when next asked for a widget, and Stoppable, which
-// calls every test function, catches it:  QTEST_MAIN(Stoppable<MainWindowTest>)
+// Dialogs for window tests: each takes the next scripted answer and is recorded. One not
+// scripted (or scripted as another kind) fails the test and gets its default answer. No
+// exception may pass through Qt's event handling, where dialogs are called, so the test's
+// helpers throw StopTest when next asked for a widget, and Stoppable catches it:
+// QTEST_MAIN(Stoppable<MainWindowTest>)
 
 #include "services/Dialogs.h"
 
@@ -43,7 +42,6 @@ class FakeDialogs : public Dialogs {
     // The next answers, in the order the dialogs will appear.
     void answerMessage(Answer answer) { m_answers.push_back({Kind::Message, answer, {}}); }
     void answerInput(std::optional<std::string> text) { m_answers.push_back({Kind::Input, {}, text}); }
-    void answerFolder(std::optional<std::string> name) { m_answers.push_back({Kind::Folder, {}, name}); }
     void answerSaveFile(std::optional<std::string> name) { m_answers.push_back({Kind::SaveFile, {}, name}); }
 
     Answer messageBox(const Message& message, Buttons buttons, Answer defaultButton) override {
@@ -67,11 +65,10 @@ class FakeDialogs : public Dialogs {
         return answered(next({Kind::Choice, title, prompt}));
     }
     void beep() override { ++beeps; }
-    void setBusy(bool on) override { busy = on; }
+    void setBusy(bool) override {}
 
     std::vector<Call> calls;
     int beeps = 0;
-    bool busy = false;
     std::size_t pending() const { return m_answers.size(); } // scripted answers not yet taken
 
   private:

@@ -1,8 +1,7 @@
 #pragma once
-// The base of every window test: a data folder, the test services, the real main
-// window over the folder, and the steps a user takes: a menu item, a window
-// opened, a child found by its object name, a box typed into, a button clicked.
-// Every helper that finds a widget first leaves the test after an unexpected dialog.
+// The base of every window test: a data folder, the test services, the real main window,
+// and a user's steps. Every helper that finds a widget first leaves the test after an
+// unexpected dialog.
 
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
@@ -59,7 +58,7 @@ struct MainWindowRig {
         m_dir = caseFolder("case" + std::to_string(++serial));
     }
 
-    // The test services (dialogs, printer, clock); `Dialogs` may be a FakeDialogs that also watches.
+    // The test services; `Dialogs` may be a FakeDialogs that also watches.
     template <class Dialogs = FakeDialogs> void makeServices(Date today) {
         m_dialogs = std::make_unique<Dialogs>();
         m_printer = std::make_unique<RecordingPrinter>();
@@ -112,6 +111,12 @@ struct MainWindowRig {
             if (w->objectName() == name && w->isVisible()) return w;
         return nullptr;
     }
+    // The same window, which the test cannot go on without.
+    static QWidget* shown(const QString& name) {
+        QWidget* w = opened(name);
+        if (!w) fail(name + " is not open");
+        return w;
+    }
     void trigger(const QString& action) {
         QAction* a = child<QAction>(action);
         if (!a) fail("no menu item " + action);
@@ -120,14 +125,12 @@ struct MainWindowRig {
     // The window a menu item opens, shown over the disabled main window.
     QWidget* open(const QString& action, const QString& window) {
         trigger(action);
-        QWidget* w = opened(window);
-        if (!w) fail(action + " did not open " + window);
+        QWidget* w = shown(window);
         if (!QTest::qWaitForWindowExposed(w)) fail(window + " is not shown");
         if (m_window->isEnabled()) fail("the main window stays enabled under " + window);
         return w;
     }
-    // Closes with the button; the main window (if any) is enabled once the window
-    // is gone, unless the window hands over to another.
+    // Closes with the button; then the main window (if any) is enabled unless the window hands over.
     void closeWith(QWidget* w, const QString& button, bool handsOver = false) {
         QPointer<QWidget> alive(w);
         click(w, button);

@@ -1,5 +1,4 @@
-// The rules window with its enabling rules and silent corrections, and score
-// entry's note on the hole maximum, each window on its own.
+// The rules window's enabling and silent corrections, and score entry's note on the hole maximum.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/Rules.h"
@@ -49,8 +48,8 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     }
     void cleanup() { finish(); }
 
-    // Only the box of the selected option is open; the casual method and the
-    // World Handicap System close what they do not use. Closing changes nothing.
+    // Only the selected option's box is open; the casual method and the World Handicap
+    // System close what they do not use. Closing changes nothing.
     void rulesWindowFollowsTheOptions() {
         Settings& s = m_store->settings;
         s.HcpMethod = 1;
@@ -61,23 +60,16 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
         QVERIFY(child<QRadioButton>(window, "roundsoption4")->isChecked());
         QVERIFY(child<QRadioButton>(window, "NineHoleOption1")->isChecked()); // what the calculation uses
         QCOMPARE(text(window, "Roundstext"), QString("12"));
-        const struct {
-            const char* option;
-            const char* opened;
-            const char* closed;
-        } steps[] = {
-            {"roundsoption3", "percentroundstext", "Roundstext"},
-            {"roundsoption4", "Roundstext", "percentroundstext"},
-            {"hcplimitoption3", "menshcpmaxtext", "whsframe"},
-            {"Strokeoption4", "Maxstroketext", "abovepartext"},
-            {"hcpoption3", "strokeframe", "Frame3"},
-            {"hcpoption2", "Frame3", "whsframe"},
-            {"hcpoption4", "whsframe", "strokeframe"},
-        };
-        for (const auto& step : steps) {
-            click(window, step.option);
-            QVERIFY2(enabled(window, step.opened), step.opened);
-            QVERIFY2(!enabled(window, step.closed), step.closed);
+        for (auto [option, opened, closed] : {std::tuple{"roundsoption3", "percentroundstext", "Roundstext"},
+                                              std::tuple{"roundsoption4", "Roundstext", "percentroundstext"},
+                                              std::tuple{"hcplimitoption3", "menshcpmaxtext", "whsframe"},
+                                              std::tuple{"Strokeoption4", "Maxstroketext", "abovepartext"},
+                                              std::tuple{"hcpoption3", "strokeframe", "Frame3"},
+                                              std::tuple{"hcpoption2", "Frame3", "whsframe"},
+                                              std::tuple{"hcpoption4", "whsframe", "strokeframe"}}) {
+            click(window, option);
+            QVERIFY2(enabled(window, opened), opened);
+            QVERIFY2(!enabled(window, closed), closed);
         }
         for (const char* name : {"hcptext", "Frame3", "nineholeframe"})
             QVERIFY2(!enabled(window, name), name);
@@ -115,8 +107,7 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
         QVERIFY(m_dialogs->calls.empty());                           // corrections are silent
     }
 
-    // The note under the holes says which maximum a hole is held to: stroke
-    // control's when it is on, net double bogey's under the World Handicap System.
+    // The note under the holes names the maximum: stroke control's, or net double bogey's under WHS.
     void theHoleMaximumNoteFollowsTheRules() {
         m_store->player(1).PlayerMark = 1; // score entry for Ann on Pine Hills, June 5, 2007
         m_store->CurrentCourse = 1;

@@ -1,11 +1,8 @@
-// A round's road through the real main window: set-up, score entry by keys,
-// the file written and the view redrawn, correcting and deleting through the
-// edit-round chooser; what the windows write is what the core computes.
+// A round's road through the real main window: set-up, score entry by keys, correcting
+// and deleting; the windows write what the core computes and the view is redrawn.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
-#include "handicap/RoundSetup.h"
-#include "handicap/ScoreEntryWindow.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/SettingsFile.h"
@@ -23,27 +20,6 @@ namespace {
 
 const Date Today{6, 5, 2007};
 using Holes = std::array<int, 18>;
-
-HoleScores typedHoles(const Holes& holes) {
-    HoleScores scores{};
-    for (std::size_t h = 1; h <= 18; ++h)
-        scores[h] = static_cast<int16_t>(holes[h - 1]);
-    return scores;
-}
-
-void giveRound(Store& store, int p, int month, int day, int year, int course, const Holes& holes,
-               float courseHcp) {
-    PlayerRecord& player = store.player(p);
-    RoundRecord& round = player.round[static_cast<std::size_t>(++player.RoundCount)];
-    round.RoundMonth = static_cast<int16_t>(month);
-    round.RoundDay = static_cast<int16_t>(day);
-    round.RoundYear = static_cast<int16_t>(year);
-    round.RoundCourse = static_cast<int16_t>(course);
-    round.HoleScore = holeScores(holes);
-    round.RoundDiff = 15.5f;
-    round.RoundIndex = 11.2f;
-    round.RoundCourseHcp = courseHcp;
-}
 
 // League "Friday": Ann (white tee, last course handicap 12), an empty slot, Bob,
 // Cyd (ladies), Dee (pro) and a second Bob with one round. Pine Hills is fully
@@ -65,9 +41,11 @@ Store league(const fs::path& dir, int dateRemind) {
     addSamplePlayer(s, "Cyd", 1);
     addSamplePlayer(s, "Dee", 3);
     int bob2 = addSamplePlayer(s, "Bob", 2);
-    giveRound(s, ann, 6, 1, 6, 1, {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 20);
-    giveRound(s, ann, 7, 20, 6, 2, {4, 5, 3, 5, 4, 5, 3, 6, 5, 5, 4, 4, 5, 4, 5, 3, 6, 5}, 12);
-    giveRound(s, bob2, 5, 5, 7, 1, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 3);
+    addRounds(s, ann,
+              {{6, 1, 6, 1, 45, 45, 11.2f, 20, {0, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
+               {7, 20, 6, 2, 40, 41, 11.2f, 12, {0, 4, 5, 3, 5, 4, 5, 3, 6, 5, 5, 4, 4, 5, 4, 5, 3, 6, 5}}});
+    addRound(s, bob2,
+             {5, 5, 7, 1, 36, 36, 11.2f, 3, {0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}});
     return s;
 }
 
@@ -95,10 +73,8 @@ class RoundEntryTest : public QObject, MainWindowRig {
         makeFolder();
         fs::create_directories(m_dir / "config");
         Store files = league(m_dir, dateRemind);
-        QVERIFY(!SaveCourseFile(files));
-        QVERIFY(!SaveLeagueFile(files));
-        QVERIFY(!SaveLeagueList(files));
-        QVERIFY(SaveSettings(files));
+        QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files) && !SaveLeagueList(files) &&
+                SaveSettings(files));
         // The core's own run writes beside, never over, the window's file.
         m_expected = std::make_unique<Store>(files);
         m_expected->workDir = m_dir / "expected";
@@ -118,25 +94,25 @@ class RoundEntryTest : public QObject, MainWindowRig {
         return setup;
     }
     // The round chosen in the edit-round chooser by its rows, in score entry.
-    ScoreEntryWindow* correct(int playerRow, int roundRow) {
+    QWidget* correct(int playerRow, int roundRow) {
         QWidget* chooser = open("editroundmenu", "GPlayer");
         auto* list = child<QListWidget>(chooser, "List1");
         clickRow(list, playerRow);
         click(chooser, "acceptbutton");
         doubleClickRow(list, roundRow);
-        return qobject_cast<ScoreEntryWindow*>(opened("roundsform"));
+        return shown("roundsform");
     }
-    // Records the round the core way, as the window was given it.
-    void expectRound(int p, int course, int month, int day, int year, const Holes& holes, int tee) {
+    // Records the round the core way, as the window was given it (into that slot when correcting).
+    void expectRound(int p, int month, int day, int year, const Holes& holes, int tee, int editSlot = 0) {
         Store& s = *m_expected;
         s.CurrentPlayer = static_cast<int16_t>(p);
-        s.CurrentCourse = static_cast<int16_t>(course);
+        s.CurrentCourse = 1;
         s.EntryMonth = static_cast<int16_t>(month);
         s.EntryDay = static_cast<int16_t>(day);
         s.EntryYear = static_cast<int16_t>(year);
-        s.EditSlot = 0;
+        s.EditSlot = static_cast<int16_t>(editSlot);
         RoundRecorder recorder(s);
-        QCOMPARE(recorder.recordTyped(typedHoles(holes), true, tee).outcome, RecordOutcome::Recorded);
+        QCOMPARE(recorder.recordTyped(holeScores(holes), true, tee).outcome, RecordOutcome::Recorded);
         m_expectedPanel = qlist(recorder.panel());
     }
     std::string leagueOnDisk() const { return readFile(m_dir / "Friday.LGE"); }
@@ -149,9 +125,8 @@ class RoundEntryTest : public QObject, MainWindowRig {
     QStringList m_expectedPanel;
 
   private slots:
-    // The test program's QApplication sets the C locale from the environment, as
-    // the desktop program's does: run under LC_ALL=de_DE.UTF-8, the windows meet
-    // the decimal comma a German user's program meets.
+    // QApplication sets the C locale from the environment as the desktop program's does:
+    // under LC_ALL=de_DE.UTF-8 the windows meet a German user's decimal comma.
     void initTestCase() {
         const char* wanted = std::getenv("LC_ALL");
         locale_t installed = wanted && *wanted ? newlocale(LC_ALL_MASK, wanted, nullptr) : nullptr;
@@ -173,16 +148,14 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QVERIFY(lastCall().text.starts_with("Is 6/6/2007 at Pine Hills\r\n"));
         m_dialogs->answerMessage(Answer::Yes);
         closeWith(setup, "acceptbutton", true); // the main window stays disabled across the hand-over
-        auto* entry = qobject_cast<ScoreEntryWindow*>(opened("roundsform"));
-        QVERIFY(entry);
+        QWidget* entry = shown("roundsform");
         QCOMPARE(text(entry, "Namelabel"), QString("Pine Hills  golf course  on June  6"));
         QCOMPARE(text(entry, "Pnamelabel"), QString("Ann"));
         QVERIFY(child<QRadioButton>(entry, "teebutton2")->isChecked());
         click(entry, "infobutton"); // the topic follows the mode: entering here, correcting below
         QCOMPARE(m_help.topics, std::vector<HelpTopic>{HelpTopic::EnteringScores});
 
-        // Ann: a 10 on hole 5 and hole 8 skipped with Enter. Her last course
-        // handicap of 12 caps every hole at 7.
+        // Ann: a 10 on hole 5, hole 8 skipped with Enter; her course handicap of 12 caps holes at 7.
         activate(entry);
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext1"));
         typeKeys("5436104");
@@ -197,14 +170,14 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE(lastCall().text, std::string("Hole 8 has no score. Record the round anyway?"));
         QCOMPARE(text(entry, "scoretext5"), QString(" 7")); // capped in the box, before the record
         QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Bob"));
-        expectRound(1, 1, 6, 6, 7, {5, 4, 3, 6, 10, 4, 5, 0, 4, 5, 5, 4, 6, 5, 9, 4, 6, 5}, 2);
+        expectRound(1, 6, 6, 7, {5, 4, 3, 6, 10, 4, 5, 0, 4, 5, 5, 4, 6, 5, 9, 4, 6, 5}, 2);
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext1"));
 
         // Bob (slot 3, no rounds yet): his cap is 10, so a 12 becomes 10.
         typeKeys("12" + QString(17, '5'));
         click(entry, "recordbutton");
         QTRY_COMPARE(text(entry, "Pnamelabel"), QString("Cyd"));
-        expectRound(3, 1, 6, 6, 7, {12, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 2);
+        expectRound(3, 6, 6, 7, {12, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 2);
 
         // Cyd with the calculation panel shown: the pause holds it on screen.
         click(entry, "Command3D1");
@@ -212,7 +185,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
                  "567456745");
         m_dialogs->answerMessage(Answer::Ok);
         closeWith(entry, "recordbutton");
-        expectRound(4, 1, 6, 6, 7, {6, 5, 4, 7, 6, 5, 4, 7, 6, 5, 6, 7, 4, 5, 6, 7, 4, 5}, 1);
+        expectRound(4, 6, 6, 7, {6, 5, 4, 7, 6, 5, 4, 7, 6, 5, 6, 7, 4, 5, 6, 7, 4, 5}, 1);
         QCOMPARE(pausedPanel(), m_expectedPanel);
         // The file holds what the core computes, and view 1 is redrawn.
         expectFileAndView();
@@ -225,8 +198,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
         clickRow(child<QListWidget>(setup, "List1"), 0); // Ann out again
         clickRow(child<QListWidget>(setup, "List1"), 4); // the second Bob out
         click(setup, "acceptbutton");                    // no date question
-        QWidget* entry = opened("roundsform");
-        QVERIFY(entry);
+        QWidget* entry = shown("roundsform");
         QCOMPARE(text(entry, "Pnamelabel"), QString("Bob"));
 
         // Bob skipped; Cyd recorded; Dee from the pro tee is refused: Oak Hollow has no slope there.
@@ -240,9 +212,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
         m_dialogs->answerMessage(Answer::Ok);
         click(entry, "recordbutton");
         QTRY_COMPARE(m_dialogs->pending(), std::size_t{0});
-        CalcValues proTee;
-        setRoundRatingAndSlope(proTee, *m_store, 2, 3);
-        QCOMPARE(lastCall().text, unusableCourseMessage(unusableCourseReason(proTee, *m_store, 2, 3)).text);
+        QVERIFY(lastCall().text.starts_with("This round cannot be recorded:"));
         QCOMPARE(m_store->player(5).RoundCount, int16_t{0});
 
         // Cancel: Cyd's round stays in the tables only.
@@ -262,8 +232,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
         click(chooser, "acceptbutton");
         QCOMPARE(items(list), (QStringList{"07/20/06   Oa    81", "06/01/06   Pi    90"}));
         doubleClickRow(list, 1);
-        QWidget* entry = opened("roundsform");
-        QVERIFY(entry);
+        QWidget* entry = shown("roundsform");
         QCOMPARE(m_store->EditSlot, int16_t{1});
         QCOMPARE(text(entry, "outscoretext"), QString("   45"));
         click(entry, "infobutton");
@@ -279,29 +248,17 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE(text(entry, "outscoretext"), QString("  47"));
         closeWith(entry, "recordbutton");
 
-        Store& s = *m_expected;
-        s.CurrentPlayer = 1;
-        s.CurrentCourse = 1;
-        s.EntryMonth = 6;
-        s.EntryDay = 1;
-        s.EntryYear = 6;
-        s.EditSlot = 1;
-        QCOMPARE(RoundRecorder(s)
-                     .record(holeScores({5, 7, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 2)
-                     .outcome,
-                 RecordOutcome::Recorded);
+        expectRound(1, 6, 1, 6, {5, 7, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 2, 1);
         expectFileAndView();
         QCOMPARE(m_store->player(1).round[2].RoundIndex, 11.2f); // later rounds are not recalculated
     }
 
-    // Typing over what a box holds: a click selects it, the totals too; a
-    // forgotten hole is asked about once, and No goes back to it.
+    // A click selects a box's text, the totals' too; No to a forgotten hole goes back to it.
     void aClickSelectsAndAForgottenHoleIsAsked() {
         openLeague(0);
         QWidget* setup = setUpRound({0, 1}, "Pine Hills"); // Ann, Bob
         click(setup, "acceptbutton");
-        QWidget* entry = opened("roundsform");
-        QVERIFY(entry);
+        QWidget* entry = shown("roundsform");
         activate(entry);
         for (const char* total : {"outscoretext", "inscoretext"}) {
             QTest::mouseClick(child<QLineEdit>(entry, total), Qt::LeftButton);
@@ -324,25 +281,14 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext7"));
         typeKeys("6");
         closeWith(entry, "recordbutton");
-        const RoundRecord& bob = m_store->player(3).round[1];
-        QCOMPARE(bob.HoleScore[3], int16_t{5});
-        QCOMPARE(bob.HoleScore[7], int16_t{6});
+        const auto& bob = m_store->player(3).round[1].HoleScore;
+        QCOMPARE((std::pair(bob[3], bob[7])), (std::pair<int16_t, int16_t>(5, 6)));
     }
 
-    void twoPlayersOfOneNameOnlyTheChosenIsCorrected() {
+    // Ann's newest round deleted; then of two players named Bob only the chosen one is corrected.
+    void deletingTheNewestRoundAndCorrectingOneOfTwoNamesakes() {
         openLeague(0);
-        ScoreEntryWindow* entry = correct(1, 0); // "Bob": the later of the two is chosen
-        QVERIFY(entry);
-        QCOMPARE(m_store->CurrentPlayer, int16_t{6});
-        closeWith(entry, "recordbutton"); // one round corrected, then entry ends
-        QCOMPARE(m_store->player(3).RoundCount, int16_t{0});
-        QCOMPARE(m_store->player(6).RoundCount, int16_t{1});
-    }
-
-    void deletingTheNewestRound() {
-        openLeague(0);
-        ScoreEntryWindow* entry = correct(0, 0);
-        QVERIFY(entry);
+        QWidget* entry = correct(0, 0);
         QCOMPARE(m_store->EditSlot, int16_t{2});
         const std::string before = leagueOnDisk();
         m_dialogs->answerMessage(Answer::No);
@@ -355,10 +301,15 @@ class RoundEntryTest : public QObject, MainWindowRig {
         m_expected->EditSlot = 2;
         QVERIFY(!RoundRecorder(*m_expected).deleteRound(2));
         expectFileAndView();
+
+        entry = correct(1, 0); // "Bob": the later of the two has the round
+        QCOMPARE(m_store->CurrentPlayer, int16_t{6});
+        closeWith(entry, "recordbutton"); // one round corrected, then entry ends
+        QCOMPARE(m_store->player(3).RoundCount, int16_t{0});
+        QCOMPARE(m_store->player(6).RoundCount, int16_t{1});
     }
 
-    // A secretary's round from the keyboard alone: Alt+E, Space on the
-    // players, the course typed, Alt+A, the scores, a tee by its Alt key, Alt+R.
+    // A round from the keyboard alone: Alt+E, Space, the course typed, Alt+A, scores, Alt+M, Alt+R.
     void aWholeRoundFromTheKeyboard() {
         openLeague(0);
         activate(m_window.get());
@@ -367,8 +318,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QVERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QWidget* setup = opened("selectplayers");
-        QVERIFY(setup);
+        QWidget* setup = shown("selectplayers");
         activate(setup);
         auto* list = child<QListWidget>(setup, "List1");
         QCOMPARE(QApplication::focusWidget(), list);
@@ -404,7 +354,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QPointer<QWidget> alive(entry);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(alive.isNull());
-        expectRound(5, 1, 5, 5, 7, {5, 4, 5, 1, 6, 6, 5, 4, 5, 4, 4, 5, 6, 5, 4, 5, 11, 4}, 2);
+        expectRound(5, 5, 5, 7, {5, 4, 5, 1, 6, 6, 5, 4, 5, 4, 4, 5, 6, 5, 4, 5, 11, 4}, 2);
         QCOMPARE(leagueOnDisk(), leagueFileText(m_expected->league));
     }
 };

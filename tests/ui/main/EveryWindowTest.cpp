@@ -1,15 +1,11 @@
-// Every window the real main window opens: centred, each button named for a
-// screen reader, the information button opening the help at the window's topic
-// and beside it, lists of players selecting alike, and the real message boxes;
-// and every help topic.
+// Every window the real main window opens: centred, its buttons named for a screen reader,
+// its help button opening its topic beside it, player lists alike, the real message boxes.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "print/QtReportPrinter.h"
 #include "services/QtDialogs.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
-#include "store/SettingsFile.h"
-#include "store/TeamFile.h"
 #include "utilities/HelpWindow.h"
 #include "utilities/ScreenPlacement.h"
 
@@ -52,8 +48,7 @@ struct BoxSeen {
     QRect frame;
 };
 
-// Every topic: its heading, its "Go to Topic" item (if any) and its line in the
-// contents list (if any; Listed: the heading itself).
+// Each topic's heading, "Go to Topic" item and contents line (Listed: the heading).
 constexpr const char* Listed = "";
 struct TopicRow {
     HelpTopic topic;
@@ -114,14 +109,9 @@ class EveryWindowTest : public QObject, MainWindowRig {
         addRound(files, addSamplePlayer(files, "Ann Able"), RoundSample{6, 1, 6, 1, 44, 45, 12.3f, 14});
         addSamplePlayer(files, "Bob Baker");
         addSamplePlayer(files, "Cyd Cole");
-        files.teams.TeamCount = 1;
-        files.teams.team[1].TeamName = "Eagles";
-        files.teams.PlayerTeam[1] = 1;
-        SetDefaults(files.settings);
-        files.settings.LeagueCount = 1;
-        files.settings.LeagueList[1] = "Club";
-        QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files) && !SaveTeamFile(files) &&
-                !SaveLeagueList(files));
+        writeFile(m_dir / "Club.tea", crlf({" 1 ", "Eagles", " 1 ", " 0 ", " 0 ", " 0 "}));
+        writeFile(m_dir / "vexa.dat", " 1 \nClub\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
+        QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files));
         makeServices<SwitchDialogs>(Date{7, 4, 2024});
         m_launcher =
             std::make_unique<HelpLauncher>(*m_dialogs, [](QPrinter&, bool, QWidget*) { return false; });
@@ -161,15 +151,13 @@ class EveryWindowTest : public QObject, MainWindowRig {
         }
     }
 
-    // Centred across, and from the middle to 100 twips below it; every button
-    // named; the information button opens the help at the window's own topic.
+    // Centred across, and from the middle to 100 twips below it.
     void everyWindow() {
         QFETCH(W, window);
         QFETCH(QString, info);
         QFETCH(HelpTopic, topic);
         m_store->ChartKind = "line";
         std::unique_ptr<QWidget> opened(open(window));
-        QVERIFY(opened);
         QPoint centre = opened->frameGeometry().center();
         QPoint middle = screenArea().center();
         QVERIFY2(std::abs(centre.x() - middle.x()) <= 2, qPrintable(QString::number(centre.x())));
@@ -198,7 +186,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
     void listsOfPlayersAddAClickedPlayer() {
         for (W window : {W::RoundSetup, W::HandicapCards, W::TeamDefinition}) {
             std::unique_ptr<QWidget> opened(open(window));
-            QVERIFY(opened);
             auto* list = child<QListWidget>(opened.get(), "List1");
             clickRow(list, 0);
             clickRow(list, 1);
@@ -206,15 +193,13 @@ class EveryWindowTest : public QObject, MainWindowRig {
         }
     }
 
-    // The program's own message boxes: the team points question over its
-    // centred window, the restore warning with one break per line.
+    // The team points question over its centred window, the restore warning one break a line.
     void realMessageBoxes() {
         QtDialogs real;
         auto& dialogs = static_cast<SwitchDialogs&>(*m_dialogs);
         dialogs.real = &real;
         auto scriptedAgain = qScopeGuard([&] { dialogs.real = nullptr; });
         std::unique_ptr<QWidget> points(open(W::TeamPoints));
-        QVERIFY(points);
         activate(points.get());
         QTest::keyClicks(child<QLineEdit>(points.get(), "ManualText"), "3");
         BoxSeen question;
@@ -228,7 +213,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
         qputenv("HOME", QByteArray::fromStdString((m_dir / "home").string()));
         std::unique_ptr<QWidget> restore(open(W::Restore));
         qputenv("HOME", home);
-        QVERIFY(restore);
         activate(restore.get());
         BoxSeen warning;
         answerNextBox(warning, QMessageBox::No);
@@ -241,8 +225,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
         m_dialogs->beeps = 0;
     }
 
-    // The help window opens beside the window it explains, and with no printer
-    // its text prints to Printouts/ as every report does.
+    // The help opens beside its window; with no printer it prints to Printouts/ as reports do.
     void helpBesideItsWindowAndPrintedToPrintouts() {
         QtReportPrinter printouts(m_dir / "Printouts");
         printouts.choosePrinter(PdfFileChoice);
@@ -257,7 +240,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
         m_window->setHelpViewer(&help);
         auto giveBack = qScopeGuard([this] { m_window->setHelpViewer(&m_help); });
         std::unique_ptr<QWidget> summary(open(W::TeamSummary));
-        QVERIFY(summary);
         for (bool atLeft : {true, false}) {
             QRect area = screenArea();
             summary->move(atLeft ? area.left() : area.right() + 1 - summary->frameGeometry().width(),
@@ -278,36 +260,29 @@ class EveryWindowTest : public QObject, MainWindowRig {
         QCOMPARE(m_window->messagePanelText(), "Printout saved as Printouts/" + written[0]);
     }
 
-    void everyTopic_data() {
-        QTest::addColumn<int>("row");
-        QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
-        for (int row = 0; row < static_cast<int>(std::size(Topics)); ++row)
-            QTest::newRow(Topics[row].heading) << row;
-    }
-
-    // Each help topic comes to the top from ShowHelpTopic (which the information
-    // buttons use) back from the end, and from the contents by its "Go to Topic"
-    // item and by a click to the right of its contents entry.
+    // Each topic comes to the top from ShowHelpTopic (back from the end), by its "Go to
+    // Topic" item and by a click to the right of its contents line.
     void everyTopic() {
-        QFETCH(int, row);
-        const TopicRow& topic = Topics[row];
-        m_launcher->ShowHelpTopic(HelpTopic::Tips);
-        m_launcher->ShowHelpTopic(topic.topic);
-        verifyHeadingAtTop(topic.heading);
-        if (topic.menu) {
+        QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
+        for (const TopicRow& topic : Topics) {
+            m_launcher->ShowHelpTopic(HelpTopic::Tips);
+            m_launcher->ShowHelpTopic(topic.topic);
+            verifyHeadingAtTop(topic.heading);
+            if (topic.menu) {
+                m_launcher->ShowHelpTopic(HelpTopic::Contents);
+                child<QAction>(m_launcher->window(), topic.menu)->trigger();
+                verifyHeadingAtTop(topic.heading);
+            }
+            if (!topic.entry) continue;
             m_launcher->ShowHelpTopic(HelpTopic::Contents);
-            child<QAction>(m_launcher->window(), topic.menu)->trigger();
+            QTextBlock line =
+                findBlock(view(), QString::fromUtf8(*topic.entry ? topic.entry : topic.heading), false);
+            QVERIFY2(line.isValid(), topic.heading);
+            QPoint pastTheWords(view()->viewport()->width() - 20,
+                                view()->cursorRect(QTextCursor(line)).center().y());
+            QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, pastTheWords);
             verifyHeadingAtTop(topic.heading);
         }
-        if (!topic.entry) return;
-        m_launcher->ShowHelpTopic(HelpTopic::Contents);
-        QTextBlock line =
-            findBlock(view(), QString::fromUtf8(*topic.entry ? topic.entry : topic.heading), false);
-        QVERIFY(line.isValid());
-        QPoint pastTheWords(view()->viewport()->width() - 20,
-                            view()->cursorRect(QTextCursor(line)).center().y());
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, pastTheWords);
-        verifyHeadingAtTop(topic.heading);
     }
 
   private:
@@ -335,14 +310,13 @@ class EveryWindowTest : public QObject, MainWindowRig {
         std::set<QWidget*> before;
         for (QWidget* w : QApplication::topLevelWidgets())
             before.insert(w);
-        if (!m_window->openWindow(window)) return nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!before.count(w) && w->isVisible()) return w;
-        return nullptr;
+        if (m_window->openWindow(window))
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (!before.count(w) && w->isVisible()) return w;
+        fail(QString("window %1 is not shown").arg(static_cast<int>(window)));
     }
 
-    // Every button says what it does: in its text, or in its accessible name
-    // where it shows an icon, an arrow or a sign.
+    // Every button says what it does in its text, or in its accessible name for an icon or sign.
     static void expectNamedButtons(QWidget* window) {
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
             if (!button->isVisibleTo(window)) continue;

@@ -1,5 +1,4 @@
-// The main window, driven as a user drives it: start-up, opening leagues, the
-// three views and the spin button, and the course panel.
+// The main window as a user drives it: start-up, leagues, the views, the spin button, the course panel.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "store/CourseFile.h"
@@ -49,18 +48,10 @@ class MainWindowTest : public QObject, MainWindowRig {
     }
     QString panelText() { return m_window->messagePanelText(); }
     void clickTool(const char* name) { child<QToolButton>(name)->click(); }
-    // Deletes the league through the league window, as a user does.
-    void deleteLeague(const char* name) {
-        QWidget* window = open("Creatmenu", "Createleagueform");
-        QTest::keyClicks(child<QLineEdit>(window, "Text1"), name);
-        m_dialogs->answerMessage(Answer::Yes);
-        closeWith(window, "deletebutton");
-    }
   private slots:
     void cleanup() { finish(); }
 
-    // A new user's first start, in an empty folder: a greeting instead of the
-    // warning, and "Load League" says why it opens nothing.
+    // A first start in an empty folder greets; "Load League" says why it opens nothing.
     void firstStartInAnEmptyFolder() {
         MainWindowRig::makeFolder();
         makeMainWindow(m_dir / "config", Today);
@@ -103,21 +94,6 @@ class MainWindowTest : public QObject, MainWindowRig {
         QCOMPARE(panelText(), QString("Current League - Monday"));
     }
 
-    // "Load League" opens the league opened last, also after another league
-    // was deleted, and says so when that league itself was deleted.
-    void loadLeagueAfterLeaguesAreDeleted() {
-        openFriday();
-        deleteLeague("Monday");
-        QCOMPARE(panelText(), QString("Open a League file to begin"));
-        clickTool("toolbutton0");
-        QCOMPARE(panelText(), QString("Current League - Friday"));
-        deleteLeague("Friday");
-        m_dialogs->answerMessage(Answer::Ok);
-        clickTool("toolbutton0");
-        QCOMPARE(lastCall().text, std::string("No league was opened last.\r\nChoose one from File > "
-                                              "Open League File; Load League opens it again."));
-    }
-
     void viewsAndTheSpinButtonShowTheCoreLines() {
         openFriday();
         auto* list1 = child<QListWidget>("List1");
@@ -151,22 +127,19 @@ class MainWindowTest : public QObject, MainWindowRig {
         QVERIFY(!child<QWidget>("Spin1")->isVisibleTo(m_window.get()));
     }
 
-    // While the panel chooses a course to edit, entering rounds and leaving
-    // round set-up or score entry does not give the course menu back.
+    // Leaving round set-up or score entry while the panel is open does not give the course menu back.
     void coursePanelKeepsTheCourseMenu() {
         openFriday();
         QAction* courses = child<QMenu>("coursesmenu")->menuAction();
         trigger("GCmenu2");
         for (bool toScoreEntry : {false, true}) {
             clickTool("toolbutton1");
-            QWidget* closing = opened("selectplayers");
-            QVERIFY(closing);
+            QWidget* closing = shown("selectplayers");
             if (toScoreEntry) {
                 child<QListWidget>(closing, "List1")->item(0)->setSelected(true);
                 child<QComboBox>(closing, "coursecombo")->setEditText("Oak Hollow");
                 closeWith(closing, "acceptbutton", true);
-                closing = opened("roundsform");
-                QVERIFY(closing);
+                closing = shown("roundsform");
             }
             closeWith(closing, "cancelbutton");
             QVERIFY2(!courses->isEnabled(), toScoreEntry ? "after score entry" : "after round set-up");
@@ -191,8 +164,7 @@ class MainWindowTest : public QObject, MainWindowRig {
             },
             [&] {
                 chooseCourse("GCmenu2", "Oak Hollow");
-                QWidget* course = opened("course");
-                QVERIFY(course);
+                QWidget* course = shown("course");
                 closeWith(course, "cancelbutton");
             },
             [&] {

@@ -1,7 +1,5 @@
-// Edit > Undo in the real main window, naming and undoing the newest change
-// (made here or by the command-line tool), and the question asked before
-// rounds recorded but not saved would be dropped by Exit, closing the window,
-// opening a league or an undo.
+// Edit > Undo naming and undoing the newest change (made here or by the command-line tool),
+// and the question before anything drops rounds recorded but not saved.
 #include "cli/CliRunner.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
@@ -13,17 +11,18 @@
 using namespace tallyrock;
 using namespace tallyrock::test;
 
+const char* const Pars = "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4";
+
 class UndoWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private:
-    // Leagues "Club" (Ann Lee, Mary O'Hara and Cyd Moss with a round each, and
-    // teams) and "Other", made by the command-line tool.
+    // Leagues "Club" (Ann Lee, Mary O'Hara and Cyd Moss with a round each, and teams) and "Other".
     void makeClub() {
         makeFolder();
         cli({"create-league", "Club"});
         cli({"create-league", "Other"});
-        cli({"add-course", "--name", "Pine Hills", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        addCourse("Pine Hills");
         for (const char* name : {"Ann Lee", "Mary O'Hara", "Cyd Moss"}) {
             cli({"add-player", "Club", name});
             cli({"record", "Club", "--player", name, "--course", "Pine Hills", "--date", "06/05/26", "--out",
@@ -35,6 +34,7 @@ class UndoWindowTest : public QObject, MainWindowRig {
         CliResult r = runCli(m_dir, args);
         QVERIFY2(r.status == 0, r.err.c_str());
     }
+    void addCourse(const char* name) { cli({"add-course", "--name", name, "--pars", Pars}); }
     void makeWindow() {
         makeMainWindow(m_dir / ".config" / "tallyrock", Date{6, 5, 2026});
         m_window->load(QRect(0, 0, 1024, 768), 1024);
@@ -79,14 +79,14 @@ class UndoWindowTest : public QObject, MainWindowRig {
         QCOMPARE(undo->text(), QString("Undo Undo Remove Player Mary O'Hara"));
 
         // A change the tool makes while the window is open names the item when the menu opens.
-        cli({"add-course", "--name", "Lakes & Dunes", "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        addCourse("Lakes & Dunes");
         QCOMPARE(undoText(), QString("Undo Add Course Lakes && Dunes"));
         undo->trigger();
         QCOMPARE(dataFiles(m_dir), before);
 
         // A long message says what was undone whole, beside the spin buttons.
         const char* longName = "The Lakes and Dunes Golf and Country Club of the Pines";
-        cli({"add-course", "--name", longName, "--pars", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,4"});
+        addCourse(longName);
         undo->trigger();
         auto* message = child<QLabel>("actionmessage");
         QCOMPARE(message->text(), QString("Undone: Add Course ") + longName);
@@ -94,9 +94,8 @@ class UndoWindowTest : public QObject, MainWindowRig {
         QCOMPARE(dataFiles(m_dir), before);
     }
 
-    // Exit, closing the window, opening a league, undo and the league window ask first; Yes
-    // saves the rounds as the end of score entry does, No drops them,
-    // Cancel leaves everything as it was.
+    // Exit, closing, opening a league, undo and the league window ask first: Yes saves
+    // as score entry does, No drops the rounds, Cancel leaves everything as it was.
     void unsavedRoundsAreAskedAbout_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("answer");

@@ -1,6 +1,5 @@
-// The course, league and player windows, opened from the real main window's
-// menus and driven through their widgets: what they show, what they refuse,
-// and the files they leave behind when they close.
+// The course, league and player windows, opened from the real main window's menus: what
+// they show, what they refuse, and the files they leave behind when they close.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "roster/CourseOps.h"
@@ -16,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 using namespace tallyrock;
 using namespace tallyrock::test;
@@ -46,17 +46,14 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         startMain(Date{7, 4, 2024});
     }
 
-    // League "Club" of the first n names, open; player p has p rounds and the
-    // team teams[p - 1] (no team file without teams).
+    // League "Club" of the first n names, open; player p has p rounds and team teams[p - 1].
     void openClub(int n, const std::vector<int16_t>& teams = {}) {
         start({"Club"});
         Store files = storeIn(m_dir, "Club.LGE");
         for (int p = 1; p <= n; ++p) {
             addSamplePlayer(files, Names[p - 1], 1 + p % 3);
-            std::vector<float> diffs;
             for (int r = 1; r <= p; ++r)
-                diffs.push_back(static_cast<float>(p * 10 + r));
-            setDifferentials(files, p, diffs);
+                addChartRound(files, p, static_cast<float>(p * 10 + r), 0);
         }
         QVERIFY(!SaveLeagueFile(files));
         if (!teams.empty()) {
@@ -94,8 +91,8 @@ class RosterWindowsTest : public QObject, MainWindowRig {
   private slots:
     void cleanup() { finish(); }
 
-    // Live totals, held boxes, nine holes refused, ratings and slopes stepped
-    // and typed (a refusal beeps and puts the value back), the file written on save.
+    // Live totals, nine holes refused, ratings and slopes stepped and typed (a refusal
+    // beeps and puts the value back), the file written on save.
     void courseAddedFromTheMenu() {
         start({"Club"}, {{"Pine Creek Club", "PCC"}, {"Oak Hollow", "OH"}});
         QWidget* course = open("GCmenu1", "course");
@@ -128,15 +125,14 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         QCOMPARE(written.CourseCount, int16_t(3));
         const auto& f = written.CourseField[3];
         QCOMPARE(f[field::Name] + f[field::holePar(3)] + f[field::Initials], std::string("Maple Run 3MRC"));
-        const char *const ratings[] = {" 70.6", " 65.2", " 71.1"}, *const slopes[] = {" 120", " 112", " 113"};
-        for (int t = 1; t <= 3; ++t) {
-            QCOMPARE(f[static_cast<std::size_t>(field::rating(t))], std::string(ratings[t - 1]));
-            QCOMPARE(f[static_cast<std::size_t>(field::slope(t))], std::string(slopes[t - 1]));
-        }
+        std::string tees;
+        for (int t = 1; t <= 3; ++t)
+            tees +=
+                f[static_cast<std::size_t>(field::rating(t))] + f[static_cast<std::size_t>(field::slope(t))];
+        QCOMPARE(tees, std::string(" 70.6 120 65.2 112 71.1 113"));
     }
 
-    // The panel deletes a course; its number is given to the next course added,
-    // and editing shows the stored course and gives the course menu back.
+    // A deleted course's number goes to the next course added; editing gives the menu back.
     void coursePanelDeletesAndEdits() {
         start({}, {{"Pine Creek Club", "PCC"}, {"Oak Hollow", "OH"}, {"Elm Park", "EP"}});
         m_dialogs->answerMessage(Answer::Yes);
@@ -151,8 +147,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
 
         chooseCourse("GCmenu2", "Elm Park");
         QVERIFY(!courseMenuEnabled());
-        course = opened("course");
-        QVERIFY(course);
+        course = shown("course");
         QCOMPARE(text(course, "Nametext"), QString("Elm Park"));
         click(course, "redrateingspinDown");
         QCOMPARE(text(course, "redratepanel"), QString("70.4"));
@@ -172,8 +167,8 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         QVERIFY(fs::exists(m_dir / "Monday.LGE"));
     }
 
-    // Names in use or not fit for a file are refused; deleting the first of
-    // three leagues asks first, blanks its item and closes the open league.
+    // Names in use or unfit for a file are refused; deleting the first of three leagues
+    // asks first, blanks its item and closes the open league, which Load League opens again.
     void refusingAndDeletingLeagues() {
         start({"Monday", "Friday", "Seniors"});
         for (const char* file : {"Monday.LGE", "Friday.LGE", "Seniors.LGE", "Monday.TEA"})
@@ -200,6 +195,17 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         QVERIFY(!fs::exists(m_dir / "Monday.TEA"));
         trigger("leaguesmenu0"); // the blank item opens nothing
         QCOMPARE(m_window->messagePanelText(), QString("Open a League file to begin"));
+        // "Load League" opens the league opened last, and says so once that one is deleted too.
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(m_window->messagePanelText(), QString("Current League - Friday"));
+        league = open("Creatmenu", "Createleagueform");
+        QTest::keyClicks(child<QLineEdit>(league, "Text1"), "Friday");
+        m_dialogs->answerMessage(Answer::Yes);
+        closeWith(league, "deletebutton");
+        m_dialogs->answerMessage(Answer::Ok);
+        child<QToolButton>("toolbutton0")->click();
+        QCOMPARE(lastCall().text, std::string("No league was opened last.\r\nChoose one from File > "
+                                              "Open League File; Load League opens it again."));
     }
 
     void addingTurnsQuotesIntoApostrophesAndAddsOnEnter() {
@@ -241,26 +247,21 @@ class RosterWindowsTest : public QObject, MainWindowRig {
                                                "ez\r\nHills\t\x7F\x1B");
         const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
                                                "ezHills");
-        const struct {
-            const char *action, *window, *box, *close;
-        } boxes[] = {
-            {"Playermenu1", "playform", "Text1", "exitbutton"},
-            {"Playernamesmenu", "Playernm", "Text1", "exitbutton"},
-            {"GCmenu1", "course", "Nametext", "cancelbutton"},
-            {"Creatmenu", "Createleagueform", "Text1", "Command3d1"},
-        };
-        for (const auto& b : boxes) {
-            QWidget* w = open(b.action, b.window);
-            paste(w, b.box, clip);
-            QCOMPARE(text(w, b.box), kept);
-            closeWith(w, b.close);
+        for (auto [action, window, box, close] :
+             {std::tuple{"Playermenu1", "playform", "Text1", "exitbutton"},
+              std::tuple{"Playernamesmenu", "Playernm", "Text1", "exitbutton"},
+              std::tuple{"GCmenu1", "course", "Nametext", "cancelbutton"},
+              std::tuple{"Creatmenu", "Createleagueform", "Text1", "Command3d1"}}) {
+            QWidget* w = open(action, window);
+            paste(w, box, clip);
+            QCOMPARE(text(w, box), kept);
+            closeWith(w, close);
         }
         QCOMPARE(loadClub()->league.PlayerCount, int16_t(5));
     }
 
     void removingPlayerThreeOfFiveMovesRoundsAndTeams() {
-        const std::vector<int16_t> teams{1, 2, 1, 2, 1};
-        openClub(5, teams);
+        openClub(5, {1, 2, 1, 2, 1});
         QWidget* remove = open("Playermenu3", "RMplayer");
         auto* list = child<QListWidget>(remove, "List1");
         QCOMPARE(items(list), (QStringList{"Ann Able", "Bob Baker", "Cyd Cole", "Dee Dunn", "Eve Egan"}));
@@ -318,8 +319,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
     }
 
     void orderMovesFiveOfEightToTwoAndTwoToSix() {
-        const std::vector<int16_t> teams{1, 2, 1, 2, 1, 2, 0, 2};
-        openClub(8, teams);
+        openClub(8, {1, 2, 1, 2, 1, 2, 0, 2});
         QWidget* order = open("Playermenu2", "sortform");
         auto* list = child<QListWidget>(order, "List1");
         list->setCurrentRow(4);

@@ -1,5 +1,5 @@
-// The team windows driven through their widgets: the team point file they write
-// when they close is the one the core operations make.
+// The team windows driven through their widgets, and the team file they write when they close.
+#include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "store/TeamFile.h"
 #include "teams/TeamDefinitionWindow.h"
@@ -13,19 +13,6 @@ using namespace tallyrock;
 using namespace tallyrock::test;
 
 namespace {
-
-// League "Club" of Ann, Bob, Cyd, Dee and Eve in the folder; no team file yet.
-std::unique_ptr<Store> club(const std::filesystem::path& dir) {
-    auto store = std::make_unique<Store>();
-    store->workDir = dir;
-    store->league.LeagueFilePath = "Club.LGE";
-    store->settings.FontName = "Courier New";
-    int p = 0;
-    for (const char* name : {"Ann", "Bob", "Cyd", "Dee", "Eve"})
-        store->player(++p).PlayerName = name;
-    store->league.PlayerCount = static_cast<int16_t>(p);
-    return store;
-}
 
 void select(QListWidget* list, const QStringList& texts) {
     list->clearSelection();
@@ -55,7 +42,11 @@ class TeamWindowsTest : public QObject, MainWindowRig {
     void init() {
         makeFolder();
         makeServices(Date{7, 4, 2024});
-        m_store = club(m_dir);
+        // League "Club" of Ann, Bob, Cyd, Dee and Eve; no team file yet.
+        m_store = std::make_unique<Store>(storeIn(m_dir, "Club.LGE"));
+        m_store->settings.FontName = "Courier New";
+        for (const char* name : {"Ann", "Bob", "Cyd", "Dee", "Eve"})
+            addSamplePlayer(*m_store, name);
     }
     void cleanup() { finish(); }
 
@@ -134,16 +125,9 @@ class TeamWindowsTest : public QObject, MainWindowRig {
         m_dialogs->answerMessage(Answer::No);
         closeWith(window, "exitbutton");
         QCOMPARE(m_closed->count(), 1);
-        auto expected = club(m_dir);
-        expected->teams.TeamCount = 2;
-        expected->teams.team[1].TeamName = "Eagles";
-        expected->teams.team[2].TeamName = "Hawks";
-        expected->teams.PlayerTeam = {0, 1, 2, 1};
-        expected->teams.CurrentTeam = 1;
-        addTeamEntry(*expected, "Week 2", "0", "4");
-        addTeamEntry(*expected, "07-04-2024 Oak Hills", "12", "3.5");
-        addTeamEntry(*expected, "07-04-2024 ", "", "-1");
-        QCOMPARE(readFile(m_dir / "Club.tea"), teamFileText(expected->teams, 5));
+        QCOMPARE(readFile(m_dir / "Club.tea"),
+                 crlf({" 2 ", "Eagles", "Hawks", " 1 ", " 2 ", " 1 ", " 0 ", " 0 ", " 3 ", "Week 2", " 0 ",
+                       " 4 ", "07-04-2024 Oak Hills", " 12 ", " 3.5 ", "07-04-2024 ", " 0 ", "-1 ", " 0 "}));
     }
 };
 
