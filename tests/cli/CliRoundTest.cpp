@@ -10,11 +10,6 @@ std::size_t slotLine(int r, int k) {
     return static_cast<std::size_t>(4 + (r - 1) * 27 + k);
 }
 
-// Ann Lee's seven values of slot r (differential, date, course handicap, index, course).
-Args slotValues(const std::vector<std::string>& league, int r) {
-    return Args(league.begin() + slotLine(r, 0), league.begin() + slotLine(r, 7));
-}
-
 class CliRounds : public CliTest {
   protected:
     void SetUp() override {
@@ -25,7 +20,6 @@ class CliRounds : public CliTest {
     std::string record(const Args& extra) {
         return ok(Args{"record", "Mon", "--player", "Ann Lee", "--course", "pine hills"} + extra);
     }
-    std::vector<std::string> league() const { return fileLines(readFile(dir / "Mon.LGE")); }
     const Args ann{"Mon", "--player", "Ann Lee"};
 };
 
@@ -33,17 +27,17 @@ TEST_F(CliRounds, RecordPrintsTheCalculationPanelAndSaves) {
     EXPECT_EQ(record({"--date", "06/05/24", "--holes", holes94}),
               "Ann Lee\ndifferentials\n20.6\ntotal rounds = 1\n# of rounds used = 1\nAvg. = 20.60\n"
               "Hcp index = 19.7\n");
-    auto lines = league();
+    auto lines = fileLines(readFile(dir / "Mon.LGE"));
     ASSERT_EQ(lines.size(), 1u + 543);
-    EXPECT_EQ(lines[3], " 1 ");
-    EXPECT_EQ(slotValues(lines, 1), (Args{" 20.6 ", " 6 ", " 5 ", " 24 ", " 19.7 ", " 22 ", " 1 "}));
+    // The differential, the date, the index, the course handicap and the course.
+    EXPECT_EQ(Args(lines.begin() + slotLine(1, 0), lines.begin() + slotLine(1, 7)),
+              (Args{" 20.6 ", " 6 ", " 5 ", " 24 ", " 19.7 ", " 22 ", " 1 "}));
     EXPECT_EQ((Args{lines[slotLine(1, 12)], lines[slotLine(1, 25)], lines[slotLine(1, 26)]}),
               (Args{" 9 ", " 49 ", " 45 "}));
 
     // A nine-hole round of totals, a four-digit year, another tee: 43 doubled, from the red tee.
     record({"--date", "6/12/2024", "--out", "43", "--tee", "1"});
-    lines = league();
-    EXPECT_EQ(lines[3], " 2 ");
+    lines = fileLines(readFile(dir / "Mon.LGE"));
     EXPECT_EQ(lines[slotLine(2, 0)], " 15.2 "); // (86 - 70.1) x 113 / 118 = 15.23
 }
 
@@ -54,19 +48,15 @@ TEST_F(CliRounds, RefusalsGiveTheImportsReasons) {
          "no course named \"Elm\""},
         {dated + Args{"--holes", "4,4,4"}, "--holes needs 18 values, one for each hole"},
         {dated + Args{"--holes", holes94 + ",5"}, "--holes needs 18 values, one for each hole"},
-        {{"record", "Nowhere", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "06/05/24"},
-         "That name is not on the active list."},
         {Args{"edit-round"} + ann + Args{"--slot", "3", "--out", "40"},
          "player \"Ann Lee\" has no round in slot 3"},
         {Args{"delete-round"} + ann + Args{"--slot", "3"}, "player \"Ann Lee\" has no round in slot 3"},
         {{"import", "Mon", "missing.csv"}, "cannot read missing.csv"},
         // What is not a regular file, or too large for a week's scores, is never read.
         {{"import", "Mon", "folder"}, "cannot import folder: it is not a regular file"},
-        {{"import", "Mon", "/dev/zero"}, "cannot import /dev/zero: it is not a regular file"},
         {{"import", "Mon", "big.csv"}, "cannot import big.csv: it is larger than 16 MB"},
         {{"course-handicap", "nan", "113"}, "INDEX: 'nan' is not a number"},
         {{"course-handicap", "", "130"}, "Enter your Hcp Index"},
-        {{"course-handicap", "12", ""}, "Enter the Slope Value"},
     };
     fs::create_directory(dir / "folder");
     writeFile(dir / "big.csv", "date,player,course,out,in\r\n");
@@ -88,27 +78,18 @@ class CliWhs : public CliRounds {
         makeMonAtPineHills();
         ok({"rules", "--method", "4"});
     }
-    std::string recordHoles(const std::string& date, const std::string& holes = holes94) {
-        return record({"--date", date, "--holes", holes});
-    }
+    std::string recordHoles(const std::string& date) { return record({"--date", date, "--holes", holes94}); }
 };
 
 TEST_F(CliWhs, CourseDataAndRulesCommandsWriteTheirFilesOrRefuse) {
-    const std::string siRefusal =
-        "The stroke indexes of the Mens Tee must hold each number\nfrom 1 to 18 once (1 the hardest hole).\n";
     const Args si{"course-si", "--course", "pine hills", "--tee", "2", "--si"};
     const Args nines{"course-nines", "--course", "Pine Hills", "--tee", "2", "--front"};
     const std::pair<Args, std::string> cases[] = {
-        {si + Args{"1,1,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18"}, siRefusal},
-        {si + Args{straightIndexes + ",19"}, siRefusal},
+        {si + Args{straightIndexes + ",19"}, "The stroke indexes of the Mens Tee must hold each number\nfrom "
+                                             "1 to 18 once (1 the hardest hole).\n"},
         {{"course-si", "--course", "Elm", "--tee", "2", "--si", straightIndexes},
          "no course named \"Elm\"\n"},
         {nines + Args{"35.3", "--back", "35.9,129"}, "--front needs RATING,SLOPE, for example 35.3,121\n"},
-        {nines + Args{"35.3,170", "--back", "35.9,129"},
-         "The nine-hole ratings of the Mens Tee need a rating from 10.0 to 60.0\n"
-         "and a slope from 55 to 155 for each nine, or none at all.\n"},
-        {{"pcc", "--course", "Pine Hills", "--date", "06/05/24", "--value", "4"},
-         "The PCC is a whole number from -1 to 3.\n"},
         {{"pcc", "--course", "Pine Hills", "--date", "6/31/24", "--value", "1"},
          "date \"6/31/24\" is not MM/DD/YY or MM/DD/YYYY from 1985 to 2084\n"},
         {{"rules", "--expected-nine", "0.5"}, "--expected-nine needs A,B, for example 0.52,1.2\n"},
@@ -127,14 +108,10 @@ TEST_F(CliWhs, CourseDataAndRulesCommandsWriteTheirFilesOrRefuse) {
 
     ok({"rules", "--allowance", "85", "--expected-nine", "0.5,1"});
     std::string rules = ok({"rules"});
-    EXPECT_NE(rules.find("HcpMethod 4\n"), std::string::npos) << rules;
     EXPECT_NE(rules.find("\nWhsAllowance 85\nWhsExpectedNine 0.50,1.0\n"), std::string::npos) << rules;
 }
 
 TEST_F(CliWhs, RoundsAreRecordedEditedDeletedAndImportedWithTheMethodsPanel) {
-    refused({"record", "Mon", "--player", "Ann Lee", "--course", "Pine Hills", "--date", "06/05/24",
-             "--holes", holes94},
-            "the course Pine Hills has no stroke indexes for the Mens Tee\n");
     ok({"course-si", "--course", "Pine Hills", "--tee", "2", "--si", straightIndexes});
 
     EXPECT_EQ(
@@ -148,13 +125,9 @@ TEST_F(CliWhs, RoundsAreRecordedEditedDeletedAndImportedWithTheMethodsPanel) {
              "Differential: 113 / 125 x (94 - 71.2 - 0) = 20.61, rounded 20.6",
              "Holes posted: 18; no index before 54 holes: NH",
              "Handicap index: NH (computed by Tallyrock by the WHS rules; not an official Handicap Index)"}));
-    EXPECT_EQ(slotValues(league(), 1), (Args{" 20.6 ", " 6 ", " 5 ", " 24 ", "-999 ", "-999 ", " 1 "}));
 
     recordHoles("06/12/24");
-    // Two rounds of 18 holes: no index yet, so the third round's holes still count at most par + 5.
-    EXPECT_NE(
-        recordHoles("06/19/24", "4,4,3,5,4,4,3,5,4,4,4,3,5,4,4,3,5,10").find("Hole 18: 10 counted as 9\n"),
-        std::string::npos);
+    recordHoles("06/19/24");
     EXPECT_NE(ok(Args{"edit-round"} + ann + Args{"--slot", "1", "--out", "40", "--in", "41"})
                   .find("2 later rounds worked again from the new index before them\n"),
               std::string::npos);
