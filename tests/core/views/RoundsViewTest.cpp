@@ -1,13 +1,20 @@
 // The rounds view (the round line, the three views, the spin button and the date
-// keys) and its listings: printed short and long, exported, and the file name.
+// keys) and its listings: printed short and long, exported, and the file name;
+// the course handicap reference chart, and "NH" where a player has no World
+// Handicap System index yet.
 #include "views/RoundsView.h"
+#include "charts/CompareChart.h"
+#include "charts/TrendChart.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"
+#include "handicap/WhsEngine.h"
 #include "services/TextPrinter.h"
+#include "views/CourseHcpChart.h"
 #include "views/Listings.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tallyrock::test {
 namespace {
@@ -18,9 +25,8 @@ RoundSample pccRound() {
     return r;
 }
 
-class RoundsViewTest : public ::testing::Test {
-  protected:
-    void SetUp() override { setCourse(store, 1, "Pine Creek Club", "PCC"); }
+struct RoundsViewTest : ::testing::Test {
+    RoundsViewTest() { setCourse(store, 1, "Pine Creek Club", "PCC"); }
     Store store;
     RoundsView view;
 };
@@ -58,6 +64,14 @@ TEST_F(RoundsViewTest, RoundLinesKeepTheirColumns) {
 TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
     int a = addSamplePlayer(store, "Ann");
     int b = addSamplePlayer(store, "Ben");
+    // Without rounds either view shows only the headings.
+    for (ViewMode mode : {ViewMode::ByDate, ViewMode::Recent}) {
+        view.setMode(mode);
+        view.show(store);
+        EXPECT_EQ(view.lines().rounds, (std::vector<std::string>{RoundHeading, roundUnderline()}));
+        EXPECT_EQ(view.spinUp(store), std::nullopt);
+        EXPECT_EQ(view.lines().size(), 2u);
+    }
     for (int day : {1, 2})
         addRound(store, a, RoundSample{7, day, 6});
     for (int day : {3, 4, 5})
@@ -85,36 +99,26 @@ TEST_F(RoundsViewTest, RecentViewEarlierDropsPlayersAndLaterBringsThemBack) {
 TEST_F(RoundsViewTest, DateViewStartsAtTheNewestDateAndStopsAtTheFirst) {
     int a = addSamplePlayer(store, "Ann");
     int b = addSamplePlayer(store, "Ben");
-    addRound(store, b, RoundSample{8, 1, 6});
-    addRounds(store, a, {{6, 15, 6}, {8, 1, 6}, {7, 4, 6}});
+    // Dates follow the calendar: 12/28/86 before 01/04/87, and 2080 after both.
+    addRound(store, b, RoundSample{8, 1, 80});
+    addRounds(store, a, {{12, 28, 86}, {8, 1, 80}, {1, 4, 87}});
     view.setMode(ViewMode::ByDate);
     view.show(store);
     EXPECT_EQ(view.dateCount(), 3);
     // Both rounds of the newest date, in league order, each with the player's round count.
     ASSERT_EQ(view.lines().names, (std::vector<std::string>{NameHeading, nameUnderline(), "Ann", "Ben"}));
-    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "08/01/06");
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "08/01/80");
     EXPECT_EQ(view.lines().rounds[2].substr(view.lines().rounds[2].size() - 2), " 3");
     EXPECT_EQ(view.lines().rounds[3].substr(view.lines().rounds[3].size() - 2), " 1");
 
     EXPECT_EQ(view.spinDown(store), EarlierDatesText);
     EXPECT_EQ(view.spinDown(store), EarlierDatesText);
     ASSERT_EQ(view.lines().size(), 3u);
-    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "06/15/06");
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "12/28/86");
     EXPECT_EQ(view.spinDown(store), std::nullopt);
-    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "06/15/06");
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "12/28/86");
     EXPECT_EQ(view.spinUp(store), LaterDatesText);
-    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "07/04/06");
-}
-
-TEST_F(RoundsViewTest, LeagueWithoutRoundsShowsOnlyTheHeadings) {
-    addSamplePlayer(store, "Ann");
-    for (ViewMode mode : {ViewMode::Recent, ViewMode::ByDate}) {
-        view.setMode(mode);
-        view.show(store);
-        EXPECT_EQ(view.lines().rounds, (std::vector<std::string>{RoundHeading, roundUnderline()}));
-        EXPECT_EQ(view.spinUp(store), std::nullopt);
-        EXPECT_EQ(view.lines().size(), 2u);
-    }
+    EXPECT_EQ(view.lines().rounds[2].substr(0, 8), "01/04/87");
 }
 
 TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
@@ -131,16 +135,6 @@ TEST_F(RoundsViewTest, PlayerViewListsNewestFirstWithTheCountOnTheFirstLine) {
     EXPECT_EQ(first.substr(first.size() - 7), "      3");
     EXPECT_EQ(later.substr(later.size() - 5), "     ");
     EXPECT_EQ(later.size() + 2, first.size());
-}
-
-TEST_F(RoundsViewTest, DateKeysFollowTheCalendar) {
-    auto key = [](int16_t month, int16_t day, int16_t year) {
-        RoundRecord round;
-        round.RoundMonth = month, round.RoundDay = day, round.RoundYear = year;
-        return dateKey(round);
-    };
-    EXPECT_LT(key(12, 28, 86), key(1, 4, 87));
-    EXPECT_LT(key(12, 31, 99), key(1, 1, 80)); // 2080 comes after 1999
 }
 
 TEST_F(RoundsViewTest, MoreThanTwoHundredDatesAreAllKept) {
@@ -166,44 +160,28 @@ const std::string ShortHeading =
 const std::string ShortRule = "      " + std::string(82, '_');
 const Date Today{7, 4, 2024};
 
-class ListingsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        setCourse(store, 1, "Pine Creek Club", "PCC");
-        store.league.LeagueFilePath = "Monday.LGE";
-    }
-    // A recent view of `players` players with one round each.
-    ViewLines recentView(int players, int firstHole = 5) {
-        for (int i = 0; i < players; ++i) {
-            int p = addSamplePlayer(store, i == 0 ? "Bob Smith" : "Player " + std::to_string(i + 1));
-            RoundSample r;
-            r.holes = {0, firstHole, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0};
-            addRound(store, p, r);
-        }
+struct ListingsTest : RoundsViewTest {
+    ListingsTest() { store.league.LeagueFilePath = "Monday.LGE"; }
+    // A recent view of `players` players with one round each, 12 on the first hole.
+    ViewLines recentView(int players) {
+        RoundSample r = pccRound();
+        r.holes[1] = 12;
+        for (int i = 0; i < players; ++i)
+            addRound(store, addSamplePlayer(store, i == 0 ? "Bob Smith" : "Player " + std::to_string(i + 1)),
+                     r);
         view.show(store);
         return view.lines();
     }
-    Store store;
-    RoundsView view;
     TextPrinter printer;
 };
 
-TEST_F(ListingsTest, ShortListingOfOnePlayer) {
-    const std::string title = "      Monday" + std::string(30, ' ') + "Tallyrock   07-04-2024";
-    EXPECT_EQ(listingTitle("Monday.LGE", Today, ShortTitleWidth), title);
-    EXPECT_EQ(listingTitle("Monday.LGE", Today, LongTitleWidth),
-              "      Monday" + std::string(70, ' ') + "Tallyrock   07-04-2024");
-    ViewLines lines = recentView(1, 12); // no part of the first hole shows in the short form
-    printshortreport(printer, "Courier New", lines, title);
-    EXPECT_TRUE(printer.ended());
-    EXPECT_EQ(printedLines(printer.text()),
-              (Lines{" ", " ", " ", " ", " ", title, "", ShortHeading, ShortRule,
-                     "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1"}));
-}
-
 // The short form breaks after item 53, the long one after items 43 and 86 (the
 // heading lines count as items); each later page repeats the heading.
-TEST_F(ListingsTest, PageBreaksOfHundredLines) {
+TEST_F(ListingsTest, TitlesLinesAndPageBreaksOfHundredLines) {
+    EXPECT_EQ(listingTitle("Monday.LGE", Today, ShortTitleWidth),
+              "      Monday" + std::string(30, ' ') + "Tallyrock   07-04-2024");
+    EXPECT_EQ(listingTitle("Monday.LGE", Today, LongTitleWidth),
+              "      Monday" + std::string(70, ' ') + "Tallyrock   07-04-2024");
     ViewLines lines = recentView(100);
     TextPrinter longPrinter;
     printshortreport(printer, "Courier New", lines, "title");
@@ -239,11 +217,15 @@ TEST_F(ListingsTest, PageBreaksOfHundredLines) {
             EXPECT_EQ(printedLines(pages[page]), expected) << "page " << page + 1;
         }
         EXPECT_EQ(Lines(f.listing.begin(), f.listing.begin() + 2), (Lines{f.heading, f.rule}));
+        EXPECT_TRUE(f.printed.ended());
     }
+    // No part of the first hole, a 12, shows in the short form.
+    EXPECT_EQ(shortListingLines(lines)[2],
+              "       Bob Smith             07/03/06   PCC   45   43   88    12.3       14      1");
     EXPECT_EQ(longListingLines(lines)[2], "      Bob Smith             " + lines.rounds[2]);
 }
 
-TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
+TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLfUnderTheNameTyped) {
     EXPECT_FALSE(listingOffered(recentView(0), true)); // only a view shown with rounds is listed
     TempDir dir;
     ViewLines lines = recentView(2);
@@ -260,9 +242,7 @@ TEST_F(ListingsTest, ExportWritesTheShortFormWithCrLf) {
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->text.find("keep.txt"), std::string::npos);
     EXPECT_EQ(readFile(dir / "keep.txt"), "old");
-}
 
-TEST_F(ListingsTest, ExportFileNames) {
     // "" is a cancelled dialog; "ab.txt" is shorter than 7.
     const std::pair<std::string, std::string> cases[] = {{"/home/al/scores", "/home/al/scores.txt"},
                                                          {"/home/al/SCORES.TXT", "/home/al/SCORES.TXT"},
@@ -273,6 +253,82 @@ TEST_F(ListingsTest, ExportFileNames) {
                                                          {"/home/al/../bob/scores.txt", ""}};
     for (const auto& [typed, name] : cases)
         EXPECT_EQ(exportFileName(typed).value_or(""), std::filesystem::path(name)) << typed;
+}
+
+TEST(CourseHcpChart, HalvesGoToTheEvenNeighbourButUpUnderTheWorldSystemOnRowsFromMinusFive) {
+    // 10.0 at slope 130 is 11.5, which goes to 12.
+    const std::tuple<double, double, std::string> cases[] = {{12.5, 113, "12"}, {13.5, 113, "14"},
+                                                             {2.5, 113, " 2"},  {-4.5, 113, "-4"},
+                                                             {10.0, 130, "12"}, {0, 140, " 0"}};
+    for (const auto& [index, slope, text] : cases)
+        EXPECT_EQ(chartCourseHcpText(index, slope), text) << index << " at " << slope;
+    // Index 27.7, slope 129, rating 71.1, par 72: 30.72 gives 31; -0.5 rounds up to 0.
+    EXPECT_EQ(whsChartCourseHcpText(27.7, 129, 7110, 72), "31");
+    EXPECT_EQ(whsChartCourseHcpText(-0.5, 113, 7200, 72), " 0");
+    EXPECT_EQ(whsChartCourseHcpText(2.5, 113, 7200, 72), " 3");
+    EXPECT_EQ(whsChartRows(113, 7000, 72)[0].substr(0, 19), "       -5.0      -7");
+
+    // The rows cover -5 to 44.5.
+    std::vector<std::string> rows = chartRows(113);
+    ASSERT_EQ(rows.size(), 25u);
+    EXPECT_EQ(rows.front(), "       -5.0      -5        7.5       8       20.0      20       32.5      32");
+    EXPECT_EQ(rows[10], "        0.0       0       12.5      12       25.0      25       37.5      38");
+    EXPECT_EQ(rows.back(), "        7.0       7       19.5      20       32.0      32       44.5      44");
+}
+
+TEST(CourseHcpChart, TeeAnswersAndThePrintedChart) {
+    EXPECT_EQ(chartTeeAnswer(" 3 "), 3);
+    EXPECT_EQ(chartTeeAnswer("1.4"), 1);
+    EXPECT_EQ(chartTeeAnswer("abc"), 0);
+    EXPECT_EQ(chartTeeAnswer("-2"), 0);
+    EXPECT_GT(chartTeeAnswer("99999999"), 3); // asked again
+    EXPECT_EQ(chartTeeLabel(3), "Pro tee - slope ");
+    EXPECT_EQ(chartTeePrompt(),
+              "Print Chart relating to which Tee?\r\n\r\nType 1 for Ladies, 2 for Mens or 3 for the Pro tee");
+
+    Store store;
+    setCourse(store, 1, "Pine Creek Club", "PCC");
+    store.courses.CourseField[1][static_cast<std::size_t>(field::slope(2))] = " 126";
+    store.settings.FontName = "Courier New";
+    TextPrinter printer;
+    PrintChcpChart(printer, store, 1, 2);
+    std::vector<std::string> lines = printedLines(printer.text());
+    ASSERT_EQ(lines.size(), 4u + 2u + 3u + 1u + 25u + 5u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10),
+              (std::vector<std::string>{" ", " ", " ", " ", "   Pine Creek Club", " ",
+                                        "     Mens Tee - slope 126", " ", " ", ChartHeading}));
+    EXPECT_EQ(lines[10], "       -5.0      -6        7.5       8       20.0      22       32.5      36");
+    EXPECT_EQ(lines.back(), "    Use your Hcp index to find the course handicap.");
+    EXPECT_TRUE(printer.ended());
+}
+
+TEST(WhsViews, NoIndexYetShowsNH) {
+    Store store = sampleStore();
+    store.settings.HcpMethod = stored(HandicapMethod::Whs);
+    int ann = addSamplePlayer(store, "Ann", MensTee), bo = addSamplePlayer(store, "Bo", MensTee);
+    addChartRound(store, ann, 20.0f, NoHandicap);
+    addChartRound(store, bo, 8.0f, NoHandicap);
+    addChartRound(store, bo, 9.0f, NoHandicap);
+    addChartRound(store, bo, 10.0f, 6.0f);
+
+    std::string line = roundLine(store, ann, 1, ViewMode::Player);
+    std::string withIndex = roundLine(store, bo, 3, ViewMode::Player);
+    EXPECT_EQ(line.size(), withIndex.size()) << "the columns stay where they are";
+    EXPECT_EQ(line.substr(32, 4), "  NH");
+    EXPECT_EQ(withIndex.substr(32, 4), " 6.0");
+    EXPECT_NE(line.find("NH     "), std::string::npos);
+
+    RoundsView view;
+    view.setMode(ViewMode::Recent);
+    view.show(store);
+    std::vector<std::string> listing = shortListingLines(view.lines());
+    EXPECT_EQ(listing.back(), "       Handicap indexes " + std::string(WhsIndexNote) + ".");
+
+    std::vector<std::string> compare = compareLines(store.league, true);
+    ASSERT_EQ(compare.size(), 3u);
+    EXPECT_EQ(compare[0].substr(0, 4), " Bo ") << "players without an index come last";
+    EXPECT_EQ(compare[1].substr(compare[1].size() - 4), "  NH");
+    EXPECT_EQ(trendCaptions(store.player(ann), true).index, "Current Hcp. Index = NH");
 }
 
 } // namespace

@@ -15,36 +15,34 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class StartUpTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
+// The league list of three leagues with this current one.
+std::string list(const std::string& current) {
+    return crlf({" 3 ", "Monday", "Friday", "Seniors", " .96 ", "Courier New", " 1 ", current, " 1 ", " 0 "});
+}
+
+struct StartUpTest : ::testing::Test {
+    StartUpTest() {
         store.workDir = dir.path();
         store.settingsDir = dir / "config";
-    }
-    std::string list(const std::string& current) {
-        return crlf(
-            {" 3 ", "Monday", "Friday", "Seniors", " .96 ", "Courier New", " 1 ", current, " 1 ", " 0 "});
     }
     TempDir dir;
     Store store;
 };
 
+// A missing league list beside data files is a warning; an empty one leaves no entries.
 TEST_F(StartUpTest, AFolderWithoutDataFilesIsAFirstStartNotAFailure) {
     writeFile(dir / "notes.txt", "a file of the user's own");
     StartUpResult first = loadAtStartUp(store);
     EXPECT_FALSE(first.listFailure);
     EXPECT_TRUE(first.firstStart);
     EXPECT_EQ(first.leagueMenu, Names{NoEntries});
-    EXPECT_FLOAT_EQ(store.settings.IndexFactor, 0.96f);
     for (const char* name : {"COURSE.DAT", "Club.lge", "club.TEA", "Vexa.Dat"}) {
         TempDir other;
         writeFile(other / name, "");
         EXPECT_FALSE(holdsNoDataFile(other.path())) << name;
     }
     EXPECT_TRUE(holdsNoDataFile(dir / "not made yet"));
-}
 
-TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
     writeFile(dir / "course.dat", " 0 \r\n"); // data files, but no league list: the warning stays
     StartUpResult missing = loadAtStartUp(store);
     EXPECT_FALSE(missing.firstStart);
@@ -61,30 +59,24 @@ TEST_F(StartUpTest, MissingOrEmptyListLeavesNoEntries) {
 }
 
 // Three leagues, Friday current; Monday and Friday have their files, Seniors none.
-class OpenLeagueTest : public StartUpTest {
-  protected:
-    void SetUp() override {
-        StartUpTest::SetUp();
-        writeFile(dir / "vexa.dat", list(" 1 "));
-        StartUpResult result = loadAtStartUp(store);
-        ASSERT_EQ(result.leagueMenu, (Names{"Monday", "Friday", "Seniors"}));
-        EXPECT_TRUE(store.league.LeagueFilePath.empty());
-        EXPECT_EQ(store.MonthName[7], "July");
-        Store files = storeIn(dir.path());
-        setCourse(files, 1, "Pine Creek Club", "PCC");
-        ASSERT_FALSE(SaveCourseFile(files));
-        for (const char* league : {"Monday", "Friday"}) {
-            files.league = LeagueTables{};
-            files.league.LeagueFilePath = std::string(league) + ".LGE";
-            addRound(files, addSamplePlayer(files, std::string(league) + " player"), RoundSample{});
-            ASSERT_FALSE(SaveLeagueFile(files));
-        }
-        store.writer = writer;
+TEST_F(StartUpTest, TheCurrentLeagueOpensWithoutRewritingTheListAnotherRewritesIt) {
+    writeFile(dir / "vexa.dat", list(" 1 "));
+    ASSERT_EQ(loadAtStartUp(store).leagueMenu, (Names{"Monday", "Friday", "Seniors"}));
+    EXPECT_TRUE(store.league.LeagueFilePath.empty());
+    Store files = storeIn(dir.path());
+    setCourse(files, 1, "Pine Creek Club", "PCC");
+    ASSERT_FALSE(SaveCourseFile(files));
+    for (const char* league : {"Monday", "Friday"}) {
+        files.league = LeagueTables{};
+        files.league.LeagueFilePath = std::string(league) + ".LGE";
+        addRound(files, addSamplePlayer(files, std::string(league) + " player"), RoundSample{});
+        ASSERT_FALSE(SaveLeagueFile(files));
     }
-    std::shared_ptr<FailingWriter> writer = std::make_shared<FailingWriter>("no file has this name");
-};
+    auto writer = std::make_shared<FailingWriter>("no file has this name");
+    store.writer = writer;
+    EXPECT_EQ(OpenLeague(store, 0, NoEntries).outcome, OpenOutcome::Refused);
+    EXPECT_TRUE(store.league.LeagueFilePath.empty());
 
-TEST_F(OpenLeagueTest, TheCurrentLeagueOpensWithoutRewritingTheListAnotherRewritesIt) {
     LeagueOpening opening = OpenLeague(store, 1, "Friday");
     EXPECT_EQ(opening.outcome, OpenOutcome::Opened);
     EXPECT_TRUE(opening.messages.empty());
@@ -99,12 +91,8 @@ TEST_F(OpenLeagueTest, TheCurrentLeagueOpensWithoutRewritingTheListAnotherRewrit
     EXPECT_EQ(readFile(dir / "vexa.dat"), list(" 0 "));
     EXPECT_EQ(store.league.LeagueFilePath, "Monday.LGE");
     EXPECT_EQ(store.player(1).PlayerName, "Monday player");
-}
 
-TEST_F(OpenLeagueTest, NoEntriesIsRefusedAndAnUnreadableLeagueStillOpens) {
-    EXPECT_EQ(OpenLeague(store, 0, NoEntries).outcome, OpenOutcome::Refused);
-    EXPECT_TRUE(store.league.LeagueFilePath.empty());
-
+    // A league whose files cannot be read still opens, with the failure said.
     std::filesystem::remove(dir / "course.dat");
     LeagueOpening seniors = OpenLeague(store, 2, "Seniors");
     EXPECT_EQ(seniors.outcome, OpenOutcome::Opened);
