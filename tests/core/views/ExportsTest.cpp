@@ -8,7 +8,6 @@
 #include "fakes/FailingWriter.h"
 #include "handicap/RoundImport.h"
 #include "services/TextPrinter.h"
-#include "store/CsvReader.h"
 #include "store/CsvWriter.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
@@ -22,23 +21,15 @@ namespace tallyrock::test {
 namespace {
 namespace fs = std::filesystem;
 
-TEST(CsvWriter, QuotesOnlyWhatNeedsItAndReadsBack) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Mary O'Hara", "Mary O'Hara"},
-        {"Smith, Bob", "\"Smith, Bob\""},
-        {"Bob \"Ace\" Jones", "\"Bob \"\"Ace\"\" Jones\""},
-        {"two\r\nlines", "\"two\r\nlines\""},
-        {"", ""},
-        {"Núñez", "Núñez"},
-    };
-    std::vector<std::string> fields;
-    for (const auto& [field, written] : cases) {
+TEST(CsvWriter, QuotesOnlyWhatNeedsIt) {
+    const std::pair<std::string, std::string> cases[] = {{"Mary O'Hara", "Mary O'Hara"},
+                                                         {"Smith, Bob", "\"Smith, Bob\""},
+                                                         {"Bob \"Ace\" Jones", "\"Bob \"\"Ace\"\" Jones\""},
+                                                         {"two\r\nlines", "\"two\r\nlines\""},
+                                                         {"", ""},
+                                                         {"Núñez", "Núñez"}};
+    for (const auto& [field, written] : cases)
         EXPECT_EQ(csvField(field), written);
-        fields.push_back(field);
-    }
-    CsvParse parsed = parseCsv(csvText({fields, {"12.5", "-0.4"}}));
-    ASSERT_EQ(parsed.records.size(), 2u);
-    EXPECT_EQ(parsed.records[0].fields, fields);
     EXPECT_EQ(csvRecord({"12.5", "-0.4"}), "12.5,-0.4\r\n");
 }
 

@@ -49,13 +49,11 @@ TEST_F(StartUpTest, AFolderWithoutDataFilesIsAFirstStartNotAFailure) {
     EXPECT_TRUE(missing.listFailure);
     EXPECT_EQ(missing.leagueMenu, Names{NoEntries});
 
-    Store empty = storeIn(dir.path());
-    empty.settingsDir = dir / "config";
     writeFile(dir / "vexa.dat", crlf({" 0 ", " .9 ", "Arial", " 1 ", " 0 ", " 1 ", " 0 "}));
-    StartUpResult none = loadAtStartUp(empty);
+    StartUpResult none = loadAtStartUp(store);
     EXPECT_FALSE(none.listFailure);
     EXPECT_EQ(none.leagueMenu, Names{NoEntries});
-    EXPECT_EQ(empty.settings.FontName, "Arial");
+    EXPECT_EQ(store.settings.FontName, "Arial");
 }
 
 // Three leagues, Friday current; Monday and Friday have their files, Seniors none.
