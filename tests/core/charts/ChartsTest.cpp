@@ -113,7 +113,7 @@ TEST(ComparePrint, FiftyLinesToAPageAndAHeadingOnEachPage) {
     }
 }
 
-const uint32_t LightBlue = 0x0000FF, LightGreen = 0x00FF00, LightCyan = 0x00FFFF;
+const uint32_t LightBlue = 0x0000FF, LightGreen = 0x00FF00, LightCyan = 0x00FFFF, LightRed = 0xFF0000;
 
 struct PieTest : ::testing::Test {
     Store store;
@@ -243,8 +243,6 @@ TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrderAndPrin
                                      "setCurrentY 12960", "setFontSize 9", "print 12-31-2023|", "endDoc"}));
 }
 
-const uint32_t LightRed = 0xFF0000;
-
 struct TrendTest : ::testing::Test {
     Store store;
     RecordingCanvas canvas{TrendWidth, TrendHeight};
@@ -259,7 +257,9 @@ struct TrendTest : ::testing::Test {
     }
 };
 
-TEST_F(TrendTest, NoRoundsDrawsTheGridAndLabelsOnly) {
+// Without rounds only the grid and the labels; the first round is a dot at 1080;
+// twenty end at 8300, each joined to the one before.
+TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     draw();
     std::vector<CanvasItem> lines = canvas.lines();
     ASSERT_EQ(lines.size(), 12u); // two axes, ten grid lines, no series
@@ -280,10 +280,8 @@ TEST_F(TrendTest, NoRoundsDrawsTheGridAndLabelsOnly) {
     TrendCaptions c = trendCaptions(store.player(p));
     EXPECT_EQ((std::vector<std::string>{c.rounds, c.index, c.name}),
               (std::vector<std::string>{"0 rounds played", "Current Hcp. Index = 0", "Ann Smith"}));
-}
 
-// The first round is a dot at 1080; twenty end at 8300, each joined to the one before.
-TEST_F(TrendTest, RoundsFrom1080To8300JoinedEachToTheOneBeforeAndThePrintedPage) {
+    canvas.clear();
     addChartRound(store, p, 12.4f, 10.1f);
     draw();
     auto diffs = series(LightRed), indexes = series(BlackColor);
