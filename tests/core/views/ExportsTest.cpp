@@ -220,9 +220,16 @@ TEST_F(NightResultsTest, BestNetFirstWithNineHolesAgainstHalfTheHandicapAndTeamS
     EXPECT_EQ((std::array{top.teams[0].rank, top.teams[1].rank, top.teams[2].rank}), (std::array{1, 1, 3}));
 }
 
-TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
-    Store store;
-    setCourse(store, 1, "Pine Hills", "PH");
+TEST_F(NightResultsTest, DatesTypedDatesWithoutRoundsAndLongNights) {
+    EXPECT_EQ(nightResultsOf(store, "2006-07-03").sheet.rounds.size(), 6u);
+    EXPECT_EQ(nightResultsOf(store, "7/3/2006").sheet.rounds.size(), 6u);
+    EXPECT_EQ(nightResultsOf(store, "07/04/06").refusal->text,
+              "No round of this league was played on 07/04/06.");
+    EXPECT_EQ(nightResultsOf(store, "07/32/06").refusal->text,
+              "\"07/32/06\" is not a date MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084.");
+    EXPECT_EQ(latestRoundDateText(store), "07/10/06");
+
+    // A long night repeats the heading on each page.
     for (int p = 1; p <= 70; ++p)
         addRound(store, addSamplePlayer(store, "Player " + std::to_string(p)),
                  {7, 3, 6, 1, 40, 0, 9.0f, 0, {}});
@@ -237,16 +244,6 @@ TEST(NightResultsPages, LongNightsRepeatTheHeadingOnEachPage) {
         (i < 59 ? first : second) += lines[i] + "\n";
     EXPECT_EQ(pages[0], first);
     EXPECT_EQ(pages[1], second);
-}
-
-TEST_F(NightResultsTest, DatesTypedAndDatesWithoutRounds) {
-    EXPECT_EQ(nightResultsOf(store, "2006-07-03").sheet.rounds.size(), 6u);
-    EXPECT_EQ(nightResultsOf(store, "7/3/2006").sheet.rounds.size(), 6u);
-    EXPECT_EQ(nightResultsOf(store, "07/04/06").refusal->text,
-              "No round of this league was played on 07/04/06.");
-    EXPECT_EQ(nightResultsOf(store, "07/32/06").refusal->text,
-              "\"07/32/06\" is not a date MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD from 1985 to 2084.");
-    EXPECT_EQ(latestRoundDateText(store), "07/10/06");
 }
 
 } // namespace
