@@ -458,9 +458,8 @@ TEST(CardForm, OpeningClosingAndTheScalingBox) {
     store.settings.CardWDOffset = 35.5f;
     CardForm form = openCardForm(store.settings);
     EXPECT_EQ(store.settings.CardScaling, 1.0f); // 0 found at opening becomes 1
-    EXPECT_EQ(form.hOffset, "-120");
-    EXPECT_EQ(form.wdOffset, "35.5");
-    EXPECT_EQ(form.scaling, "1.000");
+    EXPECT_EQ((std::vector<std::string>{form.hOffset, form.wdOffset, form.scaling}),
+              (std::vector<std::string>{"-120", "35.5", "1.000"}));
     EXPECT_EQ(scalingBoxText("1.050"), "1.05");
     EXPECT_EQ(scalingBoxText("abc"), "0");
 

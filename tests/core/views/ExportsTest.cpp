@@ -57,8 +57,7 @@ std::string typedSeason() {
             std::string tee = p == 1 && week % 2 == 1 ? "3" : "";
             csv += "05/" + plainNumber(week + 1) + "/24," + names[p] + ",Pine Hills," + tee;
             if (week == 5) {
-                csv +=
-                    "," + plainNumber(40 + p + week % 3) + "," + plainNumber(42 + p) + std::string(18, ',');
+                csv += "," + plainNumber(42 + p) + "," + plainNumber(42 + p) + std::string(18, ',');
             } else {
                 csv += ",,";
                 for (int h = 1; h <= 18; ++h) {
