@@ -312,11 +312,10 @@ TEST(WhsViews, NoIndexYetShowsNH) {
     EXPECT_EQ(withIndex.substr(32, 4), " 6.0");
     EXPECT_NE(line.find("NH     "), std::string::npos);
 
-    RoundsView view;
-    view.setMode(ViewMode::Recent);
+    RoundsView view; // the recent view
     view.show(store);
-    std::vector<std::string> listing = shortListingLines(view.lines());
-    EXPECT_EQ(listing.back(), "       Handicap indexes " + std::string(WhsIndexNote) + ".");
+    EXPECT_EQ(shortListingLines(view.lines()).back(),
+              "       Handicap indexes " + std::string(WhsIndexNote) + ".");
 
     std::vector<std::string> compare = compareLines(store.league, true);
     ASSERT_EQ(compare.size(), 3u);
