@@ -27,8 +27,7 @@ namespace {
     auto at = calls.begin();
     for (const std::string& call : expected) {
         at = std::find(at, calls.end(), call);
-        if (at == calls.end()) return ::testing::AssertionFailure() << "missing or out of order: " << call;
-        ++at;
+        if (at++ == calls.end()) return ::testing::AssertionFailure() << "missing or out of order: " << call;
     }
     return ::testing::AssertionSuccess();
 }
