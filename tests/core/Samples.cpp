@@ -105,9 +105,8 @@ void addRound(Store& store, int p, const RoundSample& sample) {
 }
 
 void setCourse(Store& store, int c, const std::string& name, const std::string& initials) {
-    CourseTable& courses = store.courses;
-    if (courses.CourseCount < c) courses.CourseCount = static_cast<int16_t>(c);
-    auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+    if (store.courses.CourseCount < c) store.courses.CourseCount = static_cast<int16_t>(c);
+    auto& fields = store.courses.CourseField[static_cast<std::size_t>(c)];
     fields.fill("");
     fields[field::Name] = name;
     for (int h = 1; h <= 18; ++h)

@@ -284,8 +284,7 @@ TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     addChartRound(store, p, 12.4f, 10.1f);
     draw();
     auto diffs = series(LightRed), indexes = series(BlackColor);
-    ASSERT_EQ(diffs.size(), 1u);
-    ASSERT_EQ(indexes.size(), 1u);
+    ASSERT_EQ(std::pair(diffs.size(), indexes.size()), (std::pair<std::size_t, std::size_t>(1, 1)));
     EXPECT_EQ(diffs[0].x, 1080);
     EXPECT_EQ(diffs[0].x2, 1080);
     EXPECT_NEAR(diffs[0].y, 2132, 1e-3);
@@ -389,10 +388,9 @@ TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirstAndOneCardPrintsItsEightIte
 // eleventh takes a second sheet: checked call by call below); none is refused.
 TEST_F(CardsTest, TenCardsToASheetInSlotOrderAndNoneRefused) {
     std::vector<int> slots = players(10);
-    Failure refused = PrintHandicapCards(store, printer, {}, "", picture);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->text, "No Players selected, cannot continue.");
-    EXPECT_EQ(refused->title, "Tallyrock");
+    Message refused = PrintHandicapCards(store, printer, {}, "", picture).value_or(Message{});
+    EXPECT_EQ(std::pair(refused.title, refused.text),
+              (std::pair<std::string, std::string>("Tallyrock", "No Players selected, cannot continue.")));
     EXPECT_EQ(printer.text(), "");
     EXPECT_FALSE(printer.ended());
 
@@ -450,9 +448,8 @@ TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheetAndScalingMoves
 
 TEST(CardForm, OpeningClosingAndTheScalingBox) {
     TempDir dir;
-    Store store;
+    Store store = storeIn(dir.path()); // the save locks the data folder
     store.settingsDir = dir.path();
-    store.workDir = dir.path(); // the save locks the data folder
     store.settings.CardHOffset = -120;
     store.settings.CardWDOffset = 35.5f;
     CardForm form = openCardForm(store.settings);

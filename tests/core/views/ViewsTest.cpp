@@ -33,12 +33,9 @@ std::string list(const std::string& current) {
 }
 
 struct StartUpTest : ::testing::Test {
-    StartUpTest() {
-        store.workDir = dir.path();
-        store.settingsDir = dir / "config";
-    }
+    StartUpTest() { store.settingsDir = dir / "config"; }
     TempDir dir;
-    Store store;
+    Store store = storeIn(dir.path());
 };
 
 // A missing league list beside data files is a warning; an empty one leaves no entries.
@@ -113,11 +110,9 @@ TEST_F(StartUpTest, TheCurrentLeagueOpensWithoutRewritingTheListAnotherRewritesI
     EXPECT_EQ(store.settings.CurrentLeague, 2);
 }
 
-RoundSample pccRound() {
-    RoundSample r;
-    r.holes = {0, 5, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0};
-    return r;
-}
+// A round of 07/03/06 at Pine Creek, 45 out and 43 in, hole by hole.
+const RoundSample PccRound{
+    7, 3, 6, 1, 45, 43, 12.3f, 14, {0, 5, 5, 4, 6, 5, 5, 4, 5, 6, 5, 5, 4, 6, 5, 5, 4, 4, 0}};
 
 struct RoundsViewTest : ::testing::Test {
     RoundsViewTest() { setCourse(store, 1, "Pine Creek Club", "PCC"); }
@@ -127,7 +122,7 @@ struct RoundsViewTest : ::testing::Test {
 
 TEST_F(RoundsViewTest, RoundLinesKeepTheirColumns) {
     int bob = addSamplePlayer(store, "Bob Smith");
-    addRound(store, bob, pccRound());
+    addRound(store, bob, PccRound);
     store.player(bob).PlayerMark = 1;
     EXPECT_EQ(roundLine(store, bob, 1, ViewMode::Recent),
               "07/03/06   PCC   45   43   88    12.3     5  5  4  6  5  5  4  5  6  5  5  4  6  5  5  4  4  -"
@@ -135,7 +130,7 @@ TEST_F(RoundsViewTest, RoundLinesKeepTheirColumns) {
 
     int cy = addSamplePlayer(store, "Cy Moss");
     for (float index : {5.0f, 10.4f, -1.2f}) {
-        RoundSample r = pccRound();
+        RoundSample r = PccRound;
         r.index = index;
         r.courseHcp = index < 0 ? -1 : 7;
         addRound(store, cy, r);
@@ -253,7 +248,7 @@ struct ListingsTest : RoundsViewTest {
     ListingsTest() { store.league.LeagueFilePath = "Monday.LGE"; }
     // A recent view of `players` players with one round each, 12 on the first hole.
     ViewLines recentView(int players) {
-        RoundSample r = pccRound();
+        RoundSample r = PccRound;
         r.holes[1] = 12;
         for (int i = 0; i < players; ++i)
             addRound(store, addSamplePlayer(store, i == 0 ? "Bob Smith" : "Player " + std::to_string(i + 1)),
