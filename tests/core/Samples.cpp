@@ -20,10 +20,9 @@ int addSampleCourse(Store& store, const std::string& name, const std::array<TeeR
     fields[field::InPar] = plainNumber(in);
     fields[field::TotalPar] = " " + plainNumber(out + in);
     for (int t = 1; t <= 3; ++t) {
-        fields[static_cast<std::size_t>(field::rating(t))] =
-            ratingFieldText(tees[static_cast<std::size_t>(t - 1)].rating);
-        fields[static_cast<std::size_t>(field::slope(t))] =
-            ratingFieldText(tees[static_cast<std::size_t>(t - 1)].slope);
+        const TeeRating& tee = tees[static_cast<std::size_t>(t - 1)];
+        fields[static_cast<std::size_t>(field::rating(t))] = ratingFieldText(tee.rating);
+        fields[static_cast<std::size_t>(field::slope(t))] = ratingFieldText(tee.slope);
     }
     fields[field::Initials] = name.substr(0, 2);
     return c;
@@ -99,17 +98,15 @@ void addRound(Store& store, int p, const RoundSample& sample) {
     round.RoundCourse = static_cast<int16_t>(sample.course);
     round.RoundIndex = sample.index;
     round.RoundCourseHcp = sample.courseHcp;
-    for (int h = 1; h <= 18; ++h)
-        round.HoleScore[static_cast<std::size_t>(h)] =
-            static_cast<int16_t>(sample.holes[static_cast<std::size_t>(h)]);
+    for (std::size_t h = 1; h <= 18; ++h)
+        round.HoleScore[h] = static_cast<int16_t>(sample.holes[h]);
     round.HoleScore[OutSlot] = static_cast<int16_t>(sample.out);
     round.HoleScore[InSlot] = static_cast<int16_t>(sample.in);
 }
 
 void setCourse(Store& store, int c, const std::string& name, const std::string& initials) {
-    CourseTable& courses = store.courses;
-    if (courses.CourseCount < c) courses.CourseCount = static_cast<int16_t>(c);
-    auto& fields = courses.CourseField[static_cast<std::size_t>(c)];
+    if (store.courses.CourseCount < c) store.courses.CourseCount = static_cast<int16_t>(c);
+    auto& fields = store.courses.CourseField[static_cast<std::size_t>(c)];
     fields.fill("");
     fields[field::Name] = name;
     for (int h = 1; h <= 18; ++h)

@@ -16,8 +16,7 @@ namespace tallyrock::test {
 inline constexpr std::array<int, 18> samplePars{4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 
 struct TeeRating {
-    double rating;
-    double slope;
+    double rating, slope;
 };
 
 // Adds a course as the course window stores it; returns its number.

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -10,15 +9,9 @@ namespace tallyrock::test {
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() / ("tallyrock-test-" + std::to_string(rd()));
-        if (fs::create_directory(candidate)) {
-            m_path = candidate;
-            return;
-        }
-    }
-    throw std::runtime_error("cannot create a temporary folder");
+    std::string pattern = (fs::temp_directory_path() / "tallyrock-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    m_path = pattern;
 }
 
 TempDir::~TempDir() {
@@ -73,10 +66,8 @@ std::vector<std::string> fileLines(const std::string& text) {
 }
 
 std::vector<std::string> printedLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    std::vector<std::string> lines = splitText(text, '\n');
+    if (lines.back().empty()) lines.pop_back(); // the end of the last line
     return lines;
 }
 

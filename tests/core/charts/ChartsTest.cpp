@@ -27,18 +27,12 @@ namespace {
     auto at = calls.begin();
     for (const std::string& call : expected) {
         at = std::find(at, calls.end(), call);
-        if (at == calls.end()) return ::testing::AssertionFailure() << "missing or out of order: " << call;
-        ++at;
+        if (at++ == calls.end()) return ::testing::AssertionFailure() << "missing or out of order: " << call;
     }
     return ::testing::AssertionSuccess();
 }
 
-// Column numbers count from 1, as the list is read.
-int starColumn(const std::string& line) {
-    return static_cast<int>(line.find('*')) + 1;
-}
-
-TEST(CompareChart, LowestIndexFirstAndEqualIndexesInPlayerOrder) {
+TEST(CompareChart, LowestIndexFirstEqualIndexesInPlayerOrderAndTheStarInsideTheScale) {
     Store store;
     int ann = addSamplePlayer(store, "Ann");
     int bob = addSamplePlayer(store, "Bob");
@@ -60,12 +54,11 @@ TEST(CompareChart, LowestIndexFirstAndEqualIndexesInPlayerOrder) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].substr(0, 22), " Dee                  ");
     EXPECT_EQ(lines[3].substr(0, 3), " Cy");
-}
 
-TEST(CompareChart, StarRoundsHalfUpAndIsHeldInsideTheScale) {
+    // The star rounds half up and is held inside the scale.
     const struct {
         float index;
-        int star;
+        std::size_t star;
         const char* value; // columns 73 to 77; negative values carry no extra space
     } cases[] = {{12.5f, 42, " 12.5"}, {-2.5f, 27, "-2.5"},  {-0.4f, 29, "-0.4"}, {0.0f, 29, " 0.0"},
                  {40.0f, 69, " 40.0"}, {45.0f, 70, " 45.0"}, {-8.1f, 23, "-8.1"}};
@@ -74,7 +67,7 @@ TEST(CompareChart, StarRoundsHalfUpAndIsHeldInsideTheScale) {
               " Ann Smith" + std::string(12 + 18, ' ') + "*" + std::string(31, ' ') + " 12.3");
     for (const auto& c : cases) {
         std::string line = compareLine("A", c.index);
-        EXPECT_EQ(starColumn(line), c.star) << c.index;
+        EXPECT_EQ(line.find('*') + 1, c.star) << c.index; // columns count from 1, as the list is read
         EXPECT_EQ(line.substr(72), c.value) << c.index;
     }
 }
@@ -119,7 +112,7 @@ TEST(ComparePrint, FiftyLinesToAPageAndAHeadingOnEachPage) {
     }
 }
 
-const uint32_t LightBlue = 0x0000FF, LightGreen = 0x00FF00, LightCyan = 0x00FFFF;
+const uint32_t LightBlue = 0x0000FF, LightGreen = 0x00FF00, LightCyan = 0x00FFFF, LightRed = 0xFF0000;
 
 struct PieTest : ::testing::Test {
     Store store;
@@ -132,17 +125,17 @@ struct PieTest : ::testing::Test {
         DrawPie(canvas, pieSlices(counts));
         return counts;
     }
-    std::vector<std::string> legend() const {
-        std::vector<std::string> out;
-        for (const CanvasItem& t : canvas.texts())
-            out.push_back(t.text);
+    // One field of each item.
+    template <class T>
+    static std::vector<T> each(const std::vector<CanvasItem>& items, T CanvasItem::*field) {
+        std::vector<T> out;
+        for (const CanvasItem& item : items)
+            out.push_back(item.*field);
         return out;
     }
-    std::vector<uint32_t> colours(const std::vector<CanvasItem>& items) const {
-        std::vector<uint32_t> out;
-        for (const CanvasItem& item : items)
-            out.push_back(item.fillColor);
-        return out;
+    std::vector<std::string> legend() const { return each(canvas.texts(), &CanvasItem::text); }
+    static std::vector<uint32_t> colours(const std::vector<CanvasItem>& items) {
+        return each(items, &CanvasItem::fillColor);
     }
     // The averages and the count shown beside the chart.
     std::vector<std::string> captions(const ScoreCounts& counts) const {
@@ -155,23 +148,20 @@ struct PieTest : ::testing::Test {
     }
 };
 
-TEST_F(PieTest, NoHoleScoresLeaveAnEmptySurfaceAndThePanelTexts) {
+TEST_F(PieTest, NoHoleScoresLeaveAnEmptySurfaceAndEveryParIsOneFullDiscInLightBlue) {
     addChartRound(store, p, 10, 10); // totals only: no hole scores
     store.player(p).round[1].HoleScore[OutSlot] = 45;
     store.player(p).round[1].HoleScore[InSlot] = 44;
     ScoreCounts counts = draw();
-    EXPECT_EQ(counts.scoresCounted, 0);
     EXPECT_EQ(pieSlices(counts).count, 0);
     EXPECT_EQ(canvas.erased, 1);
     EXPECT_TRUE(canvas.items().empty());
     EXPECT_EQ(captions(counts),
               (std::vector<std::string>{
                   "Bob Jones", "Avg. Par per hole =", "Avg. Score per hole =", "# of scores recorded = 0"}));
-}
 
-TEST_F(PieTest, EveryParIsOneFullDiscInLightBlue) {
-    setHoleScores(addChartRound(store, p, 0, 0), {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
-    ScoreCounts counts = draw();
+    setHoleScores(store.player(p).round[1], {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
+    counts = draw();
     ASSERT_EQ(canvas.pies().size(), 1u);
     const CanvasItem disc = canvas.pies()[0];
     // Three quarters of a turn at both ends: the primitive's complete disc.
@@ -216,7 +206,7 @@ TEST_F(PieTest, CategoriesAgainstParTheHoleInOneNineHoleRoundsAndParlessCourses)
     EXPECT_EQ(counts.parSum, 0);
 }
 
-TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrder) {
+TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrderAndPrinted) {
     setHoleScores(addChartRound(store, p, 0, 0), {4, 4, 4, 5});
     draw();
     auto pies = canvas.pies();
@@ -230,7 +220,7 @@ TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrder) {
     EXPECT_EQ(colours(pies), (std::vector<uint32_t>{LightBlue, LightGreen}));
 
     setHoleScores(store.player(p).round[1], {4, 4, 5, 3});
-    draw();
+    ScoreCounts counts = draw();
     EXPECT_EQ(legend(), (std::vector<std::string>{"Birdies 25.0%", "Pars 50.0%", "Bogies 25.0%"}));
     EXPECT_EQ(colours(canvas.pies()), (std::vector<uint32_t>{LightBlue, LightGreen, LightCyan}));
     EXPECT_EQ(colours(canvas.boxes()), colours(canvas.pies())); // each legend box has its slice's colour
@@ -240,11 +230,8 @@ TEST_F(PieTest, SlicesFollowEachOtherFromTwelveOClockColouredInSliceOrder) {
     EXPECT_EQ(NormalizeAngle(a), 0.001f);
     a = -1.0f;
     EXPECT_NEAR(NormalizeAngle(a), 5.283186f, 1e-6f);
-}
 
-TEST_F(PieTest, PrintedPictureAndCaptionsFollowThePageFractions) {
-    setHoleScores(addChartRound(store, p, 0, 0), {4, 5});
-    ScoreCounts counts = draw();
+    // The printed picture and captions follow the page fractions.
     RecordingPrinter printer; // 10800 x 14400 twips
     printPieChart(printer, canvas, pieCaptions(store.player(p), counts), "Arial", Date{12, 31, 2023});
     const std::string picture = "drawPicture " + std::to_string(canvas.items().size());
@@ -254,8 +241,6 @@ TEST_F(PieTest, PrintedPictureAndCaptionsFollowThePageFractions) {
                                      "print Bob Jones               |", "setCurrentX 9180",
                                      "setCurrentY 12960", "setFontSize 9", "print 12-31-2023|", "endDoc"}));
 }
-
-const uint32_t LightRed = 0xFF0000;
 
 struct TrendTest : ::testing::Test {
     Store store;
@@ -271,7 +256,9 @@ struct TrendTest : ::testing::Test {
     }
 };
 
-TEST_F(TrendTest, NoRoundsDrawsTheGridAndLabelsOnly) {
+// Without rounds only the grid and the labels; the first round is a dot at 1080;
+// twenty end at 8300, each joined to the one before.
+TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     draw();
     std::vector<CanvasItem> lines = canvas.lines();
     ASSERT_EQ(lines.size(), 12u); // two axes, ten grid lines, no series
@@ -283,25 +270,21 @@ TEST_F(TrendTest, NoRoundsDrawsTheGridAndLabelsOnly) {
         EXPECT_TRUE(grid.dotted);
         EXPECT_DOUBLE_EQ(grid.y, trendY(static_cast<float>(-5 + 5 * k)));
     }
-    EXPECT_TRUE(series(LightRed).empty());
     EXPECT_EQ(canvas.textsReading("<--  Earlier Rounds         More recent Rounds  -->").size(), 1u);
     std::string word; // written down the left side, a letter at a time
     for (const CanvasItem& t : canvas.texts())
         if (t.font.size == 9) word += t.text;
     EXPECT_EQ(word, "HANDICAP");
 
-    TrendCaptions captions = trendCaptions(store.player(p));
-    EXPECT_EQ(captions.rounds, "0 rounds played");
-    EXPECT_EQ(captions.index, "Current Hcp. Index = 0");
-    EXPECT_EQ(captions.name, "Ann Smith");
-}
+    TrendCaptions c = trendCaptions(store.player(p));
+    EXPECT_EQ((std::vector<std::string>{c.rounds, c.index, c.name}),
+              (std::vector<std::string>{"0 rounds played", "Current Hcp. Index = 0", "Ann Smith"}));
 
-TEST_F(TrendTest, OneRoundIsADotAt1080) {
+    canvas.clear();
     addChartRound(store, p, 12.4f, 10.1f);
     draw();
     auto diffs = series(LightRed), indexes = series(BlackColor);
-    ASSERT_EQ(diffs.size(), 1u);
-    ASSERT_EQ(indexes.size(), 1u);
+    ASSERT_EQ(std::pair(diffs.size(), indexes.size()), (std::pair<std::size_t, std::size_t>(1, 1)));
     EXPECT_EQ(diffs[0].x, 1080);
     EXPECT_EQ(diffs[0].x2, 1080);
     EXPECT_NEAR(diffs[0].y, 2132, 1e-3);
@@ -310,27 +293,8 @@ TEST_F(TrendTest, OneRoundIsADotAt1080) {
     EXPECT_EQ(indexes[0].y, indexes[0].y2);
     // The index series is drawn on top of the differentials.
     EXPECT_EQ(canvas.lines().back().color, BlackColor);
-}
 
-TEST_F(TrendTest, TwentyRoundsEndAt8300AndJoinEachToTheOneBefore) {
-    for (int i = 1; i <= 20; ++i)
-        addChartRound(store, p, static_cast<float>(i), 0.5f * static_cast<float>(i));
-    draw();
-    auto diffs = series(LightRed);
-    ASSERT_EQ(diffs.size(), 20u);
-    for (std::size_t i = 1; i < diffs.size(); ++i) {
-        EXPECT_EQ(diffs[i].x, diffs[i - 1].x2);
-        EXPECT_EQ(diffs[i].y, diffs[i - 1].y2);
-        EXPECT_EQ(diffs[i].x2 - diffs[i].x, 380);
-    }
-    EXPECT_EQ(diffs.back().x2, 8300);
-    EXPECT_NEAR(diffs.back().y2, 3000 - 70 * 20, 1e-9);
-    EXPECT_NEAR(series(BlackColor).back().y2, 3000 - 70 * 10, 1e-9);
-}
-
-TEST_F(TrendTest, PrintedPageLayoutFollowsThePageFractions) {
-    addChartRound(store, p, 11.0f, 9.0f);
-    draw();
+    // The printed page follows the page fractions.
     RecordingPrinter printer; // 10800 x 14400 twips
     printTrendChart(printer, canvas, trendCaptions(store.player(p)), "Arial", Date{7, 4, 2024});
     const std::string picture = "drawPicture " + std::to_string(canvas.items().size());
@@ -346,6 +310,21 @@ TEST_F(TrendTest, PrintedPageLayoutFollowsThePageFractions) {
          "print Ann Smith               |", "setCurrentX 9180", "setCurrentY 12960", "setFontSize 9",
          "print 07-04-2024|", "endDoc"}));
     EXPECT_EQ(printer.count("setBold 1"), 1);
+
+    for (int i = 2; i <= 20; ++i)
+        addChartRound(store, p, static_cast<float>(i), 0.5f * static_cast<float>(i));
+    canvas.clear();
+    draw();
+    diffs = series(LightRed);
+    ASSERT_EQ(diffs.size(), 20u);
+    for (std::size_t i = 1; i < diffs.size(); ++i) {
+        EXPECT_EQ(diffs[i].x, diffs[i - 1].x2);
+        EXPECT_EQ(diffs[i].y, diffs[i - 1].y2);
+        EXPECT_EQ(diffs[i].x2 - diffs[i].x, 380);
+    }
+    EXPECT_EQ(diffs.back().x2, 8300);
+    EXPECT_NEAR(diffs.back().y2, 3000 - 70 * 20, 1e-9);
+    EXPECT_NEAR(series(BlackColor).back().y2, 3000 - 70 * 10, 1e-9);
 }
 
 struct CardsTest : ::testing::Test {
@@ -372,35 +351,25 @@ struct CardsTest : ::testing::Test {
         r.HoleScore[InSlot] = static_cast<int16_t>(gross - 40);
         return r;
     }
-    // The names printed on each page.
-    static std::vector<std::vector<std::string>> namesByPage(const TextPrinter& printed) {
-        std::vector<std::vector<std::string>> pages;
-        for (const std::string& page : splitText(printed.text(), '\f')) {
-            pages.emplace_back();
-            for (const std::string& line : splitText(page, '\n'))
-                if (line.rfind("Player ", 0) == 0) pages.back().push_back(line);
-        }
-        return pages;
-    }
 };
 
-TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirst) {
-    int p = addSamplePlayer(store, "Six Rounds");
+TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirstAndOneCardPrintsItsEightItems) {
+    int six = addSamplePlayer(store, "Six Rounds");
     setChartCourse(store, 2, std::vector<int>(18, 4), "");
     for (int gross : {81, 82, 83, 84, 85, 106})
-        addGross(p, gross, gross == 83 ? 2 : 1);
+        addGross(six, gross, gross == 83 ? 2 : 1);
     EXPECT_EQ(
-        cardRoundLines(store, p),
+        cardRoundLines(store, six),
         (std::array<std::string, 5>{"", "  PH81    PH85  ", "  PH82    PH106 ", " -  83  ", "  PH84  "}));
 
     int full = addSamplePlayer(store, "Full");
     for (int r = 1; r <= 20; ++r)
         addGross(full, 70 + r);
     EXPECT_EQ(cardRoundLines(store, full)[4], "  PH74    PH78    PH82    PH86    PH90  ");
-}
 
-TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
-    int p = addSamplePlayer(store, "Ann Smith");
+    // One card prints its eight items after their job lines; a player without
+    // rounds shows the zeros of slot 0.
+    int p = addSamplePlayer(store, "Ann Smith"), none = addSamplePlayer(store, "New Player");
     addGross(p, 98).RoundIndex = 12.3f;
     store.player(p).round[1].RoundCourseHcp = 14;
     ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "06-05-2007", picture));
@@ -408,108 +377,85 @@ TEST_F(CardsTest, OneCardPrintsItsEightItemsAfterTheirJobLines) {
               (std::vector<std::string>{" ", "Ann Smith", " ", "  Hcp Index: 12.3", " ", "PH CHCP: 14", " ",
                                         "  PH98  ", " ", "", " ", "", " ", "", " ", "06-05-2007", ""}));
     EXPECT_TRUE(printer.ended());
-}
-
-TEST_F(CardsTest, APlayerWithoutRoundsShowsTheZerosOfSlotZero) {
-    int p = addSamplePlayer(store, "New Player");
-    ASSERT_FALSE(PrintHandicapCards(store, printer, {p}, "", picture));
-    std::vector<std::string> lines = splitText(printer.text(), '\n');
-    EXPECT_EQ(lines[3], "  Hcp Index: 0");
-    EXPECT_EQ(lines[5], " CHCP: 0");
-    EXPECT_EQ(lines[7], "");
+    TextPrinter other;
+    ASSERT_FALSE(PrintHandicapCards(store, other, {none}, "", picture));
+    EXPECT_EQ(splitText(other.text(), '\n'),
+              (std::vector<std::string>{" ", "New Player", " ", "  Hcp Index: 0", " ", " CHCP: 0", " ", "",
+                                        " ", "", " ", "", " ", "", " ", "", ""}));
 }
 
 // Ten cards to a sheet, in slot order whatever the order of the selection (an
-// eleventh takes a second sheet: checked call by call below).
-TEST_F(CardsTest, TenCardsToASheetInSlotOrder) {
+// eleventh takes a second sheet: checked call by call below); none is refused.
+TEST_F(CardsTest, TenCardsToASheetInSlotOrderAndNoneRefused) {
     std::vector<int> slots = players(10);
+    Message refused = PrintHandicapCards(store, printer, {}, "", picture).value_or(Message{});
+    EXPECT_EQ(std::pair(refused.title, refused.text),
+              (std::pair<std::string, std::string>("Tallyrock", "No Players selected, cannot continue.")));
+    EXPECT_EQ(printer.text(), "");
+    EXPECT_FALSE(printer.ended());
+
     std::reverse(slots.begin(), slots.end());
     ASSERT_FALSE(PrintHandicapCards(store, printer, slots, "", picture));
     std::vector<std::string> names;
     for (int i = 1; i <= 10; ++i)
         names.push_back("Player " + std::to_string(i));
-    EXPECT_EQ(namesByPage(printer), std::vector<std::vector<std::string>>{names});
+    EXPECT_EQ(printer.text().find('\f'), std::string::npos); // one sheet
+    std::vector<std::string> printed;
+    for (const std::string& line : splitText(printer.text(), '\n'))
+        if (line.rfind("Player ", 0) == 0) printed.push_back(line);
+    EXPECT_EQ(printed, names);
     EXPECT_TRUE(markedPlayers(store).empty());
-}
 
-TEST_F(CardsTest, NothingSelectedRefusesAndPrintsNothing) {
-    players(3);
-    Failure refused = PrintHandicapCards(store, printer, {}, "", picture);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->text, "No Players selected, cannot continue.");
-    EXPECT_EQ(refused->title, "Tallyrock");
-    EXPECT_EQ(printer.text(), "");
-    EXPECT_FALSE(printer.ended());
-}
-
-TEST_F(CardsTest, ListEntriesKeepTheirSlotsAcrossEmptyNames) {
-    addSamplePlayer(store, "Ann");
+    // The chooser's entries keep their slots across empty names.
     addSamplePlayer(store, "");
     int cy = addSamplePlayer(store, "Cy");
     std::vector<PlayerEntry> entries = playerEntries(store.league);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[1].name, "Cy");
-    EXPECT_EQ(entries[1].slot, cy);
+    ASSERT_EQ(entries.size(), 11u);
+    EXPECT_EQ(entries[10].name, "Cy");
+    EXPECT_EQ(entries[10].slot, cy);
 }
 
-TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheet) {
+TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheetAndScalingMovesEveryItem) {
     std::vector<int> slots = players(11);
     RecordingPrinter recorder; // 10800 x 14400 twips
     ASSERT_FALSE(PrintHandicapCards(store, recorder, slots, "", picture));
     const std::string pictureCall = "drawPicture " + std::to_string(picture.items().size());
-    // Card 1: picture at 0.39 W, 0.06 H; the name at 0.11 W, 0.055 H. Card 2 one column right (0.42 W).
-    EXPECT_TRUE(callsInOrder(recorder.calls, {pictureCall + " 4212 864 756 1108.8",
-                                              "print  |",
-                                              "setFontName Courier New",
-                                              "setFontSize 12",
-                                              "setCurrentX 1188",
-                                              "setCurrentY 792",
-                                              "print Player 1|",
-                                              "setCurrentX 1188",
-                                              "setCurrentY 1224",
-                                              "print   Hcp Index: 0|",
-                                              pictureCall + " 8748 864 756 1108.8",
-                                              "setCurrentX 5724",
-                                              "setCurrentY 792",
-                                              "print Player 2|",
-                                              "setCurrentY 3585.6",
-                                              "print Player 3|",
-                                              "newPage",
-                                              pictureCall + " 4212 864 756 1108.8",
-                                              "setCurrentX 1188",
-                                              "setCurrentY 792",
-                                              "print Player 11|",
-                                              "endDoc"}));
+    const std::string left = pictureCall + " 4212 864 756 1108.8",
+                      right = pictureCall + " 8748 864 756 1108.8";
+    EXPECT_TRUE(callsInOrder(recorder.calls,
+                             {// Card 1: picture at 0.39 W, 0.06 H; the name at 0.11 W, 0.055 H.
+                              left, "print  |", "setFontName Courier New", "setFontSize 12",
+                              "setCurrentX 1188", "setCurrentY 792", "print Player 1|", "setCurrentX 1188",
+                              "setCurrentY 1224", "print   Hcp Index: 0|",
+                              // Card 2 one column right (0.42 W).
+                              right, "setCurrentX 5724", "setCurrentY 792", "print Player 2|",
+                              "setCurrentY 3585.6", "print Player 3|", "newPage", left, "setCurrentX 1188",
+                              "setCurrentY 792", "print Player 11|", "endDoc"}));
     EXPECT_EQ(recorder.count("newPage"), 1);
     EXPECT_EQ(recorder.documentName, "Handicap cards");
-}
 
-TEST_F(CardsTest, ScalingAndOffsetsMoveEveryItem) {
-    std::vector<int> slots = players(3);
+    // Scaling and offsets move every item.
     store.settings.CardScaling = 1.05f;
     store.settings.CardHOffset = 100;
     store.settings.CardWDOffset = -50;
-    RecordingPrinter recorder;
-    ASSERT_FALSE(PrintHandicapCards(store, recorder, slots, "", picture));
-    // Card 3, name line: (0.055 + 0.194) x 14400 x 1.05 + 100; date line: (0.19 + 0.194) x 14400 x 1.05 +
-    // 100.
-    EXPECT_TRUE(
-        callsInOrder(recorder.calls, {"setCurrentX 1138", "setCurrentY 3864.88", "print Player 3|",
-                                      "setCurrentX 1138", "setCurrentY 5906.08", "print |", "endDoc"}));
+    RecordingPrinter scaled;
+    ASSERT_FALSE(PrintHandicapCards(store, scaled, {slots[0], slots[1], slots[2]}, "", picture));
+    // Card 3, name line: (0.055 + 0.194) x 14400 x 1.05 + 100;
+    // date line: (0.19 + 0.194) x 14400 x 1.05 + 100.
+    EXPECT_TRUE(callsInOrder(scaled.calls, {"setCurrentX 1138", "setCurrentY 3864.88", "print Player 3|",
+                                            "setCurrentX 1138", "setCurrentY 5906.08", "print |", "endDoc"}));
 }
 
 TEST(CardForm, OpeningClosingAndTheScalingBox) {
     TempDir dir;
-    Store store;
+    Store store = storeIn(dir.path()); // the save locks the data folder
     store.settingsDir = dir.path();
-    store.workDir = dir.path(); // the save locks the data folder
     store.settings.CardHOffset = -120;
     store.settings.CardWDOffset = 35.5f;
     CardForm form = openCardForm(store.settings);
     EXPECT_EQ(store.settings.CardScaling, 1.0f); // 0 found at opening becomes 1
-    EXPECT_EQ(form.hOffset, "-120");
-    EXPECT_EQ(form.wdOffset, "35.5");
-    EXPECT_EQ(form.scaling, "1.000");
+    EXPECT_EQ((std::vector<std::string>{form.hOffset, form.wdOffset, form.scaling}),
+              (std::vector<std::string>{"-120", "35.5", "1.000"}));
     EXPECT_EQ(scalingBoxText("1.050"), "1.05");
     EXPECT_EQ(scalingBoxText("abc"), "0");
 
