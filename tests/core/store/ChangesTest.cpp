@@ -1,9 +1,7 @@
-// Changes to the data files: a save that fails leaves every file and table as
-// it was and says why; changes of several files land whole or not at all, a
-// crash midway is finished by the next program, and no program overwrites what
-// another wrote. Every change can be undone byte for byte, is listed and can
-// be undone in turn; the list keeps the last 20, and a file changed since by
-// something the list does not hold is never overwritten.
+// Changes to the data files: a failed save changes nothing and says why; changes
+// of several files land whole or not at all, even across a crash, and no program
+// overwrites what another wrote. Every change can be undone byte for byte, and
+// the undo undone in turn.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
