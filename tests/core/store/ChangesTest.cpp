@@ -352,12 +352,9 @@ TEST(Undo, ARemovedPlayerComesBackByteForByteAndTheUndoIsUndoneInTurn) {
 
 // Each operation names its change in the user's words.
 TEST(Undo, OperationsNameTheirChanges) {
-    struct Case {
-        std::string label;
-        std::function<bool(Store&)> change; // true when it landed
-    };
+    // Each change is true when it landed.
     auto roster = [](Store& s) { return saveRosterFiles(s, TeamFileSave::Always).empty(); };
-    const Case cases[] = {
+    const std::pair<std::string, std::function<bool(Store&)>> cases[] = {
         {"Add Player Ann Lee",
          [&](Store& s) { return addPlayer(s, "Ann Lee", 2) == AddPlayerResult::Added && roster(s); }},
         {"Rename Player Player, Number 1 to Ann Lee",
@@ -379,14 +376,14 @@ TEST(Undo, OperationsNameTheirChanges) {
          }},
         {"", [&](Store& s) { return roster(s); }}, // written as it was: no entry
     };
-    for (const Case& c : cases) {
+    for (const auto& [label, change] : cases) {
         Folder f;
-        ASSERT_TRUE(c.change(f.store)) << c.label;
-        EXPECT_EQ(undoList(f.store).size(), c.label.empty() ? 1u : 2u) << c.label;
-        if (!c.label.empty()) {
-            EXPECT_EQ(f.newest(), c.label);
+        ASSERT_TRUE(change(f.store)) << label;
+        EXPECT_EQ(undoList(f.store).size(), label.empty() ? 1u : 2u) << label;
+        if (!label.empty()) {
+            EXPECT_EQ(f.newest(), label);
         }
-        EXPECT_EQ(unsavedRounds(f.store), 0) << c.label;
+        EXPECT_EQ(unsavedRounds(f.store), 0) << label;
     }
 }
 

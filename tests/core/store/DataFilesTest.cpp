@@ -127,50 +127,6 @@ class ProcessLocale {
     bool m_active = false;
 };
 
-} // namespace
-
-// Names match without regard to letter case, and a file keeps its own spelling.
-TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint) {
-    TempDir dir;
-    // The files as saved under the "C" locale the tests start in, then spelt otherwise.
-    Store original = filledStore(dir.path());
-    for (const Kind& kind : Kinds)
-        ASSERT_TRUE(kind.save(original)) << kind.fileName;
-    ASSERT_NE(readFile(dir / "Monday.LGE").find(" 1E+07 "), std::string::npos);
-    for (auto [name, spelt] : {std::pair{"Monday.LGE", "monday.lge"},
-                               {"course.dat", "Course.DAT"},
-                               {"vexa.dat", "VEXA.DAT"},
-                               {"Monday.tea", "MONDAY.TEA"}})
-        fs::rename(dir / name, dir / spelt);
-    const auto saved = folderSnapshot(dir.path());
-
-    ProcessLocale comma("de_DE.UTF-8");
-    ASSERT_TRUE(comma.active()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-
-    // Each file read and saved again under the comma locale: the same bytes under the same names.
-    Store store = mondayIn(dir.path());
-    for (const Kind& kind : Kinds)
-        ASSERT_TRUE(kind.load(store)) << kind.fileName;
-    for (const Kind& kind : Kinds)
-        ASSERT_TRUE(kind.save(store)) << kind.fileName;
-    EXPECT_EQ(folderSnapshot(dir.path()), saved);
-    for (int p = 1; p <= Players; ++p)
-        EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
-
-    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
-    EXPECT_EQ(generalNumber(0.96f), "0.96");
-    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
-    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
-    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
-    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
-    EXPECT_EQ(leadingNumber("72,8"), 72);
-    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
-    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
-}
-
-namespace {
-
 std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
     std::string out;
     for (std::size_t i = 0; i < count; ++i)
@@ -235,7 +191,91 @@ void replaceFile(const fs::path& file, const std::string& text) {
     writeFile(file, text);
 }
 
+::testing::AssertionResult isLeagueLoadFailure(const Failure& failure) {
+    return isMessage(
+        failure, "Tallyrock",
+        "Unable to load league file, please check the\r\nworking directory specified by your launcher.",
+        Icon::Exclamation);
+}
+::testing::AssertionResult isCourseLoadFailure(const Failure& failure) {
+    return isMessage(
+        failure, "Loading...",
+        "No courses have been saved or\r\nproblem reading file.\r\nIgnore this if you are entering "
+        "your\r\nfirst course.",
+        Icon::Exclamation);
+}
+::testing::AssertionResult isListLoadFailure(const Failure& failure) {
+    return isMessage(failure, "Tallyrock",
+                     "Cannot Load vexa.dat, Please check your working\r\ndirectory or Launchers startup "
+                     "directory setting.");
+}
+
+Store settingsStore(const TempDir& dir) {
+    Store store = storeIn(dir / "work");
+    store.settingsDir = dir / "config";
+    fs::create_directories(store.workDir);
+    fs::create_directories(store.settingsDir);
+    return store;
+}
+
+// The thirteen values of the settings file, in file order.
+std::vector<double> values(const Settings& s) {
+    return {double(s.HcpMethod),
+            double(s.RoundsOption),
+            double(s.RoundsToUse),
+            double(s.PercentRounds),
+            s.MensHcpMax,
+            s.WomensHcpMax,
+            double(s.StrokesAbovePar),
+            double(s.MaxStrokesPerHole),
+            double(s.StrokeOption),
+            s.Reserved,
+            s.CardHOffset,
+            s.CardWDOffset,
+            s.CardScaling};
+}
+
 } // namespace
+
+// Names match without regard to letter case, and a file keeps its own spelling.
+TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint) {
+    TempDir dir;
+    // The files as saved under the "C" locale the tests start in, then spelt otherwise.
+    Store original = filledStore(dir.path());
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.save(original)) << kind.fileName;
+    ASSERT_NE(readFile(dir / "Monday.LGE").find(" 1E+07 "), std::string::npos);
+    for (auto [name, spelt] : {std::pair{"Monday.LGE", "monday.lge"},
+                               {"course.dat", "Course.DAT"},
+                               {"vexa.dat", "VEXA.DAT"},
+                               {"Monday.tea", "MONDAY.TEA"}})
+        fs::rename(dir / name, dir / spelt);
+    const auto saved = folderSnapshot(dir.path());
+
+    ProcessLocale comma("de_DE.UTF-8");
+    ASSERT_TRUE(comma.active()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
+    // Each file read and saved again under the comma locale: the same bytes under the same names.
+    Store store = mondayIn(dir.path());
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.load(store)) << kind.fileName;
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.save(store)) << kind.fileName;
+    EXPECT_EQ(folderSnapshot(dir.path()), saved);
+    for (int p = 1; p <= Players; ++p)
+        EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
+
+    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
+    EXPECT_EQ(generalNumber(0.96f), "0.96");
+    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
+    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
+    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
+    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
+    EXPECT_EQ(leadingNumber("72,8"), 72);
+    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
+    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+}
 
 TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
     TempDir dir;
@@ -271,29 +311,6 @@ TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
         });
     }
 }
-
-namespace {
-
-::testing::AssertionResult isLeagueLoadFailure(const Failure& failure) {
-    return isMessage(
-        failure, "Tallyrock",
-        "Unable to load league file, please check the\r\nworking directory specified by your launcher.",
-        Icon::Exclamation);
-}
-::testing::AssertionResult isCourseLoadFailure(const Failure& failure) {
-    return isMessage(
-        failure, "Loading...",
-        "No courses have been saved or\r\nproblem reading file.\r\nIgnore this if you are entering "
-        "your\r\nfirst course.",
-        Icon::Exclamation);
-}
-::testing::AssertionResult isListLoadFailure(const Failure& failure) {
-    return isMessage(failure, "Tallyrock",
-                     "Cannot Load vexa.dat, Please check your working\r\ndirectory or Launchers startup "
-                     "directory setting.");
-}
-
-} // namespace
 
 TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
     // Written by hand: one player, round 1 filled, rounds 2..20 empty.
@@ -661,35 +678,6 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
         EXPECT_EQ(bad.settings.LeagueCount, 0) << count;
     }
 }
-
-namespace {
-
-Store settingsStore(const TempDir& dir) {
-    Store store = storeIn(dir / "work");
-    store.settingsDir = dir / "config";
-    fs::create_directories(store.workDir);
-    fs::create_directories(store.settingsDir);
-    return store;
-}
-
-// The thirteen values of the settings file, in file order.
-std::vector<double> values(const Settings& s) {
-    return {double(s.HcpMethod),
-            double(s.RoundsOption),
-            double(s.RoundsToUse),
-            double(s.PercentRounds),
-            s.MensHcpMax,
-            s.WomensHcpMax,
-            double(s.StrokesAbovePar),
-            double(s.MaxStrokesPerHole),
-            double(s.StrokeOption),
-            s.Reserved,
-            s.CardHOffset,
-            s.CardWDOffset,
-            s.CardScaling};
-}
-
-} // namespace
 
 TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
     TempDir dir;

@@ -116,12 +116,7 @@ TEST(Backup, OnlyListedLeaguesInsideTheFolderAreCopied) {
 // A missing or unwritable data file ends the backup where it comes; a team
 // file that cannot be written is skipped.
 TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
-    struct Case {
-        const char* what;
-        std::function<void(BackupSample&)> change;
-        std::vector<std::string> copied;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::function<void(BackupSample&)>, std::vector<std::string>> cases[] = {
         {"course file missing",
          [](BackupSample& s) { fs::remove(s.work() / "Course.DAT"); },
          {"Club.LGE", "vexa.dat"}},
@@ -139,20 +134,20 @@ TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
          [](BackupSample& s) { s.store->writer = std::make_shared<FailingWriter>("club.tea"); },
          {"Club.LGE", "Course.DAT", "vexa.dat"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, change, copied] : cases) {
         BackupSample sample;
         sample.addLeague("Club", true);
         sample.writeListAndCourses();
-        c.change(sample);
+        change(sample);
         Failure failure = BackupDataFiles(*sample.store, sample.drive());
-        EXPECT_EQ(failure.has_value(), c.copied.size() < 3) << c.what;
+        EXPECT_EQ(failure.has_value(), copied.size() < 3) << what;
         if (failure) {
-            EXPECT_TRUE(isBackupFailure(failure)) << c.what;
+            EXPECT_TRUE(isBackupFailure(failure)) << what;
         }
         FolderFiles expected;
-        for (const std::string& name : c.copied)
+        for (const std::string& name : copied)
             expected[name] = readFile(sample.work() / name);
-        EXPECT_EQ(folderFiles(sample.backup()), expected) << c.what;
+        EXPECT_EQ(folderFiles(sample.backup()), expected) << what;
     }
 }
 
