@@ -589,26 +589,6 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
     }
 }
 
-TEST(LeagueListFile, TwoLeaguesAreNineLinesAndALoadKeepsNoOtherName) {
-    TempDir dir;
-    Store store = storeIn(dir.path());
-    Settings& s = store.settings;
-    SetDefaults(s);
-    s.LeagueCount = 2;
-    s.LeagueList[1] = "Monday, Seniors";
-    s.LeagueList[2] = "Friday";
-    s.NineHoleOption = 2;
-    s.CurrentLeague = 1;
-    s.HcpLimitOption = 3;
-    s.DateRemind = 1;
-    ASSERT_FALSE(SaveLeagueList(store));
-    EXPECT_EQ(readFile(dir / "vexa.dat"),
-              crlf({" 2 ", "Monday, Seniors", "Friday", " .96 ", "Courier New", " 2 ", " 1 ", " 3 ", " 1 "}));
-    s.LeagueList[3] = "Stale";
-    ASSERT_FALSE(LoadLeagueList(store));
-    EXPECT_EQ(s.LeagueList[3], "");
-}
-
 TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
     TempDir dir;
     auto startUp = [&](Store& store) { // the main window's load: the list, then its defaults
@@ -651,7 +631,7 @@ TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
     }
 }
 
-TEST(LeagueListFile, MissingShortOrBadFilesFail) {
+TEST(LeagueListFile, LayoutAndMissingShortOrBadFiles) {
     TempDir dir;
     Store store = storeIn(dir.path());
     bool missing = false;
@@ -660,6 +640,22 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     ApplyLeagueListDefaults(store, false);
     EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
               std::tuple(0.96f, "Courier New", int16_t{1}));
+
+    // Two leagues are nine lines; a load keeps no other name.
+    Settings& s = store.settings;
+    s.LeagueCount = 2;
+    s.LeagueList[1] = "Monday, Seniors";
+    s.LeagueList[2] = "Friday";
+    s.NineHoleOption = 2;
+    s.CurrentLeague = 1;
+    s.HcpLimitOption = 3;
+    s.DateRemind = 1;
+    ASSERT_FALSE(SaveLeagueList(store));
+    EXPECT_EQ(readFile(dir / "vexa.dat"),
+              crlf({" 2 ", "Monday, Seniors", "Friday", " .96 ", "Courier New", " 2 ", " 1 ", " 3 ", " 1 "}));
+    s.LeagueList[3] = "Stale";
+    ASSERT_FALSE(LoadLeagueList(store));
+    EXPECT_EQ(s.LeagueList[3], "");
 
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday", "Friday", " .3 ", "Arial"}));
     Store shortFile = storeIn(dir.path());
@@ -679,7 +675,7 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     }
 }
 
-TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
+TEST(SettingsFile, DefaultsShortAndWholeFilesWhereTheEnvironmentSays) {
     TempDir dir;
     Store store = settingsStore(dir);
     LoadSettings(store);
@@ -703,25 +699,23 @@ TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
     EXPECT_EQ(std::tuple(bad.settings.MensHcpMax, bad.settings.WomensHcpMax, bad.settings.CardHOffset,
                          bad.settings.CardScaling),
               std::tuple(30.5f, 38.0f, 0.0f, 1.0f));
-}
 
-TEST(SettingsFile, ThirteenLinesHeightOffsetBeforeWidthWhereTheEnvironmentSays) {
-    TempDir dir;
-    Store store = settingsStore(dir);
+    // Thirteen lines, the height offset before the width.
+    Store full = settingsStore(dir);
     const std::string file = crlf({" 1 ", " 4 ", " 10 ", " 50 ", " 36.4 ", " 40.4 ", " 3 ", " 10 ", " 2 ",
                                    " 7 ", " .5 ", "-1.25 ", " 1 "});
     writeFile(dir / "config" / "vexa.ini", file);
-    LoadSettings(store);
-    EXPECT_EQ(values(store.settings),
+    LoadSettings(full);
+    EXPECT_EQ(values(full.settings),
               (std::vector<double>{1, 4, 10, 50, 36.4f, 40.4f, 3, 10, 2, 7, 0.5, -1.25, 1}));
-    store.settingsDir = dir / "other"; // created when needed
-    ASSERT_TRUE(SaveSettings(store));
+    full.settingsDir = dir / "other"; // created when needed
+    ASSERT_TRUE(SaveSettings(full));
     EXPECT_EQ(readFile(dir / "other" / "vexa.ini"), file);
 
     // Without a settings folder the working directory is used.
-    store.settingsDir.clear();
-    store.settings.HcpMethod = 3;
-    ASSERT_TRUE(SaveSettings(store));
+    full.settingsDir.clear();
+    full.settings.HcpMethod = 3;
+    ASSERT_TRUE(SaveSettings(full));
     Store work = settingsStore(dir);
     work.settingsDir.clear();
     LoadSettings(work);
