@@ -270,7 +270,7 @@ TEST(FileLock, ASecondProgramWaitsThenNamesTheHolder) {
     EXPECT_FALSE(fs::exists(dir / "Course.dat"));
 }
 
-TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItRead) {
+TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItReadNorALeagueOpenInTheDesktopOne) {
     Folder f;
     auto cli = f.other("tallyrock-cli");
     EXPECT_FALSE(LoadCourseFile(*cli));
@@ -280,22 +280,19 @@ TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItRead) {
     std::string written = readFile(f.dir / "course.dat");
 
     fillCourse(f.store.courses, 1, "Renamed");
-    Failure failure = SaveCourseFile(f.store);
-    ASSERT_TRUE(failure);
-    EXPECT_NE(failure->text.find("course.dat was changed by another program"), std::string::npos)
-        << failure->text;
+    Failure conflict = SaveCourseFile(f.store);
+    ASSERT_TRUE(conflict);
+    EXPECT_NE(conflict->text.find("course.dat was changed by another program"), std::string::npos)
+        << conflict->text;
     EXPECT_EQ(readFile(f.dir / "course.dat"), written);
     // Read again, the change lands.
     EXPECT_FALSE(LoadCourseFile(f.store));
     fillCourse(f.store.courses, 1, "Renamed");
     EXPECT_FALSE(SaveCourseFile(f.store));
-}
 
-TEST(ChangeSet, ALeagueOpenInTheDesktopProgramIsNotChangedByAnother) {
-    Folder f;
+    // A league open in the desktop program is not changed by another.
     EXPECT_FALSE(holdLeagueOpen(f.store, "Monday.LGE"));
     auto before = f.data();
-    auto cli = f.other("tallyrock-cli");
     cli->league.LeagueFilePath = "monday.lge";
     ASSERT_FALSE(LoadLeagueFile(*cli));
     cli->player(1).PlayerName = "Behind its back";

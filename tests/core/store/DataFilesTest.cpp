@@ -111,20 +111,13 @@ Store filledStore(const fs::path& dir) {
     return store;
 }
 
-// Switches the whole C locale of the process for the life of the object.
-class ProcessLocale {
-  public:
-    explicit ProcessLocale(const char* name) : m_old(std::setlocale(LC_ALL, nullptr)) {
-        m_active = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~ProcessLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
-    ProcessLocale(const ProcessLocale&) = delete;
-    ProcessLocale& operator=(const ProcessLocale&) = delete;
-    bool active() const { return m_active; }
-
-  private:
-    std::string m_old;
-    bool m_active = false;
+// Puts the whole C locale of the process back as it was when the object goes.
+struct LocaleKept {
+    std::string old = std::setlocale(LC_ALL, nullptr);
+    LocaleKept() = default;
+    LocaleKept(const LocaleKept&) = delete;
+    LocaleKept& operator=(const LocaleKept&) = delete;
+    ~LocaleKept() { std::setlocale(LC_ALL, old.c_str()); }
 };
 
 std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
@@ -252,8 +245,9 @@ TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint
         fs::rename(dir / name, dir / spelt);
     const auto saved = folderSnapshot(dir.path());
 
-    ProcessLocale comma("de_DE.UTF-8");
-    ASSERT_TRUE(comma.active()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    LocaleKept kept;
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
 
     // Each file read and saved again under the comma locale: the same bytes under the same names.
