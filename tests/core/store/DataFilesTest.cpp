@@ -590,23 +590,23 @@ TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
         ApplyLeagueListDefaults(store, !failure);
         return failure;
     };
-    struct Font {
-        std::string name, line;
-    };
     // A name is written as it is unless the comma-delimited read would cut or trim it; then it is quoted.
-    for (const Font& f :
-         {Font{"DejaVu Sans Mono", "DejaVu Sans Mono"}, Font{"Ünïcode Mono", "Ünïcode Mono"},
-          Font{"Mono \"Q\"", "Mono \"Q\""}, Font{"Courier New, Bold", "\"Courier New, Bold\""},
-          Font{" Lead", "\" Lead\""}, Font{"Trail ", "\"Trail \""}}) {
+    const std::pair<std::string, std::string> fonts[] = {{"DejaVu Sans Mono", "DejaVu Sans Mono"},
+                                                         {"Ünïcode Mono", "Ünïcode Mono"},
+                                                         {"Mono \"Q\"", "Mono \"Q\""},
+                                                         {"Courier New, Bold", "\"Courier New, Bold\""},
+                                                         {" Lead", "\" Lead\""},
+                                                         {"Trail ", "\"Trail \""}};
+    for (const auto& [name, line] : fonts) {
         Store store = storeIn(dir.path());
         SetDefaults(store.settings);
-        store.settings.FontName = f.name;
-        ASSERT_TRUE(fontNameStorable(f.name)) << f.name;
+        store.settings.FontName = name;
+        ASSERT_TRUE(fontNameStorable(name)) << name;
         ASSERT_FALSE(SaveLeagueList(store));
-        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], f.line);
+        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], line);
         Store back = storeIn(dir.path());
         ASSERT_FALSE(startUp(back));
-        EXPECT_EQ(back.settings.FontName, f.name);
+        EXPECT_EQ(back.settings.FontName, name);
     }
 
     const std::tuple<std::string, std::string, float, std::string> cases[] = {
