@@ -1,9 +1,7 @@
-// Changes to the data files: a save that fails leaves every file and table as
-// it was and says why; changes of several files land whole or not at all, a
-// crash midway is finished by the next program, and no program overwrites what
-// another wrote. Every change can be undone byte for byte, is listed and can
-// be undone in turn; the list keeps the last 20, and a file changed since by
-// something the list does not hold is never overwritten.
+// Changes to the data files: a failed save changes nothing and says why; changes
+// of several files land whole or not at all, even across a crash, and no program
+// overwrites what another wrote. Every change can be undone byte for byte, and
+// the undo undone in turn.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
@@ -86,33 +84,13 @@ bool recordRound(Store& s, int p) {
     return RoundRecorder(s).record(holes, 2).outcome == RecordOutcome::Recorded;
 }
 
-// Lowers the largest file this process may write, so a write fails part way
-// even for root (the tests may run as root, who writes into read-only folders). SIGXFSZ is ignored so the
-// write returns an error instead.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = SIG_DFL;
-};
+} // namespace
 
 // Every save fails with its own message (the settings save silently), and
 // neither the files nor the tables change.
-void expectEverySaveFails(Folder& f) {
+TEST(SaveFailure, InjectedWriteFailureKeepsEveryFileAndReturnsItsMessage) {
+    Folder f;
+    f.store.writer = std::make_shared<FailingWriter>();
     auto before = f.data();
     Store& s = f.store;
     s.player(1).PlayerName = s.teams.team[1].TeamName = "Changed";
@@ -132,42 +110,14 @@ void expectEverySaveFails(Folder& f) {
     EXPECT_TRUE(isMessage(SaveTeamFile(s), "Tallyrock",
                           "Cannot Write Monday.tea, Please check disk write protect, freespace etc."));
     EXPECT_FALSE(SaveSettings(s));
-    fs::permissions(f.dir.path(), fs::perms::owner_all);
     EXPECT_EQ(f.data(), before);
     EXPECT_EQ(tables(), changed);
-}
 
-} // namespace
-
-TEST(SaveFailure, InjectedWriteFailureKeepsEveryFileAndReturnsItsMessage) {
-    Folder f;
-    f.store.writer = std::make_shared<FailingWriter>();
-    expectEverySaveFails(f);
-}
-
-TEST(SaveFailure, TheMessagesNameTheFileAsItIsOnDiskAndAFailingCopyOfADamagedFileStopsTheSave) {
-    TempDir dir;
-    writeFile(dir / "FRIDAY.TEA", " 0 \r\n");
-    Store friday = storeIn(dir.path(), "Friday.LGE");
-    friday.writer = std::make_shared<FailingWriter>();
-    EXPECT_TRUE(isMessage(SaveTeamFile(friday), "Tallyrock",
+    // The message names the file as it is spelt on disk.
+    writeFile(f.dir / "FRIDAY.TEA", " 0 \r\n");
+    s.league.LeagueFilePath = "Friday.LGE";
+    EXPECT_TRUE(isMessage(SaveTeamFile(s), "Tallyrock",
                           "Cannot Write FRIDAY.TEA, Please check disk write protect, freespace etc."));
-
-    const std::string damaged = crlf({" 3 ", "Ann", " 2 "});
-    writeFile(dir / "Club.LGE", damaged);
-    Store store = storeIn(dir.path(), "Club.LGE");
-    ASSERT_TRUE(LoadLeagueFile(store));
-    auto writer = std::make_shared<FailingWriter>("Club.LGE.damaged");
-    store.writer = writer;
-    EXPECT_TRUE(isMessage(SaveLeagueFile(store), "Tallyrock", "Error Creating League Record File",
-                          Icon::Exclamation));
-    EXPECT_EQ(writer->targets, std::vector<std::string>{"Club.LGE.damaged"});
-    EXPECT_EQ(readFile(dir / "Club.LGE"), damaged);
-    EXPECT_FALSE(fs::exists(dir / "Club.LGE.damaged"));
-    // The next save tries the copy again before replacing the file.
-    store.writer = std::make_shared<AtomicFileWriter>();
-    ASSERT_FALSE(SaveLeagueFile(store));
-    EXPECT_EQ(readFile(dir / "Club.LGE.damaged"), damaged);
 }
 
 TEST(AtomicFileWriter, ReplacesTheFileKeepingItsPermissionsAndLeavesNoTemporaryFileWhenItFails) {
@@ -181,12 +131,19 @@ TEST(AtomicFileWriter, ReplacesTheFileKeepingItsPermissionsAndLeavesNoTemporaryF
     // The rename fails: a folder stands where the file should go.
     fs::create_directory(dir / "taken.dat");
     EXPECT_FALSE(writer.writeFile(dir / "taken.dat", "text"));
-    // The write fails part way.
+    // The write fails part way: the largest file this process may write is
+    // lowered (root writes into read-only folders), and SIGXFSZ ignored so the
+    // write returns an error instead.
     writeFile(dir / "big.dat", "old");
-    {
-        FileSizeLimit limit(100);
-        EXPECT_FALSE(writer.writeFile(dir / "big.dat", std::string(10000, 'x')));
-    }
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old;
+    limit.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(writer.writeFile(dir / "big.dat", std::string(10000, 'x')));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
     // The folder does not exist.
     EXPECT_FALSE(writer.writeFile(dir / "none" / "a.dat", "text"));
     EXPECT_EQ(folderSnapshot(dir.path()),
@@ -202,7 +159,8 @@ TEST(ChangeSet, AFailingSecondFileLeavesBothFilesAsTheyWereAndNestedChangesLandO
         f.store.teams.PlayerTeam[2] = 2;
         f.store.writer = std::make_shared<FailingWriter>(failing);
         EXPECT_FALSE(saveRosterFiles(f.store, TeamFileSave::Always).empty()) << failing;
-        EXPECT_EQ(f.data(), before) << failing; // no temporary file left either
+        EXPECT_EQ(f.data(), before) << failing;             // no temporary file left either
+        EXPECT_EQ(undoList(f.store).size(), 1u) << failing; // nor an entry to undo
     }
 
     Folder f;
@@ -312,7 +270,7 @@ TEST(FileLock, ASecondProgramWaitsThenNamesTheHolder) {
     EXPECT_FALSE(fs::exists(dir / "Course.dat"));
 }
 
-TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItRead) {
+TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItReadNorALeagueOpenInTheDesktopOne) {
     Folder f;
     auto cli = f.other("tallyrock-cli");
     EXPECT_FALSE(LoadCourseFile(*cli));
@@ -322,22 +280,19 @@ TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItRead) {
     std::string written = readFile(f.dir / "course.dat");
 
     fillCourse(f.store.courses, 1, "Renamed");
-    Failure failure = SaveCourseFile(f.store);
-    ASSERT_TRUE(failure);
-    EXPECT_NE(failure->text.find("course.dat was changed by another program"), std::string::npos)
-        << failure->text;
+    Failure conflict = SaveCourseFile(f.store);
+    ASSERT_TRUE(conflict);
+    EXPECT_NE(conflict->text.find("course.dat was changed by another program"), std::string::npos)
+        << conflict->text;
     EXPECT_EQ(readFile(f.dir / "course.dat"), written);
     // Read again, the change lands.
     EXPECT_FALSE(LoadCourseFile(f.store));
     fillCourse(f.store.courses, 1, "Renamed");
     EXPECT_FALSE(SaveCourseFile(f.store));
-}
 
-TEST(ChangeSet, ALeagueOpenInTheDesktopProgramIsNotChangedByAnother) {
-    Folder f;
+    // A league open in the desktop program is not changed by another.
     EXPECT_FALSE(holdLeagueOpen(f.store, "Monday.LGE"));
     auto before = f.data();
-    auto cli = f.other("tallyrock-cli");
     cli->league.LeagueFilePath = "monday.lge";
     ASSERT_FALSE(LoadLeagueFile(*cli));
     cli->player(1).PlayerName = "Behind its back";
@@ -394,12 +349,9 @@ TEST(Undo, ARemovedPlayerComesBackByteForByteAndTheUndoIsUndoneInTurn) {
 
 // Each operation names its change in the user's words.
 TEST(Undo, OperationsNameTheirChanges) {
-    struct Case {
-        std::string label;
-        std::function<bool(Store&)> change; // true when it landed
-    };
+    // Each change is true when it landed.
     auto roster = [](Store& s) { return saveRosterFiles(s, TeamFileSave::Always).empty(); };
-    const Case cases[] = {
+    const std::pair<std::string, std::function<bool(Store&)>> cases[] = {
         {"Add Player Ann Lee",
          [&](Store& s) { return addPlayer(s, "Ann Lee", 2) == AddPlayerResult::Added && roster(s); }},
         {"Rename Player Player, Number 1 to Ann Lee",
@@ -421,37 +373,18 @@ TEST(Undo, OperationsNameTheirChanges) {
          }},
         {"", [&](Store& s) { return roster(s); }}, // written as it was: no entry
     };
-    for (const Case& c : cases) {
+    for (const auto& [label, change] : cases) {
         Folder f;
-        ASSERT_TRUE(c.change(f.store)) << c.label;
-        EXPECT_EQ(undoList(f.store).size(), c.label.empty() ? 1u : 2u) << c.label;
-        if (!c.label.empty()) {
-            EXPECT_EQ(f.newest(), c.label);
+        ASSERT_TRUE(change(f.store)) << label;
+        EXPECT_EQ(undoList(f.store).size(), label.empty() ? 1u : 2u) << label;
+        if (!label.empty()) {
+            EXPECT_EQ(f.newest(), label);
         }
-        EXPECT_EQ(unsavedRounds(f.store), 0) << c.label;
+        EXPECT_EQ(unsavedRounds(f.store), 0) << label;
     }
 }
 
-TEST(Undo, RefusedWhenAFileChangedSince) {
-    Folder f;
-    // A change that does not land keeps no entry either.
-    f.store.writer = std::make_shared<FailingWriter>(".tallyrock.journal");
-    removePlayer(f.store, 1);
-    EXPECT_FALSE(saveRosterFiles(f.store, TeamFileSave::Always).empty());
-    EXPECT_EQ(undoList(f.store).size(), 1u);
-    f.store.writer = std::make_shared<FileWriter>();
-    ASSERT_FALSE(LoadLeagueFile(f.store));
-
-    ASSERT_FALSE(deleteCourse(f.store, 1));
-    writeFile(f.dir / "course.dat", "edited by hand\r\n");
-    auto before = f.data();
-    EXPECT_EQ(undoLastChange(f.store).value_or(Message{}).text,
-              "course.dat has been changed since \"Delete Course Pine Hills\",\r\n"
-              "so undoing it would lose that later change. No file was changed.");
-    EXPECT_EQ(f.data(), before);
-}
-
-TEST(Undo, KeepsTheLastTwentyChanges) {
+TEST(Undo, KeepsTheLastTwentyChangesAndIsRefusedWhenAFileChangedSince) {
     Folder f;
     for (int i = 1; i <= 25; ++i) {
         fillCourse(f.store.courses, 1, "Course " + std::to_string(i));
@@ -464,6 +397,13 @@ TEST(Undo, KeepsTheLastTwentyChanges) {
     EXPECT_EQ(list.back().label, "Edit Course 6");
     EXPECT_EQ(std::distance(fs::directory_iterator(versionsFolder(f.dir.path())), fs::directory_iterator()),
               20);
+
+    writeFile(f.dir / "course.dat", "edited by hand\r\n");
+    auto before = f.data();
+    EXPECT_EQ(undoLastChange(f.store).value_or(Message{}).text,
+              "course.dat has been changed since \"Edit Course 25\",\r\n"
+              "so undoing it would lose that later change. No file was changed.");
+    EXPECT_EQ(f.data(), before);
 }
 
 // Opening another league writes the league list, but is no change of its own

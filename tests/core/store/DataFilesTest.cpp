@@ -1,15 +1,12 @@
-// The data files: each kind's layout, reading as far as a short or damaged
-// file goes, the message of a file that cannot be read, the copy kept before a
-// damaged file is replaced, and file names whatever their letter case. Every
-// kind at once: read and written again under a C locale with a decimal comma
-// (as the desktop program runs for most European users) it keeps its bytes;
-// damaged in thousands of ways (cuts, huge and negative counts, garbage and
-// binary lines, deleted and repeated lines, other line ends) it loads without a
-// crash and leaves every count inside its table, and a file that still loads
-// saves back to the same text.
+// The data files: each kind's layout, reading as far as a short or damaged file
+// goes, the copy kept of a damaged file. Every kind at once: under a decimal
+// comma (as most European users run) it keeps its bytes and its name's spelling;
+// damaged in thousands of ways it loads without a crash, keeps every count
+// inside its table, and what still loads saves back to the same text.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
+#include "fakes/FailingWriter.h"
 #include "store/CourseFile.h"
 #include "store/LeagueFile.h"
 #include "store/NumberText.h"
@@ -39,6 +36,7 @@ struct Kind {
     std::string fileName;
     std::vector<std::size_t> keyLines; // counts and values with a range, where damage matters most
     std::function<bool(Store&)> load;  // true when the file read without failure
+    std::function<bool(Store&)> save;  // true when the file was written
     std::function<std::string(const Store&)> text;
 };
 
@@ -46,10 +44,12 @@ const Kind Kinds[] = {
     {"Monday.LGE",
      {0, 2, 3, 10, 37, 545, 546, 553, 580}, // counts, tees and course numbers of two players
      [](Store& s) { return !LoadLeagueFile(s); },
+     [](Store& s) { return !SaveLeagueFile(s); },
      [](const Store& s) { return leagueFileText(s.league); }},
     {"course.dat",
      {0, 1, 30, 31},
      [](Store& s) { return !LoadCourseFile(s); },
+     [](Store& s) { return !SaveCourseFile(s); },
      [](const Store& s) { return courseFileText(s.courses); }},
     {"vexa.ini",
      {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
@@ -58,6 +58,7 @@ const Kind Kinds[] = {
          SetDefaults(s.settings);
          return true;
      },
+     [](Store& s) { return SaveSettings(s); },
      [](const Store& s) { return settingsFileText(s.settings); }},
     {"vexa.dat",
      {0, 4, 5, 6, 7, 8, 9},
@@ -66,6 +67,7 @@ const Kind Kinds[] = {
          ApplyLeagueListDefaults(s, !failure);
          return !failure.has_value();
      },
+     [](Store& s) { return !SaveLeagueList(s); },
      [](const Store& s) { return leagueListText(s.settings); }},
     {"Monday.tea",
      {0, 3, 4, 5, 6, 7, 14},
@@ -73,6 +75,7 @@ const Kind Kinds[] = {
          ReloadTeams(s);
          return LoadTeamFile(s);
      },
+     [](Store& s) { return !SaveTeamFile(s); },
      [](const Store& s) { return teamFileText(s.teams, s.league.PlayerCount); }},
 };
 
@@ -108,67 +111,21 @@ Store filledStore(const fs::path& dir) {
     return store;
 }
 
-// Switches the whole C locale of the process for the life of the object.
-class ProcessLocale {
-  public:
-    explicit ProcessLocale(const char* name) : m_old(std::setlocale(LC_ALL, nullptr)) {
-        m_active = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~ProcessLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
-    ProcessLocale(const ProcessLocale&) = delete;
-    ProcessLocale& operator=(const ProcessLocale&) = delete;
-    bool active() const { return m_active; }
-
-  private:
-    std::string m_old;
-    bool m_active = false;
+// Puts the whole C locale of the process back as it was when the object goes.
+struct LocaleKept {
+    std::string old = std::setlocale(LC_ALL, nullptr);
+    LocaleKept() = default;
+    LocaleKept(const LocaleKept&) = delete;
+    LocaleKept& operator=(const LocaleKept&) = delete;
+    ~LocaleKept() { std::setlocale(LC_ALL, old.c_str()); }
 };
 
-} // namespace
-
-TEST(CommaLocale, EveryFileKindAndNumberTextKeepsItsPoint) {
-    TempDir dir;
-    fs::create_directories(dir / "c");
-    fs::create_directories(dir / "comma");
-    // The files as saved under the "C" locale the tests start in.
-    Store original = filledStore(dir / "c");
-    ASSERT_FALSE(SaveLeagueFile(original));
-    ASSERT_FALSE(SaveCourseFile(original));
-    ASSERT_TRUE(SaveSettings(original));
-    ASSERT_FALSE(SaveLeagueList(original));
-    ASSERT_FALSE(SaveTeamFile(original));
-    ASSERT_NE(readFile(dir / "c" / "Monday.LGE").find(" 1E+07 "), std::string::npos);
-
-    ProcessLocale comma("de_DE.UTF-8");
-    ASSERT_TRUE(comma.active()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-
-    // Each file read and saved again under the comma locale: the same bytes.
-    Store store = mondayIn(dir / "c");
-    for (const Kind& kind : Kinds)
-        ASSERT_TRUE(kind.load(store)) << kind.fileName;
-    store.workDir = store.settingsDir = dir / "comma";
-    ASSERT_FALSE(SaveLeagueFile(store));
-    ASSERT_FALSE(SaveCourseFile(store));
-    ASSERT_TRUE(SaveSettings(store));
-    ASSERT_FALSE(SaveLeagueList(store));
-    ASSERT_FALSE(SaveTeamFile(store));
-    EXPECT_EQ(folderSnapshot(dir / "comma"), folderSnapshot(dir / "c"));
-    for (int p = 1; p <= Players; ++p)
-        EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
-
-    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
-    EXPECT_EQ(generalNumber(0.96f), "0.96");
-    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
-    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
-    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
-    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
-    EXPECT_EQ(leadingNumber("72,8"), 72);
-    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
-    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i)
+        out += lines[i] + "\r\n";
+    return out;
 }
-
-namespace {
 
 // Calls `use` with damaged forms of a CR LF text: each of the first 60 lines
 // and each key line replaced by each hostile value, deleted, repeated, or the
@@ -183,18 +140,12 @@ void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
         "abc",     " 12abc ", "1,2,3",        "\"quoted",
         "nan",     "-inf",    " 0x1F ",       "Smith, John"};
     const std::vector<std::string> lines = fileLines(valid);
-    auto join = [](auto begin, auto end) {
-        std::string text;
-        for (auto line = begin; line != end; ++line)
-            text += *line + "\r\n";
-        return text;
-    };
     for (std::size_t i = 0; i < 60; ++i)
         at.push_back(i);
     for (std::size_t i : at) {
         if (i >= lines.size()) continue;
-        const std::string before = join(lines.begin(), lines.begin() + i);
-        const std::string rest = join(lines.begin() + i + 1, lines.end());
+        const std::string before = joinLines(lines, i);
+        const std::string rest = valid.substr(before.size() + lines[i].size() + 2);
         for (const char* value : hostile)
             use(before + value + "\r\n" + rest);
         for (const std::string& form : {before + rest, before + lines[i] + "\r\n" + lines[i] + "\r\n" + rest,
@@ -210,28 +161,20 @@ void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
 }
 
 // Every count and table index of every table lies inside its table.
-::testing::AssertionResult tablesInRange(const Store& s) {
-    std::vector<std::tuple<const char*, int, int>> values = {
-        {"PlayerCount", s.league.PlayerCount, MaxPlayers},
-        {"CourseCount", s.courses.CourseCount, MaxCourses},
-        {"LeagueCount", s.settings.LeagueCount, MaxLeagues},
-        {"TeamCount", s.teams.TeamCount, MaxTeams}};
-    for (int p = 1; p <= std::clamp<int>(s.league.PlayerCount, 0, MaxPlayers); ++p) {
-        const PlayerRecord& pl = s.player(p);
-        values.insert(values.end(),
-                      {{"PlayerTee", pl.PlayerTee, 3}, {"RoundCount", pl.RoundCount, MaxRounds}});
-        for (const RoundRecord& r : pl.round)
-            values.emplace_back("RoundCourse", r.RoundCourse, MaxCourses);
+bool tablesInRange(const Store& s) {
+    auto inside = [](int value, int last) { return value >= 0 && value <= last; };
+    bool ok = inside(s.league.PlayerCount, MaxPlayers) && inside(s.courses.CourseCount, MaxCourses) &&
+              inside(s.settings.LeagueCount, MaxLeagues) && inside(s.teams.TeamCount, MaxTeams);
+    for (int p = 1; ok && p <= s.league.PlayerCount; ++p) {
+        ok = inside(s.player(p).PlayerTee, 3) && inside(s.player(p).RoundCount, MaxRounds);
+        for (const RoundRecord& r : s.player(p).round)
+            ok = ok && inside(r.RoundCourse, MaxCourses);
     }
-    for (int t = 1; t <= std::clamp<int>(s.teams.TeamCount, 0, MaxTeams); ++t)
-        values.emplace_back("TeamEntryCount", s.teams.team[static_cast<std::size_t>(t)].TeamEntryCount,
-                            MaxEntries);
+    for (int t = 1; ok && t <= s.teams.TeamCount; ++t)
+        ok = inside(s.teams.team[static_cast<std::size_t>(t)].TeamEntryCount, MaxEntries);
     for (int16_t number : s.teams.PlayerTeam)
-        values.emplace_back("PlayerTeam", number, MaxTeams);
-    for (const auto& [what, value, last] : values)
-        if (value < 0 || value > last)
-            return ::testing::AssertionFailure() << what << " " << value << " lies outside its table";
-    return ::testing::AssertionSuccess();
+        ok = ok && inside(number, MaxTeams);
+    return ok;
 }
 
 // A new file each time: rewriting a file in place makes some file systems
@@ -239,63 +182,6 @@ void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
 void replaceFile(const fs::path& file, const std::string& text) {
     fs::remove(file);
     writeFile(file, text);
-}
-
-} // namespace
-
-TEST(Robustness, DamagedFilesOfEveryKind) {
-    TempDir dir;
-    const Store sample = filledStore(dir.path());
-    for (const Kind& kind : Kinds) {
-        SCOPED_TRACE(kind.fileName);
-        const std::string valid = kind.text(sample);
-        Store store = mondayIn(dir.path());
-        fs::path file = dir / kind.fileName;
-        replaceFile(file, valid);
-        ASSERT_TRUE(kind.load(store)) << "the undamaged file must load";
-        ASSERT_EQ(kind.text(store), valid);
-        int i = 0;
-        forEachDamaged(valid, kind.keyLines, [&](const std::string& damaged) {
-            if (HasFailure()) return;
-            // The team file is read against rosters of different sizes.
-            store.league.PlayerCount = static_cast<int16_t>(++i % 5 == 0 ? MaxPlayers : Players);
-            replaceFile(file, damaged);
-            bool loaded = kind.load(store);
-            ASSERT_TRUE(tablesInRange(store)) << "damaged file " << i;
-            if (!loaded) return;
-            // What loads cleanly saves to a file that loads to the same tables.
-            std::string text = kind.text(store);
-            replaceFile(file, text);
-            ASSERT_TRUE(kind.load(store)) << "damaged file " << i;
-            ASSERT_EQ(kind.text(store), text) << "damaged file " << i;
-        });
-    }
-}
-
-TEST(Robustness, FilesFarLargerThanTheirKindAreNotRead) {
-    TempDir dir;
-    const Store sample = filledStore(dir.path());
-    for (const Kind& kind : Kinds) {
-        const std::string valid = kind.text(sample);
-        // What follows the last line is never read: a little of it loads as the file alone,
-        // 64 MB of it makes the file one that is refused before it is read.
-        for (std::uintmax_t padding : {std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
-            writeFile(dir / kind.fileName, valid);
-            fs::resize_file(dir / kind.fileName, valid.size() + padding);
-            Store store = mondayIn(dir.path());
-            bool loaded = kind.load(store) && kind.text(store) == valid;
-            EXPECT_EQ(loaded, padding == 4096) << kind.fileName << " with " << padding << " bytes more";
-        }
-    }
-}
-
-namespace {
-
-std::string joinLines(const std::vector<std::string>& lines, std::size_t count) {
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i)
-        out += lines[i] + "\r\n";
-    return out;
 }
 
 ::testing::AssertionResult isLeagueLoadFailure(const Failure& failure) {
@@ -317,7 +203,108 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t count) 
                      "directory setting.");
 }
 
+Store settingsStore(const TempDir& dir) {
+    Store store = storeIn(dir / "work");
+    store.settingsDir = dir / "config";
+    fs::create_directories(store.workDir);
+    fs::create_directories(store.settingsDir);
+    return store;
+}
+
+// The thirteen values of the settings file, in file order.
+std::vector<double> values(const Settings& s) {
+    return {double(s.HcpMethod),
+            double(s.RoundsOption),
+            double(s.RoundsToUse),
+            double(s.PercentRounds),
+            s.MensHcpMax,
+            s.WomensHcpMax,
+            double(s.StrokesAbovePar),
+            double(s.MaxStrokesPerHole),
+            double(s.StrokeOption),
+            s.Reserved,
+            s.CardHOffset,
+            s.CardWDOffset,
+            s.CardScaling};
+}
+
 } // namespace
+
+// Names match without regard to letter case, and a file keeps its own spelling.
+TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint) {
+    TempDir dir;
+    // The files as saved under the "C" locale the tests start in, then spelt otherwise.
+    Store original = filledStore(dir.path());
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.save(original)) << kind.fileName;
+    ASSERT_NE(readFile(dir / "Monday.LGE").find(" 1E+07 "), std::string::npos);
+    for (auto [name, spelt] : {std::pair{"Monday.LGE", "monday.lge"},
+                               {"course.dat", "Course.DAT"},
+                               {"vexa.dat", "VEXA.DAT"},
+                               {"Monday.tea", "MONDAY.TEA"}})
+        fs::rename(dir / name, dir / spelt);
+    const auto saved = folderSnapshot(dir.path());
+
+    LocaleKept kept;
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
+    // Each file read and saved again under the comma locale: the same bytes under the same names.
+    Store store = mondayIn(dir.path());
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.load(store)) << kind.fileName;
+    for (const Kind& kind : Kinds)
+        ASSERT_TRUE(kind.save(store)) << kind.fileName;
+    EXPECT_EQ(folderSnapshot(dir.path()), saved);
+    for (int p = 1; p <= Players; ++p)
+        EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
+
+    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
+    EXPECT_EQ(generalNumber(0.96f), "0.96");
+    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
+    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
+    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
+    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
+    EXPECT_EQ(leadingNumber("72,8"), 72);
+    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
+    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+}
+
+TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
+    TempDir dir;
+    const Store sample = filledStore(dir.path());
+    for (const Kind& kind : Kinds) {
+        SCOPED_TRACE(kind.fileName);
+        const std::string valid = kind.text(sample);
+        fs::path file = dir / kind.fileName;
+        // What follows the last line is never read: a little of it loads as the file alone,
+        // 64 MB of it makes the file one that is refused before it is read.
+        for (std::uintmax_t padding : {std::uintmax_t{0}, std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
+            replaceFile(file, valid);
+            fs::resize_file(file, valid.size() + padding);
+            Store store = mondayIn(dir.path());
+            EXPECT_EQ(kind.load(store) && kind.text(store) == valid, padding <= 4096)
+                << padding << " bytes more";
+        }
+        Store store = mondayIn(dir.path());
+        int i = 0;
+        forEachDamaged(valid, kind.keyLines, [&](const std::string& damaged) {
+            if (HasFailure()) return;
+            // The team file is read against rosters of different sizes.
+            store.league.PlayerCount = static_cast<int16_t>(++i % 5 == 0 ? MaxPlayers : Players);
+            replaceFile(file, damaged);
+            bool loaded = kind.load(store);
+            ASSERT_TRUE(tablesInRange(store)) << "damaged file " << i;
+            if (!loaded) return;
+            // What loads cleanly saves to a file that loads to the same tables.
+            std::string text = kind.text(store);
+            replaceFile(file, text);
+            ASSERT_TRUE(kind.load(store)) << "damaged file " << i;
+            ASSERT_EQ(kind.text(store), text) << "damaged file " << i;
+        });
+    }
+}
 
 TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
     // Written by hand: one player, round 1 filled, rounds 2..20 empty.
@@ -333,8 +320,6 @@ TEST(LeagueFile, ValuesAreReadIntoTheirSlotsInFileOrderAndWrittenBackTheSame) {
         ann.round[1].HoleScore[static_cast<std::size_t>(h)] = static_cast<int16_t>(h + 2);
     }
     lines.resize(lines.size() + 19 * 27, " 0 ");
-    EXPECT_EQ(fullYear(99), 1999);
-    EXPECT_EQ(fullYear(84), 2084);
     TempDir dir;
     const std::string text = joinLines(lines, lines.size());
     // Line feeds alone read the same as CR LF.
@@ -364,16 +349,11 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     writeFile(dir / "Cut.LGE",
               joinLines(fileLines(leagueFileText(saved.league)), 1 + 9 * 543 + 3 + 2 * 27 + 5));
 
-    // The league open before holds other values in every slot.
+    // The league open before holds other values in every slot: its players shifted by one.
     Store store = storeIn(dir.path(), "Cut.LGE");
-    fillLeague(store, 15, 20);
-    for (int p = 1; p <= 15; ++p) {
-        store.player(p).PlayerName = "Other " + std::to_string(p);
-        for (auto& r : store.player(p).round) {
-            r = RoundRecord{77.5f, 9, 9, 9, 55.5f, 88, 9, {}};
-            r.HoleScore.fill(9);
-        }
-    }
+    store.league.PlayerCount = 15;
+    for (int p = 1; p <= 15; ++p)
+        store.player(p) = saved.player(p % 12 + 1);
     EXPECT_TRUE(isLeagueLoadFailure(LoadLeagueFile(store)));
 
     EXPECT_EQ(store.league.PlayerCount, 12);
@@ -390,7 +370,7 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     for (int p = 11; p <= 12; ++p)
         EXPECT_TRUE(samePlayer(PlayerRecord{}, store.player(p))) << "player " << p;
     // Beyond the file's count the slots keep what they held.
-    EXPECT_EQ(store.player(13).PlayerName, "Other 13");
+    EXPECT_EQ(store.player(13).PlayerName, "Player, Number 2");
 
     Store missing = storeIn(dir.path(), "Gone.LGE");
     fillLeague(missing, 5, 1);
@@ -414,23 +394,16 @@ TEST(LeagueFile, CountsAndValuesOutOfRangeEndTheRead) {
     Store one = storeIn(dir.path(), "Bad.LGE");
     fillLeague(one, 1, 1);
     const auto good = fileLines(leagueFileText(one.league));
-    struct Case {
-        std::size_t line;
-        std::string text;
-    };
-    for (const Case& c : {Case{0, " 0 "}, Case{0, "-1 "}, Case{0, "many"}, Case{2, " 4 "}, Case{2, "-1 "},
-                          Case{3, " 21 "}, Case{3, "-2 "}, Case{5, "July"}, Case{10, " 201 "},
-                          Case{10, "-1 "}, Case{11, " 40000 "}, Case{4, ""}}) {
+    const std::pair<std::size_t, std::string> cases[] = {
+        {0, " 0 "}, {0, "-1 "},  {0, "many"},   {2, " 4 "},  {2, "-1 "},      {3, " 21 "},
+        {3, "-2 "}, {5, "July"}, {10, " 201 "}, {10, "-1 "}, {11, " 40000 "}, {4, ""}};
+    for (const auto& [line, text] : cases) {
         auto bad = good;
-        bad[c.line] = c.text;
+        bad[line] = text;
         writeFile(dir / "Bad.LGE", joinLines(bad, bad.size()));
         Store store = storeIn(dir.path(), "Bad.LGE");
         // " 0 " stands for the unchanged file, which must load.
-        EXPECT_EQ(LoadLeagueFile(store).has_value(), c.text != " 0 ")
-            << "line " << c.line << " '" << c.text << "'";
-        EXPECT_GE(store.league.PlayerCount, 0);
-        EXPECT_LE(store.player(1).RoundCount, MaxRounds);
-        EXPECT_LE(store.player(1).PlayerTee, 3);
+        EXPECT_EQ(LoadLeagueFile(store).has_value(), text != " 0 ") << "line " << line << " '" << text << "'";
     }
 }
 
@@ -441,6 +414,14 @@ TEST(LeagueFile, FirstSaveOverADamagedFileKeepsTheOriginalBesideIt) {
 
     Store store = storeIn(dir.path(), "Club.LGE");
     ASSERT_TRUE(LoadLeagueFile(store));
+    // A copy that cannot be written stops the save; the next save tries it again.
+    auto writer = std::make_shared<FailingWriter>("Club.LGE.damaged");
+    store.writer = writer;
+    EXPECT_TRUE(isMessage(SaveLeagueFile(store), "Tallyrock", "Error Creating League Record File",
+                          Icon::Exclamation));
+    EXPECT_EQ(writer->targets, std::vector<std::string>{"Club.LGE.damaged"});
+    EXPECT_EQ(folderSnapshot(dir.path()), (std::map<std::string, std::string>{{"Club.LGE", damaged}}));
+    store.writer = std::make_shared<AtomicFileWriter>();
     ASSERT_FALSE(SaveLeagueFile(store));
     EXPECT_EQ(readFile(dir / "Club.LGE.damaged"), damaged);
     std::string saved = readFile(dir / "Club.LGE");
@@ -466,36 +447,7 @@ TEST(LeagueFile, FirstSaveOverADamagedFileKeepsTheOriginalBesideIt) {
     EXPECT_EQ(folderSnapshot(dir.path()).size(), 4u);
 }
 
-TEST(DataFiles, NamesMatchWithoutRegardToCaseAndKeepTheirSpelling) {
-    TempDir dir;
-    const Store sample = filledStore(dir.path());
-    writeFile(dir / "monday.lge", leagueFileText(sample.league));
-    writeFile(dir / "MONDAY.TEA", teamFileText(sample.teams, Players));
-    writeFile(dir / "Course.DAT", courseFileText(sample.courses));
-    writeFile(dir / "VEXA.DAT", leagueListText(sample.settings));
-
-    Store store = storeIn(dir.path(), "Monday.LGE");
-    ASSERT_FALSE(LoadLeagueFile(store));
-    EXPECT_TRUE(samePlayer(sample.player(2), store.player(2)));
-    ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamsInUse, 1);
-    ASSERT_FALSE(LoadCourseFile(store));
-    ASSERT_FALSE(LoadLeagueList(store));
-    EXPECT_EQ(store.settings.LeagueList[3], "Weekend");
-
-    store.player(1).PlayerName = store.teams.team[1].TeamName = "Renamed";
-    store.courses.CourseField[1][field::Name] = store.settings.LeagueList[1] = "Renamed";
-    ASSERT_FALSE(SaveLeagueFile(store));
-    ASSERT_FALSE(SaveTeamFile(store));
-    ASSERT_FALSE(SaveCourseFile(store));
-    ASSERT_FALSE(SaveLeagueList(store));
-    // The existing files are written, under their own spelling; no second file appears.
-    auto files = folderSnapshot(dir.path());
-    ASSERT_EQ(files.size(), 4u);
-    for (const char* name : {"monday.lge", "MONDAY.TEA", "Course.DAT", "VEXA.DAT"})
-        EXPECT_EQ(fileLines(files[name])[1], "Renamed") << name;
-}
-
+// A course is offered only with a name longer than one character.
 TEST(DataFiles, TablesHoldSlotsFromZeroToTheLastAndNoOther) {
     LeagueTables league;
     league.player[MaxPlayers].round[MaxRounds].RoundCourse = 7;
@@ -505,6 +457,16 @@ TEST(DataFiles, TablesHoldSlotsFromZeroToTheLastAndNoOther) {
     EXPECT_THROW(league.player[MaxPlayers + 1], std::out_of_range);
     EXPECT_THROW(league.player[-1], std::out_of_range);
     EXPECT_THROW(read.player[1].round[MaxRounds + 1], std::out_of_range);
+
+    CourseTable courses;
+    courses.CourseCount = 3;
+    courses.CourseField[1][field::Name] = "A";
+    courses.CourseField[2][field::Name] = "\xC3\x85"; // one character, two bytes
+    courses.CourseField[3][field::Name] = "Ab";
+    EXPECT_EQ(std::tuple(courses.offered(1), courses.offered(2), courses.offered(3),
+                         courses.offered(MaxCourses + 1)),
+              std::tuple(false, false, true, false));
+    EXPECT_EQ(courses.numeric(MaxCourses + 1, 1), 0);
 }
 
 TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
@@ -528,8 +490,7 @@ TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
     ASSERT_FALSE(SaveCourseFile(store));
     auto lines = fileLines(readFile(dir / "course.dat"));
     ASSERT_EQ(lines.size(), 91u);
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
-              (std::vector<std::string>{" 3 ", "Course 1"}));
+    EXPECT_EQ(lines[0] + lines[1], " 3 Course 1");
     EXPECT_EQ(lines[23], " 70.5"); // field 23 of course 1
     EXPECT_EQ(lines[26], " 120");  // field 26
     EXPECT_EQ(lines[30], "kept");  // field 30
@@ -555,19 +516,7 @@ TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
     }
 }
 
-TEST(CourseFile, OfferedOnlyWithANameLongerThanOneCharacter) {
-    CourseTable courses;
-    courses.CourseCount = 3;
-    courses.CourseField[1][field::Name] = "A";
-    courses.CourseField[2][field::Name] = "\xC3\x85"; // one character, two bytes
-    courses.CourseField[3][field::Name] = "Ab";
-    EXPECT_EQ(std::tuple(courses.offered(1), courses.offered(2), courses.offered(3),
-                         courses.offered(MaxCourses + 1)),
-              std::tuple(false, false, true, false));
-    EXPECT_EQ(courses.numeric(MaxCourses + 1, 1), 0);
-}
-
-TEST(TeamFile, LayoutAndFilesWithoutMembers) {
+TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
     EXPECT_EQ(teamFileName("A.b.LGE"), "A.b.tea");
     TempDir dir;
     Store store = mondayIn(dir.path());
@@ -599,13 +548,10 @@ TEST(TeamFile, LayoutAndFilesWithoutMembers) {
     ReloadTeams(store);
     EXPECT_EQ(store.teams.TeamCount, 1);
     EXPECT_EQ(store.teams.TeamsInUse, 0);
-}
 
-TEST(TeamFile, ShortOrDamagedFilesAreReadSilentlyAsFarAsTheyGo) {
-    TempDir dir;
-    // Written when the league had two players; two more were added since.
+    // Short or damaged files are read silently as far as they go. This one was
+    // written when the league had two players; two more were added since.
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 "}));
-    Store store = mondayIn(dir.path());
     store.teams.PlayerTeam[3] = 1;
     ReloadTeams(store);
     EXPECT_EQ(store.teams.TeamsInUse, 1);
@@ -618,39 +564,79 @@ TEST(TeamFile, ShortOrDamagedFilesAreReadSilentlyAsFarAsTheyGo) {
     store.teams.team[3].TeamName = "Hawks";
     writeFile(dir / "Monday.tea", crlf({" 3 ", "Aces"}));
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamCount, 3);
-    EXPECT_EQ(store.teams.team[1].TeamName, "Aces");
-    EXPECT_EQ(store.teams.team[1].TeamEntryCount, 0);
-    EXPECT_EQ(store.teams.team[2].TeamName + store.teams.team[3].TeamName, "");
+    EXPECT_EQ(teamFileText(store.teams, Players),
+              crlf({" 3 ", "Aces", "", "", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 "}));
 
-    struct Case {
-        std::string text;
-        int teamCount;
-    };
-    for (const Case& c :
-         {Case{crlf({"two", "Aces"}), 0}, Case{crlf({" 101 ", "A"}), 0}, Case{crlf({"-1 ", "A"}), 0},
-          Case{crlf({" 1 ", "A", " 101 ", " 0 "}), 1}, Case{crlf({" 1 ", "A", " 1 ", " 1 ", " 151 "}), 1},
-          Case{crlf({" 1 ", "A", " 1 ", " 1 ", "-3 "}), 1}}) {
-        writeFile(dir / "Monday.tea", c.text);
+    const std::pair<std::string, int> cases[] = {{crlf({"two", "Aces"}), 0},
+                                                 {crlf({" 101 ", "A"}), 0},
+                                                 {crlf({"-1 ", "A"}), 0},
+                                                 {crlf({" 1 ", "A", " 101 ", " 0 "}), 1},
+                                                 {crlf({" 1 ", "A", " 1 ", " 1 ", " 151 "}), 1},
+                                                 {crlf({" 1 ", "A", " 1 ", " 1 ", "-3 "}), 1}};
+    for (const auto& [text, teamCount] : cases) {
+        writeFile(dir / "Monday.tea", text);
         store.league.PlayerCount = 2;
         fillTeams(store);
         ReloadTeams(store);
         EXPECT_FALSE(LoadTeamFile(store));
-        EXPECT_EQ(store.teams.TeamCount, c.teamCount);
-        EXPECT_LE(store.teams.PlayerTeam[1], MaxTeams);
-        EXPECT_GE(store.teams.team[1].TeamEntryCount, 0);
-        EXPECT_LE(store.teams.team[1].TeamEntryCount, MaxEntries);
+        EXPECT_EQ(store.teams.TeamCount, teamCount) << text;
     }
 }
 
-TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
+TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
+    TempDir dir;
+    auto startUp = [&](Store& store) { // the main window's load: the list, then its defaults
+        Failure failure = LoadLeagueList(store);
+        ApplyLeagueListDefaults(store, !failure);
+        return failure;
+    };
+    // A name is written as it is unless the comma-delimited read would cut or trim it; then it is quoted.
+    const std::pair<std::string, std::string> fonts[] = {{"DejaVu Sans Mono", "DejaVu Sans Mono"},
+                                                         {"Ünïcode Mono", "Ünïcode Mono"},
+                                                         {"Mono \"Q\"", "Mono \"Q\""},
+                                                         {"Courier New, Bold", "\"Courier New, Bold\""},
+                                                         {" Lead", "\" Lead\""},
+                                                         {"Trail ", "\"Trail \""}};
+    for (const auto& [name, line] : fonts) {
+        Store store = storeIn(dir.path());
+        SetDefaults(store.settings);
+        store.settings.FontName = name;
+        ASSERT_TRUE(fontNameStorable(name)) << name;
+        ASSERT_FALSE(SaveLeagueList(store));
+        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], line);
+        Store back = storeIn(dir.path());
+        ASSERT_FALSE(startUp(back));
+        EXPECT_EQ(back.settings.FontName, name);
+    }
+
+    const std::tuple<std::string, std::string, float, std::string> cases[] = {
+        {" .9 ", "  \"Arial, Narrow\"", 0.9f, "Arial, Narrow"},
+        {" .3 ", "", 0.96f, "Courier New"},
+        {" .5 ", "", 0.5f, "Courier New"},
+        {" 0 ", "", 0.96f, "Courier New"},
+        {" 1.1 ", "", 1.1f, "Courier New"}};
+    for (const auto& [factor, font, expectedFactor, expectedFont] : cases) {
+        writeFile(dir / "vexa.dat", crlf({" 0 ", factor, font, " 1 ", " 0 ", " 2 ", " 0 "}));
+        Store read = storeIn(dir.path());
+        ASSERT_FALSE(startUp(read));
+        EXPECT_EQ(std::tuple(read.settings.IndexFactor, read.settings.FontName, read.settings.HcpLimitOption),
+                  std::tuple(expectedFactor, expectedFont, int16_t{2}))
+            << factor;
+    }
+}
+
+TEST(LeagueListFile, LayoutAndMissingShortOrBadFiles) {
     TempDir dir;
     Store store = storeIn(dir.path());
-    Settings& s = store.settings;
-    SetDefaults(s);
-    ASSERT_FALSE(SaveLeagueList(store));
-    EXPECT_EQ(readFile(dir / "vexa.dat"), crlf({" 0 ", " .96 ", "Courier New", " 0 ", " 0 ", " 1 ", " 0 "}));
+    bool missing = false;
+    EXPECT_TRUE(isListLoadFailure(LoadLeagueList(store, &missing)));
+    EXPECT_TRUE(missing);
+    ApplyLeagueListDefaults(store, false);
+    EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
+              std::tuple(0.96f, "Courier New", int16_t{1}));
 
+    // Two leagues are nine lines; a load keeps no other name.
+    Settings& s = store.settings;
     s.LeagueCount = 2;
     s.LeagueList[1] = "Monday, Seniors";
     s.LeagueList[2] = "Friday";
@@ -664,60 +650,6 @@ TEST(LeagueListFile, EmptyListIsSevenLinesAndTwoLeaguesNineLines) {
     s.LeagueList[3] = "Stale";
     ASSERT_FALSE(LoadLeagueList(store));
     EXPECT_EQ(s.LeagueList[3], "");
-}
-
-TEST(LeagueListFile, FontNamesSurviveASaveAndALoadAndLowFactorsAreCorrected) {
-    TempDir dir;
-    auto startUp = [&](Store& store) { // the main window's load: the list, then its defaults
-        Failure failure = LoadLeagueList(store);
-        ApplyLeagueListDefaults(store, !failure);
-        return failure;
-    };
-    struct Font {
-        std::string name, line;
-    };
-    // A name is written as it is unless the comma-delimited read would cut or trim it; then it is quoted.
-    for (const Font& f :
-         {Font{"DejaVu Sans Mono", "DejaVu Sans Mono"}, Font{"Ünïcode Mono", "Ünïcode Mono"},
-          Font{"Mono \"Q\"", "Mono \"Q\""}, Font{"Courier New, Bold", "\"Courier New, Bold\""},
-          Font{" Lead", "\" Lead\""}, Font{"Trail ", "\"Trail \""}}) {
-        Store store = storeIn(dir.path());
-        SetDefaults(store.settings);
-        store.settings.FontName = f.name;
-        ASSERT_TRUE(fontNameStorable(f.name)) << f.name;
-        ASSERT_FALSE(SaveLeagueList(store));
-        EXPECT_EQ(fileLines(readFile(dir / "vexa.dat"))[2], f.line);
-        Store back = storeIn(dir.path());
-        ASSERT_FALSE(startUp(back));
-        EXPECT_EQ(back.settings.FontName, f.name);
-    }
-
-    struct Case {
-        std::string factor, font;
-        float expectedFactor;
-        std::string expectedFont;
-    };
-    for (const Case& c : {Case{" .9 ", "  \"Arial, Narrow\"", 0.9f, "Arial, Narrow"},
-                          Case{" .3 ", "", 0.96f, "Courier New"}, Case{" .5 ", "", 0.5f, "Courier New"},
-                          Case{" 0 ", "", 0.96f, "Courier New"}, Case{" 1.1 ", "", 1.1f, "Courier New"}}) {
-        writeFile(dir / "vexa.dat", crlf({" 0 ", c.factor, c.font, " 1 ", " 0 ", " 2 ", " 0 "}));
-        Store read = storeIn(dir.path());
-        ASSERT_FALSE(startUp(read));
-        EXPECT_EQ(std::tuple(read.settings.IndexFactor, read.settings.FontName, read.settings.HcpLimitOption),
-                  std::tuple(c.expectedFactor, c.expectedFont, int16_t{2}))
-            << c.factor;
-    }
-}
-
-TEST(LeagueListFile, MissingShortOrBadFilesFail) {
-    TempDir dir;
-    Store store = storeIn(dir.path());
-    bool missing = false;
-    EXPECT_TRUE(isListLoadFailure(LoadLeagueList(store, &missing)));
-    EXPECT_TRUE(missing);
-    ApplyLeagueListDefaults(store, false);
-    EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
-              std::tuple(0.96f, "Courier New", int16_t{1}));
 
     writeFile(dir / "vexa.dat", crlf({" 2 ", "Monday", "Friday", " .3 ", "Arial"}));
     Store shortFile = storeIn(dir.path());
@@ -737,44 +669,13 @@ TEST(LeagueListFile, MissingShortOrBadFilesFail) {
     }
 }
 
-namespace {
-
-Store settingsStore(const TempDir& dir) {
-    Store store = storeIn(dir / "work");
-    store.settingsDir = dir / "config";
-    fs::create_directories(store.workDir);
-    fs::create_directories(store.settingsDir);
-    return store;
-}
-
-// The thirteen values of the settings file, in file order.
-std::vector<double> values(const Settings& s) {
-    return {double(s.HcpMethod),
-            double(s.RoundsOption),
-            double(s.RoundsToUse),
-            double(s.PercentRounds),
-            s.MensHcpMax,
-            s.WomensHcpMax,
-            double(s.StrokesAbovePar),
-            double(s.MaxStrokesPerHole),
-            double(s.StrokeOption),
-            s.Reserved,
-            s.CardHOffset,
-            s.CardWDOffset,
-            s.CardScaling};
-}
-
-} // namespace
-
-TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
+TEST(SettingsFile, DefaultsShortAndWholeFilesWhereTheEnvironmentSays) {
     TempDir dir;
     Store store = settingsStore(dir);
     LoadSettings(store);
     EXPECT_EQ(store.SettingsPath, (dir / "config" / "vexa.ini").string());
     ApplyLeagueListDefaults(store, false); // no league list either
     EXPECT_EQ(values(store.settings), (std::vector<double>{1, 1, 0, 50, 35, 40, 4, 10, 1, 0, 0, 0, 1}));
-    EXPECT_EQ(std::tuple(store.settings.IndexFactor, store.settings.FontName, store.settings.HcpLimitOption),
-              std::tuple(0.96f, "Courier New", int16_t{1}));
 
     writeFile(dir / "config" / "vexa.ini", crlf({" 2 ", " 4 ", " 12 ", " 80 "}));
     Store four = settingsStore(dir);
@@ -792,35 +693,23 @@ TEST(SettingsFile, DefaultsForNoFileAFourLineFileAndAFailingLine) {
     EXPECT_EQ(std::tuple(bad.settings.MensHcpMax, bad.settings.WomensHcpMax, bad.settings.CardHOffset,
                          bad.settings.CardScaling),
               std::tuple(30.5f, 38.0f, 0.0f, 1.0f));
-}
 
-TEST(SettingsFile, SavedFileHasThirteenLinesHeightOffsetBeforeWidthWhereTheEnvironmentSays) {
-    TempDir dir;
-    Store store = settingsStore(dir);
-    Settings& s = store.settings;
-    s.HcpMethod = 1;
-    s.RoundsOption = 4;
-    s.RoundsToUse = 10;
-    s.PercentRounds = 50;
-    s.MensHcpMax = 36.4f;
-    s.WomensHcpMax = 40.4f;
-    s.StrokesAbovePar = 3;
-    s.MaxStrokesPerHole = 10;
-    s.StrokeOption = 2;
-    s.Reserved = 7;
-    s.CardHOffset = 0.5f;
-    s.CardWDOffset = -1.25f;
-    s.CardScaling = 1;
-    fs::remove_all(dir / "config"); // created when needed
-    ASSERT_TRUE(SaveSettings(store));
-    EXPECT_EQ(readFile(dir / "config" / "vexa.ini"),
-              crlf({" 1 ", " 4 ", " 10 ", " 50 ", " 36.4 ", " 40.4 ", " 3 ", " 10 ", " 2 ", " 7 ", " .5 ",
-                    "-1.25 ", " 1 "}));
+    // Thirteen lines, the height offset before the width.
+    Store full = settingsStore(dir);
+    const std::string file = crlf({" 1 ", " 4 ", " 10 ", " 50 ", " 36.4 ", " 40.4 ", " 3 ", " 10 ", " 2 ",
+                                   " 7 ", " .5 ", "-1.25 ", " 1 "});
+    writeFile(dir / "config" / "vexa.ini", file);
+    LoadSettings(full);
+    EXPECT_EQ(values(full.settings),
+              (std::vector<double>{1, 4, 10, 50, 36.4f, 40.4f, 3, 10, 2, 7, 0.5, -1.25, 1}));
+    full.settingsDir = dir / "other"; // created when needed
+    ASSERT_TRUE(SaveSettings(full));
+    EXPECT_EQ(readFile(dir / "other" / "vexa.ini"), file);
 
     // Without a settings folder the working directory is used.
-    store.settingsDir.clear();
-    s.HcpMethod = 3;
-    ASSERT_TRUE(SaveSettings(store));
+    full.settingsDir.clear();
+    full.settings.HcpMethod = 3;
+    ASSERT_TRUE(SaveSettings(full));
     Store work = settingsStore(dir);
     work.settingsDir.clear();
     LoadSettings(work);

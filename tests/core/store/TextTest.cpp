@@ -100,10 +100,8 @@ TEST(SafeText, RefusesWhatOneLineOfAFileCannotHold) {
         std::string text;
         std::string refusal; // empty: accepted
     } cases[] = {
-        {"N\xC3\xBA\xC3\xB1"
-         "ez \xF0\x9F\x8F\x8C",
-         ""},     // two- and four-byte characters
-        {"", ""}, // empty is each operation's own case
+        {"Núñez \U0001F3CC", ""}, // two- and four-byte characters
+        {"", ""},                 // empty is each operation's own case
         {"Ann\nLee", "A name cannot contain a line break."},
         {"Ann\r", "A name cannot contain a line break."},
         {"Ann\tLee", "A name cannot contain a control character (code 9)."},
@@ -131,24 +129,13 @@ TEST(SafeText, NamesMatchWhateverTheLetterCaseOfEveryLetter) {
         std::string a, b;
         bool same;
     } cases[] = {
-        {"JOHN N\xC3\x9A\xC3\x91"
-         "EZ",
-         "John N\xC3\xBA\xC3\xB1"
-         "ez",
-         true},
-        {"N\xC3\xBA\xC3\xB1"
-         "ez",
-         "Nu\xCC\x81n\xCC\x83"
-         "ez",
-         true}, // composed and decomposed
-        {"STRASSE",
-         "Stra\xC3\x9F"
-         "e",
-         true},                                                         // full folding: ß is ss
-        {"\xCE\xA3\xCE\x99\xCE\xA3", "\xCF\x83\xCE\xB9\xCF\x82", true}, // ΣΙΣ, σις with final sigma
-        {"\xC3\x89t\xC3\xA9", "Ete", false},                            // accents still count
-        {"Ann\xFF", "ANN\xFF", true},  // a damaged name still folds its readable part
-        {"Ann\xFF", "Ann\xFE", false}, // and its other bytes match only themselves
+        {"JOHN NÚÑEZ", "John Núñez", true},
+        {"Núñez", "Nu\u0301n\u0303ez", true}, // composed and decomposed
+        {"STRASSE", "Straße", true},          // full folding: ß is ss
+        {"ΣΙΣ", "σις", true},                 // with a final sigma
+        {"Été", "Ete", false},                // accents still count
+        {"Ann\xFF", "ANN\xFF", true},         // a damaged name still folds its readable part
+        {"Ann\xFF", "Ann\xFE", false},        // and its other bytes match only themselves
         {"\xC3", "\xC3\x83", false},
     };
     for (const auto& c : cases)
@@ -174,10 +161,7 @@ TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
                                           {6, {"x", "y"}}}));
 }
 
-TEST(CsvReader, MalformedQuotesNameTheirLine) {
-    CsvParse open = parseCsv("a,b\r\nc,\"never\r\nclosed\r\n");
-    EXPECT_EQ(std::pair(open.error, open.errorLine),
-              (std::pair<std::string, int>("a quoted field is not closed", 2)));
+TEST(CsvReader, TextAfterAClosingQuoteNamesItsLine) {
     CsvParse after = parseCsv("a,b\nc,d\n\"e\"f,g\n");
     EXPECT_EQ(std::pair(after.error, after.errorLine),
               (std::pair<std::string, int>("text follows the closing quote of a field", 3)));

@@ -12,19 +12,19 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace tallyrock;
 using namespace tallyrock::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::array<int16_t, 19> straightIndexes() {
+const auto straight = [] {
     std::array<int16_t, 19> si{};
-    for (std::size_t h = 1; h <= 18; ++h)
-        si[h] = static_cast<int16_t>(h);
+    std::iota(si.begin() + 1, si.end(), int16_t{1});
     return si;
-}
-const auto straight = straightIndexes();
+}();
 
 class WhsFiles : public ::testing::Test {
   protected:
@@ -74,16 +74,13 @@ TEST_F(WhsFiles, WrittenWhenFirstUsedInTheirLayoutAndReadBack) {
 }
 
 TEST_F(WhsFiles, RefusalsChangeNothing) {
-    struct Case {
-        std::array<int16_t, 19> si;
-        int course, tee;
-    };
     auto repeated = straight;
     repeated[18] = 1;
     auto zero = straight;
     zero[5] = 0;
-    for (const Case& c : {Case{repeated, 1, 2}, {zero, 1, 2}, {straight, 1, 4}, {straight, 3, 2}})
-        EXPECT_TRUE(setStrokeIndexes(store, c.course, c.tee, c.si)) << c.course << " " << c.tee;
+    for (auto [si, course, tee] :
+         {std::tuple{repeated, 1, 2}, {zero, 1, 2}, {straight, 1, 4}, {straight, 3, 2}})
+        EXPECT_TRUE(setStrokeIndexes(store, course, tee, si)) << course << " " << tee;
     EXPECT_EQ(setStrokeIndexes(store, 1, 2, repeated)->text,
               "The stroke indexes of the Mens Tee must hold each number\r\nfrom 1 to 18 once (1 the hardest "
               "hole).");

@@ -1,30 +1,71 @@
 // Backing up the data files into "VEXA Backup", the destinations offered, and
 // restoring them from there.
-#include "BackupSamples.h"
+#include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
 #include "fakes/FailingWriter.h"
 #include "store/FileWriter.h"
+#include "store/SettingsFile.h"
 #include "utilities/Backup.h"
 #include "utilities/Restore.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace tallyrock::test {
 namespace {
 namespace fs = std::filesystem;
 
-::testing::AssertionResult isBackupFailure(const Failure& failure) {
-    return isMessage(failure, "Tallyrock", "Could not complete backup\n\r\n\rPlease check the file location");
+// File name -> content of the regular files directly in a folder.
+using FolderFiles = std::map<std::string, std::string>;
+FolderFiles folderFiles(const fs::path& folder) {
+    FolderFiles files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".tallyrock"))
+            files[entry.path().filename().string()] = readFile(entry.path());
+    return files;
 }
 
-// The file names in a folder.
-std::vector<std::string> names(const FolderFiles& files) {
-    std::vector<std::string> out;
-    for (const auto& [name, content] : files)
-        out.push_back(name);
-    return out;
+// A working directory with a league list, leagues, team point files and a
+// course file, and a drive to back it up to.
+class BackupSample {
+  public:
+    BackupSample() {
+        store->workDir = m_work.path();
+        store->settings.IndexFactor = 0.96f;
+        store->settings.FontName = "Courier New";
+    }
+    // Lists the league, writes its league file and, when asked, its team point file.
+    void addLeague(const std::string& name, bool withTeams) {
+        Settings& s = store->settings;
+        s.LeagueList[static_cast<std::size_t>(++s.LeagueCount)] = name;
+        // Bytes that are not text at all must come through unchanged too.
+        writeFile(m_work / (name + ".LGE"), crlf({" 1 ", name + " player", std::string("\xff\x00\x7f", 3)}));
+        if (withTeams) writeFile(m_work / (name + ".tea"), crlf({" 1 ", name + " team", " 1 "}));
+    }
+    void writeCourses(const std::string& content) { writeFile(m_work / "Course.DAT", content); }
+    void writeLeagueList() { writeFile(m_work / "vexa.dat", leagueListText(store->settings)); }
+    // League list and course file, as a working directory has them.
+    void writeListAndCourses() {
+        writeLeagueList();
+        writeCourses(crlf({" 1 ", "Pine Hills"}));
+    }
+
+    fs::path work() const { return m_work.path(); }
+    fs::path drive() const { return m_drive.path(); }
+    fs::path backup() const { return m_drive / "VEXA Backup"; }
+
+    std::unique_ptr<Store> store = std::make_unique<Store>();
+
+  private:
+    TempDir m_work;
+    TempDir m_drive;
+};
+
+::testing::AssertionResult isBackupFailure(const Failure& failure) {
+    return isMessage(failure, "Tallyrock", "Could not complete backup\n\r\n\rPlease check the file location");
 }
 
 TEST(Backup, CopiesLeaguesListCourseThenTeamFilesByteForByteOverEarlierCopies) {
@@ -75,12 +116,7 @@ TEST(Backup, OnlyListedLeaguesInsideTheFolderAreCopied) {
 // A missing or unwritable data file ends the backup where it comes; a team
 // file that cannot be written is skipped.
 TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
-    struct Case {
-        const char* what;
-        std::function<void(BackupSample&)> change;
-        std::vector<std::string> copied;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::function<void(BackupSample&)>, std::vector<std::string>> cases[] = {
         {"course file missing",
          [](BackupSample& s) { fs::remove(s.work() / "Course.DAT"); },
          {"Club.LGE", "vexa.dat"}},
@@ -98,20 +134,20 @@ TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
          [](BackupSample& s) { s.store->writer = std::make_shared<FailingWriter>("club.tea"); },
          {"Club.LGE", "Course.DAT", "vexa.dat"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, change, copied] : cases) {
         BackupSample sample;
         sample.addLeague("Club", true);
         sample.writeListAndCourses();
-        c.change(sample);
+        change(sample);
         Failure failure = BackupDataFiles(*sample.store, sample.drive());
-        EXPECT_EQ(failure.has_value(), c.copied.size() < 3) << c.what;
+        EXPECT_EQ(failure.has_value(), copied.size() < 3) << what;
         if (failure) {
-            EXPECT_TRUE(isBackupFailure(failure)) << c.what;
+            EXPECT_TRUE(isBackupFailure(failure)) << what;
         }
-        FolderFiles copied = folderFiles(sample.backup());
-        EXPECT_EQ(names(copied), c.copied) << c.what;
-        for (const auto& [name, content] : copied)
-            EXPECT_EQ(content, readFile(sample.work() / name)) << c.what;
+        FolderFiles expected;
+        for (const std::string& name : copied)
+            expected[name] = readFile(sample.work() / name);
+        EXPECT_EQ(folderFiles(sample.backup()), expected) << what;
     }
 }
 
@@ -179,20 +215,24 @@ class FullDiskWriter : public FileWriter {
     return isMessage(failure, "Restore Utility", restoreFailure().text, restoreFailure().icon);
 }
 
-// A working directory with two leagues, backed up to the drive.
+// A working directory with two leagues and the World Handicap System's tees,
+// backed up to the drive.
 class Restore : public ::testing::Test {
   protected:
     void SetUp() override {
         sample.addLeague("Club", true);
         sample.addLeague("Seniors", false);
         sample.writeListAndCourses();
+        writeFile(sample.work() / "whs-tees.dat", crlf({" 0 "}));
         ASSERT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
         backedUp = folderFiles(sample.work());
     }
 
-    // The week after the backup: scores changed, a league and its teams added.
+    // The week after the backup: scores, tees and conditions changed, a league and its teams added.
     FolderFiles changeWorkingFiles() {
         sample.writeCourses(crlf({" 2 ", "Pine Hills", "Oak Ridge"}));
+        writeFile(sample.work() / "whs-tees.dat", crlf({" 1 "}));
+        writeFile(sample.work() / "whs-pcc.dat", crlf({" 0 "}));
         writeFile(sample.work() / "Club.LGE", crlf({" 2 ", "changed"}));
         writeFile(sample.work() / "Seniors.tea", crlf({" 0 "}));
         sample.addLeague("Juniors", true);
@@ -218,8 +258,8 @@ TEST_F(Restore, BeforeRestoreHoldsThePreviousFiles) {
     FolderFiles previous = changeWorkingFiles();
     EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
     EXPECT_EQ(folderFiles(sample.work() / "Before Restore"), previous);
-    // The backed-up files are back; a team file the backup did not have is gone
-    // and the league added since the backup is no longer listed.
+    // The backed-up files are back; a team or conditions file the backup did not
+    // have is gone and the league added since the backup is no longer listed.
     FolderFiles now = folderFiles(sample.work());
     FolderFiles expected = backedUp;
     expected["Juniors.LGE"] = previous["Juniors.LGE"];
@@ -229,20 +269,6 @@ TEST_F(Restore, BeforeRestoreHoldsThePreviousFiles) {
     // Restoring from "Before Restore" undoes the restore.
     EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.work() / "Before Restore"));
     EXPECT_EQ(folderFiles(sample.work()), previous);
-}
-
-TEST_F(Restore, TheWorldHandicapSystemFilesGoAndComeBackWithTheRest) {
-    writeFile(sample.work() / "whs-tees.dat", crlf({" 0 "}));
-    ASSERT_FALSE(BackupDataFiles(*sample.store, sample.drive()));
-    EXPECT_EQ(folderFiles(sample.backup())["whs-tees.dat"], crlf({" 0 "}));
-    writeFile(sample.work() / "whs-tees.dat", crlf({" 1 "}));
-    writeFile(sample.work() / "whs-pcc.dat", crlf({" 0 "})); // set after the backup
-
-    EXPECT_FALSE(RestoreDataFiles(*sample.store, sample.backup()));
-    FolderFiles now = folderFiles(sample.work());
-    EXPECT_EQ(now["whs-tees.dat"], crlf({" 0 "}));
-    EXPECT_FALSE(now.count("whs-pcc.dat"));
-    EXPECT_EQ(folderFiles(sample.work() / "Before Restore")["whs-pcc.dat"], crlf({" 0 "}));
 }
 
 TEST_F(Restore, RefusedOrFailedRestoreLeavesTheFilesAsTheyWere) {
