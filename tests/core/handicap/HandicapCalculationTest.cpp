@@ -1,5 +1,4 @@
-// The calculation on worked examples, step by step; then the World Handicap
-// System's arithmetic on published cases, and over a player's rounds.
+// The calculation on worked examples; the World Handicap System's on published cases and over rounds.
 #include "handicap/HandicapCalculation.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
@@ -21,7 +20,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The differential of a round with these totals, rating and slope.
 float differential(Store& store, int out, int in, float rating, float slope) {
     int p = store.league.PlayerCount ? 1 : addSamplePlayer(store, "Ann", 2);
     store.player(p).round[1].HoleScore = totalScores(out, in);
@@ -39,7 +37,6 @@ struct IndexRun {
     float index = 0;
 };
 
-// The index of a player whose rounds have these differentials, after the newest.
 IndexRun indexAfter(Store& store, const std::vector<float>& diffs, int tee = 2) {
     int p = addSamplePlayer(store, "Ann", tee);
     setDifferentials(store, p, diffs);
@@ -56,10 +53,9 @@ TEST(Differential, NineHoleRoundsAndHalfUpRounding) {
         int nine, out, in;
         float rating, slope, expected;
     };
-    // Nine holes doubled ((90 - 71.2) x 113 / 125 = 16.99), also while no option was ever chosen (0),
-    // against half the rating (8.49), or as they are;
-    // exact halves (12.25, -2.25) go up; a Single just off the half is rounded in double precision
-    // (adding the half as a Single would round it the other way).
+    // Nine holes doubled ((90 - 71.2) x 113 / 125 = 16.99), also with no option ever chosen (0), against
+    // half the rating (8.49), or as they are; exact halves (12.25, -2.25) go up; a Single just off the half
+    // is rounded in double precision (adding the half as a Single would round it the other way).
     for (Case c : {Case{1, 45, 0, 71.2f, 125, 17.0f}, Case{1, 0, 45, 71.2f, 125, 17.0f},
                    Case{0, 45, 0, 71.2f, 125, 17.0f}, Case{0, 45, 44, 71.2f, 125, 16.1f},
                    Case{2, 45, 0, 71.2f, 125, 8.5f}, Case{3, 45, 0, 71.2f, 125, -23.7f},
@@ -71,8 +67,7 @@ TEST(Differential, NineHoleRoundsAndHalfUpRounding) {
     }
 }
 
-// The panels worked by hand: the differentials lowest first, then the counts,
-// the average and the index, cut to a tenth.
+// The panels worked by hand: differentials lowest first, counts, average, index cut to a tenth.
 TEST(HandicapIndex, PanelsOfTheMethodsAndRoundOptions) {
     // Method and rounds option 1: as a fresh start has them.
     auto expectPanel = [](int method, int roundsOption, const std::vector<float>& diffs, const Lines& panel,
@@ -84,7 +79,6 @@ TEST(HandicapIndex, PanelsOfTheMethodsAndRoundOptions) {
         store.settings.PercentRounds = 40;
         IndexRun run = indexAfter(store, diffs);
         EXPECT_EQ(Lines(run.panel.begin() + 2, run.panel.end()), panel) << diffs.size() << " rounds";
-        // stored in the slot the calculation started from
         EXPECT_EQ(run.index, index) << diffs.size() << " rounds";
         EXPECT_EQ(run.values.RoundSlot, static_cast<int16_t>(diffs.size()));
     };
@@ -147,7 +141,6 @@ TEST(HandicapIndex, LimitsGoByTheTeeAndAPlusHandicapIsCutTowardZero) {
         store.settings.HcpLimitOption = static_cast<int16_t>(c.option);
         EXPECT_EQ(indexAfter(store, {c.diff}, c.tee).index, c.expected) << c.option << " tee " << c.tee;
     }
-    // A plus handicap is cut toward zero.
     IndexRun run = indexAfter(store, {-1.25f});
     EXPECT_EQ(run.index, -1.2f);
     EXPECT_EQ(run.panel, (Lines{"Ann", "differentials", "-1.25", "HCP factor 1.00", "total rounds = 1",
@@ -368,8 +361,7 @@ class WhsTest : public ::testing::Test {
   protected:
     WhsTest() { reset(); }
 
-    // Pine Hills (course 1) and Flat Links (course 2: every tee 72.0 / 113, so a
-    // differential is the gross minus 72), stroke indexes on every tee.
+    // Pine Hills and Flat Links (72.0 / 113 on every tee: differential = gross - 72), stroke indexes on all.
     void reset() {
         store = sampleStore();
         store.settings.HcpMethod = stored(HandicapMethod::Whs);
@@ -438,8 +430,7 @@ TEST_F(WhsTest, NoIndexBeforeFiftyFourHolesAndParPlusFiveUntilThen) {
         EXPECT_EQ(hasHandicap(slot(r).RoundIndex), r == 5) << r;
         EXPECT_FALSE(hasHandicap(slot(r).RoundCourseHcp));
     }
-    // 40 on a nine rated 36.0 / 113: 4.0, plus the expected 0.52 x 54.0 + 1.2 = 29.28 while there is no
-    // index.
+    // 40 on a nine rated 36.0 / 113: 4.0, plus the expected 0.52 x 54.0 + 1.2 = 29.28 (no index yet).
     EXPECT_EQ(slot(2).RoundDiff, 33.3f);
     EXPECT_EQ(slot(5).RoundIndex, 5.0f); // 5 differentials: the lowest
     EXPECT_EQ(handicapText(slot(4).RoundIndex, "#0.0"), "NH");
@@ -561,9 +552,8 @@ TEST_F(WhsTest, EditingOrDeletingWorksTheLaterRoundsAgainAsRecordingThemAgainDoe
     EXPECT_EQ(leagueFileText(store.league), afterDelete);
 }
 
-// The worksheet under the method, as of the last date and as of a date between
-// rounds: the index stored with the newest round up to the date, the rounds the
-// index table uses marked, and every step of every round on its lines.
+// The worksheet as of each round's date: the index stored with the newest round up to the date, the
+// rounds the index table uses marked, and every step of every round on its lines.
 TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
     recordLeague(twelveRounds());
     for (int p = 1; p <= 4; ++p)
@@ -614,9 +604,8 @@ TEST_F(WhsTest, TheWorksheetShowsTheEnginesWork) {
         }
 }
 
-// A night's results: the course handicap the round was played off, the
-// playing handicap at the league's allowance and the net from it; NH where
-// there is no index yet, and nothing made up where there is no handicap.
+// A night's results: the course handicap played off, the playing handicap at the allowance and the net
+// from it; NH where there is no index yet, and nothing made up where there is no handicap.
 TEST_F(WhsTest, TheNightSheetWorksTheNetFromThePlayingHandicap) {
     store.settings.WhsAllowance = 85;
     std::vector<Played> rounds = twelveRounds();
