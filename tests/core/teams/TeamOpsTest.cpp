@@ -1,5 +1,4 @@
-// Teams: definition, the file they leave, point entries and their lines, and
-// the printed summary.
+// Teams: definition, the file they leave, point entries and their lines, and the printed summary.
 #include "teams/TeamOps.h"
 #include "core/Samples.h"
 #include "core/TestFiles.h"
@@ -31,7 +30,6 @@ Store clubOf(const TempDir& dir, int players) {
     return store;
 }
 
-// Adds an entry whose points tell which team it was made for.
 void addEntry(Store& store, const std::string& comment, float points) {
     ASSERT_EQ(addTeamEntry(store, comment, "", std::to_string(points)), AddEntryResult::Added);
 }
@@ -58,8 +56,7 @@ const std::string Title = spaces(42) + "Tallyrock   07-04-2024";
 const std::string Rule = "    " + std::string(80, '-');
 const std::string FooterRule = spaces(60) + "--------------";
 
-// Teams named in `names`, team t with entries[t - 1] entries "T<t> event <e>", hand-kept
-// total e and points e / 2.
+// Teams `names`, team t with entries[t - 1] entries "T<t> event <e>", hand-kept total e, points e / 2.
 Store teamsWith(const std::vector<std::string>& names, const std::vector<int>& entries) {
     Store store;
     store.settings.FontName = "Courier New";
@@ -113,6 +110,8 @@ TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
     store.teams.team[1].TeamEntryCount = 2;
     openTeamDefinition(store);
     EXPECT_EQ(shown(store), "Team # 1 of 0 |  | 0");
+    ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
+    EXPECT_EQ(shown(store), "Team # 1 of 0 |  | 0") << "removing before any team exists";
     EXPECT_EQ(createTeam(store), CreateTeamResult::Unnamed);
     EXPECT_EQ(teamMemberNames(store, 0), (Lines{"Ann", "Bob", "Cy"}));
 
@@ -130,7 +129,7 @@ TEST(TeamDefinition, NamingTheFirstTeamMakesTeamOneOfOne) {
     EXPECT_EQ(createTeam(store), CreateTeamResult::Unnamed); // team 2 has no name yet
 }
 
-TEST(TeamDefinition, RemovingTeamTwoOfFourRenumbersTheLaterTeamsInTheFile) {
+TEST(TeamDefinition, RemovingTeamTwoOfFourRenumbersTheLaterTeamsAndTheLastStepsBack) {
     TempDir dir;
     Store store = fourTeams(dir);
     store.teams.CurrentTeam = 2;
@@ -158,17 +157,15 @@ TEST(TeamDefinition, RemovingTeamTwoOfFourRenumbersTheLaterTeamsInTheFile) {
     EXPECT_EQ(shown(again), "Team # 1 of 3 | Aces | 1");
     EXPECT_EQ(teamMemberNames(again, 2), (Lines{"Cy", "Eve"}));
     EXPECT_EQ(pointsEntryLines(again.teams, 3), pointsEntryLines(store.teams, 3));
-}
 
-TEST(TeamDefinition, SteppingStopsAtTheEndsAndRemovingTheLastTeamStepsBack) {
-    TempDir dir;
-    Store store = fourTeams(dir);
+    // Stepping stops at the ends, and removing the last team steps back.
     nextTeam(store.teams);
-    EXPECT_EQ(store.teams.CurrentTeam, 4);
+    nextTeam(store.teams);
+    EXPECT_EQ(store.teams.CurrentTeam, 3);
     moveOutOfTeam(store, {"Dee"});
     ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
-    EXPECT_EQ(shown(store), "Team # 3 of 3 | Condors | 3");
-    for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(shown(store), "Team # 2 of 2 | Condors | 3");
+    for (int i = 0; i < 3; ++i)
         previousTeam(store.teams);
     EXPECT_EQ(store.teams.CurrentTeam, 1);
 }
@@ -183,12 +180,6 @@ TEST(TeamDefinition, RemovingTheOnlyTeamKeepsItsEntries) {
     ASSERT_EQ(removeTeam(store), RemoveTeamResult::Removed);
     EXPECT_EQ(shown(store), "Team # 1 of 1 |  | 2");
     EXPECT_EQ(runningTotal(store.teams, 1), 5.0f);
-
-    // Before any team exists removing stays on team 1 of 0.
-    Store none = clubOf(dir, 2);
-    openTeamDefinition(none);
-    ASSERT_EQ(removeTeam(none), RemoveTeamResult::Removed);
-    EXPECT_EQ(shown(none), "Team # 1 of 0 |  | 0");
 }
 
 TEST(TeamDefinition, AHundredTeamsStayInsideTheTables) {
@@ -220,8 +211,7 @@ TEST(TeamPointLines, ColumnsFollowTheCommentPaddedTo61) {
         TeamEntry entry;
         std::string line;
     } cases[] = {
-        // Padded to 61, two spaces and 12.0, three spaces for a value below 10 and the three
-        // separating spaces, then 3.5.
+        // Padded to 61, two spaces and 12.0, three for a value below 10 and three separating, then 3.5.
         {{"Week 1", 12, 3.5f}, "Week 1" + spaces(55) + "  12.0" + spaces(6) + "3.5"},
         {{"", 0, 0}, spaces(61) + "   0.0" + spaces(6) + "0.0"},
         {{"x", 1234.5f, 999.94f}, "x" + spaces(60) + "1234.5" + spaces(3) + " 999.9"},
@@ -240,7 +230,6 @@ TEST(TeamPointLines, ColumnsFollowTheCommentPaddedTo61) {
     EXPECT_EQ(memberText(store, 1), "Ann , Cy ");
     EXPECT_EQ(memberText(store, 2), "");
     EXPECT_EQ(commentStart(dashedDate({7, 4, 2024})), "07-04-2024 ");
-    EXPECT_EQ(dashedDate({12, 31, 1999}), "12-31-1999");
 }
 
 TEST(TeamPointEntries, AddingReadsTheNumbersAsTyped) {
@@ -264,7 +253,7 @@ TEST(TeamPointEntries, AddingReadsTheNumbersAsTyped) {
     EXPECT_EQ(runningTotalText(store.teams, 1), "-1.5");
 }
 
-TEST(TeamPointEntries, RemovingTheSecondAndThirdOfFive) {
+TEST(TeamPointEntries, RemovingTheSecondAndThirdOfFiveThenAllAndA151stIsRefused) {
     Store store = eagles();
     const float points[] = {1, 2.5f, 4, 8, 16};
     for (int e = 1; e <= 5; ++e)
@@ -281,17 +270,13 @@ TEST(TeamPointEntries, RemovingTheSecondAndThirdOfFive) {
     removeTeamEntries(store, {1, 2, 3});
     EXPECT_TRUE(pointsEntryLines(store.teams, 1).empty());
     EXPECT_EQ(runningTotalText(store.teams, 1), "0");
-}
 
-TEST(TeamPointEntries, A151stEntryIsRefused) {
-    Store store = eagles();
     for (int e = 1; e <= MaxEntries; ++e)
         addEntry(store, "e", 0.5f);
     EXPECT_EQ(addTeamEntry(store, "one more", "", "1"), AddEntryResult::Full);
     EXPECT_EQ(entriesFull().text,
               "A team holds at most 150 entries.\r\nRemove old entries before adding more.");
     EXPECT_EQ(store.teams.team[1].TeamEntryCount, MaxEntries);
-    EXPECT_EQ(runningTotalText(store.teams, 1), "75");
 }
 
 TEST(TeamSummary, TeamsLineByLine) {
@@ -366,8 +351,7 @@ TEST(TeamSummary, ANewTeamStartsANewPageAfter45Lines) {
     EXPECT_EQ(pages[0].size(), 45u + 4 + 1 + 3);
 }
 
-// A team's page breaks after line 52; printed, each page opens with a space
-// line and sets the font again.
+// A team's page breaks after line 52; printed, each page opens with a space line and sets the font.
 TEST(TeamSummary, WithinATeamANewPageStartsAfterLine52) {
     Store store = teamsWith({"Long", "Next"}, {50, 1});
     store.settings.FontName = "Lucida Console";
@@ -384,8 +368,7 @@ TEST(TeamSummary, WithinATeamANewPageStartsAfterLine52) {
     RecordingPrinter printer;
     printTeamSummary(printer, store, {}, Today);
 
-    // The job starts with its space line, then the font; a new page starts the job again and
-    // sets the font name and size (bold stays).
+    // A space line, then the font; a new page starts again and sets the font name and size (bold stays).
     Lines expected{"setDocumentName Team summary", "print  |", "setFontName Lucida Console", "setFontSize 10",
                    "setBold 1"};
     for (const std::string& line : pages[0])
@@ -396,5 +379,4 @@ TEST(TeamSummary, WithinATeamANewPageStartsAfterLine52) {
         expected.push_back("print " + line + "|");
     expected.push_back("endDoc");
     EXPECT_EQ(printer.calls, expected);
-    EXPECT_EQ(printer.pages().size(), 2u);
 }
