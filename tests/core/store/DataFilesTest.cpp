@@ -1,8 +1,7 @@
-// The data files: each kind's layout, reading as far as a short or damaged file
-// goes, the copy kept of a damaged file. Every kind at once: under a decimal
-// comma (as most European users run) it keeps its bytes and its name's spelling;
-// damaged in thousands of ways it loads without a crash, keeps every count
-// inside its table, and what still loads saves back to the same text.
+// The data files: each kind's layout, reading as far as a short or damaged file goes, the copy kept of
+// a damaged file. Every kind at once: under a decimal comma it keeps its bytes and its name's spelling;
+// damaged in thousands of ways it loads without a crash, keeps every count inside its table, and what
+// still loads saves back to the same text.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
@@ -127,9 +126,8 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t count) 
     return out;
 }
 
-// Calls `use` with damaged forms of a CR LF text: each of the first 60 lines
-// and each key line replaced by each hostile value, deleted, repeated, or the
-// file cut before it or inside it; and the whole text with other line ends.
+// Calls `use` with damaged forms of a CR LF text: each of the first 60 lines and each key line replaced
+// by each hostile value, deleted, repeated, or the file cut before it or inside it; other line ends.
 void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
                     const std::function<void(const std::string&)>& use) {
     static const std::array<const char*, 24> hostile = {
@@ -177,8 +175,7 @@ bool tablesInRange(const Store& s) {
     return ok;
 }
 
-// A new file each time: rewriting a file in place makes some file systems
-// flush it to disk on close, which would make this test crawl.
+// A new file each time: some file systems flush a file rewritten in place on close, which crawls.
 void replaceFile(const fs::path& file, const std::string& text) {
     fs::remove(file);
     writeFile(file, text);
@@ -278,8 +275,7 @@ TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
         SCOPED_TRACE(kind.fileName);
         const std::string valid = kind.text(sample);
         fs::path file = dir / kind.fileName;
-        // What follows the last line is never read: a little of it loads as the file alone,
-        // 64 MB of it makes the file one that is refused before it is read.
+        // What follows the last line is never read: a little loads as the file alone, 64 MB is refused.
         for (std::uintmax_t padding : {std::uintmax_t{0}, std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
             replaceFile(file, valid);
             fs::resize_file(file, valid.size() + padding);
@@ -344,8 +340,7 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     TempDir dir;
     Store saved = storeIn(dir.path(), "Cut.LGE");
     fillLeague(saved, 12, 20);
-    // The count, nine whole players, then the tenth's name, tee, count, two
-    // whole rounds and the first five values of round 3.
+    // The count, nine whole players, then the tenth's name, tee, count, two rounds and 5 values of round 3.
     writeFile(dir / "Cut.LGE",
               joinLines(fileLines(leagueFileText(saved.league)), 1 + 9 * 543 + 3 + 2 * 27 + 5));
 
@@ -359,8 +354,7 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     EXPECT_EQ(store.league.PlayerCount, 12);
     for (int p = 1; p <= 9; ++p)
         EXPECT_TRUE(samePlayer(saved.player(p), store.player(p))) << "player " << p;
-    // The tenth as far as the file goes; what it never reached shows nothing
-    // of the league open before.
+    // The tenth as far as the file goes; what it never reached shows nothing of the league open before.
     PlayerRecord tenth = saved.player(10);
     tenth.round[3].RoundCourseHcp = tenth.round[3].RoundCourse = 0;
     tenth.round[3].HoleScore = {};
@@ -549,8 +543,7 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
     EXPECT_EQ(store.teams.TeamCount, 1);
     EXPECT_EQ(store.teams.TeamsInUse, 0);
 
-    // Short or damaged files are read silently as far as they go. This one was
-    // written when the league had two players; two more were added since.
+    // Read silently as far as it goes: written when the league had two players, two were added since.
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 "}));
     store.teams.PlayerTeam[3] = 1;
     ReloadTeams(store);

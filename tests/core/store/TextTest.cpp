@@ -1,6 +1,5 @@
-// Text in and out of the data files: numbers, names a line of a file can hold,
-// message line breaks, and the CSV reader (quoting, line breaks inside fields,
-// the line a fault is on).
+// Text in and out of the data files: numbers, names a line can hold, message line breaks, and the CSV
+// reader (quoting, line breaks inside fields, the line a fault is on).
 #include "store/CsvReader.h"
 #include "store/Message.h"
 #include "store/NumberText.h"
@@ -58,8 +57,7 @@ TEST(NumberText, DisplayPatternsRoundHalfAwayFromZeroOnTheDecimalText) {
         double value;
         const char *pattern, *text;
     };
-    // Singles round on the seven digits they are written with, not on the
-    // shortest text that reads back (15.674999, 2.1499999).
+    // Singles round on their seven written digits, not the shortest text reading back (15.674999, 2.1499999).
     const float average = (8.0f + 17.3f + 17.5f + 19.9f) / 4.0f;
     struct SingleCase {
         float value;
