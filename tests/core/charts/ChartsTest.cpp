@@ -282,8 +282,7 @@ TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     draw();
     auto diffs = series(LightRed), indexes = series(BlackColor);
     ASSERT_EQ(std::pair(diffs.size(), indexes.size()), (std::pair<std::size_t, std::size_t>(1, 1)));
-    EXPECT_EQ(diffs[0].x, 1080);
-    EXPECT_EQ(diffs[0].x2, 1080);
+    EXPECT_EQ(std::pair(diffs[0].x, diffs[0].x2), std::pair(1080.0, 1080.0));
     EXPECT_NEAR(diffs[0].y, 2132, 1e-3);
     EXPECT_EQ(diffs[0].y, diffs[0].y2);
     EXPECT_NEAR(indexes[0].y, 2293, 1e-3);
@@ -406,8 +405,7 @@ TEST_F(CardsTest, TenCardsToASheetInSlotOrderAndNoneRefused) {
     int cy = addSamplePlayer(store, "Cy");
     std::vector<PlayerEntry> entries = playerEntries(store.league);
     ASSERT_EQ(entries.size(), 11u);
-    EXPECT_EQ(entries[10].name, "Cy");
-    EXPECT_EQ(entries[10].slot, cy);
+    EXPECT_EQ(std::pair(entries[10].name, entries[10].slot), std::pair(std::string("Cy"), cy));
 }
 
 TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheetAndScalingMovesEveryItem) {

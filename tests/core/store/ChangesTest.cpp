@@ -275,10 +275,8 @@ TEST(ChangeSet, NeverOverwritesWhatAnotherProgramWroteSinceItReadNorALeagueOpenI
     std::string written = readFile(f.dir / "course.dat");
 
     fillCourse(f.store.courses, 1, "Renamed");
-    Failure conflict = SaveCourseFile(f.store);
-    ASSERT_TRUE(conflict);
-    EXPECT_NE(conflict->text.find("course.dat was changed by another program"), std::string::npos)
-        << conflict->text;
+    const std::string conflict = SaveCourseFile(f.store).value_or(Message{}).text;
+    EXPECT_NE(conflict.find("course.dat was changed by another program"), std::string::npos) << conflict;
     EXPECT_EQ(readFile(f.dir / "course.dat"), written);
     // Read again, the change lands.
     EXPECT_FALSE(LoadCourseFile(f.store));
@@ -344,7 +342,6 @@ TEST(Undo, ARemovedPlayerComesBackByteForByteAndTheUndoIsUndoneInTurn) {
 
 // Each operation names its change in the user's words.
 TEST(Undo, OperationsNameTheirChanges) {
-    // Each change is true when it landed.
     auto roster = [](Store& s) { return saveRosterFiles(s, TeamFileSave::Always).empty(); };
     const std::pair<std::string, std::function<bool(Store&)>> cases[] = {
         {"Add Player Ann Lee",
@@ -372,9 +369,7 @@ TEST(Undo, OperationsNameTheirChanges) {
         Folder f;
         ASSERT_TRUE(change(f.store)) << label;
         EXPECT_EQ(undoList(f.store).size(), label.empty() ? 1u : 2u) << label;
-        if (!label.empty()) {
-            EXPECT_EQ(f.newest(), label);
-        }
+        EXPECT_TRUE(label.empty() || f.newest() == label) << f.newest() << " for " << label;
         EXPECT_EQ(unsavedRounds(f.store), 0) << label;
     }
 }

@@ -257,15 +257,13 @@ TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint
     for (int p = 1; p <= Players; ++p)
         EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
 
-    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
-    EXPECT_EQ(generalNumber(0.96f), "0.96");
-    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
-    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
-    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
-    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
-    EXPECT_EQ(leadingNumber("72,8"), 72);
-    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
-    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+    EXPECT_EQ((std::vector<std::string>{fileNumber(-1.25f), generalNumber(0.96f),
+                                        formatPattern(12.3f, "0.00"), formatPattern(65.1, "00.0")}),
+              (std::vector<std::string>{"-1.25 ", "0.96", "12.30", "65.1"}));
+    EXPECT_EQ(
+        (std::vector<double>{roundHalfAway(2.25, 1), leadingNumber(" 72.8 "), leadingNumber("72,8"),
+                             fileFieldNumber(" .5 ").value_or(0), fileFieldNumber(" 0,5 ").value_or(-1)}),
+        (std::vector<double>{2.3, 72.8, 72, 0.5, 0})); // a comma ends the number
 }
 
 TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
@@ -495,10 +493,9 @@ TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
     writeFile(dir / "course.dat", joinLines(lines, 1 + 30 + 10));
     Store back = courses(0);
     EXPECT_TRUE(isCourseLoadFailure(LoadCourseFile(back)));
-    EXPECT_EQ(back.courses.CourseCount, 3);
-    EXPECT_EQ(back.courses.CourseField[1][field::Unused], "kept");
-    EXPECT_EQ(back.courses.CourseField[2][10], " 4");
-    EXPECT_EQ(back.courses.CourseField[2][11], "");
+    EXPECT_EQ(std::tuple(back.courses.CourseCount, back.courses.CourseField[1][field::Unused],
+                         back.courses.CourseField[2][10], back.courses.CourseField[2][11]),
+              std::tuple(int16_t{3}, "kept", " 4", ""));
 
     // A count outside the table changes nothing.
     for (const std::string count : {" 201 ", "-1 ", "x", " 99999 "}) {
@@ -527,9 +524,9 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
     TeamTables teams = store.teams;
     store.teams = {};
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamsInUse, 1);
-    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryManual, -1.5f);
-    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryPoints, 0.5f);
+    const TeamEntry& entry = store.teams.team[1].entry[2];
+    EXPECT_EQ(std::tuple(store.teams.TeamsInUse, entry.TeamEntryManual, entry.TeamEntryPoints),
+              std::tuple(int16_t{1}, -1.5f, 0.5f));
 
     // No file, or no members: no teams in use, nothing of the league open before.
     store.teams = teams;
@@ -540,16 +537,14 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
               std::tuple(int16_t{0}, int16_t{0}, int16_t{0}));
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 0 ", " 0 ", " 0 "}));
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamCount, 1);
-    EXPECT_EQ(store.teams.TeamsInUse, 0);
+    EXPECT_EQ(std::tuple(store.teams.TeamCount, store.teams.TeamsInUse), std::tuple(int16_t{1}, int16_t{0}));
 
     // Read silently as far as it goes: written when the league had two players, two were added since.
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 "}));
     store.teams.PlayerTeam[3] = 1;
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamsInUse, 1);
-    EXPECT_EQ(store.teams.PlayerTeam[2], 1);
-    EXPECT_EQ(store.teams.PlayerTeam[3], 0);
+    EXPECT_EQ(std::tuple(store.teams.TeamsInUse, store.teams.PlayerTeam[2], store.teams.PlayerTeam[3]),
+              std::tuple(int16_t{1}, int16_t{1}, int16_t{0}));
     EXPECT_FALSE(LoadTeamFile(store)); // reports the early end to a caller that asks
 
     // Nothing of the league open before shows through a damaged file.

@@ -81,7 +81,6 @@ TEST(Backup, CopiesLeaguesListCourseThenTeamFilesByteForByteOverEarlierCopies) {
               (std::vector<std::string>{"club.lge", "Seniors.LGE", "vexa.dat", "Course.DAT", "Seniors.tea",
                                         ".tallyrock.journal"}));
     FolderFiles copied = folderFiles(sample.backup());
-    EXPECT_EQ(copied["club.lge"], readFile(sample.work() / "Club.LGE"));
     copied["Club.LGE"] = copied["club.lge"];
     copied.erase("club.lge");
     EXPECT_EQ(copied, folderFiles(sample.work()));
@@ -136,10 +135,7 @@ TEST(Backup, MissingOrFailingFilesEndTheBackupWhereTheyCome) {
         sample.writeListAndCourses();
         change(sample);
         Failure failure = BackupDataFiles(*sample.store, sample.drive());
-        EXPECT_EQ(failure.has_value(), copied.size() < 3) << what;
-        if (failure) {
-            EXPECT_TRUE(isBackupFailure(failure)) << what;
-        }
+        EXPECT_EQ(failure && isBackupFailure(failure), copied.size() < 3) << what;
         FolderFiles expected;
         for (const std::string& name : copied)
             expected[name] = readFile(sample.work() / name);
