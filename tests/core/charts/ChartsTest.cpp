@@ -1,5 +1,4 @@
-// The charts: the compare list, the pie, the trend and the handicap cards, as
-// drawn on a recording canvas and sent to a recording or text printer.
+// The compare list, pie, trend and handicap cards, drawn on a recording canvas and sent to a printer.
 #include "charts/ChartChooser.h"
 #include "charts/CompareChart.h"
 #include "charts/HandicapCards.h"
@@ -125,7 +124,6 @@ struct PieTest : ::testing::Test {
         DrawPie(canvas, pieSlices(counts));
         return counts;
     }
-    // One field of each item.
     template <class T>
     static std::vector<T> each(const std::vector<CanvasItem>& items, T CanvasItem::*field) {
         std::vector<T> out;
@@ -256,8 +254,7 @@ struct TrendTest : ::testing::Test {
     }
 };
 
-// Without rounds only the grid and the labels; the first round is a dot at 1080;
-// twenty end at 8300, each joined to the one before.
+// Without rounds only grid and labels; the first round is a dot at 1080; twenty end at 8300, joined.
 TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     draw();
     std::vector<CanvasItem> lines = canvas.lines();
@@ -285,8 +282,7 @@ TEST_F(TrendTest, GridLabelsRoundsFrom1080To8300AndThePrintedPage) {
     draw();
     auto diffs = series(LightRed), indexes = series(BlackColor);
     ASSERT_EQ(std::pair(diffs.size(), indexes.size()), (std::pair<std::size_t, std::size_t>(1, 1)));
-    EXPECT_EQ(diffs[0].x, 1080);
-    EXPECT_EQ(diffs[0].x2, 1080);
+    EXPECT_EQ(std::pair(diffs[0].x, diffs[0].x2), std::pair(1080.0, 1080.0));
     EXPECT_NEAR(diffs[0].y, 2132, 1e-3);
     EXPECT_EQ(diffs[0].y, diffs[0].y2);
     EXPECT_NEAR(indexes[0].y, 2293, 1e-3);
@@ -367,8 +363,7 @@ TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirstAndOneCardPrintsItsEightIte
         addGross(full, 70 + r);
     EXPECT_EQ(cardRoundLines(store, full)[4], "  PH74    PH78    PH82    PH86    PH90  ");
 
-    // One card prints its eight items after their job lines; a player without
-    // rounds shows the zeros of slot 0.
+    // One card prints its eight items after their job lines; a player without rounds shows slot 0's zeros.
     int p = addSamplePlayer(store, "Ann Smith"), none = addSamplePlayer(store, "New Player");
     addGross(p, 98).RoundIndex = 12.3f;
     store.player(p).round[1].RoundCourseHcp = 14;
@@ -384,8 +379,7 @@ TEST_F(CardsTest, RoundsReadDownTheColumnsOldestFirstAndOneCardPrintsItsEightIte
                                         " ", "", " ", "", " ", "", " ", "", ""}));
 }
 
-// Ten cards to a sheet, in slot order whatever the order of the selection (an
-// eleventh takes a second sheet: checked call by call below); none is refused.
+// Ten cards to a sheet in slot order whatever the selection's order (an eleventh: below); none refused.
 TEST_F(CardsTest, TenCardsToASheetInSlotOrderAndNoneRefused) {
     std::vector<int> slots = players(10);
     Message refused = PrintHandicapCards(store, printer, {}, "", picture).value_or(Message{});
@@ -411,8 +405,7 @@ TEST_F(CardsTest, TenCardsToASheetInSlotOrderAndNoneRefused) {
     int cy = addSamplePlayer(store, "Cy");
     std::vector<PlayerEntry> entries = playerEntries(store.league);
     ASSERT_EQ(entries.size(), 11u);
-    EXPECT_EQ(entries[10].name, "Cy");
-    EXPECT_EQ(entries[10].slot, cy);
+    EXPECT_EQ(std::pair(entries[10].name, entries[10].slot), std::pair(std::string("Cy"), cy));
 }
 
 TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheetAndScalingMovesEveryItem) {
@@ -440,8 +433,7 @@ TEST_F(CardsTest, TheEleventhCardTakesTheFirstPlaceOfTheNextSheetAndScalingMoves
     store.settings.CardWDOffset = -50;
     RecordingPrinter scaled;
     ASSERT_FALSE(PrintHandicapCards(store, scaled, {slots[0], slots[1], slots[2]}, "", picture));
-    // Card 3, name line: (0.055 + 0.194) x 14400 x 1.05 + 100;
-    // date line: (0.19 + 0.194) x 14400 x 1.05 + 100.
+    // Card 3, name line: (0.055 + 0.194) x 14400 x 1.05 + 100; date: (0.19 + 0.194) x 14400 x 1.05 + 100.
     EXPECT_TRUE(callsInOrder(scaled.calls, {"setCurrentX 1138", "setCurrentY 3864.88", "print Player 3|",
                                             "setCurrentX 1138", "setCurrentY 5906.08", "print |", "endDoc"}));
 }

@@ -1,8 +1,7 @@
-// The data files: each kind's layout, reading as far as a short or damaged file
-// goes, the copy kept of a damaged file. Every kind at once: under a decimal
-// comma (as most European users run) it keeps its bytes and its name's spelling;
-// damaged in thousands of ways it loads without a crash, keeps every count
-// inside its table, and what still loads saves back to the same text.
+// The data files: each kind's layout, reading as far as a short or damaged file goes, the copy kept of
+// a damaged file. Every kind at once: under a decimal comma it keeps its bytes and its name's spelling;
+// damaged in thousands of ways it loads without a crash, keeps every count inside its table, and what
+// still loads saves back to the same text.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "core/store/StoreSamples.h"
@@ -127,9 +126,8 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t count) 
     return out;
 }
 
-// Calls `use` with damaged forms of a CR LF text: each of the first 60 lines
-// and each key line replaced by each hostile value, deleted, repeated, or the
-// file cut before it or inside it; and the whole text with other line ends.
+// Calls `use` with damaged forms of a CR LF text: each of the first 60 lines and each key line replaced
+// by each hostile value, deleted, repeated, or the file cut before it or inside it; other line ends.
 void forEachDamaged(const std::string& valid, std::vector<std::size_t> at,
                     const std::function<void(const std::string&)>& use) {
     static const std::array<const char*, 24> hostile = {
@@ -177,8 +175,7 @@ bool tablesInRange(const Store& s) {
     return ok;
 }
 
-// A new file each time: rewriting a file in place makes some file systems
-// flush it to disk on close, which would make this test crawl.
+// A new file each time: some file systems flush a file rewritten in place on close, which crawls.
 void replaceFile(const fs::path& file, const std::string& text) {
     fs::remove(file);
     writeFile(file, text);
@@ -260,15 +257,13 @@ TEST(CommaLocale, EveryFileKindKeepsItsBytesAndItsNameAndNumberTextKeepsItsPoint
     for (int p = 1; p <= Players; ++p)
         EXPECT_TRUE(samePlayer(original.player(p), store.player(p))) << "player " << p;
 
-    EXPECT_EQ(fileNumber(-1.25f), "-1.25 ");
-    EXPECT_EQ(generalNumber(0.96f), "0.96");
-    EXPECT_EQ(formatPattern(12.3f, "0.00"), "12.30");
-    EXPECT_EQ(formatPattern(65.1, "00.0"), "65.1");
-    EXPECT_EQ(roundHalfAway(2.25, 1), 2.3);
-    EXPECT_EQ(leadingNumber(" 72.8 "), 72.8);
-    EXPECT_EQ(leadingNumber("72,8"), 72);
-    EXPECT_EQ(fileFieldNumber(" .5 ").value_or(0), 0.5);
-    EXPECT_EQ(fileFieldNumber(" 0,5 ").value_or(-1), 0); // the comma ends the field
+    EXPECT_EQ((std::vector<std::string>{fileNumber(-1.25f), generalNumber(0.96f),
+                                        formatPattern(12.3f, "0.00"), formatPattern(65.1, "00.0")}),
+              (std::vector<std::string>{"-1.25 ", "0.96", "12.30", "65.1"}));
+    EXPECT_EQ(
+        (std::vector<double>{roundHalfAway(2.25, 1), leadingNumber(" 72.8 "), leadingNumber("72,8"),
+                             fileFieldNumber(" .5 ").value_or(0), fileFieldNumber(" 0,5 ").value_or(-1)}),
+        (std::vector<double>{2.3, 72.8, 72, 0.5, 0})); // a comma ends the number
 }
 
 TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
@@ -278,8 +273,7 @@ TEST(Robustness, DamagedOrOversizedFilesOfEveryKind) {
         SCOPED_TRACE(kind.fileName);
         const std::string valid = kind.text(sample);
         fs::path file = dir / kind.fileName;
-        // What follows the last line is never read: a little of it loads as the file alone,
-        // 64 MB of it makes the file one that is refused before it is read.
+        // What follows the last line is never read: a little loads as the file alone, 64 MB is refused.
         for (std::uintmax_t padding : {std::uintmax_t{0}, std::uintmax_t{4096}, std::uintmax_t{64} << 20}) {
             replaceFile(file, valid);
             fs::resize_file(file, valid.size() + padding);
@@ -344,8 +338,7 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     TempDir dir;
     Store saved = storeIn(dir.path(), "Cut.LGE");
     fillLeague(saved, 12, 20);
-    // The count, nine whole players, then the tenth's name, tee, count, two
-    // whole rounds and the first five values of round 3.
+    // The count, nine whole players, then the tenth's name, tee, count, two rounds and 5 values of round 3.
     writeFile(dir / "Cut.LGE",
               joinLines(fileLines(leagueFileText(saved.league)), 1 + 9 * 543 + 3 + 2 * 27 + 5));
 
@@ -359,8 +352,7 @@ TEST(LeagueFile, FileCutInsideTheTenthPlayer) {
     EXPECT_EQ(store.league.PlayerCount, 12);
     for (int p = 1; p <= 9; ++p)
         EXPECT_TRUE(samePlayer(saved.player(p), store.player(p))) << "player " << p;
-    // The tenth as far as the file goes; what it never reached shows nothing
-    // of the league open before.
+    // The tenth as far as the file goes; what it never reached shows nothing of the league open before.
     PlayerRecord tenth = saved.player(10);
     tenth.round[3].RoundCourseHcp = tenth.round[3].RoundCourse = 0;
     tenth.round[3].HoleScore = {};
@@ -501,10 +493,9 @@ TEST(CourseFile, LayoutAndMissingShortOrBadFiles) {
     writeFile(dir / "course.dat", joinLines(lines, 1 + 30 + 10));
     Store back = courses(0);
     EXPECT_TRUE(isCourseLoadFailure(LoadCourseFile(back)));
-    EXPECT_EQ(back.courses.CourseCount, 3);
-    EXPECT_EQ(back.courses.CourseField[1][field::Unused], "kept");
-    EXPECT_EQ(back.courses.CourseField[2][10], " 4");
-    EXPECT_EQ(back.courses.CourseField[2][11], "");
+    EXPECT_EQ(std::tuple(back.courses.CourseCount, back.courses.CourseField[1][field::Unused],
+                         back.courses.CourseField[2][10], back.courses.CourseField[2][11]),
+              std::tuple(int16_t{3}, "kept", " 4", ""));
 
     // A count outside the table changes nothing.
     for (const std::string count : {" 201 ", "-1 ", "x", " 99999 "}) {
@@ -533,9 +524,9 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
     TeamTables teams = store.teams;
     store.teams = {};
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamsInUse, 1);
-    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryManual, -1.5f);
-    EXPECT_EQ(store.teams.team[1].entry[2].TeamEntryPoints, 0.5f);
+    const TeamEntry& entry = store.teams.team[1].entry[2];
+    EXPECT_EQ(std::tuple(store.teams.TeamsInUse, entry.TeamEntryManual, entry.TeamEntryPoints),
+              std::tuple(int16_t{1}, -1.5f, 0.5f));
 
     // No file, or no members: no teams in use, nothing of the league open before.
     store.teams = teams;
@@ -546,17 +537,14 @@ TEST(TeamFile, LayoutFilesWithoutMembersAndShortOrDamagedFiles) {
               std::tuple(int16_t{0}, int16_t{0}, int16_t{0}));
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 0 ", " 0 ", " 0 "}));
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamCount, 1);
-    EXPECT_EQ(store.teams.TeamsInUse, 0);
+    EXPECT_EQ(std::tuple(store.teams.TeamCount, store.teams.TeamsInUse), std::tuple(int16_t{1}, int16_t{0}));
 
-    // Short or damaged files are read silently as far as they go. This one was
-    // written when the league had two players; two more were added since.
+    // Read silently as far as it goes: written when the league had two players, two were added since.
     writeFile(dir / "Monday.tea", crlf({" 1 ", "Eagles", " 1 ", " 1 "}));
     store.teams.PlayerTeam[3] = 1;
     ReloadTeams(store);
-    EXPECT_EQ(store.teams.TeamsInUse, 1);
-    EXPECT_EQ(store.teams.PlayerTeam[2], 1);
-    EXPECT_EQ(store.teams.PlayerTeam[3], 0);
+    EXPECT_EQ(std::tuple(store.teams.TeamsInUse, store.teams.PlayerTeam[2], store.teams.PlayerTeam[3]),
+              std::tuple(int16_t{1}, int16_t{1}, int16_t{0}));
     EXPECT_FALSE(LoadTeamFile(store)); // reports the early end to a caller that asks
 
     // Nothing of the league open before shows through a damaged file.

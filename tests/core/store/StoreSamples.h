@@ -1,6 +1,5 @@
 #pragma once
-// Filled tables for the store tests, and ways to compare them and the files
-// they leave on disk.
+// Filled tables for the store tests, and ways to compare them and the files they leave on disk.
 
 #include "core/TestFiles.h"
 #include "store/Message.h"
@@ -15,14 +14,11 @@
 
 namespace tallyrock::test {
 
-// Players "Player, Number p" with `rounds` rounds each; every value differs by
-// player, round and hole, and diffs include negatives and fractions.
+// "Player, Number p" with `rounds` rounds; values differ by player, round, hole; negative, fractional diffs.
 void fillLeague(Store& store, int players, int rounds);
-// Course c named `name`: par 4 on every hole, ratings 70.5/71.2/72.8, slopes
-// 120/125/131, initials from the name, and field 30 holding "kept".
+// Course c named `name`: par 4, ratings 70.5/71.2/72.8, slopes 120/125/131, initials, field 30 "kept".
 void fillCourse(CourseTable& courses, int c, const std::string& name);
-// Two teams, the first with two entries and the second with none; players
-// 1..4 in teams 1, 2, 0, 1.
+// Two teams, the first with two entries and the second with none; players 1..4 in teams 1, 2, 0, 1.
 void fillTeams(Store& store);
 
 ::testing::AssertionResult samePlayer(const PlayerRecord& expected, const PlayerRecord& actual);
