@@ -355,6 +355,12 @@ TEST(Undo, OperationsNameTheirChanges) {
          [&](Store& s) { return recordRound(s, 3) && !RoundRecorder(s).FinishEntry(); }},
         {"Record 2 Rounds",
          [&](Store& s) { return recordRound(s, 3) && recordRound(s, 4) && !RoundRecorder(s).FinishEntry(); }},
+        {"Add Player Ann Lee, Add Player Bob Ray and 2 more changes",
+         [&](Store& s) {
+             for (const char* name : {"Ann Lee", "Bob Ray", "Cy Dunn", "Di Fox"})
+                 addPlayer(s, name, 2);
+             return roster(s);
+         }},
         {"Delete Course Pine Hills", [](Store& s) { return !deleteCourse(s, 1); }},
         {"Create League Tuesday", [](Store& s) { return createLeague(s, "Tuesday").messages.empty(); }},
         {"Delete League Monday", [](Store& s) { return deleteLeague(s, "Monday").messages.empty(); }},
