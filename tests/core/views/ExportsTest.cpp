@@ -1,8 +1,5 @@
-// The CSV exports: quoting, the rounds export read back by the import into the
-// same league file, and where an export may be written. The results of a date:
-// the order by net, the nine-hole net against half the course handicap, the
-// marks of the low scores with their ties, the indexes before and after, and the
-// team standings; as CSV, text and printed pages.
+// The CSV exports (quoting, the round trip through the import, where they may be
+// written) and the results of a date, as CSV, text and printed pages.
 #include "core/Samples.h"
 #include "core/TestFiles.h"
 #include "fakes/FailingWriter.h"

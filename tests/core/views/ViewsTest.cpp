@@ -1,8 +1,5 @@
-// Start-up (settings, league list, league menu) and opening a league; the
-// rounds view (the round line, the three views, the spin button and the date
-// keys) and its listings: printed short and long, exported, and the file name;
-// the course handicap reference chart, and "NH" where a player has no World
-// Handicap System index yet.
+// Start-up and opening a league; the rounds view and its listings; the course
+// handicap reference chart.
 #include "charts/CompareChart.h"
 #include "charts/TrendChart.h"
 #include "core/Samples.h"

@@ -1,6 +1,5 @@
-// The handicap worksheet: its index is the stored one for every player of a
-// full league under every method and rounds option, its lines for the worked
-// examples, and the index as of dates before, between and beyond the rounds held.
+// The handicap worksheet: the stored index for a full league under every option,
+// the worked examples line by line, and the index as of earlier and later dates.
 #include "views/Worksheet.h"
 #include "core/Samples.h"
 #include "handicap/RoundRecorder.h"
