@@ -53,8 +53,7 @@ class ChartWindowsTest : public QObject, MainWindowRig {
         finish();
     }
 
-    // The chooser opens the chart of its kind for the chosen entry's slot (Cy:
-    // list position 2, slot 3), by its button or by a double click.
+    // Button or double click opens the chart for the chosen entry's slot (Cy: list row 2, slot 3).
     void chooserOpensTheChartOfTheChosenEntrysSlot() {
         for (bool pie : {false, true}) {
             m_store->ChartKind = pie ? "pie" : "line";

@@ -48,8 +48,7 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     }
     void cleanup() { finish(); }
 
-    // Only the selected option's box is open; the casual method and the World Handicap
-    // System close what they do not use. Closing changes nothing.
+    // Only the selected option's box is open; casual and WHS close what they do not use.
     void rulesWindowFollowsTheOptions() {
         Settings& s = m_store->settings;
         s.HcpMethod = 1;

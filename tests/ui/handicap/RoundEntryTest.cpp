@@ -1,5 +1,4 @@
-// A round's road through the real main window: set-up, score entry by keys, correcting
-// and deleting; the windows write what the core computes and the view is redrawn.
+// Set-up, score entry by keys, correcting and deleting: the file holds what the core computes.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
@@ -21,9 +20,8 @@ namespace {
 const Date Today{6, 5, 2007};
 using Holes = std::array<int, 18>;
 
-// League "Friday": Ann (white tee, last course handicap 12), an empty slot, Bob,
-// Cyd (ladies), Dee (pro) and a second Bob with one round. Pine Hills is fully
-// rated; Oak Hollow has no slope for the pro tee. Stroke control is standard.
+// "Friday": Ann (white tee, last course handicap 12), an empty slot, Bob, Cyd (ladies), Dee (pro),
+// a second Bob with one round; Oak Hollow has no slope for the pro tee. Standard stroke control.
 Store league(const fs::path& dir, int dateRemind) {
     Store s = sampleStore();
     s.workDir = dir;
@@ -125,8 +123,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
     QStringList m_expectedPanel;
 
   private slots:
-    // QApplication sets the C locale from the environment as the desktop program's does:
-    // under LC_ALL=de_DE.UTF-8 the windows meet a German user's decimal comma.
+    // QApplication sets the C locale from LC_ALL, so under de_DE the windows meet a decimal comma.
     void initTestCase() {
         const char* wanted = std::getenv("LC_ALL");
         locale_t installed = wanted && *wanted ? newlocale(LC_ALL_MASK, wanted, nullptr) : nullptr;
@@ -187,7 +184,6 @@ class RoundEntryTest : public QObject, MainWindowRig {
         closeWith(entry, "recordbutton");
         expectRound(4, 6, 6, 7, {6, 5, 4, 7, 6, 5, 4, 7, 6, 5, 6, 7, 4, 5, 6, 7, 4, 5}, 1);
         QCOMPARE(pausedPanel(), m_expectedPanel);
-        // The file holds what the core computes, and view 1 is redrawn.
         expectFileAndView();
     }
 

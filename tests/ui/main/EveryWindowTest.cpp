@@ -1,5 +1,4 @@
-// Every window the real main window opens: centred, its buttons named for a screen reader,
-// its help button opening its topic beside it, player lists alike, the real message boxes.
+// Every window the main window opens: centred, buttons named, help beside it, real message boxes.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "print/QtReportPrinter.h"
@@ -260,8 +259,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
         QCOMPARE(m_window->messagePanelText(), "Printout saved as Printouts/" + written[0]);
     }
 
-    // Each topic comes to the top from ShowHelpTopic (back from the end), by its "Go to
-    // Topic" item and by a click to the right of its contents line.
+    // Each topic to the top from ShowHelpTopic (from the end), Go to Topic, a click past its entry.
     void everyTopic() {
         QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
         for (const TopicRow& topic : Topics) {

@@ -1,5 +1,4 @@
-// The course, league and player windows, opened from the real main window's menus: what
-// they show, what they refuse, and the files they leave behind when they close.
+// The course, league and player windows from the main window's menus: shown, refused, written.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "roster/CourseOps.h"
@@ -91,8 +90,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
   private slots:
     void cleanup() { finish(); }
 
-    // Live totals, nine holes refused, ratings and slopes stepped and typed (a refusal
-    // beeps and puts the value back), the file written on save.
+    // Live totals, nine holes refused, ratings and slopes stepped and typed (refusals beep), saved.
     void courseAddedFromTheMenu() {
         start({"Club"}, {{"Pine Creek Club", "PCC"}, {"Oak Hollow", "OH"}});
         QWidget* course = open("GCmenu1", "course");
@@ -167,8 +165,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         QVERIFY(fs::exists(m_dir / "Monday.LGE"));
     }
 
-    // Names in use or unfit for a file are refused; deleting the first of three leagues
-    // asks first, blanks its item and closes the open league, which Load League opens again.
+    // Names in use or unfit refused; deleting the first league asks, blanks it, closes it till reloaded.
     void refusingAndDeletingLeagues() {
         start({"Monday", "Friday", "Seniors"});
         for (const char* file : {"Monday.LGE", "Friday.LGE", "Seniors.LGE", "Monday.TEA"})

@@ -94,8 +94,7 @@ class TeamWindowsTest : public QObject, MainWindowRig {
                  crlf({" 2 ", "Aces", "Condors", " 1 ", " 0 ", " 2 ", " 0 ", " 0 ", " 0 ", " 0 "}));
     }
 
-    // An entry added with the date prefix, two selected removed; points typed but
-    // not added: Yes adds them before the next team shows, No leaves them out.
+    // Date-prefixed entry added, two removed; points typed but not added: Yes adds them, No drops them.
     void pointsAddRemoveAskAboutTypedPointsAndSave() {
         auto* window = show<TeamPointsWindow>({" 2 ", "Eagles", "Hawks", " 1 ", " 2 ", " 1 ", " 0 ", " 0 ",
                                                " 3 ", "Week 1", " 10 ", " 2 ", "Week 2", " 0 ", " 4 ",
