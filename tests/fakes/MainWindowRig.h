@@ -43,7 +43,6 @@ inline QStringList qlist(const std::vector<std::string>& lines) {
     return out;
 }
 
-// A help viewer that only remembers the topics asked for.
 class RecordingHelp : public HelpViewer {
   public:
     void ShowHelpTopic(HelpTopic topic) override { topics.push_back(topic); }
@@ -79,7 +78,6 @@ struct MainWindowRig {
         m_window->load(QRect(0, 0, 1024, 768), 1024);
         if (shown) m_window->show();
     }
-    // Opens the league of that League menu item.
     void openLeague(const char* item, const QString& name) {
         trigger(item);
         QCOMPARE(m_window->messagePanelText(), "Current League - " + name);

@@ -25,7 +25,6 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     static bool enabled(QWidget* window, const char* name) {
         return child<QWidget>(window, name)->isEnabled();
     }
-    // The window on its own, shown; it deletes itself when it closes.
     template <class W> W* show() {
         auto* window = new W(*m_store, *m_services);
         window->setAttribute(Qt::WA_DeleteOnClose);

@@ -66,7 +66,6 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         openLeague("leaguesmenu0", "Club");
     }
 
-    // The league as its files hold it now, teams read.
     std::unique_ptr<Store> loadClub() {
         auto store = std::make_unique<Store>();
         store->workDir = m_dir;
@@ -240,10 +239,8 @@ class RosterWindowsTest : public QObject, MainWindowRig {
     // Whatever is pasted, no name box keeps a line break or another control character.
     void nameBoxesDropPastedControlCharacters() {
         openClub(5);
-        const QString clip = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
-                                               "ez\r\nHills\t\x7F\x1B");
-        const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
-                                               "ezHills");
+        const QString clip = QString::fromUtf8("Núñez\r\nHills\t\x7F\x1B");
+        const QString kept = QString::fromUtf8("NúñezHills");
         for (auto [action, window, box, close] :
              {std::tuple{"Playermenu1", "playform", "Text1", "exitbutton"},
               std::tuple{"Playernamesmenu", "Playernm", "Text1", "exitbutton"},
