@@ -190,10 +190,7 @@ struct MainWindowRig {
         Store copy = *m_store;
         RoundsView view;
         view.setMode(mode);
-        if (player)
-            view.fillPlayer(copy, player);
-        else
-            view.show(copy);
+        player ? view.fillPlayer(copy, player) : view.show(copy);
         return view.lines();
     }
 

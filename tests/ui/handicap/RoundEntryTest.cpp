@@ -178,8 +178,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
 
         // Cyd with the calculation panel shown: the pause holds it on screen.
         click(entry, "Command3D1");
-        typeKeys("654765476"
-                 "567456745");
+        typeKeys("654765476567456745");
         m_dialogs->answerMessage(Answer::Ok);
         closeWith(entry, "recordbutton");
         expectRound(4, 6, 6, 7, {6, 5, 4, 7, 6, 5, 4, 7, 6, 5, 6, 7, 4, 5, 6, 7, 4, 5}, 1);
@@ -338,12 +337,8 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext4"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier); // discarded too
-        typeKeys("5"); // Shift+Tab selected hole 3: a 5 replaces the 4
-        typeKeys("1\n"
-                 "66545"
-                 "4456545"
-                 "11\n"
-                 "4\n"); // Enter in hole 18 stays
+        typeKeys("5");                      // Shift+Tab selected hole 3: a 5 replaces the 4
+        typeKeys("1\n66545445654511\n4\n"); // Enter in hole 18 stays
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext18"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
         QTRY_VERIFY(child<QRadioButton>(entry, "teebutton2")->isChecked());

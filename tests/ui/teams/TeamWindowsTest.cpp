@@ -42,7 +42,6 @@ class TeamWindowsTest : public QObject, MainWindowRig {
     void init() {
         makeFolder();
         makeServices(Date{7, 4, 2024});
-        // League "Club" of Ann, Bob, Cyd, Dee and Eve; no team file yet.
         m_store = std::make_unique<Store>(storeIn(m_dir, "Club.LGE"));
         m_store->settings.FontName = "Courier New";
         for (const char* name : {"Ann", "Bob", "Cyd", "Dee", "Eve"})
