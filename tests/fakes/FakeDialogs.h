@@ -23,7 +23,6 @@ inline bool& unexpectedDialogCame() {
     static bool came = false;
     return came;
 }
-// Called by the helpers that find widgets: leaves the test after an unexpected dialog.
 inline void stopAfterUnexpectedDialog() {
     if (unexpectedDialogCame()) throw StopTest{};
 }

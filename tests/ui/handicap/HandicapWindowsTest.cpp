@@ -33,7 +33,6 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     }
 
   private slots:
-    // Pine Hills and a league of Ann and Bob in a fresh folder.
     void init() {
         makeFolder();
         makeServices(Date{6, 5, 2007});

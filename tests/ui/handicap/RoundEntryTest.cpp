@@ -280,7 +280,6 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE((std::pair(bob[3], bob[7])), (std::pair<int16_t, int16_t>(5, 6)));
     }
 
-    // Ann's newest round deleted; then of two players named Bob only the chosen one is corrected.
     void deletingTheNewestRoundAndCorrectingOneOfTwoNamesakes() {
         openLeague(0);
         QWidget* entry = correct(0, 0);

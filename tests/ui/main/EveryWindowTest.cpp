@@ -103,7 +103,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private slots:
-    // A league with three players, one course and one team of one, open.
     void initTestCase() {
         makeFolder();
         Store files = storeIn(m_dir, "Club.LGE");

@@ -100,7 +100,6 @@ class ResultWindowsTest : public QObject, MainWindowRig {
         QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
     }
 
-    // League "Friday": Ann with three rounds recorded as score entry records them, and Bob.
     void worksheetAsOfADatePrintedAndCopied() {
         makeFolder();
         Store files = sampleStore();
