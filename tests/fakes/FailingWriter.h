@@ -1,6 +1,5 @@
 #pragma once
-// A FileWriter whose writes fail, as a full disk or a write-protected file
-// would make them fail. It records every target it was asked to write.
+// A FileWriter failing as on a full disk or a write-protected file; it records every target.
 
 #include "store/FileNames.h"
 #include "store/FileWriter.h"
@@ -15,8 +14,7 @@ namespace tallyrock::test {
 
 class FailingWriter : public FileWriter {
   public:
-    // Fails every write, or, with a name, only writes to files of that name
-    // (letter case ignored); other writes go to the real atomic writer.
+    // Fails every write, or only those to files of that name (any case); others really write.
     explicit FailingWriter(std::string name = {}) : m_name(std::move(name)) {}
 
     std::optional<std::filesystem::path> stage(const std::filesystem::path& target,

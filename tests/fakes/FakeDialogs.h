@@ -17,14 +17,12 @@
 
 namespace tallyrock::test {
 
-// Thrown by a test's helpers, never through Qt.
 struct StopTest {};
 
 inline bool& unexpectedDialogCame() {
     static bool came = false;
     return came;
 }
-// Called by the helpers that find widgets: leaves the test after an unexpected dialog.
 inline void stopAfterUnexpectedDialog() {
     if (unexpectedDialogCame()) throw StopTest{};
 }
@@ -100,16 +98,14 @@ class FakeDialogs : public Dialogs {
     std::deque<Scripted> m_answers;
 };
 
-// Deletes the windows a test left open: they outlive the main window and refer
-// to the test's store and services, so the next test must not find them.
+// Windows a test left open outlive the main window but refer to its store and services.
 inline void deleteLeftoverWindows() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (!window->parentWidget()) delete window;
 }
 
-// The test object as Qt Test sees it: each test function called (through the
-// static call function of the meta-object Qt Test takes from metaObject())
-// inside a try block that ends it at StopTest.
+// The test object as Qt Test sees it: each test function called inside a try block that
+// ends it at StopTest (through the static call function of the meta-object from metaObject()).
 template <class Test> class Stoppable : public Test {
   public:
     const QMetaObject* metaObject() const override { return &s_meta; }

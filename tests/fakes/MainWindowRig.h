@@ -1,7 +1,6 @@
 #pragma once
 // The base of every window test: a data folder, the test services, the real main window,
-// and a user's steps. Every helper that finds a widget first leaves the test after an
-// unexpected dialog.
+// a user's steps. Every widget lookup first leaves the test after an unexpected dialog.
 
 #include "core/TestFiles.h"
 #include "fakes/FakeDialogs.h"
@@ -44,7 +43,6 @@ inline QStringList qlist(const std::vector<std::string>& lines) {
     return out;
 }
 
-// A help viewer that only remembers the topics asked for.
 class RecordingHelp : public HelpViewer {
   public:
     void ShowHelpTopic(HelpTopic topic) override { topics.push_back(topic); }
@@ -52,7 +50,6 @@ class RecordingHelp : public HelpViewer {
 };
 
 struct MainWindowRig {
-    // A fresh folder under the test's temporary folder.
     void makeFolder() {
         static int serial = 0;
         m_dir = caseFolder("case" + std::to_string(++serial));
@@ -81,7 +78,6 @@ struct MainWindowRig {
         m_window->load(QRect(0, 0, 1024, 768), 1024);
         if (shown) m_window->show();
     }
-    // Opens the league of that League menu item.
     void openLeague(const char* item, const QString& name) {
         trigger(item);
         QCOMPARE(m_window->messagePanelText(), "Current League - " + name);
@@ -102,7 +98,6 @@ struct MainWindowRig {
         if (!found) qWarning("no child %s", qPrintable(name));
         return found;
     }
-    // A child of the main window.
     template <class T> T* child(const QString& name) const { return child<T>(m_window.get(), name); }
     // The shown top-level window of that name.
     static QWidget* opened(const QString& name) {
@@ -111,7 +106,6 @@ struct MainWindowRig {
             if (w->objectName() == name && w->isVisible()) return w;
         return nullptr;
     }
-    // The same window, which the test cannot go on without.
     static QWidget* shown(const QString& name) {
         QWidget* w = opened(name);
         if (!w) fail(name + " is not open");
@@ -145,20 +139,17 @@ struct MainWindowRig {
         click(m_window.get(), "okordeletebutton");
     }
 
-    // Fails the test function and leaves it.
     [[noreturn]] static void fail(const QString& why) {
         QTest::qFail(qPrintable(why), __FILE__, __LINE__);
         throw StopTest{};
     }
 
     static void click(QWidget* w, const QString& button) { child<QAbstractButton>(w, button)->click(); }
-    // A box's or a label's text.
     static QString text(QWidget* w, const QString& name) {
         stopAfterUnexpectedDialog();
         if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
         return child<QLabel>(w, name)->text();
     }
-    // Replaces a box's text as a user does: select everything, then type.
     static void retype(QWidget* w, const QString& box, const QString& typed) {
         auto* edit = child<QLineEdit>(w, box);
         edit->selectAll();
@@ -199,10 +190,7 @@ struct MainWindowRig {
         Store copy = *m_store;
         RoundsView view;
         view.setMode(mode);
-        if (player)
-            view.fillPlayer(copy, player);
-        else
-            view.show(copy);
+        player ? view.fillPlayer(copy, player) : view.show(copy);
         return view.lines();
     }
 

@@ -1,6 +1,5 @@
 #pragma once
-// A canvas for tests: keeps what is drawn (as every canvas does) with the
-// nominal text metrics of the picture canvas, and picks items out by shape.
+// Keeps what is drawn with the picture canvas's nominal text metrics; picks items out by shape.
 
 #include "services/PictureCanvas.h"
 
@@ -24,7 +23,6 @@ class RecordingCanvas : public PictureCanvas {
     std::vector<CanvasItem> pies() const { return itemsOf(CanvasShape::Pie); }
     std::vector<CanvasItem> boxes() const { return itemsOf(CanvasShape::Box); }
 
-    // The text items with exactly this text.
     std::vector<CanvasItem> textsReading(const std::string& text) const {
         std::vector<CanvasItem> out;
         for (const CanvasItem& item : texts())

@@ -1,6 +1,5 @@
 #pragma once
-// A report printer for tests: prints as the text printer does (so the pages
-// can be read back as text) and records every call in order.
+// Prints as the text printer does (so pages read back as text) and records every call in order.
 
 #include "services/Canvas.h"
 #include "services/TextPrinter.h"
@@ -13,8 +12,7 @@ namespace tallyrock::test {
 
 class RecordingPrinter : public TextPrinter {
   public:
-    // One entry per call: "setFontSize 10", "print  |", "print Name|-", "newPage", "endDoc" ...
-    // (print ends in "|" when it ends its line, "|-" when it does not).
+    // One entry per call: "setFontSize 10", "print Name|", "newPage" ... ("|-": the line goes on).
     std::vector<std::string> calls;
     std::string documentName;
 

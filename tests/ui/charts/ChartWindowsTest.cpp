@@ -53,8 +53,7 @@ class ChartWindowsTest : public QObject, MainWindowRig {
         finish();
     }
 
-    // The chooser opens the chart of its kind for the chosen entry's slot (Cy:
-    // list position 2, slot 3), by its button or by a double click.
+    // Button or double click opens the chart for the chosen entry's slot (Cy: list row 2, slot 3).
     void chooserOpensTheChartOfTheChosenEntrysSlot() {
         for (bool pie : {false, true}) {
             m_store->ChartKind = pie ? "pie" : "line";
@@ -95,10 +94,8 @@ class ChartWindowsTest : public QObject, MainWindowRig {
         click(cards.get(), "PrintButton");
         std::vector<std::vector<std::string>> pages = m_printer->pages();
         QCOMPARE(pages.size(), std::size_t{1});
-        QCOMPARE(pages[0][1] + "|" + pages[0][15],
-                 std::string("Cy|Spring league")); // the card of the chosen slot
+        QCOMPARE(pages[0][1] + "|" + pages[0][15], std::string("Cy|Spring league"));
 
-        // Closing writes the offsets and the scaling.
         child<QLineEdit>(cards.get(), "hoffsettext")->setText("120");
         child<QLineEdit>(cards.get(), "WDOffSetText")->setText("-35.5");
         child<QLineEdit>(cards.get(), "pscalingtext")->setText("1.05");

@@ -25,7 +25,6 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     static bool enabled(QWidget* window, const char* name) {
         return child<QWidget>(window, name)->isEnabled();
     }
-    // The window on its own, shown; it deletes itself when it closes.
     template <class W> W* show() {
         auto* window = new W(*m_store, *m_services);
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -34,7 +33,6 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     }
 
   private slots:
-    // Pine Hills and a league of Ann and Bob in a fresh folder.
     void init() {
         makeFolder();
         makeServices(Date{6, 5, 2007});
@@ -48,8 +46,7 @@ class HandicapWindowsTest : public QObject, MainWindowRig {
     }
     void cleanup() { finish(); }
 
-    // Only the selected option's box is open; the casual method and the World Handicap
-    // System close what they do not use. Closing changes nothing.
+    // Only the selected option's box is open; casual and WHS close what they do not use.
     void rulesWindowFollowsTheOptions() {
         Settings& s = m_store->settings;
         s.HcpMethod = 1;

@@ -1,5 +1,4 @@
-// A round's road through the real main window: set-up, score entry by keys, correcting
-// and deleting; the windows write what the core computes and the view is redrawn.
+// Set-up, score entry by keys, correcting and deleting: the file holds what the core computes.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
@@ -21,9 +20,8 @@ namespace {
 const Date Today{6, 5, 2007};
 using Holes = std::array<int, 18>;
 
-// League "Friday": Ann (white tee, last course handicap 12), an empty slot, Bob,
-// Cyd (ladies), Dee (pro) and a second Bob with one round. Pine Hills is fully
-// rated; Oak Hollow has no slope for the pro tee. Stroke control is standard.
+// "Friday": Ann (white tee, last course handicap 12), an empty slot, Bob, Cyd (ladies), Dee (pro),
+// a second Bob with one round; Oak Hollow has no slope for the pro tee. Standard stroke control.
 Store league(const fs::path& dir, int dateRemind) {
     Store s = sampleStore();
     s.workDir = dir;
@@ -125,8 +123,7 @@ class RoundEntryTest : public QObject, MainWindowRig {
     QStringList m_expectedPanel;
 
   private slots:
-    // QApplication sets the C locale from the environment as the desktop program's does:
-    // under LC_ALL=de_DE.UTF-8 the windows meet a German user's decimal comma.
+    // QApplication sets the C locale from LC_ALL, so under de_DE the windows meet a decimal comma.
     void initTestCase() {
         const char* wanted = std::getenv("LC_ALL");
         locale_t installed = wanted && *wanted ? newlocale(LC_ALL_MASK, wanted, nullptr) : nullptr;
@@ -181,13 +178,11 @@ class RoundEntryTest : public QObject, MainWindowRig {
 
         // Cyd with the calculation panel shown: the pause holds it on screen.
         click(entry, "Command3D1");
-        typeKeys("654765476"
-                 "567456745");
+        typeKeys("654765476567456745");
         m_dialogs->answerMessage(Answer::Ok);
         closeWith(entry, "recordbutton");
         expectRound(4, 6, 6, 7, {6, 5, 4, 7, 6, 5, 4, 7, 6, 5, 6, 7, 4, 5, 6, 7, 4, 5}, 1);
         QCOMPARE(pausedPanel(), m_expectedPanel);
-        // The file holds what the core computes, and view 1 is redrawn.
         expectFileAndView();
     }
 
@@ -285,7 +280,6 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE((std::pair(bob[3], bob[7])), (std::pair<int16_t, int16_t>(5, 6)));
     }
 
-    // Ann's newest round deleted; then of two players named Bob only the chosen one is corrected.
     void deletingTheNewestRoundAndCorrectingOneOfTwoNamesakes() {
         openLeague(0);
         QWidget* entry = correct(0, 0);
@@ -342,12 +336,8 @@ class RoundEntryTest : public QObject, MainWindowRig {
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext4"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier); // discarded too
-        typeKeys("5"); // Shift+Tab selected hole 3: a 5 replaces the 4
-        typeKeys("1\n"
-                 "66545"
-                 "4456545"
-                 "11\n"
-                 "4\n"); // Enter in hole 18 stays
+        typeKeys("5");                      // Shift+Tab selected hole 3: a 5 replaces the 4
+        typeKeys("1\n66545445654511\n4\n"); // Enter in hole 18 stays
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(entry, "scoretext18"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
         QTRY_VERIFY(child<QRadioButton>(entry, "teebutton2")->isChecked());

@@ -1,5 +1,4 @@
-// Every window the real main window opens: centred, its buttons named for a screen reader,
-// its help button opening its topic beside it, player lists alike, the real message boxes.
+// Every window the main window opens: centred, buttons named, help beside it, real message boxes.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "print/QtReportPrinter.h"
@@ -42,7 +41,6 @@ QRect screenArea() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-// What a message box showed, and where.
 struct BoxSeen {
     QString title, text;
     QRect frame;
@@ -85,6 +83,10 @@ const TopicRow Topics[] = {
     {HelpTopic::Tips, "Time-Saving Tips", nullptr, nullptr},
 };
 
+bool NoPrintDialog(QPrinter&, bool, QWidget*) {
+    return false;
+}
+
 // The first block with this text: a heading, or a plain line such as a contents entry.
 QTextBlock findBlock(QTextBrowser* view, const QString& text, bool heading) {
     for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next())
@@ -101,7 +103,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
     Q_OBJECT
 
   private slots:
-    // A league with three players, one course and one team of one, open.
     void initTestCase() {
         makeFolder();
         Store files = storeIn(m_dir, "Club.LGE");
@@ -113,8 +114,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
         writeFile(m_dir / "vexa.dat", " 1 \nClub\n .96 \nCourier New\n 1 \n 1 \n 1 \n 0 \n");
         QVERIFY(!SaveCourseFile(files) && !SaveLeagueFile(files));
         makeServices<SwitchDialogs>(Date{7, 4, 2024});
-        m_launcher =
-            std::make_unique<HelpLauncher>(*m_dialogs, [](QPrinter&, bool, QWidget*) { return false; });
+        m_launcher = std::make_unique<HelpLauncher>(*m_dialogs, NoPrintDialog);
         startMain(Date{7, 4, 2024}, true);
         openLeague("leaguesmenu0", "Club");
     }
@@ -230,13 +230,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
         QtReportPrinter printouts(m_dir / "Printouts");
         printouts.choosePrinter(PdfFileChoice);
         printouts.setOnPdfWritten([this](const fs::path& file) { m_window->showPrintout(file); });
-        HelpLauncher help(
-            *m_dialogs,
-            [](QPrinter&, bool, QWidget*) {
-                qWarning("the print dialog was shown");
-                return false;
-            },
-            &printouts);
+        HelpLauncher help(*m_dialogs, NoPrintDialog, &printouts); // a shown print dialog prints nothing
         m_window->setHelpViewer(&help);
         auto giveBack = qScopeGuard([this] { m_window->setHelpViewer(&m_help); });
         std::unique_ptr<QWidget> summary(open(W::TeamSummary));
@@ -260,8 +254,7 @@ class EveryWindowTest : public QObject, MainWindowRig {
         QCOMPARE(m_window->messagePanelText(), "Printout saved as Printouts/" + written[0]);
     }
 
-    // Each topic comes to the top from ShowHelpTopic (back from the end), by its "Go to
-    // Topic" item and by a click to the right of its contents line.
+    // Each topic to the top from ShowHelpTopic (from the end), Go to Topic, a click past its entry.
     void everyTopic() {
         QCOMPARE(std::size(Topics), std::size(AllHelpTopics));
         for (const TopicRow& topic : Topics) {
@@ -304,7 +297,6 @@ class EveryWindowTest : public QObject, MainWindowRig {
 
     std::unique_ptr<HelpLauncher> m_launcher; // for the help window's own tests
 
-    // The window the main window opens, shown.
     QWidget* open(W window) {
         m_store->CourseFormMode = CourseWindowMode::Add;
         std::set<QWidget*> before;

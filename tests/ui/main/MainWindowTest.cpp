@@ -164,8 +164,7 @@ class MainWindowTest : public QObject, MainWindowRig {
             },
             [&] {
                 chooseCourse("GCmenu2", "Oak Hollow");
-                QWidget* course = shown("course");
-                closeWith(course, "cancelbutton");
+                closeWith(shown("course"), "cancelbutton");
             },
             [&] {
                 m_dialogs->answerMessage(Answer::Yes);

@@ -1,5 +1,4 @@
-// Results of a Date, Export as CSV and the handicap worksheet, opened from the main
-// window's menus: they show, print and write what the core gives for the open league.
+// Results of a Date, Export as CSV and the worksheet show, print and write what the core gives.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
@@ -101,7 +100,6 @@ class ResultWindowsTest : public QObject, MainWindowRig {
         QCOMPARE(readFile(m_dir / "Friday.LGE"), league);
     }
 
-    // League "Friday": Ann with three rounds recorded as score entry records them, and Bob.
     void worksheetAsOfADatePrintedAndCopied() {
         makeFolder();
         Store files = sampleStore();

@@ -1,5 +1,4 @@
-// Edit > Undo naming and undoing the newest change (made here or by the command-line tool),
-// and the question before anything drops rounds recorded but not saved.
+// Edit > Undo of the newest change (here or by the tool); the question before unsaved rounds drop.
 #include "cli/CliRunner.h"
 #include "fakes/MainWindowRig.h"
 #include "handicap/RoundRecorder.h"
@@ -94,8 +93,7 @@ class UndoWindowTest : public QObject, MainWindowRig {
         QCOMPARE(dataFiles(m_dir), before);
     }
 
-    // Exit, closing, opening a league, undo and the league window ask first: Yes saves
-    // as score entry does, No drops the rounds, Cancel leaves everything as it was.
+    // Exit, closing, opening a league, undo and the league window ask: Yes saves, No drops, Cancel keeps.
     void unsavedRoundsAreAskedAbout_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("answer");

@@ -1,5 +1,4 @@
-// The course, league and player windows, opened from the real main window's menus: what
-// they show, what they refuse, and the files they leave behind when they close.
+// The course, league and player windows from the main window's menus: shown, refused, written.
 #include "core/Samples.h"
 #include "fakes/MainWindowRig.h"
 #include "roster/CourseOps.h"
@@ -67,7 +66,6 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         openLeague("leaguesmenu0", "Club");
     }
 
-    // The league as its files hold it now, teams read.
     std::unique_ptr<Store> loadClub() {
         auto store = std::make_unique<Store>();
         store->workDir = m_dir;
@@ -91,8 +89,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
   private slots:
     void cleanup() { finish(); }
 
-    // Live totals, nine holes refused, ratings and slopes stepped and typed (a refusal
-    // beeps and puts the value back), the file written on save.
+    // Live totals, nine holes refused, ratings and slopes stepped and typed (refusals beep), saved.
     void courseAddedFromTheMenu() {
         start({"Club"}, {{"Pine Creek Club", "PCC"}, {"Oak Hollow", "OH"}});
         QWidget* course = open("GCmenu1", "course");
@@ -167,8 +164,7 @@ class RosterWindowsTest : public QObject, MainWindowRig {
         QVERIFY(fs::exists(m_dir / "Monday.LGE"));
     }
 
-    // Names in use or unfit for a file are refused; deleting the first of three leagues
-    // asks first, blanks its item and closes the open league, which Load League opens again.
+    // Names in use or unfit refused; deleting the first league asks, blanks it, closes it till reloaded.
     void refusingAndDeletingLeagues() {
         start({"Monday", "Friday", "Seniors"});
         for (const char* file : {"Monday.LGE", "Friday.LGE", "Seniors.LGE", "Monday.TEA"})
@@ -243,10 +239,8 @@ class RosterWindowsTest : public QObject, MainWindowRig {
     // Whatever is pasted, no name box keeps a line break or another control character.
     void nameBoxesDropPastedControlCharacters() {
         openClub(5);
-        const QString clip = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
-                                               "ez\r\nHills\t\x7F\x1B");
-        const QString kept = QString::fromUtf8("N\xC3\xBA\xC3\xB1"
-                                               "ezHills");
+        const QString clip = QString::fromUtf8("Núñez\r\nHills\t\x7F\x1B");
+        const QString kept = QString::fromUtf8("NúñezHills");
         for (auto [action, window, box, close] :
              {std::tuple{"Playermenu1", "playform", "Text1", "exitbutton"},
               std::tuple{"Playernamesmenu", "Playernm", "Text1", "exitbutton"},

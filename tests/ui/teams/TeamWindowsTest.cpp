@@ -42,7 +42,6 @@ class TeamWindowsTest : public QObject, MainWindowRig {
     void init() {
         makeFolder();
         makeServices(Date{7, 4, 2024});
-        // League "Club" of Ann, Bob, Cyd, Dee and Eve; no team file yet.
         m_store = std::make_unique<Store>(storeIn(m_dir, "Club.LGE"));
         m_store->settings.FontName = "Courier New";
         for (const char* name : {"Ann", "Bob", "Cyd", "Dee", "Eve"})
@@ -94,8 +93,7 @@ class TeamWindowsTest : public QObject, MainWindowRig {
                  crlf({" 2 ", "Aces", "Condors", " 1 ", " 0 ", " 2 ", " 0 ", " 0 ", " 0 ", " 0 "}));
     }
 
-    // An entry added with the date prefix, two selected removed; points typed but
-    // not added: Yes adds them before the next team shows, No leaves them out.
+    // Date-prefixed entry added, two removed; points typed but not added: Yes adds them, No drops them.
     void pointsAddRemoveAskAboutTypedPointsAndSave() {
         auto* window = show<TeamPointsWindow>({" 2 ", "Eagles", "Hawks", " 1 ", " 2 ", " 1 ", " 0 ", " 0 ",
                                                " 3 ", "Week 1", " 10 ", " 2 ", "Week 2", " 0 ", " 4 ",
